@@ -1,0 +1,58 @@
+// How long the astronomy of one day and of one month takes.
+
+#include "date_time.h"
+#include "day_events.h"
+#include "day_positions.h"
+#include "time_scales.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+astro::AstroState Site() {
+  astro::AstroState s;
+  s.SiteLatitude = 42.97f;
+  s.SiteLongitude = 85.6f;
+  s.ZoneHours = 5.0f;
+  s.WantTransit = true;
+  s.WantAzimuth = true;
+  s.CalcDate = astro::DateTimeFromCivil({2024, 3, 17});
+  return s;
+}
+
+// One day as the day view computes it: setup, both bodies on three days, the
+// three searches.
+void OneDay(benchmark::State& bench) {
+  astro::AstroState s = Site();
+  for (auto _ : bench) {
+    astro::PrepareDay(s);
+    const astro::ThreeDayWindow window = astro::ComputeThreeDayWindow(s);
+    benchmark::DoNotOptimize(astro::ComputeDayEvents(s, window, 2));
+  }
+}
+BENCHMARK(OneDay)->Unit(benchmark::kMicrosecond);
+
+// One month as the month table computes it: the days on either side are
+// computed once, the three-day window slides, each day adds only the day after.
+void OneMonth(benchmark::State& bench) {
+  astro::AstroState s = Site();
+  const double first = astro::DateTimeFromCivil({2024, 3, 1});
+  for (auto _ : bench) {
+    s.CalcDate = first;
+    astro::PrepareDay(s);
+    astro::ThreeDayWindow window{{astro::ComputeDayRecord(s, -1), astro::ComputeDayRecord(s, 0), {}}};
+    for (int day = 0; day < 31; ++day) {
+      s.CalcDate = first + day;
+      astro::PrepareDay(s);
+      window.days[2] = astro::ComputeDayRecord(s, 1);
+      benchmark::DoNotOptimize(astro::ComputeDayEvents(s, window, 2));
+      benchmark::DoNotOptimize(
+          astro::MoonIllumination(s, window.MoonEcliptic(), window.SunEcliptic(), 0.5));
+      window.days[0] = window.days[1];
+      window.days[1] = window.days[2];
+    }
+  }
+}
+BENCHMARK(OneMonth)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,16 @@
+#include "day_events.h"
+
+#include "rise_transit_set.h"
+
+namespace astro {
+
+DayEvents ComputeDayEvents(const AstroState& state, const ThreeDayWindow& window, int twilightType) {
+  const PositionTable sun = window.SunPositions();
+  return {
+      RiseTransitSet(state, sun, kSunriseAltitude),
+      RiseTransitSet(state, sun, TwilightAltitude(twilightType)),
+      RiseTransitSet(state, window.MoonPositions(), MoonRiseAltitude(window.MoonParallax())),
+  };
+}
+
+} // namespace astro

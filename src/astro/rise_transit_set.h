@@ -1,0 +1,27 @@
+#pragma once
+
+#include "astro_state.h"
+
+namespace astro {
+
+// Altitudes (degrees) that the callers search for.
+inline constexpr double kSunriseAltitude = -0.833333333;
+
+// Twilight altitude for twilight type 0 (astronomical, -18), 1 (nautical, -12)
+// or 2 (civil, -6).
+constexpr double TwilightAltitude(int twilightType) { return 6.0 * twilightType - 18.0; }
+
+// Altitude of the Moon's upper limb at rise and set for a horizontal parallax
+// (degrees) at 0h UT of the day.
+constexpr double MoonRiseAltitude(double parallax) { return 0.7275 * parallax - 0.566666666666667; }
+
+// Finds the transit, rise and set of a body whose right ascension and
+// declination at 0h UT of the day before, the day and the day after are in
+// `positions`, for the altitude h0 (degrees). Times are fractions of the local
+// civil day (local midnight to local midnight in the clock of state.ZoneHours)
+// or the markers NoEventToday / NeverRisesOrSets. The transit is computed only
+// with state.WantTransit, the azimuths only with state.WantAzimuth; slots not
+// computed hold 0. PrepareDay() for the same date must have run.
+EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, double h0);
+
+} // namespace astro

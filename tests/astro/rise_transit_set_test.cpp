@@ -1,0 +1,148 @@
+#include "rise_transit_set.h"
+
+#include "date_time.h"
+#include "day_events.h"
+#include "display.h"
+#include "time_scales.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace astro {
+namespace {
+
+// The routine alone, on a hand-made table (Boston, Venus 1988-03-20).
+AstroState WorkedExampleState(float zoneHours) {
+  AstroState s;
+  s.SiteLatitude = 42.3333f;
+  s.SiteLongitude = 71.0833f;
+  s.ZoneHours = zoneHours;
+  s.SiderealTime0 = 177.74208;
+  s.DeltaTDays = 56.0 / 86400.0;
+  s.WantTransit = true;
+  s.WantAzimuth = true;
+  return s;
+}
+
+constexpr PositionTable kVenus = {40.68021, 18.04761, 41.73129, 18.44092, 42.78204, 18.82742};
+constexpr double kVenusAltitude = -0.5667;
+
+QString Clock(double fraction) {
+  AstroState s;
+  s.ShowSeconds = true;
+  s.TimeFormat = "hh:nn:ss";
+  return TimeText(s, fraction);
+}
+
+struct WorkedCase {
+  float zoneHours;
+  double transit, rise, set;
+  const char *transitText, *riseText, *setText;
+  double riseAzimuth, setAzimuth;
+};
+
+TEST(RiseTransitSet, MatchesTheWorkedExampleInBothZones) {
+  const WorkedCase cases[] = {
+      {0.0f, 0.819796, 0.517657, 0.121296, "19:40:30", "12:25:25", "02:54:39", 63.80, 295.98},
+      // The set belonging to the local day is the one ~24 h after the UT-day set.
+      {5.0f, 0.611463, 0.309323, 0.914299, "14:40:30", "07:25:25", "21:56:35", 63.80, 296.53},
+  };
+  for (const auto& c : cases) {
+    const EventTimes e = RiseTransitSet(WorkedExampleState(c.zoneHours), kVenus, kVenusAltitude);
+    EXPECT_NEAR(e[kTransit], c.transit, 2e-6) << "zone " << c.zoneHours;
+    EXPECT_NEAR(e[kRise], c.rise, 2e-6) << "zone " << c.zoneHours;
+    EXPECT_NEAR(e[kSet], c.set, 2e-6) << "zone " << c.zoneHours;
+    EXPECT_EQ(Clock(e[kTransit]), QLatin1String(c.transitText));
+    EXPECT_EQ(Clock(e[kRise]), QLatin1String(c.riseText));
+    EXPECT_EQ(Clock(e[kSet]), QLatin1String(c.setText));
+    EXPECT_NEAR(e[kRiseAzimuth], c.riseAzimuth, 0.005);
+    EXPECT_NEAR(e[kSetAzimuth], c.setAzimuth, 0.005);
+  }
+}
+
+TEST(RiseTransitSet, LeavesSlotsItDoesNotComputeAtZero) {
+  AstroState s = WorkedExampleState(0.0f);
+  s.WantTransit = false;
+  s.WantAzimuth = false;
+  const EventTimes e = RiseTransitSet(s, kVenus, kVenusAltitude);
+  EXPECT_EQ(e[kTransit], 0.0);
+  EXPECT_EQ(e[kRiseAzimuth], 0.0);
+  EXPECT_EQ(e[kSetAzimuth], 0.0);
+  EXPECT_NEAR(e[kRise], 0.517657, 2e-6);
+}
+
+TEST(RiseTransitSet, MarksABodyThatNeverCrossesTheAltitude) {
+  AstroState s = WorkedExampleState(0.0f);
+  s.SiteLatitude = 80.0f; // declination 18: circumpolar at 80 N
+  const EventTimes e = RiseTransitSet(s, kVenus, kVenusAltitude);
+  for (const int slot : {kTransit, kRise, kSet}) EXPECT_EQ(e[slot], NeverRisesOrSets);
+  EXPECT_EQ(e[kRiseAzimuth], 0.0) << "a fresh call starts from zeroed slots";
+  EXPECT_EQ(e[kSetAzimuth], 0.0);
+}
+
+TEST(RiseTransitSet, InterpolatesRightAscensionAcrossZero) {
+  const AstroState s = WorkedExampleState(0.0f);
+  const auto same = [&](PositionTable wrapped, PositionTable unwrapped) {
+    const EventTimes a = RiseTransitSet(s, wrapped, kVenusAltitude);
+    const EventTimes b = RiseTransitSet(s, unwrapped, kVenusAltitude);
+    for (int i = 0; i < 5; ++i) EXPECT_DOUBLE_EQ(a[i], b[i]) << "slot " << i;
+  };
+  same({359.0, 18.0, 0.5, 18.4, 2.0, 18.8}, {-1.0, 18.0, 0.5, 18.4, 2.0, 18.8});
+  same({358.0, 18.0, 359.5, 18.4, 1.0, 18.8}, {358.0, 18.0, 359.5, 18.4, 361.0, 18.8});
+}
+
+// A whole prepared day, as the day view computes it.
+DayEvents EventsOf(CivilDate date, float latitude, float longitude, float zone, int twilight) {
+  AstroState s;
+  s.CalcDate = DateTimeFromCivil(date);
+  s.SiteLatitude = latitude;
+  s.SiteLongitude = longitude;
+  s.ZoneHours = zone;
+  s.WantTransit = true;
+  s.WantAzimuth = true;
+  PrepareDay(s);
+  return ComputeDayEvents(s, ComputeThreeDayWindow(s), twilight);
+}
+
+QString Minute(double fraction) {
+  AstroState s;
+  s.TimeFormat = "hh:nn";
+  return TimeText(s, fraction);
+}
+
+TEST(RiseTransitSet, GreenwichOnTheFirstDayOf2000) {
+  const DayEvents e = EventsOf({2000, 1, 1}, 51.4779f, 0.0015f, 0.0f, 0);
+  EXPECT_EQ(Minute(e.sun[kTransit]), "12:03");
+  EXPECT_EQ(Minute(e.sun[kRise]), "08:06");
+  EXPECT_EQ(Minute(e.sun[kSet]), "16:01");
+  EXPECT_NEAR(e.sun[kRiseAzimuth], 127.6, 0.05);
+  EXPECT_NEAR(e.sun[kSetAzimuth], 232.4, 0.05);
+  EXPECT_EQ(Minute(e.twilight[kRise]), "06:02");
+  EXPECT_EQ(Minute(e.twilight[kSet]), "18:05");
+  EXPECT_EQ(Minute(e.moon[kTransit]), "08:01");
+  EXPECT_EQ(Minute(e.moon[kRise]), "02:40");
+  EXPECT_EQ(Minute(e.moon[kSet]), "13:13");
+}
+
+TEST(RiseTransitSet, FindsATransitLateInTheDayEastOfGreenwich) {
+  // Sydney in Universal Time: local midnight of the UT day lies far from the
+  // first estimate, whose hour angle must be reduced completely.
+  const DayEvents e = EventsOf({2001, 5, 19}, -33.9f, -151.2f, 0.0f, 2);
+  EXPECT_NEAR(e.moon[kTransit], 0.977, 0.001);
+}
+
+TEST(RiseTransitSet, FindsEveryMoonTransitOfAYearEastOfGreenwich) {
+  // Over a year in Universal Time at Sydney the Moon transits on all but the
+  // dozen or so days when its ~24.8-hour cycle skips a UT day.
+  int missing = 0;
+  for (int day = 0; day < 365; ++day) {
+    const CivilDate date = CivilFromDateTime(DateTimeFromCivil({2001, 1, 1}) + day);
+    if (IsMissingEvent(EventsOf(date, -33.9f, -151.2f, 0.0f, 2).moon[kTransit])) ++missing;
+  }
+  EXPECT_LE(missing, 14);
+  EXPECT_GE(missing, 11);
+}
+
+} // namespace
+} // namespace astro
