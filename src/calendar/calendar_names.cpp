@@ -1,0 +1,25 @@
+#include "calendar_names.h"
+
+#include <QDate>
+#include <QLocale>
+
+namespace calendar {
+
+QString MonthName(int month) {
+  // 1996 is arbitrary: any year names the months alike.
+  return QLocale().toString(QDate(1996, month, 1), QStringLiteral("MMMM"));
+}
+
+std::array<QString, 7> DayLabels(bool sunStart, bool threeLetters) {
+  // The day before the first column: 2000-01-01 is a Saturday, 2000-01-02 a Sunday.
+  const QDate base = sunStart ? QDate(2000, 1, 1) : QDate(2000, 1, 2);
+  const QLocale locale;
+  std::array<QString, 7> labels;
+  for (int n = 1; n <= 7; ++n) {
+    const QString name = locale.dayName(base.addDays(n).dayOfWeek(), QLocale::ShortFormat);
+    labels[static_cast<std::size_t>(n - 1)] = name.left(threeLetters ? 3 : 1);
+  }
+  return labels;
+}
+
+} // namespace calendar

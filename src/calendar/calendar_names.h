@@ -1,0 +1,18 @@
+#pragma once
+
+// The texts of the calendar's captions, in the default locale's language.
+
+#include <QString>
+#include <array>
+
+namespace calendar {
+
+// The locale's long name of a month (1..12), as the month caption shows it.
+QString MonthName(int month);
+
+// The seven weekday headers from the left column on: Sunday first with
+// sunStart, Monday first without; the locale's short weekday names cut to
+// three characters with threeLetters (the LD setting), else to one.
+std::array<QString, 7> DayLabels(bool sunStart, bool threeLetters);
+
+} // namespace calendar

@@ -1,0 +1,296 @@
+#include "calendar_panel.h"
+
+#include "calendar_names.h"
+#include "clickable_label.h"
+#include "display.h"
+#include "step_control.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFrame>
+#include <QPointer>
+
+namespace calendar {
+namespace {
+
+constexpr int kCellWidth = 29;  // pixels at 96 dpi
+constexpr int kCellHeight = 14;
+constexpr int kMarkerHeight = 15;
+
+double Today() { return astro::DateTimeOfDate(QDate::currentDate()); }
+
+QFont Bold(QFont font) {
+  font.setBold(true);
+  return font;
+}
+
+// The white caption boxes of month and year.
+void MakeCaptionBox(QLabel* box) {
+  box->setAlignment(Qt::AlignCenter);
+  box->setFont(Bold(box->font()));
+  box->setFrameShape(QFrame::Panel);
+  box->setFrameShadow(QFrame::Sunken);
+  box->setAutoFillBackground(true);
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Window, Qt::white);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  box->setPalette(palette);
+  box->setToolTip(QStringLiteral("Enter date directly"));
+}
+
+} // namespace
+
+CalendarPanel::CalendarPanel(QWidget* parent, double& calcDate, CalendarOptions& options,
+                             std::function<void()> showDay, std::function<int(int)> scale)
+    : QWidget(parent), CalcDate(calcDate), options_(options), ShowDay(std::move(showDay)), S(std::move(scale)) {
+  resize(S(259), S(134));
+  BuildHeader();
+  BuildGrid();
+}
+
+void CalendarPanel::BuildHeader() {
+  const auto place = [this](QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(S(left), S(top), S(width), S(height));
+  };
+  const auto stepper = [&](Qt::ArrowType arrow, int step, const char* hint, StepKind kind, int left, int top,
+                           int width, int height) {
+    auto* control = new StepControl(this, arrow, step, QLatin1String(hint));
+    place(control, left, top, width, height);
+    connect(control, &StepControl::stepPressed, this,
+            [this, kind, control](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+              ChangeStep(kind, control, button, modifiers);
+            });
+    connect(control, &StepControl::stepReleased, this, [this] { RepeatActive = false; });
+    return control;
+  };
+  const char* monthHint = "Left click one month, right click many months";
+  const char* yearHint = "Left click one year, right click many years";
+  const char* dayHint = "Left click one day, right click many days";
+  stepper(Qt::LeftArrow, -1, monthHint, StepKind::Months, 26, 5, 15, 17)->setObjectName("cmdPreviousMonth");
+  stepper(Qt::RightArrow, +1, monthHint, StepKind::Months, 137, 5, 15, 17)->setObjectName("cmdNextMonth");
+  stepper(Qt::LeftArrow, -1, yearHint, StepKind::Years, 161, 5, 15, 17)->setObjectName("cmdPreviousYear");
+  stepper(Qt::RightArrow, +1, yearHint, StepKind::Years, 221, 5, 15, 17)->setObjectName("cmdNextYear");
+  stepper(Qt::NoArrow, -1, dayHint, StepKind::Days, 0, 27, 24, 107)->setObjectName("pnlLeft");
+  stepper(Qt::NoArrow, +1, dayHint, StepKind::Days, 238, 27, 21, 107)->setObjectName("pnlRight");
+
+  pnlMonth = new ClickableLabel(this);
+  pnlMonth->setObjectName("pnlMonth");
+  MakeCaptionBox(pnlMonth);
+  place(pnlMonth, 44, 3, 88, 20);
+  connect(pnlMonth, &ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
+    if (button == Qt::LeftButton) emit dateEntryRequested(false);
+  });
+
+  pnlYear = new ClickableLabel(this);
+  pnlYear->setObjectName("pnlYear");
+  MakeCaptionBox(pnlYear);
+  place(pnlYear, 178, 3, 39, 20);
+  connect(pnlYear, &ClickableLabel::pressed, this, &CalendarPanel::pnlYearMouseDown);
+}
+
+void CalendarPanel::BuildGrid() {
+  pnlCal = new QFrame(this);
+  pnlCal->setObjectName("pnlCal");
+  pnlCal->setFrameShape(QFrame::Panel);
+  pnlCal->setFrameShadow(QFrame::Sunken);
+  pnlCal->setGeometry(S(26), S(27), S(211), S(107));
+
+  for (int n = 0; n < 7; ++n) {
+    auto* label = new ClickableLabel(pnlCal);
+    label->setObjectName(QStringLiteral("lblCalDay_%1").arg(n + 1));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(Bold(label->font()));
+    label->setToolTip(QStringLiteral("Change Day Labels"));
+    label->setGeometry(S(1 + kCellWidth * n), S(1), S(kCellWidth), S(15));
+    connect(label, &ClickableLabel::pressed, this, [this] { lblCalDayClick(); });
+    lblCalDay[n] = label;
+  }
+  auto* rule = new QFrame(pnlCal);
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  rule->setGeometry(S(1), S(16), S(209), S(2));
+
+  for (int index = 0; index < kGridCells; ++index) {
+    const int row = index / kGridColumns;
+    const int column = index % kGridColumns;
+    auto* cell = new ClickableLabel(pnlCal);
+    cell->setObjectName(QStringLiteral("lblCal_%1").arg(CellNumberAt(index)));
+    cell->setAlignment(Qt::AlignCenter);
+    cell->setToolTip(QStringLiteral("Select Day"));
+    cell->setGeometry(S(3 + kCellWidth * column), S(18 + kCellHeight * row), S(kCellWidth), S(kCellHeight));
+    connect(cell, &ClickableLabel::pressed, this, [this, index](Qt::MouseButton button) {
+      if (button == Qt::LeftButton) lblCalClick(index);
+    });
+    lblCal[index] = cell;
+  }
+
+  bvlCal = new QFrame(pnlCal);
+  bvlCal->setObjectName("bvlCal");
+  bvlCal->setFrameShape(QFrame::Panel);
+  bvlCal->setFrameShadow(QFrame::Raised);
+  bvlCal->setAttribute(Qt::WA_TransparentForMouseEvents);
+  bvlCal->resize(S(kCellWidth), S(kMarkerHeight));
+}
+
+QWidget* CalendarPanel::CellWidget(int cell) const {
+  const int index = (cell / 10 - 1) * kGridColumns + (cell % 10 - 1);
+  return lblCal[index];
+}
+
+void CalendarPanel::SplitCalcDate() {
+  const ShownDate shown = SplitDate(CalcDate);
+  ShownYear = shown.year;
+  ShownMonth = shown.month;
+  ShownDay = shown.day;
+}
+
+void CalendarPanel::WriteCaptions() {
+  pnlMonth->setText(MonthName(ShownMonth));
+  pnlYear->setText(QString::number(ShownYear));
+}
+
+void CalendarPanel::UpdateDayLabels() {
+  const std::array<QString, 7> labels = DayLabels(options_.SunStart, options_.LD);
+  for (int n = 0; n < 7; ++n) lblCalDay[n]->setText(labels[n]);
+}
+
+void CalendarPanel::CalendarInit() {
+  YearKeyStep = 1;
+  UpdateDayLabels();
+  SplitCalcDate();
+  WriteCaptions();
+  RelayoutEnabled = true;
+  LayoutMonth();
+}
+
+void CalendarPanel::LayoutMonth() {
+  if (LayoutBusy) return;
+  LayoutBusy = true;
+  FirstColumn = FirstColumnOfMonth(ShownYear, ShownMonth, options_.SunStart);
+  const int days = DaysInMonth(ShownMonth, ShownYear);
+  if (ShownDay > days) ShownDay = days;
+  const MonthGridDays grid = FillMonthGrid(days, FirstColumn);
+  for (int index = 0; index < kGridCells; ++index) {
+    lblCal[index]->setVisible(grid[index] != 0);
+    if (grid[index] != 0) lblCal[index]->setText(QString::number(grid[index]));
+  }
+  SelectDay(CellOfDay(ShownDay, FirstColumn), 0);
+  update();
+  LayoutBusy = false;
+}
+
+void CalendarPanel::MoveMarkerToCell(int cell) {
+  const QWidget* target = CellWidget(cell);
+  bvlCal->setGeometry(target->x(), target->y(), S(kCellWidth), S(kMarkerHeight));
+  bvlCal->raise();
+}
+
+void CalendarPanel::SelectDay(int cell, int day) {
+  if (day != 0) {
+    ShownDay = day;
+    CalcDate = JoinDate({ShownYear, ShownMonth, day});
+  } else {
+    MoveMarkerToCell(cell);
+  }
+  ShowDay();
+  if (QWidget* focused = QApplication::focusWidget(); focused && window()->isAncestorOf(focused))
+    focused->clearFocus();
+}
+
+void CalendarPanel::StepDate(StepKind kind, int amount) {
+  const StepResult result = calendar::StepDate(kind, amount, CalcDate);
+  if (result.view == StepView::Refused) {
+    RepeatActive = false; // a limit ends any repeat; the date stays
+    return;
+  }
+  CalcDate = result.date;
+  SplitCalcDate();
+  if (result.view == StepView::SameMonth) {
+    SelectDay(CellOfDay(ShownDay, FirstColumn), 0);
+  } else {
+    WriteCaptions();
+    if (RelayoutEnabled) LayoutMonth();
+  }
+}
+
+void CalendarPanel::GoToToday(bool keepShownYear) {
+  CalcDate = GoToTodayDate(Today(), keepShownYear, ShownYear);
+  SplitCalcDate();
+  WriteCaptions();
+  LayoutMonth();
+}
+
+void CalendarPanel::ReturnToToday() {
+  CalcDate = Today();
+  GoToToday(false);
+}
+
+void CalendarPanel::ChangeStep(StepKind kind, const StepControl* control, Qt::MouseButton button,
+                               Qt::KeyboardModifiers modifiers) {
+  int amount = control->step();
+  if (kind == StepKind::Years && (modifiers & Qt::ControlModifier)) amount *= 10;
+  if (button == Qt::LeftButton) {
+    StepDate(kind, amount);
+    return;
+  }
+  // Any other button repeats as fast as the day recomputes, letting the
+  // release, the clock and the painting through after each step.
+  const bool deferLayout = kind == StepKind::Years && options_.DC;
+  RepeatActive = true;
+  if (deferLayout) RelayoutEnabled = false;
+  const QPointer<CalendarPanel> alive(this);
+  for (int steps = 0; RepeatActive && steps < kMaxRepeatSteps; ++steps) {
+    StepDate(kind, amount);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (!alive) return;
+    if (!isVisible()) break;
+  }
+  RepeatActive = false;
+  if (kind == StepKind::Years) {
+    RelayoutEnabled = true;
+    if (deferLayout) LayoutMonth();
+  }
+}
+
+void CalendarPanel::lblCalClick(int index) {
+  const int cell = CellNumberAt(index);
+  MoveMarkerToCell(cell);
+  SelectDay(cell, lblCal[index]->text().toInt());
+}
+
+void CalendarPanel::lblCalDayClick() {
+  options_.LD = !options_.LD;
+  UpdateDayLabels();
+}
+
+void CalendarPanel::pnlYearMouseDown(Qt::MouseButton button) {
+  if (button == Qt::RightButton) options_.DC = !options_.DC;
+  else if (button == Qt::LeftButton) emit dateEntryRequested(true);
+}
+
+bool CalendarPanel::CalendarKey(int key, Qt::KeyboardModifiers modifiers) {
+  const bool ctrl = modifiers & Qt::ControlModifier;
+  const bool keypad = modifiers & Qt::KeypadModifier;
+  switch (key) {
+    case Qt::Key_PageUp: StepDate(ctrl ? StepKind::Years : StepKind::Months, -1); return true;
+    case Qt::Key_PageDown: StepDate(ctrl ? StepKind::Years : StepKind::Months, +1); return true;
+    case Qt::Key_Home: GoToToday(ctrl); return true;
+    case Qt::Key_Left: StepDate(ctrl ? StepKind::Years : StepKind::Days, -1); return true;
+    case Qt::Key_Right: StepDate(ctrl ? StepKind::Years : StepKind::Days, +1); return true;
+    case Qt::Key_Up: ctrl ? StepDate(StepKind::Months, -1) : StepDate(StepKind::Days, -7); return true;
+    case Qt::Key_Down: ctrl ? StepDate(StepKind::Months, +1) : StepDate(StepKind::Days, +7); return true;
+    default: break;
+  }
+  if (!keypad) return false;
+  switch (key) {
+    case Qt::Key_0: YearKeyStep = 1; return true;
+    case Qt::Key_1: YearKeyStep = 10; return true;
+    case Qt::Key_2: YearKeyStep = 100; return true;
+    case Qt::Key_3: YearKeyStep = 1000; return true;
+    case Qt::Key_Plus: StepDate(StepKind::Years, YearKeyStep); return true;
+    case Qt::Key_Minus: StepDate(StepKind::Years, -YearKeyStep); return true;
+    default: return false;
+  }
+}
+
+} // namespace calendar

@@ -1,0 +1,101 @@
+#pragma once
+
+// The month calendar of the main window's lower half: month and year captions
+// with arrow buttons, the weekday headers, the 42 day cells with the selection
+// marker, and the strips left and right of the grid that step one day. It
+// writes the astronomy unit's date directly and ends every selection in the
+// day view's ShowDay.
+
+#include "calendar_dates.h"
+#include "month_grid.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QFrame;
+class QLabel;
+
+namespace calendar {
+
+class ClickableLabel;
+class StepControl;
+
+// Options the calendar reads and writes (stored by the settings).
+struct CalendarOptions {
+  bool SunStart = true; // weeks start on Sunday (false: Monday)
+  bool LD = false;      // three-letter weekday headers (false: one letter)
+  bool DC = true;       // during a year auto-repeat, lay the grid out only at release
+};
+
+class CalendarPanel : public QWidget {
+  Q_OBJECT
+public:
+  // calcDate is the date of the whole window (days since 1899-12-30); showDay
+  // recomputes and repaints the day view. scale turns 96-dpi pixels into
+  // screen pixels.
+  CalendarPanel(QWidget* parent, double& calcDate, CalendarOptions& options, std::function<void()> showDay,
+                std::function<int(int)> scale);
+
+  // Lays out the month of CalcDate, marks its day and shows the day.
+  void CalendarInit();
+  // Selects today ("Today", F2, the date line).
+  void ReturnToToday();
+  // Today's date, or with keepShownYear today's month and day in the shown year.
+  void GoToToday(bool keepShownYear);
+  // One step of CalcDate by days, months or years; refused silently at the limits.
+  void StepDate(StepKind kind, int amount);
+  // The calendar's keys; false for a key it does not handle.
+  bool CalendarKey(int key, Qt::KeyboardModifiers modifiers);
+  // Ends a running mouse auto-repeat (a panel opened over the calendar).
+  void StopRepeat() { RepeatActive = false; }
+  // Relabels the weekday headers from SunStart and LD.
+  void UpdateDayLabels();
+
+  // Upper bound on the steps of one auto-repeat, so a repeat whose release was
+  // lost ends by itself.
+  static constexpr int kMaxRepeatSteps = 100000;
+
+signals:
+  // The month or year caption was clicked: the date entry panel should open,
+  // with the year field focused when yearField is set.
+  void dateEntryRequested(bool yearField);
+
+private:
+  void BuildHeader();
+  void BuildGrid();
+  void LayoutMonth();
+  void SelectDay(int cell, int day);
+  void MoveMarkerToCell(int cell);
+  void WriteCaptions();
+  void SplitCalcDate();
+  void ChangeStep(StepKind kind, const StepControl* control, Qt::MouseButton button,
+                  Qt::KeyboardModifiers modifiers);
+  void lblCalClick(int index);
+  void lblCalDayClick();
+  void pnlYearMouseDown(Qt::MouseButton button);
+  QWidget* CellWidget(int cell) const;
+
+  double& CalcDate;
+  CalendarOptions& options_;
+  std::function<void()> ShowDay;
+  std::function<int(int)> S;
+
+  int ShownYear = 1;
+  int ShownMonth = 1;
+  int ShownDay = 1;
+  int FirstColumn = 1;
+  int YearKeyStep = 1;
+  bool RepeatActive = false;
+  bool RelayoutEnabled = true;
+  bool LayoutBusy = false;
+
+  ClickableLabel* pnlMonth = nullptr;
+  ClickableLabel* pnlYear = nullptr;
+  QFrame* pnlCal = nullptr;
+  QFrame* bvlCal = nullptr;
+  std::array<ClickableLabel*, 7> lblCalDay{};
+  std::array<ClickableLabel*, kGridCells> lblCal{};
+};
+
+} // namespace calendar

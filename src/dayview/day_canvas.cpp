@@ -1,0 +1,12 @@
+#include "day_canvas.h"
+
+#include <QPainter>
+
+namespace dayview {
+
+void DayCanvas::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  paint_(painter);
+}
+
+} // namespace dayview

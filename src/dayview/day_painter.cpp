@@ -1,0 +1,80 @@
+#include "day_painter.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace dayview {
+namespace {
+
+QRect ToQRect(const TextRect& r) { return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)); }
+
+// Text whose right edge meets the rectangle's right edge, top at its top,
+// clipped to the rectangle.
+void DrawRightAligned(QPainter& painter, const QRect& box, const QString& text) {
+  const int width = painter.fontMetrics().horizontalAdvance(text);
+  painter.save();
+  painter.setClipRect(box);
+  painter.drawText(QRect(box.right() + 1 - width, box.top(), width, box.height()),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+  painter.restore();
+}
+
+void DrawLeftAligned(QPainter& painter, const QRect& box, const QString& text) {
+  painter.save();
+  painter.setClipRect(box);
+  painter.drawText(box.topLeft().x(), box.top(), painter.fontMetrics().horizontalAdvance(text), box.height(),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+  painter.restore();
+}
+
+void PaintPhaseRows(QPainter& painter, const DayPaintInput& in) {
+  const LayoutMetricTable& m = in.metrics;
+  int y = m[kPhaseRowsTop];
+  const int rows = PhaseRowCount(in.formLength);
+  for (int r = 0; r < rows; ++r) {
+    const int y2 = y + m[kPhaseRowHeight];
+    const PhaseRow& row = in.view.Phases.PhaseText[r];
+    painter.fillRect(QRect(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1)), in.background);
+    DrawLeftAligned(painter, QRect(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseNameRight] - 1, y2 - 1)), row.name);
+    painter.drawText(m[kPhaseColonX], y, painter.fontMetrics().horizontalAdvance(QLatin1Char(':')),
+                     m[kPhaseRowHeight], Qt::AlignLeft | Qt::AlignTop, QStringLiteral(":"));
+    DrawRightAligned(painter, QRect(QPoint(m[kPhaseDateLeft], y), QPoint(m[kPhaseDateRight] - 1, y2 - 1)), row.date);
+    DrawRightAligned(painter, QRect(QPoint(m[kPhaseTimeLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1)), row.time);
+    y = y2;
+  }
+}
+
+} // namespace
+
+void PaintDayText(QPainter& painter, const DayPaintInput& in) {
+  painter.setFont(in.font);
+  painter.setPen(in.text);
+  const DayTexts& text = in.view.DayText;
+
+  // Times, extra columns and moon labels over their own fill; the sun labels
+  // sit on the window's background.
+  for (int entry = 0; entry < kDateLine; ++entry) {
+    const QRect box = ToQRect(in.rects[entry]);
+    if (entry < kFirstSunLabel) painter.fillRect(box, in.background);
+    DrawRightAligned(painter, box, text[entry]);
+  }
+
+  // The date line, bold and centred; it may start left of 0 when wider.
+  const QRect dateBox = ToQRect(in.rects[kDateLine]);
+  painter.fillRect(dateBox, in.background);
+  QFont bold = in.font;
+  bold.setBold(true);
+  painter.setFont(bold);
+  const int width = painter.fontMetrics().horizontalAdvance(text[kDateLine]);
+  const int left = (in.rects[kDateLine].right - width) / 2; // truncated toward zero
+  painter.save();
+  painter.setClipRect(dateBox);
+  painter.drawText(QRect(left, dateBox.top(), width, dateBox.height()), Qt::AlignLeft | Qt::AlignTop,
+                   text[kDateLine]);
+  painter.restore();
+  painter.setFont(in.font);
+
+  if (in.phaseShown) PaintPhaseRows(painter, in);
+}
+
+} // namespace dayview

@@ -1,0 +1,14 @@
+#include "day_view_state.h"
+
+namespace dayview {
+
+DayTexts InitialDayTexts() {
+  DayTexts texts;
+  texts[kFirstSunLabel] = QStringLiteral("Twilight :");
+  texts[kFirstSunLabel + 1] = QStringLiteral("Sunrise :");
+  texts[kFirstSunLabel + 2] = QStringLiteral("Sunset :");
+  texts[kFirstSunLabel + 3] = QStringLiteral("Twilight :");
+  return texts;
+}
+
+} // namespace dayview

@@ -1,0 +1,250 @@
+#include "main_window.h"
+
+#include "click_area.h"
+#include "clickable_label.h"
+#include "day_canvas.h"
+#include "day_computation.h"
+#include "day_painter.h"
+#include "display.h"
+#include "moon_box.h"
+#include "moon_disc.h"
+#include "settings_store.h"
+#include "status_strip.h"
+#include "status_texts.h"
+#include "time_settings.h"
+#include "window_placement.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QTimer>
+
+namespace dayview {
+namespace {
+
+constexpr int kClientWidth = 259; // pixels at 96 dpi
+constexpr int kCalendarTop = 160;
+constexpr int kCharacterHeight = 13;
+
+QColor ToQColor(settings::ColourValue v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
+
+// The system's sans-serif face at the largest pixel size whose line height fits
+// the layout's character height.
+QFont DayViewFont(int characterHeight) {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setStyleHint(QFont::SansSerif);
+  for (int pixels = characterHeight; pixels > 6; --pixels) {
+    font.setPixelSize(pixels);
+    if (QFontMetrics(font).height() <= characterHeight) break;
+  }
+  return font;
+}
+
+} // namespace
+
+TfrmVesperon::TfrmVesperon(SettingsStoreFactory openStore, QWidget* parent)
+    : QMainWindow(parent), openStore_(openStore ? std::move(openStore) : settings::OpenSettingsStore) {
+  // FormCreate, in order.
+  setWindowTitle(QStringLiteral(" Vesperon"));
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  ScaleLayout();
+  CreateViews();
+  CreateMenus();
+  LoadSettings();
+  PlaceMoonBox();
+  ApplyColours();
+  ApplyTimeSettings();
+  state_.CalcDate = astro::DateTimeOfDate(QDate::currentDate());
+  calendar_->CalendarInit(); // ends in the first ShowDay
+  for (int n = 1; n <= 13; ++n) SyncMenuItem(n);
+  ShowStatusPanels();
+  UpdateLayout();
+  KeepOnScreen();
+
+  Timer1 = new QTimer(this);
+  connect(Timer1, &QTimer::timeout, this, &TfrmVesperon::Timer1Timer);
+  Timer1->start(1000);
+  qApp->installEventFilter(this);
+}
+
+TfrmVesperon::~TfrmVesperon() {
+  qApp->removeEventFilter(this);
+  SaveSettings();
+}
+
+int TfrmVesperon::S(int pixels) const { return ScaleToDpi(pixels, dpi_); }
+
+void TfrmVesperon::ScaleLayout() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  dpi_ = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
+  if (dpi_ == 96) return;
+  rects_ = ScaledTextRects(dpi_);
+  metrics_ = ScaledLayoutMetrics(dpi_);
+}
+
+void TfrmVesperon::CreateViews() {
+  canvas_ = new DayCanvas(this, [this](QPainter& painter) {
+    PaintDayText(painter, {view_, rects_, metrics_, ToQColor(settings_.Background), ToQColor(settings_.Text), font(),
+                           settings_.Phase, settings_.FormLength});
+  });
+  setCentralWidget(canvas_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setFont(DayViewFont(S(kCharacterHeight)));
+
+  moonBox_ = new MoonBox(canvas_);
+  connect(moonBox_, &MoonBox::leftClicked, this, &TfrmVesperon::FlipPhase);
+  connect(moonBox_, &MoonBox::rightClicked, this, &TfrmVesperon::FlipBigMoon);
+
+  calendar_ = new calendar::CalendarPanel(canvas_, state_.CalcDate, calendarOptions_, [this] { ShowDay(); },
+                                          [this](int pixels) { return S(pixels); });
+  calendar_->move(0, S(kCalendarTop));
+
+  const auto area = [this](int left, int top, int width, int height, const char* hint) {
+    auto* a = new ClickArea(canvas_, QLatin1String(hint));
+    a->setGeometry(S(left), S(top), S(width), S(height));
+    return a;
+  };
+  connect(area(0, 0, 257, 16, "Return to Today"), &ClickArea::leftClicked, this, &TfrmVesperon::ReturnToToday);
+  connect(area(72, 24, 122, 17, "Toggle Twilight Type"), &ClickArea::leftClicked, this, &TfrmVesperon::CycleTwilight);
+  connect(area(72, 80, 122, 17, "Toggle Twilight Type"), &ClickArea::leftClicked, this, &TfrmVesperon::CycleTwilight);
+  connect(area(64, 104, 129, 50, "Show/Hide Transit"), &ClickArea::leftClicked, this, &TfrmVesperon::FlipTransit);
+  connect(area(200, 40, 41, 114, "Toggle Illumination/Azimuth"), &ClickArea::leftClicked, this,
+          &TfrmVesperon::FlipAzimuth);
+
+  auto* status = new calendar::ClickableLabel(canvas_);
+  status->setObjectName("lblStatus");
+  status->setAlignment(Qt::AlignCenter);
+  status->setToolTip(QStringLiteral("Left click toggles status bar, right click to change colors"));
+  status->resize(S(kClientWidth), S(20));
+  connect(status, &calendar::ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
+    if (button == Qt::LeftButton) FlipStatus();
+  });
+  lblStatus_ = status;
+
+  phaseClickArea_ = new ClickArea(canvas_, QStringLiteral("Toggle 4/6 Phases"));
+  phaseClickArea_->setGeometry(S(18), S(302), S(223), 0);
+  connect(phaseClickArea_, &ClickArea::leftClicked, this, &TfrmVesperon::FlipFormLength);
+
+  statusStrip_ = new StatusStrip(canvas_, [this](int pixels) { return S(pixels); });
+  connect(statusStrip_, &StatusStrip::timeTypeClicked, this, &TfrmVesperon::CycleTimeType);
+  connect(statusStrip_, &StatusStrip::twilightClicked, this, &TfrmVesperon::CycleTwilight);
+  connect(statusStrip_, &StatusStrip::clockClicked, this, &TfrmVesperon::FlipTFormat);
+}
+
+void TfrmVesperon::LoadSettings() {
+  settings_ = settings::LoadSettings(*openStore_(), QDateTime::currentDateTime().isDaylightTime());
+  state_.TimeType = settings_.TimeType;
+  state_.WantTransit = settings_.WantTransit;
+  state_.WantAzimuth = settings_.WantAzimuth;
+  state_.SiteLatitude = settings_.Location.SiteLatitude;
+  state_.SiteLongitude = settings_.Location.SiteLongitude;
+  calendarOptions_ = {settings_.SunStart, settings_.LD, settings_.DC};
+  move(settings_.Left, settings_.Top);
+}
+
+void TfrmVesperon::SaveSettings() {
+  settings::Settings out = settings_;
+  out.TimeType = state_.TimeType;
+  out.WantTransit = state_.WantTransit;
+  out.WantAzimuth = state_.WantAzimuth;
+  out.TFormat = settings::TFormatToStore(settings_.TFormat, state_.ShowSeconds, TFormatBeforeSeconds);
+  out.SunStart = calendarOptions_.SunStart;
+  out.LD = calendarOptions_.LD;
+  out.DC = calendarOptions_.DC;
+  out.Top = y();
+  out.Left = x();
+  settings::SaveSettings(*openStore_(), out);
+}
+
+void TfrmVesperon::PlaceMoonBox() {
+  const LayoutMetricTable& m = metrics_;
+  const QRect bounds = settings_.BigMoon
+                           ? QRect(m[kBigMoonLeft], m[kBigMoonTop], m[kBigMoonSize], m[kBigMoonSize])
+                           : QRect(m[kLittleMoonLeft],
+                                   state_.WantTransit ? m[kLittleMoonTopWithTransit] : m[kLittleMoonTopWithoutTransit],
+                                   m[kLittleMoonSize], m[kLittleMoonSize]);
+  moonBox_->place(bounds);
+}
+
+void TfrmVesperon::ApplyColours() {
+  QPalette palette = canvas_->palette();
+  palette.setColor(QPalette::Window, ToQColor(settings_.Background));
+  palette.setColor(QPalette::WindowText, ToQColor(settings_.Text));
+  canvas_->setPalette(palette);
+  statusStrip_->setPalette(QApplication::palette());
+  canvas_->update();
+}
+
+void TfrmVesperon::ApplyTimeSettings() {
+  dayview::ApplyTimeSettings(state_, settings_.TFormat, settings_.Location.SiteTimeZone, view_.Phases);
+}
+
+void TfrmVesperon::DrawDisc() {
+  DrawMoonDisc(moonBox_->bitmap(), ToQColor(settings_.Moon), ToQColor(settings_.Background),
+               static_cast<float>(view_.IllumPercent), settings_.NH);
+  moonBox_->update();
+}
+
+void TfrmVesperon::ShowDay() {
+  ComputeDay(state_, {settings_.Twilight, settings_.Phase, settings_.FormLength, JulianLine}, view_);
+  DrawDisc();
+  if (JulianLine) lblStatus_->setText(view_.DayText[kJulianLine]);
+  canvas_->update();
+}
+
+void TfrmVesperon::ShowStatusPanels() {
+  statusStrip_->setTexts(
+      StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, QTime::currentTime()));
+}
+
+void TfrmVesperon::Timer1Timer() { statusStrip_->setClockText(ClockText(QTime::currentTime(), state_.TimeFormat)); }
+
+void TfrmVesperon::UpdateLayout() {
+  const WindowLayout layout = ComputeWindowLayout(settings_.Phase, settings_.Status, settings_.FormLength, metrics_);
+  statusStrip_->hide();
+  canvas_->setFixedSize(S(kClientWidth), layout.clientHeight);
+  statusStrip_->setGeometry(0, layout.clientHeight - metrics_[kStatusBarHeight], S(kClientWidth),
+                            metrics_[kStatusBarHeight]);
+  statusStrip_->setVisible(layout.statusBarVisible);
+  lblStatus_->move(0, layout.statusLabelTop);
+  phaseClickArea_->resize(phaseClickArea_->width(), layout.phaseClickHeight);
+  phaseClickArea_->setVisible(layout.phaseClickHeight > 0);
+  adjustSize();
+}
+
+void TfrmVesperon::KeepOnScreen() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect frame = frameGeometry();
+  move(KeepWindowOnScreen(frame.topLeft(), frame.size(), screen->geometry().size()));
+}
+
+void TfrmVesperon::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The frame's size is known only once the window is shown: check again.
+  if (!std::exchange(shownOnce_, true)) KeepOnScreen();
+}
+
+void TfrmVesperon::keyPressEvent(QKeyEvent* event) {
+  if (calendar_->isVisible() && calendar_->CalendarKey(event->key(), event->modifiers())) {
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+bool TfrmVesperon::eventFilter(QObject* watched, QEvent* event) {
+  // With hints off, no control of this window shows its tooltip.
+  if (event->type() == QEvent::ToolTip && !settings_.Hints) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget->window() == this) return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace dayview

@@ -1,0 +1,144 @@
+// The main window's menus and SyncMenuItem, which keeps each item in line with
+// its option.
+
+#include "main_window.h"
+
+#include <QActionGroup>
+#include <QMenuBar>
+
+namespace dayview {
+
+QAction* TfrmVesperon::menuAction(const QString& objectName) const {
+  const auto found = actions_.find(objectName);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+QAction* TfrmVesperon::AddRadio(QMenu* menu, QActionGroup* group, const QString& caption, const QString& name,
+                                int tag, std::function<void(int)> handler) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  action->setCheckable(true);
+  action->setData(tag);
+  group->addAction(action);
+  connect(action, &QAction::triggered, this, [handler, tag] { handler(tag); });
+  actions_[name] = action;
+  return action;
+}
+
+QAction* TfrmVesperon::AddCheck(QMenu* menu, const QString& caption, const QString& name,
+                                std::function<void()> handler) {
+  QAction* action = menu->addAction(caption);
+  action->setObjectName(name);
+  connect(action, &QAction::triggered, this, [handler] { handler(); });
+  actions_[name] = action;
+  return action;
+}
+
+void TfrmVesperon::CreateMenus() {
+  // Items reachable by shortcut only live on the window, not in a menu.
+  const auto hidden = [this](const QString& caption, const QString& name, const QKeySequence& key,
+                             std::function<void()> handler) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(name);
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [handler] { handler(); });
+    addAction(action);
+    actions_[name] = action;
+  };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->menuAction()->setObjectName("mnuFile");
+  file->addAction(QStringLiteral("&Add To List"))->setEnabled(false);
+  file->addAction(QStringLiteral("&Remove From List"))->setEnabled(false);
+  file->addAction(QStringLiteral("&Save List"))->setEnabled(false);
+  file->menuAction()->setVisible(false); // shown while the location editor is open
+  actions_["mnuFile"] = file->menuAction();
+
+  QMenu* time = menuBar()->addMenu(QStringLiteral("&Time"));
+  AddCheck(time, QStringLiteral("&Today"), "mnuToday", [this] { ReturnToToday(); })->setShortcut(Qt::Key_F2);
+  AddCheck(time, QStringLiteral("&Enter a Date"), "mnuEnterDate", [] {})->setShortcut(Qt::Key_F3);
+  time->addSeparator();
+  auto* timeGroup = new QActionGroup(this);
+  const auto setTimeType = [this](int tag) { SetTimeType(tag); };
+  AddRadio(time, timeGroup, QStringLiteral("&Standard Time"), "mnuTime_0", 0, setTimeType);
+  AddRadio(time, timeGroup, QStringLiteral("&Daylight Time"), "mnuTime_1", 1, setTimeType);
+  AddRadio(time, timeGroup, QStringLiteral("&Universal Time"), "mnuTime_2", 2, setTimeType);
+  time->addSeparator();
+  AddCheck(time, QStringLiteral("Autodetect at Startup"), "mnuAuto", [this] { FlipAutomode(); })->setCheckable(true);
+  time->addSeparator();
+  auto* formatGroup = new QActionGroup(this);
+  const auto setFormat = [this](int tag) { SetTFormat(tag); };
+  AddRadio(time, formatGroup, QStringLiteral("&12 hr Format"), "mnuTF_0", 0, setFormat);
+  AddRadio(time, formatGroup, QStringLiteral("&24 hr Format"), "mnuTF_1", 1, setFormat);
+  time->addSeparator();
+  auto* twilightGroup = new QActionGroup(this);
+  const auto setTwilight = [this](int tag) { SetTwilight(tag); };
+  AddRadio(time, twilightGroup, QStringLiteral("&Astronomical Twilight"), "mnuTwi_0", 0, setTwilight);
+  AddRadio(time, twilightGroup, QStringLiteral("&Nautical Twilight"), "mnuTwi_1", 1, setTwilight);
+  AddRadio(time, twilightGroup, QStringLiteral("&Civil Twilight"), "mnuTwi_2", 2, setTwilight);
+  hidden(QStringLiteral("Show Seconds"), "mnuSeconds", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { FlipShowSeconds(); });
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  AddCheck(options, QStringLiteral("&Location"), "mnuLocation", [] {});
+  AddCheck(options, QStringLiteral("&Colors"), "mnuColors", [] {});
+  options->addSeparator();
+  AddCheck(options, QStringLiteral("Moon &Phases"), "mnuPhases", [this] { FlipPhase(); })->setCheckable(true);
+  AddCheck(options, QStringLiteral("Moon &Transit"), "mnuTransit", [this] { FlipTransit(); })->setCheckable(true);
+  AddCheck(options, QStringLiteral("Az&imuth"), "mnuAzimuth", [this] { FlipAzimuth(); });
+  options->addSeparator();
+  QMenu* view = options->addMenu(QStringLiteral("Moon &View"));
+  auto* hemisphereGroup = new QActionGroup(this);
+  const auto setHemisphere = [this](int tag) { SetHemisphere(tag == 0); };
+  AddRadio(view, hemisphereGroup, QStringLiteral("&Northern Hemisphere"), "mnuHem_0", 0, setHemisphere);
+  AddRadio(view, hemisphereGroup, QStringLiteral("&Southern Hemisphere"), "mnuHem_1", 1, setHemisphere);
+  QMenu* calendarMenu = options->addMenu(QStringLiteral("C&alendar"));
+  auto* weekGroup = new QActionGroup(this);
+  const auto setWeekStart = [this](int tag) { SetWeekStart(tag == 0); };
+  AddRadio(calendarMenu, weekGroup, QStringLiteral("&Sunday Start"), "mnuFDW_0", 0, setWeekStart);
+  AddRadio(calendarMenu, weekGroup, QStringLiteral("&Monday Start"), "mnuFDW_1", 1, setWeekStart);
+  options->addSeparator();
+  AddCheck(options, QStringLiteral("Show &Hints"), "mnuHints", [this] { FlipHints(); })->setCheckable(true);
+  AddCheck(options, QStringLiteral("Big &Moon"), "mnuBigMoon", [this] { FlipBigMoon(); });
+  AddCheck(options, QStringLiteral("Long &Form"), "mnuFormLength", [this] { FlipFormLength(); });
+  AddCheck(options, QStringLiteral("Status &Bar"), "mnuStatus", [this] { FlipStatus(); })->setCheckable(true);
+  hidden(QStringLiteral("OnTop"), "mnuOnTop", QKeySequence(Qt::CTRL | Qt::Key_T), [this] { FlipStayOnTop(); });
+  hidden(QStringLiteral("Print"), "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [] {});
+  hidden(QStringLiteral("ShowJulian"), "mnuJulian", QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowJulian(); });
+
+  QAction* list = menuBar()->addAction(QStringLiteral("&List"));
+  list->setObjectName("mnuList");
+  actions_["mnuList"] = list;
+
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  AddCheck(help, QStringLiteral("&Contents"), "mnuContents", [] {});
+  AddCheck(help, QStringLiteral("&Index"), "mnuIndex", [] {});
+  help->addSeparator();
+  AddCheck(help, QStringLiteral("&About"), "mnuAbout", [] {});
+}
+
+void TfrmVesperon::SyncMenuItem(int n) {
+  const auto check = [this](const QString& name, bool on) {
+    if (QAction* a = menuAction(name)) a->setChecked(on);
+  };
+  const auto caption = [this](const QString& name, const QString& text) {
+    if (QAction* a = menuAction(name)) a->setText(text);
+  };
+  switch (n) {
+    case 1: check(QStringLiteral("mnuTime_%1").arg(state_.TimeType), true); break;
+    case 2: check(QStringLiteral("mnuTF_%1").arg(settings_.TFormat), true); break;
+    case 3: check(QStringLiteral("mnuTwi_%1").arg(settings_.Twilight), true); break;
+    case 4: check("mnuPhases", settings_.Phase); break;
+    case 5: check("mnuTransit", state_.WantTransit); break;
+    case 6: caption("mnuAzimuth", state_.WantAzimuth ? QStringLiteral("&Illumination") : QStringLiteral("Az&imuth")); break;
+    case 7: check(settings_.NH ? "mnuHem_0" : "mnuHem_1", true); break;
+    case 8: check(calendarOptions_.SunStart ? "mnuFDW_0" : "mnuFDW_1", true); break;
+    case 9: check("mnuStatus", settings_.Status); break;
+    case 10: caption("mnuBigMoon", settings_.BigMoon ? QStringLiteral("Little &Moon") : QStringLiteral("Big &Moon")); break;
+    case 11: caption("mnuFormLength", settings_.FormLength ? QStringLiteral("Short &Form") : QStringLiteral("Long &Form")); break;
+    case 12: check("mnuHints", settings_.Hints); break;
+    case 13: check("mnuAuto", settings_.Automode); break;
+    default: break;
+  }
+}
+
+} // namespace dayview

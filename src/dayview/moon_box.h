@@ -1,0 +1,49 @@
+#pragma once
+
+// The square box that shows the Moon's phase disc; it only copies the disc
+// image, which the window redraws with DrawMoonDisc.
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
+namespace dayview {
+
+class MoonBox : public QWidget {
+  Q_OBJECT
+public:
+  explicit MoonBox(QWidget* parent) : QWidget(parent) {
+    setToolTip(QStringLiteral("Left click to show phases, right click to resize graphic"));
+  }
+
+  // MoonBitmap: sized with the box by PlaceMoonBox.
+  QImage& bitmap() { return bitmap_; }
+  const QImage& bitmap() const { return bitmap_; }
+
+  // Moves and sizes the box and gives the bitmap its size; does not redraw.
+  void place(const QRect& bounds) {
+    setGeometry(bounds);
+    bitmap_ = QImage(bounds.size(), QImage::Format_RGB32);
+    bitmap_.fill(Qt::black);
+  }
+
+signals:
+  void leftClicked();
+  void rightClicked();
+
+protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawImage(0, 0, bitmap_);
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) emit leftClicked();
+    else if (event->button() == Qt::RightButton) emit rightClicked();
+  }
+
+private:
+  QImage bitmap_;
+};
+
+} // namespace dayview

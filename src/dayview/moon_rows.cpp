@@ -1,0 +1,22 @@
+#include "moon_rows.h"
+
+namespace dayview {
+
+MoonRowOrder MoonRowOrderOf(const astro::EventTimes& moon, bool wantTransit) {
+  using enum MoonRowKind;
+  const double rise = moon[astro::kRise];
+  const double set = moon[astro::kSet];
+  if (!wantTransit) return rise < set ? MoonRowOrder{Rise, Set, Empty} : MoonRowOrder{Set, Rise, Empty};
+
+  const double transit = moon[astro::kTransit];
+  if (rise < set && rise < transit) return {Rise, Transit, Set};
+  if (set < rise && set < transit) return {Set, Rise, Transit};
+  return {Transit, Set, Rise};
+}
+
+std::array<QString, 9> OrderMoonRows(const MoonRow& first, const MoonRow& second, const MoonRow& third) {
+  return {first.time, first.extra, second.time, second.extra, third.time, third.extra,
+          first.label, second.label, third.label};
+}
+
+} // namespace dayview

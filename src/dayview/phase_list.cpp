@@ -1,0 +1,34 @@
+#include "phase_list.h"
+
+#include "display.h"
+#include "moon_phase.h"
+
+namespace dayview {
+
+int PhaseRowCount(bool formLength) { return formLength ? 6 : 4; }
+
+PhaseRow PhaseRowOf(const astro::AstroState& state, float k) {
+  const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
+  return {QString::fromStdString(phase.Name), astro::ShortDateText(phase.Time), astro::TimeText(state, phase.Time)};
+}
+
+void ForcePhaseListRebuild(PhaseList& list) { list.LastPhaseK = kRebuildPhaseList; }
+
+void BuildPhaseList(const astro::AstroState& state, bool phaseShown, bool formLength, PhaseList& list) {
+  if (!phaseShown) return;
+
+  float k = astro::QuarterLunationAtOrBelow(state.CenturiesT0);
+  list.PaintPhases = false;
+  // Compared before the clamp below: near the year 1 the list is rebuilt daily.
+  if (k == list.LastPhaseK) return;
+
+  list.PaintPhases = true;
+  if (k < astro::kFirstListedLunation) k = astro::kFirstListedLunation;
+  list.LastPhaseK = k;
+  for (int row = 0; row < PhaseRowCount(formLength); ++row) {
+    list.PhaseText[static_cast<std::size_t>(row)] = PhaseRowOf(state, k);
+    k += 0.25f;
+  }
+}
+
+} // namespace dayview

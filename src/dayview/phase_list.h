@@ -1,0 +1,47 @@
+#pragma once
+
+// The list of the next principal phases of the Moon below the calendar: four
+// rows, six in the long form, each the phase's name, date and time.
+
+#include "astro_state.h"
+
+#include <QString>
+#include <array>
+
+namespace dayview {
+
+struct PhaseRow {
+  QString name; // "New Moon", "First Quarter", "Full Moon" or "Last Quarter"
+  QString date; // the locale's short date, four-digit year
+  QString time; // in the day view's clock (TimeText)
+};
+
+inline constexpr int kMaxPhaseRows = 6;
+
+// A LastPhaseK that is no multiple of 0.25, so the next build always rebuilds.
+inline constexpr float kRebuildPhaseList = 333.333f;
+
+struct PhaseList {
+  std::array<PhaseRow, kMaxPhaseRows> PhaseText{}; // rows in use: PhaseRowCount()
+  float LastPhaseK = kRebuildPhaseList; // lunation number of the first row when built
+  bool PaintPhases = true;              // the rows changed and need painting
+};
+
+// Rows in use: 6 in the long form, else 4.
+int PhaseRowCount(bool formLength);
+
+// The row of the principal phase with lunation number k (quarter values are the
+// quarters and the full moon). state must be prepared (PrepareDay) for its
+// Delta T; the time is in the clock of state.ZoneHours.
+PhaseRow PhaseRowOf(const astro::AstroState& state, float k);
+
+// Makes the next BuildPhaseList() rebuild the rows, e.g. after the clock
+// settings or the number of rows changed.
+void ForcePhaseListRebuild(PhaseList& list);
+
+// Rebuilds the rows from the quarter lunation at or below the prepared date
+// when it differs from list.LastPhaseK, and sets PaintPhases only then. With
+// the list hidden (phaseShown off) nothing changes.
+void BuildPhaseList(const astro::AstroState& state, bool phaseShown, bool formLength, PhaseList& list);
+
+} // namespace dayview

@@ -1,0 +1,74 @@
+#include "status_strip.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace dayview {
+namespace {
+
+// A bordered box that reports a left click.
+class StatusBox : public QLabel {
+public:
+  StatusBox(QWidget* parent, std::function<void()> onClick) : QLabel(parent), onClick_(std::move(onClick)) {
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setIndent(2);
+  }
+
+protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) onClick_();
+  }
+
+private:
+  std::function<void()> onClick_;
+};
+
+struct BoxSpec {
+  int left, width; // pixels at 96 dpi; every box is at top 2, 18 high
+  const char* hint;
+};
+
+constexpr BoxSpec kBoxes[4] = {
+    {8, 105, "Select Location"},
+    {120, 25, "Toggle ST/DT/UT"},
+    {152, 33, "Toggle Twilight Type"},
+    {192, 57, "Toggle 12/24 Hour Format"},
+};
+
+} // namespace
+
+StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) : QFrame(parent) {
+  setFrameShape(QFrame::Panel);
+  setFrameShadow(QFrame::Raised);
+  // The status bar keeps the system's button colours and an 8-point font.
+  setPalette(QApplication::palette());
+  setAutoFillBackground(true);
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
+
+  const std::function<void()> clicks[4] = {
+      [this] { emit locationClicked(); }, [this] { emit timeTypeClicked(); },
+      [this] { emit twilightClicked(); }, [this] { emit clockClicked(); }};
+  for (int i = 0; i < 4; ++i) {
+    auto* box = new StatusBox(this, clicks[i]);
+    box->setGeometry(scale(kBoxes[i].left), scale(2), scale(kBoxes[i].width), scale(18));
+    box->setToolTip(QLatin1String(kBoxes[i].hint));
+    boxes_[i] = box;
+  }
+}
+
+void StatusStrip::setTexts(const StatusPanelTexts& texts) {
+  boxes_[0]->setText(texts.location);
+  boxes_[1]->setText(texts.timeType);
+  boxes_[2]->setText(texts.twilight);
+  boxes_[3]->setText(texts.clock);
+}
+
+void StatusStrip::setClockText(const QString& text) { boxes_[3]->setText(text); }
+
+QString StatusStrip::text(int box) const { return boxes_[box]->text(); }
+
+} // namespace dayview

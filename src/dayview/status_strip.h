@@ -1,0 +1,34 @@
+#pragma once
+
+// The status bar at the bottom of the main window: location, clock kind,
+// twilight kind and a running clock, each in a bordered box.
+
+#include "status_texts.h"
+
+#include <QFrame>
+#include <functional>
+
+class QLabel;
+
+namespace dayview {
+
+class StatusStrip : public QFrame {
+  Q_OBJECT
+public:
+  StatusStrip(QWidget* parent, const std::function<int(int)>& scale);
+
+  void setTexts(const StatusPanelTexts& texts);
+  void setClockText(const QString& text);
+  QString text(int box) const; // 0 location, 1 time type, 2 twilight, 3 clock
+
+signals:
+  void locationClicked();
+  void timeTypeClicked();
+  void twilightClicked();
+  void clockClicked();
+
+private:
+  QLabel* boxes_[4] = {};
+};
+
+} // namespace dayview

@@ -1,0 +1,33 @@
+#pragma once
+
+// The texts of the status bar's four boxes.
+
+#include "astro_state.h"
+
+#include <QString>
+#include <QTime>
+#include <string>
+
+namespace dayview {
+
+// "ST", "DT" or "UT" for time type 0, 1 or 2 (any other value: "UT").
+QString TimeTypeText(int timeType);
+
+// "Ast.", "Naut." or "Civ." for twilight 0, 1 or 2 (any other value: "Civ.").
+QString TwilightText(int twilight);
+
+// The wall-clock time of day in the clock pattern, unrounded and without the
+// Universal Time suffix whatever the time type.
+QString ClockText(QTime now, const std::string& timeFormat);
+
+struct StatusPanelTexts {
+  QString location;
+  QString timeType;
+  QString twilight;
+  QString clock;
+};
+
+StatusPanelTexts StatusPanelTextsOf(const QString& siteName, const astro::AstroState& state, int twilight,
+                                    QTime now);
+
+} // namespace dayview

@@ -1,0 +1,30 @@
+#pragma once
+
+// The astronomy of every day of one month, computed with a three-day window of
+// Sun and Moon positions that slides a day at a time.
+
+#include "astro_state.h"
+#include "day_events.h"
+
+#include <vector>
+
+namespace monthtable {
+
+struct MonthDay {
+  double date = 0.0;                // date-time at 00:00 of the day
+  astro::DayEvents events;          // sunrise, twilight and moon searches, transits included
+  double illuminatedFraction = 0.0; // Moon at 12:00 of the local day, 0..1
+};
+
+// Every day of the month of dayView.CalcDate, first to last, for the site,
+// zone and time type of dayView and the twilight kind (0 astronomical,
+// 1 nautical, other civil). Transits are always computed. dayView itself is
+// left untouched; a copy walks through the month.
+//
+// Each day adds one Sun and one Moon position (the day after) to the two it
+// carries over, so a month of n days costs n + 2 positions per body. The
+// carried positions keep the nutation and obliquity of the date they were
+// computed under, which moves event times by well under a second.
+std::vector<MonthDay> ComputeMonthDays(const astro::AstroState& dayView, int twilight);
+
+} // namespace monthtable

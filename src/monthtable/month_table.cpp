@@ -1,0 +1,59 @@
+#include "month_table.h"
+
+#include "calendar_dates.h"
+#include "display.h"
+#include "month_days.h"
+#include "row_grouping.h"
+#include "table_texts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace monthtable {
+namespace {
+
+QString EventText(double slot, int tFormat, int timeType) {
+  return astro::IsMissingEvent(slot) ? QStringLiteral("*****") : ListTime(slot, tFormat, timeType);
+}
+
+TableRow DayRow(const MonthDay& day, int tFormat, int timeType) {
+  const auto time = [&](double slot) { return EventText(slot, tFormat, timeType); };
+  const astro::DayEvents& e = day.events;
+  // A whole percentage, halves rounded away from zero.
+  const long percent = std::lround(day.illuminatedFraction * 100.0);
+  return {astro::ShortDateText(day.date),
+          time(e.twilight[astro::kRise]),
+          time(e.sun[astro::kRise]),
+          time(e.sun[astro::kTransit]),
+          time(e.sun[astro::kSet]),
+          time(e.twilight[astro::kSet]),
+          time(e.moon[astro::kRise]),
+          time(e.moon[astro::kTransit]),
+          time(e.moon[astro::kSet]),
+          QString::number(percent)};
+}
+
+} // namespace
+
+bool IsSeparatorRow(const TableRow& row) {
+  return std::all_of(row.begin(), row.end(), [](const QString& cell) { return cell.isEmpty(); });
+}
+
+MonthTable ComputeMonthTable(const astro::AstroState& dayView, const ListOptions& options) {
+  MonthTable table;
+  table.ListTitle = ListTitle(dayView.CalcDate);
+  table.TimeTypeName = TimeTypeName(dayView.TimeType);
+  table.Caption = ListCaption(table.ListTitle, table.TimeTypeName);
+
+  const std::vector<MonthDay> days = ComputeMonthDays(dayView, options.Twilight);
+  const calendar::ShownDate shown = calendar::SplitDate(dayView.CalcDate);
+  const Grouping grouping = ResolveGrouping(options.Group5, options.Group7);
+  for (const int day : RowDays(shown.year, shown.month, grouping, options.SunStart)) {
+    table.rows.push_back(day == 0 ? TableRow{}
+                                  : DayRow(days[static_cast<std::size_t>(day - 1)], options.TFormat,
+                                           dayView.TimeType));
+  }
+  return table;
+}
+
+} // namespace monthtable

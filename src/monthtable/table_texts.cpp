@@ -1,0 +1,37 @@
+#include "table_texts.h"
+
+#include "display.h"
+#include "numeric.h"
+
+#include <QLocale>
+
+namespace monthtable {
+
+QString ListTime(double dayFraction, int tFormat, int timeType) {
+  const bool twentyFourHour = tFormat != 0 || timeType == 2;
+  return astro::FormatClockTime(astro::RoundToMinute(dayFraction), twentyFourHour ? "hh:nn" : "h:nna/p");
+}
+
+QString ListTitle(double calcDate) {
+  return QStringLiteral("Sun and Moon Data for ") +
+         QLocale().toString(astro::DateOfDateTime(calcDate), QStringLiteral("MMMM yyyy"));
+}
+
+QString TimeTypeName(int timeType) {
+  switch (timeType) {
+  case 0:
+    return QStringLiteral("Standard Time");
+  case 1:
+    return QStringLiteral("Daylight Time");
+  default:
+    return QStringLiteral("Universal Time");
+  }
+}
+
+QString ListCaption(const QString& listTitle, const QString& timeTypeName) {
+  return listTitle + QStringLiteral(" ... ") + timeTypeName;
+}
+
+int TwilightKind(int twilight) { return twilight == 0 || twilight == 1 ? twilight : 2; }
+
+} // namespace monthtable

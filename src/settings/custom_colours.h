@@ -1,0 +1,22 @@
+#pragma once
+
+// The colour dialog's sixteen custom colours in the "CustomColors" section:
+// value names "ColorA" to "ColorP", values of six hexadecimal digits, blue
+// first and red last. In memory they are "name=value" entries.
+
+#include <QSettings>
+#include <QStringList>
+
+namespace settings {
+
+// Every value of the section as "name=value", in the store's key order.
+// Whether the values make sense is the colour dialog's concern.
+QStringList ReadCustomColours(const QSettings& store);
+
+// Replaces the section by the entries: the name is the entry's first six
+// characters, the value at most twelve characters from the eighth on. Entries
+// not of the form "ColorA=" to "ColorP=" are left out, so that a stray value
+// read from a damaged store does not come back at every run.
+void WriteCustomColours(QSettings& store, const QStringList& entries);
+
+} // namespace settings

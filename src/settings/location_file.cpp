@@ -1,0 +1,87 @@
+#include "location_file.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace settings {
+namespace {
+
+constexpr qsizetype kHeaderLines = 2;
+
+bool IsWritableFolder(const QString& folder) {
+  const QFileInfo info(folder);
+  return !folder.isEmpty() && info.isDir() && info.isWritable();
+}
+
+QStringList SplitLines(const QString& text) {
+  QStringList lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text.at(i);
+    if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
+    lines.append(text.mid(start, i - start));
+    if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.append(text.mid(start));
+  return lines;
+}
+
+QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+} // namespace
+
+LocationFilePaths ChooseLocationFilePaths(const QString& programFolder, const QString& dataFolder) {
+  const QString beside = QDir(programFolder).filePath(QLatin1String(kLocationFileName));
+  if (IsWritableFolder(programFolder) || dataFolder.isEmpty()) return {beside, beside};
+
+  const QString users = QDir(dataFolder).filePath(QLatin1String(kLocationFileName));
+  const bool readBeside = !QFileInfo::exists(users) && QFileInfo::exists(beside);
+  return {readBeside ? beside : users, users};
+}
+
+LocationFilePaths DefaultLocationFilePaths() {
+  return ChooseLocationFilePaths(QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+LocationList LocationListOfText(const QByteArray& fileText) {
+  QStringList lines = SplitLines(QString::fromLocal8Bit(fileText));
+  if (lines.size() <= kHeaderLines) return LocationList();
+  lines.remove(0, kHeaderLines);
+  return LocationList(std::move(lines));
+}
+
+QByteArray LocationFileText(const LocationList& list) {
+  const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+  QByteArray text = QByteArray(kLocationHeader) + lineEnd + QByteArray(kLocationRule) + lineEnd;
+  for (const QString& record : list.Records()) text += record.toLocal8Bit() + lineEnd;
+  return text;
+}
+
+LocationFileRead ReadLocationFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return {false, {},
+            QCoreApplication::translate("settings", "The location list could not be read from %1 (%2).")
+                .arg(Native(path), file.errorString())};
+  }
+  return {true, LocationListOfText(file.readAll()), {}};
+}
+
+LocationFileWrite WriteLocationFile(const QString& path, const LocationList& list) {
+  QDir().mkpath(QFileInfo(path).absolutePath()); // a failure shows in open() below
+
+  QSaveFile file(path);
+  const QByteArray text = LocationFileText(list);
+  const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+  if (written) return {true, {}};
+  return {false, QCoreApplication::translate("settings", "The location list could not be saved to %1 (%2).")
+                     .arg(Native(path), file.errorString())};
+}
+
+} // namespace settings

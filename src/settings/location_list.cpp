@@ -1,0 +1,49 @@
+#include "location_list.h"
+
+#include "location_record.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+
+namespace settings {
+namespace {
+
+QCollator LineCollator() {
+  QCollator collator{QLocale()};
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  return collator;
+}
+
+} // namespace
+
+LocationList::LocationList(QStringList records) : records_(std::move(records)) {
+  const QCollator collator = LineCollator();
+  std::stable_sort(records_.begin(), records_.end(),
+                   [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+}
+
+QStringList LocationList::Names() const {
+  QStringList names;
+  names.reserve(records_.size());
+  for (const QString& record : records_) names.append(LocationRecordName(record));
+  return names;
+}
+
+bool LocationList::Add(const QString& record) {
+  const QCollator collator = LineCollator();
+  const auto place = std::lower_bound(records_.begin(), records_.end(), record, [&collator](const QString& a, const QString& b) {
+    return collator.compare(a, b) < 0;
+  });
+  if (place != records_.end() && collator.compare(*place, record) == 0) return false;
+  records_.insert(place, record);
+  return true;
+}
+
+bool LocationList::RemoveAt(qsizetype index) {
+  if (index < 0 || index >= records_.size()) return false;
+  records_.removeAt(index);
+  return true;
+}
+
+} // namespace settings

@@ -1,0 +1,39 @@
+#pragma once
+
+// The location list in memory: the location file's record lines without its
+// two header lines, kept in ascending order by the whole line, compared
+// case-insensitively in the default locale. Since the name field comes first
+// and has a fixed width, this orders by name: "berlin" before "Boston".
+
+#include <QStringList>
+
+namespace settings {
+
+class LocationList {
+public:
+  LocationList() = default;
+
+  // The records sorted; equal lines among them all stay.
+  explicit LocationList(QStringList records);
+
+  const QStringList& Records() const { return records_; }
+  qsizetype Size() const { return records_.size(); }
+  bool IsEmpty() const { return records_.isEmpty(); }
+
+  // The names of the city choice: entry i is the name of record i.
+  QStringList Names() const;
+
+  // Inserts the record in its place. Adds nothing and returns false when a
+  // line equal to it, ignoring letter case, is already there.
+  bool Add(const QString& record);
+
+  // Removes record i; false when there is none.
+  bool RemoveAt(qsizetype index);
+
+  bool operator==(const LocationList&) const = default;
+
+private:
+  QStringList records_;
+};
+
+} // namespace settings

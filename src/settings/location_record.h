@@ -1,0 +1,51 @@
+#pragma once
+
+// One record line of the location file: four fields separated by "|", no
+// blanks added around the bars, lined up under the file's header:
+//   name       exactly 25 characters, cut or filled with blanks on the right
+//   latitude   the text as typed, at least 7 characters (see below)
+//   longitude  the text as typed, at least 8 characters
+//   zone       hours, West positive, shortest form, at least 3 characters
+// "Zedir Izudiz,MI          | 42.97 |   85.6 |  5" is the first-run place.
+
+#include <QString>
+#include <optional>
+
+namespace settings {
+
+// The editor's zone choice: entry 0 is -12 hours, each next entry half an hour
+// more, entry 48 is +12 hours.
+inline constexpr int kZoneEntries = 49;
+
+float ZoneHoursOfIndex(int zoneIndex);
+
+// The zone choice entry of a zone in hours: (zone + 12) * 2 rounded to the
+// nearest integer, halves to even; empty outside the choice.
+std::optional<int> ZoneIndexOfHours(float zoneHours);
+
+// A record line. Latitude and longitude texts keep the user's own form: blanks
+// around them are removed; a shorter text gets one blank after it, then blanks
+// before it up to the field width; a longer one stays whole and widens the
+// record. A "|" anywhere in the texts would shift every later field when the
+// line is read back, and a line break would split it in two, so each "|"
+// becomes "/" and each control character a blank. zoneIndex must be an entry
+// of the zone choice (0..48); one outside is taken as the nearer end.
+QString FormatLocationRecord(const QString& name, const QString& latitude, const QString& longitude, int zoneIndex);
+
+// The name shown for a record: the text before the first "|" with trailing
+// blanks removed; empty for a line without "|".
+QString LocationRecordName(const QString& record);
+
+struct LocationFields {
+  QString latitude;              // text, blanks around it removed
+  QString longitude;             // text, blanks around it removed
+  float zoneHours = 0.0f;        // 0 when the zone text does not convert
+  std::optional<int> zoneIndex;  // empty when the zone is outside -12..12 hours
+};
+
+// The fields after the name. A field runs to the next "|" or the line's end;
+// each part after a bar is cut to its first 100 characters. A line without
+// "|" gives empty texts and zone 0 (entry 24).
+LocationFields ExtractLocationFields(const QString& record);
+
+} // namespace settings

@@ -1,0 +1,35 @@
+#pragma once
+
+// Loading and saving the main window's settings. The production store is an
+// INI file in the user's configuration folder; tests hand in a QSettings on a
+// temporary file. Each load or save opens the store and is done with it.
+
+#include "settings_values.h"
+
+#include <QSettings>
+#include <memory>
+
+namespace settings {
+
+// The user's store: organisation "Vesperon Software", application "Vesperon".
+std::unique_ptr<QSettings> OpenSettingsStore();
+
+// Reads every value; absent or unreadable ones take their defaults, and so do
+// integers outside their range (a twilight kind of 7 would index nothing).
+// With Automode on, TimeType becomes daylight time (1) when daylightSavingNow,
+// else standard time (0), whatever was stored. The caller passes
+// QDateTime::currentDateTime().isDaylightTime().
+Settings LoadSettings(const QSettings& store, bool daylightSavingNow);
+
+// Writes the window position, colours, flags (except NH, which the closing
+// question writes), the program file's path under "General/Path" (when an
+// application object exists) and the custom colours. The location is written
+// only when none was ever stored; later it changes only through the closing
+// question. The caller puts the clock format through TFormatToStore first.
+void SaveSettings(QSettings& store, const Settings& settings);
+
+// The clock format to store. Show Seconds forces the 24-hour clock while it is
+// on; the format chosen before it is the one to keep.
+int TFormatToStore(int tFormat, bool showSeconds, int tFormatBeforeSeconds);
+
+} // namespace settings

@@ -1,0 +1,47 @@
+#include "stored_location.h"
+
+#include "locale_number.h"
+#include "stored_values.h"
+
+#include <cmath>
+
+namespace settings {
+namespace {
+
+const QString kCityKey = QStringLiteral("Location/City");
+const QString kTimeZoneKey = QStringLiteral("Location/TimeZone");
+const QString kLatitudeKey = QStringLiteral("Location/Latitude");
+const QString kLongitudeKey = QStringLiteral("Location/Longitude");
+
+float ReadStoredNumber(const QSettings& store, const QString& key, float fallback, float limit) {
+  const std::optional<QString> text = ReadStoredText(store, key);
+  if (!text) return fallback;
+  const LocaleNumber number = ParseLocaleNumber(*text);
+  if (!number.ok || std::fabs(number.value) > limit) return 0.0f;
+  return number.value;
+}
+
+} // namespace
+
+SiteLocation ReadStoredLocation(const QSettings& store) {
+  const SiteLocation firstRun;
+  SiteLocation location;
+  location.SiteName = ReadStoredText(store, kCityKey).value_or(firstRun.SiteName);
+  location.SiteTimeZone = ReadStoredNumber(store, kTimeZoneKey, firstRun.SiteTimeZone, kZoneLimit);
+  location.SiteLatitude = ReadStoredNumber(store, kLatitudeKey, firstRun.SiteLatitude, kLatitudeLimit);
+  location.SiteLongitude = ReadStoredNumber(store, kLongitudeKey, firstRun.SiteLongitude, kLongitudeLimit);
+  return location;
+}
+
+void WriteStoredLocation(QSettings& store, const SiteLocation& location) {
+  WriteStoredText(store, kCityKey, location.SiteName);
+  WriteStoredText(store, kTimeZoneKey, FormatSettingNumber(location.SiteTimeZone));
+  WriteStoredText(store, kLatitudeKey, FormatSettingNumber(location.SiteLatitude));
+  WriteStoredText(store, kLongitudeKey, FormatSettingNumber(location.SiteLongitude));
+}
+
+bool IsLocationStored(const QSettings& store) {
+  return ReadStoredText(store, kLatitudeKey).value_or(QStringLiteral("100")) != QLatin1String("100");
+}
+
+} // namespace settings

@@ -1,0 +1,54 @@
+#include "calendar_names.h"
+
+#include "qstring_printer.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+namespace calendar {
+namespace {
+
+class CalendarNamesTest : public ::testing::Test {
+protected:
+  void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+  void TearDown() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+};
+
+QString Joined(const std::array<QString, 7>& labels) {
+  QString text;
+  for (const QString& label : labels) text += label + QLatin1Char(' ');
+  return text.trimmed();
+}
+
+TEST_F(CalendarNamesTest, MonthNamesAreTheLocalesLongNames) {
+  EXPECT_EQ(MonthName(1), "January");
+  EXPECT_EQ(MonthName(2), "February");
+  EXPECT_EQ(MonthName(12), "December");
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  EXPECT_EQ(MonthName(3), QString::fromUtf8("M\u00e4rz"));
+}
+
+TEST_F(CalendarNamesTest, DayLabelsFollowWeekStartAndLength) {
+  struct Case {
+    bool sunStart, threeLetters;
+    const char* expected;
+  } const cases[] = {
+      {true, false, "S M T W T F S"},
+      {false, false, "M T W T F S S"}, // Monday start moves Sunday to column 7
+      {true, true, "Sun Mon Tue Wed Thu Fri Sat"},
+      {false, true, "Mon Tue Wed Thu Fri Sat Sun"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Joined(DayLabels(c.sunStart, c.threeLetters)), QLatin1String(c.expected))
+        << "sunStart " << c.sunStart << " threeLetters " << c.threeLetters;
+  }
+}
+
+TEST_F(CalendarNamesTest, DayLabelsFollowTheLocale) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  EXPECT_EQ(Joined(DayLabels(false, false)), "M D M D F S S");
+  EXPECT_EQ(DayLabels(true, true)[0], "So."); // the short name is "So." already
+}
+
+} // namespace
+} // namespace calendar

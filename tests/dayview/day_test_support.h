@@ -1,0 +1,54 @@
+#pragma once
+
+// Shared set-up of the day-view tests: a site and date in the astronomy state,
+// the clock applied as the window does, and a scoped change of locale.
+
+#include "astro_state.h"
+#include "date_time.h"
+#include "day_view_state.h"
+#include "time_settings.h"
+
+#include <QLocale>
+#include <QString>
+#include <ostream>
+
+namespace dayview::test {
+
+struct Site {
+  float latitude;  // degrees, North positive
+  float longitude; // degrees, West positive
+  float zone;      // hours of standard time, West positive
+};
+
+inline constexpr Site kGreenwich{51.4779f, 0.0015f, 0.0f};
+
+// An astronomy state for the site with the clock applied for time type 0 and
+// the 12/24-hour choice tFormat; view's phase list is reset as the window's is.
+inline astro::AstroState StateFor(const Site& site, int tFormat, DayViewState& view) {
+  astro::AstroState state;
+  state.SiteLatitude = site.latitude;
+  state.SiteLongitude = site.longitude;
+  state.TimeType = 0;
+  state.WantTransit = true;
+  state.WantAzimuth = false;
+  ApplyTimeSettings(state, tFormat, site.zone, view.Phases);
+  return state;
+}
+
+inline double DateOf(int year, int month, int day) { return astro::DateTimeFromCivil({year, month, day}); }
+
+// Sets the default locale for one scope and restores en_US after it.
+class ScopedLocale {
+public:
+  explicit ScopedLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+  ~ScopedLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+  ScopedLocale(const ScopedLocale&) = delete;
+  ScopedLocale& operator=(const ScopedLocale&) = delete;
+};
+
+} // namespace dayview::test
+
+QT_BEGIN_NAMESPACE
+// Readable failure messages for QString comparisons.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE

@@ -1,0 +1,209 @@
+#include "main_window.h"
+
+#include "../support/temporary_store.h"
+#include "calendar_panel.h"
+#include "display.h"
+#include "moon_box.h"
+#include "status_strip.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace dayview {
+namespace {
+
+double Date(int y, int m, int d) { return astro::DateTimeOfDate(QDate(y, m, d)); }
+QDate Shown(const TfrmVesperon& w) { return astro::DateOfDateTime(w.astroState().CalcDate); }
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  std::unique_ptr<TfrmVesperon> Open(const TemporaryStore& store) {
+    auto window = std::make_unique<TfrmVesperon>(store.factory());
+    window->show();
+    return window;
+  }
+  QWidget* Child(TfrmVesperon& w, const char* name) { return w.findChild<QWidget*>(QLatin1String(name)); }
+  QString CellText(TfrmVesperon& w, int cell) {
+    return static_cast<QLabel*>(Child(w, qPrintable(QStringLiteral("lblCal_%1").arg(cell))))->text();
+  }
+};
+
+TEST_F(MainWindowTest, ClientHeightFollowsPhaseStatusAndLongForm) {
+  if (QGuiApplication::primaryScreen()->logicalDotsPerInch() != 96) GTEST_SKIP() << "heights are given at 96 dpi";
+  const struct {
+    const char *phase, *status, *longForm;
+    int height;
+  } cases[] = {
+      {"0", "0", "0", 315}, {"0", "1", "0", 340}, {"1", "0", "0", 382}, {"1", "1", "0", 407},
+      {"1", "0", "1", 414}, {"1", "1", "1", 439}, {"0", "0", "1", 315}, {"0", "1", "1", 340},
+  };
+  for (const auto& c : cases) {
+    TemporaryStore store({{"Flags/Phase", c.phase}, {"Flags/Status", c.status}, {"Flags/FormLength", c.longForm}});
+    auto w = Open(store);
+    EXPECT_EQ(w->centralWidget()->height(), c.height) << c.phase << c.status << c.longForm;
+    EXPECT_EQ(w->centralWidget()->width(), 259);
+    EXPECT_EQ(w->statusStrip()->isVisible(), QLatin1String(c.status) == "1");
+  }
+}
+
+TEST_F(MainWindowTest, KeysStepDaysMonthsAndYearsWithinTheCalendarLimits) {
+  TemporaryStore store;
+  auto w = Open(store);
+  const struct {
+    QDate from;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    QDate to;
+    const char* note;
+  } cases[] = {
+      {{2023, 12, 31}, Qt::Key_Right, Qt::NoModifier, {2024, 1, 1}, "day across a year end"},
+      {{2024, 3, 1}, Qt::Key_Left, Qt::NoModifier, {2024, 2, 29}, "back into a leap February"},
+      {{2024, 1, 31}, Qt::Key_PageDown, Qt::NoModifier, {2024, 2, 29}, "month cut to February's length"},
+      {{2024, 2, 29}, Qt::Key_PageDown, Qt::ControlModifier, {2025, 2, 28}, "February 29 plus a year"},
+      {{2023, 12, 28}, Qt::Key_Down, Qt::NoModifier, {2024, 1, 4}, "a week on"},
+      {{2024, 5, 15}, Qt::Key_Up, Qt::ControlModifier, {2024, 4, 15}, "Ctrl+Up: a month back"},
+      {{1, 1, 1}, Qt::Key_Left, Qt::NoModifier, {1, 1, 1}, "the first date refuses a step back"},
+      {{9999, 12, 31}, Qt::Key_Right, Qt::NoModifier, {9999, 12, 31}, "the last date refuses a step on"},
+      {{9999, 6, 1}, Qt::Key_PageDown, Qt::ControlModifier, {9999, 6, 1}, "no year 10000"},
+  };
+  for (const auto& c : cases) {
+    w->GoToDate(astro::DateTimeOfDate(c.from));
+    QTest::keyClick(w.get(), static_cast<Qt::Key>(c.key), c.modifiers);
+    EXPECT_EQ(Shown(*w), c.to) << c.note;
+  }
+  // Keypad 1 makes the keypad's plus and minus step ten years.
+  w->GoToDate(Date(2000, 2, 29));
+  QTest::keyClick(w.get(), Qt::Key_1, Qt::KeypadModifier);
+  QTest::keyClick(w.get(), Qt::Key_Plus, Qt::KeypadModifier);
+  EXPECT_EQ(Shown(*w), QDate(2010, 2, 28));
+}
+
+TEST_F(MainWindowTest, GridPlacesTheFirstDayByWeekStart) {
+  TemporaryStore store;
+  auto w = Open(store);
+  w->GoToDate(Date(2025, 3, 10)); // March 2025 starts on a Saturday
+  EXPECT_EQ(CellText(*w, 17), "1");
+  EXPECT_EQ(CellText(*w, 61), "30");
+  EXPECT_EQ(CellText(*w, 62), "31");
+  EXPECT_FALSE(Child(*w, "lblCal_63")->isVisible());
+  EXPECT_FALSE(Child(*w, "lblCal_11")->isVisible());
+
+  w->SetWeekStart(false);
+  w->GoToDate(Date(2015, 2, 3)); // February 2015 starts on a Sunday
+  EXPECT_EQ(CellText(*w, 17), "1");
+  EXPECT_EQ(static_cast<QLabel*>(Child(*w, "lblCalDay_1"))->text(), "M");
+
+  QTest::mouseClick(Child(*w, "lblCal_21"), Qt::LeftButton);
+  EXPECT_EQ(Shown(*w), QDate(2015, 2, 2)) << "a click selects the day under it";
+  EXPECT_EQ(Child(*w, "bvlCal")->pos(), Child(*w, "lblCal_21")->pos()) << "the marker follows";
+
+  QTest::mouseClick(Child(*w, "lblCalDay_1"), Qt::LeftButton);
+  EXPECT_EQ(static_cast<QLabel*>(Child(*w, "lblCalDay_1"))->text(), "Mon");
+}
+
+TEST_F(MainWindowTest, MouseStepsOnceWithTheLeftButtonAndRepeatsToALimitWithTheRight) {
+  TemporaryStore store;
+  auto w = Open(store);
+  w->GoToDate(Date(2024, 2, 28));
+  QTest::mouseClick(Child(*w, "pnlRight"), Qt::LeftButton);
+  EXPECT_EQ(Shown(*w), QDate(2024, 2, 29));
+  QTest::mouseClick(Child(*w, "cmdPreviousYear"), Qt::LeftButton, Qt::ControlModifier);
+  EXPECT_EQ(Shown(*w), QDate(2014, 2, 28)) << "Ctrl: ten years";
+
+  // A repeat runs until the release or a limit; here the limit ends it.
+  w->GoToDate(Date(9999, 12, 20));
+  QTest::mousePress(Child(*w, "pnlRight"), Qt::RightButton);
+  EXPECT_EQ(Shown(*w), QDate(9999, 12, 31));
+  QTest::mouseRelease(Child(*w, "pnlRight"), Qt::RightButton);
+
+  w->GoToDate(Date(9990, 7, 4));
+  QTest::mousePress(Child(*w, "cmdNextYear"), Qt::RightButton);
+  EXPECT_EQ(Shown(*w), QDate(9999, 7, 4));
+  EXPECT_EQ(static_cast<QLabel*>(Child(*w, "pnlYear"))->text(), "9999");
+  EXPECT_EQ(w->dayView().DayText[kDateLine], "Sunday, July 4, 9999") << "laid out and shown after the repeat";
+  QTest::mouseRelease(Child(*w, "cmdNextYear"), Qt::RightButton);
+}
+
+TEST_F(MainWindowTest, PhaseListIsKeptWithinAQuarterLunation) {
+  TemporaryStore store;
+  auto w = Open(store);
+  w->GoToDate(Date(2000, 1, 8)); // just after the new moon of 6 January
+  const float k = w->dayView().Phases.LastPhaseK;
+  const QString first = w->dayView().Phases.PhaseText[0].date;
+  QTest::keyClick(w.get(), Qt::Key_Right);
+  EXPECT_EQ(w->dayView().Phases.LastPhaseK, k);
+  EXPECT_FALSE(w->dayView().Phases.PaintPhases) << "same quarter: rows kept";
+  w->GoToDate(Date(2000, 1, 16));
+  EXPECT_NE(w->dayView().Phases.PhaseText[0].date, first);
+}
+
+TEST_F(MainWindowTest, OptionsAreWrittenAtShutdownAndReadBackAtTheNextStart) {
+  TemporaryStore store;
+  {
+    auto w = Open(store);
+    EXPECT_EQ(store.value("Location/Latitude"), "") << "nothing stored before the first shutdown";
+    w->FlipTransit();
+    w->SetTwilight(0);
+    w->FlipBigMoon();
+    w->FlipShowSeconds(); // forces the 24-hour clock while on
+    EXPECT_EQ(w->options().TFormat, 1);
+    QTest::mouseClick(Child(*w, "lblCalDay_1"), Qt::LeftButton); // three-letter headers
+  }
+  EXPECT_EQ(store.value("Flags/Transit"), "0");
+  EXPECT_EQ(store.value("Flags/Twilight"), "0");
+  EXPECT_EQ(store.value("Flags/BigMoon"), "0");
+  EXPECT_EQ(store.value("Flags/TFormat"), "0") << "the format chosen before seconds";
+  EXPECT_EQ(store.value("Flags/LD"), "1");
+  EXPECT_EQ(store.value("Location/City"), "Zedir Izudiz,MI") << "first run writes the location";
+  EXPECT_EQ(store.value("Location/Latitude"), "42.97");
+
+  auto again = Open(store);
+  EXPECT_FALSE(again->astroState().WantTransit);
+  EXPECT_EQ(again->options().Twilight, 0);
+  EXPECT_EQ(again->moonBox()->width(), 32);
+  EXPECT_EQ(again->menuAction("mnuTwi_0")->isChecked(), true);
+  EXPECT_EQ(again->menuAction("mnuBigMoon")->text(), "Big &Moon");
+  EXPECT_EQ(static_cast<QLabel*>(Child(*again, "lblCalDay_1"))->text(), "Sun");
+}
+
+TEST_F(MainWindowTest, StoredPositionOffTheScreenIsPulledBack) {
+  TemporaryStore store({{"Window/Top", "5000"}, {"Window/Left", "-300"}});
+  auto w = Open(store);
+  const QRect screen = w->screen()->geometry();
+  EXPECT_EQ(w->frameGeometry().left(), 0);
+  EXPECT_LE(w->frameGeometry().bottom(), screen.bottom());
+  EXPECT_GE(w->frameGeometry().top(), 0);
+}
+
+TEST_F(MainWindowTest, ClickAreasAndStatusBoxesChangeTheirOptions) {
+  TemporaryStore store;
+  auto w = Open(store);
+  w->GoToDate(Date(2000, 1, 1));
+  EXPECT_EQ(w->statusStrip()->text(1), "ST");
+  w->CycleTimeType();
+  EXPECT_EQ(w->statusStrip()->text(1), "DT");
+  EXPECT_TRUE(w->menuAction("mnuTime_1")->isChecked());
+  w->CycleTimeType();
+  w->CycleTimeType();
+  EXPECT_EQ(w->statusStrip()->text(1), "ST") << "three clicks come back";
+
+  w->FlipAzimuth();
+  EXPECT_EQ(w->menuAction("mnuAzimuth")->text(), "&Illumination");
+  EXPECT_FALSE(w->dayView().DayText[kSunriseAzimuth].isEmpty());
+
+  // The little moon moves with the transit row.
+  w->FlipBigMoon();
+  EXPECT_EQ(w->moonBox()->y(), 112);
+  const double pct = w->dayView().IllumPercent;
+  w->FlipTransit();
+  EXPECT_EQ(w->moonBox()->y(), 104);
+  EXPECT_EQ(w->dayView().DayText[10], "") << "third moon row emptied";
+  EXPECT_EQ(w->dayView().IllumPercent, pct);
+  EXPECT_EQ(w->moonBox()->bitmap().width(), 32);
+}
+
+} // namespace
+} // namespace dayview

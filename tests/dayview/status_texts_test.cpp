@@ -1,0 +1,58 @@
+#include "status_texts.h"
+
+#include "day_test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace dayview {
+namespace {
+
+TEST(TimeTypeText, NamesTheClock) {
+  struct Case {
+    int timeType;
+    const char* expected;
+  };
+  const Case cases[] = {{0, "ST"}, {1, "DT"}, {2, "UT"}, {3, "UT"}, {-1, "UT"}};
+  for (const auto& c : cases) EXPECT_EQ(TimeTypeText(c.timeType), QLatin1String(c.expected)) << c.timeType;
+}
+
+TEST(TwilightText, NamesTheTwilight) {
+  struct Case {
+    int twilight;
+    const char* expected;
+  };
+  const Case cases[] = {{0, "Ast."}, {1, "Naut."}, {2, "Civ."}, {3, "Civ."}, {-1, "Civ."}};
+  for (const auto& c : cases) EXPECT_EQ(TwilightText(c.twilight), QLatin1String(c.expected)) << c.twilight;
+}
+
+TEST(ClockText, ShowsTheWallClockUnrounded) {
+  struct Case {
+    QTime now;
+    const char* pattern;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {QTime(18, 30, 59, 900), "h:nn AMPM", "6:30 PM"},
+      {QTime(0, 5, 0), "h:nn AMPM", "12:05 AM"},
+      {QTime(18, 30, 59, 900), "h:nn AM/PM", "6:30 PM"},
+      {QTime(18, 30, 59, 900), "hh:nn", "18:30"},
+      {QTime(7, 4, 3), "hh:nn:ss", "07:04:03"},
+      {QTime(23, 59, 59, 999), "hh:nn:ss", "23:59:59"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ClockText(c.now, c.pattern), QLatin1String(c.expected)) << c.now.toString().toStdString();
+}
+
+TEST(StatusPanelTextsOf, FillsTheFourBoxesWithoutTheUniversalTimeSuffix) {
+  astro::AstroState state;
+  state.TimeType = 2;
+  state.TimeFormat = "hh:nn";
+  const StatusPanelTexts texts = StatusPanelTextsOf(QStringLiteral("Greenwich"), state, 0, QTime(9, 41));
+  EXPECT_EQ(texts.location, QLatin1String("Greenwich"));
+  EXPECT_EQ(texts.timeType, QLatin1String("UT"));
+  EXPECT_EQ(texts.twilight, QLatin1String("Ast."));
+  EXPECT_EQ(texts.clock, QLatin1String("09:41")) << "the wall clock, whatever the time type";
+}
+
+} // namespace
+} // namespace dayview

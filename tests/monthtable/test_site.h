@@ -1,0 +1,23 @@
+#pragma once
+
+// Astronomy states for the month table tests.
+
+#include "astro_state.h"
+#include "display.h"
+
+#include <QDate>
+
+namespace monthtable {
+
+// A day view at 42.97 N, 85.6 W on standard time (zone 5 h), showing `date`.
+inline astro::AstroState DayViewAt(QDate date, float latitude = 42.97f, float longitude = 85.6f,
+                                   float zoneHours = 5.0f) {
+  astro::AstroState s;
+  s.CalcDate = astro::DateTimeOfDate(date);
+  s.SiteLatitude = latitude;
+  s.SiteLongitude = longitude;
+  s.ZoneHours = zoneHours;
+  return s;
+}
+
+} // namespace monthtable

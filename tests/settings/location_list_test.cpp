@@ -1,0 +1,72 @@
+#include "location_list.h"
+
+#include "location_record.h"
+
+#include "test_support.h"
+
+namespace settings {
+namespace {
+
+QString Record(const char* name, int zoneIndex = 34) {
+  return FormatLocationRecord(QString::fromUtf8(name), QStringLiteral("42.97"), QStringLiteral("85.6"), zoneIndex);
+}
+
+TEST(LocationList, SortsByNameIgnoringLetterCase) {
+  const LocationList list(QStringList{Record("Boston"), Record("zurich"), Record("berlin"), Record("Amsterdam")});
+  EXPECT_EQ(list.Names(), (QStringList{QStringLiteral("Amsterdam"), QStringLiteral("berlin"), QStringLiteral("Boston"),
+                                       QStringLiteral("zurich")}));
+}
+
+TEST(LocationList, SortsByTheLocalesRules) {
+  // Letters with accents sit beside their base letters, not after "z".
+  const LocationList list(QStringList{Record("Zagreb"), Record("\xC3\x89vora"), Record("Edinburgh"), Record("Faro")});
+  EXPECT_EQ(list.Names(), (QStringList{QStringLiteral("Edinburgh"), QString::fromUtf8("\xC3\x89vora"),
+                                       QStringLiteral("Faro"), QStringLiteral("Zagreb")}));
+}
+
+TEST(LocationList, KeepsDuplicatesAlreadyInTheFile) {
+  const LocationList list(QStringList{Record("Lima"), Record("lima"), Record("Lima")});
+  EXPECT_EQ(list.Size(), 3);
+}
+
+TEST(LocationList, AddsInPlace) {
+  LocationList list(QStringList{Record("Boston"), Record("Zagreb")});
+  EXPECT_TRUE(list.Add(Record("berlin")));
+  EXPECT_TRUE(list.Add(Record("Cairo")));
+  EXPECT_TRUE(list.Add(Record("Zzyzx")));
+  EXPECT_EQ(list.Names(), (QStringList{QStringLiteral("berlin"), QStringLiteral("Boston"), QStringLiteral("Cairo"),
+                                       QStringLiteral("Zagreb"), QStringLiteral("Zzyzx")}));
+}
+
+TEST(LocationList, AddingAnEqualLineAddsNothing) {
+  LocationList list(QStringList{Record("Boston"), Record("Zagreb")});
+  const LocationList before = list;
+  EXPECT_FALSE(list.Add(Record("Boston"))) << "identical";
+  EXPECT_FALSE(list.Add(Record("BOSTON"))) << "differs only in letter case";
+  EXPECT_EQ(list, before);
+  EXPECT_TRUE(list.Add(Record("Boston", 35))) << "same name, another zone: another line";
+  EXPECT_EQ(list.Size(), 3);
+}
+
+TEST(LocationList, RemovesByPosition) {
+  LocationList list(QStringList{Record("A"), Record("B"), Record("C")});
+  EXPECT_TRUE(list.RemoveAt(1));
+  EXPECT_EQ(list.Names(), (QStringList{QStringLiteral("A"), QStringLiteral("C")}));
+  EXPECT_FALSE(list.RemoveAt(2));
+  EXPECT_FALSE(list.RemoveAt(-1));
+  EXPECT_TRUE(list.RemoveAt(1));
+  EXPECT_TRUE(list.RemoveAt(0));
+  EXPECT_TRUE(list.IsEmpty());
+  EXPECT_FALSE(list.RemoveAt(0));
+}
+
+TEST(LocationList, NamesFollowTheRecordsOneForOne) {
+  const LocationList list(QStringList{Record("A name much longer than twenty-five"), QStringLiteral("no bar"),
+                                      QString()});
+  ASSERT_EQ(list.Names().size(), list.Size());
+  EXPECT_TRUE(list.Names().contains(QStringLiteral("A name much longer than t")));
+  EXPECT_EQ(list.Names().count(QString()), 2) << "lines without a bar show an empty name";
+}
+
+} // namespace
+} // namespace settings

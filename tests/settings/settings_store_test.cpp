@@ -1,0 +1,299 @@
+#include "settings_store.h"
+
+#include "test_support.h"
+
+#include <QCoreApplication>
+
+namespace settings {
+namespace {
+
+using testing::German;
+using testing::ScopedLocale;
+using testing::TempStore;
+
+Settings LoadFrom(const TempStore& temp, bool daylight = false) { return LoadSettings(*temp.Open(), daylight); }
+
+QString StoredText(const TempStore& temp, const char* key) {
+  return temp.Open()->value(QLatin1String(key)).toString();
+}
+
+// Every value different from its default.
+Settings Unusual() {
+  Settings s;
+  s.Top = -20;
+  s.Left = 1900;
+  s.Background = 0x000000;
+  s.Text = 0x0080FF;
+  s.Moon = 0xC0C0C0;
+  s.Location = {QStringLiteral("Sydney, NSW"), -10.0f, -33.87f, -151.21f};
+  s.WantAzimuth = true;
+  s.WantTransit = false;
+  s.Twilight = 0;
+  s.LD = true;
+  s.SunStart = false;
+  s.Phase = false;
+  s.Automode = false;
+  s.TimeType = 2;
+  s.TFormat = 1;
+  s.NH = false;
+  s.Status = false;
+  s.BigMoon = false;
+  s.FormLength = true;
+  s.DC = false;
+  s.Hints = false;
+  s.CustomColors = QStringList{QStringLiteral("ColorA=ffffff"), QStringLiteral("ColorP=0080ff")};
+  return s;
+}
+
+TEST(LoadSettings, FirstRunGivesTheDefaults) {
+  const TempStore temp; // no file at all
+  const Settings s = LoadFrom(temp);
+  EXPECT_EQ(s, Settings{});
+  // The first-run values, spelled out.
+  EXPECT_EQ(s.Location.SiteName, QStringLiteral("Zedir Izudiz,MI"));
+  EXPECT_EQ(s.Location.SiteLatitude, 42.97f);
+  EXPECT_EQ(s.Location.SiteLongitude, 85.6f);
+  EXPECT_EQ(s.Location.SiteTimeZone, 5.0f);
+  EXPECT_EQ(s.Background, 8388608u) << "navy";
+  EXPECT_EQ(s.Text, 65535u) << "yellow";
+  EXPECT_EQ(s.Moon, 16777215u) << "white";
+  EXPECT_EQ(s.Twilight, 2) << "civil";
+  EXPECT_TRUE(s.SunStart);
+  EXPECT_FALSE(s.LD) << "one-letter weekday headers";
+  EXPECT_EQ(s.Top, 5);
+  EXPECT_EQ(s.Left, 5);
+}
+
+TEST(LoadSettings, EmptyAndDamagedStoresGiveTheDefaults) {
+  const QByteArray contents[] = {
+      QByteArray(),
+      QByteArray("\n\n\n"),
+      QByteArray("\x00\xff\xfe\x01[[[\x80=\x00", 13),
+      QByteArray("[Flags]\nAz\nTwilight\n"),
+      QByteArray("Top=100\nLeft=100\n"), // outside any section
+      QByteArray("[Window]\n=5\n[]\nTop\n"),
+  };
+  for (const QByteArray& bytes : contents) {
+    const TempStore temp;
+    temp.WriteRaw(bytes);
+    EXPECT_EQ(LoadFrom(temp), Settings{}) << bytes.toHex().toStdString();
+  }
+}
+
+TEST(LoadSettings, UnreadableValuesTakeDefaultsAndUnreadableNumbersZero) {
+  const TempStore temp;
+  temp.WriteRaw("[Window]\nTop=top\nLeft=\n"
+                "[Colors]\nBackground=navy\nText=0x1000000\nMoon=-1\n"
+                "[Location]\nTimeZone=five\nLatitude=\nLongitude=85.6.1\n"
+                "[Flags]\nAz=yes\nTransit=off\nTwilight=7\nTime=3\nTFormat=2\nAutomode=no\nHints=0.5\n");
+  const Settings s = LoadFrom(temp);
+  Settings expected;
+  expected.Location.SiteTimeZone = 0.0f;
+  expected.Location.SiteLatitude = 0.0f;
+  expected.Location.SiteLongitude = 0.0f;
+  EXPECT_EQ(s, expected);
+}
+
+TEST(LoadSettings, LocationNumbersBeyondTheEarthBecomeZero) {
+  const TempStore temp;
+  temp.WriteRaw("[Location]\nTimeZone=13\nLatitude=-90.5\nLongitude=1e30\n");
+  const SiteLocation l = LoadFrom(temp).Location;
+  EXPECT_EQ(l.SiteTimeZone, 0.0f);
+  EXPECT_EQ(l.SiteLatitude, 0.0f);
+  EXPECT_EQ(l.SiteLongitude, 0.0f);
+}
+
+TEST(LoadSettings, LocationLimitsThemselvesAreKept) {
+  const TempStore temp;
+  temp.WriteRaw("[Location]\nTimeZone=-12\nLatitude=90\nLongitude=-180\n");
+  const SiteLocation l = LoadFrom(temp).Location;
+  EXPECT_EQ(l.SiteTimeZone, -12.0f);
+  EXPECT_EQ(l.SiteLatitude, 90.0f);
+  EXPECT_EQ(l.SiteLongitude, -180.0f);
+}
+
+TEST(LoadSettings, AcceptsHexadecimalIntegers) {
+  const TempStore temp;
+  temp.WriteRaw("[Window]\nTop=0x10\nLeft=0XFF\n"
+                "[Colors]\nBackground=0x00FF00\nText=0xffffff\nMoon=0x0\n"
+                "[Flags]\nAz=0x1\nTwilight=0x1\n");
+  const Settings s = LoadFrom(temp);
+  EXPECT_EQ(s.Top, 16);
+  EXPECT_EQ(s.Left, 255);
+  EXPECT_EQ(s.Background, 0x00FF00u);
+  EXPECT_EQ(s.Text, 0xFFFFFFu);
+  EXPECT_EQ(s.Moon, 0u);
+  EXPECT_TRUE(s.WantAzimuth);
+  EXPECT_EQ(s.Twilight, 1);
+}
+
+struct AutomodeCase {
+  const char* automode;
+  const char* storedTime;
+  bool daylight;
+  int expected;
+  const char* note;
+};
+
+TEST(LoadSettings, AutomodeReplacesTheStoredTimeType) {
+  const AutomodeCase cases[] = {
+      {"1", "2", true, 1, "Universal Time replaced by daylight time"},
+      {"1", "2", false, 0, "Universal Time replaced by standard time"},
+      {"1", "0", true, 1, "standard replaced by daylight"},
+      {"1", "1", false, 0, "daylight replaced by standard"},
+      {"0", "2", true, 2, "without Automode the stored type stays"},
+      {"0", "1", false, 1, "without Automode the stored type stays"},
+      {"0", "9", true, 0, "an impossible stored type takes the default"},
+  };
+  for (const AutomodeCase& c : cases) {
+    const TempStore temp;
+    temp.WriteRaw(QByteArray("[Flags]\nAutomode=") + c.automode + "\nTime=" + c.storedTime + "\n");
+    EXPECT_EQ(LoadFrom(temp, c.daylight).TimeType, c.expected) << c.note;
+  }
+}
+
+TEST(LoadSettings, AutomodeIsOnWhenNothingIsStored) {
+  const TempStore temp;
+  EXPECT_EQ(LoadFrom(temp, true).TimeType, 1);
+  EXPECT_EQ(LoadFrom(temp, false).TimeType, 0);
+}
+
+TEST(LoadSettings, ReadsLocationNumbersStoredWithEitherSeparator) {
+  for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), German()}) {
+    const ScopedLocale pinned(locale);
+    const char* forms[] = {"[Location]\nLatitude=\"42,97\"\nLongitude=\"-85,6\"\nTimeZone=\"5,5\"\n",
+                           "[Location]\nLatitude=42.97\nLongitude=-85.6\nTimeZone=5.5\n",
+                           "[Location]\nLatitude=42,97\nLongitude=-85,6\nTimeZone=5,5\n"}; // unquoted commas
+    for (const char* form : forms) {
+      const TempStore temp;
+      temp.WriteRaw(form);
+      const SiteLocation l = LoadFrom(temp).Location;
+      EXPECT_EQ(l.SiteLatitude, 42.97f) << locale.name().toStdString() << " " << form;
+      EXPECT_EQ(l.SiteLongitude, -85.6f) << locale.name().toStdString() << " " << form;
+      EXPECT_EQ(l.SiteTimeZone, 5.5f) << locale.name().toStdString() << " " << form;
+    }
+  }
+}
+
+TEST(SaveSettings, RoundTripsEveryValue) {
+  const TempStore temp;
+  const Settings saved = Unusual();
+  SaveSettings(*temp.Open(), saved);
+  // The location and NH are not SaveSettings' to write once a location is
+  // stored; on a first run the location is written, NH never.
+  Settings expected = saved;
+  expected.NH = true;
+  EXPECT_EQ(LoadFrom(temp), expected);
+}
+
+struct StoredTextCase {
+  const char* key;
+  const char* text;
+};
+
+TEST(SaveSettings, WritesTheStoredTextForms) {
+  const TempStore temp;
+  SaveSettings(*temp.Open(), Settings{});
+  const StoredTextCase cases[] = {
+      {"Window/Top", "5"},         {"Window/Left", "5"},
+      {"Colors/Background", "8388608"}, {"Colors/Text", "65535"}, {"Colors/Moon", "16777215"},
+      {"Location/City", "Zedir Izudiz,MI"}, {"Location/TimeZone", "5"},
+      {"Location/Latitude", "42.97"}, {"Location/Longitude", "85.6"},
+      {"Flags/Az", "0"},           {"Flags/Transit", "1"},   {"Flags/Twilight", "2"},
+      {"Flags/LD", "0"},           {"Flags/SunStart", "1"},  {"Flags/Phase", "1"},
+      {"Flags/Time", "0"},         {"Flags/TFormat", "0"},   {"Flags/Status", "1"},
+      {"Flags/BigMoon", "1"},      {"Flags/Automode", "1"},  {"Flags/FormLength", "0"},
+      {"Flags/DC", "1"},           {"Flags/Hints", "1"},
+  };
+  for (const StoredTextCase& c : cases) EXPECT_EQ(StoredText(temp, c.key), QLatin1String(c.text)) << c.key;
+  EXPECT_FALSE(temp.Open()->contains(QStringLiteral("Flags/NH"))) << "the closing question writes NH";
+}
+
+TEST(SaveSettings, WritesTheProgramPath) {
+  const TempStore temp;
+  SaveSettings(*temp.Open(), Settings{});
+  EXPECT_EQ(StoredText(temp, "General/Path"), QCoreApplication::applicationFilePath());
+  EXPECT_FALSE(QCoreApplication::applicationFilePath().isEmpty());
+}
+
+TEST(SaveSettings, WritesNumbersWithTheLocaleSeparator) {
+  const ScopedLocale german(German());
+  const TempStore temp;
+  Settings s;
+  s.Location.SiteTimeZone = -5.5f;
+  SaveSettings(*temp.Open(), s);
+  EXPECT_EQ(StoredText(temp, "Location/Latitude"), QStringLiteral("42,97"));
+  EXPECT_EQ(StoredText(temp, "Location/TimeZone"), QStringLiteral("-5,5"));
+  EXPECT_EQ(LoadFrom(temp).Location, s.Location);
+}
+
+TEST(SaveSettings, WritesTheLocationOnlyWhenNoneIsStored) {
+  const TempStore temp;
+  Settings first;
+  first.Location = {QStringLiteral("Typed Place"), 6.0f, 41.5f, 87.75f};
+  SaveSettings(*temp.Open(), first); // first run: written although nobody was asked
+  EXPECT_EQ(LoadFrom(temp).Location, first.Location);
+
+  Settings later = first;
+  later.Location = {QStringLiteral("Elsewhere"), -1.0f, 10.0f, 20.0f};
+  SaveSettings(*temp.Open(), later); // the closing question's business now
+  EXPECT_EQ(LoadFrom(temp).Location, first.Location);
+}
+
+TEST(SaveSettings, TreatsTheNeverWrittenLatitudeMarkerAsNoLocation) {
+  const TempStore temp;
+  temp.WriteRaw("[Location]\nCity=Old\nLatitude=100\n");
+  Settings s;
+  s.Location.SiteName = QStringLiteral("New");
+  SaveSettings(*temp.Open(), s);
+  EXPECT_EQ(StoredText(temp, "Location/City"), QStringLiteral("New"));
+  EXPECT_EQ(StoredText(temp, "Location/Latitude"), QStringLiteral("42.97"));
+}
+
+TEST(TFormatToStore, KeepsTheFormatChosenBeforeSeconds) {
+  EXPECT_EQ(TFormatToStore(1, true, 0), 0) << "seconds on over the 12-hour clock";
+  EXPECT_EQ(TFormatToStore(1, true, 1), 1) << "seconds on over the 24-hour clock";
+  EXPECT_EQ(TFormatToStore(0, false, 1), 0) << "seconds off: the format in force";
+  EXPECT_EQ(TFormatToStore(1, false, 0), 1) << "seconds off: the format in force";
+}
+
+TEST(CustomColours, AreReadAsNameValueEntriesAndWrittenBack) {
+  const TempStore temp;
+  temp.WriteRaw("[CustomColors]\nColorA=ffffff\nColorB=c0c0c0\nColorP=0080ff\n");
+  const Settings loaded = LoadFrom(temp);
+  EXPECT_EQ(loaded.CustomColors, (QStringList{QStringLiteral("ColorA=ffffff"), QStringLiteral("ColorB=c0c0c0"),
+                                              QStringLiteral("ColorP=0080ff")}));
+
+  Settings changed = loaded;
+  changed.CustomColors = QStringList{QStringLiteral("ColorA=000000"),
+                                     QStringLiteral("ColorC=1234567890abcdefXYZ"), // cut to twelve
+                                     QStringLiteral("ColorQ=ffffff"),              // no such colour
+                                     QStringLiteral("Color"),                      // no value at all
+                                     QStringLiteral("ColorDffffff")};              // no "="
+  SaveSettings(*temp.Open(), changed);
+  EXPECT_EQ(LoadFrom(temp).CustomColors,
+            (QStringList{QStringLiteral("ColorA=000000"), QStringLiteral("ColorC=1234567890ab")}))
+      << "the section is replaced: ColorB and ColorP are gone, malformed entries left out";
+}
+
+TEST(CustomColours, AStrayValueInTheStoreDoesNotSurviveASave) {
+  const TempStore temp;
+  temp.WriteRaw("[CustomColors]\nColorA=ffffff\nJunk=12\n");
+  const Settings loaded = LoadFrom(temp);
+  EXPECT_EQ(loaded.CustomColors, (QStringList{QStringLiteral("ColorA=ffffff"), QStringLiteral("Junk=12")}));
+  SaveSettings(*temp.Open(), loaded);
+  EXPECT_EQ(LoadFrom(temp).CustomColors, QStringList{QStringLiteral("ColorA=ffffff")});
+}
+
+TEST(OpenSettingsStore, IsTheUsersIniFile) {
+  const auto store = OpenSettingsStore();
+  EXPECT_EQ(store->format(), QSettings::IniFormat);
+  EXPECT_EQ(store->scope(), QSettings::UserScope);
+  EXPECT_EQ(store->organizationName(), QStringLiteral("Vesperon Software"));
+  EXPECT_EQ(store->applicationName(), QStringLiteral("Vesperon"));
+  EXPECT_TRUE(store->fileName().endsWith(QStringLiteral("/Vesperon Software/Vesperon.ini")))
+      << store->fileName().toStdString();
+}
+
+} // namespace
+} // namespace settings

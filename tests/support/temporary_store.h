@@ -1,0 +1,30 @@
+#pragma once
+
+// A settings store in a temporary INI file, for windows under test.
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <initializer_list>
+#include <memory>
+#include <utility>
+
+class TemporaryStore {
+public:
+  explicit TemporaryStore(std::initializer_list<std::pair<const char*, const char*>> values = {}) {
+    QSettings store(path(), QSettings::IniFormat);
+    store.setValue("Flags/Automode", "0"); // keep the stored time type
+    for (const auto& [key, value] : values) store.setValue(key, value);
+  }
+
+  QString path() const { return dir_.filePath("Vesperon.ini"); }
+
+  // The factory a window opens the store with.
+  auto factory() const {
+    return [file = path()] { return std::make_unique<QSettings>(file, QSettings::IniFormat); };
+  }
+
+  QString value(const char* key) const { return QSettings(path(), QSettings::IniFormat).value(key).toString(); }
+
+private:
+  QTemporaryDir dir_;
+};
