@@ -7,9 +7,14 @@ namespace dayview {
 
 int PhaseRowCount(bool formLength) { return formLength ? 6 : 4; }
 
-PhaseRow PhaseRowOf(const astro::AstroState& state, float k) {
-  const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
+float ClampToFirstListedLunation(float k) { return k < astro::kFirstListedLunation ? astro::kFirstListedLunation : k; }
+
+PhaseRow PhaseRowOf(const astro::AstroState& state, const astro::Phase& phase) {
   return {QString::fromStdString(phase.Name), astro::ShortDateText(phase.Time), astro::TimeText(state, phase.Time)};
+}
+
+PhaseRow PhaseRowOf(const astro::AstroState& state, float k) {
+  return PhaseRowOf(state, astro::MoonPhase(state, state.DeltaTDays, k));
 }
 
 void ForcePhaseListRebuild(PhaseList& list) { list.LastPhaseK = kRebuildPhaseList; }
@@ -23,7 +28,7 @@ void BuildPhaseList(const astro::AstroState& state, bool phaseShown, bool formLe
   if (k == list.LastPhaseK) return;
 
   list.PaintPhases = true;
-  if (k < astro::kFirstListedLunation) k = astro::kFirstListedLunation;
+  k = ClampToFirstListedLunation(k);
   list.LastPhaseK = k;
   for (int row = 0; row < PhaseRowCount(formLength); ++row) {
     list.PhaseText[static_cast<std::size_t>(row)] = PhaseRowOf(state, k);

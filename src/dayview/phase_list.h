@@ -30,6 +30,12 @@ struct PhaseList {
 // Rows in use: 6 in the long form, else 4.
 int PhaseRowCount(bool formLength);
 
+// A lunation number no earlier than the first one listed (about the year 1).
+float ClampToFirstListedLunation(float k);
+
+// The row of a computed phase: its name, short date and TimeText.
+PhaseRow PhaseRowOf(const astro::AstroState& state, const astro::Phase& phase);
+
 // The row of the principal phase with lunation number k (quarter values are the
 // quarters and the full moon). state must be prepared (PrepareDay) for its
 // Delta T; the time is in the clock of state.ZoneHours.

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 namespace settings {
 namespace {
@@ -31,6 +32,15 @@ QStringList SplitLines(const QString& text) {
   return lines;
 }
 
+// The file is in the system's 8-bit encoding. A file that is not valid in it
+// (a list brought from a machine with another code page) is read as Latin-1,
+// so that no character is lost when the list is written back.
+QString DecodeFileText(const QByteArray& bytes) {
+  QStringDecoder decoder(QStringConverter::System);
+  const QString text = decoder(bytes);
+  return decoder.hasError() ? QString::fromLatin1(bytes) : text;
+}
+
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 } // namespace
@@ -50,7 +60,7 @@ LocationFilePaths DefaultLocationFilePaths() {
 }
 
 LocationList LocationListOfText(const QByteArray& fileText) {
-  QStringList lines = SplitLines(QString::fromLocal8Bit(fileText));
+  QStringList lines = SplitLines(DecodeFileText(fileText));
   if (lines.size() <= kHeaderLines) return LocationList();
   lines.remove(0, kHeaderLines);
   return LocationList(std::move(lines));

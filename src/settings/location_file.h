@@ -1,6 +1,7 @@
 #pragma once
 
-// The location file "Location.txt": 8-bit text in the system's encoding, a
+// The location file "Location.txt": 8-bit text in the system's encoding (read
+// as Latin-1 when it is not valid in that encoding), a
 // header line, a rule of 46 hyphens, then one record per line. Lines are
 // written with CR LF; on reading CR, LF or the pair ends a line.
 

@@ -56,13 +56,5 @@ TEST(ListWindowSettings, NeverGroupsBothWays) {
   EXPECT_FALSE(s.Group7);
 }
 
-TEST(ListWindowSettings, SharesTheStoreWithTheMainWindow) {
-  const TempStore temp;
-  temp.WriteRaw("[Window]\nTop=40\nListTop=80\n[Flags]\nAz=1\nCMode=1\n");
-  const ListWindowSettings s = LoadListWindowSettings(*temp.Open());
-  EXPECT_EQ(s.ListTop, 80);
-  EXPECT_EQ(s.CMode, 1);
-}
-
 } // namespace
 } // namespace settings

@@ -75,6 +75,13 @@ TEST(LocationListOfText, SurvivesGarbage) {
   }
 }
 
+TEST(LocationListOfText, ReadsAFileInAnotherEightBitEncodingWithoutLoss) {
+  // "São Paulo" written by a Latin-1 system: 0xE3 is no valid UTF-8.
+  const LocationList list = LocationListOfText("h\r\nr\r\nS\xE3o Paulo|1|2|3\r\n");
+  EXPECT_EQ(list.Names(), QStringList{QString::fromUtf8("S\xC3\xA3o Paulo")});
+  EXPECT_EQ(LocationListOfText(LocationFileText(list)), list);
+}
+
 TEST(LocationFile, WritesAndReadsBack) {
   const QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("Location.txt"));

@@ -1,0 +1,51 @@
+// How long the day view's computation and a whole month table take, texts
+// included.
+
+#include "copy_text.h"
+#include "day_computation.h"
+#include "display.h"
+#include "month_table.h"
+#include "time_settings.h"
+
+#include <QLocale>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+astro::AstroState Site() {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  astro::AstroState s;
+  s.SiteLatitude = 42.97f;
+  s.SiteLongitude = 85.6f;
+  s.CalcDate = astro::DateTimeOfDate(QDate(2024, 3, 17));
+  dayview::PhaseList phases;
+  dayview::ApplyTimeSettings(s, 0, 5.0f, phases);
+  return s;
+}
+
+// ShowDay's computation for a new day: every text, the illumination and (as
+// the date moves by a day at a time) the phase list when its quarter changes.
+void ShowDayComputation(benchmark::State& bench) {
+  astro::AstroState s = Site();
+  dayview::DayViewState view;
+  const double first = s.CalcDate;
+  int day = 0;
+  for (auto _ : bench) {
+    s.CalcDate = first + (day++ % 365);
+    benchmark::DoNotOptimize(dayview::ComputeDay(s, {2, true, false, false}, view));
+  }
+}
+BENCHMARK(ShowDayComputation)->Unit(benchmark::kMicrosecond);
+
+// MakeList for a month and the text its Copy puts on the clipboard.
+void MonthTableWithCopyText(benchmark::State& bench) {
+  const astro::AstroState s = Site();
+  const monthtable::CopyContext copy{{}, 2};
+  for (auto _ : bench) {
+    const monthtable::MonthTable table = monthtable::ComputeMonthTable(s, {0, 2, true, false, true});
+    benchmark::DoNotOptimize(monthtable::JoinLines(monthtable::CopyLines(table, copy, 0), monthtable::LineEnd::CrLf));
+  }
+}
+BENCHMARK(MonthTableWithCopyText)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,40 @@
+// Day stepping in the main window: StepDate by one day and the repaint of the
+// day view, offscreen. An auto-repeat runs at this speed.
+
+#include "calendar_panel.h"
+#include "main_window.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void StepDayAndRepaint(benchmark::State& bench) {
+  QTemporaryDir dir;
+  const QString ini = dir.filePath("bench.ini");
+  dayview::TfrmVesperon window([ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
+  window.show();
+  QWidget* canvas = window.centralWidget();
+  int direction = 1;
+  int steps = 0;
+  for (auto _ : bench) {
+    if (++steps % 3000 == 0) direction = -direction; // stay well inside the calendar
+    window.calendarPanel()->StepDate(calendar::StepKind::Days, direction);
+    canvas->repaint();
+  }
+  bench.counters["steps/s"] = benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);
+}
+BENCHMARK(StepDayAndRepaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

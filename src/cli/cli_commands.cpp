@@ -1,0 +1,149 @@
+#include "cli_commands.h"
+
+#include "copy_text.h"
+#include "day_computation.h"
+#include "display.h"
+#include "moon_phase.h"
+#include "month_table.h"
+#include "phase_list.h"
+#include "table_texts.h"
+#include "time_settings.h"
+#include "time_scales.h"
+#include "title_block.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace cli {
+namespace {
+
+// The astronomy state the desktop program would hold for this date and site.
+astro::AstroState StateFor(const CliContext& c, QDate date) {
+  astro::AstroState s;
+  s.CalcDate = astro::DateTimeOfDate(date);
+  s.SiteLatitude = c.site.SiteLatitude;
+  s.SiteLongitude = c.site.SiteLongitude;
+  s.TimeType = c.settings.TimeType;
+  s.ShowSeconds = c.showSeconds;
+  s.WantTransit = c.settings.WantTransit;
+  s.WantAzimuth = c.settings.WantAzimuth;
+  dayview::PhaseList unused;
+  dayview::ApplyTimeSettings(s, c.settings.TFormat, c.site.SiteTimeZone, unused);
+  return s;
+}
+
+QJsonArray ToJson(const astro::EventTimes& times) {
+  QJsonArray array;
+  for (const double t : times) array.append(t);
+  return array;
+}
+
+QString Json(const QJsonDocument& document) { return QString::fromUtf8(document.toJson(QJsonDocument::Indented)); }
+
+// A line of the day view's blocks: label, time and extra column, right-aligned.
+QString Row(const QString& label, const QString& time, const QString& extra = {}) {
+  QString line = QStringLiteral("%1 %2 %3").arg(label, 11).arg(time, 10).arg(extra, 5);
+  while (line.endsWith(QLatin1Char(' '))) line.chop(1);
+  return line;
+}
+
+QString DayText(const CliContext& c, const dayview::DayViewState& view, double illumPercent, int phaseRows) {
+  using namespace dayview;
+  const DayTexts& t = view.DayText;
+  QStringList lines;
+  lines << t[kDateLine];
+  lines << QStringLiteral("%1   %2").arg(c.site.SiteName, monthtable::CoordinatesLine(c.site));
+  lines << monthtable::TwilightLine(monthtable::TimeTypeName(c.settings.TimeType), c.settings.Twilight).trimmed();
+  lines << QString();
+  lines << Row(t[15], t[kTwilightBegins]) << Row(t[16], t[kSunrise], t[kSunriseAzimuth])
+        << Row(t[17], t[kSunset], t[kSunsetAzimuth]) << Row(t[18], t[kTwilightEnds]);
+  lines << QString();
+  for (int row = 0; row < 3; ++row) {
+    const QString line = Row(t[kFirstMoonLabel + row], t[kFirstMoonTime + 2 * row], t[kFirstMoonTime + 2 * row + 1]);
+    if (!line.isEmpty()) lines << line;
+  }
+  lines << QString();
+  lines << QStringLiteral("Moon at noon: %1% illuminated, %2")
+               .arg(qRound(std::abs(illumPercent)))
+               .arg(illumPercent < 0 ? QStringLiteral("waning") : QStringLiteral("waxing"));
+  lines << QString();
+  for (int r = 0; r < phaseRows; ++r) {
+    const PhaseRow& p = view.Phases.PhaseText[static_cast<std::size_t>(r)];
+    lines << QStringLiteral("%1 : %2 %3").arg(p.name, -13).arg(p.date, 10).arg(p.time, 10);
+  }
+  if (!t[kJulianLine].isEmpty()) lines << QString() << t[kJulianLine];
+  return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace
+
+CliContext MakeContext(const CliRequest& r, const settings::Settings& stored, const settings::SiteLocation& site,
+                       QDate today) {
+  CliContext c{stored, site, r.seconds, today};
+  if (r.timeType) c.settings.TimeType = *r.timeType;
+  if (r.clock) c.settings.TFormat = *r.clock;
+  if (r.seconds) c.settings.TFormat = 1; // the 12-hour clock shows no seconds
+  if (r.twilight) c.settings.Twilight = *r.twilight;
+  if (r.transit) c.settings.WantTransit = *r.transit;
+  if (r.azimuth) c.settings.WantAzimuth = *r.azimuth;
+  if (r.sundayStart) c.settings.SunStart = *r.sundayStart;
+  return c;
+}
+
+QString RunDay(const CliRequest& request, const CliContext& c) {
+  astro::AstroState state = StateFor(c, request.date.value_or(c.today));
+  dayview::DayViewState view;
+  const astro::DayEvents events =
+      dayview::ComputeDay(state, {c.settings.Twilight, true, request.longForm, request.julian}, view);
+  const int phaseRows = dayview::PhaseRowCount(request.longForm);
+
+  if (!request.json) return DayText(c, view, view.IllumPercent, phaseRows);
+
+  QJsonArray dayText;
+  for (const QString& text : view.DayText) dayText.append(text);
+  QJsonArray phaseText;
+  for (int r = 0; r < phaseRows; ++r) {
+    const dayview::PhaseRow& p = view.Phases.PhaseText[static_cast<std::size_t>(r)];
+    phaseText.append(QJsonArray{p.name, p.date, p.time});
+  }
+  const QJsonObject object{
+      {"calcDate", state.CalcDate},
+      {"zoneHours", static_cast<double>(state.ZoneHours)},
+      {"dayText", dayText},
+      {"illumPercent", view.IllumPercent},
+      {"events", QJsonObject{{"sun", ToJson(events.sun)}, {"twilight", ToJson(events.twilight)}, {"moon", ToJson(events.moon)}}},
+      {"phaseText", phaseText},
+  };
+  return Json(QJsonDocument(object));
+}
+
+QString RunMonth(const CliRequest& request, const CliContext& c) {
+  const QDate month = request.month.value_or(QDate(c.today.year(), c.today.month(), 1));
+  const astro::AstroState state = StateFor(c, month);
+  const monthtable::ListOptions options{c.settings.TFormat, c.settings.Twilight, c.settings.SunStart,
+                                        request.group == 5, request.group == 7};
+  const monthtable::MonthTable table = monthtable::ComputeMonthTable(state, options);
+  const monthtable::CopyContext copy{c.site, c.settings.Twilight};
+  return monthtable::JoinLines(monthtable::CopyLines(table, copy, request.copyMode), monthtable::LineEnd::Lf);
+}
+
+QString RunPhases(const CliRequest& request, const CliContext& c) {
+  astro::AstroState state = StateFor(c, request.date.value_or(c.today));
+  astro::PrepareDay(state);
+  float k = dayview::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
+
+  QJsonArray array;
+  QStringList lines;
+  for (int i = 0; i < request.count; ++i, k += 0.25f) {
+    const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
+    const dayview::PhaseRow row = dayview::PhaseRowOf(state, phase);
+    if (request.json)
+      array.append(QJsonObject{{"name", row.name}, {"time", phase.Time}, {"date", row.date}, {"clock", row.time}});
+    else
+      lines << QStringLiteral("%1 %2 %3").arg(row.name, -13).arg(row.date, 10).arg(row.time, 10);
+  }
+  return request.json ? Json(QJsonDocument(array)) : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace cli

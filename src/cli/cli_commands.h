@@ -1,0 +1,30 @@
+#pragma once
+
+// The three commands of vesperon-cli, each producing the text to print.
+
+#include "cli_arguments.h"
+#include "settings_values.h"
+
+#include <QString>
+
+namespace cli {
+
+// Everything a command computes from: the stored settings with the command
+// line's choices applied, and the site.
+struct CliContext {
+  settings::Settings settings;  // TimeType, TFormat, Twilight, flags
+  settings::SiteLocation site;
+  bool showSeconds = false;
+  QDate today;
+};
+
+// The stored settings with the request's overrides; --seconds forces the
+// 24-hour clock as the desktop program does.
+CliContext MakeContext(const CliRequest& request, const settings::Settings& stored, const settings::SiteLocation& site,
+                       QDate today);
+
+QString RunDay(const CliRequest& request, const CliContext& context);
+QString RunMonth(const CliRequest& request, const CliContext& context);
+QString RunPhases(const CliRequest& request, const CliContext& context);
+
+} // namespace cli

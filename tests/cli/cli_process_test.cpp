@@ -1,0 +1,144 @@
+// Runs the built vesperon-cli as a user would, against a temporary settings
+// folder and a copy of the program beside its own location file.
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+  int exitCode = -1;
+  QString out;
+  QString err;
+};
+
+class CliProcessTest : public ::testing::Test {
+protected:
+  Result Run(const QStringList& arguments, const QString& program = QStringLiteral(VESPERON_CLI_PATH)) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", home_.filePath("config"));
+    env.insert("XDG_DATA_HOME", home_.filePath("data"));
+    env.insert("LC_ALL", "en_US.UTF-8");
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+  }
+
+  QJsonObject DayJson(const QStringList& extra) {
+    const Result r = Run(QStringList{"day", "--json"} + extra);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    return QJsonDocument::fromJson(r.out.toUtf8()).object();
+  }
+
+  QTemporaryDir home_;
+};
+
+const QStringList kGreenwich = {"--date", "2000-01-01", "--lat", "51.4779", "--lon", "0.0015", "--zone", "0",
+                                "--twilight", "astronomical", "--clock", "24", "--azimuth", "--transit"};
+
+TEST_F(CliProcessTest, DayJsonHoldsTheDayViewTextsAndRawEvents) {
+  const QJsonObject day = DayJson(kGreenwich);
+  EXPECT_EQ(day["calcDate"].toDouble(), 36526.0);
+  EXPECT_EQ(day["zoneHours"].toDouble(), 0.0);
+  const QJsonArray text = day["dayText"].toArray();
+  ASSERT_EQ(text.size(), 21);
+  EXPECT_EQ(text[0].toString(), "06:02");
+  EXPECT_EQ(text[1].toString(), "08:06");
+  EXPECT_EQ(text[3].toString(), "16:01");
+  EXPECT_EQ(text[5].toString(), "18:05");
+  EXPECT_EQ(text[6].toString(), "02:40");
+  EXPECT_EQ(text[8].toString(), "08:01");
+  EXPECT_EQ(text[10].toString(), "13:13");
+  EXPECT_EQ(text[19].toString(), "Saturday, January 1, 2000");
+  EXPECT_LT(day["illumPercent"].toDouble(), 0.0) << "waning before the new moon of 6 January";
+  const QJsonArray sun = day["events"].toObject()["sun"].toArray();
+  ASSERT_EQ(sun.size(), 5);
+  EXPECT_NEAR(sun[0].toDouble(), 0.5023, 0.0005) << "the transit is computed though not shown";
+  EXPECT_NEAR(sun[3].toDouble(), 127.6, 0.05);
+  EXPECT_EQ(day["phaseText"].toArray().size(), 4);
+  EXPECT_EQ(DayJson(kGreenwich + QStringList{"--long-form"})["phaseText"].toArray().size(), 6);
+  EXPECT_EQ(DayJson({"--date", "1582-10-14", "--julian"})["dayText"].toArray()[20].toString(),
+            "Oct 4, 1582   Julian");
+}
+
+TEST_F(CliProcessTest, MonthPrintsTheCopyTextOfEachMode) {
+  const Result text = Run({"month", "--month", "2024-02", "--group", "5"});
+  ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+  const QStringList lines = text.out.split('\n');
+  EXPECT_TRUE(lines[0].trimmed() == "Sun and Moon Data for February 2024");
+  EXPECT_EQ(lines.size(), 4 + 4 + 29 + 5 + 1) << "title, headings, days, blank rows, final newline";
+  EXPECT_FALSE(text.out.contains('\r'));
+
+  const Result tab = Run({"month", "--month", "2024-02", "--group", "5", "--mode", "tab"});
+  const QStringList rows = tab.out.split('\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(rows.size(), 34);
+  EXPECT_EQ(rows[5], QString(9, '\t'));
+
+  const Result csv = Run({"month", "--month", "2024-02", "--mode", "csv"});
+  EXPECT_TRUE(csv.out.startsWith("2/1/2024,")) << csv.out.left(40).toStdString();
+}
+
+TEST_F(CliProcessTest, PhasesStartAtTheQuarterAtOrBeforeTheDate) {
+  const Result r = Run({"phases", "--date", "2000-01-07", "--count", "3", "--json", "--time", "universal"});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QJsonArray phases = QJsonDocument::fromJson(r.out.toUtf8()).array();
+  ASSERT_EQ(phases.size(), 3);
+  EXPECT_EQ(phases[0].toObject()["name"].toString(), "New Moon");
+  EXPECT_EQ(phases[0].toObject()["date"].toString(), "1/6/2000");
+  EXPECT_EQ(phases[0].toObject()["clock"].toString(), "18:14  UT");
+  EXPECT_EQ(phases[1].toObject()["name"].toString(), "First Quarter");
+  EXPECT_NEAR(phases[2].toObject()["time"].toDouble(), 36546.195, 0.001) << "2000-01-21 04:40 UT";
+}
+
+TEST_F(CliProcessTest, DatesAtTheCalendarLimitsWork) {
+  for (const char* date : {"0001-01-01", "9999-12-31"}) {
+    const Result r = Run({"day", "--date", date, "--json"});
+    EXPECT_EQ(r.exitCode, 0) << date << r.err.toStdString();
+    EXPECT_FALSE(r.out.contains("nan")) << date;
+  }
+  EXPECT_EQ(Run({"month", "--month", "9999-12"}).exitCode, 0);
+  EXPECT_EQ(Run({"phases", "--date", "0001-01-01", "--count", "1000"}).exitCode, 0);
+}
+
+TEST_F(CliProcessTest, BadInputPrintsOneErrorLineAndExitsWithTwo) {
+  for (const QStringList& arguments :
+       {QStringList{"day", "--date", "2024-02-30"}, QStringList{"month", "--group", "6"},
+        QStringList{"phases", "--count", "-1"}, QStringList{"day", "--lat", "1e400", "--lon", "0", "--zone", "0"},
+        QStringList{"day", "--location", "Nowhere"}, QStringList{"sideways"}}) {
+    const Result r = Run(arguments);
+    EXPECT_EQ(r.exitCode, 2) << arguments.join(' ').toStdString();
+    EXPECT_TRUE(r.out.isEmpty()) << arguments.join(' ').toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+  }
+}
+
+TEST_F(CliProcessTest, LocationNamesARecordOfTheFileBesideTheProgram) {
+  QTemporaryDir programDir;
+  const QString program = programDir.filePath("vesperon-cli");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(VESPERON_CLI_PATH), program));
+  QFile file(programDir.filePath("Location.txt"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("      Location           |  Lat  |  Long  | TZ\r\n"
+             "----------------------------------------------\r\n"
+             "Greenwich                |51.4779|  0.0015|  0\r\n"
+             "Zedir Izudiz,MI          | 42.97 |   85.6 |  5\r\n");
+  file.close();
+
+  const Result r = Run(QStringList{"day", "--json", "--location", "greenwich", "--date", "2000-01-01", "--clock", "24"},
+                       program);
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QJsonArray text = QJsonDocument::fromJson(r.out.toUtf8()).object()["dayText"].toArray();
+  EXPECT_EQ(text[1].toString(), "08:06");
+  EXPECT_EQ(Run({"day", "--location", "Atlantis"}, program).exitCode, 2);
+}
+
+} // namespace
