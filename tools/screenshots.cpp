@@ -2,6 +2,7 @@
 // the layout can be looked at without a display:
 //   vesperon-screenshots OUTPUT_DIR
 
+#include "display.h"
 #include "main_window.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ namespace {
 struct Shot {
   const char* file;
   std::initializer_list<std::pair<const char*, const char*>> flags;
+  QDate date = QDate::currentDate();
 };
 
 const Shot kShots[] = {
@@ -24,6 +26,8 @@ const Shot kShots[] = {
     {"status-off.png", {{"Flags/Status", "0"}}},
     {"azimuth-24h.png", {{"Flags/Az", "1"}, {"Flags/TFormat", "1"}}},
     {"no-phases.png", {{"Flags/Phase", "0"}}},
+    {"waxing-gibbous.png", {}, QDate(2024, 3, 20)},
+    {"waning-crescent-south.png", {{"Flags/NH", "0"}, {"Flags/FormLength", "1"}}, QDate(2024, 4, 5)},
 };
 
 } // namespace
@@ -43,6 +47,7 @@ int main(int argc, char* argv[]) {
       for (const auto& [key, value] : shot.flags) store.setValue(key, value);
     }
     dayview::TfrmVesperon window([ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
+    window.GoToDate(astro::DateTimeOfDate(shot.date));
     window.show();
     QApplication::processEvents();
     const QString path = QDir(out).filePath(QLatin1String(shot.file));

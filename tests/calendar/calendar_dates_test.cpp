@@ -1,7 +1,7 @@
 #include "calendar_dates.h"
 
 #include "display.h"
-#include "qstring_printer.h"
+#include "../support/qstring_printer.h"
 
 #include <QDate>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "calendar_names.h"
 
-#include "qstring_printer.h"
+#include "../support/qstring_printer.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

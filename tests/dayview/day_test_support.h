@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../support/scoped_locale.h"
+
 // Shared set-up of the day-view tests: a site and date in the astronomy state,
 // the clock applied as the window does, and a scoped change of locale.
 
@@ -36,15 +38,6 @@ inline astro::AstroState StateFor(const Site& site, int tFormat, DayViewState& v
 }
 
 inline double DateOf(int year, int month, int day) { return astro::DateTimeFromCivil({year, month, day}); }
-
-// Sets the default locale for one scope and restores en_US after it.
-class ScopedLocale {
-public:
-  explicit ScopedLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-  ~ScopedLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-  ScopedLocale(const ScopedLocale&) = delete;
-  ScopedLocale& operator=(const ScopedLocale&) = delete;
-};
 
 } // namespace dayview::test
 

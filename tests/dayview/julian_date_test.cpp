@@ -28,7 +28,7 @@ TEST(JulianDateText, NamesTheJulianCalendarDate) {
 }
 
 TEST(JulianDateText, UsesTheLocalesMonthAbbreviation) {
-  const test::ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
+  const ScopedLocale german(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(JulianDateText(DateOf(1582, 10, 14)), QLatin1String("Okt. 4, 1582   Julian"));
 }
 

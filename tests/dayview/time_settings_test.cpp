@@ -69,7 +69,7 @@ TEST(ApplyTimeSettings, ShowsTheFixedDesignatorsWhenTheLocaleHasNone) {
 }
 
 TEST(ApplyTimeSettings, ShowsTheLocalesOwnDesignators) {
-  const test::ScopedLocale korean(QLocale(QLocale::Korean, QLocale::SouthKorea));
+  const ScopedLocale korean(QLocale(QLocale::Korean, QLocale::SouthKorea));
   const DayPeriodTexts texts = LocaleDayPeriodTexts();
   ASSERT_NE(texts.am, QLatin1String("AM"));
   EXPECT_EQ(GreenwichSunrise(0, 0, false, texts), QStringLiteral("8:06 ") + texts.am);

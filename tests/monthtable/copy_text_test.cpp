@@ -1,6 +1,6 @@
 #include "copy_text.h"
 
-#include "qstring_printer.h"
+#include "../support/qstring_printer.h"
 #include "test_site.h"
 
 #include <QLocale>

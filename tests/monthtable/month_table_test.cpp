@@ -3,7 +3,7 @@
 #include "calendar_dates.h"
 #include "day_events.h"
 #include "day_positions.h"
-#include "qstring_printer.h"
+#include "../support/qstring_printer.h"
 #include "table_texts.h"
 #include "test_site.h"
 #include "time_scales.h"

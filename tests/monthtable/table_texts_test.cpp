@@ -1,7 +1,7 @@
 #include "table_texts.h"
 
 #include "display.h"
-#include "qstring_printer.h"
+#include "../support/qstring_printer.h"
 
 #include <QDate>
 #include <QLocale>

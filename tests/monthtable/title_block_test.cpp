@@ -1,6 +1,6 @@
 #include "title_block.h"
 
-#include "qstring_printer.h"
+#include "../support/qstring_printer.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -9,7 +9,6 @@ namespace settings {
 namespace {
 
 using testing::German;
-using testing::ScopedLocale;
 
 struct FormatCase {
   float value;

@@ -8,7 +8,6 @@ namespace settings {
 namespace {
 
 using testing::German;
-using testing::ScopedLocale;
 
 struct RecordCase {
   const char* name;

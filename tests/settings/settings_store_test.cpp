@@ -8,7 +8,6 @@ namespace settings {
 namespace {
 
 using testing::German;
-using testing::ScopedLocale;
 using testing::TempStore;
 
 Settings LoadFrom(const TempStore& temp, bool daylight = false) { return LoadSettings(*temp.Open(), daylight); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "../support/scoped_locale.h"
+
 // Temporary INI stores and locale pinning for the settings tests.
 
 #include <QByteArray>
@@ -61,15 +63,6 @@ public:
 private:
   QTemporaryDir dir_;
   QString path_;
-};
-
-// Sets the default locale for one test and puts US English back afterwards.
-class ScopedLocale {
-public:
-  explicit ScopedLocale(const QLocale& locale) { QLocale::setDefault(locale); }
-  ~ScopedLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-  ScopedLocale(const ScopedLocale&) = delete;
-  ScopedLocale& operator=(const ScopedLocale&) = delete;
 };
 
 inline QLocale German() { return QLocale(QLocale::German, QLocale::Germany); }
