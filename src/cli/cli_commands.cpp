@@ -12,6 +12,8 @@
 #include "title_block.h"
 
 #include <QJsonArray>
+#include <algorithm>
+#include <vector>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -48,6 +50,16 @@ QString Row(const QString& label, const QString& time, const QString& extra = {}
   return line;
 }
 
+// Phase rows as aligned columns: name, date and time.
+QStringList PhaseLines(const std::vector<dayview::PhaseRow>& rows) {
+  qsizetype dateWidth = 0;
+  for (const dayview::PhaseRow& row : rows) dateWidth = std::max(dateWidth, row.date.size());
+  QStringList lines;
+  for (const dayview::PhaseRow& row : rows)
+    lines << QStringLiteral("%1 : %2 %3").arg(row.name, -13).arg(row.date, static_cast<int>(dateWidth)).arg(row.time, 10);
+  return lines;
+}
+
 QString DayText(const CliContext& c, const dayview::DayViewState& view, double illumPercent, int phaseRows) {
   using namespace dayview;
   const DayTexts& t = view.DayText;
@@ -68,10 +80,7 @@ QString DayText(const CliContext& c, const dayview::DayViewState& view, double i
                .arg(qRound(std::abs(illumPercent)))
                .arg(illumPercent < 0 ? QStringLiteral("waning") : QStringLiteral("waxing"));
   lines << QString();
-  for (int r = 0; r < phaseRows; ++r) {
-    const PhaseRow& p = view.Phases.PhaseText[static_cast<std::size_t>(r)];
-    lines << QStringLiteral("%1 : %2 %3").arg(p.name, -13).arg(p.date, 10).arg(p.time, 10);
-  }
+  lines << PhaseLines({view.Phases.PhaseText.begin(), view.Phases.PhaseText.begin() + phaseRows});
   if (!t[kJulianLine].isEmpty()) lines << QString() << t[kJulianLine];
   return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -134,16 +143,14 @@ QString RunPhases(const CliRequest& request, const CliContext& c) {
   float k = dayview::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
 
   QJsonArray array;
-  QStringList lines;
+  std::vector<dayview::PhaseRow> rows;
   for (int i = 0; i < request.count; ++i, k += 0.25f) {
     const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
     const dayview::PhaseRow row = dayview::PhaseRowOf(state, phase);
-    if (request.json)
-      array.append(QJsonObject{{"name", row.name}, {"time", phase.Time}, {"date", row.date}, {"clock", row.time}});
-    else
-      lines << QStringLiteral("%1 %2 %3").arg(row.name, -13).arg(row.date, 10).arg(row.time, 10);
+    array.append(QJsonObject{{"name", row.name}, {"time", phase.Time}, {"date", row.date}, {"clock", row.time}});
+    rows.push_back(row);
   }
-  return request.json ? Json(QJsonDocument(array)) : lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+  return request.json ? Json(QJsonDocument(array)) : PhaseLines(rows).join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
 } // namespace cli

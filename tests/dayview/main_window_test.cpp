@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace dayview {
@@ -125,6 +126,21 @@ TEST_F(MainWindowTest, MouseStepsOnceWithTheLeftButtonAndRepeatsToALimitWithTheR
   EXPECT_EQ(static_cast<QLabel*>(Child(*w, "pnlYear"))->text(), "9999");
   EXPECT_EQ(w->dayView().DayText[kDateLine], "Sunday, July 4, 9999") << "laid out and shown after the repeat";
   QTest::mouseRelease(Child(*w, "cmdNextYear"), Qt::RightButton);
+}
+
+TEST_F(MainWindowTest, ReleasingTheButtonEndsARepeat) {
+  TemporaryStore store;
+  auto w = Open(store);
+  w->GoToDate(Date(2000, 1, 1));
+  QWidget* strip = Child(*w, "pnlRight");
+  // The release arrives while the repeat runs: the loop lets it through.
+  QTimer::singleShot(30, strip, [strip] { QTest::mouseRelease(strip, Qt::RightButton); });
+  QTest::mousePress(strip, Qt::RightButton);
+  EXPECT_GT(Shown(*w), QDate(2000, 1, 2)) << "several steps";
+  EXPECT_LT(Shown(*w), QDate(9999, 12, 31)) << "stopped by the release, not by the limit";
+  const QDate stopped = Shown(*w);
+  QApplication::processEvents();
+  EXPECT_EQ(Shown(*w), stopped);
 }
 
 TEST_F(MainWindowTest, PhaseListIsKeptWithinAQuarterLunation) {

@@ -67,7 +67,7 @@ TEST(LoadSettings, EmptyAndDamagedStoresGiveTheDefaults) {
   const QByteArray contents[] = {
       QByteArray(),
       QByteArray("\n\n\n"),
-      QByteArray("\x00\xff\xfe\x01[[[\x80=\x00", 13),
+      QByteArray::fromHex("00fffe015b5b5b803d00"), // binary, with NUL bytes
       QByteArray("[Flags]\nAz\nTwilight\n"),
       QByteArray("Top=100\nLeft=100\n"), // outside any section
       QByteArray("[Window]\n=5\n[]\nTop\n"),
