@@ -147,8 +147,10 @@ QString RunPhases(const CliRequest& request, const CliContext& c) {
   for (int i = 0; i < request.count; ++i, k += 0.25f) {
     const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
     const dayview::PhaseRow row = dayview::PhaseRowOf(state, phase);
-    array.append(QJsonObject{{"name", row.name}, {"time", phase.Time}, {"date", row.date}, {"clock", row.time}});
-    rows.push_back(row);
+    if (request.json)
+      array.append(QJsonObject{{"name", row.name}, {"time", phase.Time}, {"date", row.date}, {"clock", row.time}});
+    else
+      rows.push_back(row);
   }
   return request.json ? Json(QJsonDocument(array)) : PhaseLines(rows).join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
