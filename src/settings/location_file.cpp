@@ -1,10 +1,11 @@
 #include "location_file.h"
 
+#include "whole_file_write.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QStringDecoder>
 
@@ -84,14 +85,10 @@ LocationFileRead ReadLocationFile(const QString& path) {
 }
 
 LocationFileWrite WriteLocationFile(const QString& path, const LocationList& list) {
-  QDir().mkpath(QFileInfo(path).absolutePath()); // a failure shows in open() below
-
-  QSaveFile file(path);
-  const QByteArray text = LocationFileText(list);
-  const bool written = file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-  if (written) return {true, {}};
+  const WholeFileWrite written = WriteWholeFile(path, LocationFileText(list));
+  if (written.ok) return {true, {}};
   return {false, QCoreApplication::translate("settings", "The location list could not be saved to %1 (%2).")
-                     .arg(Native(path), file.errorString())};
+                     .arg(Native(path), written.reason)};
 }
 
 } // namespace settings

@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -161,29 +163,44 @@ private:
   bool active_ = false;
 };
 
-TEST(LocationFile, AWriteThatFailsHalfwayLeavesTheOldFileWhole) {
-  const QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("Location.txt"));
-  const LocationList oldList(QStringList{Record("Old One"), Record("Old Two")});
-  ASSERT_TRUE(WriteLocationFile(path, oldList).ok);
-  const QByteArray oldBytes = ReadBytes(path);
-
+LocationList NumberedList(int records) {
   QStringList many;
-  for (int i = 0; i < 2000; ++i) many.append(Record(QByteArray::number(i).constData()));
-  const LocationList newList(many); // about 94 kB
-  LocationFileWrite written;
-  {
-    const ScopedFileSizeLimit limit(8192);
-    ASSERT_TRUE(limit.Active());
-    written = WriteLocationFile(path, newList);
+  for (int i = 0; i < records; ++i) many.append(Record(QByteArray::number(i).constData()));
+  return LocationList(many);
+}
+
+// Small lists once went out only in the final flush, whose failure was missed
+// and let an empty or cut file replace the old one.
+TEST(LocationFile, AWriteStoppedByAFileSizeLimitIsReportedAndTheOldFileKept) {
+  struct Case {
+    int records;
+    rlim_t limit; // bytes
+  };
+  // 3 records: 0.1 kB; 300: 14 kB, within Qt's write buffer; 2000: 94 kB.
+  const Case cases[] = {{3, 0}, {300, 0}, {300, 1024}, {2000, 0}, {2000, 1024}};
+  for (const Case& c : cases) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Location.txt"));
+    const LocationList oldList(QStringList{Record("Old One"), Record("Old Two")});
+    ASSERT_TRUE(WriteLocationFile(path, oldList).ok);
+    const QByteArray oldBytes = ReadBytes(path);
+
+    const LocationList newList = NumberedList(c.records);
+    LocationFileWrite written;
+    {
+      const ScopedFileSizeLimit limit(c.limit);
+      ASSERT_TRUE(limit.Active());
+      written = WriteLocationFile(path, newList);
+    }
+    const std::string label = std::to_string(c.records) + " records, limit " + std::to_string(c.limit);
+    EXPECT_FALSE(written.ok) << label;
+    EXPECT_TRUE(written.error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        << label << ": " << written.error.toStdString();
+    EXPECT_TRUE(ReadBytes(path) == oldBytes) << label << ": the old file is whole";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Location.txt")})
+        << label << ": no half-written temporary file is left behind";
+    EXPECT_EQ(newList.Size(), c.records) << label << ": the list in memory is untouched";
   }
-  EXPECT_FALSE(written.ok);
-  EXPECT_FALSE(written.error.isEmpty());
-  EXPECT_EQ(ReadBytes(path), oldBytes) << "the old file is whole";
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Location.txt")})
-      << "no half-written temporary file is left behind";
-  EXPECT_EQ(newList.Size(), 2000) << "the list in memory is untouched";
-  EXPECT_EQ(ReadLocationFile(path).list, oldList);
 }
 
 TEST(ChooseLocationFilePaths, UsesTheProgramFolderWhenItIsWritable) {

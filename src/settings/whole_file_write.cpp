@@ -1,0 +1,40 @@
+#include "whole_file_write.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace settings {
+namespace {
+
+// Qt keeps "Unknown error" as the text of a device without an error.
+QString ReasonOf(const QSaveFile& file) {
+  return file.error() == QFileDevice::NoError ? QStringLiteral("not every byte could be written")
+                                              : file.errorString();
+}
+
+} // namespace
+
+WholeFileWrite WriteWholeFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath()); // a failure shows in open() below
+
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return {false, file.errorString()};
+
+  // A write that stops short (a file-size limit reached halfway) reports no
+  // error of its own; the next one meets the limit and says why.
+  qsizetype done = 0;
+  while (done < bytes.size()) {
+    const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+    if (written <= 0) {
+      const QString reason = ReasonOf(file);
+      file.cancelWriting(); // the temporary file goes, the old one stays
+      return {false, reason};
+    }
+    done += written;
+  }
+  if (!file.commit()) return {false, ReasonOf(file)};
+  return {true, {}};
+}
+
+} // namespace settings

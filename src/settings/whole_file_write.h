@@ -1,0 +1,23 @@
+#pragma once
+
+// Replacing a file as a whole, with every failure reported.
+
+#include <QByteArray>
+#include <QString>
+
+namespace settings {
+
+struct WholeFileWrite {
+  bool ok = false;
+  QString reason; // when !ok: the system's reason, such as "File too large"
+};
+
+// Writes `bytes` to a temporary file beside `path` that takes the old file's
+// place only when every byte has reached it, so a full disk, a file-size limit
+// or a crash on the way leaves the old file as it was. Creates the folder if
+// needed. Unlike a plain QSaveFile, whose buffered data are written only by
+// the final flush inside commit() where a failure goes unnoticed, nothing here
+// is buffered.
+[[nodiscard]] WholeFileWrite WriteWholeFile(const QString& path, const QByteArray& bytes);
+
+} // namespace settings
