@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "about_box.h"
 #include "click_area.h"
 #include "clickable_label.h"
 #include "day_canvas.h"
@@ -188,6 +189,12 @@ void TfrmVesperon::DrawDisc() {
   DrawMoonDisc(moonBox_->bitmap(), ToQColor(settings_.Moon), ToQColor(settings_.Background),
                static_cast<float>(view_.IllumPercent), settings_.NH);
   moonBox_->update();
+}
+
+void TfrmVesperon::ShowAbout() {
+  about::ShowAboutBox({static_cast<float>(view_.IllumPercent), ToQColor(settings_.Moon), ToQColor(settings_.Background),
+                       settings_.NH},
+                      this);
 }
 
 void TfrmVesperon::ShowDay() {

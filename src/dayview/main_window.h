@@ -96,6 +96,7 @@ private:
   void KeepOnScreen();
 
   void DrawDisc();
+  void ShowAbout();
   void SaveSettings();
   void Timer1Timer();
   int S(int pixels) const;

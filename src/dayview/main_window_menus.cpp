@@ -113,7 +113,7 @@ void TfrmVesperon::CreateMenus() {
   AddCheck(help, QStringLiteral("&Contents"), "mnuContents", [] {});
   AddCheck(help, QStringLiteral("&Index"), "mnuIndex", [] {});
   help->addSeparator();
-  AddCheck(help, QStringLiteral("&About"), "mnuAbout", [] {});
+  AddCheck(help, QStringLiteral("&About"), "mnuAbout", [this] { ShowAbout(); });
 }
 
 void TfrmVesperon::SyncMenuItem(int n) {

@@ -1,0 +1,159 @@
+#include "about_box.h"
+
+#include "about_texts.h"
+#include "day_layout.h"
+#include "link_label.h"
+#include "moon_disc.h"
+
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace about {
+namespace {
+
+constexpr int kFrameMilliseconds = 50;
+constexpr int kDiscSize = 32; // pixels at 96 dpi
+
+// The paint area of the disc: it only copies the bitmap the timer draws.
+class DiscBox : public QWidget {
+public:
+  DiscBox(QWidget* parent, const QImage& bitmap) : QWidget(parent), bitmap_(bitmap) {}
+
+protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).drawImage(0, 0, bitmap_); }
+
+private:
+  const QImage& bitmap_;
+};
+
+// A panel with a raised inner and a lowered outer bevel.
+QFrame* Bevelled(QWidget* parent, const QRect& bounds) {
+  auto* frame = new QFrame(parent);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  frame->setGeometry(bounds);
+  return frame;
+}
+
+QUrl MailLink(const QString& address) {
+  return address.isEmpty() ? QUrl() : QUrl(QStringLiteral("mailto:") + address);
+}
+
+} // namespace
+
+QString ProductNameText() {
+  return QStringLiteral("Vesperon Version %1 (%2 Bit)").arg(QLatin1String(kVersion)).arg(QSysInfo::WordSize);
+}
+
+float NextAnimationValue(float pct) {
+  pct += 2.0f;
+  return pct > 100.0f ? -100.0f : pct;
+}
+
+TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowStaysOnTopHint),
+      disc_(disc), animation_(disc.illumPercent) {
+  // FormCreate
+  setObjectName(QStringLiteral("frmAbout"));
+  setWindowTitle(QStringLiteral("About Vesperon"));
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  dpi_ = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
+  QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+  font.setPixelSize(S(11)); // 8 points at 96 dpi
+  setFont(font);
+  QPalette black = palette();
+  black.setColor(QPalette::WindowText, Qt::black);
+  setPalette(black);
+  setFixedSize(S(246), S(206));
+
+  QFrame* Panel1 = Bevelled(this, QRect(S(8), S(8), S(230), S(166)));
+  Panel2 = Bevelled(Panel1, QRect(S(6), S(4), S(44), S(44)));
+  Panel2->setObjectName(QStringLiteral("Panel2"));
+  Panel2->setAutoFillBackground(true);
+  bitmap_ = QImage(S(kDiscSize), S(kDiscSize), QImage::Format_RGB32);
+  pbAbout = new DiscBox(Panel2, bitmap_);
+  pbAbout->setObjectName(QStringLiteral("pbAbout"));
+  pbAbout->setGeometry(S(6), S(6), S(kDiscSize), S(kDiscSize));
+
+  const auto label = [&](const QString& text, int left, int top) {
+    auto* l = new QLabel(text, Panel1);
+    l->move(S(left), S(top));
+    return l;
+  };
+  label(ProductNameText(), 54, 8)->setObjectName(QStringLiteral("ProductName"));
+  label(QString::fromUtf8(kRights), 54, 24);
+  label(QStringLiteral("Written and developed by :"), 8, 48);
+  label(QString::fromUtf8(kMaker), 8, 72);
+  label(QString::fromUtf8(kLine2), 8, 88);
+  label(QString::fromUtf8(kLine3), 8, 104);
+  // A link stands beside its caption, further right where the face is wider.
+  const auto link = [&](const QString& caption, int top, const QString& text, const QUrl& target, const char* name) {
+    const QLabel* captionLabel = label(caption, 8, top);
+    auto* l = new LinkLabel(text, target, Panel1);
+    l->setObjectName(QLatin1String(name));
+    l->move(std::max(S(43), captionLabel->x() + captionLabel->sizeHint().width() + S(2)), S(top));
+  };
+  link(QStringLiteral("Email :"), 128, QString::fromUtf8(kMailText), MailLink(QString::fromUtf8(kMailTarget)),
+       "lblMail");
+  link(QStringLiteral("Web :"), 144, QString::fromUtf8(kWebText), QUrl(QString::fromUtf8(kWebTarget)), "lblURL");
+
+  cmdAboutOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdAboutOK->setObjectName(QStringLiteral("cmdAboutOK"));
+  cmdAboutOK->setGeometry(S(98), S(178), S(50), S(24));
+  cmdAboutOK->setDefault(true);
+  connect(cmdAboutOK, &QPushButton::clicked, this, &QDialog::accept); // Esc closes the dialog as well
+
+  Timer2 = new QTimer(this);
+  Timer2->setInterval(kFrameMilliseconds);
+  connect(Timer2, &QTimer::timeout, this, &TfrmAbout::Timer2Timer);
+  DrawDisc();
+
+  if (screen) move(screen->availableGeometry().center() - rect().center());
+}
+
+int TfrmAbout::S(int pixels) const { return dayview::ScaleToDpi(pixels, dpi_); }
+
+bool TfrmAbout::animating() const { return Timer2->isActive(); }
+
+bool TfrmAbout::event(QEvent* event) {
+  // Shown is enough to start: a window manager may not activate the box.
+  if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) FormActivate();
+  return QDialog::event(event);
+}
+
+void TfrmAbout::FormActivate() {
+  QPalette background = Panel2->palette();
+  background.setColor(QPalette::Window, disc_.background);
+  Panel2->setPalette(background);
+  if (!Timer2->isActive()) Timer2->start();
+}
+
+void TfrmAbout::Timer2Timer() {
+  DrawDisc();
+  animation_ = NextAnimationValue(animation_);
+}
+
+void TfrmAbout::DrawDisc() {
+  dayview::DrawMoonDisc(bitmap_, disc_.moon, disc_.background, animation_, disc_.northernView);
+  pbAbout->update();
+}
+
+void TfrmAbout::done(int result) {
+  Timer2->stop();
+  QDialog::done(result);
+}
+
+void ShowAboutBox(const AboutDisc& disc, QWidget* parent) {
+  TfrmAbout box(disc, parent);
+  box.exec();
+}
+
+} // namespace about

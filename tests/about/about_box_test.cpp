@@ -1,0 +1,83 @@
+#include "about_box.h"
+
+#include "link_label.h"
+#include "moon_disc.h"
+
+#include <QDesktopServices>
+#include <QFrame>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace about {
+namespace {
+
+const AboutDisc kDisc{37.0f, QColor(0xC0, 0xFF, 0xFF), QColor(0x80, 0, 0), true};
+
+TEST(AboutAnimation, StepsTwoPercentAndWrapsPastFullToWaning) {
+  const struct {
+    float from, to;
+  } cases[] = {{0, 2}, {-100, -98}, {-1, 1}, {98, 100}, {99, -100}, {100, -100}, {37.5f, 39.5f}};
+  for (const auto& c : cases) EXPECT_EQ(NextAnimationValue(c.from), c.to) << c.from;
+}
+
+TEST(AboutBox, StartsFromTheDayViewsPercentAndAnimatesWhileShown) {
+  TfrmAbout box(kDisc);
+  EXPECT_EQ(box.animationValue(), 37.0f);
+  QImage expected(box.bitmap().size(), QImage::Format_RGB32);
+  dayview::DrawMoonDisc(expected, kDisc.moon, kDisc.background, 37.0f, true);
+  EXPECT_EQ(box.bitmap(), expected);
+
+  box.show();
+  EXPECT_TRUE(box.animating());
+  const QImage first = box.bitmap();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return box.animationValue() >= 45.0f; }, 2000));
+  EXPECT_NE(box.bitmap(), first);
+  EXPECT_EQ(box.findChild<QFrame*>("Panel2")->palette().color(QPalette::Window), kDisc.background);
+
+  QTest::keyClick(&box, Qt::Key_Escape);
+  EXPECT_FALSE(box.isVisible());
+  EXPECT_FALSE(box.animating());
+}
+
+TEST(AboutBox, NamesThisBuildsWordSizeAndClosesOnEnter) {
+  TfrmAbout box(kDisc);
+  const QString name = box.findChild<QLabel*>("ProductName")->text();
+  EXPECT_TRUE(name.startsWith("Vesperon Version ")) << name.toStdString();
+  EXPECT_TRUE(name.endsWith(QStringLiteral("(%1 Bit)").arg(8 * sizeof(void*)))) << name.toStdString();
+  box.show();
+  QTest::keyClick(&box, Qt::Key_Return);
+  EXPECT_EQ(box.result(), QDialog::Accepted);
+}
+
+class UrlCatcher : public QObject {
+  Q_OBJECT
+public:
+  QList<QUrl> opened;
+public slots:
+  void open(const QUrl& url) { opened.append(url); }
+};
+
+TEST(LinkLabel, OpensItsTargetThroughTheDesktopAndIsPlainWithoutOne) {
+  UrlCatcher catcher;
+  for (const char* scheme : {"https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+  const struct {
+    QUrl target;
+    bool link;
+  } cases[] = {{QUrl("https://example.org/vesperon"), true}, {QUrl("mailto:someone@example.org"), true}, {QUrl(), false}};
+  for (const auto& c : cases) {
+    catcher.opened.clear();
+    LinkLabel label("text", c.target, nullptr);
+    label.show();
+    QTest::mouseClick(&label, Qt::LeftButton);
+    EXPECT_EQ(catcher.opened, c.link ? QList<QUrl>{c.target} : QList<QUrl>{}) << c.target.toString().toStdString();
+    EXPECT_EQ(label.font().underline(), c.link);
+    EXPECT_EQ(label.cursor().shape(), c.link ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  }
+  for (const char* scheme : {"https", "mailto"}) QDesktopServices::unsetUrlHandler(scheme);
+}
+
+} // namespace
+} // namespace about
+
+#include "about_box_test.moc"
