@@ -7,7 +7,13 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
+  # the manual page, the installed files' validators and the Debian package
+  help2man desktop-file-utils appstream dpkg-dev file
+  # the end-to-end check under a real X server
+  xvfb openbox xdotool wmctrl x11-utils
+  # tools/: the icon renderer and the reference ephemeris
+  librsvg2-bin python3-ephem
 )
 
 missing=()

@@ -3,12 +3,29 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
+
+namespace {
+
+// Every size of the program's icon compiled into the resources.
+QIcon ProgramIcon() {
+  QIcon icon;
+  QDirIterator files(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files);
+  while (files.hasNext()) icon.addFile(files.next());
+  return icon;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vesperon"));
   QApplication::setApplicationDisplayName(QStringLiteral("Vesperon"));
   QApplication::setOrganizationName(QStringLiteral("Vesperon Software"));
+  // Ties the windows to the installed menu entry (and its icon) on Wayland.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.vesperon.Vesperon"));
+  QApplication::setWindowIcon(ProgramIcon());
 
   dayview::TfrmVesperon window;
   window.show();

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the build into a temporary prefix and checks what a desktop and a
+# user get: the files in their places, the menu entry and the metainfo pass
+# their validators, and the installed vesperon-cli runs from there.
+# Usage: install_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+id=org.vesperon.Vesperon
+expected=(
+  bin/vesperon bin/vesperon-cli
+  share/applications/$id.desktop
+  share/metainfo/$id.metainfo.xml
+  share/icons/hicolor/scalable/apps/$id.svg
+  share/man/man1/vesperon-cli.1
+  share/doc/vesperon/LICENSE
+)
+for size in 16 24 32 48 64 128 256; do
+  expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+for file in "${expected[@]}"; do
+  [ -f "$prefix/$file" ] || fail "$file is not installed"
+done
+[ -x "$prefix/bin/vesperon" ] && [ -x "$prefix/bin/vesperon-cli" ] || fail "the programs are not executable"
+
+# Only the two programs go to bin (no tests, benchmarks or tools), and
+# nothing lands outside bin and share.
+[ "$(ls "$prefix/bin" | tr '\n' ' ')" = "vesperon vesperon-cli " ] || fail "bin holds $(ls "$prefix/bin")"
+[ "$(ls "$prefix" | tr '\n' ' ')" = "bin share " ] || fail "the prefix holds $(ls "$prefix")"
+
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" ||
+  { cat "$work/appstream.log" >&2; fail "appstreamcli refuses the metainfo"; }
+grep -q "^Exec=vesperon$" "$prefix/share/applications/$id.desktop" || fail "the menu entry does not start vesperon"
+grep -q -- "--location" "$prefix/share/man/man1/vesperon-cli.1" || fail "the manual page lacks the options"
+
+# The installed program, with an empty home so no stored settings take part.
+home=$work/home
+mkdir -p "$home"
+run_cli() {
+  env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+    LC_ALL=C.UTF-8 "$prefix/bin/vesperon-cli" "$@"
+}
+out=$(run_cli day --date 2026-06-21 --lat 51.4779 --lon 0.0015 --zone 0 --clock 24) || fail "vesperon-cli day failed"
+grep -q "Sunrise" <<<"$out" || fail "vesperon-cli day printed: $out"
+
+# The shipped list of places is found in the prefix's data folder.
+list=$prefix/share/vesperon/Location.txt
+if [ -f "$list" ]; then
+  name=$(sed -n 3p "$list" | cut -d'|' -f1 | sed 's/[[:space:]]*$//')
+  out=$(run_cli day --date 2026-06-21 --location "$name") || fail "vesperon-cli day --location \"$name\" failed"
+  grep -qF "$name" <<<"$out" || fail "vesperon-cli day --location \"$name\" printed: $out"
+fi
+echo "installed and checked under $prefix"
