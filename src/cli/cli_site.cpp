@@ -1,7 +1,7 @@
 #include "cli_site.h"
 
-#include "locale_number.h"
 #include "location_file.h"
+#include "location_inputs.h"
 #include "location_record.h"
 
 #include <QFileInfo>
@@ -9,7 +9,29 @@
 namespace cli {
 namespace {
 
-// The stored record named `name` (case-insensitive, trailing blanks ignored).
+QString FieldName(settings::LocationInputField field) {
+  switch (field) {
+    case settings::LocationInputField::Name: return QStringLiteral("name");
+    case settings::LocationInputField::Longitude: return QStringLiteral("longitude");
+    case settings::LocationInputField::Latitude: return QStringLiteral("latitude");
+    case settings::LocationInputField::Zone: return QStringLiteral("time zone");
+  }
+  return {};
+}
+
+QString FieldText(const QString& record, settings::LocationInputField field) {
+  const settings::LocationFields fields = settings::ExtractLocationFields(record);
+  switch (field) {
+    case settings::LocationInputField::Name: return settings::LocationRecordName(record);
+    case settings::LocationInputField::Longitude: return fields.longitude;
+    case settings::LocationInputField::Latitude: return fields.latitude;
+    case settings::LocationInputField::Zone: return fields.zoneText;
+  }
+  return {};
+}
+
+// The stored record named `name` (case-insensitive, trailing blanks ignored),
+// held to the location editor's rules.
 std::variant<settings::SiteLocation, CliError> SiteFromFile(const QString& name, const QString& path) {
   if (path.isEmpty() || !QFileInfo::exists(path))
     return CliError{QStringLiteral("--location needs the location file %1, which does not exist.")
@@ -20,13 +42,13 @@ std::variant<settings::SiteLocation, CliError> SiteFromFile(const QString& name,
   const QString wanted = name.trimmed();
   for (const QString& record : read.list.Records()) {
     if (settings::LocationRecordName(record).compare(wanted, Qt::CaseInsensitive) != 0) continue;
-    const settings::LocationFields fields = settings::ExtractLocationFields(record);
-    if (!fields.zoneIndex)
-      return CliError{QStringLiteral("--location \"%1\": its time zone in the location file is not between -12 and 12 hours.")
-                          .arg(wanted)};
-    return settings::SiteLocation{settings::LocationRecordName(record), fields.zoneHours,
-                                  settings::ParseLocaleNumber(fields.latitude).value,
-                                  settings::ParseLocaleNumber(fields.longitude).value};
+    const auto checked = settings::CheckLocationRecord(record);
+    if (const auto* error = std::get_if<settings::LocationInputError>(&checked)) {
+      return CliError{QStringLiteral("--location \"%1\": the %2 \"%3\" of its record in %4 is refused. %5")
+                          .arg(settings::LocationRecordName(record), FieldName(error->field),
+                               FieldText(record, error->field), path, error->message)};
+    }
+    return std::get<settings::SiteLocation>(checked);
   }
   return CliError{QStringLiteral("--location accepts a name from the location file; \"%1\" is not there.").arg(wanted)};
 }

@@ -95,7 +95,10 @@ LocationFields ExtractLocationFields(const QString& record) {
   LocationFields fields;
   fields.latitude = TakeField(rest).trimmed();
   fields.longitude = TakeField(rest).trimmed();
-  fields.zoneHours = ParseLocaleNumber(rest).value; // 0 when it does not convert
+  fields.zoneText = rest.trimmed();
+  const LocaleNumber zone = ParseLocaleNumber(rest);
+  fields.zoneConverts = zone.ok;
+  fields.zoneHours = zone.value; // 0 when it does not convert
   fields.zoneIndex = ZoneIndexOfHours(fields.zoneHours);
   return fields;
 }

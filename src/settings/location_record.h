@@ -39,6 +39,8 @@ QString LocationRecordName(const QString& record);
 struct LocationFields {
   QString latitude;              // text, blanks around it removed
   QString longitude;             // text, blanks around it removed
+  QString zoneText;              // the zone as written, blanks around it removed
+  bool zoneConverts = false;     // the zone text is a number
   float zoneHours = 0.0f;        // 0 when the zone text does not convert
   std::optional<int> zoneIndex;  // empty when the zone is outside -12..12 hours
 };

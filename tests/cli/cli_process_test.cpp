@@ -121,24 +121,56 @@ TEST_F(CliProcessTest, BadInputPrintsOneErrorLineAndExitsWithTwo) {
   }
 }
 
-TEST_F(CliProcessTest, LocationNamesARecordOfTheFileBesideTheProgram) {
-  QTemporaryDir programDir;
+// A copy of the program beside a location file holding these records.
+QString ProgramBesideRecords(const QTemporaryDir& programDir, const QByteArray& records) {
   const QString program = programDir.filePath("vesperon-cli");
-  ASSERT_TRUE(QFile::copy(QStringLiteral(VESPERON_CLI_PATH), program));
+  EXPECT_TRUE(QFile::copy(QStringLiteral(VESPERON_CLI_PATH), program));
   QFile file(programDir.filePath("Location.txt"));
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("      Location           |  Lat  |  Long  | TZ\r\n"
-             "----------------------------------------------\r\n"
-             "Greenwich                |51.4779|  0.0015|  0\r\n"
-             "Zedir Izudiz,MI          | 42.97 |   85.6 |  5\r\n");
-  file.close();
+             "----------------------------------------------\r\n" +
+             records);
+  return program;
+}
 
+TEST_F(CliProcessTest, LocationNamesARecordOfTheFileBesideTheProgram) {
+  const QTemporaryDir programDir;
+  const QString program = ProgramBesideRecords(programDir, "Greenwich                |51.4779|  0.0015|  0\r\n"
+                                                           "Zedir Izudiz,MI          | 42.97 |   85.6 |  5\r\n");
   const Result r = Run(QStringList{"day", "--json", "--location", "greenwich", "--date", "2000-01-01", "--clock", "24"},
                        program);
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
   const QJsonArray text = QJsonDocument::fromJson(r.out.toUtf8()).object()["dayText"].toArray();
   EXPECT_EQ(text[1].toString(), "08:06");
   EXPECT_EQ(Run({"day", "--location", "Atlantis"}, program).exitCode, 2);
+}
+
+TEST_F(CliProcessTest, LocationHoldsARecordToTheEditorsRules) {
+  const QTemporaryDir programDir;
+  const QString program = ProgramBesideRecords(programDir, "Quarter                  | 42.97 |   85.6 |5.25\r\n"
+                                                           "Word Lat                 |   abc |   85.6 |  5\r\n"
+                                                           "Far Long                 | 42.97 |    999 |  5\r\n"
+                                                           "Far Zone                 | 42.97 |   85.6 |  13\r\n"
+                                                           "Word Zone                | 42.97 |   85.6 |  x\r\n");
+  const Result quarter = Run({"day", "--json", "--time", "standard", "--location", "Quarter"}, program);
+  const QJsonObject day = QJsonDocument::fromJson(quarter.out.toUtf8()).object();
+  EXPECT_EQ(day["zoneHours"].toDouble(), 5.0) << "5.25 hours rounds to the nearest half hour, halves to even";
+
+  const struct {
+    const char* name;
+    const char* field;
+  } refused[] = {{"Word Lat", "latitude \"abc\""},
+                 {"Far Long", "longitude \"999\""},
+                 {"Far Zone", "time zone \"13\""},
+                 {"Word Zone", "time zone \"x\""}};
+  for (const auto& c : refused) {
+    const Result r = Run({"day", "--location", c.name}, program);
+    EXPECT_EQ(r.exitCode, 2) << c.name;
+    EXPECT_TRUE(r.out.isEmpty()) << c.name;
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("\"%1\"").arg(c.name))) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(c.field)) << r.err.toStdString();
+  }
 }
 
 } // namespace

@@ -1,0 +1,51 @@
+#include "location_inputs.h"
+
+#include "locale_number.h"
+#include "location_record.h"
+
+#include <QCoreApplication>
+
+namespace settings {
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("settings", text); }
+
+// The number of a text when it converts and lies within -limit..limit.
+std::optional<float> NumberWithin(const QString& text, float limit) {
+  const LocaleNumber number = ParseLocaleNumber(text);
+  if (!number.ok || number.value < -limit || number.value > limit) return std::nullopt;
+  return number.value;
+}
+
+} // namespace
+
+std::variant<SiteLocation, LocationInputError> CheckLocationInputs(const LocationInputs& inputs) {
+  const QString program = QStringLiteral("Vesperon");
+  if (inputs.name.trimmed().isEmpty())
+    return LocationInputError{LocationInputField::Name, Tr("You must make an entry in the Current Location box."),
+                              program};
+  const std::optional<float> longitude = NumberWithin(inputs.longitude, kLongitudeLimit);
+  if (!longitude)
+    return LocationInputError{LocationInputField::Longitude,
+                              Tr("Longitude must be a number between 180 (West) and -180 (East)."),
+                              Tr("Longitude Error")};
+  const std::optional<float> latitude = NumberWithin(inputs.latitude, kLatitudeLimit);
+  if (!latitude)
+    return LocationInputError{LocationInputField::Latitude, Tr("Latitude must be a number between 90 and -90."),
+                              Tr("Latitude Error")};
+  if (!inputs.zoneIndex || *inputs.zoneIndex < 0 || *inputs.zoneIndex >= kZoneEntries)
+    return LocationInputError{LocationInputField::Zone, Tr("You must select a time zone."), program};
+  return SiteLocation{inputs.name, ZoneHoursOfIndex(*inputs.zoneIndex), *latitude, *longitude};
+}
+
+std::variant<SiteLocation, LocationInputError> CheckLocationRecord(const QString& record) {
+  const LocationFields fields = ExtractLocationFields(record);
+  const std::optional<int> zoneIndex = fields.zoneConverts ? fields.zoneIndex : std::nullopt;
+  auto checked = CheckLocationInputs({LocationRecordName(record), fields.longitude, fields.latitude, zoneIndex});
+  // A record has no zone choice to pick from: say what the zone must be.
+  if (auto* error = std::get_if<LocationInputError>(&checked); error && error->field == LocationInputField::Zone)
+    error->message = Tr("The time zone must be a number of hours between -12 and 12.");
+  return checked;
+}
+
+} // namespace settings
