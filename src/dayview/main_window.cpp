@@ -10,6 +10,7 @@
 #include "moon_box.h"
 #include "moon_disc.h"
 #include "settings_store.h"
+#include "settings_store_save.h"
 #include "status_strip.h"
 #include "status_texts.h"
 #include "time_settings.h"
@@ -159,7 +160,9 @@ void TfrmVesperon::SaveSettings() {
   out.DC = calendarOptions_.DC;
   out.Top = y();
   out.Left = x();
-  settings::SaveSettings(*openStore_(), out);
+  const settings::SettingsStoreSave saved = settings::SaveSettingsStore(
+      openStore_()->fileName(), [&out](QSettings& store) { settings::SaveSettings(store, out); });
+  if (!saved.ok) qWarning("%s", qPrintable(saved.error));
 }
 
 void TfrmVesperon::PlaceMoonBox() {

@@ -2,6 +2,7 @@
 
 #include "location_record.h"
 
+#include "../support/scoped_file_size_limit.h"
 #include "test_support.h"
 
 #include <QCoreApplication>
@@ -10,9 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace settings {
@@ -137,31 +136,6 @@ TEST(LocationFile, AnUnwritableFolderIsReportedAndTheOldFileKept) {
   EXPECT_FALSE(written.error.isEmpty());
   EXPECT_EQ(ReadBytes(path), old);
 }
-
-// Lets no file grow beyond `bytes` while alive; the write that would pass the
-// limit fails with EFBIG instead of stopping the process.
-class ScopedFileSizeLimit {
-public:
-  explicit ScopedFileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limited = previous_;
-    limited.rlim_cur = bytes;
-    active_ = ::setrlimit(RLIMIT_FSIZE, &limited) == 0;
-  }
-  ~ScopedFileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-  ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
-  bool Active() const { return active_; }
-
-private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
-  bool active_ = false;
-};
 
 LocationList NumberedList(int records) {
   QStringList many;
