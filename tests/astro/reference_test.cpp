@@ -1,0 +1,206 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's times against an independent ephemeris: the frozen tables in
+// tests/data (made by tools/reference_ephemeris.py with PyEphem and the U.S.
+// Naval Observatory's conventions; see tests/data/README.md). The limits
+// below are the measured error distribution with a little room, so a change
+// that makes any kind of event less accurate fails here.
+
+#include "date_time.h"
+#include "day_positions.h"
+#include "moon_phase.h"
+#include "rise_transit_set.h"
+#include "time_scales.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace astro {
+namespace {
+
+constexpr double kMinutesPerDay = 1440.0;
+
+std::vector<std::vector<std::string>> ReadCsv(const std::string& name) {
+  std::ifstream file(std::string(VESPERON_REFERENCE_DIR) + "/" + name);
+  std::vector<std::vector<std::string>> rows;
+  std::string line;
+  std::getline(file, line); // the header
+  while (std::getline(file, line)) {
+    std::vector<std::string> cells;
+    std::stringstream cellStream(line);
+    for (std::string cell; std::getline(cellStream, cell, ',');) cells.push_back(cell);
+    rows.push_back(cells);
+  }
+  return rows;
+}
+
+double DateOf(const std::string& iso) { // "YYYY-MM-DD" to a date-time at 00:00
+  return DateTimeFromCivil({std::stoi(iso.substr(0, 4)), std::stoi(iso.substr(5, 2)), std::stoi(iso.substr(8, 2))});
+}
+
+// Minutes from local midnight, or nothing for "none" / a marker.
+std::optional<double> ReferenceMinutes(const std::string& cell) {
+  if (cell == "none") return std::nullopt;
+  return std::stod(cell);
+}
+std::optional<double> ProgramMinutes(double slot) {
+  if (IsMissingEvent(slot)) return std::nullopt;
+  return slot * kMinutesPerDay;
+}
+
+// Errors of one kind of event, in minutes, and the days on which only one
+// side has the event (it falls within a minute or so of midnight, or the body
+// grazes the altitude).
+struct Errors {
+  std::vector<double> minutes;
+  int presenceMismatches = 0;
+
+  void Add(std::optional<double> program, std::optional<double> reference) {
+    if (program && reference) minutes.push_back(std::abs(*program - *reference));
+    else if (program.has_value() != reference.has_value()) ++presenceMismatches;
+  }
+};
+
+struct Distribution {
+  double median, p99, max;
+};
+
+Distribution DistributionOf(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const auto rank = [&](double q) { return v[static_cast<std::size_t>(std::ceil(q * v.size())) - 1]; };
+  return {rank(0.5), rank(0.99), v.back()};
+}
+
+// Limits in minutes: the measured median, 99th percentile and maximum (see
+// tests/data/README.md) times 1.5, and the number of days on which only one
+// side has the event as measured. Remeasure and update them together with the
+// README when the astronomy is made more accurate.
+struct Limit {
+  double median, p99, max;
+  int presenceMismatches;
+};
+
+// The reference events in the column order of reference_events.csv, and the
+// group each is judged in.
+struct EventColumn {
+  const char* name;
+  const char* group;
+};
+const EventColumn kEventColumns[] = {
+    {"sunrise", "sunrise and sunset"},  {"sun_transit", "sun transit"},   {"sunset", "sunrise and sunset"},
+    {"astronomical_begin", "twilight"}, {"astronomical_end", "twilight"}, {"nautical_begin", "twilight"},
+    {"nautical_end", "twilight"},       {"civil_begin", "twilight"},      {"civil_end", "twilight"},
+    {"moonrise", "moonrise and moonset"}, {"moon_transit", "moon transit"}, {"moonset", "moonrise and moonset"},
+};
+constexpr int kFirstEventColumn = 5;
+// Latitudes from here to the poles (degrees, either hemisphere) are judged apart:
+// the Sun and the Moon cross the horizon at a shallow angle there, so a small
+// error in altitude becomes a larger one in time.
+constexpr double kHighLatitude = 55.0;
+
+std::string GroupOf(const EventColumn& column, double latitude) {
+  return std::string(column.group) + (std::abs(latitude) < kHighLatitude ? ", below 55" : ", 55 and above");
+}
+
+// Every event of one reference row as the program computes it, in the column order.
+std::vector<std::optional<double>> ProgramEvents(const std::vector<std::string>& row) {
+  AstroState state;
+  state.SiteLatitude = std::stof(row[1]);
+  state.SiteLongitude = std::stof(row[2]);
+  state.ZoneHours = std::stof(row[3]);
+  state.CalcDate = DateOf(row[4]);
+  state.WantTransit = true;
+  PrepareDay(state);
+  const ThreeDayWindow window = ComputeThreeDayWindow(state);
+  const PositionTable sunTable = window.SunPositions();
+  const EventTimes sun = RiseTransitSet(state, sunTable, kSunriseAltitude);
+  const EventTimes moon = RiseTransitSet(state, window.MoonPositions(), MoonRiseAltitude(window.MoonParallax()));
+  std::vector<std::optional<double>> events = {ProgramMinutes(sun[kRise]), ProgramMinutes(sun[kTransit]),
+                                               ProgramMinutes(sun[kSet])};
+  for (int twilightType : {0, 1, 2}) {
+    const EventTimes twilight = RiseTransitSet(state, sunTable, TwilightAltitude(twilightType));
+    events.push_back(ProgramMinutes(twilight[kRise]));
+    events.push_back(ProgramMinutes(twilight[kSet]));
+  }
+  for (int slot : {kRise, kTransit, kSet}) events.push_back(ProgramMinutes(moon[slot]));
+  return events;
+}
+
+void ExpectWithin(const std::string& kind, const Errors& errors, const Limit& limit) {
+  ASSERT_FALSE(errors.minutes.empty()) << kind;
+  const Distribution d = DistributionOf(errors.minutes);
+  std::printf("%-36s n=%4zu  median %6.2f  p99 %6.2f  max %6.2f  one-sided %d\n", kind.c_str(),
+              errors.minutes.size(), d.median, d.p99, d.max, errors.presenceMismatches);
+  EXPECT_LE(d.median, limit.median) << kind << ": median error in minutes";
+  EXPECT_LE(d.p99, limit.p99) << kind << ": 99th percentile error in minutes";
+  EXPECT_LE(d.max, limit.max) << kind << ": largest error in minutes";
+  EXPECT_LE(errors.presenceMismatches, limit.presenceMismatches)
+      << kind << ": days on which only one of the program and the reference has the event";
+}
+
+TEST(ReferenceEphemeris, RiseTransitSetAndTwilightAgreeWithTheReference) {
+  const auto rows = ReadCsv("reference_events.csv");
+  ASSERT_GT(rows.size(), 500u) << "the reference table is missing or short";
+
+  std::map<std::string, Errors> errors;
+  for (const auto& row : rows) {
+    ASSERT_EQ(row.size(), kFirstEventColumn + std::size(kEventColumns));
+    const auto program = ProgramEvents(row);
+    const double latitude = std::stod(row[1]);
+    for (std::size_t c = 0; c < std::size(kEventColumns); ++c)
+      errors[GroupOf(kEventColumns[c], latitude)].Add(program[c], ReferenceMinutes(row[kFirstEventColumn + c]));
+  }
+
+  const std::map<std::string, Limit> limits = {
+      {"sunrise and sunset, below 55", {0.04, 0.11, 0.14, 0}},
+      {"sunrise and sunset, 55 and above", {0.06, 0.24, 0.27, 0}},
+      {"sun transit, below 55", {0.03, 0.05, 0.06, 0}},
+      {"sun transit, 55 and above", {0.03, 0.05, 0.06, 0}},
+      {"twilight, below 55", {0.03, 0.08, 0.18, 0}},
+      {"twilight, 55 and above", {0.05, 0.23, 0.48, 2}},
+      {"moonrise and moonset, below 55", {0.06, 0.32, 0.71, 1}},
+      {"moonrise and moonset, 55 and above", {0.15, 2.34, 14.6, 4}},
+      {"moon transit, below 55", {0.05, 0.24, 0.44, 0}},
+      {"moon transit, 55 and above", {0.05, 0.17, 0.26, 10}},
+  };
+  ASSERT_EQ(errors.size(), limits.size());
+  for (const auto& [group, limit] : limits) ExpectWithin(group, errors[group], limit);
+}
+
+TEST(ReferenceEphemeris, PrincipalPhasesAgreeWithTheReference) {
+  const auto rows = ReadCsv("reference_phases.csv");
+  ASSERT_GT(rows.size(), 100u) << "the reference table is missing or short";
+
+  constexpr double kMeanLunation = 29.530588853; // days
+  constexpr double kFirstNewMoon = J2000Epoch + 5.09765; // k = 0, dynamical time
+  std::map<std::string, Errors> errors;
+  for (const auto& row : rows) {
+    ASSERT_EQ(row.size(), 3u);
+    const double when = DateOf(row[0]) + std::stod(row[1]) / kMinutesPerDay; // Universal Time
+    // The quarter-lunation number nearest to the reference instant.
+    const float k = static_cast<float>(std::round(4.0 * (when - kFirstNewMoon) / kMeanLunation) / 4.0);
+    AstroState state; // ZoneHours 0: Universal Time
+    state.CalcDate = DateOf(row[0]);
+    PrepareDay(state); // the Delta T of the day the phase falls on, as the phase list uses it
+    const Phase phase = MoonPhase(state, state.DeltaTDays, k);
+    EXPECT_EQ(phase.Name, row[2]) << row[0] << " k = " << k;
+    // After 2010 Delta T is extrapolated by a parabola that runs ahead of the
+    // Earth's real rotation, which moves every phase earlier.
+    const bool extrapolated = CivilFromDateTime(when).year > 2010;
+    errors[extrapolated ? "phases, 2011 to 2100" : "phases, 1900 to 2010"].minutes.push_back(
+        std::abs(phase.Time - when) * kMinutesPerDay);
+  }
+  ExpectWithin("phases, 1900 to 2010", errors["phases, 1900 to 2010"], {0.09, 0.47, 0.48, 0});
+  ExpectWithin("phases, 2011 to 2100", errors["phases, 2011 to 2100"], {1.43, 1.80, 1.86, 0});
+}
+
+} // namespace
+} // namespace astro
