@@ -66,12 +66,14 @@ void CalendarPanel::BuildHeader() {
   const char* monthHint = "Left click one month, right click many months";
   const char* yearHint = "Left click one year, right click many years";
   const char* dayHint = "Left click one day, right click many days";
-  stepper(Qt::LeftArrow, -1, monthHint, StepKind::Months, 26, 5, 15, 17)->setObjectName("cmdPreviousMonth");
-  stepper(Qt::RightArrow, +1, monthHint, StepKind::Months, 137, 5, 15, 17)->setObjectName("cmdNextMonth");
-  stepper(Qt::LeftArrow, -1, yearHint, StepKind::Years, 161, 5, 15, 17)->setObjectName("cmdPreviousYear");
-  stepper(Qt::RightArrow, +1, yearHint, StepKind::Years, 221, 5, 15, 17)->setObjectName("cmdNextYear");
-  stepper(Qt::NoArrow, -1, dayHint, StepKind::Days, 0, 27, 24, 107)->setObjectName("pnlLeft");
-  stepper(Qt::NoArrow, +1, dayHint, StepKind::Days, 238, 27, 21, 107)->setObjectName("pnlRight");
+  steppers_ = {stepper(Qt::LeftArrow, -1, monthHint, StepKind::Months, 26, 5, 15, 17),
+               stepper(Qt::RightArrow, +1, monthHint, StepKind::Months, 137, 5, 15, 17),
+               stepper(Qt::LeftArrow, -1, yearHint, StepKind::Years, 161, 5, 15, 17),
+               stepper(Qt::RightArrow, +1, yearHint, StepKind::Years, 221, 5, 15, 17),
+               stepper(Qt::NoArrow, -1, dayHint, StepKind::Days, 0, 27, 24, 107),
+               stepper(Qt::NoArrow, +1, dayHint, StepKind::Days, 238, 27, 21, 107)};
+  const char* names[] = {"cmdPreviousMonth", "cmdNextMonth", "cmdPreviousYear", "cmdNextYear", "pnlLeft", "pnlRight"};
+  for (std::size_t i = 0; i < steppers_.size(); ++i) steppers_[i]->setObjectName(names[i]);
 
   pnlMonth = new ClickableLabel(this);
   pnlMonth->setObjectName("pnlMonth");
@@ -268,7 +270,13 @@ void CalendarPanel::pnlYearMouseDown(Qt::MouseButton button) {
   else if (button == Qt::LeftButton) emit dateEntryRequested(true);
 }
 
+void CalendarPanel::SetNavigationEnabled(bool enabled) {
+  navigationEnabled_ = enabled;
+  for (StepControl* control : steppers_) control->setEnabled(enabled);
+}
+
 bool CalendarPanel::CalendarKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (!navigationEnabled_) return false;
   const bool ctrl = modifiers & Qt::ControlModifier;
   const bool keypad = modifiers & Qt::KeypadModifier;
   switch (key) {

@@ -51,6 +51,10 @@ public:
   void StopRepeat() { RepeatActive = false; }
   // Relabels the weekday headers from SunStart and LD.
   void UpdateDayLabels();
+  // Turns the six stepping controls on or off (off while the date panel lies
+  // over the grid); the calendar's keys follow them.
+  void SetNavigationEnabled(bool enabled);
+  bool NavigationEnabled() const { return navigationEnabled_; }
 
   // Upper bound on the steps of one auto-repeat, so a repeat whose release was
   // lost ends by itself.
@@ -89,6 +93,8 @@ private:
   bool RepeatActive = false;
   bool RelayoutEnabled = true;
   bool LayoutBusy = false;
+  bool navigationEnabled_ = true;
+  std::array<StepControl*, 6> steppers_{};
 
   ClickableLabel* pnlMonth = nullptr;
   ClickableLabel* pnlYear = nullptr;

@@ -48,15 +48,18 @@ QFont DayViewFont(int characterHeight) {
 
 } // namespace
 
-TfrmVesperon::TfrmVesperon(SettingsStoreFactory openStore, QWidget* parent)
-    : QMainWindow(parent), openStore_(openStore ? std::move(openStore) : settings::OpenSettingsStore) {
+TfrmVesperon::TfrmVesperon(SettingsStoreFactory openStore, QWidget* parent, settings::LocationFilePaths locationFiles)
+    : QMainWindow(parent), openStore_(openStore ? std::move(openStore) : settings::OpenSettingsStore),
+      locationFiles_(locationFiles.readPath.isEmpty() ? settings::DefaultLocationFilePaths() : std::move(locationFiles)) {
   // FormCreate, in order.
   setWindowTitle(QStringLiteral(" Vesperon"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   ScaleLayout();
   CreateViews();
+  CreateLowerPanels();
   CreateMenus();
+  ConnectLowerPanels();
   LoadSettings();
   PlaceMoonBox();
   ApplyColours();
@@ -241,7 +244,7 @@ void TfrmVesperon::showEvent(QShowEvent* event) {
 }
 
 void TfrmVesperon::keyPressEvent(QKeyEvent* event) {
-  if (calendar_->isVisible() && calendar_->CalendarKey(event->key(), event->modifiers())) {
+  if (lowerView_ == LowerView::Calendar && calendar_->CalendarKey(event->key(), event->modifiers())) {
     event->accept();
     return;
   }

@@ -8,6 +8,7 @@
 #include "calendar_panel.h"
 #include "day_layout.h"
 #include "day_view_state.h"
+#include "location_file.h"
 #include "settings_values.h"
 
 #include <QMainWindow>
@@ -21,6 +22,11 @@ class QActionGroup;
 class QLabel;
 class QTimer;
 
+namespace settings {
+class DatePanel;
+class LocationEditor;
+} // namespace settings
+
 namespace dayview {
 
 class ClickArea;
@@ -30,12 +36,25 @@ class StatusStrip;
 
 using SettingsStoreFactory = std::function<std::unique_ptr<QSettings>()>;
 
+// The four views that share the lower half of the main window. Exactly one is
+// current; the date panel lies over the calendar's grid, the others take the
+// calendar's place.
+enum class LowerView { Calendar, LocationEditor, ColourPanel, DatePanel };
+
+// Help context numbers of the main window's views.
+inline constexpr int kHelpMainWindow = 1001;
+inline constexpr int kHelpLocationEditor = 1004;
+inline constexpr int kHelpColourPanel = 1006;
+
 class TfrmVesperon : public QMainWindow {
   Q_OBJECT
 public:
   // openStore opens the settings store for each load and save; tests pass a
   // temporary one.
-  explicit TfrmVesperon(SettingsStoreFactory openStore = nullptr, QWidget* parent = nullptr);
+  // locationFiles says where the location list is read and saved; empty paths
+  // take the program's own.
+  explicit TfrmVesperon(SettingsStoreFactory openStore = nullptr, QWidget* parent = nullptr,
+                        settings::LocationFilePaths locationFiles = {});
   ~TfrmVesperon() override;
 
   // The one road: recompute and repaint the day for CalcDate, the site and the
@@ -51,6 +70,27 @@ public:
   DayCanvas* dayCanvas() const { return canvas_; }
   StatusStrip* statusStrip() const { return statusStrip_; }
   QAction* menuAction(const QString& objectName) const;
+  settings::LocationEditor* locationEditor() const { return pnlSettings_; }
+  settings::DatePanel* datePanel() const { return pnlDate_; }
+
+  // The lower half. ShowLowerView makes one view current: it hides the others'
+  // panels, shows the calendar for the calendar and the date panel, sets the
+  // menus (the File menu only for the location editor, which hides Time,
+  // Options and List), the calendar's stepping controls (off only under the
+  // date panel) and HelpContext. Closing a panel is ShowLowerView(Calendar).
+  // A panel takes part once it is in lowerPanels_ (see CreateViews).
+  void ShowLowerView(LowerView view);
+  LowerView CurrentLowerView() const { return lowerView_; }
+  // The current help context number: kHelpMainWindow, or the open panel's.
+  int HelpContext = kHelpMainWindow;
+
+  // Options > Location and the status bar's city box (SettingsClick).
+  void ToggleLocationEditor();
+  // The month caption (month field focused), the year caption and Time >
+  // Enter a Date, F3 (year field focused); only while the calendar shows.
+  void mnuDateClick(bool focusMonth);
+  // The closing questions; false keeps the window open.
+  bool FormCloseQuery();
 
   // Commands of the Time and Options menus and the click areas.
   void SetTimeType(int timeType);
@@ -77,6 +117,7 @@ public:
   void GoToDate(double calcDate);
 
 protected:
+  void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -95,6 +136,10 @@ private:
   void UpdateLayout();
   void KeepOnScreen();
 
+  void CreateLowerPanels();
+  void ConnectLowerPanels();
+  void ApplyLocation(const settings::SiteLocation& location);
+  void EnterDate(int year, int month, int day);
   void DrawDisc();
   void ShowAbout();
   void SaveSettings();
@@ -127,6 +172,12 @@ private:
   StatusStrip* statusStrip_ = nullptr;
   QTimer* Timer1 = nullptr;
   std::map<QString, QAction*> actions_;
+
+  settings::LocationFilePaths locationFiles_;
+  settings::LocationEditor* pnlSettings_ = nullptr;
+  settings::DatePanel* pnlDate_ = nullptr;
+  std::map<LowerView, QWidget*> lowerPanels_; // every view's panel but the calendar's
+  LowerView lowerView_ = LowerView::Calendar;
 };
 
 } // namespace dayview

@@ -3,6 +3,8 @@
 
 #include "main_window.h"
 
+#include "location_editor.h"
+
 #include <QActionGroup>
 #include <QMenuBar>
 
@@ -48,15 +50,17 @@ void TfrmVesperon::CreateMenus() {
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   file->menuAction()->setObjectName("mnuFile");
-  file->addAction(QStringLiteral("&Add To List"))->setEnabled(false);
-  file->addAction(QStringLiteral("&Remove From List"))->setEnabled(false);
-  file->addAction(QStringLiteral("&Save List"))->setEnabled(false);
+  AddCheck(file, QStringLiteral("&Add To List"), "mnuListAdd", [this] { pnlSettings_->ListAdd(); });
+  AddCheck(file, QStringLiteral("&Remove From List"), "mnuListRemove", [this] { pnlSettings_->ListRemove(); });
+  AddCheck(file, QStringLiteral("&Save List"), "mnuListSave", [this] { pnlSettings_->ListSave(); });
   file->menuAction()->setVisible(false); // shown while the location editor is open
   actions_["mnuFile"] = file->menuAction();
 
   QMenu* time = menuBar()->addMenu(QStringLiteral("&Time"));
+  time->menuAction()->setObjectName("mnuTime");
+  actions_["mnuTime"] = time->menuAction();
   AddCheck(time, QStringLiteral("&Today"), "mnuToday", [this] { ReturnToToday(); })->setShortcut(Qt::Key_F2);
-  AddCheck(time, QStringLiteral("&Enter a Date"), "mnuEnterDate", [] {})->setShortcut(Qt::Key_F3);
+  AddCheck(time, QStringLiteral("&Enter a Date"), "mnuEnterDate", [this] { mnuDateClick(false); })->setShortcut(Qt::Key_F3);
   time->addSeparator();
   auto* timeGroup = new QActionGroup(this);
   const auto setTimeType = [this](int tag) { SetTimeType(tag); };
@@ -79,7 +83,9 @@ void TfrmVesperon::CreateMenus() {
   hidden(QStringLiteral("Show Seconds"), "mnuSeconds", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { FlipShowSeconds(); });
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  AddCheck(options, QStringLiteral("&Location"), "mnuLocation", [] {});
+  options->menuAction()->setObjectName("mnuOptions");
+  actions_["mnuOptions"] = options->menuAction();
+  AddCheck(options, QStringLiteral("&Location"), "mnuLocation", [this] { ToggleLocationEditor(); });
   AddCheck(options, QStringLiteral("&Colors"), "mnuColors", [] {});
   options->addSeparator();
   AddCheck(options, QStringLiteral("Moon &Phases"), "mnuPhases", [this] { FlipPhase(); })->setCheckable(true);

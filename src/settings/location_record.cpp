@@ -15,21 +15,8 @@ constexpr qsizetype kLongitudeWidth = 8;
 constexpr qsizetype kZoneWidth = 3;
 constexpr qsizetype kMaxFieldRun = 100;
 
-// A text that can sit inside one field of one line.
-QString FieldSafe(const QString& text) {
-  QString safe = text;
-  for (QChar& c : safe) {
-    if (c == kBar) {
-      c = QLatin1Char('/');
-    } else if (c.category() == QChar::Other_Control) {
-      c = QLatin1Char(' ');
-    }
-  }
-  return safe;
-}
-
 QString NameField(const QString& name) {
-  QString field = FieldSafe(name);
+  QString field = LocationFieldText(name);
   if (field.size() > kNameWidth) {
     // Never keep half of a character that takes two UTF-16 units.
     field.truncate(field.at(kNameWidth - 1).isHighSurrogate() ? kNameWidth - 1 : kNameWidth);
@@ -38,7 +25,7 @@ QString NameField(const QString& name) {
 }
 
 QString NumberField(const QString& typed, qsizetype width) {
-  QString field = FieldSafe(typed).trimmed();
+  QString field = LocationFieldText(typed).trimmed();
   if (field.size() < width) field = (field + QLatin1Char(' ')).rightJustified(width, QLatin1Char(' '));
   return field;
 }
@@ -65,6 +52,18 @@ QString TakeField(QString& rest) {
 }
 
 } // namespace
+
+QString LocationFieldText(const QString& text) {
+  QString safe = text;
+  for (QChar& c : safe) {
+    if (c == kBar) {
+      c = QLatin1Char('/');
+    } else if (c.category() == QChar::Other_Control) {
+      c = QLatin1Char(' ');
+    }
+  }
+  return safe;
+}
 
 float ZoneHoursOfIndex(int zoneIndex) { return static_cast<float>(zoneIndex) * 0.5f - 12.0f; }
 

@@ -32,6 +32,11 @@ std::optional<int> ZoneIndexOfHours(float zoneHours);
 // of the zone choice (0..48); one outside is taken as the nearer end.
 QString FormatLocationRecord(const QString& name, const QString& latitude, const QString& longitude, int zoneIndex);
 
+// A text as it is kept in one field of a record: each "|" becomes "/" and each
+// control character a blank. The location editor applies a typed name through
+// this too, so that the current location and the list agree.
+QString LocationFieldText(const QString& text);
+
 // The name shown for a record: the text before the first "|" with trailing
 // blanks removed; empty for a line without "|".
 QString LocationRecordName(const QString& record);

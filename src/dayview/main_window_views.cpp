@@ -1,0 +1,127 @@
+// The lower half of the main window: the calendar, the location editor, the
+// colour panel and the date panel share one place, and the closing questions.
+
+#include "main_window.h"
+
+#include "closing_prompts.h"
+#include "day_canvas.h"
+#include "date_panel.h"
+#include "location_editor.h"
+#include "status_strip.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+
+namespace dayview {
+namespace {
+
+struct ViewTraits {
+  bool calendarShown;  // the calendar area stays visible
+  bool listMenus;      // the File menu instead of Time, Options and List
+  int helpContext;
+};
+
+ViewTraits TraitsOf(LowerView view) {
+  switch (view) {
+    case LowerView::Calendar: return {true, false, kHelpMainWindow};
+    case LowerView::LocationEditor: return {false, true, kHelpLocationEditor};
+    case LowerView::ColourPanel: return {false, false, kHelpColourPanel};
+    case LowerView::DatePanel: return {true, false, kHelpMainWindow};
+  }
+  return {true, false, kHelpMainWindow};
+}
+
+} // namespace
+
+void TfrmVesperon::CreateLowerPanels() {
+  const std::function<int(int)> scale = [this](int pixels) { return S(pixels); };
+  pnlSettings_ = new settings::LocationEditor(canvas_, scale, locationFiles_);
+  pnlDate_ = new settings::DatePanel(canvas_, scale);
+  lowerPanels_[LowerView::LocationEditor] = pnlSettings_;
+  lowerPanels_[LowerView::DatePanel] = pnlDate_;
+}
+
+void TfrmVesperon::ConnectLowerPanels() {
+  connect(pnlSettings_, &settings::LocationEditor::locationApplied, this, &TfrmVesperon::ApplyLocation);
+  connect(pnlSettings_, &settings::LocationEditor::cancelled, this, [this] { ShowLowerView(LowerView::Calendar); });
+  connect(statusStrip_, &StatusStrip::locationClicked, this, &TfrmVesperon::ToggleLocationEditor);
+  connect(pnlDate_, &settings::DatePanel::dateEntered, this,
+          [this](const calendar::ShownDate& date) { EnterDate(date.year, date.month, date.day); });
+  connect(pnlDate_, &settings::DatePanel::cancelled, this, [this] { ShowLowerView(LowerView::Calendar); });
+  connect(calendar_, &calendar::CalendarPanel::dateEntryRequested, this,
+          [this](bool yearField) { mnuDateClick(!yearField); });
+}
+
+void TfrmVesperon::ShowLowerView(LowerView view) {
+  calendar_->StopRepeat();
+  const ViewTraits traits = TraitsOf(view);
+  for (const auto& [panelView, panel] : lowerPanels_) {
+    if (panelView != view) panel->hide();
+  }
+  calendar_->setVisible(traits.calendarShown);
+  calendar_->SetNavigationEnabled(view != LowerView::DatePanel);
+  if (const auto found = lowerPanels_.find(view); found != lowerPanels_.end()) {
+    found->second->show();
+    found->second->raise();
+  }
+  for (const char* name : {"mnuTime", "mnuOptions", "mnuList"}) menuAction(name)->setVisible(!traits.listMenus);
+  menuAction("mnuFile")->setVisible(traits.listMenus);
+  HelpContext = traits.helpContext;
+  lowerView_ = view;
+  UpdateLayout();
+}
+
+void TfrmVesperon::ToggleLocationEditor() {
+  if (lowerView_ == LowerView::LocationEditor) {
+    pnlSettings_->RestoreCityChoice();
+    ShowLowerView(LowerView::Calendar);
+    return;
+  }
+  ShowLowerView(LowerView::LocationEditor);
+  const bool listAvailable = pnlSettings_->Open(settings_.Location);
+  for (const char* name : {"mnuListAdd", "mnuListRemove", "mnuListSave"}) menuAction(name)->setEnabled(listAvailable);
+  menuAction("mnuFile")->setEnabled(listAvailable);
+}
+
+void TfrmVesperon::ApplyLocation(const settings::SiteLocation& location) {
+  settings_.Location = location;
+  state_.SiteLatitude = location.SiteLatitude;
+  state_.SiteLongitude = location.SiteLongitude;
+  ApplyTimeSettings();
+  ShowStatusPanels();
+  ShowLowerView(LowerView::Calendar);
+  ShowDay();
+}
+
+void TfrmVesperon::mnuDateClick(bool focusMonth) {
+  if (lowerView_ == LowerView::DatePanel) {
+    ShowLowerView(LowerView::Calendar);
+    return;
+  }
+  if (lowerView_ != LowerView::Calendar) return;
+  QPalette palette = pnlDate_->palette();
+  palette.setColor(QPalette::WindowText, canvas_->palette().color(QPalette::WindowText));
+  pnlDate_->setPalette(palette);
+  ShowLowerView(LowerView::DatePanel);
+  pnlDate_->Fill(calendar::SplitDate(state_.CalcDate), focusMonth);
+}
+
+void TfrmVesperon::EnterDate(int year, int month, int day) {
+  ShowLowerView(LowerView::Calendar);
+  GoToDate(calendar::JoinDate({year, month, day}));
+}
+
+bool TfrmVesperon::FormCloseQuery() {
+  return settings::AskClosingQuestions(this, *openStore_(), {settings_.Location, settings_.NH}, *pnlSettings_);
+}
+
+void TfrmVesperon::closeEvent(QCloseEvent* event) {
+  if (FormCloseQuery()) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+} // namespace dayview

@@ -1,0 +1,43 @@
+#include "closing_questions.h"
+
+#include "locale_number.h"
+#include "stored_location.h"
+#include "stored_values.h"
+
+namespace settings {
+namespace {
+
+const QString kHemisphereKey = QStringLiteral("Flags/NH");
+
+} // namespace
+
+bool LocationQuestionDue(const QSettings& store, const SiteLocation& current) {
+  return !(ReadStoredLocation(store) == current);
+}
+
+bool HemisphereQuestionDue(const QSettings& store, bool northern) {
+  return ReadStoredFlag(store, kHemisphereKey, true) != northern;
+}
+
+QString LocationQuestion(const SiteLocation& current) {
+  return QStringLiteral("Save current Vesperon settings?\n"
+                        "Location  : %1\n"
+                        "Longitude : %2\n"
+                        "Latitude   : %3\n"
+                        "TimeZone : %4")
+      .arg(current.SiteName, FormatSettingNumber(current.SiteLongitude), FormatSettingNumber(current.SiteLatitude),
+           FormatSettingNumber(current.SiteTimeZone));
+}
+
+QString HemisphereQuestion(bool northern) {
+  return QStringLiteral("Would you like the moon graphic to show the view\nfrom our %1 hemisphere next time?")
+      .arg(northern ? QStringLiteral("northern") : QStringLiteral("southern"));
+}
+
+QString LocationListQuestion() {
+  return QStringLiteral("Would you like to save the changes\nyou have made to the Vesperon\nlocation file?");
+}
+
+void KeepHemisphere(QSettings& store, bool northern) { WriteStoredFlag(store, kHemisphereKey, northern); }
+
+} // namespace settings

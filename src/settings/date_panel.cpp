@@ -1,0 +1,86 @@
+#include "date_panel.h"
+
+#include "character_filter.h"
+#include "date_entry.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace settings {
+
+DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame(parent) {
+  setObjectName("pnlDate");
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setAutoFillBackground(true); // covers what lies beneath
+  setGeometry(S(26), S(187), S(211), S(107));
+
+  const auto label = [&](const char* name, const char* caption, int left, int top) {
+    auto* l = new QLabel(QLatin1String(caption), this);
+    l->setObjectName(name);
+    l->move(S(left), S(top));
+  };
+  // DateKeyPress: digits and backspace only, refused characters dropped silently.
+  auto* DateKeyPress = new CharacterFilter(this, [](QChar c) { return c.isDigit(); }, nullptr);
+  const auto field = [&](const char* name, int top) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setGeometry(S(61), S(top), S(42), S(21));
+    QFont bold = edit->font();
+    bold.setBold(true);
+    edit->setFont(bold);
+    edit->installEventFilter(DateKeyPress);
+    return edit;
+  };
+  const auto button = [&](const char* name, const char* caption, int top) {
+    auto* b = new QPushButton(QLatin1String(caption), this);
+    b->setObjectName(name);
+    b->setGeometry(S(133), S(top), S(57), S(21));
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+  };
+
+  label("lblDate_1", "Enter a date :", 13, 5);
+  label("lblDate_2", "Year :", 13, 29);
+  txtYear = field("txtYear", 25);
+  label("lblDate_3", "Month :", 13, 53);
+  txtMonth = field("txtMonth", 49);
+  label("lblDate_4", "Day : ", 13, 77);
+  txtDay = field("txtDay", 73);
+  setTabOrder(txtYear, txtMonth);
+  setTabOrder(txtMonth, txtDay);
+
+  cmdDateOK = button("cmdDateOK", "&OK", 25);
+  cmdDateOK->setDefault(true);
+  cmdDateCancel = button("cmdDateCancel", "&Cancel", 49);
+  connect(cmdDateOK, &QPushButton::clicked, this, &DatePanel::cmdDateOKClick);
+  connect(cmdDateCancel, &QPushButton::clicked, this, &DatePanel::cmdDateCancelClick);
+
+  // Enter and Escape reach the buttons from anywhere in the window, but only
+  // while the panel is shown.
+  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, &DatePanel::cmdDateOKClick);
+  }
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &DatePanel::cmdDateCancelClick);
+  hide();
+}
+
+void DatePanel::Fill(const calendar::ShownDate& shown, bool focusMonth) {
+  shown_ = shown;
+  txtYear->setText(QString::number(shown.year));
+  txtMonth->setText(QString::number(shown.month));
+  txtDay->setText(QString::number(shown.day));
+  QLineEdit* first = focusMonth ? txtMonth : txtYear;
+  first->setFocus(Qt::OtherFocusReason);
+  first->selectAll();
+}
+
+void DatePanel::cmdDateOKClick() {
+  emit dateEntered(EnteredDate(txtYear->text(), txtMonth->text(), txtDay->text(), shown_));
+}
+
+void DatePanel::cmdDateCancelClick() { emit cancelled(); }
+
+} // namespace settings

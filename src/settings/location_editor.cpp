@@ -1,0 +1,204 @@
+#include "location_editor.h"
+
+#include "character_filter.h"
+#include "locale_number.h"
+#include "location_check.h"
+#include "location_record.h"
+#include "message_boxes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace settings {
+namespace {
+
+// The zone choice's texts: "-12", "-11.5", ... "12", four of them named.
+QString ZoneEntryText(int index) {
+  const float hours = ZoneHoursOfIndex(index);
+  const QString number = QString::number(static_cast<double>(hours));
+  if (hours == 5.0f) return number + QStringLiteral(" (Eastern)");
+  if (hours == 6.0f) return number + QStringLiteral(" (Central)");
+  if (hours == 7.0f) return number + QStringLiteral(" (Mountain)");
+  if (hours == 8.0f) return number + QStringLiteral(" (Pacific)");
+  return number;
+}
+
+// InputKeyPress: what the longitude and latitude fields take.
+bool IsNumberCharacter(QChar c) {
+  return c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('.');
+}
+
+} // namespace
+
+LocationEditor::LocationEditor(QWidget* parent, const std::function<int(int)>& scale, LocationFilePaths files)
+    : QFrame(parent), Beep([] { QApplication::beep(); }), files_(std::move(files)) {
+  setObjectName("pnlSettings");
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setAutoFillBackground(true); // covers what lies beneath
+  BuildControls(scale);
+  hide();
+}
+
+void LocationEditor::BuildControls(const std::function<int(int)>& S) {
+  setGeometry(S(8), S(160), S(243), S(134));
+  const auto label = [&](const char* name, const char* caption, int left, int top) {
+    auto* l = new QLabel(QLatin1String(caption), this);
+    l->setObjectName(name);
+    l->move(S(left), S(top));
+  };
+  const auto place = [&](QWidget* w, const char* name, int left, int top, int width, int height, const char* hint) {
+    w->setObjectName(name);
+    w->setGeometry(S(left), S(top), S(width), S(height));
+    if (hint) w->setToolTip(QLatin1String(hint));
+  };
+  auto* InputKeyPress = new CharacterFilter(this, IsNumberCharacter, [this] {
+    if (Beep) Beep();
+  });
+
+  label("lblSet_1", "Current Location", 9, 4);
+  txtCLoc = new QLineEdit(this);
+  place(txtCLoc, "txtCLoc", 8, 20, 105, 21, nullptr);
+  label("lblSet_2", "Select New Location", 9, 43);
+  cboCities = new QComboBox(this);
+  place(cboCities, "cboCities", 9, 58, 121, 21, nullptr);
+  cboCities->setMaxVisibleItems(20);
+  label("lblSet_3", "Longitude", 149, 4);
+  txtLong = new QLineEdit(this);
+  place(txtLong, "txtLong", 147, 20, 65, 21, "West positive, East negative");
+  txtLong->installEventFilter(InputKeyPress);
+  label("lblSet_4", "Latitude", 147, 43);
+  txtLat = new QLineEdit(this);
+  place(txtLat, "txtLat", 146, 59, 65, 21, "North positive, South negative");
+  txtLat->installEventFilter(InputKeyPress);
+  label("lblSet_5", "Time Zone", 147, 83);
+  cboTZ = new QComboBox(this);
+  place(cboTZ, "cboTZ", 146, 98, 81, 21, "West positive, East negative");
+  for (int i = 0; i < kZoneEntries; ++i) cboTZ->addItem(ZoneEntryText(i));
+  cboTZ->setMaxVisibleItems(16);
+  cmdChange = new QPushButton(QStringLiteral("C&hange"), this);
+  place(cmdChange, "cmdChange", 8, 99, 48, 21, nullptr);
+  cmdChange->setDefault(true);
+  cmdCancelSettings = new QPushButton(QStringLiteral("&Cancel"), this);
+  place(cmdCancelSettings, "cmdCancelSettings", 65, 99, 48, 21, nullptr);
+
+  setTabOrder(cboCities, txtCLoc);
+  setTabOrder(txtCLoc, txtLong);
+  setTabOrder(txtLong, txtLat);
+  setTabOrder(txtLat, cboTZ);
+  setTabOrder(cboTZ, cmdChange);
+  setTabOrder(cmdChange, cmdCancelSettings);
+
+  connect(cboCities, &QComboBox::activated, this, &LocationEditor::cboCitiesChange);
+  connect(cmdChange, &QPushButton::clicked, this, &LocationEditor::cmdChangeClick);
+  connect(cmdCancelSettings, &QPushButton::clicked, this, &LocationEditor::cmdCancelSettingsClick);
+  // Enter and Escape reach the buttons from anywhere in the window, but only
+  // while the editor is shown.
+  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, &LocationEditor::cmdChangeClick);
+  }
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &LocationEditor::cmdCancelSettingsClick);
+}
+
+bool LocationEditor::Open(const SiteLocation& current) {
+  txtCLoc->setText(current.SiteName);
+  txtLong->setText(FormatSettingNumber(current.SiteLongitude));
+  txtLat->setText(FormatSettingNumber(current.SiteLatitude));
+  ChooseZone(ZoneIndexOfHours(current.SiteTimeZone));
+
+  if (!LocationListLoaded && QFileInfo::exists(files_.readPath)) {
+    LocationFileRead read = ReadLocationFile(files_.readPath);
+    if (read.ok) {
+      list_ = std::move(read.list);
+      LocationListLoaded = true;
+      AppliedCityIndex = -1;
+      FillCityChoice();
+    } else {
+      ShowInputError(this, QStringLiteral("Vesperon"), read.error);
+    }
+  }
+  cboCities->setEnabled(LocationListLoaded);
+  (LocationListLoaded ? static_cast<QWidget*>(cboCities) : txtCLoc)->setFocus(Qt::OtherFocusReason);
+  return LocationListLoaded;
+}
+
+void LocationEditor::FillCityChoice() {
+  cboCities->clear();
+  cboCities->addItems(list_.Names());
+  cboCities->setCurrentIndex(-1); // a refilled choice has nothing chosen
+}
+
+void LocationEditor::ChooseZone(std::optional<int> zoneIndex) { cboTZ->setCurrentIndex(zoneIndex.value_or(-1)); }
+
+std::optional<int> LocationEditor::ChosenZone() const {
+  const int index = cboTZ->currentIndex();
+  return index < 0 ? std::nullopt : std::optional<int>(index);
+}
+
+void LocationEditor::cboCitiesChange() {
+  FillFromSelectedCity();
+  cboCities->setFocus(Qt::OtherFocusReason);
+}
+
+void LocationEditor::FillFromSelectedCity() {
+  const int chosen = cboCities->currentIndex();
+  if (chosen < 0 || chosen >= list_.Size()) return;
+  txtCLoc->setText(cboCities->itemText(chosen));
+  const LocationFields fields = ExtractLocationFields(list_.Records().at(chosen));
+  txtLat->setText(fields.latitude);
+  txtLong->setText(fields.longitude);
+  ChooseZone(fields.zoneIndex);
+}
+
+bool LocationEditor::ValidateLocationInputs() {
+  const std::optional<LocationInputFault> fault =
+      CheckLocationInputs({txtCLoc->text(), txtLong->text(), txtLat->text(), ChosenZone()});
+  if (!fault) return true;
+  switch (*fault) {
+    case LocationInputFault::Name:
+      ShowInputError(this, QStringLiteral("Vesperon"),
+                     QStringLiteral("You must make an entry in the Current Location box."), txtCLoc);
+      break;
+    case LocationInputFault::Longitude:
+      ShowInputError(this, QStringLiteral("Longitude Error"),
+                     QStringLiteral("Longitude must be a number between 180 (West) and -180 (East)."), txtLong);
+      break;
+    case LocationInputFault::Latitude:
+      ShowInputError(this, QStringLiteral("Latitude Error"),
+                     QStringLiteral("Latitude must be a number between 90 and -90."), txtLat);
+      break;
+    case LocationInputFault::Zone:
+      ShowInputError(this, QStringLiteral("Vesperon"), QStringLiteral("You must select a time zone."), cboTZ);
+      break;
+  }
+  return false;
+}
+
+void LocationEditor::cmdChangeClick() {
+  if (!ValidateLocationInputs()) return;
+  SiteLocation location;
+  // The name as typed, blanks kept, made fit for the list exactly as a record
+  // of it would be, so that the applied and the listed name agree.
+  location.SiteName = LocationFieldText(txtCLoc->text());
+  location.SiteLongitude = ParseLocaleNumber(txtLong->text()).value;
+  location.SiteLatitude = ParseLocaleNumber(txtLat->text()).value;
+  location.SiteTimeZone = ZoneHoursOfIndex(*ChosenZone());
+  AppliedCityIndex = cboCities->currentIndex();
+  emit locationApplied(location);
+}
+
+void LocationEditor::RestoreCityChoice() {
+  if (cboCities->isEnabled()) cboCities->setCurrentIndex(AppliedCityIndex);
+}
+
+void LocationEditor::cmdCancelSettingsClick() {
+  RestoreCityChoice();
+  emit cancelled();
+}
+
+} // namespace settings

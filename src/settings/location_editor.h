@@ -1,0 +1,81 @@
+#pragma once
+
+// The location editor pnlSettings: the current location's name, longitude,
+// latitude and zone in editable fields, the places of the location list to
+// choose from, and the list's Add, Remove and Save commands. It takes the
+// calendar's place in the main window; Enter is Change and Escape is Cancel
+// while it is open. Applying a location is the main window's business: the
+// editor hands it over checked.
+
+#include "location_file.h"
+#include "settings_values.h"
+
+#include <QFrame>
+#include <functional>
+#include <optional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace settings {
+
+class LocationEditor : public QFrame {
+  Q_OBJECT
+public:
+  // scale turns 96-dpi pixels into screen pixels; files says where the
+  // location list is read from and saved to.
+  LocationEditor(QWidget* parent, const std::function<int(int)>& scale, LocationFilePaths files);
+
+  // Fills the fields from the current location and, the first time the
+  // location file exists, reads the list. The caller shows the panel first.
+  // Returns whether the list can be used (the File menu's items with it).
+  bool Open(const SiteLocation& current);
+
+  bool ValidateLocationInputs();
+  void cmdChangeClick();
+  void cmdCancelSettingsClick();
+  // Puts the city choice back on the entry last applied (when it is in use).
+  void RestoreCityChoice();
+  void ListAdd();
+  void ListRemove();
+  // Writes the list; false, with the error shown and the list still marked
+  // changed, when the file was not written whole.
+  bool ListSave();
+
+  int AppliedCityIndex = -1;     // city entry last applied; -1 when none or typed
+  bool LocationListLoaded = false;
+  bool LocationListChanged = false;
+  const LocationList& Locations() const { return list_; }
+
+  // The system beep for a refused key; tests listen in.
+  std::function<void()> Beep;
+
+  QLineEdit* txtCLoc = nullptr;
+  QComboBox* cboCities = nullptr;
+  QLineEdit* txtLong = nullptr;
+  QLineEdit* txtLat = nullptr;
+  QComboBox* cboTZ = nullptr;
+  QPushButton* cmdChange = nullptr;
+  QPushButton* cmdCancelSettings = nullptr;
+
+signals:
+  // Change with valid fields: the location to apply. AppliedCityIndex is set.
+  void locationApplied(const settings::SiteLocation& location);
+  // Cancel or Escape.
+  void cancelled();
+
+private:
+  void BuildControls(const std::function<int(int)>& scale);
+  void cboCitiesChange();
+  void FillFromSelectedCity();
+  void FillCityChoice();
+  void ChooseZone(std::optional<int> zoneIndex);
+  std::optional<int> ChosenZone() const;
+
+  LocationFilePaths files_;
+  LocationList list_;
+};
+
+} // namespace settings

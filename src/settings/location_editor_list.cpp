@@ -1,0 +1,50 @@
+// The location editor's File menu: adding the fields to the list, removing the
+// chosen place and saving the list.
+
+#include "location_editor.h"
+
+#include "location_record.h"
+#include "message_boxes.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace settings {
+
+void LocationEditor::ListAdd() {
+  if (!ValidateLocationInputs()) return;
+  list_.Add(FormatLocationRecord(txtCLoc->text(), txtLat->text(), txtLong->text(), *ChosenZone()));
+  FillCityChoice();
+  // The first entry of that name, letter case aside; a name cut to the field's
+  // width or ending in blanks finds none.
+  const QString name = LocationFieldText(txtCLoc->text());
+  for (int i = 0; i < cboCities->count(); ++i) {
+    if (cboCities->itemText(i).compare(name, Qt::CaseInsensitive) == 0) {
+      cboCities->setCurrentIndex(i);
+      break;
+    }
+  }
+  LocationListChanged = true;
+}
+
+void LocationEditor::ListRemove() {
+  int index = cboCities->currentIndex();
+  if (index < 0 || !list_.RemoveAt(index)) return;
+  FillCityChoice();
+  if (index >= cboCities->count()) index = cboCities->count() - 1;
+  cboCities->setCurrentIndex(index);
+  FillFromSelectedCity();
+  LocationListChanged = true;
+}
+
+bool LocationEditor::ListSave() {
+  const LocationFileWrite written = WriteLocationFile(files_.writePath, list_);
+  if (!written.ok) {
+    ShowInputError(this, QStringLiteral("Vesperon"), written.error);
+    return false;
+  }
+  LocationListChanged = false;
+  return true;
+}
+
+} // namespace settings
