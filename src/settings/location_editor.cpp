@@ -2,7 +2,7 @@
 
 #include "character_filter.h"
 #include "locale_number.h"
-#include "location_check.h"
+#include "location_inputs.h"
 #include "location_record.h"
 #include "message_boxes.h"
 
@@ -155,41 +155,25 @@ void LocationEditor::FillFromSelectedCity() {
   ChooseZone(fields.zoneIndex);
 }
 
-bool LocationEditor::ValidateLocationInputs() {
-  const std::optional<LocationInputFault> fault =
-      CheckLocationInputs({txtCLoc->text(), txtLong->text(), txtLat->text(), ChosenZone()});
-  if (!fault) return true;
-  switch (*fault) {
-    case LocationInputFault::Name:
-      ShowInputError(this, QStringLiteral("Vesperon"),
-                     QStringLiteral("You must make an entry in the Current Location box."), txtCLoc);
-      break;
-    case LocationInputFault::Longitude:
-      ShowInputError(this, QStringLiteral("Longitude Error"),
-                     QStringLiteral("Longitude must be a number between 180 (West) and -180 (East)."), txtLong);
-      break;
-    case LocationInputFault::Latitude:
-      ShowInputError(this, QStringLiteral("Latitude Error"),
-                     QStringLiteral("Latitude must be a number between 90 and -90."), txtLat);
-      break;
-    case LocationInputFault::Zone:
-      ShowInputError(this, QStringLiteral("Vesperon"), QStringLiteral("You must select a time zone."), cboTZ);
-      break;
-  }
-  return false;
+std::optional<SiteLocation> LocationEditor::CheckedLocation() {
+  auto checked = CheckLocationInputs({txtCLoc->text(), txtLong->text(), txtLat->text(), ChosenZone()});
+  if (const auto* location = std::get_if<SiteLocation>(&checked)) return *location;
+  const auto& error = std::get<LocationInputError>(checked);
+  QWidget* const focus[] = {txtCLoc, txtLong, txtLat, cboTZ}; // by LocationInputField
+  ShowInputError(this, error.title, error.message, focus[static_cast<int>(error.field)]);
+  return std::nullopt;
 }
 
+bool LocationEditor::ValidateLocationInputs() { return CheckedLocation().has_value(); }
+
 void LocationEditor::cmdChangeClick() {
-  if (!ValidateLocationInputs()) return;
-  SiteLocation location;
+  std::optional<SiteLocation> location = CheckedLocation();
+  if (!location) return;
   // The name as typed, blanks kept, made fit for the list exactly as a record
   // of it would be, so that the applied and the listed name agree.
-  location.SiteName = LocationFieldText(txtCLoc->text());
-  location.SiteLongitude = ParseLocaleNumber(txtLong->text()).value;
-  location.SiteLatitude = ParseLocaleNumber(txtLat->text()).value;
-  location.SiteTimeZone = ZoneHoursOfIndex(*ChosenZone());
+  location->SiteName = LocationFieldText(location->SiteName);
   AppliedCityIndex = cboCities->currentIndex();
-  emit locationApplied(location);
+  emit locationApplied(*location);
 }
 
 void LocationEditor::RestoreCityChoice() {

@@ -68,6 +68,8 @@ signals:
 
 private:
   void BuildControls(const std::function<int(int)>& scale);
+  // The fields as a location, or nothing after the error was shown.
+  std::optional<SiteLocation> CheckedLocation();
   void cboCitiesChange();
   void FillFromSelectedCity();
   void FillCityChoice();
