@@ -7,6 +7,7 @@
 #include "day_computation.h"
 #include "day_painter.h"
 #include "display.h"
+#include "help_key.h"
 #include "moon_box.h"
 #include "moon_disc.h"
 #include "settings_store.h"
@@ -75,6 +76,7 @@ TfrmVesperon::TfrmVesperon(SettingsStoreFactory openStore, QWidget* parent, sett
   connect(Timer1, &QTimer::timeout, this, &TfrmVesperon::Timer1Timer);
   Timer1->start(1000);
   qApp->installEventFilter(this);
+  help::InstallHelpKey();
 }
 
 TfrmVesperon::~TfrmVesperon() {

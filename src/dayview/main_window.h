@@ -8,6 +8,7 @@
 #include "calendar_panel.h"
 #include "day_layout.h"
 #include "day_view_state.h"
+#include "help_topics.h"
 #include "location_file.h"
 #include "settings_values.h"
 
@@ -41,13 +42,10 @@ using SettingsStoreFactory = std::function<std::unique_ptr<QSettings>()>;
 // calendar's place.
 enum class LowerView { Calendar, LocationEditor, ColourPanel, DatePanel };
 
-// Help context numbers of the main window's views.
-inline constexpr int kHelpMainWindow = 1001;
-inline constexpr int kHelpLocationEditor = 1004;
-inline constexpr int kHelpColourPanel = 1006;
-
 class TfrmVesperon : public QMainWindow {
   Q_OBJECT
+  // The help topic F1 shows: the main window's, or that of the open panel.
+  Q_PROPERTY(int HelpContext MEMBER HelpContext)
 public:
   // openStore opens the settings store for each load and save; tests pass a
   // temporary one.
@@ -81,8 +79,9 @@ public:
   // A panel takes part once it is in lowerPanels_ (see CreateViews).
   void ShowLowerView(LowerView view);
   LowerView CurrentLowerView() const { return lowerView_; }
-  // The current help context number: kHelpMainWindow, or the open panel's.
-  int HelpContext = kHelpMainWindow;
+  // The current help context number, the topic F1 shows: the main window's,
+  // or the open panel's.
+  int HelpContext = help::kMainWindowTopic;
 
   // Options > Location and the status bar's city box (SettingsClick).
   void ToggleLocationEditor();

@@ -3,6 +3,9 @@
 
 #include "main_window.h"
 
+#include "help_key.h"
+#include "help_topics.h"
+#include "help_window.h"
 #include "location_editor.h"
 
 #include <QActionGroup>
@@ -115,11 +118,25 @@ void TfrmVesperon::CreateMenus() {
   list->setObjectName("mnuList");
   actions_["mnuList"] = list;
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  AddCheck(help, QStringLiteral("&Contents"), "mnuContents", [] {});
-  AddCheck(help, QStringLiteral("&Index"), "mnuIndex", [] {});
-  help->addSeparator();
-  AddCheck(help, QStringLiteral("&About"), "mnuAbout", [this] { ShowAbout(); });
+  QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+  AddCheck(helpMenu, QStringLiteral("&Contents"), "mnuContents", [this] { help::ShowHelpTopic(this, help::kContentsTopic); });
+  AddCheck(helpMenu, QStringLiteral("&Index"), "mnuIndex", [this] { help::ShowHelpIndex(this); });
+  helpMenu->addSeparator();
+  AddCheck(helpMenu, QStringLiteral("&About"), "mnuAbout", [this] { ShowAbout(); });
+
+  // F1 on a highlighted item shows the item's own topic.
+  const auto topic = [this](std::initializer_list<const char*> names, int context) {
+    for (const char* name : names) menuAction(QLatin1String(name))->setProperty(help::kHelpContextProperty, context);
+  };
+  topic({"mnuTime", "mnuToday", "mnuTime_0", "mnuTime_1", "mnuTime_2", "mnuTF_0", "mnuTF_1", "mnuTwi_0", "mnuTwi_1",
+         "mnuTwi_2"},
+        help::kTimeMenuTopic);
+  topic({"mnuPhases", "mnuTransit", "mnuAzimuth", "mnuHem_0", "mnuHem_1", "mnuFDW_0", "mnuFDW_1", "mnuHints",
+         "mnuBigMoon", "mnuFormLength", "mnuStatus"},
+        help::kOptionsMenuTopic);
+  view->menuAction()->setProperty(help::kHelpContextProperty, help::kOptionsMenuTopic);
+  calendarMenu->menuAction()->setProperty(help::kHelpContextProperty, help::kOptionsMenuTopic);
+  topic({"mnuList"}, help::kListTopic);
 }
 
 void TfrmVesperon::SyncMenuItem(int n) {

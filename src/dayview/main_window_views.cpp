@@ -24,12 +24,12 @@ struct ViewTraits {
 
 ViewTraits TraitsOf(LowerView view) {
   switch (view) {
-    case LowerView::Calendar: return {true, false, kHelpMainWindow};
-    case LowerView::LocationEditor: return {false, true, kHelpLocationEditor};
-    case LowerView::ColourPanel: return {false, false, kHelpColourPanel};
-    case LowerView::DatePanel: return {true, false, kHelpMainWindow};
+    case LowerView::Calendar: return {true, false, help::kMainWindowTopic};
+    case LowerView::LocationEditor: return {false, true, help::kLocationEditorTopic};
+    case LowerView::ColourPanel: return {false, false, help::kColoursTopic};
+    case LowerView::DatePanel: return {true, false, help::kMainWindowTopic};
   }
-  return {true, false, kHelpMainWindow};
+  return {true, false, help::kMainWindowTopic};
 }
 
 } // namespace

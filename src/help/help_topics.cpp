@@ -1,0 +1,25 @@
+#include "help_topics.h"
+
+namespace help {
+namespace {
+
+QUrl Page(const char* file) { return QUrl(QStringLiteral("qrc:/help/") + QLatin1String(file)); }
+
+} // namespace
+
+QUrl TopicUrl(int context) {
+  switch (context) {
+    case kMainWindowTopic: return Page("main_window.html");
+    case kTimeMenuTopic: return Page("time_menu.html");
+    case kOptionsMenuTopic: return Page("options_menu.html");
+    case kLocationEditorTopic: return Page("location_editor.html");
+    case kListTopic: return Page("list_command.html");
+    case kColoursTopic: return Page("colours.html");
+    case kMonthTableTopic: return Page("month_table.html");
+    default: return Page("contents.html");
+  }
+}
+
+QUrl IndexUrl() { return Page("index.html"); }
+
+} // namespace help
