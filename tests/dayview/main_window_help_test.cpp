@@ -5,9 +5,11 @@
 #include "display.h"
 #include "help_topics.h"
 #include "help_window.h"
+#include "location_editor.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTextBrowser>
@@ -33,6 +35,12 @@ TEST(MainWindowHelp, HelpMenuAndF1ShowTheirTopics) {
   EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kContentsTopic));
   w.menuAction("mnuIndex")->trigger();
   EXPECT_EQ(ShownHelp(), help::IndexUrl());
+  w.ToggleLocationEditor();
+  QTest::keyClick(w.locationEditor()->findChild<QLineEdit*>(), Qt::Key_F1);
+  EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kLocationEditorTopic));
+  w.ToggleLocationEditor();
+  QTest::keyClick(&w, Qt::Key_F1);
+  EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kMainWindowTopic)) << "the editor closed";
 
   // F1 on a highlighted menu item shows the item's topic.
   const struct {
