@@ -4,7 +4,6 @@
 #include "calendar_panel.h"
 #include "main_window.h"
 
-#include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -29,12 +28,3 @@ void StepDayAndRepaint(benchmark::State& bench) {
 BENCHMARK(StepDayAndRepaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

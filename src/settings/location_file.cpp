@@ -14,11 +14,6 @@ namespace {
 
 constexpr qsizetype kHeaderLines = 2;
 
-bool IsWritableFolder(const QString& folder) {
-  const QFileInfo info(folder);
-  return !folder.isEmpty() && info.isDir() && info.isWritable();
-}
-
 QStringList SplitLines(const QString& text) {
   QStringList lines;
   qsizetype start = 0;
@@ -46,19 +41,37 @@ QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 } // namespace
 
-LocationFilePaths ChooseLocationFilePaths(const QString& programFolder, const QString& dataFolder) {
-  const QString beside = QDir(programFolder).filePath(QLatin1String(kLocationFileName));
-  if (IsWritableFolder(programFolder) || dataFolder.isEmpty()) return {beside, beside};
-
-  const QString users = QDir(dataFolder).filePath(QLatin1String(kLocationFileName));
-  const bool readBeside = !QFileInfo::exists(users) && QFileInfo::exists(beside);
-  return {readBeside ? beside : users, users};
+bool IsWritableFolder(const QString& folder) {
+  const QFileInfo info(folder);
+  return !folder.isEmpty() && info.isDir() && info.isWritable();
 }
 
-LocationFilePaths DefaultLocationFilePaths() {
-  return ChooseLocationFilePaths(QCoreApplication::applicationDirPath(),
-                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+LocationFilePaths ChooseLocationFilePaths(const LocationFileFolders& folders, FolderWritable writable) {
+  const auto fileIn = [](const QString& folder) {
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QLatin1String(kLocationFileName));
+  };
+  const QString beside = fileIn(folders.program);
+  const QString users = fileIn(folders.userData);
+  const QString installed = fileIn(folders.installed);
+
+  const bool installedProgram = !folders.installed.isEmpty() && QFileInfo(folders.installed).isDir();
+  const bool saveBeside = users.isEmpty() || (!installedProgram && QFileInfo(folders.program).isDir() &&
+                                              writable(folders.program));
+  const QString writePath = saveBeside ? beside : users;
+
+  for (const QString& candidate : {writePath, beside, users, installed}) {
+    if (!candidate.isEmpty() && QFileInfo(candidate).isFile()) return {candidate, writePath};
+  }
+  return {writePath, writePath};
 }
+
+LocationFileFolders DefaultLocationFileFolders() {
+  const QString program = QCoreApplication::applicationDirPath();
+  return {program, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+          QDir::cleanPath(program + QStringLiteral("/../share/vesperon"))};
+}
+
+LocationFilePaths DefaultLocationFilePaths() { return ChooseLocationFilePaths(DefaultLocationFileFolders()); }
 
 LocationList LocationListOfText(const QByteArray& fileText) {
   QStringList lines = SplitLines(DecodeFileText(fileText));

@@ -17,18 +17,37 @@ inline constexpr char kLocationHeader[] = "      Location           |  Lat  |  L
 inline constexpr char kLocationRule[] = "----------------------------------------------";
 
 struct LocationFilePaths {
-  QString readPath;  // the file to read, when it exists
-  QString writePath; // where the list is saved
+  QString readPath;  // the file to read; may not exist (then there is no list)
+  QString writePath; // where "Save List" writes the list
 };
 
-// The file lives beside the program. When the program's folder cannot be
-// written (an installed program), the list is saved in the user's data folder
-// and read from there once it exists; until then the file beside the program,
-// if any, is read.
-LocationFilePaths ChooseLocationFilePaths(const QString& programFolder, const QString& dataFolder);
+// The folders a location file may be in.
+struct LocationFileFolders {
+  QString program;   // the folder of the program file
+  QString userData;  // the user's own data folder; may not exist yet
+  QString installed; // an installed program's data folder, <program>/../share/vesperon
+};
 
-// ChooseLocationFilePaths for this program: its own folder and the user's
-// application data folder. Needs the application object.
+// Whether the program may write files into a folder.
+using FolderWritable = bool (*)(const QString& folder);
+bool IsWritableFolder(const QString& folder);
+
+// Where the location list is read from and saved to.
+// Saving: beside the program when that folder is writable and the program is
+// not an installed one (its installed data folder exists), else in the user's
+// data folder; never into a system folder.
+// Reading: the file saved to, once it exists; else the first that exists of
+// beside the program, the user's data folder and the installed data folder
+// (the list shipped with the program). So after a first save the user's own
+// copy is the one read.
+LocationFilePaths ChooseLocationFilePaths(const LocationFileFolders& folders,
+                                          FolderWritable writable = IsWritableFolder);
+
+// The folders of this program: its own, the user's application data folder
+// and the installed data folder. Needs the application object.
+LocationFileFolders DefaultLocationFileFolders();
+
+// ChooseLocationFilePaths for this program's folders.
 LocationFilePaths DefaultLocationFilePaths();
 
 // The records of a file's contents: its lines without the first two, whatever

@@ -9,16 +9,27 @@
 namespace settings {
 namespace {
 
-QCollator LineCollator() {
-  QCollator collator{QLocale()};
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
+// The comparison of whole lines, case-insensitive in the default locale. One
+// collator serves every comparison until the default locale changes: making
+// one costs far more than a comparison.
+const QCollator& LineCollator() {
+  thread_local QLocale locale;
+  thread_local QCollator collator = [] {
+    QCollator made{locale};
+    made.setCaseSensitivity(Qt::CaseInsensitive);
+    return made;
+  }();
+  if (QLocale() != locale) {
+    locale = QLocale();
+    collator.setLocale(locale);
+  }
   return collator;
 }
 
 } // namespace
 
 LocationList::LocationList(QStringList records) : records_(std::move(records)) {
-  const QCollator collator = LineCollator();
+  const QCollator& collator = LineCollator();
   std::stable_sort(records_.begin(), records_.end(),
                    [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
 }
@@ -31,7 +42,7 @@ QStringList LocationList::Names() const {
 }
 
 bool LocationList::Add(const QString& record) {
-  const QCollator collator = LineCollator();
+  const QCollator& collator = LineCollator();
   const auto place = std::lower_bound(records_.begin(), records_.end(), record, [&collator](const QString& a, const QString& b) {
     return collator.compare(a, b) < 0;
   });

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -122,14 +123,21 @@ TEST_F(CliProcessTest, BadInputPrintsOneErrorLineAndExitsWithTwo) {
 }
 
 // A copy of the program beside a location file holding these records.
-QString ProgramBesideRecords(const QTemporaryDir& programDir, const QByteArray& records) {
-  const QString program = programDir.filePath("vesperon-cli");
-  EXPECT_TRUE(QFile::copy(QStringLiteral(VESPERON_CLI_PATH), program));
-  QFile file(programDir.filePath("Location.txt"));
+// A location file at `path`, its folder made if needed: the header, the rule
+// and these record lines.
+void WriteListFile(const QString& path, const QByteArray& records) {
+  EXPECT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+  QFile file(path);
   EXPECT_TRUE(file.open(QIODevice::WriteOnly));
   file.write("      Location           |  Lat  |  Long  | TZ\r\n"
              "----------------------------------------------\r\n" +
              records);
+}
+
+QString ProgramBesideRecords(const QTemporaryDir& programDir, const QByteArray& records) {
+  const QString program = programDir.filePath("vesperon-cli");
+  EXPECT_TRUE(QFile::copy(QStringLiteral(VESPERON_CLI_PATH), program));
+  WriteListFile(programDir.filePath("Location.txt"), records);
   return program;
 }
 
@@ -171,6 +179,27 @@ TEST_F(CliProcessTest, LocationHoldsARecordToTheEditorsRules) {
     EXPECT_TRUE(r.err.contains(QStringLiteral("\"%1\"").arg(c.name))) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(c.field)) << r.err.toStdString();
   }
+}
+
+TEST_F(CliProcessTest, TheBuiltProgramFindsTheShippedListBesideIt) {
+  const Result r = Run(QStringList{"day", "--json", "--location", "paris, france", "--date", "2024-06-21"});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+}
+
+TEST_F(CliProcessTest, AnInstalledProgramReadsItsInstalledListUntilTheUserHasOwnList) {
+  QTemporaryDir prefix;
+  ASSERT_TRUE(QDir().mkpath(prefix.filePath("bin")));
+  const QString program = prefix.filePath("bin/vesperon-cli");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(VESPERON_CLI_PATH), program));
+  WriteListFile(prefix.filePath("share/vesperon/Location.txt"), "Installed Town           | 10.00 |  20.00 |  1\r\n");
+  const QStringList installed{"day", "--location", "Installed Town"};
+  const QStringList mine{"day", "--location", "My Own Place"};
+  EXPECT_EQ(Run(installed, program).exitCode, 0) << Run(installed, program).err.toStdString();
+
+  WriteListFile(home_.filePath("data/Vesperon Software/Vesperon/Location.txt"),
+                "My Own Place             | 10.00 |  20.00 |  1\r\n");
+  EXPECT_EQ(Run(mine, program).exitCode, 0) << Run(mine, program).err.toStdString();
+  EXPECT_EQ(Run(installed, program).exitCode, 2) << "the user's list is read, not the installed one";
 }
 
 } // namespace

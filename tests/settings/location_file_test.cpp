@@ -3,6 +3,7 @@
 #include "location_record.h"
 
 #include "../support/scoped_file_size_limit.h"
+#include "../support/unprivileged_child.h"
 #include "test_support.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 namespace settings {
 namespace {
@@ -31,8 +31,6 @@ void WriteBytes(const QString& path, const QByteArray& bytes) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
   ASSERT_EQ(file.write(bytes), bytes.size());
 }
-
-bool IsRoot() { return ::geteuid() == 0; }
 
 TEST(LocationFileText, HasTheHeaderTheRuleAndCrLfLines) {
   const LocationList list(QStringList{Record("Zedir Izudiz,MI")});
@@ -124,16 +122,21 @@ TEST(LocationFile, AFailedWriteIsReportedNotClaimed) {
 }
 
 TEST(LocationFile, AnUnwritableFolderIsReportedAndTheOldFileKept) {
-  if (IsRoot()) GTEST_SKIP() << "permissions do not bind root";
   const QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("Location.txt"));
   const QByteArray old = LocationFileText(LocationList(QStringList{Record("Old")}));
   WriteBytes(path, old);
+  ASSERT_TRUE(testing_support::HandToChild(dir.path()) && testing_support::HandToChild(path));
   ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-  const LocationFileWrite written = WriteLocationFile(path, LocationList(QStringList{Record("New")}));
+  const testing_support::ChildOutcome child = testing_support::RunUnprivileged([&path](QByteArray& report) {
+    if (ReadBytes(path).isEmpty()) return 3; // the child must see the old file, or the test proves nothing
+    const LocationFileWrite written = WriteLocationFile(path, LocationList(QStringList{Record("New")}));
+    report = written.error.toUtf8();
+    return written.ok ? 0 : 1;
+  });
   QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  EXPECT_FALSE(written.ok);
-  EXPECT_FALSE(written.error.isEmpty());
+  EXPECT_EQ(child.exitCode, 1) << "3: the old file was out of the child's reach; 126: privileges not dropped";
+  EXPECT_TRUE(child.report.startsWith("The location list could not be saved to ")) << child.report.toStdString();
   EXPECT_EQ(ReadBytes(path), old);
 }
 
@@ -177,66 +180,111 @@ TEST(LocationFile, AWriteStoppedByAFileSizeLimitIsReportedAndTheOldFileKept) {
   }
 }
 
-TEST(ChooseLocationFilePaths, UsesTheProgramFolderWhenItIsWritable) {
-  const QTemporaryDir program;
-  const QTemporaryDir data;
-  const QString beside = QDir(program.path()).filePath(QStringLiteral("Location.txt"));
-  const LocationFilePaths paths = ChooseLocationFilePaths(program.path(), data.path());
-  EXPECT_EQ(paths.readPath, beside);
-  EXPECT_EQ(paths.writePath, beside);
-}
+// The three folders under one temporary root, made or left out as asked.
+class LocationFolders {
+public:
+  LocationFolders() {
+    folders_ = {root_.filePath(QStringLiteral("bin")), root_.filePath(QStringLiteral("home/data")),
+                root_.filePath(QStringLiteral("share/vesperon"))};
+  }
+  const LocationFileFolders& Folders() const { return folders_; }
+  static QString File(const QString& folder) { return QDir(folder).filePath(QStringLiteral("Location.txt")); }
+  QString Beside() const { return File(folders_.program); }
+  QString Users() const { return File(folders_.userData); }
+  QString Installed() const { return File(folders_.installed); }
+  // Makes the folder of `file`, and the file itself when `withFile`.
+  static void Make(const QString& file, bool withFile) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(file).absolutePath()));
+    if (withFile) WriteBytes(file, "h\r\nr\r\n");
+  }
 
-// With the program folder unwritable the list is always saved in the user's
-// folder, and read from there once saved; before that, a list shipped beside
-// the program is read.
-void ExpectDataFolderChoice(const QString& programFolder, const QString& dataFolder) {
-  const QString beside = QDir(programFolder).filePath(QStringLiteral("Location.txt"));
-  const QString users = QDir(dataFolder).filePath(QStringLiteral("Location.txt"));
-  const bool shipped = QFileInfo::exists(beside);
-  for (const bool saved : {false, true}) {
-    QFile::remove(users);
-    if (saved) WriteBytes(users, "h\nr\n");
-    const LocationFilePaths paths = ChooseLocationFilePaths(programFolder, dataFolder);
-    EXPECT_EQ(paths.writePath, users) << "shipped " << shipped << ", saved " << saved;
-    EXPECT_EQ(paths.readPath, shipped && !saved ? beside : users) << "shipped " << shipped << ", saved " << saved;
+private:
+  QTemporaryDir root_;
+  LocationFileFolders folders_;
+};
+
+bool Writable(const QString&) { return true; }
+bool ReadOnly(const QString&) { return false; }
+
+TEST(ChooseLocationFilePaths, ReadsTheFirstThatExistsAndSavesBesideTheProgramOnlyWhereItMay) {
+  enum Place { kNone, kBeside, kUsers, kInstalled };
+  struct Case {
+    const char* what;
+    bool programWritable;
+    bool installedFolder; // the program is an installed one
+    bool besideFile, usersFile, installedFile;
+    Place read, write;
+  };
+  const Case cases[] = {
+      {"a build without a list", true, false, false, false, false, kBeside, kBeside},
+      {"a build with the list beside it", true, false, true, false, false, kBeside, kBeside},
+      {"a build, the list beside it first", true, false, true, true, false, kBeside, kBeside},
+      {"a build, the user's list next", true, false, false, true, false, kUsers, kBeside},
+      {"a read-only folder, the shipped list until the user saves", false, false, true, false, false, kBeside, kUsers},
+      {"a read-only folder, the user's saved list", false, false, true, true, false, kUsers, kUsers},
+      {"a read-only folder without a list", false, false, false, false, false, kUsers, kUsers},
+      {"installed: the installed list", false, true, false, false, true, kInstalled, kUsers},
+      {"installed: the user's saved list", false, true, false, true, true, kUsers, kUsers},
+      {"installed and writable (root): still the user's folder", true, true, false, false, true, kInstalled, kUsers},
+      {"installed, a list beside the program first", true, true, true, false, true, kBeside, kUsers},
+      {"installed without any list", true, true, false, false, false, kUsers, kUsers},
+  };
+  for (const Case& c : cases) {
+    const LocationFolders f;
+    LocationFolders::Make(f.Beside(), c.besideFile);
+    if (c.usersFile) LocationFolders::Make(f.Users(), true);
+    if (c.installedFolder) LocationFolders::Make(f.Installed(), c.installedFile);
+    const QString paths[] = {QString(), f.Beside(), f.Users(), f.Installed()};
+    const LocationFilePaths chosen = ChooseLocationFilePaths(f.Folders(), c.programWritable ? Writable : ReadOnly);
+    EXPECT_EQ(chosen.readPath, paths[c.read]) << c.what;
+    EXPECT_EQ(chosen.writePath, paths[c.write]) << c.what;
   }
 }
 
-TEST(ChooseLocationFilePaths, UsesTheDataFolderWhenTheProgramFolderIsMissing) {
-  const QTemporaryDir data;
-  ExpectDataFolderChoice(QStringLiteral("/nonexistent/vesperon/bin"), data.path());
-}
-
-TEST(ChooseLocationFilePaths, UsesTheDataFolderWhenTheProgramFolderIsReadOnly) {
-  if (IsRoot()) GTEST_SKIP() << "permissions do not bind root";
-  const QTemporaryDir program;
-  const QTemporaryDir data;
-  const QString beside = QDir(program.path()).filePath(QStringLiteral("Location.txt"));
-  for (const bool shipped : {false, true}) {
-    if (shipped) WriteBytes(beside, "h\nr\n");
-    ASSERT_TRUE(QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    ExpectDataFolderChoice(program.path(), data.path());
-    QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+TEST(ChooseLocationFilePaths, AfterASaveTheSavedListIsRead) {
+  for (const bool installed : {false, true}) {
+    const LocationFolders f;
+    LocationFolders::Make(f.Beside(), !installed);
+    if (installed) LocationFolders::Make(f.Installed(), true);
+    const LocationFilePaths before = ChooseLocationFilePaths(f.Folders(), ReadOnly);
+    ASSERT_EQ(before.writePath, f.Users()) << "the user's data folder does not exist yet";
+    ASSERT_TRUE(WriteLocationFile(before.writePath, LocationList(QStringList{Record("Mine")})).ok);
+    const LocationFilePaths after = ChooseLocationFilePaths(f.Folders(), ReadOnly);
+    EXPECT_EQ(after.readPath, f.Users()) << "installed " << installed;
+    EXPECT_EQ(ReadLocationFile(after.readPath).list.Names(), QStringList{QStringLiteral("Mine")});
   }
 }
 
-TEST(ChooseLocationFilePaths, AProgramFileIsNoFolder) {
+TEST(ChooseLocationFilePaths, AMissingProgramFolderOrAProgramFileIsNoPlaceToSave) {
+  const LocationFolders f;
+  const QString programFile = LocationFolders::File(f.Folders().program) + QStringLiteral(".exe");
+  for (const bool fileInItsPlace : {false, true}) {
+    if (fileInItsPlace) LocationFolders::Make(programFile, true);
+    const QString program = fileInItsPlace ? programFile : f.Folders().program;
+    const LocationFileFolders folders{program, f.Folders().userData, QString()};
+    EXPECT_EQ(ChooseLocationFilePaths(folders, Writable).writePath, f.Users()) << program.toStdString();
+  }
+}
+
+TEST(IsWritableFolder, IsTrueForAWritableFolderOnly) {
   const QTemporaryDir dir;
-  const QTemporaryDir data;
-  const QString notAFolder = dir.filePath(QStringLiteral("vesperon"));
-  WriteBytes(notAFolder, "binary");
-  EXPECT_EQ(ChooseLocationFilePaths(notAFolder, data.path()).writePath,
-            QDir(data.path()).filePath(QStringLiteral("Location.txt")));
+  const QString file = dir.filePath(QStringLiteral("file"));
+  WriteBytes(file, "x");
+  EXPECT_TRUE(IsWritableFolder(dir.path()));
+  EXPECT_FALSE(IsWritableFolder(file));
+  EXPECT_FALSE(IsWritableFolder(dir.filePath(QStringLiteral("missing"))));
+  EXPECT_FALSE(IsWritableFolder(QString()));
 }
 
-TEST(DefaultLocationFilePaths, ChoosesBetweenTheProgramFolderAndTheUsersDataFolder) {
-  const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  ASSERT_FALSE(dataFolder.isEmpty());
-  const LocationFilePaths expected = ChooseLocationFilePaths(QCoreApplication::applicationDirPath(), dataFolder);
+TEST(DefaultLocationFilePaths, UsesTheProgramsFoldersAndTheUsersDataFolder) {
+  const LocationFileFolders folders = DefaultLocationFileFolders();
+  EXPECT_EQ(folders.program, QCoreApplication::applicationDirPath());
+  EXPECT_EQ(folders.userData, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  EXPECT_EQ(folders.installed, QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/vesperon"));
+  const LocationFilePaths expected = ChooseLocationFilePaths(folders);
   const LocationFilePaths paths = DefaultLocationFilePaths();
   EXPECT_EQ(paths.readPath, expected.readPath);
   EXPECT_EQ(paths.writePath, expected.writePath);
-  EXPECT_EQ(QFileInfo(paths.writePath).fileName(), QStringLiteral("Location.txt"));
 }
 
 } // namespace

@@ -24,6 +24,24 @@ TEST(LocationList, SortsByTheLocalesRules) {
                                        QStringLiteral("Faro"), QStringLiteral("Zagreb")}));
 }
 
+TEST(LocationList, FollowsAChangeOfTheDefaultLocale) {
+  // Swedish puts "Å" after "z"; English beside "A". Letter case stays ignored.
+  const QStringList records{Record("Zagreb"), Record("\xC3\x85re"), Record("Boston"), Record("berlin")};
+  const QString are = QString::fromUtf8("\xC3\x85re");
+  const QStringList english{are, QStringLiteral("berlin"), QStringLiteral("Boston"), QStringLiteral("Zagreb")};
+  EXPECT_EQ(LocationList(records).Names(), english);
+  {
+    const ScopedLocale swedish(QLocale(QLocale::Swedish, QLocale::Sweden));
+    EXPECT_EQ(LocationList(records).Names(),
+              (QStringList{QStringLiteral("berlin"), QStringLiteral("Boston"), QStringLiteral("Zagreb"), are}));
+    LocationList list(QStringList{Record("Zagreb")});
+    EXPECT_TRUE(list.Add(Record("\xC3\x85re")));
+    EXPECT_FALSE(list.Add(Record("ZAGREB")));
+    EXPECT_EQ(list.Names(), (QStringList{QStringLiteral("Zagreb"), are}));
+  }
+  EXPECT_EQ(LocationList(records).Names(), english);
+}
+
 TEST(LocationList, KeepsDuplicatesAlreadyInTheFile) {
   const LocationList list(QStringList{Record("Lima"), Record("lima"), Record("Lima")});
   EXPECT_EQ(list.Size(), 3);
