@@ -3,6 +3,7 @@
 
 #include "locale_number.h"
 #include "location_file.h"
+#include "location_inputs.h"
 #include "location_record.h"
 
 #include "test_support.h"
@@ -31,17 +32,14 @@ TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
   for (const QString& record : list.Records()) {
     const QString name = LocationRecordName(record);
     const LocationFields fields = ExtractLocationFields(record);
-    const LocaleNumber latitude = ParseLocaleNumber(fields.latitude);
-    const LocaleNumber longitude = ParseLocaleNumber(fields.longitude);
     SCOPED_TRACE(record.toStdString());
+    EXPECT_TRUE(std::holds_alternative<SiteLocation>(CheckLocationRecord(record)));
     EXPECT_FALSE(name.trimmed().isEmpty());
     EXPECT_LE(name.size(), 25);
     EXPECT_FALSE(names.contains(name.toCaseFolded())) << "names are unique, ignoring letter case";
     names.insert(name.toCaseFolded());
     EXPECT_TRUE(twoDecimals.match(fields.latitude).hasMatch());
     EXPECT_TRUE(twoDecimals.match(fields.longitude).hasMatch());
-    EXPECT_TRUE(latitude.ok && latitude.value >= -90.0f && latitude.value <= 90.0f);
-    EXPECT_TRUE(longitude.ok && longitude.value >= -180.0f && longitude.value <= 180.0f);
     ASSERT_TRUE(fields.zoneIndex.has_value()) << "the zone is within -12..12 hours";
     EXPECT_EQ(ZoneHoursOfIndex(*fields.zoneIndex), fields.zoneHours) << "the zone is a whole half hour";
     EXPECT_EQ(FormatLocationRecord(name, fields.latitude, fields.longitude, *fields.zoneIndex), record)
