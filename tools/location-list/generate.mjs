@@ -110,6 +110,7 @@ const countryName = (p) => {
 function nameCandidates(p, crowded) {
   const { full, short } = countryName(p);
   const city = p.city.normalize("NFC");
+  if (fold(city) === fold(full)) return [city]; // "Singapore", "Monaco"
   const province = (p.state_ansi || p.province || "").normalize("NFC");
   const plain = [`${city}, ${full}`, `${city}, ${short}`];
   const withProvince = province ? [`${city}, ${province}, ${full}`, `${city}, ${province}, ${short}`, `${city}, ${province}`] : [];
@@ -117,34 +118,49 @@ function nameCandidates(p, crowded) {
   return crowded ? [...withProvince, ...plain, ...alone] : [...plain, ...withProvince, ...alone];
 }
 
-const chosen = [];
+// The gazetteer holds a few places twice ("Copenhagen" and "København"): a
+// place of the same country at the same spot, or of the same name close by.
+const sameAs = (p, q) => {
+  if (isoOf(p) !== isoOf(q)) return false;
+  const apart = Math.max(Math.abs(p.lat - q.lat), Math.abs(p.lng - q.lng)); // degrees
+  return apart <= 0.02 || (apart <= 0.5 && fold(p.city) === fold(q.city));
+};
+
+// The places: capitals first, then by population; no duplicates, no zone the
+// editor cannot choose.
+const taken = [];
 const leftOut = [];
-const names = new Set();
-const key = (name) => name.toLowerCase();
-const cityCount = new Map();
-for (const p of gazetteer) {
-  const k = `${isoOf(p)}|${fold(p.city)}`;
-  cityCount.set(k, (cityCount.get(k) ?? 0) + 1);
+const duplicates = [];
+for (const p of [...capitals, ...byPopulation]) {
+  if (taken.length >= kWanted) break;
+  if (!p.timezone) continue; // the gazetteer gives no zone
+  const original = taken.find((q) => sameAs(p, q));
+  if (original) {
+    duplicates.push(`${p.city} (${p.province}), the same place as ${original.city}`);
+    continue;
+  }
+  const east = standardOffsetHours(p.timezone);
+  p.zone = -east; // West positive
+  if (!Number.isInteger(p.zone * 2) || p.zone < -12 || p.zone > 12) {
+    leftOut.push(`${p.city}, ${countryName(p).full} (${p.timezone}): standard time is UTC${east >= 0 ? "+" : ""}${east} hours`);
+    continue;
+  }
+  taken.push(p);
 }
 
-for (const p of [...capitals, ...byPopulation]) {
-  if (chosen.length >= kWanted) break;
-  if (!p.timezone) continue; // the gazetteer gives no zone
-  const east = standardOffsetHours(p.timezone);
-  const zone = -east; // West positive
-  const crowded = cityCount.get(`${isoOf(p)}|${fold(p.city)}`) > 1;
-  const name = nameCandidates(p, crowded).find((n) => n.length <= kNameWidth && !names.has(key(n)));
-  const label = `${p.city}, ${countryName(p).full} (${p.timezone})`;
-  if (!Number.isInteger(zone * 2) || zone < -12 || zone > 12) {
-    leftOut.push(`${label}: standard time is UTC${east >= 0 ? "+" : ""}${east} hours`);
-    continue;
-  }
-  if (!name) {
-    leftOut.push(`${label}: no short unique name`);
-    continue;
-  }
-  names.add(key(name));
-  chosen.push({ name, latitude: degrees(p.lat), longitude: degrees(-p.lng), zone });
+// Their names; a name shared by several of them within one country gets the
+// state or province.
+const placesNamed = new Map();
+const cityKey = (p) => `${isoOf(p)}|${fold(p.city)}`;
+for (const p of taken) placesNamed.set(cityKey(p), (placesNamed.get(cityKey(p)) ?? 0) + 1);
+const names = new Set();
+const chosen = [];
+for (const p of taken) {
+  const name = nameCandidates(p, placesNamed.get(cityKey(p)) > 1)
+    .find((n) => n.length <= kNameWidth && !names.has(n.toLowerCase()));
+  if (!name) throw new Error(`no short unique name for ${p.city}, ${countryName(p).full}`);
+  names.add(name.toLowerCase());
+  chosen.push({ name, latitude: degrees(p.lat), longitude: degrees(-p.lng), zone: p.zone });
 }
 
 const collator = new Intl.Collator("en", { sensitivity: "base" });
@@ -194,6 +210,10 @@ whole multiple of half an hour, or lies
 outside -12..12 hours (the zones the editor can choose), are left out:
 
 ${bullets(leftOut)}
+
+Records of the gazetteer that repeat a place already listed:
+
+${bullets(duplicates)}
 
 Capitals the gazetteer does not hold:
 
