@@ -56,6 +56,7 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
     auto* box = new StatusBox(this, clicks[i]);
     box->setGeometry(scale(kBoxes[i].left), scale(2), scale(kBoxes[i].width), scale(18));
     box->setToolTip(QLatin1String(kBoxes[i].hint));
+    if (i == 0) box->setObjectName("pnlCity");
     boxes_[i] = box;
   }
 }

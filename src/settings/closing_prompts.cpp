@@ -3,20 +3,37 @@
 #include "closing_questions.h"
 #include "location_editor.h"
 #include "message_boxes.h"
+#include "settings_store_save.h"
 #include "stored_location.h"
 
-namespace settings {
+#include <functional>
 
-bool AskClosingQuestions(QWidget* parent, QSettings& store, const ClosingState& state, LocationEditor& editor) {
+namespace settings {
+namespace {
+
+// Writes through a checked copy of the store; a failure is shown and keeps the
+// window open, so that what the user chose to keep is not lost unseen.
+bool Keep(QWidget* parent, const QSettings& store, const std::function<void(QSettings&)>& write) {
+  const SettingsStoreSave saved = SaveSettingsStore(store.fileName(), write);
+  if (!saved.ok) ShowInputError(parent, QStringLiteral("Vesperon"), saved.error);
+  return saved.ok;
+}
+
+} // namespace
+
+bool AskClosingQuestions(QWidget* parent, const QSettings& store, const ClosingState& state, LocationEditor& editor) {
   if (LocationQuestionDue(store, state.location)) {
     const QMessageBox::StandardButton answer = AskToConfirm(parent, LocationQuestion(state.location));
     if (answer == QMessageBox::Cancel) return false;
-    if (answer == QMessageBox::Yes) WriteStoredLocation(store, state.location);
+    if (answer == QMessageBox::Yes &&
+        !Keep(parent, store, [&state](QSettings& s) { WriteStoredLocation(s, state.location); }))
+      return false;
   }
   if (HemisphereQuestionDue(store, state.NH)) {
     const QMessageBox::StandardButton answer = AskToConfirm(parent, HemisphereQuestion(state.NH));
     if (answer == QMessageBox::Cancel) return false;
-    if (answer == QMessageBox::Yes) KeepHemisphere(store, state.NH);
+    if (answer == QMessageBox::Yes && !Keep(parent, store, [&state](QSettings& s) { KeepHemisphere(s, state.NH); }))
+      return false;
   }
   if (editor.LocationListChanged) {
     const QMessageBox::StandardButton answer = AskToConfirm(parent, LocationListQuestion());

@@ -20,8 +20,10 @@ struct ClosingState {
   bool NH = true;        // the moon drawn as seen from the northern hemisphere
 };
 
-// True when the window may close. A list that could not be saved keeps the
-// window open (with the error shown) so that its changes are not lost.
-bool AskClosingQuestions(QWidget* parent, QSettings& store, const ClosingState& state, LocationEditor& editor);
+// True when the window may close. store is read for the stored values; what
+// Yes keeps is saved to its file through a checked copy. A location, view or
+// list that could not be saved keeps the window open, with the error shown,
+// so that nothing the user chose to keep is lost.
+bool AskClosingQuestions(QWidget* parent, const QSettings& store, const ClosingState& state, LocationEditor& editor);
 
 } // namespace settings

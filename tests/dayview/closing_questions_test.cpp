@@ -1,0 +1,171 @@
+#include "main_window.h"
+
+#include "../support/message_box_watcher.h"
+#include "../support/qstring_printer.h"
+#include "../support/temporary_store.h"
+#include "location_editor.h"
+#include "location_record.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace dayview {
+namespace {
+
+using Answer = QMessageBox::StandardButton;
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A window on a store that already holds a location, as after a first run.
+class ClosingQuestionsTest : public ::testing::Test {
+protected:
+  std::unique_ptr<TfrmVesperon> Open(const settings::LocationFilePaths& files = {}) {
+    settings::LocationFilePaths paths = files;
+    if (paths.readPath.isEmpty()) paths = {dir_.filePath("none.txt"), dir_.filePath("none.txt")};
+    auto w = std::make_unique<TfrmVesperon>(store_.factory(), nullptr, paths);
+    w->show();
+    return w;
+  }
+  // Applies a typed location through the editor, as the user does.
+  void Apply(TfrmVesperon& w, const char* name, const char* longitude, const char* latitude, int zoneIndex) {
+    w.ToggleLocationEditor();
+    settings::LocationEditor* editor = w.locationEditor();
+    editor->txtCLoc->setText(QString::fromUtf8(name));
+    editor->txtLong->setText(QLatin1String(longitude));
+    editor->txtLat->setText(QLatin1String(latitude));
+    editor->cboTZ->setCurrentIndex(zoneIndex);
+    editor->cmdChangeClick();
+  }
+
+  TemporaryStore store_{{{"Location/City", "Home"},
+                         {"Location/TimeZone", "5"},
+                         {"Location/Latitude", "42.5"},
+                         {"Location/Longitude", "85.25"}}};
+  QTemporaryDir dir_;
+};
+
+TEST(ClosingQuestionsFirstRun, NothingIsAskedAndTheLocationIsStoredAnyway) {
+  TemporaryStore store;
+  {
+    TfrmVesperon w(store.factory());
+    w.show();
+    MessageBoxWatcher boxes;
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(boxes.seen().empty());
+  }
+  EXPECT_EQ(store.value("Location/City"), QStringLiteral("Zedir Izudiz,MI"));
+  EXPECT_EQ(store.value("Location/Latitude"), QStringLiteral("42.97"));
+}
+
+TEST_F(ClosingQuestionsTest, AChangedLocationIsAskedAboutAndYesKeepsItNoDoesNot) {
+  const struct {
+    const char* name;
+    const char *longitude, *latitude;
+    int zone;
+    Answer answer;
+    const char* storedCity;
+    const char* note;
+  } cases[] = {
+      {"Elsewhere", "-2.5", "48.75", 22, QMessageBox::Yes, "Elsewhere", "Yes writes the new place"},
+      {"Elsewhere", "-2.5", "48.75", 22, QMessageBox::No, "Home", "No keeps the stored one"},
+      {"HOME", "85.25", "42.5", 34, QMessageBox::Yes, "HOME", "a change of letter case alone asks"},
+      {"Home", "85.25", "42.5", 35, QMessageBox::Yes, "Home", "a change of zone alone asks"},
+  };
+  for (const auto& c : cases) {
+    TemporaryStore fresh{{{"Location/City", "Home"}, {"Location/TimeZone", "5"}, {"Location/Latitude", "42.5"},
+                          {"Location/Longitude", "85.25"}}};
+    {
+      TfrmVesperon w(fresh.factory(), nullptr, {dir_.filePath("none.txt"), dir_.filePath("none.txt")});
+      w.show();
+      Apply(w, c.name, c.longitude, c.latitude, c.zone);
+      MessageBoxWatcher boxes({c.answer});
+      EXPECT_TRUE(w.close()) << c.note;
+      ASSERT_EQ(boxes.seen().size(), 1u) << c.note;
+      EXPECT_EQ(boxes.seen()[0].title, QStringLiteral("Confirm"));
+      if (c.answer == QMessageBox::Yes && c.zone == 22) {
+        EXPECT_EQ(boxes.seen()[0].text, QStringLiteral("Save current Vesperon settings?\nLocation  : Elsewhere\n"
+                                                       "Longitude : -2.5\nLatitude   : 48.75\nTimeZone : -1"));
+      }
+    }
+    EXPECT_EQ(fresh.value("Location/City"), QLatin1String(c.storedCity)) << c.note;
+  }
+}
+
+TEST_F(ClosingQuestionsTest, TheHemisphereIsAskedAboutOnlyWhenItDiffersAtClosing) {
+  {
+    auto w = Open();
+    w->SetHemisphere(false);
+    w->SetHemisphere(true);
+    MessageBoxWatcher boxes;
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(boxes.seen().empty()) << "switched and back: nothing to ask";
+  }
+  {
+    auto w = Open();
+    w->SetHemisphere(false);
+    MessageBoxWatcher boxes({QMessageBox::Yes});
+    EXPECT_TRUE(w->close());
+    ASSERT_EQ(boxes.seen().size(), 1u);
+    EXPECT_EQ(boxes.seen()[0].text,
+              QStringLiteral("Would you like the moon graphic to show the view\nfrom our southern hemisphere next time?"));
+  }
+  EXPECT_EQ(store_.value("Flags/NH"), QStringLiteral("0"));
+}
+
+TEST_F(ClosingQuestionsTest, CancelKeepsTheWindowOpenWritesNothingAndTheNextCloseAsksAgain) {
+  auto w = Open();
+  Apply(*w, "Elsewhere", "1", "2", 24);
+  w->SetHemisphere(false);
+  const QByteArray before = Bytes(store_.path());
+  {
+    MessageBoxWatcher boxes({QMessageBox::Cancel});
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(boxes.seen().size(), 1u) << "no question after a Cancel";
+  }
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(Bytes(store_.path()), before);
+  {
+    MessageBoxWatcher boxes({QMessageBox::No, QMessageBox::Cancel});
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(boxes.seen().size(), 2u) << "asked again, then the hemisphere";
+  }
+  EXPECT_EQ(Bytes(store_.path()), before);
+}
+
+TEST_F(ClosingQuestionsTest, AChangedListIsSavedOnYesAndAFailedSaveKeepsTheWindowOpen) {
+  QFile blocker(dir_.filePath("file"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const QString list = dir_.filePath("Location.txt");
+  ASSERT_TRUE(settings::WriteLocationFile(list, settings::LocationList(QStringList{settings::FormatLocationRecord(
+                                                    "Accra", "5.6", "0.19", 24)}))
+                  .ok);
+  // Read from the list, saved below a regular file: no folder can be made.
+  auto w = Open({list, dir_.filePath("file/Location.txt")});
+  w->ToggleLocationEditor();
+  w->locationEditor()->cboCities->setCurrentIndex(0);
+  w->locationEditor()->ListRemove();
+  {
+    MessageBoxWatcher boxes({QMessageBox::Yes, QMessageBox::Ok});
+    EXPECT_FALSE(w->close());
+    ASSERT_EQ(boxes.seen().size(), 2u);
+    EXPECT_EQ(boxes.seen()[0].text, QStringLiteral("Would you like to save the changes\nyou have made to the "
+                                                   "Vesperon\nlocation file?"));
+    EXPECT_EQ(boxes.seen()[1].icon, QMessageBox::Critical);
+    EXPECT_TRUE(boxes.seen()[1].text.contains(dir_.filePath("file/Location.txt"))) << boxes.seen()[1].text;
+  }
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_TRUE(w->locationEditor()->LocationListChanged);
+  MessageBoxWatcher boxes({QMessageBox::No});
+  EXPECT_TRUE(w->close());
+  EXPECT_EQ(settings::ReadLocationFile(list).list.Size(), 1) << "No leaves the file as it was";
+}
+
+} // namespace
+} // namespace dayview

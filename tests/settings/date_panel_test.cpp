@@ -1,0 +1,68 @@
+#include "date_panel.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace calendar {
+void PrintTo(const ShownDate& d, std::ostream* out) { *out << d.year << '-' << d.month << '-' << d.day; }
+} // namespace calendar
+
+namespace settings {
+namespace {
+
+class DatePanelTest : public ::testing::Test {
+protected:
+  DatePanelTest() {
+    panel_ = new DatePanel(&window_, [](int pixels) { return pixels; });
+    QObject::connect(panel_, &DatePanel::dateEntered, [this](const calendar::ShownDate& d) { entered_ = d; });
+    window_.resize(300, 300);
+    window_.show();
+    panel_->show();
+  }
+  QWidget window_;
+  DatePanel* panel_ = nullptr;
+  std::optional<calendar::ShownDate> entered_;
+};
+
+TEST_F(DatePanelTest, OkLimitsEachFieldAndTakesTheShownDateForAnEmptyOne) {
+  const struct {
+    calendar::ShownDate shown;
+    const char *year, *month, *day;
+    calendar::ShownDate entered;
+    const char* note;
+  } cases[] = {
+      {{2024, 5, 10}, "0", "5", "10", {1, 5, 10}, "year 0 gives year 1"},
+      {{2024, 5, 10}, "12345", "5", "10", {9999, 5, 10}, "above 9999 gives 9999"},
+      {{2024, 5, 10}, "99999999999999999999", "5", "10", {9999, 5, 10}, "too long for a number still above"},
+      {{2024, 5, 10}, "2024", "13", "10", {2024, 12, 10}, "month 13 gives December"},
+      {{2024, 5, 10}, "2024", "4", "31", {2024, 4, 30}, "April 31 gives April 30"},
+      {{2024, 5, 10}, "2001", "2", "30", {2001, 2, 28}, "February 30 2001 gives February 28"},
+      {{2023, 1, 31}, "2024", "2", "", {2024, 2, 29}, "empty day on January 31, leap February"},
+      {{2023, 1, 31}, "", "", "0", {2023, 1, 1}, "empty year and month keep the shown ones"},
+  };
+  for (const auto& c : cases) {
+    entered_.reset();
+    panel_->Fill(c.shown, false);
+    panel_->txtYear->setText(QLatin1String(c.year));
+    panel_->txtMonth->setText(QLatin1String(c.month));
+    panel_->txtDay->setText(QLatin1String(c.day));
+    QTest::mouseClick(panel_->cmdDateOK, Qt::LeftButton);
+    ASSERT_TRUE(entered_) << c.note;
+    EXPECT_EQ(*entered_, c.entered) << c.note;
+  }
+}
+
+TEST_F(DatePanelTest, TheFieldsTakeDigitsOnlyAndDropOtherCharactersSilently) {
+  panel_->Fill({2024, 5, 10}, false);
+  panel_->txtYear->clear();
+  QTest::keyClicks(panel_->txtYear, QStringLiteral("1a9-8.5"));
+  EXPECT_EQ(panel_->txtYear->text(), QStringLiteral("1985"));
+  QTest::keyClick(panel_->txtYear, Qt::Key_Backspace);
+  EXPECT_EQ(panel_->txtYear->text(), QStringLiteral("198"));
+}
+
+} // namespace
+} // namespace settings

@@ -1,0 +1,238 @@
+#include "location_editor.h"
+
+#include "../support/message_box_watcher.h"
+#include "../support/qstring_printer.h"
+#include "../support/scoped_file_size_limit.h"
+#include "location_record.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace settings {
+namespace {
+
+QString Record(const char* name, const char* latitude, const char* longitude, int zoneIndex) {
+  return FormatLocationRecord(QString::fromUtf8(name), QLatin1String(latitude), QLatin1String(longitude), zoneIndex);
+}
+
+// An editor inside a shown, active window, with its list file in a temporary
+// folder.
+class LocationEditorTest : public ::testing::Test {
+protected:
+  void Open(const QStringList& records, const SiteLocation& current = {}) {
+    if (!records.isEmpty()) {
+      const LocationFileWrite written = WriteLocationFile(path_, LocationList(records));
+      ASSERT_TRUE(written.ok) << written.error;
+    }
+    editor_ = new LocationEditor(&window_, [](int pixels) { return pixels; }, {path_, path_});
+    editor_->Beep = [this] { ++beeps_; };
+    QObject::connect(editor_, &LocationEditor::locationApplied, [this](const SiteLocation& l) { applied_ = l; });
+    window_.resize(300, 200);
+    window_.show();
+    window_.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    editor_->show();
+    editor_->Open(current);
+  }
+  void Choose(int index) {
+    editor_->cboCities->setCurrentIndex(index);
+    emit editor_->cboCities->activated(index);
+  }
+  void Type(const char* name, const char* longitude, const char* latitude, int zoneIndex) {
+    editor_->txtCLoc->setText(QString::fromUtf8(name));
+    editor_->txtLong->setText(QLatin1String(longitude));
+    editor_->txtLat->setText(QLatin1String(latitude));
+    editor_->cboTZ->setCurrentIndex(zoneIndex);
+  }
+  // The control that has, or gets when the window is active again, the focus.
+  QString FocusName() const {
+    const QWidget* focused = window_.focusWidget();
+    return focused ? focused->objectName() : QString();
+  }
+  QStringList Fields() const {
+    return {editor_->txtCLoc->text(), editor_->txtLat->text(), editor_->txtLong->text(), editor_->cboTZ->currentText()};
+  }
+
+  QTemporaryDir dir_;
+  QString path_ = dir_.filePath(QStringLiteral("Location.txt"));
+  QWidget window_;
+  LocationEditor* editor_ = nullptr;
+  std::optional<SiteLocation> applied_;
+  int beeps_ = 0;
+};
+
+TEST_F(LocationEditorTest, ChangeAcceptsBothEndsOfEveryRangeAndReportsTheFirstBadField) {
+  Open({});
+  const struct {
+    const char *name, *longitude, *latitude;
+    int zone;
+    const char *title, *message, *focus; // title empty: accepted
+  } cases[] = {
+      {"West end", "180", "90", 0, "", "", ""},
+      {"East end", "-180", "-90", 48, "", "", ""},
+      {"Comma", "85,6", "42.97", 34, "", "", ""},
+      {"Too far west", "180.01", "0", 24, "Longitude Error",
+       "Longitude must be a number between 180 (West) and -180 (East).", "txtLong"},
+      {"Too far south", "0", "-90.01", 24, "Latitude Error", "Latitude must be a number between 90 and -90.",
+       "txtLat"},
+      {"Both bad", "200", "100", 24, "Longitude Error",
+       "Longitude must be a number between 180 (West) and -180 (East).", "txtLong"},
+      {"   ", "0", "0", 24, "Vesperon", "You must make an entry in the Current Location box.", "txtCLoc"},
+      {"No zone", "0", "0", -1, "Vesperon", "You must select a time zone.", "cboTZ"},
+  };
+  for (const auto& c : cases) {
+    applied_.reset();
+    editor_->cmdChange->setFocus();
+    MessageBoxWatcher boxes;
+    Type(c.name, c.longitude, c.latitude, c.zone);
+    editor_->cmdChangeClick();
+    if (*c.title == '\0') {
+      EXPECT_TRUE(boxes.seen().empty()) << c.name;
+      ASSERT_TRUE(applied_) << c.name;
+      EXPECT_EQ(applied_->SiteName, QString::fromUtf8(c.name));
+      EXPECT_EQ(applied_->SiteLongitude, QString::fromLatin1(c.longitude).replace(',', '.').toFloat()) << c.name;
+      EXPECT_EQ(applied_->SiteTimeZone, ZoneHoursOfIndex(c.zone)) << c.name;
+      continue;
+    }
+    EXPECT_FALSE(applied_) << c.name;
+    ASSERT_EQ(boxes.seen().size(), 1u) << c.name;
+    EXPECT_EQ(boxes.seen()[0].title, QLatin1String(c.title));
+    EXPECT_EQ(boxes.seen()[0].text, QLatin1String(c.message));
+    EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(FocusName(), QString::fromLatin1(c.focus)) << c.name;
+  }
+}
+
+TEST_F(LocationEditorTest, TheNumberFieldsTakeDigitsSignsAndSeparatorsAndBeepAtAnythingElse) {
+  Open({});
+  editor_->txtLat->setText(QStringLiteral("42.97"));
+  editor_->txtLat->setFocus();
+  editor_->txtLat->end(false);
+  QTest::keyClicks(editor_->txtLat, QStringLiteral("a"));
+  EXPECT_EQ(editor_->txtLat->text(), QStringLiteral("42.97"));
+  EXPECT_EQ(beeps_, 1);
+  QTest::keyClick(editor_->txtLat, Qt::Key_Backspace);
+  QTest::keyClicks(editor_->txtLat, QStringLiteral(",-."));
+  EXPECT_EQ(editor_->txtLat->text(), QStringLiteral("42.9,-."));
+  EXPECT_EQ(beeps_, 1);
+}
+
+TEST_F(LocationEditorTest, ChoosingAPlaceFillsTheFieldsFromItsRecord) {
+  Open({Record("Sydney", "-33.87", "-151.21", 4), Record("berlin", "52.52", "-13.4", 22)});
+  EXPECT_EQ(editor_->cboCities->count(), 2);
+  EXPECT_EQ(editor_->cboCities->currentIndex(), -1);
+  EXPECT_EQ(FocusName(), QStringLiteral("cboCities"));
+  Choose(1);
+  EXPECT_EQ(Fields(), (QStringList{"Sydney", "-33.87", "-151.21", "-10"}));
+  editor_->cmdChangeClick();
+  ASSERT_TRUE(applied_);
+  EXPECT_EQ(editor_->AppliedCityIndex, 1);
+  EXPECT_EQ(applied_->SiteLatitude, -33.87f);
+  EXPECT_EQ(applied_->SiteTimeZone, -10.0f);
+}
+
+TEST_F(LocationEditorTest, AppliedCityIndexFollowsChangeAndCancelRestoresIt) {
+  Open({Record("Accra", "5.6", "0.19", 24), Record("Lima", "-12.05", "77.04", 34)});
+  Choose(1);
+  editor_->cmdChangeClick();
+  EXPECT_EQ(editor_->AppliedCityIndex, 1);
+  Choose(0);
+  editor_->cmdCancelSettingsClick();
+  EXPECT_EQ(editor_->cboCities->currentIndex(), 1) << "Cancel puts the applied place back";
+
+  editor_->cboCities->setCurrentIndex(-1); // a typed location, chosen from nothing
+  Type("Home", "1", "2", 24);
+  editor_->cmdChangeClick();
+  EXPECT_EQ(editor_->AppliedCityIndex, -1);
+  Choose(0);
+  editor_->cmdCancelSettingsClick();
+  EXPECT_EQ(editor_->cboCities->currentIndex(), -1) << "after a typed location Cancel leaves no name chosen";
+}
+
+TEST_F(LocationEditorTest, AddingPutsThePlaceInOrderAndChoosesItUnlessItsNameWasCut) {
+  Open({Record("Boston", "42.36", "71.06", 34)});
+  Type("berlin", "-13.4", "52.52", 22);
+  editor_->ListAdd();
+  EXPECT_EQ(editor_->Locations().Names(), (QStringList{"berlin", "Boston"}));
+  EXPECT_EQ(editor_->cboCities->currentIndex(), 0);
+  EXPECT_TRUE(editor_->LocationListChanged);
+
+  Type("BERLIN", "-13.4", "52.52", 22); // equal but for letter case: nothing added
+  editor_->ListAdd();
+  EXPECT_EQ(editor_->Locations().Size(), 2);
+
+  Type("Llanfairpwllgwyngyllgogery", "4.2", "53.22", 24); // 26 characters
+  editor_->ListAdd();
+  EXPECT_TRUE(editor_->Locations().Names().contains("Llanfairpwllgwyngyllgoger"));
+  EXPECT_EQ(editor_->cboCities->currentIndex(), -1);
+}
+
+TEST_F(LocationEditorTest, RemovingTheLastEntryChoosesTheNewLastAndTheOnlyOneLeavesTheFields) {
+  Open({Record("Accra", "5.6", "0.19", 24), Record("Lima", "-12.05", "77.04", 34)});
+  Choose(1);
+  editor_->ListRemove();
+  EXPECT_EQ(editor_->cboCities->currentIndex(), 0);
+  EXPECT_EQ(Fields(), (QStringList{"Accra", "5.6", "0.19", "0"}));
+  editor_->ListRemove();
+  EXPECT_EQ(editor_->cboCities->count(), 0);
+  EXPECT_EQ(editor_->cboCities->currentIndex(), -1);
+  EXPECT_EQ(Fields(), (QStringList{"Accra", "5.6", "0.19", "0"}));
+  EXPECT_TRUE(editor_->LocationListChanged);
+}
+
+TEST_F(LocationEditorTest, ANameWithABarOrAControlCharacterIsAppliedAsTheListKeepsIt) {
+  Open({Record("Accra", "5.6", "0.19", 24)});
+  Type("Rio|Brazil\tnorth", "43.2", "-22.9", 30);
+  editor_->ListAdd();
+  editor_->cmdChangeClick();
+  ASSERT_TRUE(applied_);
+  EXPECT_EQ(applied_->SiteName, QStringLiteral("Rio/Brazil north"));
+  EXPECT_TRUE(editor_->Locations().Names().contains(applied_->SiteName));
+  EXPECT_EQ(editor_->AppliedCityIndex, editor_->Locations().Names().indexOf(applied_->SiteName));
+}
+
+TEST_F(LocationEditorTest, WithoutAListFileTheCityChoiceIsOff) {
+  Open({});
+  EXPECT_FALSE(editor_->cboCities->isEnabled());
+  EXPECT_FALSE(editor_->LocationListLoaded);
+  EXPECT_EQ(Fields(), (QStringList{"Zedir Izudiz,MI", "42.97", "85.6", "5 (Eastern)"}));
+}
+
+TEST_F(LocationEditorTest, SavingWritesTheListAndAFailedSaveIsShownAndKeepsTheChanges) {
+  Open({Record("Accra", "5.6", "0.19", 24)});
+  QFile file(path_);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray before = file.readAll();
+  file.close();
+  Type("Lima", "77.04", "-12.05", 34);
+  editor_->ListAdd();
+  {
+    const ScopedFileSizeLimit limit(before.size()); // room for the old list, not the new
+    ASSERT_TRUE(limit.Active());
+    MessageBoxWatcher boxes;
+    EXPECT_FALSE(editor_->ListSave());
+    ASSERT_EQ(boxes.seen().size(), 1u);
+    EXPECT_TRUE(boxes.seen()[0].text.contains(path_)) << boxes.seen()[0].text;
+    EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Critical);
+  }
+  EXPECT_TRUE(editor_->LocationListChanged);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), before) << "the old list is whole";
+  file.close();
+
+  MessageBoxWatcher none;
+  EXPECT_TRUE(editor_->ListSave());
+  EXPECT_TRUE(none.seen().empty());
+  EXPECT_FALSE(editor_->LocationListChanged);
+  const LocationFileRead read = ReadLocationFile(path_);
+  EXPECT_EQ(read.list.Names(), (QStringList{"Accra", "Lima"}));
+}
+
+} // namespace
+} // namespace settings
