@@ -57,7 +57,7 @@ TEST_F(LowerViewsTest, TheLocationEditorTakesTheCalendarsPlaceWithOnlyTheFileAnd
   EXPECT_TRUE(MenuShown("mnuFile"));
   EXPECT_TRUE(w_->menuAction("mnuListSave")->isEnabled());
   for (const char* name : {"mnuTime", "mnuOptions", "mnuList"}) EXPECT_FALSE(MenuShown(name)) << name;
-  EXPECT_EQ(w_->HelpContext, kHelpLocationEditor);
+  EXPECT_EQ(w_->HelpContext, help::kLocationEditorTopic);
   if (w_->logicalDpiX() == 96) {
     EXPECT_EQ(editor->geometry(), QRect(8, 160, 243, 134));
   }
@@ -76,7 +76,7 @@ TEST_F(LowerViewsTest, TheLocationEditorTakesTheCalendarsPlaceWithOnlyTheFileAnd
   EXPECT_TRUE(w_->calendarPanel()->isVisible());
   EXPECT_FALSE(MenuShown("mnuFile"));
   for (const char* name : {"mnuTime", "mnuOptions", "mnuList"}) EXPECT_TRUE(MenuShown(name)) << name;
-  EXPECT_EQ(w_->HelpContext, kHelpMainWindow);
+  EXPECT_EQ(w_->HelpContext, help::kMainWindowTopic);
 }
 
 TEST_F(LowerViewsTest, APlaceChosenAndEnteredIsAppliedShownAndComputed) {
