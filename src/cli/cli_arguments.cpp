@@ -233,7 +233,8 @@ QString CliHelpText() {
       "  --azimuth | --illumination\n"
       "  --week-start sunday|monday\n"
       "\n"
-      "Bad input prints one line on standard error and exits with status 2.\n");
+      "Bad input prints one line on standard error and exits with status 2; output that\n"
+      "cannot be written (a full disk) does so with status 1.\n");
 }
 
 } // namespace cli

@@ -2,22 +2,31 @@
 
 #include "cli_arguments.h"
 #include "cli_commands.h"
+#include "cli_output.h"
 #include "cli_site.h"
 #include "location_file.h"
 #include "settings_store.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
 int Fail(const QString& message) {
-  std::fputs(qPrintable(QStringLiteral("vesperon-cli: %1\n").arg(message)), stderr);
+  cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1\n").arg(cli::EscapeControlCharacters(message)));
   return 2;
 }
 
-void Print(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
+// 0 when all of the text went out; 1 with one error line when it did not.
+int Print(const QString& text) {
+  if (cli::WriteWhole(stdout, text)) return 0;
+  const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+  cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: the output could not be written (%1).\n").arg(reason));
+  return 1;
+}
 
 } // namespace
 
@@ -29,10 +38,7 @@ int main(int argc, char* argv[]) {
   const auto parsed = cli::ParseCliArguments(QCoreApplication::arguments().mid(1));
   if (const auto* error = std::get_if<cli::CliError>(&parsed)) return Fail(error->message);
   const cli::CliRequest& request = std::get<cli::CliRequest>(parsed);
-  if (request.command == cli::Command::Help) {
-    Print(cli::CliHelpText());
-    return 0;
-  }
+  if (request.command == cli::Command::Help) return Print(cli::CliHelpText());
 
   const settings::Settings stored =
       settings::LoadSettings(*settings::OpenSettingsStore(), QDateTime::currentDateTime().isDaylightTime());
@@ -42,9 +48,9 @@ int main(int argc, char* argv[]) {
   const cli::CliContext context =
       cli::MakeContext(request, stored, std::get<settings::SiteLocation>(site), QDate::currentDate());
   switch (request.command) {
-    case cli::Command::Day: Print(cli::RunDay(request, context)); break;
-    case cli::Command::Month: Print(cli::RunMonth(request, context)); break;
-    case cli::Command::Phases: Print(cli::RunPhases(request, context)); break;
+    case cli::Command::Day: return Print(cli::RunDay(request, context));
+    case cli::Command::Month: return Print(cli::RunMonth(request, context));
+    case cli::Command::Phases: return Print(cli::RunPhases(request, context));
     case cli::Command::Help: break;
   }
   return 0;

@@ -8,33 +8,40 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace settings {
 namespace {
 
 constexpr qsizetype kHeaderLines = 2;
 
-QStringList SplitLines(const QString& text) {
-  QStringList lines;
-  qsizetype start = 0;
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const QChar c = text.at(i);
-    if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) continue;
-    lines.append(text.mid(start, i - start));
-    if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.append(text.mid(start));
-  return lines;
+// One line of the file: UTF-8 where the bytes are valid UTF-8, else Latin-1,
+// which reads any byte and so loses nothing when the list is written back.
+// Decoding each line alone keeps one line brought from an 8-bit system from
+// turning every other name into mojibake.
+QString DecodeLine(QByteArrayView bytes) {
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  const QString text = utf8(bytes);
+  return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
-// The file is in the system's 8-bit encoding. A file that is not valid in it
-// (a list brought from a machine with another code page) is read as Latin-1,
-// so that no character is lost when the list is written back.
-QString DecodeFileText(const QByteArray& bytes) {
-  QStringDecoder decoder(QStringConverter::System);
-  const QString text = decoder(bytes);
-  return decoder.hasError() ? QString::fromLatin1(bytes) : text;
+// CR, LF or the pair ends a line; neither byte occurs inside a UTF-8 sequence.
+QStringList DecodeLines(const QByteArray& bytes) {
+  QStringList lines;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const char c = bytes.at(i);
+    if (c != '\r' && c != '\n') continue;
+    lines.append(DecodeLine(QByteArrayView(bytes).sliced(start, i - start)));
+    if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < bytes.size()) lines.append(DecodeLine(QByteArrayView(bytes).sliced(start)));
+  return lines;
 }
 
 QString Native(const QString& path) { return QDir::toNativeSeparators(path); }
@@ -74,7 +81,7 @@ LocationFileFolders DefaultLocationFileFolders() {
 LocationFilePaths DefaultLocationFilePaths() { return ChooseLocationFilePaths(DefaultLocationFileFolders()); }
 
 LocationList LocationListOfText(const QByteArray& fileText) {
-  QStringList lines = SplitLines(DecodeFileText(fileText));
+  QStringList lines = DecodeLines(fileText);
   if (lines.size() <= kHeaderLines) return LocationList();
   lines.remove(0, kHeaderLines);
   return LocationList(std::move(lines));
@@ -83,18 +90,36 @@ LocationList LocationListOfText(const QByteArray& fileText) {
 QByteArray LocationFileText(const LocationList& list) {
   const QByteArray lineEnd = QByteArrayLiteral("\r\n");
   QByteArray text = QByteArray(kLocationHeader) + lineEnd + QByteArray(kLocationRule) + lineEnd;
-  for (const QString& record : list.Records()) text += record.toLocal8Bit() + lineEnd;
+  for (const QString& record : list.Records()) text += record.toUtf8() + lineEnd;
   return text;
 }
 
 LocationFileRead ReadLocationFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return {false, {},
-            QCoreApplication::translate("settings", "The location list could not be read from %1 (%2).")
-                .arg(Native(path), file.errorString())};
+  const auto refused = [&path](const QString& reason) {
+    return LocationFileRead{false, {},
+                            QCoreApplication::translate("settings", "The location list could not be read from %1 (%2).")
+                                .arg(Native(path), reason)};
+  };
+  // Opened without blocking, so that a FIFO put in the file's place cannot
+  // hang the program before it is found to be no regular file.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return refused(QString::fromLocal8Bit(std::strerror(errno)));
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    return refused(file.errorString());
   }
-  return {true, LocationListOfText(file.readAll()), {}};
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) return refused(QString::fromLocal8Bit(std::strerror(errno)));
+  if (!S_ISREG(status.st_mode)) return refused(QStringLiteral("it is not a regular file"));
+  const QString tooLarge = QStringLiteral("it is larger than 16 MiB");
+  if (status.st_size > kMaxLocationFileBytes) return refused(tooLarge);
+
+  // One byte more than allowed tells a file that grew too large meanwhile.
+  const QByteArray bytes = file.read(kMaxLocationFileBytes + 1);
+  if (file.error() != QFileDevice::NoError) return refused(file.errorString());
+  if (bytes.size() > kMaxLocationFileBytes) return refused(tooLarge);
+  return {true, LocationListOfText(bytes), {}};
 }
 
 LocationFileWrite WriteLocationFile(const QString& path, const LocationList& list) {

@@ -1,9 +1,9 @@
 #pragma once
 
-// The location file "Location.txt": 8-bit text in the system's encoding (read
-// as Latin-1 when it is not valid in that encoding), a
-// header line, a rule of 46 hyphens, then one record per line. Lines are
-// written with CR LF; on reading CR, LF or the pair ends a line.
+// The location file "Location.txt": a header line, a rule of 46 hyphens, then
+// one record per line. Lines are written in UTF-8 and ended with CR LF; on
+// reading CR, LF or the pair ends a line, and each line is read as UTF-8 when
+// it is valid UTF-8, else as Latin-1 (a file kept in an 8-bit encoding).
 
 #include "location_list.h"
 
@@ -64,6 +64,12 @@ struct LocationFileRead {
   QString error; // when !ok: a sentence for the user naming the file and the cause
 };
 
+// The largest file read: a list of places is far smaller.
+inline constexpr qint64 kMaxLocationFileBytes = 16 * 1024 * 1024;
+
+// Reads a regular file of at most kMaxLocationFileBytes. A missing file, a
+// folder, a device, a FIFO or a larger file gives !ok and a reason: the
+// location list then counts as unreadable.
 [[nodiscard]] LocationFileRead ReadLocationFile(const QString& path);
 
 struct LocationFileWrite {

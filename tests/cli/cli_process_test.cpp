@@ -8,8 +8,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -21,8 +23,10 @@ struct Result {
 
 class CliProcessTest : public ::testing::Test {
 protected:
-  Result Run(const QStringList& arguments, const QString& program = QStringLiteral(VESPERON_CLI_PATH)) {
+  Result Run(const QStringList& arguments, const QString& program = QStringLiteral(VESPERON_CLI_PATH),
+             const QString& outputFile = QString()) {
     QProcess process;
+    if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", home_.filePath("config"));
     env.insert("XDG_DATA_HOME", home_.filePath("data"));
@@ -39,6 +43,9 @@ protected:
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     return QJsonDocument::fromJson(r.out.toUtf8()).object();
   }
+
+  // The store the desktop program would have written.
+  QString StorePath() const { return home_.filePath("config/Vesperon Software/Vesperon.ini"); }
 
   QTemporaryDir home_;
 };
@@ -200,6 +207,41 @@ TEST_F(CliProcessTest, AnInstalledProgramReadsItsInstalledListUntilTheUserHasOwn
                 "My Own Place             | 10.00 |  20.00 |  1\r\n");
   EXPECT_EQ(Run(mine, program).exitCode, 0) << Run(mine, program).err.toStdString();
   EXPECT_EQ(Run(installed, program).exitCode, 2) << "the user's list is read, not the installed one";
+}
+
+TEST_F(CliProcessTest, ALocationFileThatIsNoRegularFileIsRefusedAtOnce) {
+  const QTemporaryDir programDir;
+  const QString program = programDir.filePath("vesperon-cli");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(VESPERON_CLI_PATH), program));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(programDir.filePath("Location.txt")).constData(), 0600), 0);
+  const Result r = Run({"day", "--location", "Greenwich"}, program); // a FIFO once hung the program
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("(it is not a regular file)")) << r.err.toStdString();
+}
+
+TEST_F(CliProcessTest, ANulInTheStoredNameDoesNotCutTheOutput) {
+  {
+    QSettings store(StorePath(), QSettings::IniFormat);
+    store.setValue("Location/City", QString::fromUtf16(u"Ber\u0000lin", 7));
+  }
+  const Result r = Run({"day", "--date", "2024-03-01"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.out.contains(QString::fromUtf16(u"Ber\u0000lin", 7))) << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("Moon at noon")) << "the table goes on after the NUL";
+}
+
+TEST_F(CliProcessTest, EveryErrorStaysOneLine) {
+  const Result r = Run({"day", "--date", "2024-01-0\n1\r\u2028"});
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+  EXPECT_TRUE(r.err.contains("\"2024-01-0\\n1\\r\\u2028\"")) << r.err.toStdString();
+}
+
+TEST_F(CliProcessTest, OutputThatCannotBeWrittenIsAnError) {
+  const Result r = Run({"month", "--month", "2024-02"}, QStringLiteral(VESPERON_CLI_PATH), "/dev/full");
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err.toStdString(), "vesperon-cli: the output could not be written (No space left on device).\n");
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace settings {
 namespace {
@@ -74,11 +76,28 @@ TEST(LocationListOfText, SurvivesGarbage) {
   }
 }
 
-TEST(LocationListOfText, ReadsAFileInAnotherEightBitEncodingWithoutLoss) {
-  // "São Paulo" written by a Latin-1 system: 0xE3 is no valid UTF-8.
-  const LocationList list = LocationListOfText("h\r\nr\r\nS\xE3o Paulo|1|2|3\r\n");
-  EXPECT_EQ(list.Names(), QStringList{QString::fromUtf8("S\xC3\xA3o Paulo")});
-  EXPECT_EQ(LocationListOfText(LocationFileText(list)), list);
+// One line from an 8-bit system once made the whole file Latin-1, and saving
+// then encoded every UTF-8 name twice ("ZÃ¼rich").
+TEST(LocationFile, AFileMixingUtf8AndLatin1LinesKeepsEveryNameThroughReadAndWrite) {
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("Location.txt"));
+  WriteBytes(path, "h\r\nr\r\n"
+                   "Z\xC3\xBCrich|1|2|3\r\n"       // UTF-8
+                   "S\xE3o Paulo|1|2|3\r\n"         // Latin-1: 0xE3 alone is no UTF-8
+                   "\xE6\x9D\xB1\xE4\xBA\xAC|1|2|3\n" // UTF-8, three bytes a character
+                   "Malm\xF6|1|2|3\r"                 // Latin-1
+                   "Oslo|1|2|3");
+  const QStringList names = {QString::fromUtf8("Malm\xC3\xB6"), QStringLiteral("Oslo"),
+                             QString::fromUtf8("S\xC3\xA3o Paulo"), QString::fromUtf8("Z\xC3\xBCrich"),
+                             QString::fromUtf8("\xE6\x9D\xB1\xE4\xBA\xAC")};
+  const LocationFileRead read = ReadLocationFile(path);
+  ASSERT_TRUE(read.ok) << read.error.toStdString();
+  EXPECT_EQ(read.list.Names(), names);
+
+  ASSERT_TRUE(WriteLocationFile(path, read.list).ok);
+  const QByteArray written = ReadBytes(path);
+  EXPECT_TRUE(written.contains("S\xC3\xA3o Paulo|") && written.contains("Z\xC3\xBCrich|")) << "written as UTF-8";
+  EXPECT_EQ(ReadLocationFile(path).list.Names(), names);
 }
 
 TEST(LocationFile, WritesAndReadsBack) {
@@ -107,6 +126,44 @@ TEST(LocationFile, ReadingAMissingFileSaysSo) {
   EXPECT_FALSE(read.ok);
   EXPECT_TRUE(read.list.IsEmpty());
   EXPECT_TRUE(read.error.contains(QDir::toNativeSeparators(path))) << read.error.toStdString();
+}
+
+// A FIFO once hung the reader and /dev/zero filled the memory.
+TEST(LocationFile, ReadsOnlyARegularFileOfAtMost16MiB) {
+  const QTemporaryDir dir;
+  const QString fifo = dir.filePath(QStringLiteral("fifo"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const QString huge = dir.filePath(QStringLiteral("huge"));
+  {
+    QFile file(huge);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(kMaxLocationFileBytes + 1)); // sparse: no disk used
+  }
+  const QString largest = dir.filePath(QStringLiteral("largest"));
+  {
+    QFile file(largest);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(kMaxLocationFileBytes));
+  }
+  const struct {
+    QString path;
+    const char* reason; // empty: read
+  } cases[] = {{fifo, "it is not a regular file"},
+               {QStringLiteral("/dev/zero"), "it is not a regular file"},
+               {dir.path(), "it is not a regular file"},
+               {huge, "it is larger than 16 MiB"},
+               {largest, nullptr}};
+  for (const auto& c : cases) {
+    const LocationFileRead read = ReadLocationFile(c.path);
+    if (c.reason == nullptr) {
+      EXPECT_TRUE(read.ok) << c.path.toStdString() << ": " << read.error.toStdString();
+      continue;
+    }
+    EXPECT_FALSE(read.ok) << c.path.toStdString();
+    EXPECT_TRUE(read.list.IsEmpty());
+    EXPECT_EQ(read.error, QStringLiteral("The location list could not be read from %1 (%2).")
+                              .arg(QDir::toNativeSeparators(c.path), QLatin1String(c.reason)));
+  }
 }
 
 TEST(LocationFile, AFailedWriteIsReportedNotClaimed) {
