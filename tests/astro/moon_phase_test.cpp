@@ -23,7 +23,7 @@ struct PhaseCase {
   const char* stamp;
 };
 
-TEST(MoonPhase, MatchesTheWorkedExamples) {
+TEST(MoonPhase, TimesPhasesFrom1977To2024ToTheSecond) {
   const PhaseCase cases[] = {
       {0.0f, "New Moon", "2000-01-06 18:13:38"},
       {0.25f, "First Quarter", "2000-01-14 13:34:02"},

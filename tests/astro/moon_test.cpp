@@ -14,7 +14,7 @@ namespace {
 
 constexpr double kT = -0.077221081451; // 1992-04-12 00:00
 
-TEST(MoonSeries, MatchesTheWorkedExampleTermByTerm) {
+TEST(MoonSeries, SumsEachSeriesFor1992April12) {
   const MoonSeries s = EvaluateMoonSeries(kT);
   EXPECT_NEAR(s.meanLongitude, 134.290186, 1e-6);
   EXPECT_NEAR(s.elongation, 113.842309, 1e-6);
@@ -27,7 +27,7 @@ TEST(MoonSeries, MatchesTheWorkedExampleTermByTerm) {
   EXPECT_NEAR(static_cast<double>(s.sumDistance), -16590875, 1.0);
 }
 
-TEST(MoonPosition, MatchesTheWorkedExample) {
+TEST(MoonPosition, PlacesTheMoonOn1992April12ToAMillionthOfADegree) {
   AstroState s;
   s.CenturiesT = kT;
   ComputeNutation(s);

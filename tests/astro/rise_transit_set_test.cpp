@@ -13,7 +13,7 @@ namespace astro {
 namespace {
 
 // The routine alone, on a hand-made table (Boston, Venus 1988-03-20).
-AstroState WorkedExampleState(float zoneHours) {
+AstroState VenusAtBostonState(float zoneHours) {
   AstroState s;
   s.SiteLatitude = 42.3333f;
   s.SiteLongitude = 71.0833f;
@@ -35,21 +35,21 @@ QString Clock(double fraction) {
   return TimeText(s, fraction);
 }
 
-struct WorkedCase {
+struct VenusCase {
   float zoneHours;
   double transit, rise, set;
   const char *transitText, *riseText, *setText;
   double riseAzimuth, setAzimuth;
 };
 
-TEST(RiseTransitSet, MatchesTheWorkedExampleInBothZones) {
-  const WorkedCase cases[] = {
+TEST(RiseTransitSet, TimesVenusAtBostonInUniversalTimeAndInZoneFive) {
+  const VenusCase cases[] = {
       {0.0f, 0.819796, 0.517657, 0.121296, "19:40:30", "12:25:25", "02:54:39", 63.80, 295.98},
       // The set belonging to the local day is the one ~24 h after the UT-day set.
       {5.0f, 0.611463, 0.309323, 0.914299, "14:40:30", "07:25:25", "21:56:35", 63.80, 296.53},
   };
   for (const auto& c : cases) {
-    const EventTimes e = RiseTransitSet(WorkedExampleState(c.zoneHours), kVenus, kVenusAltitude);
+    const EventTimes e = RiseTransitSet(VenusAtBostonState(c.zoneHours), kVenus, kVenusAltitude);
     EXPECT_NEAR(e[kTransit], c.transit, 2e-6) << "zone " << c.zoneHours;
     EXPECT_NEAR(e[kRise], c.rise, 2e-6) << "zone " << c.zoneHours;
     EXPECT_NEAR(e[kSet], c.set, 2e-6) << "zone " << c.zoneHours;
@@ -62,7 +62,7 @@ TEST(RiseTransitSet, MatchesTheWorkedExampleInBothZones) {
 }
 
 TEST(RiseTransitSet, LeavesSlotsItDoesNotComputeAtZero) {
-  AstroState s = WorkedExampleState(0.0f);
+  AstroState s = VenusAtBostonState(0.0f);
   s.WantTransit = false;
   s.WantAzimuth = false;
   const EventTimes e = RiseTransitSet(s, kVenus, kVenusAltitude);
@@ -73,7 +73,7 @@ TEST(RiseTransitSet, LeavesSlotsItDoesNotComputeAtZero) {
 }
 
 TEST(RiseTransitSet, MarksABodyThatNeverCrossesTheAltitude) {
-  AstroState s = WorkedExampleState(0.0f);
+  AstroState s = VenusAtBostonState(0.0f);
   s.SiteLatitude = 80.0f; // declination 18: circumpolar at 80 N
   const EventTimes e = RiseTransitSet(s, kVenus, kVenusAltitude);
   for (const int slot : {kTransit, kRise, kSet}) EXPECT_EQ(e[slot], NeverRisesOrSets);
@@ -82,7 +82,7 @@ TEST(RiseTransitSet, MarksABodyThatNeverCrossesTheAltitude) {
 }
 
 TEST(RiseTransitSet, InterpolatesRightAscensionAcrossZero) {
-  const AstroState s = WorkedExampleState(0.0f);
+  const AstroState s = VenusAtBostonState(0.0f);
   const auto same = [&](PositionTable wrapped, PositionTable unwrapped) {
     const EventTimes a = RiseTransitSet(s, wrapped, kVenusAltitude);
     const EventTimes b = RiseTransitSet(s, unwrapped, kVenusAltitude);

@@ -19,7 +19,7 @@ AstroState StateAt(double t) {
   return s;
 }
 
-TEST(SunPosition, MatchesTheWorkedExample) {
+TEST(SunPosition, PlacesTheSunOn1992October13ToAHundredThousandthOfADegree) {
   const AstroState s = StateAt(-0.072183436); // 1992-10-13 0h
   EXPECT_NEAR(Degrees(s.TrueObliquity), 23.44014, 1e-5);
   const EclipticPosition sun = SunPosition(s);

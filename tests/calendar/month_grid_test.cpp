@@ -25,7 +25,7 @@ TEST(FirstColumnOfMonth, FollowsTheWeekStart) {
   for (const auto& c : cases) EXPECT_EQ(FirstColumnOfMonth(c.year, c.month, c.sunStart), c.expected) << c.note;
 }
 
-TEST(CellOfDay, PlacesTheWorkedExamples) {
+TEST(CellOfDay, CountsCellsRowByRowFromTheFirstColumn) {
   struct Case {
     int day, firstColumn, expected;
     const char* note;

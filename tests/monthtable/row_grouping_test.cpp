@@ -25,7 +25,7 @@ struct LayoutCase {
   const char* note;
 };
 
-TEST(RowDays, MatchesTheWorkedLayouts) {
+TEST(RowDays, CountsRowsAndSeparatorsOfEachGrouping) {
   const LayoutCase cases[] = {
       {2024, 3, Grouping::ByFive, true, 37, {5, 11, 17, 23, 29, 35}, "31 days by five"},
       {2023, 2, Grouping::ByFive, true, 33, {5, 11, 17, 23, 29}, "common February by five"},

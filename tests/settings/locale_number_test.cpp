@@ -18,10 +18,10 @@ struct FormatCase {
 
 TEST(FormatSettingNumber, GeneralFormatWithSevenSignificantDigits) {
   const FormatCase cases[] = {
-      {42.97f, "42.97", "worked example: latitude"},
-      {85.6f, "85.6", "worked example: longitude"},
-      {5.0f, "5", "worked example: zone, no needless separator"},
-      {-5.5f, "-5.5", "worked example: negative half-hour zone"},
+      {42.97f, "42.97", "first-run latitude"},
+      {85.6f, "85.6", "first-run longitude"},
+      {5.0f, "5", "whole hours: no needless separator"},
+      {-5.5f, "-5.5", "negative half-hour zone"},
       {0.0f, "0", "zero"},
       {-0.0f, "0", "negative zero has no sign"},
       {-151.21f, "-151.21", "East longitude"},

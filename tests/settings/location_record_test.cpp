@@ -21,9 +21,9 @@ struct RecordCase {
 TEST(FormatLocationRecord, LinesFieldsUpUnderTheHeader) {
   const RecordCase cases[] = {
       {"Zedir Izudiz,MI", "42.97", "85.6", 34, "Zedir Izudiz,MI          | 42.97 |   85.6 |  5",
-       "worked example: first-run place"},
+       "first-run place"},
       {"Sydney", "-33.87", "-151.21", 4, "Sydney                   |-33.87 |-151.21 |-10",
-       "worked example: South and East"},
+       "South and East: negative numbers"},
       {"One", "1", "2", 24, "One                      |     1 |      2 |  0", "short texts: one blank after"},
       {"Wide", "-33.8688", "151.2093", 45, "Wide                     |-33.8688|151.2093|10.5",
        "longer texts stay whole"},
@@ -101,8 +101,8 @@ struct ExtractCase {
 
 TEST(ExtractLocationFields, FollowsTheBarsAndFallsBackToZoneZero) {
   const ExtractCase cases[] = {
-      {"Zedir Izudiz,MI          | 42.97 |   85.6 |  5", "42.97", "85.6", 5.0f, 34, "worked example"},
-      {"Sydney                   |-33.87 |-151.21 |-10", "-33.87", "-151.21", -10.0f, 4, "worked example"},
+      {"Zedir Izudiz,MI          | 42.97 |   85.6 |  5", "42.97", "85.6", 5.0f, 34, "first-run place"},
+      {"Sydney                   |-33.87 |-151.21 |-10", "-33.87", "-151.21", -10.0f, 4, "South and East, zone -10"},
       {"no separators at all", "", "", 0.0f, 24, "empty texts, zone 0"},
       {"", "", "", 0.0f, 24, "empty line"},
       {"Name|||", "", "", 0.0f, 24, "empty fields"},
