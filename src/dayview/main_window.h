@@ -28,6 +28,10 @@ class DatePanel;
 class LocationEditor;
 } // namespace settings
 
+namespace monthtable {
+class TfrmList;
+} // namespace monthtable
+
 namespace dayview {
 
 class ClickArea;
@@ -90,6 +94,8 @@ public:
   void mnuDateClick(bool focusMonth);
   // The closing questions; false keeps the window open.
   bool FormCloseQuery();
+  // The month table window, once the List command has created it.
+  monthtable::TfrmList* listWindow() const { return frmList_; }
 
   // Commands of the Time and Options menus and the click areas.
   void SetTimeType(int timeType);
@@ -114,6 +120,12 @@ public:
   void ReturnToToday();
   // Shows another date (days since 1899-12-30), as an entered date does.
   void GoToDate(double calcDate);
+  // List: creates the month table window on first use, shows it and builds
+  // the table.
+  void ShowList();
+  // Print (Ctrl+P): an image of this window on one page of the default
+  // printer, at its size on the screen.
+  void PrintWindow();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -177,6 +189,7 @@ private:
   settings::DatePanel* pnlDate_ = nullptr;
   std::map<LowerView, QWidget*> lowerPanels_; // every view's panel but the calendar's
   LowerView lowerView_ = LowerView::Calendar;
+  monthtable::TfrmList* frmList_ = nullptr;
 };
 
 } // namespace dayview

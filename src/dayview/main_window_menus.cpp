@@ -111,11 +111,12 @@ void TfrmVesperon::CreateMenus() {
   AddCheck(options, QStringLiteral("Long &Form"), "mnuFormLength", [this] { FlipFormLength(); });
   AddCheck(options, QStringLiteral("Status &Bar"), "mnuStatus", [this] { FlipStatus(); })->setCheckable(true);
   hidden(QStringLiteral("OnTop"), "mnuOnTop", QKeySequence(Qt::CTRL | Qt::Key_T), [this] { FlipStayOnTop(); });
-  hidden(QStringLiteral("Print"), "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [] {});
+  hidden(QStringLiteral("Print"), "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintWindow(); });
   hidden(QStringLiteral("ShowJulian"), "mnuJulian", QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowJulian(); });
 
   QAction* list = menuBar()->addAction(QStringLiteral("&List"));
   list->setObjectName("mnuList");
+  connect(list, &QAction::triggered, this, &TfrmVesperon::ShowList);
   actions_["mnuList"] = list;
 
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));

@@ -1,0 +1,17 @@
+#include "window_print.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <cmath>
+
+namespace dayview {
+
+void PrintWindowImage(QPainter& painter, QPrinter& printer, const QImage& image, double screenDpi) {
+  const double scale = printer.logicalDpiX() / screenDpi;
+  const QRect target(0, 0, static_cast<int>(std::lround(image.width() * scale)),
+                     static_cast<int>(std::lround(image.height() * scale)));
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.drawImage(target, image);
+}
+
+} // namespace dayview

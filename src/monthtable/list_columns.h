@@ -1,0 +1,40 @@
+#pragma once
+
+// The month table window's column widths and heights, measured in the table
+// font and the header font (ResizeGrids).
+
+#include "month_table.h"
+
+#include <QFont>
+#include <QString>
+#include <array>
+
+namespace monthtable {
+
+using ColumnWidths = std::array<int, kColumnCount>;
+
+struct ListColumns {
+  ColumnWidths cells{};   // pixels of text room per table column
+  ColumnWidths header{};  // header columns: the cell plus the grid line's pixel
+  int rowHeight = 0;      // table row, pixels of text room
+  int headerRowHeight = 0;
+  int windowWidth = 0;    // 55 + the header widths
+};
+
+struct ColumnInputs {
+  QFont tableFont;
+  QFont headerFont;
+  QString sampleDate;    // the date column's width reference
+  QString sampleTime;    // ListTime of 0.99 day in the clock form in force
+  int dpi = 96;          // the screen's pixels per inch
+  bool gridLines = false;
+};
+
+// The time columns are the sample time's width + 10 pixels, never under
+// 44 pixels at 96 dpi (scaled for other screens); the date column the sample
+// date's width + 5, the percent column the width of "100" + 10.
+ListColumns MeasureColumns(const ColumnInputs& in);
+
+int Sum(const ColumnWidths& widths);
+
+} // namespace monthtable

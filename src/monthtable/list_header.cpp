@@ -1,0 +1,47 @@
+#include "list_header.h"
+
+#include "header_labels.h"
+
+#include <QPainter>
+
+namespace monthtable {
+
+ListHeader::ListHeader(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("SGH"));
+  setEnabled(false); // takes no input
+  setAutoFillBackground(true);
+}
+
+void ListHeader::setColumns(const ColumnWidths& widths, int rowHeight) {
+  widths_ = widths;
+  rowHeight_ = rowHeight;
+  setFixedHeight(2 * rowHeight);
+  update();
+}
+
+void ListHeader::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setFont(font());
+  // Disabled, yet drawn in the window's text colour.
+  painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
+  const QFontMetrics metrics = painter.fontMetrics();
+  const HeaderRow* rows[] = {&kBodyLabels, &kColumnLabels};
+  for (int row = 0; row < 2; ++row) {
+    int left = 0;
+    for (int column = 0; column < kColumnCount; ++column) {
+      const int width = widths_[static_cast<std::size_t>(column)];
+      const QRect cell(left, row * rowHeight_, width, rowHeight_);
+      const QString text = QLatin1String((*rows[row])[static_cast<std::size_t>(column)]);
+      painter.setClipRect(cell);
+      if (text == QLatin1String("|")) {
+        painter.drawText(cell.left(), cell.top() + metrics.ascent(), QStringLiteral(" |"));
+      } else {
+        const int textLeft = (cell.left() + cell.left() + width - metrics.horizontalAdvance(text)) / 2;
+        painter.drawText(textLeft, cell.top() + metrics.ascent(), text);
+      }
+      left += width;
+    }
+  }
+}
+
+} // namespace monthtable

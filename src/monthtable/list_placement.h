@@ -1,0 +1,19 @@
+#pragma once
+
+// Where the month table window stands each time it is shown: its stored place,
+// kept on the screen and clear of a strip at the screen's bottom.
+
+#include <QRect>
+#include <QSize>
+
+namespace monthtable {
+
+inline constexpr int kMinimumListHeight = 200; // pixels
+
+// The window's rectangle after the placement rule: a height below 200 grows
+// to 200 and one above (screen height - reservedBottom) shrinks to it; the
+// window moves up to clear the reserved strip and left to clear the right
+// edge, and never stands above or left of the screen.
+QRect PlaceListWindow(QRect window, QSize screen, int reservedBottom);
+
+} // namespace monthtable

@@ -1,0 +1,208 @@
+#include "list_window.h"
+
+#include "copy_text.h"
+#include "day_layout.h"
+#include "list_fonts.h"
+#include "list_header.h"
+#include "list_placement.h"
+#include "list_window_settings.h"
+#include "month_table_model.h"
+#include "table_texts.h"
+
+#include <QBoxLayout>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <cmath>
+
+namespace monthtable {
+namespace {
+
+constexpr double kLastMinuteSample = 0.99; // day fraction: 23:46, the widest clock time
+constexpr int kWindowFontPoints = 8;
+constexpr int kHeaderFontPoints = 10;
+constexpr int kHeaderLeft = 10;
+constexpr int kFramePanelWidth = 8;
+constexpr int kBottomPanelHeight = 34;
+constexpr int kButtonWidth = 100;
+constexpr int kButtonHeight = 22;
+constexpr int kButtonTop = 6;
+constexpr int kReservedBottom96 = 30; // room kept free at the screen's bottom
+
+QWidget* Panel(QWidget* parent, const char* name) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(QLatin1String(name));
+  return panel;
+}
+
+} // namespace
+
+TfrmList::TfrmList(QWidget* parent, StoreOpener openStore, MainWindowReader readMain)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      openStore_(std::move(openStore)), readMain_(std::move(readMain)) {
+  // FormCreate, in order.
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  dpi_ = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
+  SampleDate = monthtable::SampleDate();
+  s_ = settings::LoadListWindowSettings(*openStore_());
+  setObjectName(QStringLiteral("frmList"));
+  setWindowTitle(QStringLiteral("Vesperon List"));
+  setFont(SansSerifFont(kWindowFontPoints, dpi_));
+  CreateViews();
+  CreateMenus();
+  move(s_.ListLeft, s_.ListTop);
+  resize(width(), s_.ListHeight);
+  ApplyGridLines();
+  SG->setFont(TableFont());
+  ResizeGrids();
+}
+
+TfrmList::~TfrmList() {
+  // FormDestroy: position and height from the window, the rest as kept.
+  s_.ListTop = y();
+  s_.ListLeft = x();
+  s_.ListHeight = height();
+  settings::SaveListWindowSettings(*openStore_(), s_);
+}
+
+int TfrmList::S(int pixels) const { return dayview::ScaleToDpi(pixels, dpi_); }
+
+QFont TfrmList::TableFont() const { return FaceFont(s_.SName, s_.SSize, s_.SBold, s_.SItalic); }
+
+const MonthTable& TfrmList::table() const { return model_->table(); }
+
+void TfrmList::CreateViews() {
+  auto* frame = new QWidget(this);
+  frame->setAutoFillBackground(true);
+  setCentralWidget(frame);
+  auto* column = new QVBoxLayout(frame);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+
+  pnlTop = Panel(frame, "pnlTop");
+  SGH = new ListHeader(pnlTop);
+  SGH->setFont(SansSerifFont(kHeaderFontPoints, dpi_));
+  SGH->move(S(kHeaderLeft), 0);
+  column->addWidget(pnlTop);
+
+  auto* middle = new QHBoxLayout;
+  middle->setSpacing(0);
+  QWidget* pnlLeft = Panel(frame, "pnlLeft");
+  QWidget* pnpRight = Panel(frame, "pnpRight");
+  pnlLeft->setFixedWidth(S(kFramePanelWidth));
+  pnpRight->setFixedWidth(S(kFramePanelWidth));
+  model_ = new MonthTableModel(this);
+  SG = new QTableView(frame);
+  SG->setObjectName(QStringLiteral("SG"));
+  SG->setModel(model_);
+  SG->setItemDelegate(new FlushRightDelegate(SG));
+  SG->horizontalHeader()->hide();
+  SG->verticalHeader()->hide();
+  SG->horizontalHeader()->setMinimumSectionSize(1);
+  SG->verticalHeader()->setMinimumSectionSize(1);
+  SG->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  SG->setSelectionMode(QAbstractItemView::NoSelection);
+  SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  SG->setFocusPolicy(Qt::NoFocus);
+  SG->setPalette(QGuiApplication::palette()); // the system's window and window-text colours
+  middle->addWidget(pnlLeft);
+  middle->addWidget(SG);
+  middle->addWidget(pnpRight);
+  column->addLayout(middle);
+
+  pnlBottom = Panel(frame, "pnlBottom");
+  pnlBottom->setFixedHeight(S(kBottomPanelHeight));
+  pnlBottom->installEventFilter(this);
+  const auto button = [this](const char* caption, const char* name, void (TfrmList::*handler)()) {
+    auto* b = new QPushButton(QLatin1String(caption), pnlBottom);
+    b->setObjectName(QLatin1String(name));
+    b->resize(S(kButtonWidth), S(kButtonHeight));
+    connect(b, &QPushButton::clicked, this, handler);
+    return b;
+  };
+  cmdPrint = button("&Print", "cmdPrint", &TfrmList::PrettyPrint);
+  cmdCopy = button("&Copy to Clipboard", "cmdCopy", &TfrmList::CopyList);
+  cmdClose = button("Cl&ose", "cmdClose", &TfrmList::listExit);
+  setTabOrder(cmdClose, cmdPrint);
+  setTabOrder(cmdPrint, cmdCopy);
+  column->addWidget(pnlBottom);
+}
+
+void TfrmList::ApplyGridLines() {
+  SG->setShowGrid(s_.GridLines);
+  SG->setGridStyle(Qt::SolidLine);
+}
+
+void TfrmList::ResizeGrids() {
+  const MainWindowReading main = readMain_();
+  columns_ = MeasureColumns({SG->font(), SGH->font(), SampleDate,
+                             ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType), dpi_, s_.GridLines});
+  // A shown grid line takes the last pixel of its row and column.
+  const int gridLine = s_.GridLines ? 1 : 0;
+  SG->verticalHeader()->setDefaultSectionSize(columns_.rowHeight + gridLine);
+  for (int c = 0; c < kColumnCount; ++c) SG->setColumnWidth(c, columns_.header[static_cast<std::size_t>(c)]);
+  SGH->setColumns(columns_.header, columns_.headerRowHeight);
+  SGH->setFixedWidth(Sum(columns_.header));
+  pnlTop->setFixedHeight(SGH->height() + 2);
+  resize(columns_.windowWidth, height());
+}
+
+void TfrmList::PlaceButtons() {
+  const int w = pnlBottom->width();
+  const int copyLeft = w / 2 - S(kButtonWidth) / 2;
+  const int printLeft = copyLeft / 2 - S(kButtonWidth) / 2;
+  const int closeLeft = printLeft + copyLeft + S(kButtonWidth);
+  cmdCopy->move(copyLeft, S(kButtonTop));
+  cmdPrint->move(printLeft, S(kButtonTop));
+  cmdClose->move(closeLeft, S(kButtonTop));
+}
+
+bool TfrmList::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pnlBottom && event->type() == QEvent::Resize) PlaceButtons();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TfrmList::ApplyMainColours(const QColor& background, const QColor& text) {
+  QPalette palette = centralWidget()->palette();
+  palette.setColor(QPalette::Window, background);
+  palette.setColor(QPalette::WindowText, text);
+  centralWidget()->setPalette(palette);
+  pnlBottom->setPalette(palette);
+  // The buttons and the table keep the system's colours.
+  for (QWidget* w : std::initializer_list<QWidget*>{cmdPrint, cmdCopy, cmdClose, SG}) {
+    w->setPalette(QGuiApplication::palette());
+  }
+  centralWidget()->update();
+}
+
+void TfrmList::showEvent(QShowEvent* event) {
+  const MainWindowReading main = readMain_();
+  ApplyMainColours(main.background, main.text);
+  PlaceOnScreen();
+  QMainWindow::showEvent(event);
+}
+
+void TfrmList::PlaceOnScreen() {
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  // The frame's extra size, once the window manager has framed the window.
+  const QSize frameExtra = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+  const QRect placed = PlaceListWindow(QRect(pos(), size() + frameExtra), screen->geometry().size(),
+                                       static_cast<int>(std::lround(kReservedBottom96 * dpi_ / 96.0)));
+  move(placed.topLeft());
+  resize(placed.size() - frameExtra);
+}
+
+void TfrmList::MakeList() {
+  const MainWindowReading main = readMain_();
+  const ListOptions options{main.TFormat, main.Twilight, main.SunStart, s_.Group5, s_.Group7};
+  model_->setTable(ComputeMonthTable(main.state, options));
+  builtSampleTime_ = ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType);
+  setWindowTitle(table().Caption);
+}
+
+} // namespace monthtable

@@ -1,0 +1,117 @@
+#pragma once
+
+// The month table window (TfrmList): a two-row header over a grid of the
+// month's days, three buttons below, and the File and Options menus. The main
+// window creates it on the first List command; closing only hides it. It
+// reads its settings when created and writes them when destroyed.
+
+#include "astro_state.h"
+#include "list_columns.h"
+#include "month_table.h"
+#include "settings_values.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <QSettings>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QActionGroup;
+class QPushButton;
+class QTableView;
+
+namespace monthtable {
+
+class ListHeader;
+class MonthTableModel;
+
+// What the window reads from the main window at the moment of a List, a copy,
+// a print or a show.
+struct MainWindowReading {
+  astro::AstroState state; // CalcDate, site, zone and TimeType of the day view
+  int TFormat = 0;         // 0 twelve-hour clock, other values twenty-four-hour
+  int Twilight = 2;        // 0 astronomical, 1 nautical, other values civil
+  bool SunStart = true;    // weeks begin on Sunday
+  settings::SiteLocation location;
+  QColor background; // the main window's Background colour
+  QColor text;       // its Text colour
+};
+
+using MainWindowReader = std::function<MainWindowReading()>;
+using StoreOpener = std::function<std::unique_ptr<QSettings>()>;
+
+class TfrmList : public QMainWindow {
+  Q_OBJECT
+public:
+  // openStore opens the settings store for the read at creation and the write
+  // at destruction; readMain reads the main window's current state.
+  TfrmList(QWidget* parent, StoreOpener openStore, MainWindowReader readMain);
+  ~TfrmList() override;
+
+  // Rebuilds the table for the main window's month, site and clock.
+  void MakeList();
+  // Recolours the window's frame and header: the main window's Background and
+  // Text colours. Runs on every show and whenever the main window's colours
+  // change.
+  void ApplyMainColours(const QColor& background, const QColor& text);
+
+  // The copy (Copy button, Ctrl+C) and the two prints (Print button, Ctrl+P;
+  // Ctrl+Q).
+  void CopyList();
+  void PrettyPrint();
+  void QuickPrint();
+
+  // Menu commands.
+  void listFont();
+  // The font the font dialog returned: sizes outside 8 to 14 points are
+  // brought to the nearest limit.
+  void ApplyChosenFont(const QFont& font);
+  void listGroup();
+  void mnuGroup7Click();
+  void mnuGridClick();
+  void mnuCopyMode(int cMode);
+  void listExit();
+
+  // Read access for tests and benchmarks.
+  const MonthTable& table() const;
+  const ListColumns& columns() const { return columns_; }
+  const settings::ListWindowSettings& listSettings() const { return s_; }
+  QTableView* grid() const { return SG; }
+  ListHeader* header() const { return SGH; }
+  QAction* menuAction(const QString& objectName) const;
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  void CreateViews();
+  void CreateMenus();
+  void ApplyGridLines();
+  void ResizeGrids();
+  void PlaceButtons();
+  void PlaceOnScreen();
+  int S(int pixels) const;
+  QFont TableFont() const;
+
+  StoreOpener openStore_;
+  MainWindowReader readMain_;
+  settings::ListWindowSettings s_;
+  int dpi_ = 96;
+  QString SampleDate;
+  QString builtSampleTime_; // ListTime of 0.99 day in the clock form of the last build
+  ListColumns columns_;
+
+  MonthTableModel* model_ = nullptr;
+  QWidget* pnlTop = nullptr;
+  ListHeader* SGH = nullptr;
+  QTableView* SG = nullptr;
+  QWidget* pnlBottom = nullptr;
+  QPushButton* cmdPrint = nullptr;
+  QPushButton* cmdCopy = nullptr;
+  QPushButton* cmdClose = nullptr;
+  std::map<QString, QAction*> actions_;
+};
+
+} // namespace monthtable

@@ -1,0 +1,150 @@
+// The month table window's menus and their commands: copy, print, font,
+// grouping, grid lines and copy mode.
+
+#include "copy_text.h"
+#include "list_fonts.h"
+#include "list_window.h"
+#include "print_output.h"
+#include "table_print.h"
+
+#include <QActionGroup>
+#include <QClipboard>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QTableView>
+#include <algorithm>
+
+namespace monthtable {
+namespace {
+
+constexpr int kSmallestFontPoints = 8;
+constexpr int kLargestFontPoints = 14;
+
+} // namespace
+
+QAction* TfrmList::menuAction(const QString& objectName) const {
+  const auto found = actions_.find(objectName);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void TfrmList::CreateMenus() {
+  const auto item = [this](QMenu* menu, const char* caption, const char* name, const QKeySequence& key,
+                           std::function<void()> handler) {
+    auto* action = menu ? menu->addAction(QLatin1String(caption)) : new QAction(QLatin1String(caption), this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    connect(action, &QAction::triggered, this, [handler] { handler(); });
+    actions_[QLatin1String(name)] = action;
+    return action;
+  };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  item(file, "&Print", "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrettyPrint(); });
+  item(file, "&Copy", "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyList(); });
+  // Not in the menu; its shortcut works all the same.
+  addAction(item(nullptr, "QuickPrint", "mnuQuickPrint", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { QuickPrint(); }));
+  file->addSeparator();
+  item(file, "E&xit", "mnuExit", {}, [this] { listExit(); });
+
+  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  item(options, "&Font", "mnuFont", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { listFont(); });
+  item(options, "Group by &5", "mnuGroup5", QKeySequence(Qt::CTRL | Qt::Key_5), [this] { listGroup(); })
+      ->setCheckable(true);
+  item(options, "Group by &Week", "mnuGroup7", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { mnuGroup7Click(); })
+      ->setCheckable(true);
+  item(options, "&Gridlines", "mnuGrid", QKeySequence(Qt::CTRL | Qt::Key_G), [this] { mnuGridClick(); })
+      ->setCheckable(true);
+  QMenu* copyMode = options->addMenu(QStringLiteral("&Copy Mode"));
+  auto* modes = new QActionGroup(this);
+  const struct {
+    const char *caption, *name;
+    Qt::Key key;
+  } modeItems[] = {{"Te&xt With Header", "mnuCMode_0", Qt::Key_X},
+                   {"&Tab Delimited", "mnuCMode_1", Qt::Key_T},
+                   {"Co&mma Delimited", "mnuCMode_2", Qt::Key_M}};
+  for (int mode = 0; mode < 3; ++mode) {
+    const auto& m = modeItems[mode];
+    QAction* a = item(copyMode, m.caption, m.name, QKeySequence(Qt::CTRL | m.key), [this, mode] { mnuCopyMode(mode); });
+    a->setCheckable(true);
+    modes->addAction(a);
+  }
+
+  // Esc closes, as the Close button is the window's cancel button.
+  addAction(item(nullptr, "Close", "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { listExit(); }));
+
+  menuAction("mnuGroup5")->setChecked(s_.Group5);
+  menuAction("mnuGroup7")->setChecked(s_.Group7);
+  menuAction("mnuGrid")->setChecked(s_.GridLines);
+  menuAction(QStringLiteral("mnuCMode_%1").arg(std::clamp(s_.CMode, 0, 2)))->setChecked(true);
+}
+
+void TfrmList::CopyList() {
+  const MainWindowReading main = readMain_();
+  const CopyContext context{main.location, main.Twilight, SampleDate};
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(JoinLines(CopyLines(table(), context, s_.CMode), LineEnd::CrLf));
+}
+
+void TfrmList::PrettyPrint() {
+  const MainWindowReading main = readMain_();
+  const PrettyPrintInputs in{table(), MakeListText(table(), {main.location, main.Twilight, SampleDate}, false),
+                             s_.SName, builtSampleTime_};
+  PrintAndReport(this, table().ListTitle,
+                 [&in](QPainter& painter, QPrinter& printer) { monthtable::PrettyPrint(painter, printer, in); });
+}
+
+void TfrmList::QuickPrint() {
+  const MainWindowReading main = readMain_();
+  const QStringList lines = MakeListText(table(), {main.location, main.Twilight, SampleDate}, true);
+  PrintAndReport(this, table().ListTitle,
+                 [&lines](QPainter& painter, QPrinter& printer) { monthtable::QuickPrint(painter, printer, lines); });
+}
+
+void TfrmList::listFont() {
+  bool ok = false;
+  const QFont chosen = QFontDialog::getFont(&ok, TableFont(), this, QStringLiteral("Font"));
+  if (ok) ApplyChosenFont(chosen);
+}
+
+void TfrmList::ApplyChosenFont(const QFont& font) {
+  s_.SName = font.family();
+  s_.SSize = std::clamp(font.pointSize(), kSmallestFontPoints, kLargestFontPoints);
+  s_.SBold = font.bold();
+  s_.SItalic = font.italic();
+  SG->setFont(TableFont());
+  ResizeGrids();
+}
+
+void TfrmList::listGroup() {
+  s_.Group5 = !s_.Group5;
+  s_.Group7 = false;
+  menuAction("mnuGroup5")->setChecked(s_.Group5);
+  menuAction("mnuGroup7")->setChecked(false);
+  MakeList();
+}
+
+void TfrmList::mnuGroup7Click() {
+  s_.Group7 = !s_.Group7;
+  s_.Group5 = false;
+  menuAction("mnuGroup7")->setChecked(s_.Group7);
+  menuAction("mnuGroup5")->setChecked(false);
+  MakeList();
+}
+
+void TfrmList::mnuGridClick() {
+  s_.GridLines = !s_.GridLines;
+  menuAction("mnuGrid")->setChecked(s_.GridLines);
+  ApplyGridLines();
+  ResizeGrids();
+}
+
+void TfrmList::mnuCopyMode(int cMode) {
+  s_.CMode = cMode;
+  menuAction(QStringLiteral("mnuCMode_%1").arg(cMode))->setChecked(true);
+}
+
+void TfrmList::listExit() { close(); }
+
+} // namespace monthtable

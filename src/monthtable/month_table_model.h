@@ -1,0 +1,37 @@
+#pragma once
+
+// The month table as a Qt model: a thin read-only view over the core's rows,
+// right-aligned and top-aligned in every column.
+
+#include "month_table.h"
+
+#include <QAbstractTableModel>
+#include <QStyledItemDelegate>
+
+namespace monthtable {
+
+class MonthTableModel : public QAbstractTableModel {
+public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void setTable(MonthTable table);
+  const MonthTable& table() const { return table_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+  MonthTable table_;
+};
+
+// Draws a cell's text flush against the cell's right edge and top, with no
+// padding and no selection or focus mark, over the view's base colour.
+class FlushRightDelegate : public QStyledItemDelegate {
+public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+} // namespace monthtable

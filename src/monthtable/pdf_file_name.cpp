@@ -1,0 +1,33 @@
+#include "pdf_file_name.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace monthtable {
+namespace {
+
+constexpr int kMostNumbers = 9999;
+
+} // namespace
+
+ReservedFile ReservePdfFile(const QString& folder, const QString& baseName) {
+  if (!QDir().mkpath(folder)) {
+    return {{}, QStringLiteral("The folder \"%1\" could not be created.").arg(QDir::toNativeSeparators(folder))};
+  }
+  QString base = baseName;
+  base.replace(QLatin1Char('/'), QLatin1Char('-'));
+  const QDir dir(folder);
+  for (int number = 1; number <= kMostNumbers; ++number) {
+    const QString name = number == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(base).arg(number);
+    QFile file(dir.filePath(name));
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return {file.fileName(), {}};
+    if (!file.exists()) {
+      return {{}, QStringLiteral("The file \"%1\" could not be created: %2.")
+                      .arg(QDir::toNativeSeparators(file.fileName()), file.errorString())};
+    }
+  }
+  return {{}, QStringLiteral("The folder \"%1\" holds too many files named \"%2\".")
+                  .arg(QDir::toNativeSeparators(folder), base)};
+}
+
+} // namespace monthtable
