@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation2
+  # the print tests read their PDFs back
+  poppler-utils
   # the manual page, the installed files' validators and the Debian package
   help2man desktop-file-utils appstream dpkg-dev file
   # the end-to-end check under a real X server

@@ -1,0 +1,83 @@
+// The month table window, offscreen: the List command on a warm program
+// (rebuild and repaint), the first List (create, read the settings, build,
+// show), and the formatted print of a month to a PDF file.
+
+#include "copy_text.h"
+#include "display.h"
+#include "list_window.h"
+#include "main_window.h"
+#include "table_print.h"
+#include "table_texts.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QSettings>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QTemporaryDir& Folder() {
+  static QTemporaryDir dir;
+  return dir;
+}
+
+std::unique_ptr<QSettings> OpenStore() {
+  return std::make_unique<QSettings>(Folder().filePath("bench.ini"), QSettings::IniFormat);
+}
+
+void ListOnAWarmProgram(benchmark::State& bench) {
+  dayview::TfrmVesperon window(OpenStore);
+  window.show();
+  window.ShowList();
+  monthtable::TfrmList* list = window.listWindow();
+  for (auto _ : bench) {
+    window.ShowList();
+    list->grid()->viewport()->repaint();
+  }
+}
+BENCHMARK(ListOnAWarmProgram)->Unit(benchmark::kMillisecond);
+
+void FirstList(benchmark::State& bench) {
+  dayview::TfrmVesperon window(OpenStore);
+  window.show();
+  for (auto _ : bench) {
+    auto list = std::make_unique<monthtable::TfrmList>(&window, OpenStore, [&window] {
+      monthtable::MainWindowReading main;
+      main.state = window.astroState();
+      return main;
+    });
+    list->show();
+    list->MakeList();
+    list->grid()->viewport()->repaint();
+    bench.PauseTiming();
+    list.reset(); // writes the settings: not part of the first List
+    bench.ResumeTiming();
+  }
+}
+BENCHMARK(FirstList)->Unit(benchmark::kMillisecond);
+
+void PrettyPrintToPdf(benchmark::State& bench) {
+  monthtable::ListOptions options;
+  astro::AstroState state;
+  state.CalcDate = astro::DateTimeOfDate(QDate(2024, 3, 17));
+  state.SiteLatitude = 42.97f;
+  state.SiteLongitude = 85.6f;
+  state.ZoneHours = 5.0f;
+  const monthtable::MonthTable table = monthtable::ComputeMonthTable(state, options);
+  const monthtable::PrettyPrintInputs in{table, monthtable::MakeListText(table, {}, false), QStringLiteral("Arial"),
+                                         monthtable::ListTime(0.99, 0, 0)};
+  const QString path = Folder().filePath("print.pdf");
+  for (auto _ : bench) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QPainter painter(&printer);
+    monthtable::PrettyPrint(painter, printer, in);
+    painter.end();
+  }
+}
+BENCHMARK(PrettyPrintToPdf)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+// A month table window over a fixed day view (March 2024 at the default site,
+// standard time, 12-hour clock), for the widget tests.
+
+#include "../support/temporary_store.h"
+#include "list_window.h"
+#include "test_site.h"
+
+#include <QDate>
+#include <memory>
+
+namespace monthtable {
+
+inline MainWindowReading March2024() {
+  MainWindowReading main;
+  main.state = DayViewAt(QDate(2024, 3, 17));
+  main.background = QColor(0, 0, 128);
+  main.text = QColor(255, 255, 0);
+  return main;
+}
+
+// The window reads `main` at every List, copy, print and show, so a test may
+// change it between them.
+struct ListWindowUnderTest {
+  explicit ListWindowUnderTest(std::initializer_list<std::pair<const char*, const char*>> stored = {})
+      : store(stored), window(std::make_unique<TfrmList>(nullptr, store.factory(), [this] { return main; })) {}
+
+  // Closes the window as the program's end does: its settings are written.
+  void destroy() { window.reset(); }
+
+  MainWindowReading main = March2024();
+  TemporaryStore store;
+  std::unique_ptr<TfrmList> window;
+};
+
+} // namespace monthtable

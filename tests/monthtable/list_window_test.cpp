@@ -1,0 +1,210 @@
+#include "list_window.h"
+
+#include "../support/qstring_printer.h"
+#include "copy_text.h"
+#include "list_header.h"
+#include "list_window_support.h"
+#include "main_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace monthtable {
+namespace {
+
+bool At96Dpi() { return QGuiApplication::primaryScreen()->logicalDotsPerInch() == 96; }
+
+TEST(ListWindowTest, FirstRunOpensAtItsDefaults) {
+  ListWindowUnderTest t;
+  t.window->show();
+  t.window->MakeList();
+  EXPECT_EQ(t.window->pos(), QPoint(5, 5));
+  EXPECT_EQ(t.window->height(), 395);
+  EXPECT_EQ(t.window->width(), t.window->columns().windowWidth);
+  EXPECT_FALSE(t.window->menuAction("mnuGroup5")->isChecked());
+  EXPECT_FALSE(t.window->menuAction("mnuGroup7")->isChecked());
+  EXPECT_FALSE(t.window->menuAction("mnuGrid")->isChecked());
+  EXPECT_TRUE(t.window->menuAction("mnuCMode_0")->isChecked());
+  EXPECT_EQ(t.window->grid()->font().family(), QStringLiteral("Liberation Sans"));
+  EXPECT_EQ(t.window->grid()->font().pointSize(), 10);
+  EXPECT_EQ(t.window->windowTitle(), QStringLiteral("Sun and Moon Data for March 2024 ... Standard Time"));
+  EXPECT_EQ(t.window->grid()->model()->rowCount(), 31);
+}
+
+TEST(ListWindowTest, ShowingKeepsTheWindowOnTheScreenAndClearOfItsBottomStrip) {
+  const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+  const int limit = screen.height() - 30;
+  constexpr int kAboveTheStrip = -1; // the frame's bottom on the strip's top
+  const struct {
+    const char *top, *left, *height;
+    int expectTop, expectFrameHeight; // 0: the stored height, framed
+    bool leftFits;
+    const char* note;
+  } cases[] = {
+      {"40", "20", "100", 40, 200, true, "a low window grows to 200"},
+      {"40", "20", "5000", 0, limit, true, "a tall window shrinks to the screen less the strip and moves up"},
+      {"5000", "20", "300", kAboveTheStrip, 0, true, "a window below the screen moves up"},
+      {"-50", "-50", "300", 0, 0, true, "a window above and left of the screen moves down and right"},
+      {"40", "5000", "300", 40, 0, false, "a window right of the screen moves back onto it"},
+  };
+  for (const auto& c : cases) {
+    ListWindowUnderTest t({{"Window/ListTop", c.top}, {"Window/ListLeft", c.left}, {"Window/ListHeight", c.height}});
+    t.window->show();
+    const QRect frame = t.window->frameGeometry();
+    const int frameExtra = frame.height() - t.window->height();
+    EXPECT_EQ(frame.height(), c.expectFrameHeight ? c.expectFrameHeight : 300 + frameExtra) << c.note;
+    EXPECT_EQ(frame.top(), c.expectTop == kAboveTheStrip ? limit - frame.height() : c.expectTop) << c.note;
+    EXPECT_GE(frame.left(), 0) << c.note;
+    EXPECT_LE(frame.right(), screen.width()) << c.note;
+    if (c.leftFits) {
+      EXPECT_EQ(frame.left(), std::max(0, QByteArray(c.left).toInt())) << c.note;
+    }
+  }
+}
+
+TEST(ListWindowTest, GridLinesWidenEveryHeaderColumnByOnePixelAndTheWindowByTen) {
+  ListWindowUnderTest t;
+  const ListColumns without = t.window->columns();
+  const int widthWithout = t.window->width();
+  t.window->menuAction("mnuGrid")->trigger();
+  const ListColumns with = t.window->columns();
+  EXPECT_TRUE(t.window->grid()->showGrid());
+  for (int c = 0; c < kColumnCount; ++c) {
+    const auto i = static_cast<std::size_t>(c);
+    EXPECT_EQ(with.header[i], without.header[i] + 1) << "column " << c;
+    EXPECT_EQ(t.window->header()->columnWidths()[i], with.header[i]) << "column " << c;
+    EXPECT_EQ(t.window->grid()->columnWidth(c), with.header[i]) << "column " << c;
+  }
+  EXPECT_EQ(t.window->width(), widthWithout + 10);
+}
+
+TEST(ListWindowTest, TwentyFourHourColumnsAreNarrowerButNeverUnderTheMinimum) {
+  if (!At96Dpi()) GTEST_SKIP() << "the minimum is 44 pixels at 96 dpi";
+  const struct {
+    const char* size;
+    bool narrower; // a small font reaches the minimum in both forms
+  } cases[] = {{"14", true}, {"8", false}};
+  for (const auto& c : cases) {
+    ListWindowUnderTest twelve({{"Fonts/SSize", c.size}});
+    MainWindowReading main = March2024();
+    main.TFormat = 1;
+    ListWindowUnderTest twentyFour({{"Fonts/SSize", c.size}});
+    twentyFour.main = main;
+    twentyFour.window->menuAction("mnuGrid")->trigger(); // ResizeGrids under the 24-hour clock
+    twentyFour.window->menuAction("mnuGrid")->trigger();
+    const int time12 = twelve.window->columns().cells[1];
+    const int time24 = twentyFour.window->columns().cells[1];
+    EXPECT_GE(time24, 44) << c.size;
+    EXPECT_GE(time12, 44) << c.size;
+    if (c.narrower) {
+      EXPECT_LT(time24, time12) << c.size;
+    } else {
+      EXPECT_EQ(time24, 44) << c.size;
+    }
+  }
+}
+
+TEST(ListWindowTest, GroupingsExcludeEachOtherAndRechoosingOneRebuildsUngrouped) {
+  ListWindowUnderTest t;
+  t.window->MakeList();
+  QAction* five = t.window->menuAction("mnuGroup5");
+  QAction* week = t.window->menuAction("mnuGroup7");
+  const struct {
+    QAction* chosen;
+    bool fiveChecked, weekChecked;
+    int rows; // March 2024 begins on a Friday, weeks from Sunday
+  } steps[] = {
+      {five, true, false, 37}, {week, false, true, 36}, {five, true, false, 37}, {five, false, false, 31},
+      {week, false, true, 36}, {week, false, false, 31},
+  };
+  for (const auto& s : steps) {
+    s.chosen->trigger();
+    EXPECT_EQ(five->isChecked(), s.fiveChecked);
+    EXPECT_EQ(week->isChecked(), s.weekChecked);
+    EXPECT_EQ(t.window->grid()->model()->rowCount(), s.rows);
+  }
+}
+
+TEST(ListWindowTest, ClipboardHoldsTheCoreTextOfEachCopyModeWithTheLocationOfTheMoment) {
+  ListWindowUnderTest t;
+  t.window->show();
+  t.window->MakeList();
+  // The copy reads the location and twilight kind when it runs, not when the table was built.
+  t.main.location.SiteName = QStringLiteral("Elsewhere");
+  t.main.Twilight = 0;
+  const CopyContext context{t.main.location, t.main.Twilight, SampleDate()};
+  for (int mode = 0; mode < 3; ++mode) {
+    t.window->menuAction(QStringLiteral("mnuCMode_%1").arg(mode))->trigger();
+    QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
+    t.window->menuAction("mnuCopy")->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), JoinLines(CopyLines(t.window->table(), context, mode), LineEnd::CrLf))
+        << "copy mode " << mode;
+  }
+  EXPECT_EQ(QGuiApplication::clipboard()->text().count(QStringLiteral("\r\n")), 31);
+}
+
+TEST(ListWindowTest, SettingsAreWrittenAtTheEndOnlyWhenTheWindowWasCreated) {
+  for (const bool opened : {false, true}) {
+    TemporaryStore store;
+    {
+      dayview::TfrmVesperon main(store.factory());
+      if (opened) {
+        main.ShowList();
+        main.listWindow()->menuAction("mnuGroup5")->trigger();
+        main.listWindow()->menuAction("mnuCMode_2")->trigger();
+        main.listWindow()->ApplyChosenFont(QFont(QStringLiteral("Liberation Serif"), 20, QFont::Bold));
+        EXPECT_FALSE(store.value("Flags/Group5") == QStringLiteral("1")) << "written before the end";
+      }
+    }
+    EXPECT_EQ(store.value("Window/ListHeight").isEmpty(), !opened);
+    EXPECT_EQ(store.value("Flags/Group5").isEmpty(), !opened);
+    if (opened) {
+      EXPECT_EQ(store.value("Flags/CMode"), QStringLiteral("2"));
+      EXPECT_EQ(store.value("Fonts/SName"), QStringLiteral("Liberation Serif"));
+      EXPECT_EQ(store.value("Fonts/SSize"), QStringLiteral("14")) << "the font dialog's largest size";
+    }
+  }
+}
+
+TEST(ListWindowTest, ColoursFollowTheMainWindow) {
+  ListWindowUnderTest t;
+  t.main.background = QColor(10, 20, 30);
+  t.main.text = QColor(200, 100, 50);
+  t.window->show();
+  const QWidget* frame = t.window->centralWidget();
+  EXPECT_EQ(frame->palette().color(QPalette::Window), QColor(10, 20, 30));
+  EXPECT_EQ(t.window->header()->palette().color(QPalette::Active, QPalette::WindowText), QColor(200, 100, 50));
+  t.window->ApplyMainColours(QColor(0, 128, 0), QColor(255, 255, 255));
+  EXPECT_EQ(frame->palette().color(QPalette::Window), QColor(0, 128, 0));
+  EXPECT_EQ(t.window->header()->palette().color(QPalette::Active, QPalette::WindowText), QColor(255, 255, 255));
+  // The table keeps the system's colours.
+  EXPECT_EQ(t.window->grid()->palette().color(QPalette::Base), QGuiApplication::palette().color(QPalette::Base));
+}
+
+TEST(ListWindowTest, ListFromTheMainWindowCreatesOnceAndCloseOnlyHides) {
+  TemporaryStore store;
+  dayview::TfrmVesperon main(store.factory());
+  main.show();
+  main.ShowList();
+  TfrmList* first = main.listWindow();
+  ASSERT_NE(first, nullptr);
+  EXPECT_TRUE(first->isVisible());
+  first->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+  QTest::keyClick(first, Qt::Key_Escape);
+  EXPECT_FALSE(first->isVisible());
+  main.GoToDate(astro::DateTimeOfDate(QDate(2024, 2, 10)));
+  main.ShowList();
+  EXPECT_EQ(main.listWindow(), first);
+  EXPECT_TRUE(first->isVisible());
+  EXPECT_EQ(first->grid()->model()->rowCount(), 29);
+  EXPECT_EQ(first->windowTitle().left(38), QStringLiteral("Sun and Moon Data for February 2024 .."));
+}
+
+} // namespace
+} // namespace monthtable
