@@ -89,6 +89,9 @@ private:
   void CreateViews();
   void CreateMenus();
   void ApplyGridLines();
+  // Turns grouping by five (or by week) on, or off when it was on; the other
+  // grouping goes off. Rebuilds the table.
+  void ToggleGrouping(bool byFive);
   void ResizeGrids();
   void PlaceButtons();
   void PlaceOnScreen();

@@ -117,19 +117,16 @@ void TfrmList::ApplyChosenFont(const QFont& font) {
   ResizeGrids();
 }
 
-void TfrmList::listGroup() {
-  s_.Group5 = !s_.Group5;
-  s_.Group7 = false;
-  menuAction("mnuGroup5")->setChecked(s_.Group5);
-  menuAction("mnuGroup7")->setChecked(false);
-  MakeList();
-}
+void TfrmList::listGroup() { ToggleGrouping(true); }
 
-void TfrmList::mnuGroup7Click() {
-  s_.Group7 = !s_.Group7;
-  s_.Group5 = false;
+void TfrmList::mnuGroup7Click() { ToggleGrouping(false); }
+
+void TfrmList::ToggleGrouping(bool byFive) {
+  const bool on = !(byFive ? s_.Group5 : s_.Group7);
+  s_.Group5 = byFive && on;
+  s_.Group7 = !byFive && on;
+  menuAction("mnuGroup5")->setChecked(s_.Group5);
   menuAction("mnuGroup7")->setChecked(s_.Group7);
-  menuAction("mnuGroup5")->setChecked(false);
   MakeList();
 }
 
