@@ -1,7 +1,9 @@
 // Feeds vesperon-cli's argument parser arbitrary words (one per input line).
-// Every outcome is a request or one non-empty error line; nothing crashes.
+// Every outcome is a request or one non-empty error line, printed without any
+// control character; nothing crashes.
 
 #include "cli_arguments.h"
+#include "cli_output.h"
 
 #include <QStringList>
 #include <cstdint>
@@ -13,6 +15,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const auto result = cli::ParseCliArguments(arguments);
   if (const auto* error = std::get_if<cli::CliError>(&result)) {
     if (error->message.isEmpty() || error->message.contains(QLatin1Char('\n'))) std::abort();
+    for (const QChar c : cli::EscapeControlCharacters(error->message)) {
+      if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+          c.category() == QChar::Separator_Paragraph)
+        std::abort(); // the line printed would break
+    }
   } else {
     const cli::CliRequest& request = std::get<cli::CliRequest>(result);
     if (request.count < 1 || request.count > 1000) std::abort();

@@ -1,13 +1,16 @@
 // The location file's reader, the record fields and the sorted list on
-// arbitrary file contents: nothing crashes, fields never hold a bar, the list
+// arbitrary file contents: nothing crashes, fields never hold a bar, a record
+// the location rule accepts is a usable place, the list
 // stays sorted without equal neighbours after adds, and writing the list then
 // reading it back gives the same list.
 
 #include "location_file.h"
+#include "location_inputs.h"
 #include "location_record.h"
 
 #include <QCollator>
 #include <QLocale>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +41,18 @@ void CheckFields(const QString& record) {
   }
 }
 
+// A record the location editor's rule accepts holds a usable place.
+void CheckRule(const QString& record) {
+  const auto checked = settings::CheckLocationRecord(record);
+  const auto* site = std::get_if<settings::SiteLocation>(&checked);
+  if (site == nullptr) return;
+  if (site->SiteName.trimmed().isEmpty()) Fail("blank name accepted", record);
+  if (!(std::fabs(site->SiteLatitude) <= 90.0f) || !(std::fabs(site->SiteLongitude) <= 180.0f))
+    Fail("position beyond the Earth accepted", record);
+  if (!(std::fabs(site->SiteTimeZone) <= 12.0f) || std::fmod(site->SiteTimeZone * 2.0f, 1.0f) != 0.0f)
+    Fail("zone not a half hour within 12 hours", record);
+}
+
 void CheckSorted(const settings::LocationList& list, bool noEqualNeighbours) {
   QCollator collator{QLocale()};
   collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -62,7 +77,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (list.Names().size() != list.Size()) Fail("names and records differ in number", QString());
   CheckSorted(list, false);
 
-  for (const QString& record : list.Records()) CheckFields(record);
+  for (const QString& record : list.Records()) {
+    CheckFields(record);
+    CheckRule(record);
+  }
 
   const settings::LocationList again = settings::LocationListOfText(settings::LocationFileText(list));
   if (again != list) Fail("write and read back differ", QString());
