@@ -25,6 +25,7 @@
 #include <QLayout>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 namespace dayview {
 namespace {
@@ -232,17 +233,33 @@ void TfrmVesperon::UpdateLayout() {
   adjustSize();
 }
 
+QMargins TfrmVesperon::FrameMargins() const {
+  const QWindow* native = windowHandle();
+  return native ? native->frameMargins() : QMargins();
+}
+
 void TfrmVesperon::KeepOnScreen() {
   const QScreen* screen = this->screen();
   if (!screen) return;
-  const QRect frame = frameGeometry();
-  move(KeepWindowOnScreen(frame.topLeft(), frame.size(), screen->geometry().size()));
+  move(KeepWindowOnScreen({settings_.Left, settings_.Top}, size(), FrameMargins(), screen->geometry()));
 }
 
 void TfrmVesperon::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  // The frame's size is known only once the window is shown: check again.
-  if (!std::exchange(shownOnce_, true)) KeepOnScreen();
+  // The stored place is the frame's top-left corner; place the window again
+  // now that it has a frame, and once more when the window manager has told
+  // its border widths (they arrive with a later move).
+  if (std::exchange(shownOnce_, true)) return;
+  framePlaced_ = !FrameMargins().isNull();
+  KeepOnScreen();
+}
+
+void TfrmVesperon::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (shownOnce_ && !framePlaced_ && !FrameMargins().isNull()) {
+    framePlaced_ = true;
+    KeepOnScreen();
+  }
 }
 
 void TfrmVesperon::keyPressEvent(QKeyEvent* event) {

@@ -131,6 +131,7 @@ protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -146,6 +147,7 @@ private:
   void ShowStatusPanels();
   void UpdateLayout();
   void KeepOnScreen();
+  QMargins FrameMargins() const;
 
   void CreateLowerPanels();
   void ConnectLowerPanels();
@@ -174,6 +176,7 @@ private:
   bool StayOnTop = false;
   int TFormatBeforeSeconds = 0;
   bool shownOnce_ = false;
+  bool framePlaced_ = false; // placed with the window manager's frame known
 
   DayCanvas* canvas_ = nullptr;
   MoonBox* moonBox_ = nullptr;

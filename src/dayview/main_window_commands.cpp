@@ -7,6 +7,8 @@
 #include "moon_box.h"
 #include "phase_list.h"
 
+#include <QWindow>
+
 namespace dayview {
 
 void TfrmVesperon::SetTimeType(int timeType) {
@@ -114,9 +116,12 @@ void TfrmVesperon::FlipAutomode() {
 
 void TfrmVesperon::FlipStayOnTop() {
   StayOnTop = !StayOnTop;
-  const bool wasVisible = isVisible();
-  setWindowFlag(Qt::WindowStaysOnTopHint, StayOnTop);
-  if (wasVisible) show(); // changing a window flag hides the window
+  // setWindowFlag() would destroy and re-create the native window, which hides
+  // it and loses its place for a moment; the window system takes the new flag
+  // on the live window instead.
+  const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, StayOnTop);
+  overrideWindowFlags(flags);
+  if (QWindow* native = windowHandle()) native->setFlags(flags);
 }
 
 void TfrmVesperon::ShowJulian() {

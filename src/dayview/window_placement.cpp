@@ -3,16 +3,17 @@
 namespace dayview {
 namespace {
 
-int KeepInside(int start, int length, int screenLength) {
-  if (start + length > screenLength) start = screenLength - length;
-  return start < 0 ? 0 : start;
+int KeepInside(int start, int length, int screenStart, int screenLength) {
+  if (start + length > screenStart + screenLength) start = screenStart + screenLength - length;
+  return start < screenStart ? screenStart : start;
 }
 
 } // namespace
 
-QPoint KeepWindowOnScreen(QPoint topLeft, QSize window, QSize screen) {
-  return {KeepInside(topLeft.x(), window.width(), screen.width()),
-          KeepInside(topLeft.y(), window.height(), screen.height())};
+QPoint KeepWindowOnScreen(QPoint frameTopLeft, QSize client, QMargins frame, QRect screen) {
+  const QSize framed = client.grownBy(frame);
+  return {KeepInside(frameTopLeft.x(), framed.width(), screen.x(), screen.width()),
+          KeepInside(frameTopLeft.y(), framed.height(), screen.y(), screen.height())};
 }
 
 } // namespace dayview

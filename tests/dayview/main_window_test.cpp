@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "../support/qstring_printer.h"
 #include "../support/temporary_store.h"
 #include "calendar_panel.h"
 #include "display.h"
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace dayview {
@@ -192,6 +194,27 @@ TEST_F(MainWindowTest, StoredPositionOffTheScreenIsPulledBack) {
   EXPECT_EQ(w->frameGeometry().left(), 0);
   EXPECT_LE(w->frameGeometry().bottom(), screen.bottom());
   EXPECT_GE(w->frameGeometry().top(), 0);
+}
+
+TEST_F(MainWindowTest, StayOnTopNeitherMovesNorRecreatesTheWindow) {
+  TemporaryStore store({{"Window/Top", "200"}, {"Window/Left", "300"}});
+  {
+    auto w = Open(store);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    const QWindow* native = w->windowHandle();
+    const QPoint where = w->frameGeometry().topLeft();
+    EXPECT_EQ(where, QPoint(300, 200));
+    for (const bool onTop : {true, false}) {
+      w->FlipStayOnTop();
+      QCoreApplication::processEvents();
+      EXPECT_EQ(w->windowHandle(), native) << "the native window is kept";
+      EXPECT_EQ(w->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
+      EXPECT_TRUE(w->isVisible());
+      EXPECT_EQ(w->frameGeometry().topLeft(), where);
+    }
+  }
+  EXPECT_EQ(store.value("Window/Left"), "300");
+  EXPECT_EQ(store.value("Window/Top"), "200");
 }
 
 TEST_F(MainWindowTest, ClickAreasAndStatusBoxesChangeTheirOptions) {
