@@ -6,10 +6,12 @@
 namespace dayview {
 namespace {
 
-// The pixels a box (left, top, right, bottom) covers when the right and bottom
-// edges are exclusive, as a QRect for outlines drawn with a 1-pixel pen.
+// The figure inscribed in the box (left, top, right, bottom), whose right and
+// bottom edges are exclusive. A 1-pixel pen draws the outline of a QRect one
+// pixel past its width, so the QRect is one pixel narrower and lower than the
+// box: the outline then covers exactly the box's pixels.
 QRect Inscribed(int left, int top, int right, int bottom) {
-  return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+  return QRect(left, top, right - left - 1, bottom - top - 1);
 }
 
 } // namespace
@@ -33,18 +35,26 @@ void DrawMoonDisc(QImage& bitmap, const QColor& moonColour, const QColor& backgr
   painter.drawEllipse(disc);
 
   // The lit half: right of the vertical diameter when the lit side faces East
-  // as seen by the observer.
-  const float d = northernView ? pct : -pct;
+  // as seen by the observer. It is the disc itself cut at the diameter, so its
+  // curved edge lies on the outline; its straight edge is a black column that
+  // leaves w / 2 pixels from the lit edge, outline included, as the terminator
+  // does for every other phase.
+  const bool litOnRight = (northernView ? pct : -pct) > 0.0f;
+  const int diameter = litOnRight ? w - 1 - w / 2 : w / 2; // column
+  painter.save();
+  painter.setClipRect(litOnRight ? QRect(diameter, 0, w - diameter, w) : QRect(0, 0, diameter + 1, w));
   painter.setBrush(moonColour);
-  constexpr int kQuarterTurn = 90 * 16; // QPainter angles are in 1/16 degree
-  painter.drawChord(disc, kQuarterTurn, d > 0.0f ? -2 * kQuarterTurn : 2 * kQuarterTurn);
+  painter.drawEllipse(disc);
+  painter.drawLine(diameter, 0, diameter, w - 1);
+  painter.restore();
 
   // Terminator: a gibbous Moon widens the lit half, a crescent darkens it.
   const bool gibbous = pct > 50.0f || pct < -50.0f;
   const QColor terminator = gibbous ? moonColour : QColor(Qt::black);
   painter.setPen(terminator);
   painter.setBrush(terminator);
-  painter.drawEllipse(Inscribed(std::min(e, w - e), 0, std::max(e, w - e), w));
+  // At exactly half the ellipse has no width and nothing is drawn.
+  if (e * 2 != w) painter.drawEllipse(Inscribed(std::min(e, w - e), 0, std::max(e, w - e), w));
 
   painter.setPen(Qt::black);
   painter.setBrush(Qt::NoBrush);

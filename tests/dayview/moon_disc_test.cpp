@@ -1,7 +1,10 @@
 #include "moon_disc.h"
 
 #include <QImage>
+#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace dayview {
 namespace {
@@ -71,6 +74,97 @@ TEST(DrawMoonDisc, NewMoonIsBlackAndFullMoonIsLit) {
   EXPECT_TRUE(Lit(full, 10));
   EXPECT_TRUE(Lit(full, 41));
   EXPECT_EQ(full.pixelColor(0, 0), kNavy) << "corners keep the window's background";
+}
+
+// What a pixel of an ideal disc of w pixels is, or nothing where the pixel
+// lies within about a pixel of an edge (the outline, the diameter, the
+// terminator), where rasterising may go either way.
+enum class Pixel { Background, Lit, Dark, Either };
+
+Pixel Expected(int x, int y, int w, float pct, bool northern) {
+  const double c = (w - 1) / 2.0;    // centre, pixel coordinates
+  const double radius = (w - 1) / 2.0; // to the outline's pixel centres
+  const double dist = std::hypot(x - c, y - c);
+  if (dist > radius + 1.0) return Pixel::Background;
+  if (dist > radius - 1.2) return Pixel::Either;
+  const int e = static_cast<int>(std::nearbyint(std::fabs(w * pct * 0.01)));
+  const double a = (std::abs(w - 2 * e) - 1) / 2.0; // terminator's half width
+  const bool litOnRight = (northern ? pct : -pct) > 0;
+  const auto lit = [&](double px, double py) {
+    const bool litHalf = litOnRight ? px > c : px < c;
+    const bool inTerminator = a > 0 && std::pow((px - c) / a, 2) + std::pow((py - c) / radius, 2) < 1;
+    return std::fabs(pct) > 50 ? litHalf || inTerminator : litHalf && !inTerminator;
+  };
+  const bool here = lit(x, y);
+  for (const auto& [dx, dy] : {std::pair{1.2, 0.0}, {-1.2, 0.0}, {0.0, 1.2}, {0.0, -1.2}})
+    if (lit(x + dx, y + dy) != here) return Pixel::Either;
+  return here ? Pixel::Lit : Pixel::Dark;
+}
+
+TEST(DrawMoonDisc, MatchesTheIdealDiscPixelByPixel) {
+  const struct {
+    float pct;
+    bool northern;
+    const char* note;
+  } cases[] = {
+      {100.0f, true, "full"},          {0.0f, true, "new"},
+      {50.0f, true, "first quarter"},  {-50.0f, true, "last quarter"},
+      {25.0f, true, "waxing crescent"}, {-25.0f, false, "waning crescent from the south"},
+      {75.0f, true, "waxing gibbous"},
+  };
+  for (const int w : {52, 32}) {
+    for (const auto& c : cases) {
+      const QImage image = Disc(c.pct, c.northern, w);
+      const auto label = [&](int x, int y) {
+        return testing::Message() << c.note << " at " << w << " px, pixel " << x << "," << y;
+      };
+      int checked = 0;
+      for (int y = 0; y < w; ++y) {
+        for (int x = 0; x < w; ++x) {
+          const QColor got = image.pixelColor(x, y);
+          const Pixel want = Expected(x, y, w, c.pct, c.northern);
+          if (want == Pixel::Either) continue;
+          ++checked;
+          const QColor wanted = want == Pixel::Background ? kNavy : want == Pixel::Lit ? kMoon : QColor(Qt::black);
+          ASSERT_EQ(got, wanted) << label(x, y);
+        }
+      }
+      EXPECT_GT(checked, w * w * 2 / 3) << c.note;
+
+      // The outline: a closed black circle exactly w pixels across, touching
+      // all four sides of the bitmap; every disc pixel beside the background
+      // or the bitmap's edge is black.
+      QRect extent;
+      for (int y = 0; y < w; ++y) {
+        for (int x = 0; x < w; ++x) {
+          if (image.pixelColor(x, y) == kNavy) continue;
+          extent |= QRect(x, y, 1, 1);
+          const bool atEdge = x == 0 || y == 0 || x == w - 1 || y == w - 1 ||
+                              image.pixelColor(x - 1, y) == kNavy || image.pixelColor(x + 1, y) == kNavy ||
+                              image.pixelColor(x, y - 1) == kNavy || image.pixelColor(x, y + 1) == kNavy;
+          if (atEdge) {
+            ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::black)) << label(x, y);
+          }
+        }
+      }
+      EXPECT_EQ(extent, QRect(0, 0, w, w)) << c.note << " at " << w << " px";
+
+      // Along the equator the lit part is e pixels from the lit edge, the
+      // outline's pixel included.
+      const int e = static_cast<int>(std::nearbyint(std::fabs(w * c.pct * 0.01)));
+      const bool litOnRight = (c.northern ? c.pct : -c.pct) > 0;
+      for (const int y : {(w - 1) / 2, w / 2}) {
+        int litPixels = 0, fromEdge = 0;
+        for (int i = 1; i < w - 1; ++i) {
+          const bool lit = image.pixelColor(litOnRight ? w - 1 - i : i, y) == kMoon;
+          litPixels += lit;
+          if (lit && fromEdge == i - 1) fromEdge = i;
+        }
+        EXPECT_EQ(litPixels, fromEdge) << c.note << ": one lit run from the lit edge, row " << y;
+        EXPECT_EQ(litPixels, std::clamp(e - 1, 0, w - 2)) << c.note << " at " << w << " px, row " << y;
+      }
+    }
+  }
 }
 
 TEST(DrawMoonDisc, ShowsASliverAsThreePerCent) {
