@@ -80,7 +80,8 @@ public:
   // menus (the File menu only for the location editor, which hides Time,
   // Options and List), the calendar's stepping controls (off only under the
   // date panel) and HelpContext. Closing a panel is ShowLowerView(Calendar).
-  // A panel takes part once it is in lowerPanels_ (see CreateViews).
+  // A panel takes part once CreateLowerPanels puts it in lowerPanels_; it
+  // binds its own Enter and Escape with settings::BindPanelKeys.
   void ShowLowerView(LowerView view);
   LowerView CurrentLowerView() const { return lowerView_; }
   // The current help context number, the topic F1 shows: the main window's,

@@ -2,11 +2,11 @@
 
 #include "character_filter.h"
 #include "date_entry.h"
+#include "panel_keys.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace settings {
 
@@ -57,13 +57,7 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   connect(cmdDateOK, &QPushButton::clicked, this, &DatePanel::cmdDateOKClick);
   connect(cmdDateCancel, &QPushButton::clicked, this, &DatePanel::cmdDateCancelClick);
 
-  // Enter and Escape reach the buttons from anywhere in the window, but only
-  // while the panel is shown.
-  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, &DatePanel::cmdDateOKClick);
-  }
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-          &DatePanel::cmdDateCancelClick);
+  BindPanelKeys(this, [this] { cmdDateOKClick(); }, [this] { cmdDateCancelClick(); });
   hide();
 }
 

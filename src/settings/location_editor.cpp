@@ -5,6 +5,7 @@
 #include "location_inputs.h"
 #include "location_record.h"
 #include "message_boxes.h"
+#include "panel_keys.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace settings {
 namespace {
@@ -96,13 +96,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   connect(cboCities, &QComboBox::activated, this, &LocationEditor::cboCitiesChange);
   connect(cmdChange, &QPushButton::clicked, this, &LocationEditor::cmdChangeClick);
   connect(cmdCancelSettings, &QPushButton::clicked, this, &LocationEditor::cmdCancelSettingsClick);
-  // Enter and Escape reach the buttons from anywhere in the window, but only
-  // while the editor is shown.
-  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-    connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, &LocationEditor::cmdChangeClick);
-  }
-  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-          &LocationEditor::cmdCancelSettingsClick);
+  BindPanelKeys(this, [this] { cmdChangeClick(); }, [this] { cmdCancelSettingsClick(); });
 }
 
 bool LocationEditor::Open(const SiteLocation& current) {

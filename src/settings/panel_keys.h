@@ -1,0 +1,15 @@
+#pragma once
+
+// The keys of a panel in the main window's lower half: Enter presses its
+// default button and Escape its cancel button from anywhere in the window,
+// but only while the panel is shown.
+
+#include <functional>
+
+class QWidget;
+
+namespace settings {
+
+void BindPanelKeys(QWidget* panel, const std::function<void()>& enter, const std::function<void()>& escape);
+
+} // namespace settings
