@@ -2,6 +2,8 @@
 // grouping, grid lines and copy mode.
 
 #include "copy_text.h"
+#include "help_key.h"
+#include "help_topics.h"
 #include "list_fonts.h"
 #include "list_window.h"
 #include "print_output.h"
@@ -77,6 +79,13 @@ void TfrmList::CreateMenus() {
   menuAction("mnuGroup7")->setChecked(s_.Group7);
   menuAction("mnuGrid")->setChecked(s_.GridLines);
   menuAction(QStringLiteral("mnuCMode_%1").arg(std::clamp(s_.CMode, 0, 2)))->setChecked(true);
+
+  // F1 shows the month table's topic, over the window and in both menus.
+  setProperty(help::kHelpContextProperty, static_cast<int>(help::kMonthTableTopic));
+  for (QMenu* menu : {file, options, copyMode}) {
+    menu->menuAction()->setProperty(help::kHelpContextProperty, static_cast<int>(help::kMonthTableTopic));
+    for (QAction* a : menu->actions()) a->setProperty(help::kHelpContextProperty, static_cast<int>(help::kMonthTableTopic));
+  }
 }
 
 void TfrmList::CopyList() {

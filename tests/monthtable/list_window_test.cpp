@@ -2,6 +2,7 @@
 
 #include "../support/qstring_printer.h"
 #include "copy_text.h"
+#include "help_key.h"
 #include "list_header.h"
 #include "list_window_support.h"
 #include "main_window.h"
@@ -34,6 +35,7 @@ TEST(ListWindowTest, FirstRunOpensAtItsDefaults) {
   EXPECT_EQ(t.window->grid()->font().pointSize(), 10);
   EXPECT_EQ(t.window->windowTitle(), QStringLiteral("Sun and Moon Data for March 2024 ... Standard Time"));
   EXPECT_EQ(t.window->grid()->model()->rowCount(), 31);
+  EXPECT_EQ(help::HelpContextAt(t.window->grid()), 1007);
 }
 
 TEST(ListWindowTest, ShowingKeepsTheWindowOnTheScreenAndClearOfItsBottomStrip) {
