@@ -13,7 +13,7 @@ packages=(
   # the manual page, the installed files' validators and the Debian package
   help2man desktop-file-utils appstream dpkg-dev file
   # the end-to-end check under a real X server
-  xvfb openbox xdotool wmctrl x11-utils
+  xvfb openbox xdotool wmctrl x11-utils xclip
   # tools/: the icon renderer and the reference ephemeris
   librsvg2-bin python3-ephem
 )

@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real program under a real X server (Xvfb, with openbox as the window
+# manager) and a temporary home, driven by keys as a person would:
+#   - the main window appears with its icon and its size;
+#   - F3 opens the date panel and a typed date moves the calendar;
+#   - the location editor applies a typed place;
+#   - the List window opens, and its Copy shows the month and the place;
+#   - F2 returns to today;
+#   - a close request asks to keep the new place, and the settings file
+#     then holds it.
+# Every wait has a time limit; the whole check takes a few seconds.
+# Usage: run.sh PATH_TO_VESPERON
+set -euo pipefail
+program=$(realpath "$1")
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$work/app.log" ] && sed 's/^/  program: /' "$work/app.log" >&2
+  exit 1
+}
+
+# wait_until SECONDS WHAT COMMAND...: polls COMMAND every 50 ms.
+wait_until() {
+  local limit=$1 what=$2
+  shift 2
+  local deadline=$((SECONDS + limit))
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt "$deadline" ] || fail "$what (waited ${limit} s)"
+    sleep 0.05
+  done
+}
+
+# A free display, chosen by the server itself.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+wait_until 10 "Xvfb did not start" test -s "$work/display"
+export DISPLAY=":$(head -n 1 "$work/display")"
+openbox --sm-disable >"$work/wm.log" 2>&1 &
+pids+=($!)
+wait_until 10 "openbox did not take the screen" sh -c 'xprop -root _NET_WORKAREA | grep -q ='
+
+home=$work/home
+mkdir -p "$home"
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8
+settings=$XDG_CONFIG_HOME/Vesperon\ Software/Vesperon.ini
+
+"$program" >"$work/app.log" 2>&1 &
+app=$!
+pids+=($app)
+
+window_of() { xdotool search --all --onlyvisible --pid "$app" --name "$1" | head -n 1; }
+find_window() { # find_window TITLE_PATTERN: prints the first visible window of the program so named
+  local id=""
+  local deadline=$((SECONDS + 15))
+  while [ -z "$id" ]; do
+    [ $SECONDS -lt $deadline ] || fail "no window named \"$1\" appeared (waited 15 s)"
+    id=$(window_of "$1" || true)
+    [ -n "$id" ] || sleep 0.05
+  done
+  echo "$id"
+}
+key() { # key WINDOW KEYS...: focuses WINDOW and types keys
+  local w=$1
+  shift
+  xdotool windowactivate --sync "$w" >/dev/null 2>&1 || xdotool windowfocus --sync "$w"
+  xdotool key --clearmodifiers --delay 40 "$@"
+}
+clipboard() { timeout 5 xclip -selection clipboard -o 2>/dev/null; }
+# copy_table: opens the List window from the main window, copies the table
+# and prints the clipboard's text.
+copy_table() {
+  printf '' | xclip -selection clipboard -i
+  key "$main" alt+l
+  local list
+  list=$(find_window "Sun and Moon Data")
+  key "$list" ctrl+c
+  wait_until 10 "the List window's Copy put nothing on the clipboard" sh -c "xclip -selection clipboard -o | grep -q ."
+  clipboard
+  key "$list" Escape
+}
+
+# The main window, its icon and its size: 259 pixels wide, the day view,
+# calendar, phase list and status bar (407 pixels) under the menu bar.
+main=$(find_window "Vesperon")
+wait_until 10 "the main window has no icon" sh -c "xprop -id $main _NET_WM_ICON | grep -q 'Icon ('"
+read -r width height < <(xwininfo -id "$main" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w, h}')
+[ "$width" = 259 ] || fail "the main window is $width pixels wide, not 259"
+[ "$height" -ge 407 ] && [ "$height" -le 447 ] || fail "the main window is $height pixels high, not 407 plus a menu bar"
+
+# F3 and a typed date: 6 January 2000.
+key "$main" F3 ctrl+a 2 0 0 0 Tab ctrl+a 1 Tab ctrl+a 6 Return
+
+# The location editor (Options > Location), a typed place, Change.
+# The name field lies at (16, 180) of the client area below the menu bar.
+menu_bar=$((height - 407))
+key "$main" alt+o l
+xdotool mousemove --window "$main" 40 $((menu_bar + 190)) click 1
+key "$main" ctrl+a
+xdotool type --delay 20 "Test Harbour"
+key "$main" Tab ctrl+a minus 1 0 period 5 Tab ctrl+a 4 5 period 2 5 Return
+
+table=$(copy_table)
+grep -q "January 2000" <<<"$table" || fail "the table is not of January 2000 after F3: $table"
+grep -q "Test Harbour" <<<"$table" || fail "the table is not for the place applied: $table"
+grep -q "45.25°N  10.5°E" <<<"$table" || fail "the table has not the place's coordinates: $table"
+
+# F2: back to today.
+key "$main" F2
+table=$(copy_table)
+grep -q "$(date +'%B %Y')" <<<"$table" || fail "F2 did not return to this month: $table"
+
+# A close request, as from the title bar: the program asks whether to keep
+# the new place; Yes keeps it.
+wmctrl -i -c "$main"
+confirm=$(find_window "Confirm")
+key "$confirm" y
+wait_until 15 "the program did not end after the close request" sh -c "! kill -0 $app"
+wait "$app" || fail "the program ended with status $?"
+
+[ -f "$settings" ] || fail "no settings file at $settings"
+grep -q "^City=Test Harbour" "$settings" || fail "the settings file does not hold the new place: $(cat "$settings")"
+grep -q "^Latitude=45.25" "$settings" || fail "the settings file does not hold the new latitude: $(cat "$settings")"
+grep -q "^Longitude=-10.5" "$settings" || fail "the settings file does not hold the new longitude: $(cat "$settings")"
+echo "end-to-end check passed"
