@@ -17,7 +17,8 @@ dpkg-deb --contents "$deb" | tee "$work/contents"
 id=org.vesperon.Vesperon
 for file in usr/bin/vesperon usr/bin/vesperon-cli usr/share/applications/$id.desktop \
             usr/share/metainfo/$id.metainfo.xml usr/share/icons/hicolor/scalable/apps/$id.svg \
-            usr/share/icons/hicolor/48x48/apps/$id.png usr/share/man/man1/vesperon-cli.1; do
+            usr/share/icons/hicolor/48x48/apps/$id.png usr/share/man/man1/vesperon-cli.1 \
+            usr/share/vesperon/Location.txt; do
   grep -q " \./$file$" "$work/contents" || fail "$file is not in the package"
 done
 

@@ -21,6 +21,7 @@ expected=(
   share/icons/hicolor/scalable/apps/$id.svg
   share/man/man1/vesperon-cli.1
   share/doc/vesperon/LICENSE
+  share/vesperon/Location.txt
 )
 for size in 16 24 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
@@ -52,10 +53,17 @@ out=$(run_cli day --date 2026-06-21 --lat 51.4779 --lon 0.0015 --zone 0 --clock 
 grep -q "Sunrise" <<<"$out" || fail "vesperon-cli day printed: $out"
 
 # The shipped list of places is found in the prefix's data folder.
-list=$prefix/share/vesperon/Location.txt
-if [ -f "$list" ]; then
-  name=$(sed -n 3p "$list" | cut -d'|' -f1 | sed 's/[[:space:]]*$//')
-  out=$(run_cli day --date 2026-06-21 --location "$name") || fail "vesperon-cli day --location \"$name\" failed"
-  grep -qF "$name" <<<"$out" || fail "vesperon-cli day --location \"$name\" printed: $out"
+name=$(sed -n 3p "$prefix/share/vesperon/Location.txt" | cut -d'|' -f1 | sed 's/[[:space:]]*$//')
+out=$(run_cli day --date 2026-06-21 --location "$name") || fail "vesperon-cli day --location \"$name\" failed"
+grep -qF "$name" <<<"$out" || fail "vesperon-cli day --location \"$name\" printed: $out"
+
+# The user's own copy of the list, once it exists, wins over the shipped one.
+user_list="$home/.local/share/Vesperon Software/Vesperon/Location.txt"
+mkdir -p "$(dirname "$user_list")"
+{ sed -n 1,2p "$prefix/share/vesperon/Location.txt"; printf '%-25s| %5.2f | %6.2f | %s\r\n' "Test Harbour" 45.25 -10.5 -1; } >"$user_list"
+out=$(run_cli day --date 2026-06-21 --location "Test Harbour") || fail "the user's own list was not read"
+grep -q "45.25°N  10.5°E" <<<"$out" || fail "vesperon-cli day --location \"Test Harbour\" printed: $out"
+if run_cli day --date 2026-06-21 --location "$name" >/dev/null 2>&1; then
+  fail "the shipped list was read although the user has an own copy"
 fi
 echo "installed and checked under $prefix"
