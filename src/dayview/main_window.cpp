@@ -3,6 +3,8 @@
 #include "about_box.h"
 #include "click_area.h"
 #include "clickable_label.h"
+#include "colour_conversion.h"
+#include "colour_panel.h"
 #include "day_canvas.h"
 #include "day_computation.h"
 #include "day_painter.h"
@@ -28,13 +30,14 @@
 #include <QWindow>
 
 namespace dayview {
+
+using settings::ToQColor;
+
 namespace {
 
 constexpr int kClientWidth = 259; // pixels at 96 dpi
 constexpr int kCalendarTop = 160;
 constexpr int kCharacterHeight = 13;
-
-QColor ToQColor(settings::ColourValue v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
 
 // The system's sans-serif face at the largest pixel size whose line height fits
 // the layout's character height.
@@ -63,6 +66,7 @@ TfrmVesperon::TfrmVesperon(SettingsStoreFactory openStore, QWidget* parent, sett
   CreateMenus();
   ConnectLowerPanels();
   LoadSettings();
+  pnlColor_->UpdateGridColour();
   PlaceMoonBox();
   ApplyColours();
   ApplyTimeSettings();
@@ -131,6 +135,7 @@ void TfrmVesperon::CreateViews() {
   status->resize(S(kClientWidth), S(20));
   connect(status, &calendar::ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
     if (button == Qt::LeftButton) FlipStatus();
+    else if (button == Qt::RightButton) ToggleColourPanel();
   });
   lblStatus_ = status;
 

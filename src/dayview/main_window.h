@@ -24,6 +24,7 @@ class QLabel;
 class QTimer;
 
 namespace settings {
+class ColourPanel;
 class DatePanel;
 class LocationEditor;
 } // namespace settings
@@ -74,6 +75,7 @@ public:
   QAction* menuAction(const QString& objectName) const;
   settings::LocationEditor* locationEditor() const { return pnlSettings_; }
   settings::DatePanel* datePanel() const { return pnlDate_; }
+  settings::ColourPanel* colourPanel() const { return pnlColor_; }
 
   // The lower half. ShowLowerView makes one view current: it hides the others'
   // panels, shows the calendar for the calendar and the date panel, sets the
@@ -90,6 +92,8 @@ public:
 
   // Options > Location and the status bar's city box (SettingsClick).
   void ToggleLocationEditor();
+  // Options > Colors and the right button on the status label.
+  void ToggleColourPanel();
   // The month caption (month field focused), the year caption and Time >
   // Enter a Date, F3 (year field focused); only while the calendar shows.
   void mnuDateClick(bool focusMonth);
@@ -191,6 +195,7 @@ private:
   settings::LocationFilePaths locationFiles_;
   settings::LocationEditor* pnlSettings_ = nullptr;
   settings::DatePanel* pnlDate_ = nullptr;
+  settings::ColourPanel* pnlColor_ = nullptr;
   std::map<LowerView, QWidget*> lowerPanels_; // every view's panel but the calendar's
   LowerView lowerView_ = LowerView::Calendar;
   monthtable::TfrmList* frmList_ = nullptr;

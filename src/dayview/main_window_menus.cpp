@@ -89,7 +89,7 @@ void TfrmVesperon::CreateMenus() {
   options->menuAction()->setObjectName("mnuOptions");
   actions_["mnuOptions"] = options->menuAction();
   AddCheck(options, QStringLiteral("&Location"), "mnuLocation", [this] { ToggleLocationEditor(); });
-  AddCheck(options, QStringLiteral("&Colors"), "mnuColors", [] {});
+  AddCheck(options, QStringLiteral("&Colors"), "mnuColors", [this] { ToggleColourPanel(); });
   options->addSeparator();
   AddCheck(options, QStringLiteral("Moon &Phases"), "mnuPhases", [this] { FlipPhase(); })->setCheckable(true);
   AddCheck(options, QStringLiteral("Moon &Transit"), "mnuTransit", [this] { FlipTransit(); })->setCheckable(true);

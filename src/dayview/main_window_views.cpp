@@ -4,6 +4,7 @@
 #include "main_window.h"
 
 #include "closing_prompts.h"
+#include "colour_panel.h"
 #include "day_canvas.h"
 #include "date_panel.h"
 #include "location_editor.h"
@@ -40,6 +41,8 @@ void TfrmVesperon::CreateLowerPanels() {
   pnlDate_ = new settings::DatePanel(canvas_, scale);
   lowerPanels_[LowerView::LocationEditor] = pnlSettings_;
   lowerPanels_[LowerView::DatePanel] = pnlDate_;
+  pnlColor_ = new settings::ColourPanel(canvas_, settings_, scale);
+  lowerPanels_[LowerView::ColourPanel] = pnlColor_;
 }
 
 void TfrmVesperon::ConnectLowerPanels() {
@@ -48,6 +51,11 @@ void TfrmVesperon::ConnectLowerPanels() {
   connect(statusStrip_, &StatusStrip::locationClicked, this, &TfrmVesperon::ToggleLocationEditor);
   connect(pnlDate_, &settings::DatePanel::dateEntered, this,
           [this](const calendar::ShownDate& date) { EnterDate(date.year, date.month, date.day); });
+  connect(pnlColor_, &settings::ColourPanel::coloursChanged, this, [this] {
+    ApplyColours();
+    DrawDisc();
+  });
+  connect(pnlColor_, &settings::ColourPanel::closed, this, [this] { ShowLowerView(LowerView::Calendar); });
   connect(pnlDate_, &settings::DatePanel::cancelled, this, [this] { ShowLowerView(LowerView::Calendar); });
   connect(calendar_, &calendar::CalendarPanel::dateEntryRequested, this,
           [this](bool yearField) { mnuDateClick(!yearField); });
@@ -82,6 +90,15 @@ void TfrmVesperon::ToggleLocationEditor() {
   const bool listAvailable = pnlSettings_->Open(settings_.Location);
   for (const char* name : {"mnuListAdd", "mnuListRemove", "mnuListSave"}) menuAction(name)->setEnabled(listAvailable);
   menuAction("mnuFile")->setEnabled(listAvailable);
+}
+
+void TfrmVesperon::ToggleColourPanel() {
+  if (lowerView_ == LowerView::ColourPanel) {
+    ShowLowerView(LowerView::Calendar);
+    return;
+  }
+  ShowLowerView(LowerView::ColourPanel);
+  pnlColor_->ShowCurrentColourInPalette();
 }
 
 void TfrmVesperon::ApplyLocation(const settings::SiteLocation& location) {

@@ -4,8 +4,12 @@
 // value names "ColorA" to "ColorP", values of six hexadecimal digits, blue
 // first and red last. In memory they are "name=value" entries.
 
+#include "settings_values.h"
+
 #include <QSettings>
 #include <QStringList>
+#include <array>
+#include <optional>
 
 namespace settings {
 
@@ -18,5 +22,17 @@ QStringList ReadCustomColours(const QSettings& store);
 // not of the form "ColorA=" to "ColorP=" are left out, so that a stray value
 // read from a damaged store does not come back at every run.
 void WriteCustomColours(QSettings& store, const QStringList& entries);
+
+inline constexpr int kCustomColourCount = 16;
+using CustomColourSet = std::array<ColourValue, kCustomColourCount>;
+
+// The sixteen colours of the entries, "ColorA" first; a colour without an
+// entry, or with an empty one, is white. Nothing when a value is not
+// hexadecimal: the colour dialog cannot take such a list.
+std::optional<CustomColourSet> CustomColoursOf(const QStringList& entries);
+
+// The sixteen entries "ColorA=ffffff" to "ColorP=...", each value six
+// lower-case hexadecimal digits, blue first.
+QStringList CustomColourEntries(const CustomColourSet& colours);
 
 } // namespace settings

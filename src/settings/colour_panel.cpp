@@ -1,0 +1,136 @@
+#include "colour_panel.h"
+
+#include "colour_conversion.h"
+#include "custom_colours.h"
+#include "palette_grid.h"
+#include "panel_keys.h"
+
+#include <QColorDialog>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace settings {
+namespace {
+
+constexpr int kCellSize = 15; // pixels at 96 dpi
+constexpr int kLineWidth = 1;
+
+// Loads the dialog's sixteen custom colours from the stored list. A list the
+// dialog cannot take is emptied, so that it starts from its own blank colours.
+void LoadCustomColours(QStringList& entries) {
+  std::optional<CustomColourSet> colours = CustomColoursOf(entries);
+  if (!colours) {
+    entries.clear();
+    colours = CustomColoursOf(entries);
+  }
+  for (int i = 0; i < kCustomColourCount; ++i) QColorDialog::setCustomColor(i, ToQColor((*colours)[i]));
+}
+
+QStringList StoredCustomColours() {
+  CustomColourSet colours;
+  for (int i = 0; i < kCustomColourCount; ++i) colours[i] = ColourValueOf(QColorDialog::customColor(i));
+  return CustomColourEntries(colours);
+}
+
+} // namespace
+
+ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function<int(int)>& S)
+    : QFrame(parent), colours_(colours) {
+  setObjectName("pnlColor");
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setGeometry(S(8), S(160), S(243), S(134));
+  // The panel keeps its own captions whatever the text colour.
+  QPalette yellow = palette();
+  yellow.setColor(QPalette::WindowText, Qt::yellow);
+  setPalette(yellow);
+
+  CG = new PaletteGrid(this, S(kCellSize), S(kCellSize), S(kLineWidth));
+  CG->move(S(8), S(15));
+  connect(CG, &PaletteGrid::cellChosen, this, &ColourPanel::CGClick);
+
+  pnlColorOptions = new QFrame(this);
+  pnlColorOptions->setObjectName("pnlColorOptions");
+  pnlColorOptions->setGeometry(S(147), S(15), S(88), S(54));
+  pnlColorOptions->setAutoFillBackground(true);
+  pnlColorOptions->setFocusPolicy(Qt::StrongFocus);
+  QPalette whiteOnBlack = pnlColorOptions->palette();
+  whiteOnBlack.setColor(QPalette::Window, Qt::black);
+  whiteOnBlack.setColor(QPalette::WindowText, Qt::white);
+  whiteOnBlack.setColor(QPalette::ButtonText, Qt::white);
+  pnlColorOptions->setPalette(whiteOnBlack);
+  const char* captions[] = {"&Background", "Te&xt", "Moo&n"};
+  for (int i = 0; i < 3; ++i) {
+    auto* option = new QRadioButton(QLatin1String(captions[i]), pnlColorOptions);
+    option->setObjectName(QStringLiteral("optColor_%1").arg(i + 1));
+    option->move(S(4), S(3 + 16 * i));
+    const auto element = static_cast<ColourElement>(i + 1);
+    connect(option, &QRadioButton::clicked, this, [this, element] { ChooseElement(element); });
+    optColor[i] = option;
+  }
+  optColor[0]->setChecked(true);
+
+  const auto button = [&](const char* name, const char* caption, int top) {
+    auto* b = new QPushButton(QLatin1String(caption), this);
+    b->setObjectName(name);
+    b->setGeometry(S(170), S(top), S(41), S(18));
+    return b;
+  };
+  cmdColorMore = button("cmdColorMore", "&More", 76);
+  cmdColorOK = button("cmdColorOK", "&OK", 98);
+  cmdColorOK->setDefault(true);
+  connect(cmdColorMore, &QPushButton::clicked, this, &ColourPanel::cmdColorMoreClick);
+  connect(cmdColorOK, &QPushButton::clicked, this, &ColourPanel::cmdColorOKClick);
+  // Escape is OK as well: the colours are already applied, there is nothing to cancel.
+  BindPanelKeys(this, [this] { cmdColorOKClick(); }, [this] { cmdColorOKClick(); });
+  hide();
+}
+
+void ColourPanel::ChooseElement(ColourElement element) {
+  chosen_ = element;
+  optColor[static_cast<int>(element) - 1]->setChecked(true);
+  ShowCurrentColourInPalette();
+}
+
+ColourValue& ColourPanel::ChosenColour() {
+  switch (chosen_) {
+    case ColourElement::Text: return colours_.Text;
+    case ColourElement::Moon: return colours_.Moon;
+    case ColourElement::Background: break;
+  }
+  return colours_.Background;
+}
+
+void ColourPanel::ShowCurrentColourInPalette() {
+  if (const std::optional<PaletteCell> cell = FindInPalette(ChosenColour())) {
+    CG->SelectCell(*cell);
+    CG->setFocus(Qt::OtherFocusReason);
+  } else {
+    pnlColorOptions->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void ColourPanel::UpdateGridColour() { CG->SetLineColour(ToQColor(colours_.Background)); }
+
+void ColourPanel::SetChosenColour(ColourValue colour) {
+  ChosenColour() = colour;
+  emit coloursChanged();
+}
+
+void ColourPanel::CGClick(PaletteCell cell) { SetChosenColour(kColourPalette[cell.row][cell.column]); }
+
+void ColourPanel::cmdColorMoreClick() {
+  LoadCustomColours(colours_.CustomColors);
+  QColorDialog dialog(ToQColor(ChosenColour()), this);
+  dialog.setObjectName("ColorDialog1");
+  const bool confirmed = dialog.exec() == QDialog::Accepted;
+  colours_.CustomColors = StoredCustomColours();
+  if (confirmed) SetChosenColour(ColourValueOf(dialog.selectedColor()));
+}
+
+void ColourPanel::cmdColorOKClick() {
+  if (!isVisible()) return;
+  UpdateGridColour();
+  emit closed();
+}
+
+} // namespace settings

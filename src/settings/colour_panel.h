@@ -1,0 +1,65 @@
+#pragma once
+
+// The colour panel pnlColor: the three colours the user chooses (Background,
+// Text, Moon) from a palette of 48 or from the colour dialog. It takes the
+// calendar's place in the main window; OK, Enter and Escape close it. Every
+// choice takes effect at once: the panel writes the colour into the settings
+// and tells the window, which applies it.
+
+#include "colour_palette.h"
+#include "settings_values.h"
+
+#include <QFrame>
+#include <array>
+#include <functional>
+
+class QPushButton;
+class QRadioButton;
+
+namespace settings {
+
+class PaletteGrid;
+
+// The element whose colour the panel changes; the values are the option
+// buttons' tags.
+enum class ColourElement { Background = 1, Text = 2, Moon = 3 };
+
+class ColourPanel : public QFrame {
+  Q_OBJECT
+public:
+  // The panel changes the colours and the custom colour list of `colours`.
+  // scale turns 96-dpi pixels into screen pixels.
+  ColourPanel(QWidget* parent, Settings& colours, const std::function<int(int)>& scale);
+
+  ColourElement ChosenElement() const { return chosen_; }
+  void ChooseElement(ColourElement element); // optColorClick
+  // Selects the chosen element's colour in the palette and focuses the grid;
+  // a colour not in the palette focuses the element choice instead.
+  void ShowCurrentColourInPalette();
+  // The grid's lines take the Background colour: at start-up and on OK.
+  void UpdateGridColour();
+  void cmdColorMoreClick();
+  void cmdColorOKClick();
+
+  PaletteGrid* CG = nullptr;
+  QFrame* pnlColorOptions = nullptr;
+  std::array<QRadioButton*, 3> optColor{};
+  QPushButton* cmdColorMore = nullptr;
+  QPushButton* cmdColorOK = nullptr;
+
+signals:
+  // A colour changed: the window applies the colours and redraws the disc.
+  void coloursChanged();
+  // OK: the window shows the calendar again.
+  void closed();
+
+private:
+  void CGClick(PaletteCell cell);
+  ColourValue& ChosenColour();
+  void SetChosenColour(ColourValue colour);
+
+  Settings& colours_;
+  ColourElement chosen_ = ColourElement::Background;
+};
+
+} // namespace settings

@@ -1,0 +1,103 @@
+#include "palette_grid.h"
+
+#include "colour_conversion.h"
+
+#include <QAbstractTableModel>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace settings {
+namespace {
+
+constexpr int kColourRole = Qt::UserRole;
+
+class PaletteModel : public QAbstractTableModel {
+public:
+  using QAbstractTableModel::QAbstractTableModel;
+  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kPaletteRows; }
+  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kPaletteColumns; }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid() || role != kColourRole) return {};
+    return ToQColor(kColourPalette[index.row()][index.column()]);
+  }
+};
+
+// CGDrawCell: the cell's colour up to the line right of it and below it; the
+// selected cell framed by a dotted line that shows on dark and light colours.
+class PaletteCellDelegate : public QStyledItemDelegate {
+public:
+  PaletteCellDelegate(QObject* parent, int lineWidth) : QStyledItemDelegate(parent), lineWidth_(lineWidth) {}
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const QRect cell = option.rect.adjusted(0, 0, -lineWidth_, -lineWidth_);
+    const QColor colour = index.data(kColourRole).value<QColor>();
+    painter->fillRect(cell, colour);
+    if (option.state & QStyle::State_Selected) {
+      painter->setPen(QPen(colour.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine));
+      painter->setBrush(Qt::NoBrush);
+      painter->drawRect(cell.adjusted(1, 1, -2, -2));
+    }
+  }
+
+private:
+  int lineWidth_;
+};
+
+} // namespace
+
+PaletteGrid::PaletteGrid(QWidget* parent, int cellWidth, int cellHeight, int lineWidth) : QTableView(parent) {
+  setObjectName(QStringLiteral("CG"));
+  setModel(new PaletteModel(this));
+  setItemDelegate(new PaletteCellDelegate(this, lineWidth));
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  // Each section holds a cell and the line after it; the lines are the
+  // viewport showing through.
+  horizontalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setMinimumSectionSize(1);
+  horizontalHeader()->setDefaultSectionSize(cellWidth + lineWidth);
+  verticalHeader()->setDefaultSectionSize(cellHeight + lineWidth);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setShowGrid(false);
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setTabKeyNavigation(false);
+  viewport()->setAutoFillBackground(true);
+  // The grid is sized to its cells; the last line falls outside.
+  setFixedSize((lineWidth + cellWidth) * kPaletteColumns - lineWidth, (lineWidth + cellHeight) * kPaletteRows - lineWidth);
+
+  connect(this, &QTableView::clicked, this,
+          [this](const QModelIndex& index) { emit cellChosen({index.row(), index.column()}); });
+  connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+    if (keyboardMove_ && current.isValid()) emit cellChosen({current.row(), current.column()});
+  });
+}
+
+void PaletteGrid::keyPressEvent(QKeyEvent* event) {
+  keyboardMove_ = true;
+  QTableView::keyPressEvent(event);
+  keyboardMove_ = false;
+}
+
+void PaletteGrid::SelectCell(PaletteCell cell) {
+  setCurrentIndex(model()->index(cell.row, cell.column));
+}
+
+PaletteCell PaletteGrid::SelectedCell() const { return {currentIndex().row(), currentIndex().column()}; }
+
+void PaletteGrid::SetLineColour(const QColor& colour) {
+  QPalette lines = viewport()->palette();
+  lines.setColor(QPalette::Base, colour);
+  lines.setColor(QPalette::Window, colour);
+  viewport()->setPalette(lines);
+  viewport()->update();
+}
+
+QColor PaletteGrid::LineColour() const { return viewport()->palette().color(QPalette::Base); }
+
+} // namespace settings

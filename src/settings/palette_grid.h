@@ -1,0 +1,37 @@
+#pragma once
+
+// The palette grid CG: the 48 colours of the palette in cells of a fixed size,
+// separated by lines in a colour of their own. A click on a cell, or a move of
+// the selection with the arrow keys, chooses that cell's colour; moving the
+// selection from the program chooses nothing.
+
+#include "colour_palette.h"
+
+#include <QTableView>
+
+namespace settings {
+
+class PaletteGrid : public QTableView {
+  Q_OBJECT
+public:
+  // Cell and line sizes in screen pixels.
+  PaletteGrid(QWidget* parent, int cellWidth, int cellHeight, int lineWidth);
+
+  // Selects a cell without choosing its colour.
+  void SelectCell(PaletteCell cell);
+  PaletteCell SelectedCell() const;
+  void SetLineColour(const QColor& colour);
+  QColor LineColour() const;
+
+signals:
+  // The user chose a cell (CGClick).
+  void cellChosen(settings::PaletteCell cell);
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  bool keyboardMove_ = false;
+};
+
+} // namespace settings
