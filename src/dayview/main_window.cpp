@@ -10,6 +10,7 @@
 #include "day_painter.h"
 #include "display.h"
 #include "help_key.h"
+#include "list_window.h"
 #include "moon_box.h"
 #include "moon_disc.h"
 #include "settings_store.h"
@@ -193,6 +194,7 @@ void TfrmVesperon::ApplyColours() {
   canvas_->setPalette(palette);
   statusStrip_->setPalette(QApplication::palette());
   canvas_->update();
+  if (frmList_) frmList_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
 }
 
 void TfrmVesperon::ApplyTimeSettings() {

@@ -5,6 +5,7 @@
 
 #include "day_canvas.h"
 #include "display.h"
+#include "help_key.h"
 #include "list_window.h"
 #include "print_output.h"
 #include "window_print.h"
@@ -25,6 +26,7 @@ void TfrmVesperon::ShowList() {
                                            colours.color(QPalette::Window),
                                            colours.color(QPalette::WindowText)};
     });
+    frmList_->setProperty(help::kHelpContextProperty, help::kMonthTableTopic);
   }
   frmList_->show();
   frmList_->raise();

@@ -5,6 +5,7 @@
 #include "colour_panel.h"
 #include "day_canvas.h"
 #include "display.h"
+#include "list_window.h"
 #include "moon_box.h"
 #include "palette_grid.h"
 
@@ -142,6 +143,22 @@ TEST_F(ColourPanelTest, APaletteCellRecoloursOnlyWhatTheElementColoursAndReaches
     }
     EXPECT_EQ(store.value(c.stored), "255") << "red is the lowest byte";
   }
+}
+
+TEST_F(ColourPanelTest, AnOpenMonthTableWindowIsRecolouredAtOnce) {
+  TemporaryStore store;
+  auto w = Open(store);
+  w->menuAction("mnuList")->trigger();
+  auto* list = w->findChild<monthtable::TfrmList*>();
+  ASSERT_NE(list, nullptr);
+  const auto frame = [&](QPalette::ColorRole role) { return list->centralWidget()->palette().color(role); };
+  EXPECT_EQ(frame(QPalette::Window), ToQColor(settings::kNavy));
+  w->ToggleColourPanel();
+  ClickCell(*w, {2, 1});
+  EXPECT_EQ(frame(QPalette::Window), QColor(255, 0, 0));
+  Choose(*w, ColourElement::Text);
+  ClickCell(*w, {0, 0});
+  EXPECT_EQ(frame(QPalette::WindowText), QColor(Qt::white));
 }
 
 TEST_F(ColourPanelTest, ArrowKeysChooseAsTheyMove) {

@@ -5,12 +5,15 @@
 #include "display.h"
 #include "help_topics.h"
 #include "help_window.h"
+#include "colour_panel.h"
+#include "list_window.h"
 #include "location_editor.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -41,6 +44,13 @@ TEST(MainWindowHelp, HelpMenuAndF1ShowTheirTopics) {
   w.ToggleLocationEditor();
   QTest::keyClick(&w, Qt::Key_F1);
   EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kMainWindowTopic)) << "the editor closed";
+  w.ToggleColourPanel();
+  QTest::keyClick(w.colourPanel()->cmdColorMore, Qt::Key_F1);
+  EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kColoursTopic));
+  w.ToggleColourPanel();
+  w.menuAction("mnuList")->trigger();
+  QTest::keyClick(w.findChild<monthtable::TfrmList*>(), Qt::Key_F1);
+  EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kMonthTableTopic));
 
   // F1 on a highlighted menu item shows the item's topic.
   const struct {
