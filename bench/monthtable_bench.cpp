@@ -32,12 +32,15 @@ void ListOnAWarmProgram(benchmark::State& bench) {
   window.show();
   window.ShowList();
   monthtable::TfrmList* list = window.listWindow();
+  // The window is shown already: the List command rebuilds and repaints.
+  // (Raising it again only prints a warning on the offscreen platform.)
   for (auto _ : bench) {
-    window.ShowList();
+    list->MakeList();
     list->grid()->viewport()->repaint();
   }
 }
 BENCHMARK(ListOnAWarmProgram)->Unit(benchmark::kMillisecond);
+
 
 void FirstList(benchmark::State& bench) {
   dayview::TfrmVesperon window(OpenStore);
