@@ -22,7 +22,8 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
     l->move(S(left), S(top));
   };
   // DateKeyPress: digits and backspace only, refused characters dropped silently.
-  auto* DateKeyPress = new CharacterFilter(this, [](QChar c) { return c.isDigit(); }, nullptr);
+  const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+  auto* DateKeyPress = new CharacterFilter(this, isDigit, nullptr);
   const auto field = [&](const char* name, int top) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);

@@ -1,8 +1,9 @@
 #pragma once
 
 // The keys of a panel in the main window's lower half: Enter presses its
-// default button and Escape its cancel button from anywhere in the window,
-// but only while the panel is shown.
+// default button (or the panel's button that has the focus) and Escape its
+// cancel button from anywhere in the window, but only while the panel is
+// shown.
 
 #include <functional>
 

@@ -2,6 +2,7 @@
 
 #include "../support/message_box_watcher.h"
 #include "../support/qstring_printer.h"
+#include "../support/scoped_file_size_limit.h"
 #include "../support/temporary_store.h"
 #include "location_editor.h"
 #include "location_record.h"
@@ -136,6 +137,26 @@ TEST_F(ClosingQuestionsTest, CancelKeepsTheWindowOpenWritesNothingAndTheNextClos
     EXPECT_EQ(boxes.seen().size(), 2u) << "asked again, then the hemisphere";
   }
   EXPECT_EQ(Bytes(store_.path()), before);
+}
+
+TEST_F(ClosingQuestionsTest, ALocationThatCannotBeStoredIsReportedAndKeepsTheWindowOpen) {
+  auto w = Open();
+  Apply(*w, "Elsewhere", "1", "2", 24);
+  const QByteArray before = Bytes(store_.path());
+  {
+    const ScopedFileSizeLimit limit(before.size()); // room for the old store, not the new
+    ASSERT_TRUE(limit.Active());
+    MessageBoxWatcher boxes({QMessageBox::Yes, QMessageBox::Ok});
+    EXPECT_FALSE(w->close());
+    ASSERT_EQ(boxes.seen().size(), 2u);
+    EXPECT_EQ(boxes.seen()[1].icon, QMessageBox::Critical);
+    EXPECT_TRUE(boxes.seen()[1].text.contains("Vesperon.ini")) << boxes.seen()[1].text;
+  }
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(Bytes(store_.path()), before);
+  MessageBoxWatcher boxes({QMessageBox::Yes});
+  EXPECT_TRUE(w->close()) << "with room again the place is kept";
+  EXPECT_EQ(store_.value("Location/City"), QStringLiteral("Elsewhere"));
 }
 
 TEST_F(ClosingQuestionsTest, AChangedListIsSavedOnYesAndAFailedSaveKeepsTheWindowOpen) {

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -103,6 +104,11 @@ TEST_F(LowerViewsTest, EscapeCancelsTheEditorAndLeavesTheLocation) {
   EXPECT_EQ(w_->options().Location.SiteName, QStringLiteral("Zedir Izudiz,MI"));
   w_->ToggleLocationEditor();
   EXPECT_EQ(w_->locationEditor()->txtCLoc->text(), QStringLiteral("Zedir Izudiz,MI")) << "filled afresh";
+  w_->locationEditor()->txtCLoc->setText("Elsewhere");
+  w_->locationEditor()->cmdCancelSettings->setFocus();
+  QTest::keyClick(w_->locationEditor()->cmdCancelSettings, Qt::Key_Return); // Enter on a button presses it
+  EXPECT_EQ(w_->CurrentLowerView(), LowerView::Calendar);
+  EXPECT_EQ(w_->options().Location.SiteName, QStringLiteral("Zedir Izudiz,MI"));
 }
 
 TEST_F(LowerViewsTest, TheDatePanelOpensFromTheCaptionsAndF3AndMovesTheCalendar) {
