@@ -4,6 +4,8 @@
 // arrow buttons and the narrow strips beside the day grid. It reports which
 // button went down (left steps once, any other repeats) and when it came up.
 
+#include "button_palette.h"
+
 #include <QMouseEvent>
 #include <QToolButton>
 
@@ -20,6 +22,7 @@ public:
     setToolTip(hint);
     setFocusPolicy(Qt::NoFocus);
     setAutoRaise(arrow == Qt::NoArrow);
+    setPalette(ButtonPalette()); // arrows in the button's text colour, not the day view's
   }
 
   int step() const { return step_; }

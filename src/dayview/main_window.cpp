@@ -192,7 +192,6 @@ void TfrmVesperon::ApplyColours() {
   palette.setColor(QPalette::Window, ToQColor(settings_.Background));
   palette.setColor(QPalette::WindowText, ToQColor(settings_.Text));
   canvas_->setPalette(palette);
-  statusStrip_->setPalette(QApplication::palette());
   canvas_->update();
   if (frmList_) frmList_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
 }

@@ -1,6 +1,7 @@
 #include "status_strip.h"
 
-#include <QApplication>
+#include "button_palette.h"
+
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -43,7 +44,7 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
   setFrameShape(QFrame::Panel);
   setFrameShadow(QFrame::Raised);
   // The status bar keeps the system's button colours and an 8-point font.
-  setPalette(QApplication::palette());
+  setPalette(calendar::ButtonPalette());
   setAutoFillBackground(true);
   QFont small = font();
   small.setPointSize(8);

@@ -8,10 +8,12 @@
 #include "status_strip.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -215,6 +217,45 @@ TEST_F(MainWindowTest, StayOnTopNeitherMovesNorRecreatesTheWindow) {
   }
   EXPECT_EQ(store.value("Window/Left"), "300");
   EXPECT_EQ(store.value("Window/Top"), "200");
+}
+
+int Distance(const QColor& a, const QColor& b) {
+  return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
+}
+
+// The pixel of a widget's picture that stands out most from a colour.
+QColor MostDistinctFrom(QWidget* widget, const QColor& colour) {
+  const QImage image = widget->grab().toImage();
+  QColor most = colour;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (Distance(image.pixelColor(x, y), colour) > Distance(most, colour)) most = image.pixelColor(x, y);
+  return most;
+}
+
+TEST_F(MainWindowTest, StatusBoxesAndCalendarArrowsKeepTheSystemButtonColours) {
+  TemporaryStore store({{"Colors/Background", "8388608"}, {"Colors/Text", "65535"}}); // navy, yellow
+  auto w = Open(store);
+  const QColor face = QApplication::palette().color(QPalette::Button);
+  const QColor ink = QApplication::palette().color(QPalette::ButtonText);
+
+  // A status box: the button face behind text in the button's text colour.
+  QWidget* box = Child(*w, "pnlCity");
+  const QImage boxPicture = box->grab().toImage();
+  EXPECT_EQ(boxPicture.pixelColor(boxPicture.width() - 4, boxPicture.height() / 2), face);
+  const QColor text = MostDistinctFrom(box, face);
+  EXPECT_LT(Distance(text, ink), Distance(text, QColor(255, 255, 0))) << "text in the day view's yellow";
+  EXPECT_LT(Distance(text, ink), Distance(text, QColor(0, 0, 128))) << "text on the day view's navy";
+
+  // An arrow looks as it does on a plain button in the system's colours.
+  for (const char* name : {"cmdPreviousMonth", "cmdNextMonth", "cmdPreviousYear", "cmdNextYear"}) {
+    auto* arrow = static_cast<QToolButton*>(Child(*w, name));
+    QToolButton plain;
+    plain.setArrowType(arrow->arrowType());
+    plain.resize(arrow->size());
+    const auto picture = [](QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+    EXPECT_EQ(picture(arrow), picture(&plain)) << name;
+  }
 }
 
 TEST_F(MainWindowTest, ClickAreasAndStatusBoxesChangeTheirOptions) {
