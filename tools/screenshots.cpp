@@ -1,21 +1,26 @@
-// Renders the main window offscreen to PNG files, one per set of options, so
-// the layout can be looked at without a display:
-//   vesperon-screenshots OUTPUT_DIR
+// Renders the windows offscreen to PNG files, so the layout can be looked at
+// without a display:
+//   vesperon-screenshots OUTPUT_DIR            the main window in many options
+//   vesperon-screenshots --readme docs         the README's pictures: the main
+//                                              window and the month table window
 
 #include "display.h"
+#include "list_window.h"
 #include "main_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <span>
 
 namespace {
 
 struct Shot {
   const char* file;
-  std::initializer_list<std::pair<const char*, const char*>> flags;
+  std::initializer_list<std::pair<const char*, const char*>> values; // settings store values
   QDate date = QDate::currentDate();
+  const char* listFile = nullptr; // also the month table window, to this file
 };
 
 const Shot kShots[] = {
@@ -26,33 +31,59 @@ const Shot kShots[] = {
     {"status-off.png", {{"Flags/Status", "0"}}},
     {"azimuth-24h.png", {{"Flags/Az", "1"}, {"Flags/TFormat", "1"}}},
     {"no-phases.png", {{"Flags/Phase", "0"}}},
-    {"waxing-gibbous.png", {}, QDate(2024, 3, 20)},
+    {"waxing-gibbous.png", {}, QDate(2024, 3, 20), "month-table.png"},
     {"waning-crescent-south.png", {{"Flags/NH", "0"}, {"Flags/FormLength", "1"}}, QDate(2024, 4, 5)},
 };
+
+// London on a day of a waxing gibbous Moon; the table grouped by weeks and tall
+// enough for the whole month.
+const Shot kReadmeShots[] = {
+    {"main-window.png",
+     {{"Location/City", "London, UK"},
+      {"Location/Latitude", "51.5"},
+      {"Location/Longitude", "0.12"},
+      {"Location/TimeZone", "0"},
+      {"Flags/Group7", "1"},
+      {"Window/ListHeight", "630"}},
+     QDate(2026, 3, 27),
+     "month-table.png"},
+};
+
+void Save(QWidget& window, const QString& folder, const char* file) {
+  const QString path = QDir(folder).filePath(QLatin1String(file));
+  window.grab().save(path);
+  qInfo("%s", qPrintable(path));
+}
 
 } // namespace
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+  QStringList arguments = QApplication::arguments().mid(1);
+  const bool readme = arguments.removeAll(QStringLiteral("--readme")) > 0;
+  const QString out = arguments.value(0, QStringLiteral("screenshots"));
   QDir().mkpath(out);
   QTemporaryDir storeDir;
 
-  for (const Shot& shot : kShots) {
+  const std::span<const Shot> shots = readme ? std::span<const Shot>(kReadmeShots) : std::span<const Shot>(kShots);
+  for (const Shot& shot : shots) {
     const QString ini = storeDir.filePath(QLatin1String(shot.file) + QLatin1String(".ini"));
     {
       QSettings store(ini, QSettings::IniFormat);
       store.setValue("Flags/Automode", "0");
-      for (const auto& [key, value] : shot.flags) store.setValue(key, value);
+      for (const auto& [key, value] : shot.values) store.setValue(key, value);
     }
     dayview::TfrmVesperon window([ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
     window.GoToDate(astro::DateTimeOfDate(shot.date));
     window.show();
     QApplication::processEvents();
-    const QString path = QDir(out).filePath(QLatin1String(shot.file));
-    window.grab().save(path);
-    qInfo("%s", qPrintable(path));
+    Save(window, out, shot.file);
+    if (shot.listFile) {
+      window.ShowList();
+      QApplication::processEvents();
+      Save(*window.listWindow(), out, shot.listFile);
+    }
   }
   return 0;
 }
