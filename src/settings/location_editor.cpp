@@ -30,7 +30,7 @@ QString ZoneEntryText(int index) {
 
 // InputKeyPress: what the longitude and latitude fields take.
 bool IsNumberCharacter(QChar c) {
-  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',') || c == QLatin1Char('-') || c == QLatin1Char('.');
+  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || QStringLiteral(",-.").contains(c);
 }
 
 } // namespace

@@ -113,8 +113,8 @@ TEST_F(ClosingQuestionsTest, TheHemisphereIsAskedAboutOnlyWhenItDiffersAtClosing
     MessageBoxWatcher boxes({QMessageBox::Yes});
     EXPECT_TRUE(w->close());
     ASSERT_EQ(boxes.seen().size(), 1u);
-    EXPECT_EQ(boxes.seen()[0].text,
-              QStringLiteral("Would you like the moon graphic to show the view\nfrom our southern hemisphere next time?"));
+    EXPECT_EQ(boxes.seen()[0].text, QStringLiteral("Would you like the moon graphic to show the view\n"
+                                                   "from our southern hemisphere next time?"));
   }
   EXPECT_EQ(store_.value("Flags/NH"), QStringLiteral("0"));
 }
