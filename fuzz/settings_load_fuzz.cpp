@@ -1,9 +1,11 @@
 // LoadSettings and LoadListWindowSettings on arbitrary INI files: nothing
-// crashes, every value lands in its range, and saving what was loaded into an
-// empty store then loading again gives the same settings.
+// crashes, every value lands in its range, saving over the file succeeds, and
+// saving what was loaded into an empty store then loading again gives the same
+// settings.
 
 #include "list_window_settings.h"
 #include "settings_store.h"
+#include "settings_store_save.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,6 +115,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     loaded = settings::LoadSettings(store, daylight);
     list = settings::LoadListWindowSettings(store);
   }
+  // Saving over the input goes through the checked copy, whose comparison of
+  // what was meant with what was read back must hold for any store.
+  const settings::SettingsStoreSave saved =
+      settings::SaveSettingsStore(path, [&loaded](QSettings& store) { settings::SaveSettings(store, loaded); });
+  if (!saved.ok) Fail(saved.error.toUtf8().constData());
   QFile::remove(path);
 
   CheckRanges(loaded);

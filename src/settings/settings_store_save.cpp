@@ -65,7 +65,10 @@ SettingsStoreSave SaveSettingsStore(const QString& path, const std::function<voi
     QSettings store(staged, QSettings::IniFormat);
     write(store);
     store.sync();
-    if (store.status() != QSettings::NoError) return Failure(path, QStringLiteral("the values could not be written"));
+    // A FormatError only tells that part of the old file could not be read;
+    // what was readable is kept, and the check below sees what was written.
+    if (store.status() == QSettings::AccessError)
+      return Failure(path, QStringLiteral("the values could not be written"));
     expected = TextsOf(store);
   }
   if (!QFile::rename(staged, check)) return Failure(path, QStringLiteral("the values could not be written"));

@@ -42,6 +42,18 @@ TEST(SaveSettingsStore, SavesTheValuesAndKeepsThoseOfOtherWriters) {
   EXPECT_EQ(store.value(QStringLiteral("Other/Key1")).toString(), QStringLiteral("1"));
 }
 
+// Found by fuzzing: QSettings reads such a file with a FormatError, which once
+// made every save fail.
+TEST(SaveSettingsStore, SavesOverAStoreThatCannotBeReadWhole) {
+  const TempStore temp;
+  temp.WriteRaw(QByteArray("\0[Flags]\nTwilight=1\n[Location]\nLatitude=100\n", 44));
+  Settings changed;
+  changed.Top = 123;
+  const SettingsStoreSave saved = SaveSettingsStore(temp.Path(), [&](QSettings& store) { SaveSettings(store, changed); });
+  ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+  EXPECT_EQ(LoadSettings(*temp.Open(), false).Top, 123);
+}
+
 // A plain QSettings reports success here and leaves a store under 16 KiB
 // empty or cut: its buffered data go out in a final flush whose failure it
 // misses.
