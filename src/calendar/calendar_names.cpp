@@ -6,8 +6,9 @@
 namespace calendar {
 
 QString MonthName(int month) {
-  // 1996 is arbitrary: any year names the months alike.
-  return QLocale().toString(QDate(1996, month, 1), QStringLiteral("MMMM"));
+  // The nominative form: many languages decline a month's name inside a date
+  // ("1 marca"), but name it alone as "marzec".
+  return QLocale().standaloneMonthName(month, QLocale::LongFormat);
 }
 
 std::array<QString, 7> DayLabels(bool sunStart, bool threeLetters) {

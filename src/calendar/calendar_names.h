@@ -7,7 +7,8 @@
 
 namespace calendar {
 
-// The locale's long name of a month (1..12), as the month caption shows it.
+// The locale's long name of a month (1..12) standing alone, without a day, as
+// the month caption and the month table's title show it.
 QString MonthName(int month);
 
 // The seven weekday headers from the left column on: Sunday first with

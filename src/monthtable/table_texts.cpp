@@ -1,5 +1,6 @@
 #include "table_texts.h"
 
+#include "calendar_names.h"
 #include "display.h"
 #include "numeric.h"
 
@@ -13,8 +14,9 @@ QString ListTime(double dayFraction, int tFormat, int timeType) {
 }
 
 QString ListTitle(double calcDate) {
-  return QStringLiteral("Sun and Moon Data for ") +
-         QLocale().toString(astro::DateOfDateTime(calcDate), QStringLiteral("MMMM yyyy"));
+  const QDate date = astro::DateOfDateTime(calcDate);
+  return QStringLiteral("Sun and Moon Data for ") + calendar::MonthName(date.month()) + QLatin1Char(' ') +
+         QLocale().toString(date, QStringLiteral("yyyy"));
 }
 
 QString TimeTypeName(int timeType) {

@@ -28,6 +28,21 @@ TEST_F(CalendarNamesTest, MonthNamesAreTheLocalesLongNames) {
   EXPECT_EQ(MonthName(3), QString::fromUtf8("M\u00e4rz"));
 }
 
+TEST_F(CalendarNamesTest, MonthNamesStandAloneInTheNominative) {
+  const struct {
+    const char* locale;
+    int month;
+    const char* name; // not the form used inside a date ("marca", "maaliskuuta")
+  } cases[] = {
+      {"pl_PL", 3, "marzec"},    {"pl_PL", 1, "stycze\u0144"}, {"pl_PL", 12, "grudzie\u0144"},
+      {"fi_FI", 3, "maaliskuu"}, {"fi_FI", 12, "joulukuu"},
+  };
+  for (const auto& c : cases) {
+    QLocale::setDefault(QLocale(QLatin1String(c.locale)));
+    EXPECT_EQ(MonthName(c.month), QString::fromUtf8(c.name)) << c.locale << " month " << c.month;
+  }
+}
+
 TEST_F(CalendarNamesTest, DayLabelsFollowWeekStartAndLength) {
   struct Case {
     bool sunStart, threeLetters;

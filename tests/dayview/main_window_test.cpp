@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include "../support/qstring_printer.h"
+#include "../support/scoped_locale.h"
 #include "../support/temporary_store.h"
 #include "calendar_panel.h"
 #include "display.h"
@@ -255,6 +256,24 @@ TEST_F(MainWindowTest, StatusBoxesAndCalendarArrowsKeepTheSystemButtonColours) {
     plain.resize(arrow->size());
     const auto picture = [](QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); };
     EXPECT_EQ(picture(arrow), picture(&plain)) << name;
+  }
+}
+
+TEST_F(MainWindowTest, CalendarNamesTheMonthAloneAndTheDateLineDeclinesIt) {
+  const struct {
+    const char *locale, *caption, *inDate;
+  } cases[] = {
+      {"pl_PL", "marzec", "marca"},
+      {"fi_FI", "maaliskuu", "maaliskuuta"},
+  };
+  for (const auto& c : cases) {
+    ScopedLocale locale{QLocale(QLatin1String(c.locale))};
+    TemporaryStore store;
+    auto w = Open(store);
+    w->GoToDate(Date(2024, 3, 17));
+    EXPECT_EQ(static_cast<QLabel*>(Child(*w, "pnlMonth"))->text(), QLatin1String(c.caption)) << c.locale;
+    EXPECT_TRUE(w->dayView().DayText[kDateLine].contains(QLatin1String(c.inDate)))
+        << c.locale << ": " << w->dayView().DayText[kDateLine];
   }
 }
 

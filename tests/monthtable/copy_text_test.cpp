@@ -106,6 +106,26 @@ TEST_F(CopyTextTest, TextWithoutHeaderIsTheTitleBlockAlone) {
   EXPECT_EQ(lines, expected);
 }
 
+TEST_F(CopyTextTest, TitleNamesTheMonthInTheNominative) {
+  const struct {
+    const char* locale;
+    const char* title;
+  } cases[] = {
+      {"pl_PL", "Sun and Moon Data for marzec 2024"},
+      {"fi_FI", "Sun and Moon Data for maaliskuu 2024"},
+  };
+  for (const auto& c : cases) {
+    QLocale::setDefault(QLocale(QLatin1String(c.locale)));
+    const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 17)), {});
+    EXPECT_EQ(table.Caption.left(table.ListTitle.size()), QLatin1String(c.title)) << c.locale;
+    for (const bool withHeader : {true, false}) {
+      const QStringList lines = MakeListText(table, GrandRapids(), withHeader);
+      ASSERT_FALSE(lines.isEmpty());
+      EXPECT_EQ(lines[0].trimmed(), QLatin1String(c.title)) << c.locale << " with header " << withHeader;
+    }
+  }
+}
+
 TEST_F(CopyTextTest, TitleTakesTheCurrentLocationAndTwilight) {
   // The table keeps the title and time type of its build; place and twilight
   // are read when copying.
