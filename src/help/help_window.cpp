@@ -47,7 +47,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
   bar->addAction(QStringLiteral("&Contents"), this, [this] { ShowPage(TopicUrl(kContentsTopic)); });
   bar->addAction(QStringLiteral("&Index"), this, [this] { ShowPage(IndexUrl()); });
   connect(browser_, &QTextBrowser::sourceChanged, this,
-          [this] { setWindowTitle(QStringLiteral("Vesperon Help - ") + browser_->documentTitle()); });
+          [this] { setWindowTitle(QStringLiteral("Help: ") + browser_->documentTitle()); });
 
   resize(560, 520);
 }
