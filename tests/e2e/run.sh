@@ -23,7 +23,9 @@ cleanup() {
 trap cleanup EXIT
 fail() {
   echo "FAIL: $*" >&2
-  [ -f "$work/app.log" ] && sed 's/^/  program: /' "$work/app.log" >&2
+  for log in xvfb wm app; do
+    [ -s "$work/$log.log" ] && sed "s/^/  $log: /" "$work/$log.log" >&2
+  done
   exit 1
 }
 
@@ -38,19 +40,22 @@ wait_until() {
   done
 }
 
+# A temporary home for everything started here, the window manager included.
+home=$work/home
+mkdir -p "$home"
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_CACHE_HOME=$home/.cache
+export XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
+
 # A free display, chosen by the server itself.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
-wait_until 10 "Xvfb did not start" test -s "$work/display"
+wait_until 20 "Xvfb did not start" test -s "$work/display"
 export DISPLAY=":$(head -n 1 "$work/display")"
 openbox --sm-disable >"$work/wm.log" 2>&1 &
 pids+=($!)
-wait_until 10 "openbox did not take the screen" sh -c 'xprop -root _NET_WORKAREA | grep -q ='
+wait_until 20 "openbox did not take the screen" sh -c 'xprop -root _NET_WORKAREA | grep -q ='
 
-home=$work/home
-mkdir -p "$home"
-export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8
 settings=$XDG_CONFIG_HOME/Vesperon\ Software/Vesperon.ini
 
