@@ -14,13 +14,14 @@ namespace {
 using StoreTexts = QMap<QString, QString>;
 
 // Every value as text, as a value set in memory and the same value read back
-// from the file compare: a number set as such reads back as its text.
+// from the file compare: a number set as such reads back as its text, and a
+// list may come back as a list of variants.
 StoreTexts TextsOf(const QSettings& store) {
   StoreTexts texts;
   for (const QString& key : store.allKeys()) {
     const QVariant value = store.value(key);
-    texts.insert(key, value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1Char(','))
-                                                                : value.toString());
+    const bool list = value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
+    texts.insert(key, list ? value.toStringList().join(QLatin1Char(',')) : value.toString());
   }
   return texts;
 }
@@ -51,24 +52,27 @@ SettingsStoreSave SaveSettingsStore(const QString& path, const std::function<voi
   if (!work.isValid()) return Failure(path, work.errorString());
   // QSettings keeps what it read of a file by the file's name: every file
   // opened here has a name of its own, so each one is read from the disk.
+  const QString old = work.filePath(QStringLiteral("old.ini"));
   const QString staged = work.filePath(QStringLiteral("staged.ini"));
   const QString check = work.filePath(QStringLiteral("check.ini"));
 
   if (QFile::exists(path)) {
-    const FileBytes old = ReadAll(path);
-    if (!old.ok) return Failure(path, old.reason);
-    const WholeFileWrite copied = WriteWholeFile(staged, old.bytes);
+    const FileBytes oldBytes = ReadAll(path);
+    if (!oldBytes.ok) return Failure(path, oldBytes.reason);
+    const WholeFileWrite copied = WriteWholeFile(old, oldBytes.bytes);
     if (!copied.ok) return Failure(path, copied.reason);
   }
   StoreTexts expected;
   {
+    // The old values pass through QSettings' reading before they are written:
+    // a damaged file's odd sections and values then come back from the new
+    // file as they were written, and the check below compares like with like.
+    const QSettings oldStore(old, QSettings::IniFormat);
     QSettings store(staged, QSettings::IniFormat);
+    for (const QString& key : oldStore.allKeys()) store.setValue(key, oldStore.value(key));
     write(store);
     store.sync();
-    // A FormatError only tells that part of the old file could not be read;
-    // what was readable is kept, and the check below sees what was written.
-    if (store.status() == QSettings::AccessError)
-      return Failure(path, QStringLiteral("the values could not be written"));
+    if (store.status() != QSettings::NoError) return Failure(path, QStringLiteral("the values could not be written"));
     expected = TextsOf(store);
   }
   if (!QFile::rename(staged, check)) return Failure(path, QStringLiteral("the values could not be written"));

@@ -42,16 +42,23 @@ TEST(SaveSettingsStore, SavesTheValuesAndKeepsThoseOfOtherWriters) {
   EXPECT_EQ(store.value(QStringLiteral("Other/Key1")).toString(), QStringLiteral("1"));
 }
 
-// Found by fuzzing: QSettings reads such a file with a FormatError, which once
-// made every save fail.
-TEST(SaveSettingsStore, SavesOverAStoreThatCannotBeReadWhole) {
-  const TempStore temp;
-  temp.WriteRaw(QByteArray("\0[Flags]\nTwilight=1\n[Location]\nLatitude=100\n", 44));
-  Settings changed;
-  changed.Top = 123;
-  const SettingsStoreSave saved = SaveSettingsStore(temp.Path(), [&](QSettings& store) { SaveSettings(store, changed); });
-  ASSERT_TRUE(saved.ok) << saved.error.toStdString();
-  EXPECT_EQ(LoadSettings(*temp.Open(), false).Top, 123);
+// Found by fuzzing: damaged stores once made every save fail. QSettings reads
+// the first with a FormatError, writes the list of the second back as a list
+// of variants and the key of the third, in a section without a name, under
+// another name.
+TEST(SaveSettingsStore, SavesOverAStoreThatQSettingsReadsOddly) {
+  const QByteArray damaged[] = {QByteArray("\0[Flags]\nTwilight=1\n[Location]\nLatitude=100\n", 44),
+                                QByteArray("[Other]\nList=a,b\0c\n", 19), QByteArray("[\nX]\nCity=a\n")};
+  for (const QByteArray& bytes : damaged) {
+    const TempStore temp;
+    temp.WriteRaw(bytes);
+    Settings changed;
+    changed.Top = 123;
+    const SettingsStoreSave saved =
+        SaveSettingsStore(temp.Path(), [&](QSettings& store) { SaveSettings(store, changed); });
+    ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+    EXPECT_EQ(LoadSettings(*temp.Open(), false).Top, 123);
+  }
 }
 
 // A plain QSettings reports success here and leaves a store under 16 KiB
