@@ -3,7 +3,7 @@
 # vesperon_<version>_<arch>.deb with the files of `cmake --install`.
 set(CPACK_PACKAGE_NAME vesperon)
 set(CPACK_PACKAGE_VENDOR "Vesperon Software")
-set(CPACK_PACKAGE_CONTACT "Vesperon Software <vesperon@vesperon.org>")
+set(CPACK_PACKAGE_CONTACT "Vesperon Software")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop almanac of the Moon and the Sun")
 set(CPACK_PACKAGE_DESCRIPTION
     "Vesperon shows, for one place and one date, moon rise, transit and set, sunrise and sunset, twilight, "
@@ -16,7 +16,7 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://vesperon.org/)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VESPERON_HOMEPAGE})
 # The Qt libraries come from dpkg-shlibdeps; the window also needs Qt's X11
 # and Wayland plugins, which the libraries only recommend, and the Liberation
 # faces that stand in for Arial and Courier.
