@@ -21,7 +21,6 @@ QIcon ProgramIcon() {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vesperon"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Vesperon"));
   QApplication::setOrganizationName(QStringLiteral("Vesperon Software"));
   // Ties the windows to the installed menu entry (and its icon) on Wayland.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vesperon.Vesperon"));

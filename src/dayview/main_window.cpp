@@ -87,7 +87,8 @@ TfrmVesperon::TfrmVesperon(SettingsStoreFactory openStore, QWidget* parent, sett
 
 TfrmVesperon::~TfrmVesperon() {
   qApp->removeEventFilter(this);
-  SaveSettings();
+  // A window closed by the user has saved already, and reported a failure.
+  if (!settingsSaved_) (void)SaveSettings();
 }
 
 int TfrmVesperon::S(int pixels) const { return ScaleToDpi(pixels, dpi_); }
@@ -161,7 +162,7 @@ void TfrmVesperon::LoadSettings() {
   move(settings_.Left, settings_.Top);
 }
 
-void TfrmVesperon::SaveSettings() {
+settings::SettingsStoreSave TfrmVesperon::SaveSettings() {
   settings::Settings out = settings_;
   out.TimeType = state_.TimeType;
   out.WantTransit = state_.WantTransit;
@@ -175,6 +176,8 @@ void TfrmVesperon::SaveSettings() {
   const settings::SettingsStoreSave saved = settings::SaveSettingsStore(
       openStore_()->fileName(), [&out](QSettings& store) { settings::SaveSettings(store, out); });
   if (!saved.ok) qWarning("%s", qPrintable(saved.error));
+  settingsSaved_ = saved.ok;
+  return saved;
 }
 
 void TfrmVesperon::PlaceMoonBox() {

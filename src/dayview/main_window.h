@@ -10,6 +10,7 @@
 #include "day_view_state.h"
 #include "help_topics.h"
 #include "location_file.h"
+#include "settings_store_save.h"
 #include "settings_values.h"
 
 #include <QMainWindow>
@@ -160,7 +161,7 @@ private:
   void EnterDate(int year, int month, int day);
   void DrawDisc();
   void ShowAbout();
-  void SaveSettings();
+  settings::SettingsStoreSave SaveSettings();
   void Timer1Timer();
   int S(int pixels) const;
 
@@ -181,6 +182,7 @@ private:
   bool StayOnTop = false;
   int TFormatBeforeSeconds = 0;
   bool shownOnce_ = false;
+  bool settingsSaved_ = false; // by the last SaveSettings
   bool framePlaced_ = false; // placed with the window manager's frame known
 
   DayCanvas* canvas_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace dayview {
 namespace {
@@ -134,11 +135,20 @@ bool TfrmVesperon::FormCloseQuery() {
 }
 
 void TfrmVesperon::closeEvent(QCloseEvent* event) {
-  if (FormCloseQuery()) {
-    event->accept();
-  } else {
+  if (!FormCloseQuery()) {
     event->ignore();
+    return;
   }
+  // Saved here rather than only at destruction, so that a failure reaches the
+  // user while the window can still stay open.
+  const settings::SettingsStoreSave saved = SaveSettings();
+  if (!saved.ok && QMessageBox::warning(this, QStringLiteral("Vesperon"),
+                                        saved.error + QStringLiteral("\n\nClose without saving the settings?"),
+                                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+    event->ignore();
+    return;
+  }
+  event->accept();
 }
 
 } // namespace dayview

@@ -188,5 +188,26 @@ TEST_F(ClosingQuestionsTest, AChangedListIsSavedOnYesAndAFailedSaveKeepsTheWindo
   EXPECT_EQ(settings::ReadLocationFile(list).list.Size(), 1) << "No leaves the file as it was";
 }
 
+TEST_F(ClosingQuestionsTest, SettingsThatCannotBeSavedAtClosingAreReportedAndNoKeepsTheWindowOpen) {
+  auto w = Open();
+  w->FlipHints(); // something to save
+  const QByteArray before = Bytes(store_.path());
+  {
+    const ScopedFileSizeLimit limit(0);
+    ASSERT_TRUE(limit.Active());
+    MessageBoxWatcher boxes({QMessageBox::No});
+    EXPECT_FALSE(w->close());
+    ASSERT_EQ(boxes.seen().size(), 1u);
+    EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Warning);
+    EXPECT_TRUE(boxes.seen()[0].text.contains("Vesperon.ini")) << boxes.seen()[0].text;
+  }
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(Bytes(store_.path()), before) << "the old store is whole";
+  MessageBoxWatcher none;
+  EXPECT_TRUE(w->close()) << "with room again the settings are saved";
+  EXPECT_TRUE(none.seen().empty());
+  EXPECT_EQ(store_.value("Flags/Hints"), QStringLiteral("0"));
+}
+
 } // namespace
 } // namespace dayview
