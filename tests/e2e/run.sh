@@ -105,10 +105,12 @@ read -r width height < <(xwininfo -id "$main" | awk '/Width:/ {w=$2} /Height:/ {
 # F3 and a typed date: 6 January 2000.
 key "$main" F3 ctrl+a 2 0 0 0 Tab ctrl+a 1 Tab ctrl+a 6 Return
 
-# The location editor (Options > Location), a typed place, Change.
-# The name field lies at (16, 180) of the client area below the menu bar.
+# The location editor, opened by a click on the place's box in the status
+# bar (8 to 113, 384 to 400 below the menu bar); a typed place; Change. The
+# clicks go through the program's event queue in order, so the name field
+# (16 to 121, 180 to 201) is there for the second click.
 menu_bar=$((height - 407))
-key "$main" alt+o l
+xdotool mousemove --window "$main" 60 $((menu_bar + 392)) click 1
 xdotool mousemove --window "$main" 40 $((menu_bar + 190)) click 1
 key "$main" ctrl+a
 xdotool type --delay 20 "Test Harbour"
