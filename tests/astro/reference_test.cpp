@@ -6,9 +6,9 @@
 // that makes any kind of event less accurate fails here.
 
 #include "date_time.h"
+#include "day_events.h"
 #include "day_positions.h"
 #include "moon_phase.h"
-#include "rise_transit_set.h"
 #include "time_scales.h"
 
 #include <gtest/gtest.h>
@@ -110,7 +110,7 @@ std::string GroupOf(const EventColumn& column, double latitude) {
   return std::string(column.group) + (std::abs(latitude) < kHighLatitude ? ", below 55" : ", 55 and above");
 }
 
-// Every event of one reference row as the program computes it, in the column order.
+// Every event of one reference row as the day view computes it, in the column order.
 std::vector<std::optional<double>> ProgramEvents(const std::vector<std::string>& row) {
   AstroState state;
   state.SiteLatitude = std::stof(row[1]);
@@ -120,17 +120,16 @@ std::vector<std::optional<double>> ProgramEvents(const std::vector<std::string>&
   state.WantTransit = true;
   PrepareDay(state);
   const ThreeDayWindow window = ComputeThreeDayWindow(state);
-  const PositionTable sunTable = window.SunPositions();
-  const EventTimes sun = RiseTransitSet(state, sunTable, kSunriseAltitude);
-  const EventTimes moon = RiseTransitSet(state, window.MoonPositions(), MoonRiseAltitude(window.MoonParallax()));
-  std::vector<std::optional<double>> events = {ProgramMinutes(sun[kRise]), ProgramMinutes(sun[kTransit]),
-                                               ProgramMinutes(sun[kSet])};
-  for (int twilightType : {0, 1, 2}) {
-    const EventTimes twilight = RiseTransitSet(state, sunTable, TwilightAltitude(twilightType));
-    events.push_back(ProgramMinutes(twilight[kRise]));
-    events.push_back(ProgramMinutes(twilight[kSet]));
+  // Twilight types 0, 1, 2: astronomical, nautical, civil.
+  const DayEvents days[] = {ComputeDayEvents(state, window, 0), ComputeDayEvents(state, window, 1),
+                            ComputeDayEvents(state, window, 2)};
+  std::vector<std::optional<double>> events;
+  for (int slot : {kRise, kTransit, kSet}) events.push_back(ProgramMinutes(days[0].sun[slot]));
+  for (const DayEvents& day : days) {
+    events.push_back(ProgramMinutes(day.twilight[kRise]));
+    events.push_back(ProgramMinutes(day.twilight[kSet]));
   }
-  for (int slot : {kRise, kTransit, kSet}) events.push_back(ProgramMinutes(moon[slot]));
+  for (int slot : {kRise, kTransit, kSet}) events.push_back(ProgramMinutes(days[0].moon[slot]));
   return events;
 }
 
