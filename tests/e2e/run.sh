@@ -47,14 +47,44 @@ export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
 export XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 
-# A free display, chosen by the server itself.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_until 20 "Xvfb did not start" test -s "$work/display"
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-pids+=($!)
-wait_until 20 "openbox did not take the screen" sh -c 'xprop -root _NET_WORKAREA | grep -q ='
+# start_x: an X server on a free display (the server picks it) with openbox
+# managing it; false when either is not up within 10 seconds.
+start_x() {
+  rm -f "$work/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  pids+=($!)
+  local deadline=$((SECONDS + 10))
+  until [ -s "$work/display" ]; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -n 1 "$work/display")"
+  openbox --sm-disable >"$work/wm.log" 2>&1 &
+  local wm=$!
+  pids+=($wm)
+  # The work area is published once openbox manages windows.
+  until xprop -root _NET_WORKAREA 2>/dev/null | grep -q =; do
+    [ $SECONDS -lt $deadline ] && kill -0 $wm 2>/dev/null || return 1
+    sleep 0.05
+  done
+}
+# stop_x: ends the server and window manager of a failed start.
+stop_x() {
+  kill "${pids[@]}" 2>/dev/null || true
+  wait 2>/dev/null || true
+  pids=()
+}
+# A machine under load may be slow to bring either up: three tries, each
+# leaving its logs.
+for attempt in 1 2 3; do
+  start_x && break
+  echo "Try $attempt: Xvfb and openbox did not come up on ${DISPLAY:-no display}." >&2
+  for log in xvfb wm; do
+    [ -s "$work/$log.log" ] && sed "s/^/  $log: /" "$work/$log.log" >&2
+  done
+  stop_x
+  [ $attempt -lt 3 ] || fail "no X server with a window manager after three tries"
+done
 
 export QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 LANG=C.UTF-8
 settings=$XDG_CONFIG_HOME/Vesperon\ Software/Vesperon.ini
