@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the astronomy of one day and of one month takes.
 
 #include "date_time.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the day view's computation and a whole month table take, texts
 // included.
 

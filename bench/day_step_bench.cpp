@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Day stepping in the main window: StepDate by one day and the repaint of the
 // day view, offscreen. An auto-repeat runs at this speed.
 

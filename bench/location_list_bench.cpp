@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening the location editor with the shipped list of places: reading and
 // sorting the file, then filling the city choice with the names. The editor
 // does this the first time it opens; the user waits for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month table window, offscreen: the List command on a warm program
 // (rebuild and repaint), the first List (create, read the settings, build,
 // show), and the formatted print of a month to a PDF file.

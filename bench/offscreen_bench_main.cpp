@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() of the benchmarks that need widgets: an application on the offscreen
 // platform, so that they run without a display.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds vesperon-cli's argument parser arbitrary words (one per input line).
 // Every outcome is a request or one non-empty error line, printed without any
 // control character; nothing crashes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The location file's reader, the record fields and the sorted list on
 // arbitrary file contents: nothing crashes, fields never hold a bar, a record
 // the location rule accepts is a usable place, the list

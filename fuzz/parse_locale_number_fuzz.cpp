@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ParseLocaleNumber and FormatSettingNumber on arbitrary text and values under
 // several locales: nothing crashes, a failure always reads 0, and every number
 // written reads back within seven significant digits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LoadSettings and LoadListWindowSettings on arbitrary INI files: nothing
 // crashes, every value lands in its range, saving over the file succeeds, and
 // saving what was loaded into an empty store then loading again gives the same

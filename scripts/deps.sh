@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build needs, but only those that are missing,
 # so a machine that already has everything pays one dpkg query.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vesperon: starts the application and shows the main window.
 
 #include "main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Sun's and the Moon's positions at 0h UT of the day before, the day and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Periodic terms of the truncated ELP-2000/82 lunar theory (Meeus, Astronomical

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "time_scales.h"
 
 #include "date_time.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar_panel.h"
 
 #include "calendar_names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vesperon-cli: prints what Vesperon shows, for scripts and for checking.
 
 #include "cli_arguments.h"

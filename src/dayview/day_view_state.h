@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // What the day view shows, as plain values: the 21 display texts, the Moon's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display options' commands: each flips or sets one option, brings its
 // menu item into line and does the least work that makes the window right.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's List and Print commands: the month table window and the
 // printed image of the window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus and SyncMenuItem, which keeps each item in line with
 // its option.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lower half of the main window: the calendar, the location editor, the
 // colour panel and the date panel share one place, and the closing questions.
 

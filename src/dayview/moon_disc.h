@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Moon's phase as a drawn disc: the lit part in the moon colour, the dark

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The moon block of the day view: up to three rows (rise, transit, set), each a

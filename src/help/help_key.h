@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // F1 anywhere in the program shows the help topic of what the user is doing:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month table window's menus and their commands: copy, print, font,
 // grouping, grid lines and copy mode.
 

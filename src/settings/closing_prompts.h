@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // FormCloseQuery's questions, shown in order: keep the changed location, keep

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "closing_questions.h"
 
 #include "locale_number.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Stored colour values (red in the lowest byte, then green, then blue) to and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The colour panel's fixed palette of 48 colours, 6 rows of 8, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The colour dialog's sixteen custom colours in the "CustomColors" section:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The date panel pnlDate: a year, a month and a day typed instead of stepping

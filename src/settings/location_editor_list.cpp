@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The location editor's File menu: adding the fields to the list, removing the
 // chosen place and saving the list.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_file.h"
 
 #include "whole_file_write.h"

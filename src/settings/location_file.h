@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The location file "Location.txt": a header line, a rule of 46 hyphens, then

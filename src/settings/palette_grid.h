@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The palette grid CG: the 48 colours of the palette in cells of a fixed size,

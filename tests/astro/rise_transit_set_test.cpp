@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rise_transit_set.h"
 
 #include "date_time.h"

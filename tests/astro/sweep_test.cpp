@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sweeps sites, zones and the first and last dates of the calendar: every slot
 // must be a time inside the local day or a marker, never NaN or infinity.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built vesperon-cli as a user would, against a temporary settings
 // folder and a copy of the program beside its own location file.
 

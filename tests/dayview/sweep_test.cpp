@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day view over the whole range of sites, zones and dates: every slot is a
 // time or "None" in step with the raw events, and nothing is NaN.
 

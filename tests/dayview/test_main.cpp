@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every day-view test reads texts in the en_US locale unless it says otherwise.
 
 #include <QLocale>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The day view's longest texts fit their rectangles in the window's font.
 
 #include "day_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads a PDF back through poppler's pdftotext and pdffonts, for the print

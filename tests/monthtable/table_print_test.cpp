@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_print.h"
 
 #include "../support/qstring_printer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_editor.h"
 
 #include "../support/message_box_watcher.h"

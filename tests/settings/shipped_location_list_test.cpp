@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list of places shipped with the program, read with the program's own
 // reader: every record must be one the location editor can show and apply.
 

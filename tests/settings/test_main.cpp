@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings tests need an application object (program path, data folder)
 // and must never reach the user's own files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Lets GoogleTest print a QString as its text, in failure messages and after <<.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Widget tests run offscreen, in en_US, and never touch the user's settings.
 
 #include <QApplication>

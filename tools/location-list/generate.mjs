@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds data/Location.txt, the world list of places shipped with Vesperon,
 // from the gazetteer of the npm package city-timezones and the capitals of
 // the npm package countries-list. Run through generate.sh, which installs the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates data/Location.txt and data/README.md. The two npm packages are
 # installed into a temporary folder that is removed afterwards; the program's
 # build never needs them.
