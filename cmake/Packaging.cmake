@@ -16,7 +16,9 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VESPERON_HOMEPAGE})
+if(VESPERON_HOMEPAGE)
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VESPERON_HOMEPAGE})
+endif()
 # The Qt libraries come from dpkg-shlibdeps; the window also needs Qt's X11
 # and Wayland plugins, which the libraries only recommend, and the Liberation
 # faces that stand in for Arial and Courier.
