@@ -36,11 +36,13 @@ void PaintPhaseRows(QPainter& painter, const DayPaintInput& in) {
     const int y2 = y + m[kPhaseRowHeight];
     const PhaseRow& row = in.view.Phases.PhaseText[r];
     painter.fillRect(QRect(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1)), in.background);
-    DrawLeftAligned(painter, QRect(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseNameRight] - 1, y2 - 1)), row.name);
-    painter.drawText(m[kPhaseColonX], y, painter.fontMetrics().horizontalAdvance(QLatin1Char(':')),
-                     m[kPhaseRowHeight], Qt::AlignLeft | Qt::AlignTop, QStringLiteral(":"));
-    DrawRightAligned(painter, QRect(QPoint(m[kPhaseDateLeft], y), QPoint(m[kPhaseDateRight] - 1, y2 - 1)), row.date);
-    DrawRightAligned(painter, QRect(QPoint(m[kPhaseTimeLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1)), row.time);
+    if (!row.name.isEmpty()) { // an empty row lies past the last date: left blank
+      DrawLeftAligned(painter, QRect(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseNameRight] - 1, y2 - 1)), row.name);
+      painter.drawText(m[kPhaseColonX], y, painter.fontMetrics().horizontalAdvance(QLatin1Char(':')),
+                       m[kPhaseRowHeight], Qt::AlignLeft | Qt::AlignTop, QStringLiteral(":"));
+      DrawRightAligned(painter, QRect(QPoint(m[kPhaseDateLeft], y), QPoint(m[kPhaseDateRight] - 1, y2 - 1)), row.date);
+      DrawRightAligned(painter, QRect(QPoint(m[kPhaseTimeLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1)), row.time);
+    }
     y = y2;
   }
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phase_list.h"
 
+#include "calendar_dates.h"
 #include "display.h"
 #include "moon_phase.h"
 
@@ -14,8 +15,11 @@ PhaseRow PhaseRowOf(const astro::AstroState& state, const astro::Phase& phase) {
   return {QString::fromStdString(phase.Name), astro::ShortDateText(phase.Time), astro::TimeText(state, phase.Time)};
 }
 
+bool IsListedPhase(const astro::Phase& phase) { return phase.Time < calendar::MaxDate + 1.0; }
+
 PhaseRow PhaseRowOf(const astro::AstroState& state, float k) {
-  return PhaseRowOf(state, astro::MoonPhase(state, state.DeltaTDays, k));
+  const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
+  return IsListedPhase(phase) ? PhaseRowOf(state, phase) : PhaseRow{};
 }
 
 void ForcePhaseListRebuild(PhaseList& list) { list.LastPhaseK = kRebuildPhaseList; }

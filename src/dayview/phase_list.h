@@ -11,6 +11,8 @@
 
 namespace dayview {
 
+// A row left empty (all three texts) is a phase past the last date the
+// program accepts; it is not shown.
 struct PhaseRow {
   QString name; // "New Moon", "First Quarter", "Full Moon" or "Last Quarter"
   QString date; // the locale's short date, four-digit year
@@ -34,12 +36,17 @@ int PhaseRowCount(bool formLength);
 // A lunation number no earlier than the first one listed (about the year 1).
 float ClampToFirstListedLunation(float k);
 
+// Whether a phase falls on a date the program accepts: on or before the
+// calendar's last date, 31 December 9999, in the clock of its time.
+bool IsListedPhase(const astro::Phase& phase);
+
 // The row of a computed phase: its name, short date and TimeText.
 PhaseRow PhaseRowOf(const astro::AstroState& state, const astro::Phase& phase);
 
 // The row of the principal phase with lunation number k (quarter values are the
-// quarters and the full moon). state must be prepared (PrepareDay) for its
-// Delta T; the time is in the clock of state.ZoneHours.
+// quarters and the full moon), empty when IsListedPhase refuses it. state must
+// be prepared (PrepareDay) for its Delta T; the time is in the clock of
+// state.ZoneHours.
 PhaseRow PhaseRowOf(const astro::AstroState& state, float k);
 
 // Makes the next BuildPhaseList() rebuild the rows, e.g. after the clock

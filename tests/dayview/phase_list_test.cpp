@@ -120,5 +120,24 @@ TEST(BuildPhaseList, StartsNoEarlierThanTheFirstListedLunation) {
   EXPECT_FALSE(day.view.Phases.PaintPhases);
 }
 
+TEST(BuildPhaseList, EndsWithTheLastDateTheProgramAccepts) {
+  DayView day;
+  day.options.FormLength = true;
+  day.Show(9999, 12, 31);
+  const auto& rows = day.view.Phases.PhaseText;
+  EXPECT_TRUE(rows[0].date.endsWith(QLatin1String("/9999"))) << rows[0].date.toStdString();
+  int listed = 0;
+  for (const PhaseRow& row : rows) {
+    if (row.name.isEmpty()) {
+      EXPECT_TRUE(row.date.isEmpty() && row.time.isEmpty());
+      continue;
+    }
+    ++listed;
+    EXPECT_TRUE(row.date.endsWith(QLatin1String("/9999"))) << row.date.toStdString();
+  }
+  EXPECT_LT(listed, 6) << "the phases of the year 10000 are not listed";
+  EXPECT_TRUE(rows[5].name.isEmpty());
+}
+
 } // namespace
 } // namespace dayview
