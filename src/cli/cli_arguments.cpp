@@ -98,7 +98,8 @@ Command CommandNamed(const QString& word) {
   if (word == QLatin1String("phases")) return Command::Phases;
   if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help"))
     return Command::Help;
-  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases or --help.").arg(word)};
+  if (word == QLatin1String("--version")) return Command::Version;
+  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, --help or --version.").arg(word)};
 }
 
 struct PendingSite {
@@ -199,7 +200,7 @@ std::variant<CliRequest, CliError> ParseCliArguments(const QStringList& argument
     if (arguments.isEmpty()) return request; // help
     ArgumentReader reader(arguments);
     request.command = CommandNamed(reader.NextOption());
-    if (request.command == Command::Help) return request;
+    if (request.command == Command::Help || request.command == Command::Version) return request;
     ParseOptions(reader, request);
     return request;
   } catch (const Failure& failure) {
@@ -220,6 +221,8 @@ QString CliHelpText() {
       "      the month table as its Copy command puts it on the clipboard\n"
       "  phases [--date YYYY-MM-DD] [--count N] [--json]\n"
       "      N principal phases (default 4, 1 to 1000) from the quarter at or before the date\n"
+      "  --help | --version\n"
+      "      this text, or the program's version\n"
       "\n"
       "Location (default: the location stored by Vesperon):\n"
       "  --location NAME                  a record of the location file\n"
@@ -238,5 +241,7 @@ QString CliHelpText() {
       "Bad input prints one line on standard error and exits with status 2; output that\n"
       "cannot be written (a full disk) does so with status 1.\n");
 }
+
+QString CliVersionText() { return QStringLiteral("vesperon-cli " VESPERON_VERSION "\n"); }
 
 } // namespace cli

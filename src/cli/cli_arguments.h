@@ -11,7 +11,7 @@
 
 namespace cli {
 
-enum class Command { Day, Month, Phases, Help };
+enum class Command { Day, Month, Phases, Help, Version };
 
 // A location given by numbers on the command line.
 struct CustomSite {
@@ -59,5 +59,8 @@ std::variant<CliRequest, CliError> ParseCliArguments(const QStringList& argument
 
 // The text printed by --help.
 QString CliHelpText();
+
+// The line printed by --version: the program's name and version.
+QString CliVersionText();
 
 } // namespace cli

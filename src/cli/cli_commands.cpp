@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_commands.h"
 
+#include "cli_output.h"
 #include "copy_text.h"
 #include "day_computation.h"
 #include "display.h"
@@ -42,6 +43,14 @@ QJsonArray ToJson(const astro::EventTimes& times) {
   return array;
 }
 
+// The site as the terminal gets it: its name, which comes from the user's
+// files and command line, with control characters escaped, so a stored name
+// can neither drive the terminal nor split the lines scripts read.
+settings::SiteLocation PrintableSite(settings::SiteLocation site) {
+  site.SiteName = EscapeControlCharacters(site.SiteName);
+  return site;
+}
+
 QString Json(const QJsonDocument& document) { return QString::fromUtf8(document.toJson(QJsonDocument::Indented)); }
 
 // A line of the day view's blocks: label, time and extra column, right-aligned.
@@ -57,7 +66,8 @@ QStringList PhaseLines(const std::vector<dayview::PhaseRow>& rows) {
   for (const dayview::PhaseRow& row : rows) dateWidth = std::max(dateWidth, row.date.size());
   QStringList lines;
   for (const dayview::PhaseRow& row : rows)
-    lines << QStringLiteral("%1 : %2 %3").arg(row.name, -13).arg(row.date, static_cast<int>(dateWidth)).arg(row.time, 10);
+    if (!row.name.isEmpty()) // empty past the last date
+      lines << QStringLiteral("%1 : %2 %3").arg(row.name, -13).arg(row.date, static_cast<int>(dateWidth)).arg(row.time, 10);
   return lines;
 }
 
@@ -66,7 +76,7 @@ QString DayText(const CliContext& c, const dayview::DayViewState& view, double i
   const DayTexts& t = view.DayText;
   QStringList lines;
   lines << t[kDateLine];
-  lines << QStringLiteral("%1   %2").arg(c.site.SiteName, monthtable::CoordinatesLine(c.site));
+  lines << QStringLiteral("%1   %2").arg(PrintableSite(c.site).SiteName, monthtable::CoordinatesLine(c.site));
   lines << monthtable::TwilightLine(monthtable::TimeTypeName(c.settings.TimeType), c.settings.Twilight).trimmed();
   lines << QString();
   lines << Row(t[15], t[kTwilightBegins]) << Row(t[16], t[kSunrise], t[kSunriseAzimuth])
@@ -115,7 +125,7 @@ QString RunDay(const CliRequest& request, const CliContext& c) {
   QJsonArray phaseText;
   for (int r = 0; r < phaseRows; ++r) {
     const dayview::PhaseRow& p = view.Phases.PhaseText[static_cast<std::size_t>(r)];
-    phaseText.append(QJsonArray{p.name, p.date, p.time});
+    if (!p.name.isEmpty()) phaseText.append(QJsonArray{p.name, p.date, p.time});
   }
   const QJsonObject object{
       {"calcDate", state.CalcDate},
@@ -134,7 +144,7 @@ QString RunMonth(const CliRequest& request, const CliContext& c) {
   const monthtable::ListOptions options{c.settings.TFormat, c.settings.Twilight, c.settings.SunStart,
                                         request.group == 5, request.group == 7};
   const monthtable::MonthTable table = monthtable::ComputeMonthTable(state, options);
-  const monthtable::CopyContext copy{c.site, c.settings.Twilight};
+  const monthtable::CopyContext copy{PrintableSite(c.site), c.settings.Twilight};
   return monthtable::JoinLines(monthtable::CopyLines(table, copy, request.copyMode), monthtable::LineEnd::Lf);
 }
 
@@ -147,6 +157,7 @@ QString RunPhases(const CliRequest& request, const CliContext& c) {
   std::vector<dayview::PhaseRow> rows;
   for (int i = 0; i < request.count; ++i, k += 0.25f) {
     const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
+    if (!dayview::IsListedPhase(phase)) break;
     const dayview::PhaseRow row = dayview::PhaseRowOf(state, phase);
     if (request.json)
       array.append(QJsonObject{{"name", row.name}, {"time", phase.Time}, {"date", row.date}, {"clock", row.time}});

@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,17 +23,23 @@ int Fail(const QString& message) {
   return 2;
 }
 
-// 0 when all of the text went out; 1 with one error line when it did not.
-int Print(const QString& text) {
-  if (cli::WriteWhole(stdout, text)) return 0;
+// One error line naming the reason in errno; the exit status 1.
+int OutputFailed() {
   const QString reason = QString::fromLocal8Bit(std::strerror(errno));
   cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: the output could not be written (%1).\n").arg(reason));
   return 1;
 }
 
+// 0 when all of the text went out; 1 with one error line when it did not.
+int Print(const QString& text) { return cli::WriteWhole(stdout, text) ? 0 : OutputFailed(); }
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+  // A closed standard output is found before anything is opened: the first
+  // file opened would take its descriptor and receive the output.
+  if (::fcntl(STDOUT_FILENO, F_GETFL) == -1) return OutputFailed();
+
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Vesperon"));
   QCoreApplication::setOrganizationName(QStringLiteral("Vesperon Software"));
@@ -40,6 +48,7 @@ int main(int argc, char* argv[]) {
   if (const auto* error = std::get_if<cli::CliError>(&parsed)) return Fail(error->message);
   const cli::CliRequest& request = std::get<cli::CliRequest>(parsed);
   if (request.command == cli::Command::Help) return Print(cli::CliHelpText());
+  if (request.command == cli::Command::Version) return Print(cli::CliVersionText());
 
   const settings::Settings stored =
       settings::LoadSettings(*settings::OpenSettingsStore(), QDateTime::currentDateTime().isDaylightTime());
@@ -52,7 +61,8 @@ int main(int argc, char* argv[]) {
     case cli::Command::Day: return Print(cli::RunDay(request, context));
     case cli::Command::Month: return Print(cli::RunMonth(request, context));
     case cli::Command::Phases: return Print(cli::RunPhases(request, context));
-    case cli::Command::Help: break;
+    case cli::Command::Help:
+    case cli::Command::Version: break;
   }
   return 0;
 }

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -228,8 +229,87 @@ TEST_F(CliProcessTest, ANulInTheStoredNameDoesNotCutTheOutput) {
   }
   const Result r = Run({"day", "--date", "2024-03-01"});
   EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-  EXPECT_TRUE(r.out.contains(QString::fromUtf16(u"Ber\u0000lin", 7))) << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("Ber\\x00lin")) << r.out.toStdString();
   EXPECT_TRUE(r.out.contains("Moon at noon")) << "the table goes on after the NUL";
+}
+
+// A name with terminal controls, stored or given, is printed escaped: on its
+// own line, with no control character left in the output but line ends (and
+// the tab mode's separators).
+TEST_F(CliProcessTest, ControlCharactersOfANameAreEscapedInTheOutput) {
+  const QString name = QStringLiteral("ab\ncd\x1b[31m\a\r\u2028ef");
+  const QString escaped = QStringLiteral("ab\\ncd\\x1b[31m\\x07\\r\\u2028ef");
+  {
+    QSettings store(StorePath(), QSettings::IniFormat);
+    store.setValue("Location/City", name);
+  }
+  const QStringList given{"--lat", "10", "--lon", "20", "--zone", "1", "--name", name};
+  for (const QStringList& arguments :
+       {QStringList{"day", "--date", "2024-03-01"}, QStringList{"day", "--date", "2024-03-01"} + given,
+        QStringList{"month", "--month", "2024-02"}, QStringList{"month", "--month", "2024-02", "--mode", "tab"},
+        QStringList{"month", "--month", "2024-02", "--mode", "csv"} + given}) {
+    const Result r = Run(arguments);
+    const std::string what = arguments.join(' ').toStdString();
+    EXPECT_EQ(r.exitCode, 0) << what << r.err.toStdString();
+    QString rest = r.out;
+    rest.remove('\n').remove('\t');
+    for (const QChar c : rest)
+      EXPECT_FALSE(c.category() == QChar::Other_Control || c == QChar(0x2028)) << what << " holds U+" << static_cast<int>(c.unicode());
+    if (!arguments.contains("csv")) {
+      const QStringList lines = r.out.split('\n');
+      EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
+        return line.trimmed().startsWith(escaped);
+      })) << what << ":\n" << r.out.toStdString();
+    }
+  }
+}
+
+TEST_F(CliProcessTest, VersionPrintsTheProgramsVersion) {
+  const Result r = Run({"--version"});
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(r.out.toStdString(), "vesperon-cli " VESPERON_VERSION "\n");
+}
+
+// With standard output closed, the first file the program opens would take its
+// descriptor; the program must refuse at once and name the closed output.
+TEST_F(CliProcessTest, AClosedStandardOutputIsAnError) {
+  for (const char* command : {"day", "--help", "--version"}) {
+    const Result r = Run({"-c", QStringLiteral("exec \"$0\" %1 >&-").arg(command), QStringLiteral(VESPERON_CLI_PATH)},
+                         QStringLiteral("/bin/sh"));
+    EXPECT_EQ(r.exitCode, 1) << command;
+    EXPECT_EQ(r.err.toStdString(), "vesperon-cli: the output could not be written (Bad file descriptor).\n")
+        << command;
+  }
+}
+
+// The phase lists end with the last date the program accepts, 31 December 9999.
+TEST_F(CliProcessTest, PhasesStopAtTheLastDate) {
+  const Result phases = Run({"phases", "--date", "9999-11-20", "--count", "1000", "--time", "universal"});
+  ASSERT_EQ(phases.exitCode, 0) << phases.err.toStdString();
+  const QStringList lines = phases.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_FALSE(lines.isEmpty());
+  EXPECT_LE(lines.size(), 8) << phases.out.toStdString();
+  EXPECT_TRUE(lines.last().contains("12/") && lines.last().contains("/9999")) << lines.last().toStdString();
+  EXPECT_FALSE(phases.out.contains("10000")) << phases.out.toStdString();
+
+  const QJsonArray json = QJsonDocument::fromJson(
+      Run({"phases", "--date", "9999-12-20", "--count", "8", "--json", "--time", "universal"}).out.toUtf8()).array();
+  EXPECT_LT(json.size(), 8);
+  EXPECT_FALSE(json.isEmpty());
+  for (const QJsonValue& phase : json) EXPECT_TRUE(phase["date"].toString().endsWith("/9999"));
+
+  for (const char* form : {"--date", "--long-form"}) {
+    const QStringList arguments =
+        form == QLatin1String("--date") ? QStringList{"day", "--date", "9999-12-31"}
+                                        : QStringList{"day", "--date", "9999-12-31", "--long-form"};
+    const Result day = Run(arguments);
+    ASSERT_EQ(day.exitCode, 0) << day.err.toStdString();
+    EXPECT_FALSE(day.out.contains("10000")) << day.out.toStdString();
+    EXPECT_TRUE(day.out.contains("/9999 ")) << "the phase of the last month is listed";
+    const QJsonObject dayJson = DayJson(arguments.mid(1));
+    for (const QJsonValue row : dayJson["phaseText"].toArray())
+      EXPECT_TRUE(row.toArray()[1].toString().endsWith("/9999")) << row.toArray()[1].toString().toStdString();
+  }
 }
 
 TEST_F(CliProcessTest, EveryErrorStaysOneLine) {
