@@ -10,6 +10,7 @@
 #include "main_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -61,9 +62,22 @@ void Save(QWidget& window, const QString& folder, const char* file) {
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QStringList arguments = QApplication::arguments().mid(1);
-  const bool readme = arguments.removeAll(QStringLiteral("--readme")) > 0;
-  const QString out = arguments.value(0, QStringLiteral("screenshots"));
+  // --help and unknown options end here, before any folder is made.
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Renders Vesperon's windows offscreen to PNG files."));
+  parser.addHelpOption();
+  const QCommandLineOption readmeOption(QStringLiteral("readme"),
+                                        QStringLiteral("The README's pictures instead of the option sets."));
+  parser.addOption(readmeOption);
+  parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Where the pictures go (screenshots)."),
+                               QStringLiteral("[folder]"));
+  parser.process(app);
+  if (parser.positionalArguments().size() > 1) {
+    qCritical("vesperon-screenshots: one folder at most, not %lld.", static_cast<long long>(parser.positionalArguments().size()));
+    return 2;
+  }
+  const bool readme = parser.isSet(readmeOption);
+  const QString out = parser.positionalArguments().value(0, QStringLiteral("screenshots"));
   QDir().mkpath(out);
   QTemporaryDir storeDir;
 
