@@ -12,7 +12,7 @@ packages=(
   # the print tests read their PDFs back
   poppler-utils
   # the manual page, the installed files' validators and the Debian package
-  help2man desktop-file-utils appstream dpkg-dev file
+  help2man desktop-file-utils appstream dpkg-dev file man-db lintian
   # the end-to-end check under a real X server
   xvfb openbox xdotool wmctrl x11-utils xclip
   # tools/: the icon renderer and the reference ephemeris

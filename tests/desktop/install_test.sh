@@ -20,6 +20,7 @@ expected=(
   share/metainfo/$id.metainfo.xml
   share/icons/hicolor/scalable/apps/$id.svg
   share/man/man1/vesperon-cli.1
+  share/man/man1/vesperon.1
   share/doc/vesperon/LICENSE
   share/vesperon/Location.txt
 )
@@ -40,7 +41,14 @@ desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" >"$work/appstream.log" ||
   { cat "$work/appstream.log" >&2; fail "appstreamcli refuses the metainfo"; }
 grep -q "^Exec=vesperon$" "$prefix/share/applications/$id.desktop" || fail "the menu entry does not start vesperon"
-grep -q -- "--location" "$prefix/share/man/man1/vesperon-cli.1" || fail "the manual page lacks the options"
+grep -qF -- '\-\-location' "$prefix/share/man/man1/vesperon-cli.1" || fail "the manual page lacks the options"
+
+# Every picture or file the installed README links to is installed beside it.
+doc=$prefix/share/doc/vesperon
+links=$(grep -oE '\]\([^):]+\)' "$doc/README.md" | sed 's/^](\(.*\))$/\1/')
+for link in $links; do
+  [ -f "$doc/$link" ] || fail "the installed README links to $link, which is not installed"
+done
 
 # The installed program, with an empty home so no stored settings take part.
 home=$work/home
