@@ -244,10 +244,16 @@ TEST_F(CliProcessTest, ControlCharactersOfANameAreEscapedInTheOutput) {
     store.setValue("Location/City", name);
   }
   const QStringList given{"--lat", "10", "--lon", "20", "--zone", "1", "--name", name};
-  for (const QStringList& arguments :
-       {QStringList{"day", "--date", "2024-03-01"}, QStringList{"day", "--date", "2024-03-01"} + given,
-        QStringList{"month", "--month", "2024-02"}, QStringList{"month", "--month", "2024-02", "--mode", "tab"},
-        QStringList{"month", "--month", "2024-02", "--mode", "csv"} + given}) {
+  const struct {
+    QStringList arguments;
+    bool printsName;
+  } cases[] = {{{"day", "--date", "2024-03-01"}, true},
+               {QStringList{"day", "--date", "2024-03-01"} + given, true},
+               {{"month", "--month", "2024-02"}, true},
+               {QStringList{"month", "--month", "2024-02"} + given, true},
+               {{"month", "--month", "2024-02", "--mode", "tab"}, false},
+               {QStringList{"month", "--month", "2024-02", "--mode", "csv"} + given, false}};
+  for (const auto& [arguments, printsName] : cases) {
     const Result r = Run(arguments);
     const std::string what = arguments.join(' ').toStdString();
     EXPECT_EQ(r.exitCode, 0) << what << r.err.toStdString();
@@ -255,7 +261,7 @@ TEST_F(CliProcessTest, ControlCharactersOfANameAreEscapedInTheOutput) {
     rest.remove('\n').remove('\t');
     for (const QChar c : rest)
       EXPECT_FALSE(c.category() == QChar::Other_Control || c == QChar(0x2028)) << what << " holds U+" << static_cast<int>(c.unicode());
-    if (!arguments.contains("csv")) {
+    if (printsName) {
       const QStringList lines = r.out.split('\n');
       EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const QString& line) {
         return line.trimmed().startsWith(escaped);

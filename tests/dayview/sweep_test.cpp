@@ -80,8 +80,15 @@ TEST(ComputeDaySweep, KeepsTextsInStepWithTheEventsEverywhere) {
             EXPECT_LE(std::fabs(view.IllumPercent), 100.0) << where;
             EXPECT_FALSE(t[kDateLine].isEmpty()) << where;
             EXPECT_EQ(t[kJulianLine].isEmpty(), date >= DateOf(1582, 10, 15)) << where;
-            for (int row = 0; row < 4; ++row)
-              EXPECT_FALSE(view.Phases.PhaseText[row].date.isEmpty()) << where << ", phase row " << row;
+            // Rows are filled up to the last date the program accepts and
+            // stay empty after it, which only the last month reaches.
+            bool ended = false;
+            for (int row = 0; row < 4; ++row) {
+              const bool empty = view.Phases.PhaseText[row].date.isEmpty();
+              EXPECT_FALSE(empty && (row == 0 || date < DateOf(9999, 12, 1))) << where << ", phase row " << row;
+              EXPECT_FALSE(ended && !empty) << where << ", phase row " << row;
+              ended = ended || empty;
+            }
           }
   EXPECT_EQ(days, 13 * 5 * 3 * 4 * 2);
 }
