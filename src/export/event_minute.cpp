@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "event_minute.h"
+
+#include "numeric.h"
+
+#include <QTimeZone>
+#include <cmath>
+
+namespace exporting {
+
+QDateTime UtcOfShownMinute(QDate localDate, double t, float zoneHours) {
+  // RoundToMinute keeps a tenth of a minute above the whole minute.
+  const auto minute = static_cast<qint64>(std::floor(static_cast<double>(astro::RoundToMinute(t)) * 1440.0));
+  const auto zoneMinutes = static_cast<qint64>(std::lround(static_cast<double>(zoneHours) * 60.0));
+  return QDateTime(localDate, QTime(0, 0), QTimeZone::utc()).addSecs((minute + zoneMinutes) * 60);
+}
+
+} // namespace exporting
