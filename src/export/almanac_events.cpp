@@ -12,6 +12,7 @@
 #include "time_scales.h"
 
 #include <QStringList>
+#include <array>
 
 namespace exporting {
 namespace {
@@ -34,15 +35,19 @@ QString TwilightWord(int twilight) {
 class DayCollector {
 public:
   DayCollector(const astro::AstroState& state, int twilight, std::vector<AlmanacEvent>& out)
-      : state_(state), twilight_(TwilightWord(twilight)), out_(out) {}
+      : state_(state), out_(out) {
+    const QString word = TwilightWord(twilight);
+    const QString kind = word.toLower() + QStringLiteral("-twilight-");
+    twilightKinds_ = {kind + QStringLiteral("begin"), kind + QStringLiteral("end")};
+    twilightSummaries_ = {word + QStringLiteral(" twilight begins"), word + QStringLiteral(" twilight ends")};
+  }
 
   void Add(const monthtable::MonthDay& day, const EventChoice& choice) {
     date_ = astro::DateOfDateTime(day.date);
     const astro::DayEvents& e = day.events;
     if (choice.twilight) {
-      const QString kind = twilight_.toLower() + QStringLiteral("-twilight-");
-      Event(e.twilight[kRise], kind + QStringLiteral("begin"), twilight_ + QStringLiteral(" twilight begins"));
-      Event(e.twilight[kSet], kind + QStringLiteral("end"), twilight_ + QStringLiteral(" twilight ends"));
+      Event(e.twilight[kRise], twilightKinds_[0], twilightSummaries_[0]);
+      Event(e.twilight[kSet], twilightKinds_[1], twilightSummaries_[1]);
     }
     if (choice.sun) {
       Event(e.sun[kRise], QStringLiteral("sunrise"), QStringLiteral("Sunrise"), Azimuth(e.sun[kRiseAzimuth]));
@@ -74,7 +79,7 @@ private:
   }
 
   const astro::AstroState& state_;
-  QString twilight_;
+  std::array<QString, 2> twilightKinds_, twilightSummaries_; // beginning, end
   std::vector<AlmanacEvent>& out_;
   QDate date_;
 };
