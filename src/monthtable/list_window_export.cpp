@@ -43,11 +43,15 @@ ExportChoosers DialogChoosers() {
           [](QWidget* parent) -> std::optional<exporting::YearEvent> {
             QStringList labels;
             for (const YearChoice& c : kYearChoices) labels << QLatin1String(c.label);
-            bool ok = false;
-            const QString chosen =
-                QInputDialog::getItem(parent, QStringLiteral("Print Year Table"), QStringLiteral("Events:"), labels, 0, false, &ok);
-            if (!ok) return std::nullopt;
-            return kYearChoices[labels.indexOf(chosen)].event;
+            QInputDialog dialog(parent);
+            dialog.setWindowTitle(QStringLiteral("Print Year Table"));
+            dialog.setLabelText(QStringLiteral("Events:"));
+            dialog.setComboBoxItems(labels);
+            dialog.setComboBoxEditable(false);
+            // Wide enough for its title.
+            dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2);
+            if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+            return kYearChoices[labels.indexOf(dialog.textValue())].event;
           }};
 }
 
