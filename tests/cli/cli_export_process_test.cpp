@@ -151,6 +151,34 @@ TEST_F(CliExportProcessTest, YearCsvEqualsTheMonthCommandsTwelveMonths) {
   EXPECT_EQ(index, 365);
 }
 
+// The phases of a calendar file start at the minutes the phase list shows.
+TEST_F(CliExportProcessTest, PhasesStartAtThePhaseListsMinutes) {
+  const Output ics =
+      Cli(QStringList{"ics", "--from", "2026-06-01", "--to", "2026-07-15", "--events", "phases"} + kLondon);
+  ASSERT_EQ(ics.exitCode, 0) << ics.err.toStdString();
+  QStringList starts; // "2026-06-08 09:59 Last Quarter"
+  static const QRegularExpression event(
+      QStringLiteral("DTSTART:(\\d{4})(\\d{2})(\\d{2})T(\\d{2})(\\d{2})00Z\r\nSUMMARY:([^\r]+)\r\n"));
+  for (const auto& m : event.globalMatch(QString::fromUtf8(ics.out)))
+    starts << QStringLiteral("%1-%2-%3 %4:%5 %6").arg(m.captured(1), m.captured(2), m.captured(3), m.captured(4),
+                                                       m.captured(5), m.captured(6));
+
+  const Output list = Cli(QStringList{"phases", "--date", "2026-06-01", "--count", "8"} + kLondon);
+  ASSERT_EQ(list.exitCode, 0) << list.err.toStdString();
+  QStringList shown;
+  // "Full Moon     : 5/31/2026  08:44  UT" in the en_US short date.
+  static const QRegularExpression row(QStringLiteral("^(.+?)\\s+: +(\\d+/\\d+/\\d{4})\\s+(\\d{2}:\\d{2})  UT$"));
+  for (const QString& line : QString::fromUtf8(list.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    const auto m = row.match(line);
+    ASSERT_TRUE(m.hasMatch()) << line.toStdString();
+    const QDate date = QDate::fromString(m.captured(2), QStringLiteral("M/d/yyyy"));
+    if (date >= QDate(2026, 6, 1) && date <= QDate(2026, 7, 15))
+      shown << QStringLiteral("%1 %2 %3").arg(date.toString(Qt::ISODate), m.captured(3), m.captured(1));
+  }
+  EXPECT_EQ(starts, shown);
+  EXPECT_EQ(shown.size(), 6);
+}
+
 TEST_F(CliExportProcessTest, ARangeTooLongIsRefusedOnStandardError) {
   const Output refused = Cli(QStringList{"ics", "--from", "2026-01-01", "--to", "2027-06-01"} + kLondon);
   EXPECT_EQ(refused.exitCode, 2);

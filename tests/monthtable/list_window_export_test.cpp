@@ -9,7 +9,10 @@
 #include "list_window_support.h"
 #include "pdf_words.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QInputDialog>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinterInfo>
@@ -155,6 +158,33 @@ TEST_F(ListWindowExportTest, TheYearTablePrintsOnOneLandscapePage) {
   // Every sunrise of March as the 24-hour month table shows it, as hhmm.
   const MonthTable march = ComputeMonthTable(t_.main.state, {1, 2, true, false, false});
   for (const TableRow& row : march.rows) EXPECT_TRUE(texts.contains(QString(row[2]).remove(':'))) << row[2].toStdString();
+}
+
+// The real event question: a person picks the Moon in the dialog and presses OK.
+TEST(ListWindowYearDialog, TheChosenEventIsTheOnePrinted) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
+  QTemporaryDir home;
+  const QByteArray savedHome = qgetenv("HOME");
+  qputenv("HOME", home.path().toUtf8());
+  ListWindowUnderTest t;
+  t.window->MakeList();
+  QStringList offered;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible()) return;
+    offered = dialog->comboBoxItems();
+    dialog->setTextValue(QStringLiteral("Moonrise and Moonset"));
+    dialog->accept();
+  });
+  answer.start(5);
+  MessageBoxWatcher watcher;
+  t.window->menuAction(QStringLiteral("mnuPrintYear"))->trigger();
+  qputenv("HOME", savedHome);
+  EXPECT_EQ(offered, QStringList({"Sunrise and Sunset", "Moonrise and Moonset", "Civil Twilight", "Nautical Twilight",
+                                  "Astronomical Twilight"}));
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_TRUE(watcher.seen()[0].text.endsWith("Moonrise and Moonset for 2024.pdf")) << watcher.seen()[0].text.toStdString();
 }
 
 } // namespace
