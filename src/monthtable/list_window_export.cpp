@@ -51,7 +51,9 @@ ExportChoosers DialogChoosers() {
             // Wide enough for its title.
             dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2);
             if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-            return kYearChoices[labels.indexOf(dialog.textValue())].event;
+            const qsizetype chosen = labels.indexOf(dialog.textValue());
+            if (chosen < 0) return std::nullopt;
+            return kYearChoices[chosen].event;
           }};
 }
 

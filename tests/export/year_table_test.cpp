@@ -97,11 +97,14 @@ TEST(YearTable, SaysWhyAnEventIsMissing) {
   const Place tromso{"Tromso", 69.65f, -18.96f, -1.0f, 0, 1, YearEvent::Sun, 2026};
   const Place helsinki{"Helsinki", 60.17f, -24.94f, -2.0f, 0, 1, YearEvent::Astronomical, 2026};
   const Place mcmurdo{"McMurdo", -77.85f, -166.67f, -12.0f, 0, 1, YearEvent::Sun, 2026};
+  const Place pole{"North Pole", 90.0f, 0.0f, 0.0f, 0, 1, YearEvent::Sun, 2026};
   const ReasonCase cases[] = {
       {"midnight sun", tromso, QDate(2026, 6, 21), 0, MissingReason::StaysAbove},
       {"polar night", tromso, QDate(2026, 12, 21), 1, MissingReason::StaysBelow},
       {"southern polar day in December", mcmurdo, QDate(2026, 12, 21), 1, MissingReason::StaysAbove},
       {"white nights: the Sun never 18 degrees down", helsinki, QDate(2026, 6, 21), 0, MissingReason::StaysAbove},
+      {"the pole's summer, where the search cannot divide", pole, QDate(2026, 6, 21), 0, MissingReason::StaysAbove},
+      {"the pole's winter", pole, QDate(2026, 12, 21), 1, MissingReason::StaysBelow},
       {"an ordinary winter day has its twilight", helsinki, QDate(2026, 1, 10), 0, MissingReason::None},
   };
   for (const ReasonCase& c : cases) {
