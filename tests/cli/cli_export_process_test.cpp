@@ -23,8 +23,10 @@ struct Output {
 class CliExportProcessTest : public ::testing::Test {
 protected:
   // khal (Python) needs a locale the system has; Qt needs none installed.
-  Output Run(const QString& program, const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8")) {
+  Output Run(const QString& program, const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8"),
+             const QString& outputFile = QString()) {
     QProcess process;
+    if (!outputFile.isEmpty()) process.setStandardOutputFile(outputFile);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", home_.path());
     env.insert("XDG_CONFIG_HOME", home_.filePath("config"));
@@ -177,6 +179,17 @@ TEST_F(CliExportProcessTest, PhasesStartAtThePhaseListsMinutes) {
   }
   EXPECT_EQ(starts, shown);
   EXPECT_EQ(shown.size(), 6);
+}
+
+// /dev/full refuses every write as a full disk does.
+TEST_F(CliExportProcessTest, AFullDiskUnderTheOutputIsReported) {
+  for (const QStringList& command : {QStringList{"ics", "--from", "2026-01-01", "--to", "2026-12-31"},
+                                     QStringList{"year", "--year", "2026", "--event", "sun"}}) {
+    const Output r = Run(QStringLiteral(VESPERON_CLI_PATH), command + kLondon, QStringLiteral("en_US.UTF-8"),
+                         QStringLiteral("/dev/full"));
+    EXPECT_EQ(r.exitCode, 1) << command.join(' ').toStdString();
+    EXPECT_EQ(r.err, "vesperon-cli: the output could not be written (No space left on device).\n");
+  }
 }
 
 TEST_F(CliExportProcessTest, ARangeTooLongIsRefusedOnStandardError) {
