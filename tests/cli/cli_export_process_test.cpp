@@ -60,14 +60,23 @@ protected:
     return calendar;
   }
 
+  // The month command's CSV rows, one per day.
+  std::vector<QStringList> MonthRows(const QString& month);
+
   QTemporaryDir home_;
 };
 
 const QStringList kLondon = {"--lat", "51.5", "--lon", "0.12", "--zone", "0", "--name", "London, UK",
                              "--time", "universal", "--clock", "24", "--twilight", "civil"};
 
-// The month command's CSV rows, one per day.
-std::vector<QStringList> MonthRows(CliExportProcessTest& test, const QString& month);
+std::vector<QStringList> CliExportProcessTest::MonthRows(const QString& month) {
+  const Output csv = Cli(QStringList{"month", "--month", month, "--mode", "csv"} + kLondon);
+  EXPECT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+  std::vector<QStringList> rows;
+  for (const QString& line : QString::fromUtf8(csv.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+    rows.push_back(line.split(QLatin1Char(',')));
+  return rows;
+}
 
 TEST_F(CliExportProcessTest, KhalImportsTheCalendarAtTheMonthTablesMinutes) {
   const QString khal = QStandardPaths::findExecutable(QStringLiteral("khal"));
@@ -101,7 +110,7 @@ TEST_F(CliExportProcessTest, KhalImportsTheCalendarAtTheMonthTablesMinutes) {
     if (match.hasMatch()) imported[match.captured(1) + QLatin1Char(' ') + title] = match.captured(2);
   }
 
-  const std::vector<QStringList> rows = MonthRows(*this, QStringLiteral("2026-06"));
+  const std::vector<QStringList> rows = MonthRows(QStringLiteral("2026-06"));
   ASSERT_EQ(rows.size(), 30u);
   const std::pair<int, const char*> columns[] = {{1, "Civil twilight begins"}, {2, "Sunrise"}, {4, "Sunset"},
                                                  {5, "Civil twilight ends"},   {6, "Moonrise"}, {7, "Moon transit"},
@@ -124,18 +133,6 @@ TEST_F(CliExportProcessTest, KhalImportsTheCalendarAtTheMonthTablesMinutes) {
   EXPECT_GE(compared, 65);
 }
 
-std::vector<QStringList> MonthRows(CliExportProcessTest& test, const QString& month) {
-  struct Access : CliExportProcessTest {
-    using CliExportProcessTest::Cli;
-  };
-  const Output csv = static_cast<Access&>(test).Cli(QStringList{"month", "--month", month, "--mode", "csv"} + kLondon);
-  EXPECT_EQ(csv.exitCode, 0) << csv.err.toStdString();
-  std::vector<QStringList> rows;
-  for (const QString& line : QString::fromUtf8(csv.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-    rows.push_back(line.split(QLatin1Char(',')));
-  return rows;
-}
-
 TEST_F(CliExportProcessTest, YearCsvEqualsTheMonthCommandsTwelveMonths) {
   const Output year = Cli(QStringList{"year", "--year", "2027", "--event", "moon", "--mode", "csv"} + kLondon);
   ASSERT_EQ(year.exitCode, 0) << year.err.toStdString();
@@ -143,7 +140,7 @@ TEST_F(CliExportProcessTest, YearCsvEqualsTheMonthCommandsTwelveMonths) {
   ASSERT_EQ(days.size(), 365);
   int index = 0;
   for (int month = 1; month <= 12; ++month) {
-    for (const QStringList& row : MonthRows(*this, QStringLiteral("2027-%1").arg(month, 2, 10, QLatin1Char('0')))) {
+    for (const QStringList& row : MonthRows(QStringLiteral("2027-%1").arg(month, 2, 10, QLatin1Char('0')))) {
       const QStringList fields = days[index++].split(QLatin1Char(','));
       const auto shown = [](const QString& cell) { return cell == QLatin1String("*****") ? QString() : cell; };
       EXPECT_EQ(fields[1], shown(row[6])) << fields[0].toStdString();
