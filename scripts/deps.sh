@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  # calendar files are written with libical; the end-to-end test imports them into khal
+  libical-dev khal
   fonts-dejavu-core fonts-liberation2
   # the print tests read their PDFs back
   poppler-utils

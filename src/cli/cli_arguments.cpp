@@ -96,10 +96,12 @@ Command CommandNamed(const QString& word) {
   if (word == QLatin1String("day")) return Command::Day;
   if (word == QLatin1String("month")) return Command::Month;
   if (word == QLatin1String("phases")) return Command::Phases;
+  if (word == QLatin1String("ics")) return Command::Ics;
+  if (word == QLatin1String("year")) return Command::Year;
   if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help"))
     return Command::Help;
   if (word == QLatin1String("--version")) return Command::Version;
-  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, --help or --version.").arg(word)};
+  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, --help or --version.").arg(word)};
 }
 
 struct PendingSite {
@@ -175,6 +177,7 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
     } else if (option == QLatin1String("--mode") && month) {
       request.copyMode = Choice(option, value("text, tab or csv"),
                                 {{QStringLiteral("text"), 0}, {QStringLiteral("tab"), 1}, {QStringLiteral("csv"), 2}});
+    } else if (ReadExportOption(request.command, option, value, request.exportOptions)) {
     } else {
       throw Failure{QStringLiteral("Unknown option \"%1\" for this command; see vesperon-cli --help.").arg(option)};
     }
@@ -186,6 +189,7 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
   if (pending.name && !anyNumber) throw Failure{QStringLiteral("--name goes with --lat, --lon and --zone.")};
   if (anyNumber && request.locationName)
     throw Failure{QStringLiteral("--location cannot be combined with --lat, --lon and --zone.")};
+  CheckExportOptions(request.command, request.exportOptions);
   if (anyNumber) {
     request.site = CustomSite{*pending.latitude, *pending.longitude, *pending.zone,
                               pending.name.value_or(QStringLiteral("Custom"))};
@@ -205,6 +209,8 @@ std::variant<CliRequest, CliError> ParseCliArguments(const QStringList& argument
     return request;
   } catch (const Failure& failure) {
     return CliError{failure.message};
+  } catch (const CliError& error) {
+    return error;
   }
 }
 
@@ -221,6 +227,11 @@ QString CliHelpText() {
       "      the month table as its Copy command puts it on the clipboard\n"
       "  phases [--date YYYY-MM-DD] [--count N] [--json]\n"
       "      N principal phases (default 4, 1 to 1000) from the quarter at or before the date\n"
+      "  ics --from YYYY-MM-DD --to YYYY-MM-DD [--events LIST]\n"
+      "      an iCalendar file (at most 366 days) of the events in LIST, a comma list of\n"
+      "      sun, twilight, moon and phases (default: all four)\n"
+      "  year --year YYYY --event sun|moon|civil|nautical|astronomical [--mode text|csv|json]\n"
+      "      rise and set (twilight: beginning and end) for every day of the year\n"
       "  --help | --version\n"
       "      this text, or the program's version\n"
       "\n"

@@ -3,6 +3,8 @@
 
 // The command line of vesperon-cli, parsed into a request or one error line.
 
+#include "cli_export_options.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -11,7 +13,7 @@
 
 namespace cli {
 
-enum class Command { Day, Month, Phases, Help, Version };
+enum class Command { Day, Month, Phases, Ics, Year, Help, Version };
 
 // A location given by numbers on the command line.
 struct CustomSite {
@@ -48,6 +50,9 @@ struct CliRequest {
   std::optional<QDate> month; // the first of the month
   int group = 0;              // 0 none, 5 or 7
   int copyMode = 0;           // 0 text, 1 tab, 2 csv
+
+  // ics and year
+  ExportOptions exportOptions;
 };
 
 struct CliError {

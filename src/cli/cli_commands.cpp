@@ -20,9 +20,7 @@
 #include <QJsonObject>
 
 namespace cli {
-namespace {
 
-// The astronomy state the desktop program would hold for this date and site.
 astro::AstroState StateFor(const CliContext& c, QDate date) {
   astro::AstroState s;
   s.CalcDate = astro::DateTimeOfDate(date);
@@ -36,6 +34,8 @@ astro::AstroState StateFor(const CliContext& c, QDate date) {
   dayview::ApplyTimeSettings(s, c.settings.TFormat, c.site.SiteTimeZone, unused);
   return s;
 }
+
+namespace {
 
 QJsonArray ToJson(const astro::EventTimes& times) {
   QJsonArray array;

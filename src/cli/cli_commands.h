@@ -3,6 +3,7 @@
 
 // The three commands of vesperon-cli, each producing the text to print.
 
+#include "astro_state.h"
 #include "cli_arguments.h"
 #include "settings_values.h"
 
@@ -23,6 +24,9 @@ struct CliContext {
 // 24-hour clock as the desktop program does.
 CliContext MakeContext(const CliRequest& request, const settings::Settings& stored, const settings::SiteLocation& site,
                        QDate today);
+
+// The astronomy state the desktop program would hold for this date and site.
+astro::AstroState StateFor(const CliContext& context, QDate date);
 
 QString RunDay(const CliRequest& request, const CliContext& context);
 QString RunMonth(const CliRequest& request, const CliContext& context);

@@ -3,6 +3,7 @@
 
 #include "cli_arguments.h"
 #include "cli_commands.h"
+#include "cli_export_commands.h"
 #include "cli_output.h"
 #include "cli_site.h"
 #include "location_file.h"
@@ -61,6 +62,8 @@ int main(int argc, char* argv[]) {
     case cli::Command::Day: return Print(cli::RunDay(request, context));
     case cli::Command::Month: return Print(cli::RunMonth(request, context));
     case cli::Command::Phases: return Print(cli::RunPhases(request, context));
+    case cli::Command::Ics: return Print(cli::RunIcs(request, context, QDateTime::currentDateTimeUtc()));
+    case cli::Command::Year: return Print(cli::RunYear(request, context));
     case cli::Command::Help:
     case cli::Command::Version: break;
   }

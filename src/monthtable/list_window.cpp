@@ -202,6 +202,7 @@ void TfrmList::MakeList() {
   const MainWindowReading main = readMain_();
   const ListOptions options{main.TFormat, main.Twilight, main.SunStart, s_.Group5, s_.Group7};
   model_->setTable(ComputeMonthTable(main.state, options));
+  built_ = main;
   builtSampleTime_ = ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType);
   setWindowTitle(table().Caption);
 }

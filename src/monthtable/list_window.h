@@ -8,6 +8,7 @@
 
 #include "astro_state.h"
 #include "list_columns.h"
+#include "list_export.h"
 #include "month_table.h"
 #include "settings_values.h"
 
@@ -19,6 +20,7 @@
 #include <memory>
 
 class QActionGroup;
+class QMenu;
 class QPushButton;
 class QTableView;
 
@@ -63,6 +65,15 @@ public:
   void PrettyPrint();
   void QuickPrint();
 
+  // The File menu's saves (the shown month as a calendar file, the CSV and
+  // the text copy modes as files) and the one-page year table print.
+  void SaveAsCalendar();
+  void SaveAsCsv();
+  void SaveAsText();
+  void PrintYearTable();
+  // The file and event questions those ask (the dialogs unless replaced).
+  void setExportChoosers(ExportChoosers choosers);
+
   // Menu commands.
   void listFont();
   // The font the font dialog returned: sizes outside 8 to 14 points are
@@ -98,6 +109,10 @@ private:
   void PlaceOnScreen();
   int S(int pixels) const;
   QFont TableFont() const;
+  void CreateExportMenuItems(QMenu* file);
+  // Writes the bytes to a file the user chose; a failure is shown with its reason.
+  bool SaveFile(const QString& caption, const QString& extension, const QString& filter, const QByteArray& bytes);
+  QDate FirstShownDay() const; // the first of the month of the last build
 
   StoreOpener openStore_;
   MainWindowReader readMain_;
@@ -106,6 +121,8 @@ private:
   QString SampleDate;
   QString builtSampleTime_; // ListTime of 0.99 day in the clock form of the last build
   ListColumns columns_;
+  MainWindowReading built_; // what the last MakeList computed from
+  ExportChoosers choosers_ = DialogChoosers();
 
   MonthTableModel* model_ = nullptr;
   QWidget* pnlTop = nullptr;

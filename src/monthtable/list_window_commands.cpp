@@ -47,6 +47,7 @@ void TfrmList::CreateMenus() {
   item(file, "&Copy", "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyList(); });
   // Not in the menu; its shortcut works all the same.
   addAction(item(nullptr, "QuickPrint", "mnuQuickPrint", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { QuickPrint(); }));
+  CreateExportMenuItems(file);
   file->addSeparator();
   item(file, "E&xit", "mnuExit", {}, [this] { listExit(); });
 

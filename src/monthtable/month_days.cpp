@@ -35,7 +35,7 @@ std::vector<MonthDay> ComputeMonthDays(const astro::AstroState& dayView, int twi
     astro::PrepareDay(state);
     window.days[2] = astro::ComputeDayRecord(state, 1);
     days.push_back({state.CalcDate, astro::ComputeDayEvents(state, window, twilightKind),
-                    astro::MoonIllumination(state, window.MoonEcliptic(), window.SunEcliptic(), kMidday)});
+                    astro::MoonIllumination(state, window.MoonEcliptic(), window.SunEcliptic(), kMidday), window});
     state.CalcDate += 1.0;
     window.days[0] = window.days[1];
     window.days[1] = window.days[2];

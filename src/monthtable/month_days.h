@@ -6,6 +6,7 @@
 
 #include "astro_state.h"
 #include "day_events.h"
+#include "day_positions.h"
 
 #include <vector>
 
@@ -15,6 +16,7 @@ struct MonthDay {
   double date = 0.0;                // date-time at 00:00 of the day
   astro::DayEvents events;          // sunrise, twilight and moon searches, transits included
   double illuminatedFraction = 0.0; // Moon at 12:00 of the local day, 0..1
+  astro::ThreeDayWindow window;     // the positions the events came from (declinations, illumination)
 };
 
 // Every day of the month of dayView.CalcDate, first to last, for the site,

@@ -28,7 +28,8 @@ PrintOutcome Failure(QString message) { return {PrintOutcome::Kind::Failed, {}, 
 
 } // namespace
 
-PrintOutcome SaveAsPdf(const QString& folder, const QString& documentName, const PageWriter& write) {
+PrintOutcome SaveAsPdf(const QString& folder, const QString& documentName, const PageWriter& write,
+                       QPageLayout::Orientation orientation) {
   const ReservedFile file = ReservePdfFile(folder, documentName);
   if (file.path.isEmpty()) return Failure(QStringLiteral("No printer is installed, and the document could not be saved as a PDF. %1").arg(file.error));
 
@@ -38,6 +39,7 @@ PrintOutcome SaveAsPdf(const QString& folder, const QString& documentName, const
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file.path);
     printer.setDocName(documentName);
+    printer.setPageOrientation(orientation);
     QPainter painter;
     if (painter.begin(&printer)) {
       write(painter, printer);
@@ -54,13 +56,16 @@ PrintOutcome SaveAsPdf(const QString& folder, const QString& documentName, const
           QStringLiteral("No printer is installed. The document was saved as a PDF file:\n%1").arg(shownPath)};
 }
 
-PrintOutcome PrintOnDefaultPrinter(const QString& documentName, const PageWriter& write) {
+PrintOutcome PrintOnDefaultPrinter(const QString& documentName, const PageWriter& write,
+                                   QPageLayout::Orientation orientation) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
   if (info.isNull()) {
-    return SaveAsPdf(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), documentName, write);
+    return SaveAsPdf(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), documentName, write,
+                     orientation);
   }
   QPrinter printer(info, QPrinter::HighResolution);
   printer.setDocName(documentName);
+  printer.setPageOrientation(orientation);
   QPainter painter;
   if (!painter.begin(&printer)) {
     return Failure(QStringLiteral("The printer \"%1\" could not start printing \"%2\".").arg(info.printerName(), documentName));
@@ -87,8 +92,9 @@ void ReportPrintOutcome(QWidget* parent, const PrintOutcome& outcome) {
   }
 }
 
-PrintOutcome PrintAndReport(QWidget* parent, const QString& documentName, const PageWriter& write) {
-  PrintOutcome outcome = PrintOnDefaultPrinter(documentName, write);
+PrintOutcome PrintAndReport(QWidget* parent, const QString& documentName, const PageWriter& write,
+                            QPageLayout::Orientation orientation) {
+  PrintOutcome outcome = PrintOnDefaultPrinter(documentName, write, orientation);
   ReportPrintOutcome(parent, outcome);
   return outcome;
 }

@@ -6,6 +6,7 @@
 // folder instead, and the user is told where; a printer that fails is named
 // in the message.
 
+#include <QPageLayout>
 #include <QString>
 #include <functional>
 
@@ -28,16 +29,19 @@ struct PrintOutcome {
 // The pages as "<documentName>.pdf" (or a numbered name when that exists) in
 // folder. A file that could not be written whole is removed again and the
 // outcome names it and the reason.
-PrintOutcome SaveAsPdf(const QString& folder, const QString& documentName, const PageWriter& write);
+PrintOutcome SaveAsPdf(const QString& folder, const QString& documentName, const PageWriter& write,
+                       QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
 // The default printer, or SaveAsPdf in the documents folder when there is
 // none.
-PrintOutcome PrintOnDefaultPrinter(const QString& documentName, const PageWriter& write);
+PrintOutcome PrintOnDefaultPrinter(const QString& documentName, const PageWriter& write,
+                                   QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
 // A message box for a PDF written instead or a failure; nothing for a print.
 void ReportPrintOutcome(QWidget* parent, const PrintOutcome& outcome);
 
 // PrintOnDefaultPrinter, then ReportPrintOutcome.
-PrintOutcome PrintAndReport(QWidget* parent, const QString& documentName, const PageWriter& write);
+PrintOutcome PrintAndReport(QWidget* parent, const QString& documentName, const PageWriter& write,
+                            QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
 } // namespace monthtable

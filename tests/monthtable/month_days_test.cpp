@@ -21,7 +21,7 @@ MonthDay DirectDay(astro::AstroState state, double date, int twilight) {
   astro::PrepareDay(state);
   const astro::ThreeDayWindow window = astro::ComputeThreeDayWindow(state);
   return {date, astro::ComputeDayEvents(state, window, twilight),
-          astro::MoonIllumination(state, window.MoonEcliptic(), window.SunEcliptic(), 0.5)};
+          astro::MoonIllumination(state, window.MoonEcliptic(), window.SunEcliptic(), 0.5), window};
 }
 
 void ExpectSlotsNear(const astro::EventTimes& actual, const astro::EventTimes& expected, double tolerance,

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli_export_commands.h"
+
+#include "copy_text.h"
+#include "display.h"
+#include "ics_writer.h"
+#include "year_data.h"
+
+namespace cli {
+
+QString RunIcs(const CliRequest& request, const CliContext& c, const QDateTime& stamp) {
+  const ExportOptions& o = request.exportOptions;
+  const astro::AstroState state = StateFor(c, *o.from);
+  const auto events = exporting::CollectEvents(state, c.settings.Twilight, *o.from, *o.to, o.events);
+  return QString::fromUtf8(exporting::CalendarFile(events, c.site, stamp));
+}
+
+QString RunYear(const CliRequest& request, const CliContext& c) {
+  const ExportOptions& o = request.exportOptions;
+  const astro::AstroState state = StateFor(c, QDate(*o.year, 1, 1));
+  const exporting::YearTable table = exporting::ComputeYearTable(state, *o.year, *o.event);
+  const exporting::YearContext context{c.site, c.settings.TFormat, c.settings.TimeType};
+  switch (o.mode) {
+  case YearMode::Csv: return monthtable::JoinLines(exporting::YearCsvLines(table, context), monthtable::LineEnd::Lf);
+  case YearMode::Json: return exporting::YearJson(table, context);
+  case YearMode::Text: break;
+  }
+  return monthtable::JoinLines(exporting::YearTextLines(table, context), monthtable::LineEnd::Lf);
+}
+
+} // namespace cli

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The ics and year commands of vesperon-cli.
+
+#include "cli_commands.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace cli {
+
+// One VCALENDAR of the chosen events from --from to --to; stamp is its DTSTAMP.
+QString RunIcs(const CliRequest& request, const CliContext& context, const QDateTime& stamp);
+
+// The year table of --event for --year in the --mode chosen.
+QString RunYear(const CliRequest& request, const CliContext& context);
+
+} // namespace cli

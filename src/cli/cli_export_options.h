@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The options of the ics and year commands, read by the common parser.
+
+#include "almanac_events.h"
+#include "year_table.h"
+
+#include <QDate>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace cli {
+
+enum class Command;
+
+// Days one ics call may cover at most.
+inline constexpr int kMostCalendarDays = 366;
+
+enum class YearMode { Text, Csv, Json };
+
+struct ExportOptions {
+  // ics
+  std::optional<QDate> from, to;
+  exporting::EventChoice events;
+  // year
+  std::optional<int> year;
+  std::optional<exporting::YearEvent> event;
+  YearMode mode = YearMode::Text;
+};
+
+// Reads the option when it belongs to the command (value() fetches its
+// value); false when it does not. Throws CliError for a bad value.
+bool ReadExportOption(Command command, const QString& option, const std::function<QString(const char*)>& value,
+                      ExportOptions& options);
+
+// Throws CliError when a required option is missing or the range is too long.
+void CheckExportOptions(Command command, const ExportOptions& options);
+
+} // namespace cli

@@ -1,0 +1,140 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "almanac_events.h"
+
+#include "calendar_dates.h"
+#include "display.h"
+#include "event_minute.h"
+#include "event_texts.h"
+#include "moon_phase.h"
+#include "month_days.h"
+#include "phase_list.h"
+#include "table_texts.h"
+#include "time_scales.h"
+
+#include <QStringList>
+#include <array>
+
+namespace exporting {
+namespace {
+
+using astro::kRise;
+using astro::kRiseAzimuth;
+using astro::kSet;
+using astro::kSetAzimuth;
+using astro::kTransit;
+
+QString TwilightWord(int twilight) {
+  switch (monthtable::TwilightKind(twilight)) {
+  case 0: return QStringLiteral("Astronomical");
+  case 1: return QStringLiteral("Nautical");
+  default: return QStringLiteral("Civil");
+  }
+}
+
+// Adds the events of one day of the month computation.
+class DayCollector {
+public:
+  DayCollector(const astro::AstroState& state, int twilight, std::vector<AlmanacEvent>& out)
+      : state_(state), out_(out) {
+    const QString word = TwilightWord(twilight);
+    const QString kind = word.toLower() + QStringLiteral("-twilight-");
+    twilightKinds_ = {kind + QStringLiteral("begin"), kind + QStringLiteral("end")};
+    twilightSummaries_ = {word + QStringLiteral(" twilight begins"), word + QStringLiteral(" twilight ends")};
+  }
+
+  void Add(const monthtable::MonthDay& day, const EventChoice& choice) {
+    date_ = astro::DateOfDateTime(day.date);
+    const astro::DayEvents& e = day.events;
+    if (choice.twilight) {
+      Event(e.twilight[kRise], twilightKinds_[0], twilightSummaries_[0]);
+      Event(e.twilight[kSet], twilightKinds_[1], twilightSummaries_[1]);
+    }
+    if (choice.sun) {
+      Event(e.sun[kRise], QStringLiteral("sunrise"), QStringLiteral("Sunrise"), Azimuth(e.sun[kRiseAzimuth]));
+      Event(e.sun[kSet], QStringLiteral("sunset"), QStringLiteral("Sunset"), Azimuth(e.sun[kSetAzimuth]));
+    }
+    if (choice.moon) {
+      MoonEvent(day, kRise, QStringLiteral("moonrise"), QStringLiteral("Moonrise"), kRiseAzimuth);
+      MoonEvent(day, kTransit, QStringLiteral("moon-transit"), QStringLiteral("Moon transit"), -1);
+      MoonEvent(day, kSet, QStringLiteral("moonset"), QStringLiteral("Moonset"), kSetAzimuth);
+    }
+  }
+
+private:
+  static QString Azimuth(double degrees) { return QStringLiteral("Azimuth ") + astro::DegreesText(degrees); }
+
+  void Event(double t, const QString& kind, const QString& summary, const QString& description = {}) {
+    if (astro::IsMissingEvent(t)) return;
+    out_.push_back({kind, date_, UtcOfShownMinute(date_, t, state_.ZoneHours), summary, description});
+  }
+
+  // The summary carries the illumination at the event, as the day view's
+  // moon rows show it.
+  void MoonEvent(const monthtable::MonthDay& day, int slot, const QString& kind, const QString& name, int azimuth) {
+    const double t = day.events.moon[static_cast<std::size_t>(slot)];
+    if (astro::IsMissingEvent(t)) return;
+    const double lit = astro::MoonIllumination(state_, day.window.MoonEcliptic(), day.window.SunEcliptic(), t);
+    Event(t, kind, name + QLatin1Char(' ') + dayview::IlluminationText(lit),
+          azimuth < 0 ? QString() : Azimuth(day.events.moon[static_cast<std::size_t>(azimuth)]));
+  }
+
+  const astro::AstroState& state_;
+  std::array<QString, 2> twilightKinds_, twilightSummaries_; // beginning, end
+  std::vector<AlmanacEvent>& out_;
+  QDate date_;
+};
+
+QString KindOfPhase(const std::string& name) {
+  return QString::fromStdString(name).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+}
+
+void AddPhases(astro::AstroState state, QDate from, QDate to, std::vector<AlmanacEvent>& out) {
+  state.CalcDate = astro::DateTimeOfDate(from);
+  astro::PrepareDay(state);
+  float k = dayview::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
+  for (;; k += 0.25f) {
+    const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
+    const QDate date = astro::DateOfDateTime(phase.Time);
+    if (date > to || !date.isValid()) break;
+    if (date < from) continue;
+    const QString name = QString::fromStdString(phase.Name);
+    out.push_back({KindOfPhase(phase.Name), date, UtcOfShownMinute(date, phase.Time, state.ZoneHours), name, {}});
+  }
+}
+
+} // namespace
+
+std::optional<EventChoice> EventChoiceNamed(const QString& list) {
+  EventChoice choice{false, false, false, false};
+  const QStringList names = list.split(QLatin1Char(','));
+  for (const QString& raw : names) {
+    const QString name = raw.trimmed().toLower();
+    if (name == QLatin1String("sun")) choice.sun = true;
+    else if (name == QLatin1String("twilight")) choice.twilight = true;
+    else if (name == QLatin1String("moon")) choice.moon = true;
+    else if (name == QLatin1String("phases")) choice.phases = true;
+    else return std::nullopt;
+  }
+  return choice;
+}
+
+std::vector<AlmanacEvent> CollectEvents(const astro::AstroState& base, int twilight, QDate from, QDate to,
+                                        const EventChoice& choice) {
+  std::vector<AlmanacEvent> events;
+  astro::AstroState state = base;
+  state.WantAzimuth = true; // for the descriptions; the times do not change
+  DayCollector collector(state, twilight, events);
+  if (choice.sun || choice.twilight || choice.moon) {
+    for (QDate month(from.year(), from.month(), 1); month.isValid() && month <= to; month = month.addMonths(1)) {
+      state.CalcDate = astro::DateTimeOfDate(month);
+      for (const monthtable::MonthDay& day : monthtable::ComputeMonthDays(state, twilight)) {
+        const QDate date = astro::DateOfDateTime(day.date);
+        if (date >= from && date <= to) collector.Add(day, choice);
+      }
+    }
+  }
+  if (choice.phases) AddPhases(state, from, to, events);
+  return events;
+}
+
+} // namespace exporting

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The events of a run of days as calendar entries: each at the minute the
+// month table (or, for the phases, the phase list) shows, in Universal Time.
+
+#include "astro_state.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace exporting {
+
+// Which groups of events to take.
+struct EventChoice {
+  bool sun = true;      // sunrise, sunset
+  bool twilight = true; // beginning and end of the chosen twilight
+  bool moon = true;     // moon rise, transit and set
+  bool phases = true;   // the principal phases
+
+  bool operator==(const EventChoice&) const = default;
+};
+
+// A comma list of "sun", "twilight", "moon" and "phases" (in any order, at
+// least one); nothing for an unknown or empty name.
+std::optional<EventChoice> EventChoiceNamed(const QString& list);
+
+struct AlmanacEvent {
+  QString kind;        // "sunrise", "civil-twilight-end", "moonrise", "full-moon", ...
+  QDate localDate;     // the day it belongs to in the shown clock
+  QDateTime start;     // UTC, whole minutes
+  QString summary;     // "Sunrise", "Moonrise 72%", "Full Moon"
+  QString description; // "Azimuth 112°" for a rise or set; else empty
+};
+
+// Every chosen event from `from` to `to` (local dates, both included) for the
+// site, zone and TimeType of base; twilight 0 astronomical, 1 nautical, other
+// values civil. The day events by day, then the phases by time. A missing
+// event gives nothing.
+std::vector<AlmanacEvent> CollectEvents(const astro::AstroState& base, int twilight, QDate from, QDate to,
+                                        const EventChoice& choice);
+
+} // namespace exporting

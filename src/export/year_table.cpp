@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "year_table.h"
+
+#include "calendar_dates.h"
+#include "display.h"
+#include "month_days.h"
+#include "rise_transit_set.h"
+
+namespace exporting {
+namespace {
+
+struct EventName {
+  YearEvent event;
+  const char* name;
+  int twilight; // the twilight kind the month computation searches for
+};
+
+constexpr EventName kNames[] = {{YearEvent::Sun, "sun", 2},
+                                {YearEvent::Moon, "moon", 2},
+                                {YearEvent::Civil, "civil", 2},
+                                {YearEvent::Nautical, "nautical", 1},
+                                {YearEvent::Astronomical, "astronomical", 0}};
+
+const EventName& NameOf(YearEvent event) {
+  for (const EventName& n : kNames)
+    if (n.event == event) return n;
+  return kNames[0];
+}
+
+// The searched body's times, declination and altitude (degrees) on one day.
+struct Searched {
+  const astro::EventTimes& times;
+  double declination;
+  double altitude;
+};
+
+Searched SearchedOn(const monthtable::MonthDay& day, YearEvent event, int twilight) {
+  const astro::DayRecord& today = day.window.days[1];
+  switch (event) {
+  case YearEvent::Sun:
+    return {day.events.sun, today.sun.equatorial.declination, astro::kSunriseAltitude};
+  case YearEvent::Moon:
+    return {day.events.moon, today.moon.equatorial.declination, astro::MoonRiseAltitude(day.window.MoonParallax())};
+  default:
+    return {day.events.twilight, today.sun.equatorial.declination, astro::TwilightAltitude(twilight)};
+  }
+}
+
+YearTime TimeOf(double slot, double latitude, const Searched& s) {
+  return {slot, MissingReasonOf(slot, latitude, s.declination, s.altitude)};
+}
+
+} // namespace
+
+QString YearEventName(YearEvent event) { return QLatin1String(NameOf(event).name); }
+
+std::optional<YearEvent> YearEventNamed(const QString& name) {
+  for (const EventName& n : kNames)
+    if (name.compare(QLatin1String(n.name), Qt::CaseInsensitive) == 0) return n.event;
+  return std::nullopt;
+}
+
+bool IsTwilight(YearEvent event) { return event != YearEvent::Sun && event != YearEvent::Moon; }
+
+YearTable ComputeYearTable(const astro::AstroState& base, int year, YearEvent event) {
+  YearTable table;
+  table.year = year;
+  table.event = event;
+  const int twilight = NameOf(event).twilight;
+  astro::AstroState state = base;
+  for (int month = 1; month <= 12; ++month) {
+    state.CalcDate = calendar::JoinDate({year, month, 1});
+    for (const monthtable::MonthDay& day : monthtable::ComputeMonthDays(state, twilight)) {
+      const Searched s = SearchedOn(day, event, twilight);
+      if (table.days.empty()) table.altitude = s.altitude;
+      table.days.push_back({astro::DateOfDateTime(day.date),
+                            {TimeOf(s.times[astro::kRise], base.SiteLatitude, s),
+                             TimeOf(s.times[astro::kSet], base.SiteLatitude, s)}});
+    }
+  }
+  return table;
+}
+
+} // namespace exporting

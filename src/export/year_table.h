@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// One event pair (rise and set, or twilight's beginning and end) for every
+// day of a year, from the month table's own day computation, so that every
+// time is the one the month table shows.
+
+#include "astro_state.h"
+#include "missing_reason.h"
+
+#include <QDate>
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace exporting {
+
+enum class YearEvent { Sun, Moon, Civil, Nautical, Astronomical };
+
+// "sun", "moon", "civil", "nautical", "astronomical" and back.
+QString YearEventName(YearEvent event);
+std::optional<YearEvent> YearEventNamed(const QString& name);
+
+bool IsTwilight(YearEvent event);
+
+// One of the pair: the time (fraction of the local civil day) or a marker,
+// and why it is missing.
+struct YearTime {
+  double time = astro::NoEventToday;
+  MissingReason missing = MissingReason::NoEventToday;
+};
+
+struct YearDay {
+  QDate date;
+  std::array<YearTime, 2> times; // rise (or beginning), set (or end)
+};
+
+struct YearTable {
+  int year = 2000;
+  YearEvent event = YearEvent::Sun;
+  double altitude = 0.0;     // degrees searched for (the Moon's: of the year's first day)
+  std::vector<YearDay> days; // 1 January to 31 December
+};
+
+// The year for the site, zone and TimeType of base (its CalcDate is not used).
+YearTable ComputeYearTable(const astro::AstroState& base, int year, YearEvent event);
+
+} // namespace exporting

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The month table window's File menu items that take the almanac elsewhere:
+// the month as a calendar file, as CSV or as text, and the year table printed.
+
+#include "copy_text.h"
+#include "display.h"
+#include "ics_writer.h"
+#include "list_export.h"
+#include "list_window.h"
+#include "print_output.h"
+#include "whole_file_write.h"
+#include "year_print.h"
+#include "year_text.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace monthtable {
+namespace {
+
+struct YearChoice {
+  const char* label;
+  exporting::YearEvent event;
+};
+
+constexpr YearChoice kYearChoices[] = {{"Sunrise and Sunset", exporting::YearEvent::Sun},
+                                       {"Moonrise and Moonset", exporting::YearEvent::Moon},
+                                       {"Civil Twilight", exporting::YearEvent::Civil},
+                                       {"Nautical Twilight", exporting::YearEvent::Nautical},
+                                       {"Astronomical Twilight", exporting::YearEvent::Astronomical}};
+
+} // namespace
+
+ExportChoosers DialogChoosers() {
+  return {[](QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
+            return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+          },
+          [](QWidget* parent) -> std::optional<exporting::YearEvent> {
+            QStringList labels;
+            for (const YearChoice& c : kYearChoices) labels << QLatin1String(c.label);
+            QInputDialog dialog(parent);
+            dialog.setWindowTitle(QStringLiteral("Print Year Table"));
+            dialog.setLabelText(QStringLiteral("Events:"));
+            dialog.setComboBoxItems(labels);
+            dialog.setComboBoxEditable(false);
+            // Wide enough for its title.
+            dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2);
+            if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+            const qsizetype chosen = labels.indexOf(dialog.textValue());
+            if (chosen < 0) return std::nullopt;
+            return kYearChoices[chosen].event;
+          }};
+}
+
+void TfrmList::CreateExportMenuItems(QMenu* file) {
+  const struct {
+    const char *caption, *name;
+    void (TfrmList::*handler)();
+  } items[] = {{"Save as Calendar...", "mnuSaveCalendar", &TfrmList::SaveAsCalendar},
+               {"Save as CSV...", "mnuSaveCsv", &TfrmList::SaveAsCsv},
+               {"Save as Text...", "mnuSaveText", &TfrmList::SaveAsText},
+               {"Print Year Table...", "mnuPrintYear", &TfrmList::PrintYearTable}};
+  file->addSeparator();
+  for (const auto& i : items) {
+    QAction* action = file->addAction(QLatin1String(i.caption));
+    action->setObjectName(QLatin1String(i.name));
+    connect(action, &QAction::triggered, this, i.handler);
+    actions_[QLatin1String(i.name)] = action;
+  }
+}
+
+void TfrmList::setExportChoosers(ExportChoosers choosers) { choosers_ = std::move(choosers); }
+
+bool TfrmList::SaveFile(const QString& caption, const QString& extension, const QString& filter,
+                        const QByteArray& bytes) {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  QString baseName = table().ListTitle;
+  baseName.replace(QLatin1Char('/'), QLatin1Char('-'));
+  const QString path =
+      choosers_.saveFileName(this, caption, QDir(folder).filePath(baseName + extension), filter);
+  if (path.isEmpty()) return false;
+  const settings::WholeFileWrite written = settings::WriteWholeFile(path, bytes);
+  if (!written.ok) {
+    QMessageBox::critical(this, caption,
+                          QStringLiteral("The file \"%1\" could not be written: %2.\nAny file of that name is unchanged.")
+                              .arg(QDir::toNativeSeparators(path), written.reason));
+  }
+  return written.ok;
+}
+
+void TfrmList::SaveAsCalendar() {
+  const auto events = exporting::CollectEvents(built_.state, built_.Twilight, FirstShownDay(),
+                                               FirstShownDay().addMonths(1).addDays(-1), {});
+  SaveFile(QStringLiteral("Save as Calendar"), QStringLiteral(".ics"),
+                  QStringLiteral("Calendar files (*.ics);;All files (*)"),
+                  exporting::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc()));
+}
+
+void TfrmList::SaveAsCsv() {
+  const MainWindowReading main = readMain_();
+  const CopyContext context{main.location, main.Twilight, SampleDate};
+  SaveFile(QStringLiteral("Save as CSV"), QStringLiteral(".csv"),
+                  QStringLiteral("CSV files (*.csv);;All files (*)"),
+                  JoinLines(CopyLines(table(), context, 2), LineEnd::CrLf).toUtf8());
+}
+
+void TfrmList::SaveAsText() {
+  const MainWindowReading main = readMain_();
+  const CopyContext context{main.location, main.Twilight, SampleDate};
+  SaveFile(QStringLiteral("Save as Text"), QStringLiteral(".txt"),
+                  QStringLiteral("Text files (*.txt);;All files (*)"),
+                  JoinLines(CopyLines(table(), context, 0), LineEnd::Lf).toUtf8());
+}
+
+void TfrmList::PrintYearTable() {
+  const std::optional<exporting::YearEvent> event = choosers_.yearEvent(this);
+  if (!event) return;
+  const int year = FirstShownDay().year();
+  const exporting::YearTable yearTable = exporting::ComputeYearTable(built_.state, year, *event);
+  const QStringList lines =
+      exporting::YearTextLines(yearTable, {built_.location, built_.TFormat, built_.state.TimeType});
+  PrintAndReport(
+      this, exporting::YearTitle(yearTable),
+      [&lines](QPainter& painter, QPrinter& printer) { PrintYearLines(painter, printer, lines); },
+      QPageLayout::Landscape);
+}
+
+QDate TfrmList::FirstShownDay() const {
+  const QDate shown = astro::DateOfDateTime(built_.state.CalcDate);
+  return {shown.year(), shown.month(), 1};
+}
+
+} // namespace monthtable

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ics_writer.h"
+
+#include "month_table.h"
+#include "test_site.h"
+
+#include <QRegularExpression>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+#include <libical/ical.h>
+#include <map>
+#include <memory>
+
+namespace exporting {
+namespace {
+
+struct ComponentDeleter {
+  void operator()(icalcomponent* c) const { icalcomponent_free(c); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
+
+// What libical reads back from one VEVENT.
+struct ReadEvent {
+  QString uid, summary, description, location;
+  QDateTime start;
+  bool utc = false;
+  double geoLatitude = 0.0, geoLongitude = 0.0;
+  bool transparent = false;
+};
+
+std::vector<ReadEvent> ReadBack(const QByteArray& file) {
+  const Component calendar(icalparser_parse_string(file.constData()));
+  std::vector<ReadEvent> events;
+  if (!calendar) return events;
+  for (icalcomponent* e = icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT); e;
+       e = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
+    ReadEvent r;
+    r.uid = QString::fromUtf8(icalcomponent_get_uid(e));
+    r.summary = QString::fromUtf8(icalcomponent_get_summary(e));
+    if (const char* d = icalcomponent_get_description(e)) r.description = QString::fromUtf8(d);
+    r.location = QString::fromUtf8(icalcomponent_get_location(e));
+    const icaltimetype start = icalcomponent_get_dtstart(e);
+    r.utc = icaltime_is_utc(start);
+    r.start = QDateTime::fromSecsSinceEpoch(icaltime_as_timet(start), QTimeZone::utc());
+    if (icalproperty* geo = icalcomponent_get_first_property(e, ICAL_GEO_PROPERTY)) {
+      const icalgeotype g = icalproperty_get_geo(geo);
+      r.geoLatitude = g.lat;
+      r.geoLongitude = g.lon;
+    }
+    if (icalproperty* transp = icalcomponent_get_first_property(e, ICAL_TRANSP_PROPERTY))
+      r.transparent = icalproperty_get_transp(transp) == ICAL_TRANSP_TRANSPARENT;
+    events.push_back(r);
+  }
+  return events;
+}
+
+struct Place {
+  settings::SiteLocation location;
+  int timeType;
+};
+
+astro::AstroState Base(const Place& p, QDate date) {
+  astro::AstroState s = monthtable::DayViewAt(date, p.location.SiteLatitude, p.location.SiteLongitude,
+                                              p.location.SiteTimeZone - (p.timeType == 1 ? 1.0f : 0.0f));
+  if (p.timeType == 2) s.ZoneHours = 0.0f;
+  s.TimeType = p.timeType;
+  return s;
+}
+
+const QDateTime kStamp(QDate(2026, 1, 2), QTime(3, 4, 5), QTimeZone::utc());
+
+// The month table column of a summary's event.
+int ColumnOf(const QString& summary) {
+  static const std::pair<const char*, int> columns[] = {
+      {"Civil twilight begins", 1}, {"Sunrise", 2}, {"Sunset", 4}, {"Civil twilight ends", 5},
+      {"Moonrise", 6},              {"Moon transit", 7}, {"Moonset", 8}};
+  for (const auto& [prefix, column] : columns)
+    if (summary.startsWith(QLatin1String(prefix))) return column;
+  return -1;
+}
+
+TEST(CalendarFile, EveryStartIsTheMinuteTheMonthTableShows) {
+  const Place places[] = {
+      {{QStringLiteral("Paris, France"), -1.0f, 48.87f, -2.33f}, 1},
+      {{QStringLiteral("Grand Rapids; \"MI\""), 5.0f, 42.97f, 85.6f}, 0},
+      {{QStringLiteral("Tromso"), -1.0f, 69.65f, -18.96f}, 2},
+      {{QStringLiteral("Delhi"), -5.5f, 28.61f, -77.21f}, 0},
+  };
+  for (const Place& p : places) {
+    const QDate from(2026, 3, 1), to(2026, 4, 30);
+    const astro::AstroState base = Base(p, from);
+    const std::vector<AlmanacEvent> events = CollectEvents(base, 2, from, to, {true, true, true, false});
+    const std::vector<ReadEvent> read = ReadBack(CalendarFile(events, p.location, kStamp));
+    ASSERT_EQ(read.size(), events.size()) << p.location.SiteName.toStdString();
+    ASSERT_GT(read.size(), 61u * 5u);
+
+    std::map<int, monthtable::MonthTable> tables;
+    for (int month : {3, 4})
+      tables[month] = monthtable::ComputeMonthTable(Base(p, QDate(2026, month, 1)), {1, 2, true, false, false});
+    for (std::size_t i = 0; i < read.size(); ++i) {
+      const ReadEvent& r = read[i];
+      EXPECT_TRUE(r.utc) << r.uid.toStdString();
+      const QDate day = events[i].localDate;
+      const QString shown = tables[day.month()].rows[static_cast<std::size_t>(day.day() - 1)]
+                                [static_cast<std::size_t>(ColumnOf(r.summary))];
+      const QDateTime local = r.start.addSecs(static_cast<qint64>(-base.ZoneHours * 3600.0f));
+      EXPECT_EQ(local.toString(QStringLiteral("hh:mm")), shown) << r.uid.toStdString();
+      EXPECT_EQ(local.date(), day) << r.uid.toStdString();
+      EXPECT_EQ(r.location, p.location.SiteName) << "escaped and unescaped by libical";
+    }
+  }
+}
+
+TEST(CalendarFile, GeoCountsLongitudeEastPositive) {
+  const struct {
+    settings::SiteLocation place;
+    double geoLongitude;
+  } cases[] = {
+      {{QStringLiteral("Paris"), -1.0f, 48.87f, -2.33f}, 2.33},
+      {{QStringLiteral("Grand Rapids"), 5.0f, 42.97f, 85.6f}, -85.6},
+      {{QStringLiteral("Sydney"), -10.0f, -33.87f, -151.21f}, 151.21},
+  };
+  for (const auto& c : cases) {
+    const astro::AstroState base = Base({c.place, 0}, QDate(2026, 5, 1));
+    const auto read = ReadBack(CalendarFile(CollectEvents(base, 2, QDate(2026, 5, 1), QDate(2026, 5, 1), {}), c.place, kStamp));
+    ASSERT_FALSE(read.empty());
+    EXPECT_DOUBLE_EQ(read.front().geoLatitude, static_cast<double>(QString::number(c.place.SiteLatitude).toDouble()));
+    EXPECT_DOUBLE_EQ(read.front().geoLongitude, c.geoLongitude) << c.place.SiteName.toStdString();
+    EXPECT_TRUE(read.front().transparent);
+  }
+}
+
+TEST(CalendarFile, UidsAreStableAndUniqueAndFollowThePlace) {
+  const settings::SiteLocation paris{QStringLiteral("Paris, France"), -1.0f, 48.87f, -2.33f};
+  const settings::SiteLocation lyon{QStringLiteral("Lyon, France"), -1.0f, 45.76f, -4.84f};
+  const QDate from(2026, 1, 1), to(2026, 12, 31);
+  const auto uids = [&](const settings::SiteLocation& place, const QDateTime& stamp) {
+    QStringList list;
+    for (const ReadEvent& r : ReadBack(CalendarFile(CollectEvents(Base({place, 0}, from), 0, from, to, {}), place, stamp)))
+      list << r.uid;
+    return list;
+  };
+  const QStringList first = uids(paris, kStamp);
+  EXPECT_EQ(first, uids(paris, kStamp.addDays(40))) << "another run, another day";
+  EXPECT_EQ(QSet<QString>(first.begin(), first.end()).size(), first.size()) << "no two events share a UID";
+  EXPECT_TRUE(first.contains(QRegularExpression("^20260321-sunrise-[0-9a-f]{16}@vesperon$")));
+  EXPECT_TRUE(first.contains(QRegularExpression("^2026\\d{4}-full-moon-[0-9a-f]{16}@vesperon$")));
+  EXPECT_TRUE(first.contains(QRegularExpression("^20260321-astronomical-twilight-begin-[0-9a-f]{16}@vesperon$")));
+  const QStringList other = uids(lyon, kStamp);
+  for (const QString& uid : other) EXPECT_FALSE(first.contains(uid)) << uid.toStdString();
+}
+
+TEST(CalendarFile, SummariesReadWellAndPhasesFallInTheRange) {
+  const settings::SiteLocation paris{QStringLiteral("Paris, France"), -1.0f, 48.87f, -2.33f};
+  const QDate from(2026, 6, 1), to(2026, 6, 30);
+  const auto events = CollectEvents(Base({paris, 0}, from), 2, from, to, {false, false, true, true});
+  const auto read = ReadBack(CalendarFile(events, paris, kStamp));
+  QStringList phases;
+  for (const ReadEvent& r : read) {
+    if (r.summary.startsWith("Moonrise") || r.summary.startsWith("Moonset")) {
+      EXPECT_TRUE(r.summary.contains(QRegularExpression("^Moon(rise|set) \\d{1,3}%$"))) << r.summary.toStdString();
+      EXPECT_TRUE(r.description.contains(QRegularExpression("^Azimuth \\d{1,3}°$"))) << r.description.toStdString();
+    } else if (!r.summary.startsWith("Moon transit")) {
+      phases << r.summary;
+      EXPECT_GE(r.start.date(), from.addDays(-1));
+      EXPECT_LE(r.start.date(), to);
+    }
+  }
+  EXPECT_EQ(phases, QStringList({"Last Quarter", "New Moon", "First Quarter", "Full Moon"}));
+}
+
+TEST(CalendarFile, ChoosesTheEventGroupsByName) {
+  EXPECT_EQ(EventChoiceNamed("sun"), (EventChoice{true, false, false, false}));
+  EXPECT_EQ(EventChoiceNamed("phases, Moon"), (EventChoice{false, false, true, true}));
+  EXPECT_EQ(EventChoiceNamed("sun,twilight,moon,phases"), EventChoice{});
+  EXPECT_FALSE(EventChoiceNamed("sun,stars"));
+  EXPECT_FALSE(EventChoiceNamed(""));
+}
+
+} // namespace
+} // namespace exporting

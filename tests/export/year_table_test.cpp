@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "year_table.h"
+
+#include "month_table.h"
+#include "scoped_locale.h"
+#include "test_site.h"
+#include "year_data.h"
+#include "year_text.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace exporting {
+namespace {
+
+struct Place {
+  const char* note;
+  float latitude, longitude, zone; // North, West, West positive
+  int timeType, tFormat;
+  YearEvent event;
+  int year;
+};
+
+// Month table columns of each event: (rise or beginning, set or end), and the
+// Twilight setting that gives the event's twilight kind.
+struct Columns {
+  int rise, set, twilight;
+};
+
+Columns ColumnsOf(YearEvent event) {
+  switch (event) {
+  case YearEvent::Sun: return {2, 4, 2};
+  case YearEvent::Moon: return {6, 8, 2};
+  case YearEvent::Civil: return {1, 5, 2};
+  case YearEvent::Nautical: return {1, 5, 1};
+  case YearEvent::Astronomical: break;
+  }
+  return {1, 5, 0};
+}
+
+settings::SiteLocation Location(const Place& p) {
+  return {QString::fromLatin1(p.note), p.zone, p.latitude, p.longitude};
+}
+
+astro::AstroState Base(const Place& p, QDate date) {
+  astro::AstroState s = monthtable::DayViewAt(date, p.latitude, p.longitude, p.zone - (p.timeType == 1 ? 1.0f : 0.0f));
+  if (p.timeType == 2) s.ZoneHours = 0.0f;
+  s.TimeType = p.timeType;
+  return s;
+}
+
+const Place kPlaces[] = {
+    {"Grand Rapids, sun, 12-hour standard time", 42.97f, 85.6f, 5.0f, 0, 0, YearEvent::Sun, 2026},
+    {"Tromso, civil twilight, daylight time", 69.65f, -18.96f, -1.0f, 1, 1, YearEvent::Civil, 2026},
+    {"McMurdo, moon, Universal Time, leap year", -77.85f, -166.67f, -12.0f, 2, 1, YearEvent::Moon, 2024},
+    {"Quito, nautical twilight", -0.22f, 78.5f, 5.0f, 0, 1, YearEvent::Nautical, 2025},
+    {"Helsinki, astronomical twilight: none all summer", 60.17f, -24.94f, -2.0f, 0, 0, YearEvent::Astronomical, 2026},
+    {"Auckland, moon, 12-hour", -36.85f, -174.76f, -12.0f, 0, 0, YearEvent::Moon, 2027},
+};
+
+TEST(YearTable, EqualsTheMonthTablesOfItsTwelveMonths) {
+  for (const Place& p : kPlaces) {
+    const YearTable year = ComputeYearTable(Base(p, QDate(p.year, 1, 1)), p.year, p.event);
+    const QStringList csv = YearCsvLines(year, {Location(p), p.tFormat, p.timeType});
+    ASSERT_EQ(csv.size(), QDate(p.year, 1, 1).daysInYear()) << p.note;
+    const Columns c = ColumnsOf(p.event);
+    for (int month = 1; month <= 12; ++month) {
+      const monthtable::MonthTable table =
+          monthtable::ComputeMonthTable(Base(p, QDate(p.year, month, 1)), {p.tFormat, c.twilight, true, false, false});
+      for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const QDate date(p.year, month, static_cast<int>(i) + 1);
+        const QStringList fields = csv[date.dayOfYear() - 1].split(QLatin1Char(','));
+        ASSERT_EQ(fields.size(), 3) << p.note;
+        const auto cell = [&](int column) {
+          const QString text = table.rows[i][static_cast<std::size_t>(column)];
+          return text == QLatin1String("*****") ? QString() : text;
+        };
+        EXPECT_EQ(fields[0], date.toString(Qt::ISODate)) << p.note;
+        EXPECT_EQ(fields[1], cell(c.rise)) << p.note << " " << date.toString(Qt::ISODate).toStdString();
+        EXPECT_EQ(fields[2], cell(c.set)) << p.note << " " << date.toString(Qt::ISODate).toStdString();
+      }
+    }
+  }
+}
+
+struct ReasonCase {
+  const char* note;
+  Place place;
+  QDate date;
+  int which; // 0 rise, 1 set
+  MissingReason expected;
+};
+
+TEST(YearTable, SaysWhyAnEventIsMissing) {
+  const Place tromso{"Tromso", 69.65f, -18.96f, -1.0f, 0, 1, YearEvent::Sun, 2026};
+  const Place helsinki{"Helsinki", 60.17f, -24.94f, -2.0f, 0, 1, YearEvent::Astronomical, 2026};
+  const Place mcmurdo{"McMurdo", -77.85f, -166.67f, -12.0f, 0, 1, YearEvent::Sun, 2026};
+  const Place pole{"North Pole", 90.0f, 0.0f, 0.0f, 0, 1, YearEvent::Sun, 2026};
+  const ReasonCase cases[] = {
+      {"midnight sun", tromso, QDate(2026, 6, 21), 0, MissingReason::StaysAbove},
+      {"polar night", tromso, QDate(2026, 12, 21), 1, MissingReason::StaysBelow},
+      {"southern polar day in December", mcmurdo, QDate(2026, 12, 21), 1, MissingReason::StaysAbove},
+      {"white nights: the Sun never 18 degrees down", helsinki, QDate(2026, 6, 21), 0, MissingReason::StaysAbove},
+      {"the pole's summer, where the search cannot divide", pole, QDate(2026, 6, 21), 0, MissingReason::StaysAbove},
+      {"the pole's winter", pole, QDate(2026, 12, 21), 1, MissingReason::StaysBelow},
+      {"an ordinary winter day has its twilight", helsinki, QDate(2026, 1, 10), 0, MissingReason::None},
+  };
+  for (const ReasonCase& c : cases) {
+    const YearTable year = ComputeYearTable(Base(c.place, QDate(2026, 1, 1)), 2026, c.place.event);
+    const YearTime& t = year.days[static_cast<std::size_t>(c.date.dayOfYear() - 1)].times[static_cast<std::size_t>(c.which)];
+    EXPECT_EQ(t.missing, c.expected) << c.note;
+  }
+}
+
+TEST(YearTable, MarksAMoonriseThatFallsOnTheNextDay) {
+  const Place greenwich{"Greenwich", 51.48f, 0.0f, 0.0f, 0, 1, YearEvent::Moon, 2026};
+  const YearTable year = ComputeYearTable(Base(greenwich, QDate(2026, 1, 1)), 2026, YearEvent::Moon);
+  int skipped = 0;
+  for (const YearDay& day : year.days) skipped += day.times[0].missing == MissingReason::NoEventToday ? 1 : 0;
+  EXPECT_GE(skipped, 10) << "about one day a lunation has no moonrise";
+  EXPECT_LE(skipped, 14);
+}
+
+TEST(YearText, LaysOutTwelveMonthPairsAndThirtyOneDays) {
+  const ScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+  const Place tromso{"Tromso, Norway", 69.65f, -18.96f, -1.0f, 0, 1, YearEvent::Sun, 2026};
+  const YearTable year = ComputeYearTable(Base(tromso, QDate(2026, 1, 1)), 2026, YearEvent::Sun);
+  const QStringList lines = YearTextLines(year, {Location(tromso), 1, 0});
+  ASSERT_EQ(lines.size(), 4 + 1 + 3 + 31 + 4);
+  EXPECT_EQ(lines[0].trimmed(), "Sunrise and Sunset for 2026");
+  EXPECT_EQ(lines[2].trimmed(), QString::fromUtf8("69.65°N  18.96°E  1hrE"));
+  EXPECT_TRUE(lines[5].startsWith("     Jan        Feb")) << lines[5].toStdString();
+  EXPECT_TRUE(lines[6].startsWith("Day  Rise  Set  Rise  Set")) << lines[6].toStdString();
+  const QString day21 = lines[8 + 20];
+  EXPECT_TRUE(day21.startsWith("21 ")) << day21.toStdString();
+  // June is the sixth pair: 3 + 5 * 11 columns before it.
+  EXPECT_EQ(day21.mid(3 + 5 * 11, 11), "  **** ****") << "midnight sun";
+  EXPECT_EQ(day21.mid(3 + 11 * 11, 11), "  ---- ----") << "polar night";
+  EXPECT_EQ(lines[8 + 29].mid(3 + 1 * 11, 11), QString(11, QLatin1Char(' '))) << "no 30 February";
+  EXPECT_EQ(lines[8 + 0].mid(3, 11), "  ---- ----") << "1 January in the polar night";
+  EXPECT_TRUE(lines.last().startsWith("....  no such event"));
+}
+
+TEST(YearData, JsonGivesTheReasonOfEachMissingTime) {
+  const Place tromso{"Tromso", 69.65f, -18.96f, -1.0f, 0, 1, YearEvent::Civil, 2026};
+  const YearTable year = ComputeYearTable(Base(tromso, QDate(2026, 1, 1)), 2026, YearEvent::Civil);
+  const QJsonObject root = QJsonDocument::fromJson(YearJson(year, {Location(tromso), 1, 0}).toUtf8()).object();
+  EXPECT_EQ(root["longitude"].toDouble(), -18.96);
+  const QJsonArray days = root["days"].toArray();
+  ASSERT_EQ(days.size(), 365);
+  const QJsonObject midsummer = days[171].toObject();
+  EXPECT_EQ(midsummer["date"].toString(), "2026-06-21");
+  EXPECT_TRUE(midsummer["begin"].isNull());
+  EXPECT_EQ(midsummer["beginMissing"].toString(), "above");
+  const QJsonObject spring = days[80].toObject();
+  EXPECT_TRUE(spring["begin"].isString());
+  EXPECT_FALSE(spring.contains("beginMissing"));
+}
+
+} // namespace
+} // namespace exporting

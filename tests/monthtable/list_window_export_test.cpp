@@ -1,0 +1,191 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The month table window's File menu saves and year print, through the real
+// file writes and print path; only the file and event questions are answered
+// by the test.
+
+#include "../support/message_box_watcher.h"
+#include "../support/scoped_file_size_limit.h"
+#include "copy_text.h"
+#include "list_window_support.h"
+#include "pdf_words.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QInputDialog>
+#include <QTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace monthtable {
+namespace {
+
+QByteArray Contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+class ListWindowExportTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    t_.window->MakeList();
+    // The file chooser answers with `target_` and notes what it was offered.
+    t_.window->setExportChoosers({[this](QWidget*, const QString& caption, const QString& suggested, const QString&) {
+                                    offered_ = {caption, suggested};
+                                    return target_;
+                                  },
+                                  [](QWidget*) { return std::optional(exporting::YearEvent::Sun); }});
+  }
+
+  QString CopyText(int cMode, LineEnd end) {
+    return JoinLines(CopyLines(t_.window->table(), {t_.main.location, t_.main.Twilight, SampleDate()}, cMode), end);
+  }
+
+  ListWindowUnderTest t_;
+  QTemporaryDir dir_;
+  QString target_;
+  std::pair<QString, QString> offered_;
+};
+
+TEST_F(ListWindowExportTest, TheFileMenuOffersTheSavesAndTheYearPrint) {
+  QStringList captions;
+  for (QAction* a : t_.window->menuBar()->actions().front()->menu()->actions())
+    if (!a->isSeparator()) captions << a->text();
+  EXPECT_EQ(captions, QStringList({"&Print", "&Copy", "Save as Calendar...", "Save as CSV...", "Save as Text...",
+                                   "Print Year Table...", "E&xit"}));
+}
+
+TEST_F(ListWindowExportTest, CsvAndTextFilesHoldTheCopyModesTexts) {
+  const struct {
+    const char* action;
+    const char* file;
+    int cMode;
+    LineEnd end;
+  } cases[] = {{"mnuSaveCsv", "march.csv", 2, LineEnd::CrLf}, {"mnuSaveText", "march.txt", 0, LineEnd::Lf}};
+  for (const auto& c : cases) {
+    target_ = dir_.filePath(QLatin1String(c.file));
+    t_.window->menuAction(QLatin1String(c.action))->trigger();
+    EXPECT_EQ(QString::fromUtf8(Contents(target_)), CopyText(c.cMode, c.end)) << c.action;
+  }
+  EXPECT_EQ(QFileInfo(offered_.second).fileName(), "Sun and Moon Data for March 2024.txt");
+}
+
+TEST_F(ListWindowExportTest, TheCalendarHoldsTheShownMonthUnderTheWindowsTitle) {
+  target_ = dir_.filePath(QStringLiteral("march.ics"));
+  t_.window->menuAction(QStringLiteral("mnuSaveCalendar"))->trigger();
+  EXPECT_EQ(offered_.first, "Save as Calendar");
+  EXPECT_EQ(QFileInfo(offered_.second).fileName(), "Sun and Moon Data for March 2024.ics");
+  const QByteArray ics = Contents(target_);
+  EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+  EXPECT_EQ(ics.count("SUMMARY:Sunrise\r\n"), 31);
+  EXPECT_EQ(ics.count("UID:20240301-sunrise-"), 1);
+  EXPECT_EQ(ics.count("UID:20240331-sunset-"), 1);
+  EXPECT_EQ(ics.count("UID:20240401-"), 0);
+  // 1 March 2024 at 42.97 N, 85.6 W: the table shows sunrise at 7:17a standard time (zone 5 h).
+  EXPECT_EQ(t_.window->table().rows[0][2], "7:17a");
+  EXPECT_TRUE(ics.contains("UID:20240301-sunrise-")) << "and it starts at 12:17 UTC";
+  EXPECT_TRUE(ics.contains("DTSTART:20240301T121700Z"));
+}
+
+TEST_F(ListWindowExportTest, AFullDiskKeepsTheOldFileAndSaysWhy) {
+  target_ = dir_.filePath(QStringLiteral("march.csv"));
+  const QByteArray old("an older table\n");
+  Write(target_, old);
+  MessageBoxWatcher watcher;
+  {
+    ScopedFileSizeLimit full(64);
+    ASSERT_TRUE(full.Active());
+    t_.window->menuAction(QStringLiteral("mnuSaveCsv"))->trigger();
+  }
+  EXPECT_EQ(Contents(target_), old);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].icon, QMessageBox::Critical);
+  EXPECT_EQ(watcher.seen()[0].title, "Save as CSV");
+  EXPECT_TRUE(watcher.seen()[0].text.contains(target_)) << watcher.seen()[0].text.toStdString();
+  EXPECT_TRUE(watcher.seen()[0].text.contains("File too large")) << watcher.seen()[0].text.toStdString();
+}
+
+TEST_F(ListWindowExportTest, AFolderThatCannotBeMadeIsNamedWithTheReason) {
+  // A plain file where the folder should be stops root as well as anyone.
+  const QString blocker = dir_.filePath(QStringLiteral("not-a-folder"));
+  Write(blocker, "x");
+  target_ = blocker + QStringLiteral("/march.ics");
+  MessageBoxWatcher watcher;
+  t_.window->menuAction(QStringLiteral("mnuSaveCalendar"))->trigger();
+  EXPECT_EQ(Contents(blocker), "x");
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_EQ(watcher.seen()[0].icon, QMessageBox::Critical);
+  EXPECT_TRUE(watcher.seen()[0].text.contains(target_)) << watcher.seen()[0].text.toStdString();
+}
+
+TEST_F(ListWindowExportTest, CancellingTheDialogWritesNothing) {
+  target_.clear();
+  MessageBoxWatcher watcher;
+  t_.window->menuAction(QStringLiteral("mnuSaveText"))->trigger();
+  EXPECT_TRUE(watcher.seen().empty());
+  EXPECT_TRUE(QDir(dir_.path()).isEmpty());
+}
+
+TEST_F(ListWindowExportTest, TheYearTablePrintsOnOneLandscapePage) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
+  const QByteArray savedHome = qgetenv("HOME");
+  qputenv("HOME", dir_.path().toUtf8());
+  MessageBoxWatcher watcher;
+  t_.window->menuAction(QStringLiteral("mnuPrintYear"))->trigger();
+  qputenv("HOME", savedHome);
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  const QString pdf = watcher.seen()[0].text.section(QLatin1Char('\n'), 1).trimmed();
+  EXPECT_TRUE(pdf.endsWith("Sunrise and Sunset for 2024.pdf")) << pdf.toStdString();
+  const std::vector<PdfWord> words = ReadPdfWords(pdf);
+  ASSERT_FALSE(words.empty());
+  EXPECT_EQ(words.back().page, 1) << "one page";
+  const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+  const QRegularExpressionMatch size =
+      QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(info);
+  ASSERT_TRUE(size.hasMatch()) << info.toStdString();
+  EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
+  QStringList texts;
+  for (const PdfWord& w : words) texts << w.text;
+  EXPECT_TRUE(texts.contains("Zedir")) << "the place heads the page";
+  // Every sunrise of March as the 24-hour month table shows it, as hhmm.
+  const MonthTable march = ComputeMonthTable(t_.main.state, {1, 2, true, false, false});
+  for (const TableRow& row : march.rows) EXPECT_TRUE(texts.contains(QString(row[2]).remove(':'))) << row[2].toStdString();
+}
+
+// The real event question: a person picks the Moon in the dialog and presses OK.
+TEST(ListWindowYearDialog, TheChosenEventIsTheOnePrinted) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
+  QTemporaryDir home;
+  const QByteArray savedHome = qgetenv("HOME");
+  qputenv("HOME", home.path().toUtf8());
+  ListWindowUnderTest t;
+  t.window->MakeList();
+  QStringList offered;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    if (!dialog || !dialog->isVisible()) return;
+    offered = dialog->comboBoxItems();
+    dialog->setTextValue(QStringLiteral("Moonrise and Moonset"));
+    dialog->accept();
+  });
+  answer.start(5);
+  MessageBoxWatcher watcher;
+  t.window->menuAction(QStringLiteral("mnuPrintYear"))->trigger();
+  qputenv("HOME", savedHome);
+  EXPECT_EQ(offered, QStringList({"Sunrise and Sunset", "Moonrise and Moonset", "Civil Twilight", "Nautical Twilight",
+                                  "Astronomical Twilight"}));
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_TRUE(watcher.seen()[0].text.endsWith("Moonrise and Moonset for 2024.pdf")) << watcher.seen()[0].text.toStdString();
+}
+
+} // namespace
+} // namespace monthtable
