@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rise_transit_set.h"
 
+#include "crossings.h"
 #include "numeric.h"
 
 #include <cmath>
@@ -14,6 +15,13 @@ constexpr double kSiderealRate = 360.985647;
 constexpr double kConvergedStep = 0.0001;
 constexpr int kMaxCorrections = 3;
 constexpr int kMaxAttempts = 2;
+// Beyond this |cos H0| on one of the three tabulated days (the half-arc within
+// about 25 degrees of 0 or 180) the time above the altitude changes fast
+// enough from day to day for two crossings of one kind to fit in a day.
+constexpr double kNearLimit = 0.9;
+// A scanned crossing this much earlier (days, a minute) than a checked one of
+// the same kind is another crossing, not the same one found less precisely.
+constexpr double kSameCrossing = 1.0 / 1440.0;
 
 // Keeps an estimate m (fraction of the UT day) inside the local day, which runs
 // from z to z + 1 on the UT-day scale: one step each way.
@@ -35,53 +43,50 @@ struct Site {
   double cosLatitude;
 };
 
-} // namespace
+// cos H0 for a declination (degrees): beyond +-1 the body does not cross h0.
+double CosHalfArc(const Site& site, double sinH0, double declination) {
+  const double dec = Radians(declination);
+  const double divisor = site.cosLatitude * std::cos(dec);
+  return divisor == 0.0 ? 2.0 : (sinH0 - site.sinLatitude * std::sin(dec)) / divisor;
+}
 
-EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, double h0) {
-  EventTimes times{};
-  double& alpha1 = positions[0];
-  const double delta1 = positions[1];
-  const double alpha2 = positions[2];
-  const double delta2 = positions[3];
-  double& alpha3 = positions[4];
-  const double delta3 = positions[5];
+// The corrections of the classical method for one event from the estimate m
+// (fraction of the UT day): the time in the local day or NoEventToday, and the
+// running azimuth.
+struct Corrected {
+  double time;
+  double azimuth;
+};
 
-  // Keep the right ascensions continuous across 0/360.
-  if (alpha1 > alpha2) alpha1 -= 360.0;
-  if (alpha2 > alpha3) alpha3 += 360.0;
-
-  const double phi = Radians(state.SiteLatitude);
-  const Site site{state.SiteLongitude, std::sin(phi), std::cos(phi)};
-  const double sinH0 = std::sin(Radians(h0));
-  const double z = state.ZoneHours / 24.0;
-
-  // Half the arc above h0, decided once from the day's declination. At a pole
-  // (or a declination of 90) the divisor is 0 and the body's altitude does not
-  // change through the day: it never rises or sets.
-  const double dec2 = Radians(delta2);
-  const double divisor = site.cosLatitude * std::cos(dec2);
-  const double cosH0 = divisor == 0.0 ? 2.0 : (sinH0 - site.sinLatitude * std::sin(dec2)) / divisor;
-  if (!(std::fabs(cosH0) <= 1.0)) {
-    times[kTransit] = times[kRise] = times[kSet] = NeverRisesOrSets;
-    return times;
+class CorrectionSearch {
+public:
+  CorrectionSearch(const AstroState& state, PositionTable positions, double h0)
+      : state_(state), positions_(positions), h0_(h0), z_(state.ZoneHours / 24.0) {
+    // Keep the right ascensions continuous across 0/360.
+    if (positions_[0] > positions_[2]) positions_[0] -= 360.0;
+    if (positions_[2] > positions_[4]) positions_[4] += 360.0;
+    const double phi = Radians(state.SiteLatitude);
+    site_ = {state.SiteLongitude, std::sin(phi), std::cos(phi)};
+    sinH0_ = std::sin(Radians(h0));
   }
-  const double halfArc = ArcCosDeg(cosH0) / 360.0; // fraction of a day
 
-  const double transit = ApplyDayWindow((alpha2 + site.longitude - state.SiderealTime0) / 360.0, z);
-  double estimates[3] = {transit, transit - halfArc, transit + halfArc};
-  double azimuth = 0.0;
+  double CosHalfArcOfDay(int day) const { return CosHalfArc(site_, sinH0_, positions_[2 * day + 1]); }
 
-  for (int event = state.WantTransit ? kTransit : kRise; event <= kSet; ++event) {
-    double& m = estimates[event];
+  double TransitEstimate() const {
+    return ApplyDayWindow((positions_[2] + site_.longitude - state_.SiderealTime0) / 360.0, z_);
+  }
+
+  Corrected Find(int event, double m) const {
     double x = 0.0;
+    double azimuth = 0.0;
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
-      m = ApplyDayWindow(m, z);
+      m = ApplyDayWindow(m, z_);
       for (int correction = 0; correction < kMaxCorrections; ++correction) {
-        const double theta = state.SiderealTime0 + kSiderealRate * m;
-        const double n = m + state.DeltaTDays;
-        const double alpha = Interpolate3(alpha1, alpha2, alpha3, n);
-        const double delta = Radians(Interpolate3(delta1, delta2, delta3, n));
-        const double hourAngle = theta - site.longitude - alpha;
+        const double theta = state_.SiderealTime0 + kSiderealRate * m;
+        const double n = m + state_.DeltaTDays;
+        const double alpha = Interpolate3(positions_[0], positions_[2], positions_[4], n);
+        const double delta = Radians(Interpolate3(positions_[1], positions_[3], positions_[5], n));
+        const double hourAngle = theta - site_.longitude - alpha;
 
         double step = 0.0;
         if (event == kTransit) {
@@ -91,13 +96,14 @@ EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, doub
           const double h = Radians(hourAngle);
           const double sinDelta = std::sin(delta);
           const double cosDelta = std::cos(delta);
-          const double altitude = ArcSinDeg(site.sinLatitude * sinDelta + site.cosLatitude * cosDelta * std::cos(h));
-          const double stepDivisor = 360.0 * cosDelta * site.cosLatitude * std::sin(h);
+          const double altitude =
+              ArcSinDeg(site_.sinLatitude * sinDelta + site_.cosLatitude * cosDelta * std::cos(h));
+          const double stepDivisor = 360.0 * cosDelta * site_.cosLatitude * std::sin(h);
           if (stepDivisor == 0.0) break;
-          step = (altitude - h0) / stepDivisor;
+          step = (altitude - h0_) / stepDivisor;
           if (!std::isfinite(m + step)) break;
-          if (state.WantAzimuth) {
-            azimuth = Atan2Deg(std::cos(h) * site.sinLatitude - (sinDelta / cosDelta) * site.cosLatitude,
+          if (state_.WantAzimuth) {
+            azimuth = Atan2Deg(std::cos(h) * site_.sinLatitude - (sinDelta / cosDelta) * site_.cosLatitude,
                                std::sin(h)) +
                       180.0;
           }
@@ -105,13 +111,94 @@ EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, doub
         m += step;
         if (std::fabs(step) < kConvergedStep) break;
       }
-      x = m - z;
+      x = m - z_;
       if (x > 0.0 && x < 1.0) break;
     }
-    times[event] = (x > 1.0 || x < 0.0) ? NoEventToday : x;
-    // For the transit this lands in the set slot, which the set overwrites.
-    times[event + 2] = azimuth;
+    return {(x > 1.0 || x < 0.0) ? NoEventToday : x, azimuth};
   }
+
+private:
+  const AstroState& state_;
+  PositionTable positions_;
+  double h0_;
+  double z_;
+  Site site_{};
+  double sinH0_;
+};
+
+// The classical search: the middle day's declination decides whether the body
+// crosses h0 at all, and each event is corrected from its estimate.
+EventTimes ClassicalSearch(const AstroState& state, const CorrectionSearch& search) {
+  EventTimes times{};
+  const double cosH0 = search.CosHalfArcOfDay(1);
+  if (!(std::fabs(cosH0) <= 1.0)) {
+    times[kTransit] = times[kRise] = times[kSet] = NeverRisesOrSets;
+    return times;
+  }
+  const double halfArc = ArcCosDeg(cosH0) / 360.0; // fraction of a day
+  const double transit = search.TransitEstimate();
+  const double estimates[3] = {transit, transit - halfArc, transit + halfArc};
+  for (int event = state.WantTransit ? kTransit : kRise; event <= kSet; ++event) {
+    const Corrected found = search.Find(event, estimates[event]);
+    times[event] = found.time;
+    // For the transit this lands in the set slot, which the set overwrites.
+    times[event + 2] = found.azimuth;
+  }
+  return times;
+}
+
+bool NearTheLimit(const CorrectionSearch& search) {
+  for (int day = 0; day < 3; ++day)
+    if (std::fabs(search.CosHalfArcOfDay(day)) > kNearLimit) return true;
+  return false;
+}
+
+// The rise or set to show: a checked time of the classical search unless the
+// scan found an earlier crossing of that kind; else the scanned crossing; else
+// the search's own marker, or NoEventToday in place of a false time.
+double Mended(double searched, bool checked, const std::optional<double>& scanned) {
+  if (checked && !(scanned && *scanned < searched - kSameCrossing)) return searched;
+  if (scanned) return *scanned;
+  return IsMissingEvent(searched) ? searched : NoEventToday;
+}
+
+} // namespace
+
+EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, double h0) {
+  const CorrectionSearch search(state, positions, h0);
+  EventTimes times = ClassicalSearch(state, search);
+
+  // Check the rise and the set: a found time must be a crossing of the right
+  // kind, and a marker must not hide a crossing. Near the limit the scan also
+  // looks for an earlier crossing of the same kind.
+  const DayAltitude altitude(state, positions);
+  const bool riseChecked = IsCrossing(altitude, h0, times[kRise], true);
+  const bool setChecked = IsCrossing(altitude, h0, times[kSet], false);
+  if (riseChecked && setChecked && !NearTheLimit(search)) return times;
+  const DayCrossings scanned = ScanCrossings(altitude, h0);
+  const double rise = Mended(times[kRise], riseChecked, scanned.rise);
+  const double set = Mended(times[kSet], setChecked, scanned.set);
+  if (rise == times[kRise] && set == times[kSet]) return times;
+
+  if (IsMissingEvent(rise) && IsMissingEvent(set)) {
+    // No crossing at all: the body stays above or below h0 all day.
+    EventTimes never{};
+    never[kTransit] = never[kRise] = never[kSet] = NeverRisesOrSets;
+    return never;
+  }
+  if (times[kTransit] == NeverRisesOrSets) {
+    // The middle day's verdict was wrong: the transit is still to be found.
+    times[kTransit] = state.WantTransit ? search.Find(kTransit, search.TransitEstimate()).time : 0.0;
+  }
+  const auto store = [&](int slot, double value) {
+    // A body that crosses h0 today has no slot for NeverRisesOrSets.
+    if (value == NeverRisesOrSets) value = NoEventToday;
+    if (value == times[slot]) return;
+    times[slot] = value;
+    times[slot + 2] = state.WantAzimuth && !IsMissingEvent(value) ? altitude.AzimuthAt(value) : 0.0;
+  };
+  store(kRise, rise);
+  store(kSet, set);
   return times;
 }
 

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "astro_state.h"
+
+namespace astro {
+
+// A body's altitude through one local civil day, from its three-day position
+// table interpolated exactly as the rise, transit and set search interpolates
+// it. Times t are fractions of the local day (local midnight to local
+// midnight in the clock of state.ZoneHours); PrepareDay() must have run.
+class DayAltitude {
+public:
+  DayAltitude(const AstroState& state, PositionTable positions);
+
+  // Degrees.
+  double At(double t) const;
+  // The sine of At(t): cheaper, and in the same order.
+  double SineAt(double t) const;
+  // Degrees from North through East, (0, 360].
+  double AzimuthAt(double t) const;
+
+private:
+  struct Direction {
+    double hourAngle; // radians
+    double sinDeclination, cosDeclination;
+  };
+  Direction DirectionAt(double t) const;
+
+  PositionTable positions_; // right ascensions made continuous across 0/360
+  double sinLatitude_, cosLatitude_;
+  double longitude_;     // degrees, West positive
+  double siderealTime0_; // degrees
+  double zoneDays_;      // local midnight on the UT-day scale
+  double deltaTDays_;
+};
+
+} // namespace astro
