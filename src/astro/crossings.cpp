@@ -20,6 +20,11 @@ bool IsCrossing(const DayAltitude& altitude, double h0, double t, bool rising) {
   return rising ? climb > 0.0 : climb < 0.0;
 }
 
+bool StartsTheDayRight(const DayAltitude& altitude, double h0, double rise, double set) {
+  const bool aboveAtMidnight = altitude.SineAt(0.0) >= std::sin(Radians(h0));
+  return aboveAtMidnight == (set < rise);
+}
+
 DayCrossings ScanCrossings(const DayAltitude& altitude, double h0) {
   const double sinH0 = std::sin(Radians(h0));
   const auto above = [&](double t) { return altitude.SineAt(t) >= sinH0; };

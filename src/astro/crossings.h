@@ -22,6 +22,12 @@ inline constexpr double kCrossingTolerance = 0.04;
 // through it (rising) or sinking through it (not rising).
 bool IsCrossing(const DayAltitude& altitude, double h0, double t, bool rising);
 
+// True when the body's side of h0 at local midnight agrees with the earlier
+// of a rise and a set (times of the local day): below before a first rise,
+// above before a first set. Where it does not, an earlier crossing of one of
+// the two kinds lies before them.
+bool StartsTheDayRight(const DayAltitude& altitude, double h0, double rise, double set);
+
 // The first rise and the first set of the local day.
 struct DayCrossings {
   std::optional<double> rise;

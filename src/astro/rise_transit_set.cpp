@@ -169,12 +169,15 @@ EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, doub
   EventTimes times = ClassicalSearch(state, search);
 
   // Check the rise and the set: a found time must be a crossing of the right
-  // kind, and a marker must not hide a crossing. Near the limit the scan also
+  // kind, and a marker must not hide a crossing. Where the body's side at
+  // midnight does not fit the first of them, or near the limit, the scan also
   // looks for an earlier crossing of the same kind.
   const DayAltitude altitude(state, positions);
   const bool riseChecked = IsCrossing(altitude, h0, times[kRise], true);
   const bool setChecked = IsCrossing(altitude, h0, times[kSet], false);
-  if (riseChecked && setChecked && !NearTheLimit(search)) return times;
+  if (riseChecked && setChecked && StartsTheDayRight(altitude, h0, times[kRise], times[kSet]) &&
+      !NearTheLimit(search))
+    return times;
   const DayCrossings scanned = ScanCrossings(altitude, h0);
   const double rise = Mended(times[kRise], riseChecked, scanned.rise);
   const double set = Mended(times[kSet], setChecked, scanned.set);
