@@ -8,21 +8,24 @@
 namespace astro {
 namespace {
 
-constexpr double kSlopeStep = 30.0 / 86400.0;   // days either side of a crossing
 constexpr double kScanPrecision = 0.5 / 86400.0; // days
 
 } // namespace
 
 bool IsCrossing(const DayAltitude& altitude, double h0, double t, bool rising) {
   if (IsMissingEvent(t)) return false;
-  if (!(std::fabs(altitude.At(t) - h0) <= kCrossingTolerance)) return false;
-  const double climb = altitude.SineAt(t + kSlopeStep) - altitude.SineAt(t - kSlopeStep);
-  return rising ? climb > 0.0 : climb < 0.0;
+  const DayAltitude::SineAndRate here = altitude.SineAndRateAt(t);
+  if (!(std::fabs(ArcSinDeg(here.sine) - h0) <= kCrossingTolerance)) return false;
+  return rising ? here.rate > 0.0 : here.rate < 0.0;
 }
 
-bool StartsTheDayRight(const DayAltitude& altitude, double h0, double rise, double set) {
-  const bool aboveAtMidnight = altitude.SineAt(0.0) >= std::sin(Radians(h0));
-  return aboveAtMidnight == (set < rise);
+bool FitsTheDaysEnds(const DayAltitude& altitude, double h0, double rise, double set) {
+  const bool hasRise = !IsMissingEvent(rise), hasSet = !IsMissingEvent(set);
+  if (!hasRise && !hasSet) return false;
+  const double sinH0 = std::sin(Radians(h0));
+  const bool firstIsSet = hasSet && (!hasRise || set < rise);
+  const bool lastIsRise = hasRise && (!hasSet || rise > set);
+  return (altitude.SineAt(0.0) >= sinH0) == firstIsSet && (altitude.SineAt(1.0) >= sinH0) == lastIsRise;
 }
 
 DayCrossings ScanCrossings(const DayAltitude& altitude, double h0) {

@@ -22,11 +22,13 @@ inline constexpr double kCrossingTolerance = 0.04;
 // through it (rising) or sinking through it (not rising).
 bool IsCrossing(const DayAltitude& altitude, double h0, double t, bool rising);
 
-// True when the body's side of h0 at local midnight agrees with the earlier
-// of a rise and a set (times of the local day): below before a first rise,
-// above before a first set. Where it does not, an earlier crossing of one of
-// the two kinds lies before them.
-bool StartsTheDayRight(const DayAltitude& altitude, double h0, double rise, double set);
+// True when the body's side of h0 at the two local midnights agrees with a
+// rise and a set (times of the local day or markers, not both markers): below
+// before a first rise, above before a first set, and the side of the last
+// crossing at the end. Where it does not, the day holds a crossing that they
+// miss. (Two like midnights with no crossing between may still hide a rise
+// and a set, so two markers never agree.)
+bool FitsTheDaysEnds(const DayAltitude& altitude, double h0, double rise, double set);
 
 // The first rise and the first set of the local day.
 struct DayCrossings {

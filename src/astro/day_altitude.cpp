@@ -30,12 +30,27 @@ DayAltitude::Direction DayAltitude::DirectionAt(double t) const {
   const double alpha = Interpolate3(positions_[0], positions_[2], positions_[4], n);
   const double delta = Radians(Interpolate3(positions_[1], positions_[3], positions_[5], n));
   const double theta = siderealTime0_ + kSiderealRate * m;
-  return {Radians(theta - longitude_ - alpha), std::sin(delta), std::cos(delta)};
+  return {Radians(theta - longitude_ - alpha), std::sin(delta), std::cos(delta), n};
 }
 
 double DayAltitude::SineAt(double t) const {
   const Direction d = DirectionAt(t);
   return sinLatitude_ * d.sinDeclination + cosLatitude_ * d.cosDeclination * std::cos(d.hourAngle);
+}
+
+DayAltitude::SineAndRate DayAltitude::SineAndRateAt(double t) const {
+  const Direction d = DirectionAt(t);
+  // Rates of the interpolated right ascension and declination, degrees per day.
+  const auto slope = [&](int first) {
+    const double y1 = positions_[first], y2 = positions_[first + 2], y3 = positions_[first + 4];
+    return 0.5 * (y3 - y1) + d.n * (y1 - 2.0 * y2 + y3);
+  };
+  const double hourAngleRate = Radians(kSiderealRate - slope(0)); // radians per day
+  const double declinationRate = Radians(slope(1));
+  const double cosH = std::cos(d.hourAngle);
+  return {sinLatitude_ * d.sinDeclination + cosLatitude_ * d.cosDeclination * cosH,
+          (sinLatitude_ * d.cosDeclination - cosLatitude_ * d.sinDeclination * cosH) * declinationRate -
+              cosLatitude_ * d.cosDeclination * std::sin(d.hourAngle) * hourAngleRate};
 }
 
 double DayAltitude::At(double t) const { return ArcSinDeg(SineAt(t)); }

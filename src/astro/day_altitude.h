@@ -17,6 +17,11 @@ public:
   double At(double t) const;
   // The sine of At(t): cheaper, and in the same order.
   double SineAt(double t) const;
+  // SineAt(t) and how fast it changes (per day), from one evaluation.
+  struct SineAndRate {
+    double sine, rate;
+  };
+  SineAndRate SineAndRateAt(double t) const;
   // Degrees from North through East, (0, 360].
   double AzimuthAt(double t) const;
 
@@ -24,6 +29,7 @@ private:
   struct Direction {
     double hourAngle; // radians
     double sinDeclination, cosDeclination;
+    double n; // days from 0h UT of the day, as interpolated
   };
   Direction DirectionAt(double t) const;
 

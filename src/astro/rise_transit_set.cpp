@@ -15,10 +15,6 @@ constexpr double kSiderealRate = 360.985647;
 constexpr double kConvergedStep = 0.0001;
 constexpr int kMaxCorrections = 3;
 constexpr int kMaxAttempts = 2;
-// Beyond this |cos H0| on one of the three tabulated days (the half-arc within
-// about 25 degrees of 0 or 180) the time above the altitude changes fast
-// enough from day to day for two crossings of one kind to fit in a day.
-constexpr double kNearLimit = 0.9;
 // A scanned crossing this much earlier (days, a minute) than a checked one of
 // the same kind is another crossing, not the same one found less precisely.
 constexpr double kSameCrossing = 1.0 / 1440.0;
@@ -43,13 +39,6 @@ struct Site {
   double cosLatitude;
 };
 
-// cos H0 for a declination (degrees): beyond +-1 the body does not cross h0.
-double CosHalfArc(const Site& site, double sinH0, double declination) {
-  const double dec = Radians(declination);
-  const double divisor = site.cosLatitude * std::cos(dec);
-  return divisor == 0.0 ? 2.0 : (sinH0 - site.sinLatitude * std::sin(dec)) / divisor;
-}
-
 // The corrections of the classical method for one event from the estimate m
 // (fraction of the UT day): the time in the local day or NoEventToday, and the
 // running azimuth.
@@ -70,7 +59,13 @@ public:
     sinH0_ = std::sin(Radians(h0));
   }
 
-  double CosHalfArcOfDay(int day) const { return CosHalfArc(site_, sinH0_, positions_[2 * day + 1]); }
+  // cos H0 for the middle day's declination: beyond +-1 the body would not
+  // cross h0 if that declination held all day.
+  double MiddleDayCosHalfArc() const {
+    const double dec = Radians(positions_[3]);
+    const double divisor = site_.cosLatitude * std::cos(dec);
+    return divisor == 0.0 ? 2.0 : (sinH0_ - site_.sinLatitude * std::sin(dec)) / divisor;
+  }
 
   double TransitEstimate() const {
     return ApplyDayWindow((positions_[2] + site_.longitude - state_.SiderealTime0) / 360.0, z_);
@@ -130,7 +125,7 @@ private:
 // crosses h0 at all, and each event is corrected from its estimate.
 EventTimes ClassicalSearch(const AstroState& state, const CorrectionSearch& search) {
   EventTimes times{};
-  const double cosH0 = search.CosHalfArcOfDay(1);
+  const double cosH0 = search.MiddleDayCosHalfArc();
   if (!(std::fabs(cosH0) <= 1.0)) {
     times[kTransit] = times[kRise] = times[kSet] = NeverRisesOrSets;
     return times;
@@ -147,19 +142,13 @@ EventTimes ClassicalSearch(const AstroState& state, const CorrectionSearch& sear
   return times;
 }
 
-bool NearTheLimit(const CorrectionSearch& search) {
-  for (int day = 0; day < 3; ++day)
-    if (std::fabs(search.CosHalfArcOfDay(day)) > kNearLimit) return true;
-  return false;
-}
-
-// The rise or set to show: a checked time of the classical search unless the
-// scan found an earlier crossing of that kind; else the scanned crossing; else
-// the search's own marker, or NoEventToday in place of a false time.
-double Mended(double searched, bool checked, const std::optional<double>& scanned) {
-  if (checked && !(scanned && *scanned < searched - kSameCrossing)) return searched;
-  if (scanned) return *scanned;
-  return IsMissingEvent(searched) ? searched : NoEventToday;
+// The rise or set to show: the classical search's time unless it is false or
+// the scan found an earlier crossing of that kind; else the scanned crossing;
+// else the search's own marker, or NoEventToday in place of a false time.
+double Mended(double searched, bool isFalse, const std::optional<double>& scanned) {
+  const bool keep = !isFalse && !IsMissingEvent(searched);
+  if (scanned) return keep && searched <= *scanned + kSameCrossing ? searched : *scanned;
+  return isFalse ? NoEventToday : searched;
 }
 
 } // namespace
@@ -169,18 +158,17 @@ EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, doub
   EventTimes times = ClassicalSearch(state, search);
 
   // Check the rise and the set: a found time must be a crossing of the right
-  // kind, and a marker must not hide a crossing. Where the body's side at
-  // midnight does not fit the first of them, or near the limit, the scan also
-  // looks for an earlier crossing of the same kind.
+  // kind, and the body's side at both midnights must fit what was found, or
+  // the day holds a crossing that the search missed (a hidden rise or set, or
+  // an earlier one of a kind that it found). Only a day with four crossings,
+  // two upper transits apart, could still hide one: no body has that.
   const DayAltitude altitude(state, positions);
-  const bool riseChecked = IsCrossing(altitude, h0, times[kRise], true);
-  const bool setChecked = IsCrossing(altitude, h0, times[kSet], false);
-  if (riseChecked && setChecked && StartsTheDayRight(altitude, h0, times[kRise], times[kSet]) &&
-      !NearTheLimit(search))
-    return times;
+  const bool riseIsFalse = !IsMissingEvent(times[kRise]) && !IsCrossing(altitude, h0, times[kRise], true);
+  const bool setIsFalse = !IsMissingEvent(times[kSet]) && !IsCrossing(altitude, h0, times[kSet], false);
+  if (!riseIsFalse && !setIsFalse && FitsTheDaysEnds(altitude, h0, times[kRise], times[kSet])) return times;
   const DayCrossings scanned = ScanCrossings(altitude, h0);
-  const double rise = Mended(times[kRise], riseChecked, scanned.rise);
-  const double set = Mended(times[kSet], setChecked, scanned.set);
+  const double rise = Mended(times[kRise], riseIsFalse, scanned.rise);
+  const double set = Mended(times[kSet], setIsFalse, scanned.set);
   if (rise == times[kRise] && set == times[kSet]) return times;
 
   if (IsMissingEvent(rise) && IsMissingEvent(set)) {
