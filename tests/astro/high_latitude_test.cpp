@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace astro {
 namespace {
@@ -70,6 +71,7 @@ struct Counts {
   int inventedOutside = 0, missedOutside = 0, apartOutside = 0;
   int slowOverTwoMinutes = 0;   // off grazing days, more than kTimeLimit apart at a slow crossing
   double largestOutside = 0.0; // minutes
+  std::vector<double> minutesApart; // both shown, off grazing days
 };
 
 TEST(HighLatitudeReference, NoInventedOrMissedEventsAndTimesWithinTwoMinutes) {
@@ -121,6 +123,7 @@ TEST(HighLatitudeReference, NoInventedOrMissedEventsAndTimesWithinTwoMinutes) {
         counts->apartOutside += apart > timeLimit;
         counts->slowOverTwoMinutes += slow && apart > kTimeLimit;
         counts->largestOutside = std::max(counts->largestOutside, apart);
+        if (ours && theirs) counts->minutesApart.push_back(apart);
       }
     }
   }
@@ -131,8 +134,12 @@ TEST(HighLatitudeReference, NoInventedOrMissedEventsAndTimesWithinTwoMinutes) {
                 c.apartOverIssueLimit, c.grazingDays, c.slowOverTwoMinutes, c.largestOutside);
   };
   for (const auto& [place, c] : moonByPlace) print("Moon, " + place, c);
-  for (const auto& [kind, c] : byKind) {
+  for (auto& [kind, c] : byKind) {
     print(kind, c);
+    std::sort(c.minutesApart.begin(), c.minutesApart.end());
+    const auto rank = [&](double q) { return c.minutesApart[static_cast<std::size_t>(q * (c.minutesApart.size() - 1))]; };
+    std::printf("  %-22s n=%zu median %.2f p99 %.2f max %.2f min\n", "", c.minutesApart.size(), rank(0.5),
+                rank(0.99), c.largestOutside);
     EXPECT_EQ(c.inventedOutside, 0) << kind << ": shown where the reference has none, off grazing days";
     EXPECT_EQ(c.missedOutside, 0) << kind << ": missing where the reference has one, off grazing days";
     EXPECT_EQ(c.apartOutside, 0) << kind << ": more than " << kTimeLimit << " minutes off, off grazing days";
