@@ -24,19 +24,25 @@ DayAltitude::DayAltitude(const AstroState& state, PositionTable positions)
   cosLatitude_ = std::cos(phi);
 }
 
-DayAltitude::Direction DayAltitude::DirectionAt(double t) const {
+double DayAltitude::HourAngleAt(double t) const {
   const double m = t + zoneDays_; // from 0h UT of the day
-  const double n = m + deltaTDays_;
-  const double alpha = Interpolate3(positions_[0], positions_[2], positions_[4], n);
-  const double delta = Radians(Interpolate3(positions_[1], positions_[3], positions_[5], n));
-  const double theta = siderealTime0_ + kSiderealRate * m;
-  return {Radians(theta - longitude_ - alpha), std::sin(delta), std::cos(delta), n};
+  const double alpha = Interpolate3(positions_[0], positions_[2], positions_[4], m + deltaTDays_);
+  return siderealTime0_ + kSiderealRate * m - longitude_ - alpha;
 }
 
-double DayAltitude::SineAt(double t) const {
-  const Direction d = DirectionAt(t);
-  return sinLatitude_ * d.sinDeclination + cosLatitude_ * d.cosDeclination * std::cos(d.hourAngle);
+DayAltitude::Direction DayAltitude::DirectionAt(double t) const {
+  const double n = t + zoneDays_ + deltaTDays_;
+  const double delta = Radians(Interpolate3(positions_[1], positions_[3], positions_[5], n));
+  const double hourAngle = HourAngleAt(t);
+  const double h = Radians(hourAngle);
+  return {hourAngle, std::sin(h), std::cos(h), std::sin(delta), std::cos(delta), n};
 }
+
+double DayAltitude::SineOf(const Direction& d) const {
+  return sinLatitude_ * d.sinDeclination + cosLatitude_ * d.cosDeclination * d.cosHourAngle;
+}
+
+double DayAltitude::SineAt(double t) const { return SineOf(DirectionAt(t)); }
 
 DayAltitude::SineAndRate DayAltitude::SineAndRateAt(double t) const {
   const Direction d = DirectionAt(t);
@@ -47,19 +53,19 @@ DayAltitude::SineAndRate DayAltitude::SineAndRateAt(double t) const {
   };
   const double hourAngleRate = Radians(kSiderealRate - slope(0)); // radians per day
   const double declinationRate = Radians(slope(1));
-  const double cosH = std::cos(d.hourAngle);
-  return {sinLatitude_ * d.sinDeclination + cosLatitude_ * d.cosDeclination * cosH,
-          (sinLatitude_ * d.cosDeclination - cosLatitude_ * d.sinDeclination * cosH) * declinationRate -
-              cosLatitude_ * d.cosDeclination * std::sin(d.hourAngle) * hourAngleRate};
+  return {SineOf(d),
+          (sinLatitude_ * d.cosDeclination - cosLatitude_ * d.sinDeclination * d.cosHourAngle) * declinationRate -
+              cosLatitude_ * d.cosDeclination * d.sinHourAngle * hourAngleRate};
 }
 
 double DayAltitude::At(double t) const { return ArcSinDeg(SineAt(t)); }
 
-double DayAltitude::AzimuthAt(double t) const {
-  const Direction d = DirectionAt(t);
-  return Atan2Deg(std::cos(d.hourAngle) * sinLatitude_ - (d.sinDeclination / d.cosDeclination) * cosLatitude_,
-                  std::sin(d.hourAngle)) +
+double DayAltitude::AzimuthOf(const Direction& d) const {
+  return Atan2Deg(d.cosHourAngle * sinLatitude_ - (d.sinDeclination / d.cosDeclination) * cosLatitude_,
+                  d.sinHourAngle) +
          180.0;
 }
+
+double DayAltitude::AzimuthAt(double t) const { return AzimuthOf(DirectionAt(t)); }
 
 } // namespace astro

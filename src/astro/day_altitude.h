@@ -25,14 +25,22 @@ public:
   // Degrees from North through East, (0, 360].
   double AzimuthAt(double t) const;
 
-private:
+  // Where the body stands at time t, for searches that step through the day.
   struct Direction {
-    double hourAngle; // radians
+    double hourAngle; // degrees, not reduced
+    double sinHourAngle, cosHourAngle;
     double sinDeclination, cosDeclination;
     double n; // days from 0h UT of the day, as interpolated
   };
   Direction DirectionAt(double t) const;
+  // Its hour angle alone (degrees, not reduced): cheaper.
+  double HourAngleAt(double t) const;
+  double SineOf(const Direction& d) const;
+  double AzimuthOf(const Direction& d) const;
+  double SinLatitude() const { return sinLatitude_; }
+  double CosLatitude() const { return cosLatitude_; }
 
+private:
   PositionTable positions_; // right ascensions made continuous across 0/360
   double sinLatitude_, cosLatitude_;
   double longitude_;     // degrees, West positive

@@ -9,8 +9,6 @@
 namespace astro {
 namespace {
 
-// Sidereal degrees turned per solar day.
-constexpr double kSiderealRate = 360.985647;
 // Corrections stop below this step, days (8.64 seconds).
 constexpr double kConvergedStep = 0.0001;
 constexpr int kMaxCorrections = 3;
@@ -33,75 +31,49 @@ double CentreHourAngle(double h) {
   return h;
 }
 
-struct Site {
-  double longitude; // degrees, West positive
-  double sinLatitude;
-  double cosLatitude;
-};
-
-// The corrections of the classical method for one event from the estimate m
-// (fraction of the UT day): the time in the local day or NoEventToday, and the
-// running azimuth.
+// The corrections of the classical method, on the positions of a DayAltitude.
 struct Corrected {
-  double time;
-  double azimuth;
+  double time;    // fraction of the local day, or NoEventToday
+  double azimuth; // the running azimuth, degrees
 };
 
 class CorrectionSearch {
 public:
-  CorrectionSearch(const AstroState& state, PositionTable positions, double h0)
-      : state_(state), positions_(positions), h0_(h0), z_(state.ZoneHours / 24.0) {
-    // Keep the right ascensions continuous across 0/360.
-    if (positions_[0] > positions_[2]) positions_[0] -= 360.0;
-    if (positions_[2] > positions_[4]) positions_[4] += 360.0;
-    const double phi = Radians(state.SiteLatitude);
-    site_ = {state.SiteLongitude, std::sin(phi), std::cos(phi)};
-    sinH0_ = std::sin(Radians(h0));
-  }
+  CorrectionSearch(const AstroState& state, const PositionTable& positions, const DayAltitude& altitude, double h0)
+      : state_(state), altitude_(altitude), h0_(h0), z_(state.ZoneHours / 24.0),
+        rightAscension_(positions[2]), declination_(positions[3]) {}
 
   // cos H0 for the middle day's declination: beyond +-1 the body would not
   // cross h0 if that declination held all day.
   double MiddleDayCosHalfArc() const {
-    const double dec = Radians(positions_[3]);
-    const double divisor = site_.cosLatitude * std::cos(dec);
-    return divisor == 0.0 ? 2.0 : (sinH0_ - site_.sinLatitude * std::sin(dec)) / divisor;
+    const double dec = Radians(declination_);
+    const double divisor = altitude_.CosLatitude() * std::cos(dec);
+    return divisor == 0.0 ? 2.0 : (std::sin(Radians(h0_)) - altitude_.SinLatitude() * std::sin(dec)) / divisor;
   }
 
   double TransitEstimate() const {
-    return ApplyDayWindow((positions_[2] + site_.longitude - state_.SiderealTime0) / 360.0, z_);
+    return ApplyDayWindow((rightAscension_ + state_.SiteLongitude - state_.SiderealTime0) / 360.0, z_);
   }
 
+  // Corrects the estimate m (fraction of the UT day) of one event.
   Corrected Find(int event, double m) const {
     double x = 0.0;
     double azimuth = 0.0;
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
       m = ApplyDayWindow(m, z_);
       for (int correction = 0; correction < kMaxCorrections; ++correction) {
-        const double theta = state_.SiderealTime0 + kSiderealRate * m;
-        const double n = m + state_.DeltaTDays;
-        const double alpha = Interpolate3(positions_[0], positions_[2], positions_[4], n);
-        const double delta = Radians(Interpolate3(positions_[1], positions_[3], positions_[5], n));
-        const double hourAngle = theta - site_.longitude - alpha;
-
         double step = 0.0;
         if (event == kTransit) {
-          step = -CentreHourAngle(hourAngle) / 360.0;
+          step = -CentreHourAngle(altitude_.HourAngleAt(m - z_)) / 360.0;
           if (!std::isfinite(m + step)) break;
         } else {
-          const double h = Radians(hourAngle);
-          const double sinDelta = std::sin(delta);
-          const double cosDelta = std::cos(delta);
-          const double altitude =
-              ArcSinDeg(site_.sinLatitude * sinDelta + site_.cosLatitude * cosDelta * std::cos(h));
-          const double stepDivisor = 360.0 * cosDelta * site_.cosLatitude * std::sin(h);
+          const DayAltitude::Direction d = altitude_.DirectionAt(m - z_);
+          const double altitude = ArcSinDeg(altitude_.SineOf(d));
+          const double stepDivisor = 360.0 * d.cosDeclination * altitude_.CosLatitude() * d.sinHourAngle;
           if (stepDivisor == 0.0) break;
           step = (altitude - h0_) / stepDivisor;
           if (!std::isfinite(m + step)) break;
-          if (state_.WantAzimuth) {
-            azimuth = Atan2Deg(std::cos(h) * site_.sinLatitude - (sinDelta / cosDelta) * site_.cosLatitude,
-                               std::sin(h)) +
-                      180.0;
-          }
+          if (state_.WantAzimuth) azimuth = altitude_.AzimuthOf(d);
         }
         m += step;
         if (std::fabs(step) < kConvergedStep) break;
@@ -114,11 +86,11 @@ public:
 
 private:
   const AstroState& state_;
-  PositionTable positions_;
+  const DayAltitude& altitude_;
   double h0_;
   double z_;
-  Site site_{};
-  double sinH0_;
+  double rightAscension_; // the middle day's, degrees
+  double declination_;    // the middle day's, degrees
 };
 
 // The classical search: the middle day's declination decides whether the body
@@ -154,7 +126,8 @@ double Mended(double searched, bool isFalse, const std::optional<double>& scanne
 } // namespace
 
 EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, double h0) {
-  const CorrectionSearch search(state, positions, h0);
+  const DayAltitude altitude(state, positions);
+  const CorrectionSearch search(state, positions, altitude, h0);
   EventTimes times = ClassicalSearch(state, search);
 
   // Check the rise and the set: a found time must be a crossing of the right
@@ -162,7 +135,6 @@ EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, doub
   // the day holds a crossing that the search missed (a hidden rise or set, or
   // an earlier one of a kind that it found). Only a day with four crossings,
   // two upper transits apart, could still hide one: no body has that.
-  const DayAltitude altitude(state, positions);
   const bool riseIsFalse = !IsMissingEvent(times[kRise]) && !IsCrossing(altitude, h0, times[kRise], true);
   const bool setIsFalse = !IsMissingEvent(times[kSet]) && !IsCrossing(altitude, h0, times[kSet], false);
   if (!riseIsFalse && !setIsFalse && FitsTheDaysEnds(altitude, h0, times[kRise], times[kSet])) return times;
