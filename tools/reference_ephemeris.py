@@ -8,7 +8,9 @@ tables and is used with the Observatory's conventions: no refraction model
 (pressure 0) and elevation 0; sunrise, sunset, moonrise and moonset when the
 upper limb stands at -0:34 (the Moon seen from the observer, not the Earth's
 centre); twilight when the Sun's centre is at -6, -12 or -18 degrees;
-transits by next_transit; phases by next_new_moon and its kin.
+transits by next_transit; phases by next_new_moon and its kin. The
+high-latitude table finds rises, sets and twilights by scanning the
+altitude through the local day instead (see scan_crossings).
 
 Usage: tools/reference_ephemeris.py [OUTPUT_FOLDER]   (default tests/data)
 """
