@@ -177,5 +177,21 @@ TEST(RiseTransitSet, ShowsTheMoonsRealCrossingsAtReykjavik) {
   }
 }
 
+TEST(RiseTransitSet, TheMoonRisesAndSetsAtThePoleOnceAMonth) {
+  // At the North Pole the Moon's altitude is its declination, which climbs
+  // through the horizon once a month and sinks through it once a month.
+  int rises = 0, sets = 0;
+  for (int day = 0; day < 365; ++day) {
+    const CivilDate date = CivilFromDateTime(DateTimeFromCivil({2026, 1, 1}) + day);
+    const EventTimes moon = EventsOf(date, 90.0f, 0.0f, 0.0f, 2).moon;
+    rises += !IsMissingEvent(moon[kRise]);
+    sets += !IsMissingEvent(moon[kSet]);
+  }
+  EXPECT_GE(rises, 13);
+  EXPECT_LE(rises, 14);
+  EXPECT_GE(sets, 13);
+  EXPECT_LE(sets, 14);
+}
+
 } // namespace
 } // namespace astro
