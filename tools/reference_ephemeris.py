@@ -8,7 +8,9 @@ tables and is used with the Observatory's conventions: no refraction model
 (pressure 0) and elevation 0; sunrise, sunset, moonrise and moonset when the
 upper limb stands at -0:34 (the Moon seen from the observer, not the Earth's
 centre); twilight when the Sun's centre is at -6, -12 or -18 degrees;
-transits by next_transit; phases by next_new_moon and its kin.
+transits by next_transit; phases by next_new_moon and its kin. The
+high-latitude table finds rises, sets and twilights by scanning the
+altitude through the local day instead (see scan_crossings).
 
 Usage: tools/reference_ephemeris.py [OUTPUT_FOLDER]   (default tests/data)
 """
@@ -44,6 +46,21 @@ PLACES = [
     ("Palmer Station", -64.77, 64.05, 3),
 ]
 DATES_PER_PLACE = 48
+# Every day of one year at places from 60 to 80 degrees North and South, where
+# the Moon can stay up or down all day and grazes the horizon for days on end.
+HIGH_LATITUDE_PLACES = [
+    ("Helsinki", 60.17, -24.94, -2),
+    ("Reykjavik", 64.13, 21.93, 0),
+    ("Fairbanks", 64.84, 147.72, 9),
+    ("Tromso", 69.65, -18.96, -1),
+    ("Utqiagvik", 71.29, 156.79, 9),
+    ("Longyearbyen", 78.22, -15.65, -1),
+    ("Palmer Station", -64.77, 64.05, 3),
+    ("Rothera", -67.57, 68.13, 3),
+    ("Davis", -68.58, -77.97, -7),
+    ("McMurdo", -77.85, -166.67, -12),
+]
+HIGH_LATITUDE_YEAR = 2026
 PHASE_DATES = 60
 FIRST = datetime.date(1900, 1, 1)
 LAST = datetime.date(2100, 12, 31)
@@ -119,6 +136,75 @@ def write_events(path, rng):
                 w.writerow([name, lat, lon_west, zone, date.isoformat()] + day_events(lat, lon_west, zone, date))
 
 
+# Minutes between the altitude samples of the scan, and the bisection's end.
+SCAN_STEP_MINUTES = 10
+SCAN_PRECISION_DAYS = 0.1 / 86400
+
+
+def altitude_above(o, body, when, horizon_degrees, use_center):
+    """The body's altitude (degrees) less the horizon's, the upper limb's when
+    use_center is false: positive while the body is above it."""
+    o.date = when
+    body.compute(o)
+    altitude = math.degrees(body.alt) + (0 if use_center else math.degrees(body.radius))
+    return altitude - horizon_degrees
+
+
+def scan_crossings(o, body, start, horizon_degrees, use_center):
+    """The first rising and the first setting within the local day from start,
+    found by sampling the altitude and bisecting each change of sign: unlike
+    next_rising it cannot take a body that is up (or down) at one instant for
+    one that is up (or down) all day."""
+    step = SCAN_STEP_MINUTES / 1440
+    samples = round(1 / step)
+    found = {True: None, False: None}
+    t0, a0 = start, altitude_above(o, body, start, horizon_degrees, use_center)
+    for k in range(1, samples + 1):
+        t1 = start + k * step
+        a1 = altitude_above(o, body, t1, horizon_degrees, use_center)
+        if (a0 >= 0) != (a1 >= 0):
+            rising = a1 >= 0
+            lo, hi, alo = t0, t1, a0
+            while hi - lo > SCAN_PRECISION_DAYS:
+                mid = (lo + hi) / 2
+                amid = altitude_above(o, body, mid, horizon_degrees, use_center)
+                if (amid >= 0) == (alo >= 0):
+                    lo, alo = mid, amid
+                else:
+                    hi = mid
+            if found[rising] is None:
+                found[rising] = (lo + hi) / 2
+        t0, a0 = t1, a1
+    return found[True], found[False]
+
+
+def scanned_day_events(lat, lon_west, zone, date):
+    o = observer(lat, lon_west)
+    start = ephem.Date(datetime.datetime(date.year, date.month, date.day) + datetime.timedelta(hours=zone))
+    sun, moon = ephem.Sun(), ephem.Moon()
+    values = {}
+    values["sunrise"], values["sunset"] = scan_crossings(o, sun, start, -34 / 60, False)
+    for name, altitude in (("astronomical", -18), ("nautical", -12), ("civil", -6)):
+        values[name + "_begin"], values[name + "_end"] = scan_crossings(o, sun, start, altitude, True)
+    values["moonrise"], values["moonset"] = scan_crossings(o, moon, start, -34 / 60, False)
+    o.horizon = "0"
+    values["sun_transit"] = o.next_transit(sun, start=start)
+    values["moon_transit"] = o.next_transit(moon, start=start)
+    return [minutes_in_day(values[c], start) for c in EVENT_COLUMNS]
+
+
+def write_high_latitude_events(path):
+    first = datetime.date(HIGH_LATITUDE_YEAR, 1, 1)
+    days = (datetime.date(HIGH_LATITUDE_YEAR + 1, 1, 1) - first).days
+    with open(path, "w", newline="") as f:
+        w = csv.writer(f, lineterminator="\n")
+        w.writerow(["place", "latitude", "longitude", "zone", "date"] + EVENT_COLUMNS)
+        for name, lat, lon_west, zone in HIGH_LATITUDE_PLACES:
+            for day in range(days):
+                date = first + datetime.timedelta(days=day)
+                w.writerow([name, lat, lon_west, zone, date.isoformat()] + scanned_day_events(lat, lon_west, zone, date))
+
+
 def write_phases(path, rng):
     kinds = (("New Moon", ephem.next_new_moon), ("First Quarter", ephem.next_first_quarter_moon),
              ("Full Moon", ephem.next_full_moon), ("Last Quarter", ephem.next_last_quarter_moon))
@@ -140,7 +226,9 @@ def main():
     rng = random.Random(SEED)
     write_events(out / "reference_events.csv", rng)
     write_phases(out / "reference_phases.csv", rng)
-    print(f"PyEphem {ephem.__version__}: wrote {out / 'reference_events.csv'} and {out / 'reference_phases.csv'}")
+    write_high_latitude_events(out / "reference_high_latitude.csv")
+    print(f"PyEphem {ephem.__version__}: wrote reference_events.csv, reference_phases.csv and "
+          f"reference_high_latitude.csv in {out}")
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rise_transit_set.h"
 
+#include "crossings.h"
 #include "numeric.h"
 
 #include <cmath>
@@ -8,12 +9,13 @@
 namespace astro {
 namespace {
 
-// Sidereal degrees turned per solar day.
-constexpr double kSiderealRate = 360.985647;
 // Corrections stop below this step, days (8.64 seconds).
 constexpr double kConvergedStep = 0.0001;
 constexpr int kMaxCorrections = 3;
 constexpr int kMaxAttempts = 2;
+// A scanned crossing this much earlier (days, a minute) than a checked one of
+// the same kind is another crossing, not the same one found less precisely.
+constexpr double kSameCrossing = 1.0 / 1440.0;
 
 // Keeps an estimate m (fraction of the UT day) inside the local day, which runs
 // from z to z + 1 on the UT-day scale: one step each way.
@@ -29,89 +31,137 @@ double CentreHourAngle(double h) {
   return h;
 }
 
-struct Site {
-  double longitude; // degrees, West positive
-  double sinLatitude;
-  double cosLatitude;
+// The corrections of the classical method, on the positions of a DayAltitude.
+struct Corrected {
+  double time;    // fraction of the local day, or NoEventToday
+  double azimuth; // the running azimuth, degrees
 };
 
-} // namespace
+class CorrectionSearch {
+public:
+  CorrectionSearch(const AstroState& state, const PositionTable& positions, const DayAltitude& altitude, double h0)
+      : state_(state), altitude_(altitude), h0_(h0), z_(state.ZoneHours / 24.0),
+        rightAscension_(positions[2]), declination_(positions[3]) {}
 
-EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, double h0) {
+  // cos H0 for the middle day's declination: beyond +-1 the body would not
+  // cross h0 if that declination held all day.
+  double MiddleDayCosHalfArc() const {
+    const double dec = Radians(declination_);
+    const double divisor = altitude_.CosLatitude() * std::cos(dec);
+    return divisor == 0.0 ? 2.0 : (std::sin(Radians(h0_)) - altitude_.SinLatitude() * std::sin(dec)) / divisor;
+  }
+
+  double TransitEstimate() const {
+    return ApplyDayWindow((rightAscension_ + state_.SiteLongitude - state_.SiderealTime0) / 360.0, z_);
+  }
+
+  // Corrects the estimate m (fraction of the UT day) of one event.
+  Corrected Find(int event, double m) const {
+    double x = 0.0;
+    double azimuth = 0.0;
+    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
+      m = ApplyDayWindow(m, z_);
+      for (int correction = 0; correction < kMaxCorrections; ++correction) {
+        double step = 0.0;
+        if (event == kTransit) {
+          step = -CentreHourAngle(altitude_.HourAngleAt(m - z_)) / 360.0;
+          if (!std::isfinite(m + step)) break;
+        } else {
+          const DayAltitude::Direction d = altitude_.DirectionAt(m - z_);
+          const double altitude = ArcSinDeg(altitude_.SineOf(d));
+          const double stepDivisor = 360.0 * d.cosDeclination * altitude_.CosLatitude() * d.sinHourAngle;
+          if (stepDivisor == 0.0) break;
+          step = (altitude - h0_) / stepDivisor;
+          if (!std::isfinite(m + step)) break;
+          if (state_.WantAzimuth) azimuth = altitude_.AzimuthOf(d);
+        }
+        m += step;
+        if (std::fabs(step) < kConvergedStep) break;
+      }
+      x = m - z_;
+      if (x > 0.0 && x < 1.0) break;
+    }
+    return {(x > 1.0 || x < 0.0) ? NoEventToday : x, azimuth};
+  }
+
+private:
+  const AstroState& state_;
+  const DayAltitude& altitude_;
+  double h0_;
+  double z_;
+  double rightAscension_; // the middle day's, degrees
+  double declination_;    // the middle day's, degrees
+};
+
+// The classical search: the middle day's declination decides whether the body
+// crosses h0 at all, and each event is corrected from its estimate.
+EventTimes ClassicalSearch(const AstroState& state, const CorrectionSearch& search) {
   EventTimes times{};
-  double& alpha1 = positions[0];
-  const double delta1 = positions[1];
-  const double alpha2 = positions[2];
-  const double delta2 = positions[3];
-  double& alpha3 = positions[4];
-  const double delta3 = positions[5];
-
-  // Keep the right ascensions continuous across 0/360.
-  if (alpha1 > alpha2) alpha1 -= 360.0;
-  if (alpha2 > alpha3) alpha3 += 360.0;
-
-  const double phi = Radians(state.SiteLatitude);
-  const Site site{state.SiteLongitude, std::sin(phi), std::cos(phi)};
-  const double sinH0 = std::sin(Radians(h0));
-  const double z = state.ZoneHours / 24.0;
-
-  // Half the arc above h0, decided once from the day's declination. At a pole
-  // (or a declination of 90) the divisor is 0 and the body's altitude does not
-  // change through the day: it never rises or sets.
-  const double dec2 = Radians(delta2);
-  const double divisor = site.cosLatitude * std::cos(dec2);
-  const double cosH0 = divisor == 0.0 ? 2.0 : (sinH0 - site.sinLatitude * std::sin(dec2)) / divisor;
+  const double cosH0 = search.MiddleDayCosHalfArc();
   if (!(std::fabs(cosH0) <= 1.0)) {
     times[kTransit] = times[kRise] = times[kSet] = NeverRisesOrSets;
     return times;
   }
   const double halfArc = ArcCosDeg(cosH0) / 360.0; // fraction of a day
-
-  const double transit = ApplyDayWindow((alpha2 + site.longitude - state.SiderealTime0) / 360.0, z);
-  double estimates[3] = {transit, transit - halfArc, transit + halfArc};
-  double azimuth = 0.0;
-
+  const double transit = search.TransitEstimate();
+  const double estimates[3] = {transit, transit - halfArc, transit + halfArc};
   for (int event = state.WantTransit ? kTransit : kRise; event <= kSet; ++event) {
-    double& m = estimates[event];
-    double x = 0.0;
-    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
-      m = ApplyDayWindow(m, z);
-      for (int correction = 0; correction < kMaxCorrections; ++correction) {
-        const double theta = state.SiderealTime0 + kSiderealRate * m;
-        const double n = m + state.DeltaTDays;
-        const double alpha = Interpolate3(alpha1, alpha2, alpha3, n);
-        const double delta = Radians(Interpolate3(delta1, delta2, delta3, n));
-        const double hourAngle = theta - site.longitude - alpha;
-
-        double step = 0.0;
-        if (event == kTransit) {
-          step = -CentreHourAngle(hourAngle) / 360.0;
-          if (!std::isfinite(m + step)) break;
-        } else {
-          const double h = Radians(hourAngle);
-          const double sinDelta = std::sin(delta);
-          const double cosDelta = std::cos(delta);
-          const double altitude = ArcSinDeg(site.sinLatitude * sinDelta + site.cosLatitude * cosDelta * std::cos(h));
-          const double stepDivisor = 360.0 * cosDelta * site.cosLatitude * std::sin(h);
-          if (stepDivisor == 0.0) break;
-          step = (altitude - h0) / stepDivisor;
-          if (!std::isfinite(m + step)) break;
-          if (state.WantAzimuth) {
-            azimuth = Atan2Deg(std::cos(h) * site.sinLatitude - (sinDelta / cosDelta) * site.cosLatitude,
-                               std::sin(h)) +
-                      180.0;
-          }
-        }
-        m += step;
-        if (std::fabs(step) < kConvergedStep) break;
-      }
-      x = m - z;
-      if (x > 0.0 && x < 1.0) break;
-    }
-    times[event] = (x > 1.0 || x < 0.0) ? NoEventToday : x;
+    const Corrected found = search.Find(event, estimates[event]);
+    times[event] = found.time;
     // For the transit this lands in the set slot, which the set overwrites.
-    times[event + 2] = azimuth;
+    times[event + 2] = found.azimuth;
   }
+  return times;
+}
+
+// The rise or set to show: the classical search's time unless it is false or
+// the scan found an earlier crossing of that kind; else the scanned crossing;
+// else the search's own marker, or NoEventToday in place of a false time.
+double Mended(double searched, bool isFalse, const std::optional<double>& scanned) {
+  const bool keep = !isFalse && !IsMissingEvent(searched);
+  if (scanned) return keep && searched <= *scanned + kSameCrossing ? searched : *scanned;
+  return isFalse ? NoEventToday : searched;
+}
+
+} // namespace
+
+EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, double h0) {
+  const DayAltitude altitude(state, positions);
+  const CorrectionSearch search(state, positions, altitude, h0);
+  EventTimes times = ClassicalSearch(state, search);
+
+  // Check the rise and the set: a found time must be a crossing of the right
+  // kind, and the body's side at both midnights must fit what was found, or
+  // the day holds a crossing that the search missed (a hidden rise or set, or
+  // an earlier one of a kind that it found). Only a day with four crossings,
+  // two upper transits apart, could still hide one: no body has that.
+  const bool riseIsFalse = !IsMissingEvent(times[kRise]) && !IsCrossing(altitude, h0, times[kRise], true);
+  const bool setIsFalse = !IsMissingEvent(times[kSet]) && !IsCrossing(altitude, h0, times[kSet], false);
+  if (!riseIsFalse && !setIsFalse && FitsTheDaysEnds(altitude, h0, times[kRise], times[kSet])) return times;
+  const DayCrossings scanned = ScanCrossings(altitude, h0);
+  const double rise = Mended(times[kRise], riseIsFalse, scanned.rise);
+  const double set = Mended(times[kSet], setIsFalse, scanned.set);
+  if (rise == times[kRise] && set == times[kSet]) return times;
+
+  if (IsMissingEvent(rise) && IsMissingEvent(set)) {
+    // No crossing at all: the body stays above or below h0 all day.
+    EventTimes never{};
+    never[kTransit] = never[kRise] = never[kSet] = NeverRisesOrSets;
+    return never;
+  }
+  if (times[kTransit] == NeverRisesOrSets) {
+    // The middle day's verdict was wrong: the transit is still to be found.
+    times[kTransit] = state.WantTransit ? search.Find(kTransit, search.TransitEstimate()).time : 0.0;
+  }
+  const auto store = [&](int slot, double value) {
+    // A body that crosses h0 today has no slot for NeverRisesOrSets.
+    if (value == NeverRisesOrSets) value = NoEventToday;
+    if (value == times[slot]) return;
+    times[slot] = value;
+    times[slot + 2] = state.WantAzimuth && !IsMissingEvent(value) ? altitude.AzimuthAt(value) : 0.0;
+  };
+  store(kRise, rise);
+  store(kSet, set);
   return times;
 }
 

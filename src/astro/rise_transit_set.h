@@ -23,6 +23,14 @@ constexpr double MoonRiseAltitude(double parallax) { return 0.7275 * parallax - 
 // or the markers NoEventToday / NeverRisesOrSets. The transit is computed only
 // with state.WantTransit, the azimuths only with state.WantAzimuth; slots not
 // computed hold 0. PrepareDay() for the same date must have run.
+//
+// The classical corrections find each event; every rise and set they return
+// is checked to be a crossing of its kind on the same interpolated positions,
+// and where one is not, or the day's two midnights show a crossing they
+// missed, a scan of the local day supplies the first rise and the first set
+// (see crossings.h). When the body crosses h0 nowhere in the day, rise, set and
+// transit all hold NeverRisesOrSets, whatever the middle day's declination
+// said; the transit then stays unshown like the rise and the set.
 EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, double h0);
 
 } // namespace astro

@@ -145,5 +145,53 @@ TEST(RiseTransitSet, FindsEveryMoonTransitOfAYearEastOfGreenwich) {
   EXPECT_GE(missing, 11);
 }
 
+// Days at Reykjavik (64.13 N 21.93 W, Universal Time) on which the middle
+// day's verdict or the corrections went wrong: the Moon's rise and set by
+// PyEphem (minutes from midnight, -1 for none) and whether the Moon stays
+// below the horizon all day.
+struct HighLatitudeDay {
+  CivilDate date;
+  double rise, set; // minutes, -1 for none
+  bool staysDown;
+};
+
+TEST(RiseTransitSet, ShowsTheMoonsRealCrossingsAtReykjavik) {
+  const HighLatitudeDay days[] = {
+      {{2026, 1, 18}, 736.36, 890.86, false},  // was "None" for all three
+      {{2026, 6, 27}, -1.0, -1.0, true},       // was a set before the transit
+      {{2026, 7, 24}, -1.0, -1.0, true},       // was rise, transit and set
+      {{2026, 10, 4}, 1369.89, 1122.14, false}, // was a rise four hours early
+  };
+  for (const HighLatitudeDay& d : days) {
+    const EventTimes moon = EventsOf(d.date, 64.13f, 21.93f, 0.0f, 2).moon;
+    const auto where = ::testing::Message() << d.date.year << "-" << d.date.month << "-" << d.date.day;
+    if (d.staysDown) {
+      for (const int slot : {kTransit, kRise, kSet}) EXPECT_EQ(moon[slot], NeverRisesOrSets) << where;
+      continue;
+    }
+    ASSERT_FALSE(IsMissingEvent(moon[kRise])) << where;
+    ASSERT_FALSE(IsMissingEvent(moon[kSet])) << where;
+    EXPECT_NEAR(moon[kRise] * 1440.0, d.rise, 2.0) << where;
+    EXPECT_NEAR(moon[kSet] * 1440.0, d.set, 2.0) << where;
+    EXPECT_FALSE(IsMissingEvent(moon[kTransit])) << where;
+  }
+}
+
+TEST(RiseTransitSet, TheMoonRisesAndSetsAtThePoleOnceAMonth) {
+  // At the North Pole the Moon's altitude is its declination, which climbs
+  // through the horizon once a month and sinks through it once a month.
+  int rises = 0, sets = 0;
+  for (int day = 0; day < 365; ++day) {
+    const CivilDate date = CivilFromDateTime(DateTimeFromCivil({2026, 1, 1}) + day);
+    const EventTimes moon = EventsOf(date, 90.0f, 0.0f, 0.0f, 2).moon;
+    rises += !IsMissingEvent(moon[kRise]);
+    sets += !IsMissingEvent(moon[kSet]);
+  }
+  EXPECT_GE(rises, 13);
+  EXPECT_LE(rises, 14);
+  EXPECT_GE(sets, 13);
+  EXPECT_LE(sets, 14);
+}
+
 } // namespace
 } // namespace astro

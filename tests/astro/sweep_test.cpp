@@ -45,6 +45,7 @@ TEST(Sweep, EveryEventIsATimeOrAMarkerEverywhere) {
                           DateTimeFromCivil({9999, 12, 31})};
   const float latitudes[] = {-90.0f, -89.99f, -75.0f, -66.6f, -45.0f, 0.0f, 30.0f, 66.6f, 75.0f, 89.99f, 90.0f};
   int polarMarkers = 0;
+  int polarMoonCrossings = 0;
   for (const double date : dates) {
     for (const float latitude : latitudes) {
       for (float longitude = -180.0f; longitude <= 180.0f; longitude += 90.0f) {
@@ -65,9 +66,12 @@ TEST(Sweep, EveryEventIsATimeOrAMarkerEverywhere) {
               ExpectSane(e.twilight, flags, "twilight", s);
               ExpectSane(e.moon, flags, "moon", s);
               if (std::fabs(latitude) == 90.0f) {
-                // At a pole nothing rises or sets through the day.
+                // At a pole a body's altitude is its declination: the Sun, a
+                // week or more from an equinox on every date here, neither
+                // rises nor sets; the Moon does only when its declination
+                // passes the altitude that day.
                 EXPECT_EQ(e.sun[kRise], NeverRisesOrSets);
-                EXPECT_EQ(e.moon[kRise], NeverRisesOrSets);
+                if (!IsMissingEvent(e.moon[kRise]) || !IsMissingEvent(e.moon[kSet])) ++polarMoonCrossings;
                 ++polarMarkers;
               }
             }
@@ -80,6 +84,7 @@ TEST(Sweep, EveryEventIsATimeOrAMarkerEverywhere) {
     }
   }
   EXPECT_GT(polarMarkers, 0);
+  EXPECT_LT(polarMoonCrossings, polarMarkers);
 }
 
 TEST(Sweep, PhasesAtTheEndsOfTheCalendarAreFinite) {

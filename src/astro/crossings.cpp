@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "crossings.h"
+
+#include "numeric.h"
+
+#include <cmath>
+
+namespace astro {
+namespace {
+
+constexpr double kScanPrecision = 0.5 / 86400.0; // days
+
+} // namespace
+
+bool IsCrossing(const DayAltitude& altitude, double h0, double t, bool rising) {
+  if (IsMissingEvent(t)) return false;
+  const DayAltitude::SineAndRate here = altitude.SineAndRateAt(t);
+  if (!(std::fabs(ArcSinDeg(here.sine) - h0) <= kCrossingTolerance)) return false;
+  return rising ? here.rate > 0.0 : here.rate < 0.0;
+}
+
+bool FitsTheDaysEnds(const DayAltitude& altitude, double h0, double rise, double set) {
+  const bool hasRise = !IsMissingEvent(rise), hasSet = !IsMissingEvent(set);
+  if (!hasRise && !hasSet) return false;
+  const double sinH0 = std::sin(Radians(h0));
+  const bool firstIsSet = hasSet && (!hasRise || set < rise);
+  const bool lastIsRise = hasRise && (!hasSet || rise > set);
+  return (altitude.SineAt(0.0) >= sinH0) == firstIsSet && (altitude.SineAt(1.0) >= sinH0) == lastIsRise;
+}
+
+DayCrossings ScanCrossings(const DayAltitude& altitude, double h0) {
+  const double sinH0 = std::sin(Radians(h0));
+  const auto above = [&](double t) { return altitude.SineAt(t) >= sinH0; };
+  DayCrossings found;
+  const int samples = static_cast<int>(std::lround(1.0 / kScanStep));
+  double before = 0.0;
+  bool wasAbove = above(before);
+  for (int k = 1; k <= samples && !(found.rise && found.set); ++k) {
+    const double after = k == samples ? 1.0 : k * kScanStep;
+    const bool isAbove = above(after);
+    if (isAbove != wasAbove) {
+      std::optional<double>& slot = isAbove ? found.rise : found.set;
+      if (!slot) {
+        double low = before, high = after;
+        while (high - low > kScanPrecision) {
+          const double middle = 0.5 * (low + high);
+          (above(middle) == wasAbove ? low : high) = middle;
+        }
+        slot = 0.5 * (low + high);
+      }
+    }
+    before = after;
+    wasAbove = isAbove;
+  }
+  return found;
+}
+
+} // namespace astro

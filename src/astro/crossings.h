@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Crossings of an altitude through the local civil day, on the positions of
+// a DayAltitude: the check of a found time and the bracketing search that
+// stands in where the check fails.
+
+#include "day_altitude.h"
+
+#include <optional>
+
+namespace astro {
+
+// Largest difference (degrees, 2.4 arc minutes) between the altitude at a
+// found rise or set and the altitude searched for. The corrections leave at
+// most about 1.7 arc minutes at the shallowest true crossings below 60 degrees
+// (the time then within half a minute); a false event is off by degrees.
+inline constexpr double kCrossingTolerance = 0.04;
+
+// True when t (fraction of the local day) is a crossing of altitude h0
+// (degrees): the body is within kCrossingTolerance of it there and climbing
+// through it (rising) or sinking through it (not rising).
+bool IsCrossing(const DayAltitude& altitude, double h0, double t, bool rising);
+
+// True when the body's side of h0 at the two local midnights agrees with a
+// rise and a set (times of the local day or markers, not both markers): below
+// before a first rise, above before a first set, and the side of the last
+// crossing at the end. Where it does not, the day holds a crossing that they
+// miss. (Two like midnights with no crossing between may still hide a rise
+// and a set, so two markers never agree.)
+bool FitsTheDaysEnds(const DayAltitude& altitude, double h0, double rise, double set);
+
+// The first rise and the first set of the local day.
+struct DayCrossings {
+  std::optional<double> rise;
+  std::optional<double> set;
+};
+
+// Samples the altitude every kScanStep from local midnight to local midnight
+// and refines each change of sign by bisection to under a second.
+inline constexpr double kScanStep = 15.0 / 1440.0; // days
+DayCrossings ScanCrossings(const DayAltitude& altitude, double h0);
+
+} // namespace astro
