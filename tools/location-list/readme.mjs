@@ -54,8 +54,9 @@ byte-identical.
 
 - "City, Country" in GeoNames' spelling (its main name, UTF-8 in Unicode
   NFC; its apostrophes and ʻokina as the plain apostrophe that any keyboard
-  types: "Ta'izz"), with the country's common English name ("USA", "UK", "UAE", "DR Congo",
-  "Congo", "South Korea", "North Korea" where the full name is longer).
+  types: "Ta'izz"), with the country's common English name ("USA", "UK",
+  "UAE", "DR Congo", "Congo", "South Korea", "North Korea" where the full name
+  is longer).
 - Where a country has several listed places of one name, every one of them
   gets a region mark after the city: the state's postal code in the USA
   ("Springfield, IL, USA"), elsewhere the first-level region's short English
@@ -63,9 +64,9 @@ byte-identical.
   the country, the city and its region alone ("Forsbacka, Västerbotten").
 - At most 25 characters, the width of the name field. Where a name does not
   fit, the first that fits of: the country's short form ("Dom. Rep.",
-  "S. Africa"), its ISO 3166 code ("Petropavlovsk-Kamchatsky, RU" would not
-  fit either); where even that does not fit, the city is cut and ends in a
-  full stop.
+  "S. Africa"), its ISO 3166 code ("Cagayan de Oro, PH"); where even that
+  does not fit, the city is cut and ends in a full stop ("Ciudad General
+  Escob., MX").
 - A city that bears its country's name stands alone ("Singapore").
 - Names are unique, letter case aside.
 
@@ -98,8 +99,7 @@ ${bullets(facts.overlaps)}
 
 The generator checks the file it writes: every zone agrees with the rules at
 the written coordinates, no two records of one name and country lie within
-3 km, every
-capital is present, names are unique and fit.
+3 km, every capital is present, names are unique and fit.
 
 ## Sources and licences
 
@@ -111,7 +111,7 @@ capital is present, names are unique and fit.
   Siroky), whose boundaries come from timezone-boundary-builder, built from
   OpenStreetMap data (Open Database Licence, © OpenStreetMap contributors).
 - Country names: the npm package \`countries-list\` ${version("countries-list")} (MIT licence,
-  Annexare Studio).
+  Dmytro Klymenko).
 - Standard-time offsets: the IANA time zone rules (public domain) built into
   Node.js, tz ${process.versions.tz}.
 
