@@ -11,10 +11,16 @@ set(stamp "${WORK}/Location.txt.copied")
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/source")
 
+# The build step; with a file size limit in bytes, the step may fail.
 function(build_step)
-  execute_process(COMMAND "${CMAKE_COMMAND}" -DSOURCE=${source} -DTARGET=${target} -DSTAMP=${stamp} -P "${SCRIPT}"
-                  RESULT_VARIABLE result)
-  if(NOT result EQUAL 0)
+  set(limit "")
+  if(ARGC GREATER 0)
+    set(limit prlimit --fsize=${ARGV0})
+  endif()
+  execute_process(COMMAND ${limit} "${CMAKE_COMMAND}" -DSOURCE=${source} -DTARGET=${target} -DSTAMP=${stamp}
+                          -P "${SCRIPT}"
+                  RESULT_VARIABLE result ERROR_QUIET)
+  if(NOT result EQUAL 0 AND ARGC EQUAL 0)
     message(FATAL_ERROR "the build step failed: ${result}")
   endif()
 endfunction()
@@ -33,6 +39,12 @@ expect_target("shipped 1\n" "a missing list is copied")
 file(WRITE "${source}" "shipped 2\n")
 build_step()
 expect_target("shipped 2\n" "the build's own unchanged copy follows a newer shipped list")
+
+# A full disk: the old copy stays whole.
+string(REPEAT "a long shipped list\n" 100 long_list)
+file(WRITE "${source}" "${long_list}")
+build_step(1000)
+expect_target("shipped 2\n" "a copy that does not fit leaves the old one whole")
 
 file(WRITE "${target}" "the user's places\n")
 file(WRITE "${source}" "shipped 3\n")
