@@ -9,12 +9,15 @@
 #include "message_boxes.h"
 #include "panel_keys.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 namespace settings {
 namespace {
@@ -35,6 +38,16 @@ QString ZoneEntryText(int index) {
 void CapDropDownRows(QComboBox* box, int rows) {
   box->setMaxVisibleItems(rows);
   box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+}
+
+// The open list as wide as the widest of the texts, beside its scroll bar,
+// however narrow the closed box.
+void WidenOpenList(QComboBox* box, const QStringList& texts) {
+  QAbstractItemView* list = box->view();
+  int widest = 0;
+  for (const QString& text : texts) widest = std::max(widest, list->fontMetrics().horizontalAdvance(text));
+  list->setMinimumWidth(widest + 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                        8); // 8: the items' margins
 }
 
 // A name longer than its field shows its start, not its end.
@@ -83,6 +96,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   place(cboCities, "cboCities", 9, 58, 121, 21, nullptr);
   cboCities->setView(new CityListView(cboCities));
   CapDropDownRows(cboCities, 16);
+  WidenOpenList(cboCities, {QString(25, QLatin1Char('n'))}); // a name of the field's 25 characters
   label("lblSet_3", "Longitude", 149, 4);
   txtLong = new QLineEdit(this);
   place(txtLong, "txtLong", 147, 20, 65, 21, "West positive, East negative");
@@ -94,8 +108,11 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   label("lblSet_5", "Time Zone", 147, 83);
   cboTZ = new QComboBox(this);
   place(cboTZ, "cboTZ", 146, 98, 81, 21, "West positive, East negative");
-  for (int i = 0; i < kZoneEntries; ++i) cboTZ->addItem(ZoneEntryText(i));
+  QStringList zones;
+  for (int i = 0; i < kZoneEntries; ++i) zones.append(ZoneEntryText(i));
+  cboTZ->addItems(zones);
   CapDropDownRows(cboTZ, 16);
+  WidenOpenList(cboTZ, zones);
   cmdChange = new QPushButton(QStringLiteral("C&hange"), this);
   place(cmdChange, "cmdChange", 8, 99, 48, 21, nullptr);
   cmdChange->setDefault(true);

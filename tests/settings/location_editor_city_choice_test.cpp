@@ -93,6 +93,9 @@ TEST_F(CityChoiceTest, BothDropDownListsOpenAUsableNumberOfRows) {
     const int rows = list->viewport()->height() / list->sizeHintForRow(0);
     EXPECT_GE(rows, 10);
     EXPECT_LE(rows, 16);
+    for (int i = 0; i < box->count(); ++i)
+      EXPECT_GE(list->viewport()->width(), list->fontMetrics().horizontalAdvance(box->itemText(i)))
+          << "the whole of " << box->itemText(i).toStdString();
     box->hidePopup();
   }
 }
