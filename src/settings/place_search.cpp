@@ -2,6 +2,7 @@
 #include "place_search.h"
 
 #include <QHash>
+#include <algorithm>
 
 namespace settings {
 namespace {
@@ -26,6 +27,9 @@ bool IsMark(QChar c) {
 } // namespace
 
 QString SearchKey(const QString& text) {
+  // Most names are plain ASCII: nothing to decompose, and lowering costs far
+  // less than decomposing.
+  if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) return text.toLower();
   const QString decomposed = text.normalized(QString::NormalizationForm_KD).toCaseFolded();
   QString key;
   key.reserve(decomposed.size());
