@@ -2,18 +2,22 @@
 #include "location_editor.h"
 
 #include "character_filter.h"
+#include "city_list_view.h"
 #include "locale_number.h"
 #include "location_inputs.h"
 #include "location_record.h"
 #include "message_boxes.h"
 #include "panel_keys.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 namespace settings {
 namespace {
@@ -27,6 +31,29 @@ QString ZoneEntryText(int index) {
   if (hours == 7.0f) return number + QStringLiteral(" (Mountain)");
   if (hours == 8.0f) return number + QStringLiteral(" (Pacific)");
   return number;
+}
+
+// Rows a drop-down list shows at most: every style keeps to it, not only those
+// that scroll their lists (others open the whole list, as tall as the screen).
+void CapDropDownRows(QComboBox* box, int rows) {
+  box->setMaxVisibleItems(rows);
+  box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+}
+
+// The open list as wide as the widest of the texts, beside its scroll bar,
+// however narrow the closed box.
+void WidenOpenList(QComboBox* box, const QStringList& texts) {
+  QAbstractItemView* list = box->view();
+  int widest = 0;
+  for (const QString& text : texts) widest = std::max(widest, list->fontMetrics().horizontalAdvance(text));
+  list->setMinimumWidth(widest + 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                        8); // 8: the items' margins
+}
+
+// A name longer than its field shows its start, not its end.
+void SetTextShowingStart(QLineEdit* field, const QString& text) {
+  field->setText(text);
+  field->setCursorPosition(0);
 }
 
 // InputKeyPress: what the longitude and latitude fields take.
@@ -67,7 +94,9 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   label("lblSet_2", "Select New Location", 9, 43);
   cboCities = new QComboBox(this);
   place(cboCities, "cboCities", 9, 58, 121, 21, nullptr);
-  cboCities->setMaxVisibleItems(20);
+  cboCities->setView(new CityListView(cboCities));
+  CapDropDownRows(cboCities, 16);
+  WidenOpenList(cboCities, {QString(25, QLatin1Char('n'))}); // a name of the field's 25 characters
   label("lblSet_3", "Longitude", 149, 4);
   txtLong = new QLineEdit(this);
   place(txtLong, "txtLong", 147, 20, 65, 21, "West positive, East negative");
@@ -79,8 +108,11 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   label("lblSet_5", "Time Zone", 147, 83);
   cboTZ = new QComboBox(this);
   place(cboTZ, "cboTZ", 146, 98, 81, 21, "West positive, East negative");
-  for (int i = 0; i < kZoneEntries; ++i) cboTZ->addItem(ZoneEntryText(i));
-  cboTZ->setMaxVisibleItems(16);
+  QStringList zones;
+  for (int i = 0; i < kZoneEntries; ++i) zones.append(ZoneEntryText(i));
+  cboTZ->addItems(zones);
+  CapDropDownRows(cboTZ, 16);
+  WidenOpenList(cboTZ, zones);
   cmdChange = new QPushButton(QStringLiteral("C&hange"), this);
   place(cmdChange, "cmdChange", 8, 99, 48, 21, nullptr);
   cmdChange->setDefault(true);
@@ -101,7 +133,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
 }
 
 bool LocationEditor::Open(const SiteLocation& current) {
-  txtCLoc->setText(current.SiteName);
+  SetTextShowingStart(txtCLoc, current.SiteName);
   txtLong->setText(FormatSettingNumber(current.SiteLongitude));
   txtLat->setText(FormatSettingNumber(current.SiteLatitude));
   ChooseZone(ZoneIndexOfHours(current.SiteTimeZone));
@@ -143,7 +175,7 @@ void LocationEditor::cboCitiesChange() {
 void LocationEditor::FillFromSelectedCity() {
   const int chosen = cboCities->currentIndex();
   if (chosen < 0 || chosen >= list_.Size()) return;
-  txtCLoc->setText(cboCities->itemText(chosen));
+  SetTextShowingStart(txtCLoc, cboCities->itemText(chosen));
   const LocationFields fields = ExtractLocationFields(list_.Records().at(chosen));
   txtLat->setText(fields.latitude);
   txtLong->setText(fields.longitude);

