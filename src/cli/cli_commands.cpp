@@ -43,14 +43,6 @@ QJsonArray ToJson(const astro::EventTimes& times) {
   return array;
 }
 
-// The site as the terminal gets it: its name, which comes from the user's
-// files and command line, with control characters escaped, so a stored name
-// can neither drive the terminal nor split the lines scripts read.
-settings::SiteLocation PrintableSite(settings::SiteLocation site) {
-  site.SiteName = EscapeControlCharacters(site.SiteName);
-  return site;
-}
-
 QString Json(const QJsonDocument& document) { return QString::fromUtf8(document.toJson(QJsonDocument::Indented)); }
 
 // A line of the day view's blocks: label, time and extra column, right-aligned.
@@ -165,6 +157,11 @@ QString RunPhases(const CliRequest& request, const CliContext& c) {
       rows.push_back(row);
   }
   return request.json ? Json(QJsonDocument(array)) : PhaseLines(rows).join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+settings::SiteLocation PrintableSite(settings::SiteLocation site) {
+  site.SiteName = EscapeControlCharacters(site.SiteName);
+  return site;
 }
 
 } // namespace cli

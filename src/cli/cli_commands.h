@@ -28,6 +28,11 @@ CliContext MakeContext(const CliRequest& request, const settings::Settings& stor
 // The astronomy state the desktop program would hold for this date and site.
 astro::AstroState StateFor(const CliContext& context, QDate date);
 
+// The site as the terminal gets it: its name, which comes from the user's
+// files and command line, with control characters escaped, so a stored name
+// can neither drive the terminal nor split the lines scripts read.
+settings::SiteLocation PrintableSite(settings::SiteLocation site);
+
 QString RunDay(const CliRequest& request, const CliContext& context);
 QString RunMonth(const CliRequest& request, const CliContext& context);
 QString RunPhases(const CliRequest& request, const CliContext& context);

@@ -19,7 +19,7 @@ QString RunYear(const CliRequest& request, const CliContext& c) {
   const ExportOptions& o = request.exportOptions;
   const astro::AstroState state = StateFor(c, QDate(*o.year, 1, 1));
   const exporting::YearTable table = exporting::ComputeYearTable(state, *o.year, *o.event);
-  const exporting::YearContext context{c.site, c.settings.TFormat, c.settings.TimeType};
+  const exporting::YearContext context{PrintableSite(c.site), c.settings.TFormat, c.settings.TimeType};
   switch (o.mode) {
   case YearMode::Csv: return monthtable::JoinLines(exporting::YearCsvLines(table, context), monthtable::LineEnd::Lf);
   case YearMode::Json: return exporting::YearJson(table, context);

@@ -18,6 +18,20 @@ using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 // A place number as its seven significant digits say it (42.97, not 42.970001).
 double Shortest(float value) { return QString::number(value, 'g', 7).toDouble(); }
 
+// A place's name as iCalendar text may carry it: the format allows no control
+// characters but the line break (written as \n), and a name from the user's
+// files may hold any. Unicode's line and paragraph separators become breaks.
+QByteArray CalendarText(const QString& text) {
+  QString kept;
+  for (const QChar c : text) {
+    if (c.category() == QChar::Separator_Line || c.category() == QChar::Separator_Paragraph)
+      kept.append(QLatin1Char('\n'));
+    else if (c == QLatin1Char('\n') || c.category() != QChar::Other_Control)
+      kept.append(c);
+  }
+  return kept.toUtf8();
+}
+
 icaltimetype UtcTime(const QDateTime& instant) {
   const QDateTime utc = instant.toUTC();
   icaltimetype t = icaltime_null_time();
@@ -40,7 +54,7 @@ icalcomponent* Event(const AlmanacEvent& e, const settings::SiteLocation& place,
   icalcomponent_add_property(event, icalproperty_new_summary(e.summary.toUtf8().constData()));
   if (!e.description.isEmpty())
     icalcomponent_add_property(event, icalproperty_new_description(e.description.toUtf8().constData()));
-  icalcomponent_add_property(event, icalproperty_new_location(place.SiteName.toUtf8().constData()));
+  icalcomponent_add_property(event, icalproperty_new_location(CalendarText(place.SiteName).constData()));
   // The program counts longitude West positive; GEO counts it East positive.
   const icalgeotype geo{Shortest(place.SiteLatitude), -Shortest(place.SiteLongitude)};
   icalcomponent_add_property(event, icalproperty_new_geo(geo));

@@ -252,13 +252,15 @@ TEST_F(CliProcessTest, ControlCharactersOfANameAreEscapedInTheOutput) {
                {{"month", "--month", "2024-02"}, true},
                {QStringList{"month", "--month", "2024-02"} + given, true},
                {{"month", "--month", "2024-02", "--mode", "tab"}, false},
-               {QStringList{"month", "--month", "2024-02", "--mode", "csv"} + given, false}};
+               {QStringList{"month", "--month", "2024-02", "--mode", "csv"} + given, false},
+               {QStringList{"year", "--year", "2024", "--event", "sun"} + given, true},
+               {QStringList{"ics", "--from", "2024-02-01", "--to", "2024-02-01"} + given, false}};
   for (const auto& [arguments, printsName] : cases) {
     const Result r = Run(arguments);
     const std::string what = arguments.join(' ').toStdString();
     EXPECT_EQ(r.exitCode, 0) << what << r.err.toStdString();
     QString rest = r.out;
-    rest.remove('\n').remove('\t');
+    rest.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).remove('\n').remove('\t');
     for (const QChar c : rest)
       EXPECT_FALSE(c.category() == QChar::Other_Control || c == QChar(0x2028)) << what << " holds U+" << static_cast<int>(c.unicode());
     if (printsName) {
