@@ -77,7 +77,7 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
     return b;
   };
   cmdColorMore = button("cmdColorMore", "&More", 76);
-  cmdColorOK = button("cmdColorOK", "&OK", 98);
+  cmdColorOK = button("cmdColorOK", "O&K", 98); // Alt+O stays the Options menu's
   cmdColorOK->setDefault(true);
   connect(cmdColorMore, &QPushButton::clicked, this, &ColourPanel::cmdColorMoreClick);
   connect(cmdColorOK, &QPushButton::clicked, this, &ColourPanel::cmdColorOKClick);

@@ -81,7 +81,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   place(cboTZ, "cboTZ", 146, 98, 81, 21, "West positive, East negative");
   for (int i = 0; i < kZoneEntries; ++i) cboTZ->addItem(ZoneEntryText(i));
   cboTZ->setMaxVisibleItems(16);
-  cmdChange = new QPushButton(QStringLiteral("C&hange"), this);
+  cmdChange = new QPushButton(QStringLiteral("Ch&ange"), this); // Alt+H stays the Help menu's
   place(cmdChange, "cmdChange", 8, 99, 48, 21, nullptr);
   cmdChange->setDefault(true);
   cmdCancelSettings = new QPushButton(QStringLiteral("&Cancel"), this);
