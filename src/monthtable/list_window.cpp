@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_window.h"
 
+#include "button_palette.h"
 #include "copy_text.h"
 #include "day_layout.h"
 #include "list_fonts.h"
@@ -109,7 +110,9 @@ void TfrmList::CreateViews() {
   SG->setSelectionMode(QAbstractItemView::NoSelection);
   SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
   SG->setFocusPolicy(Qt::NoFocus);
-  SG->setPalette(QGuiApplication::palette()); // the system's window and window-text colours
+  // The cells keep the system's colours; the scroll bars take the button
+  // colours rather than the main window's, which the frame passes on.
+  SG->setPalette(calendar::ButtonPalette());
   middle->addWidget(pnlLeft);
   middle->addWidget(SG);
   middle->addWidget(pnpRight);
@@ -122,6 +125,7 @@ void TfrmList::CreateViews() {
     auto* b = new QPushButton(QLatin1String(caption), pnlBottom);
     b->setObjectName(QLatin1String(name));
     b->resize(S(kButtonWidth), S(kButtonHeight));
+    b->setPalette(calendar::ButtonPalette());
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };
@@ -173,10 +177,6 @@ void TfrmList::ApplyMainColours(const QColor& background, const QColor& text) {
   palette.setColor(QPalette::WindowText, text);
   centralWidget()->setPalette(palette);
   pnlBottom->setPalette(palette);
-  // The buttons and the table keep the system's colours.
-  for (QWidget* w : std::initializer_list<QWidget*>{cmdPrint, cmdCopy, cmdClose, SG}) {
-    w->setPalette(QGuiApplication::palette());
-  }
   centralWidget()->update();
 }
 

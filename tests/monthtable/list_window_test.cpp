@@ -10,7 +10,11 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTableView>
 #include <QTest>
@@ -187,6 +191,41 @@ TEST(ListWindowTest, ColoursFollowTheMainWindow) {
   EXPECT_EQ(t.window->header()->palette().color(QPalette::Active, QPalette::WindowText), QColor(255, 255, 255));
   // The table keeps the system's colours.
   EXPECT_EQ(t.window->grid()->palette().color(QPalette::Base), QGuiApplication::palette().color(QPalette::Base));
+}
+
+// Pixels of the widget as shown in the hue of a saturated colour, smoothed
+// edges included.
+int PixelsInHueOf(QWidget& widget, const QColor& colour) {
+  const QImage image = widget.grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      count += c.hsvSaturation() > 60 && std::abs(c.hsvHue() - colour.hsvHue()) < 20 ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+TEST(ListWindowTest, ScrollBarsAndButtonsAreDrawnInTheButtonColoursNotTheMainWindows) {
+  ListWindowUnderTest t;
+  t.main.background = QColor(0, 0, 128);
+  t.main.text = QColor(255, 255, 0);
+  t.window->show();
+  t.window->MakeList();
+  t.window->resize(300, 250); // both scroll bars in use
+  QApplication::processEvents();
+  QTableView* grid = t.window->grid();
+  ASSERT_TRUE(grid->verticalScrollBar()->isVisible());
+  ASSERT_TRUE(grid->horizontalScrollBar()->isVisible());
+  QWidget* parts[] = {grid->verticalScrollBar(), grid->horizontalScrollBar(),
+                      t.window->findChild<QPushButton*>("cmdPrint"), t.window->findChild<QPushButton*>("cmdCopy"),
+                      t.window->findChild<QPushButton*>("cmdClose")};
+  for (QWidget* part : parts) {
+    ASSERT_NE(part, nullptr);
+    EXPECT_EQ(PixelsInHueOf(*part, t.main.text), 0) << part->objectName().toStdString() << " "
+                                                     << part->metaObject()->className();
+  }
 }
 
 TEST(ListWindowTest, ListFromTheMainWindowCreatesOnceAndCloseOnlyHides) {
