@@ -11,13 +11,17 @@
 #include <QAction>
 #include <QClipboard>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QImage>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QScreen>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace monthtable {
@@ -226,6 +230,28 @@ TEST(ListWindowTest, ScrollBarsAndButtonsAreDrawnInTheButtonColoursNotTheMainWin
     EXPECT_EQ(PixelsInHueOf(*part, t.main.text), 0) << part->objectName().toStdString() << " "
                                                      << part->metaObject()->className();
   }
+}
+
+TEST(ListWindowTest, TheFontDialogOffersOnlyEightToFourteenPoints) {
+  ListWindowUnderTest t;
+  t.window->show();
+  QStringList offered;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    auto* sizes = dialog->findChild<QListWidget*>("lstSize");
+    auto* bold = dialog->findChild<QCheckBox*>("chkBold");
+    if (!sizes || !bold) return dialog->reject();
+    for (int row = 0; row < sizes->count(); ++row) offered << sizes->item(row)->text();
+    sizes->setCurrentRow(sizes->count() - 1);
+    bold->setChecked(true);
+    QTest::keyClick(sizes, Qt::Key_Return);
+  });
+  t.window->menuAction("mnuFont")->trigger();
+  EXPECT_EQ(offered, (QStringList{"8", "9", "10", "11", "12", "13", "14"}));
+  EXPECT_EQ(t.window->grid()->font().family(), QStringLiteral("Liberation Sans")) << "the face as it was";
+  EXPECT_EQ(t.window->grid()->font().pointSize(), 14);
+  EXPECT_TRUE(t.window->grid()->font().bold());
 }
 
 TEST(ListWindowTest, ListFromTheMainWindowCreatesOnceAndCloseOnlyHides) {
