@@ -7,13 +7,16 @@
 #include "location_record.h"
 #include "message_boxes.h"
 #include "panel_keys.h"
+#include "text_fit.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace settings {
 namespace {
@@ -80,12 +83,17 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   cboTZ = new QComboBox(this);
   place(cboTZ, "cboTZ", 146, 98, 81, 21, "West positive, East negative");
   for (int i = 0; i < kZoneEntries; ++i) cboTZ->addItem(ZoneEntryText(i));
+  FitZoneChoice();
   cboTZ->setMaxVisibleItems(16);
   cmdChange = new QPushButton(QStringLiteral("Ch&ange"), this); // Alt+H stays the Help menu's
   place(cmdChange, "cmdChange", 8, 99, 48, 21, nullptr);
   cmdChange->setDefault(true);
   cmdCancelSettings = new QPushButton(QStringLiteral("&Cancel"), this);
   place(cmdCancelSettings, "cmdCancelSettings", 65, 99, 48, 21, nullptr);
+  // Change may grow into the gap before Cancel to show its text whole.
+  cmdChange->resize(std::clamp(calendar::ButtonWidthForText(*cmdChange), cmdChange->width(),
+                               cmdCancelSettings->x() - cmdChange->x() - 1),
+                    cmdChange->height());
 
   setTabOrder(cboCities, txtCLoc);
   setTabOrder(txtCLoc, txtLong);
@@ -98,6 +106,18 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   connect(cmdChange, &QPushButton::clicked, this, &LocationEditor::cmdChangeClick);
   connect(cmdCancelSettings, &QPushButton::clicked, this, &LocationEditor::cmdCancelSettingsClick);
   BindPanelKeys(this, [this] { cmdChangeClick(); }, [this] { cmdCancelSettingsClick(); });
+}
+
+void LocationEditor::FitZoneChoice() {
+  // The named zones are wider than the box made for them: it grows up to the
+  // panel's edge, and the entries take a smaller size if that is not enough.
+  cboTZ->resize(std::max(cboTZ->width(), contentsRect().right() - cboTZ->x()), cboTZ->height());
+  QFont font = cboTZ->font();
+  font.setPixelSize(QFontInfo(font).pixelSize());
+  while (cboTZ->sizeHint().width() > cboTZ->width() && font.pixelSize() > 6) {
+    font.setPixelSize(font.pixelSize() - 1);
+    cboTZ->setFont(font);
+  }
 }
 
 bool LocationEditor::Open(const SiteLocation& current) {
