@@ -2,6 +2,7 @@
 #include "list_window.h"
 
 #include "button_palette.h"
+#include "text_fit.h"
 #include "copy_text.h"
 #include "day_layout.h"
 #include "list_fonts.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <algorithm>
 #include <cmath>
 
 namespace monthtable {
@@ -131,7 +133,12 @@ void TfrmList::CreateViews() {
   };
   cmdPrint = button("&Print", "cmdPrint", &TfrmList::PrettyPrint);
   cmdCopy = button("&Copy to Clipboard", "cmdCopy", &TfrmList::CopyList);
-  cmdClose = button("Cl&ose", "cmdClose", &TfrmList::listExit);
+  cmdClose = button("C&lose", "cmdClose", &TfrmList::listExit); // Alt+O stays the Options menu's
+  // The three stay alike, each wide enough for the longest caption.
+  int buttonWidth = S(kButtonWidth);
+  for (const QPushButton* b : {cmdPrint, cmdCopy, cmdClose})
+    buttonWidth = std::max(buttonWidth, calendar::ButtonWidthForText(*b));
+  for (QPushButton* b : {cmdPrint, cmdCopy, cmdClose}) b->resize(buttonWidth, b->height());
   setTabOrder(cmdClose, cmdPrint);
   setTabOrder(cmdPrint, cmdCopy);
   column->addWidget(pnlBottom);
@@ -158,9 +165,10 @@ void TfrmList::ResizeGrids() {
 
 void TfrmList::PlaceButtons() {
   const int w = pnlBottom->width();
-  const int copyLeft = w / 2 - S(kButtonWidth) / 2;
-  const int printLeft = copyLeft / 2 - S(kButtonWidth) / 2;
-  const int closeLeft = printLeft + copyLeft + S(kButtonWidth);
+  const int buttonWidth = cmdCopy->width();
+  const int copyLeft = w / 2 - buttonWidth / 2;
+  const int printLeft = copyLeft / 2 - buttonWidth / 2;
+  const int closeLeft = printLeft + copyLeft + buttonWidth;
   cmdCopy->move(copyLeft, S(kButtonTop));
   cmdPrint->move(printLeft, S(kButtonTop));
   cmdClose->move(closeLeft, S(kButtonTop));

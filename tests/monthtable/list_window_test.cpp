@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_window.h"
 
+#include "../support/mnemonics.h"
 #include "../support/qstring_printer.h"
+#include "../support/text_room.h"
 #include "copy_text.h"
+#include "header_labels.h"
 #include "help_key.h"
 #include "list_header.h"
 #include "list_window_support.h"
@@ -16,6 +19,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QScreen>
@@ -110,12 +114,14 @@ TEST(ListWindowTest, TwentyFourHourColumnsAreNarrowerButNeverUnderTheMinimum) {
     twentyFour.window->menuAction("mnuGrid")->trigger();
     const int time12 = twelve.window->columns().cells[1];
     const int time24 = twentyFour.window->columns().cells[1];
-    EXPECT_GE(time24, 44) << c.size;
-    EXPECT_GE(time12, 44) << c.size;
+    // Nor narrower than the "Twilight" over them.
+    const int floor = std::max(44, QFontMetrics(twelve.window->header()->font()).horizontalAdvance("Twilight"));
+    EXPECT_GE(time24, floor) << c.size;
+    EXPECT_GE(time12, floor) << c.size;
     if (c.narrower) {
       EXPECT_LT(time24, time12) << c.size;
     } else {
-      EXPECT_EQ(time24, 44) << c.size;
+      EXPECT_EQ(time24, floor) << c.size;
     }
   }
 }
@@ -252,6 +258,46 @@ TEST(ListWindowTest, TheFontDialogOffersOnlyEightToFourteenPoints) {
   EXPECT_EQ(t.window->grid()->font().family(), QStringLiteral("Liberation Sans")) << "the face as it was";
   EXPECT_EQ(t.window->grid()->font().pointSize(), 14);
   EXPECT_TRUE(t.window->grid()->font().bold());
+}
+
+TEST(ListWindowTest, HeaderLabelsAndButtonCaptionsShowWhole) {
+  const struct {
+    int tFormat, timeType;
+    const char* note;
+  } cases[] = {{0, 0, "12-hour clock"}, {1, 0, "24-hour clock"}, {1, 2, "Universal Time"}};
+  for (const auto& c : cases) {
+    ListWindowUnderTest t;
+    t.main.TFormat = c.tFormat;
+    t.main.state.TimeType = c.timeType;
+    t.window->menuAction("mnuGrid")->trigger(); // ResizeGrids under this clock
+    t.window->menuAction("mnuGrid")->trigger();
+    t.window->show();
+    const QFontMetrics header(t.window->header()->font());
+    for (int column = 0; column < kColumnCount; ++column) {
+      for (const HeaderRow* row : {&kBodyLabels, &kColumnLabels}) {
+        const QString label = QLatin1String((*row)[static_cast<std::size_t>(column)]);
+        EXPECT_LE(header.horizontalAdvance(label), t.window->columns().header[static_cast<std::size_t>(column)])
+            << c.note << ": \"" << label.toStdString() << "\"";
+      }
+    }
+    for (const CutText& cut : CutTexts(*t.window)) {
+      ADD_FAILURE() << c.note << ": " << cut.where << " needs " << cut.textWidth << " of " << cut.room;
+    }
+  }
+}
+
+TEST(ListWindowTest, EveryMnemonicIsUniqueAndAltOReachesTheOptionsMenu) {
+  ListWindowUnderTest t;
+  t.window->show();
+  t.window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(t.window.get()));
+  EXPECT_EQ(RepeatedMnemonics(*t.window), QStringList());
+  QTest::keyClick(t.window->windowHandle(), Qt::Key_O, Qt::AltModifier);
+  EXPECT_TRUE(t.window->isVisible()) << "Alt+O is not Close";
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->title(), QStringLiteral("&Options"));
+  menu->close();
 }
 
 TEST(ListWindowTest, ListFromTheMainWindowCreatesOnceAndCloseOnlyHides) {
