@@ -51,7 +51,8 @@ TEST(TextFit, LongestTextsFitTheirRectangles) {
 
 std::string Described(const std::vector<CutText>& cut) {
   std::string out;
-  for (const CutText& c : cut) out += c.where + " needs " + std::to_string(c.textWidth) + " of " + std::to_string(c.room) + "; ";
+  for (const CutText& c : cut)
+    out += c.where + " needs " + std::to_string(c.textWidth) + " of " + std::to_string(c.room) + "; ";
   return out;
 }
 
@@ -82,7 +83,8 @@ TEST(TextFit, PhaseDatesAreDrawnWhole) {
     const QImage image = window.dayCanvas()->grab().toImage();
     for (int row = 0; row < PhaseRowCount(false); ++row) {
       const QString date = window.dayView().Phases.PhaseText[static_cast<std::size_t>(row)].date;
-      // The date's box begins at its first column: ink there is a cut glyph.
+      // A whole date leaves the first column of its box blank (a pixel is kept
+      // for smoothed edges); a cut one has a glyph's stroke there.
       const int top = m[kPhaseRowsTop] + row * m[kPhaseRowHeight];
       int ink = 0;
       for (int y = top; y < top + m[kPhaseRowHeight]; ++y) ink += image.pixelColor(m[kPhaseDateLeft], y) != background;
