@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "day_painter.h"
 
+#include "text_fit.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -37,11 +39,25 @@ void PaintPhaseRows(QPainter& painter, const DayPaintInput& in) {
     const PhaseRow& row = in.view.Phases.PhaseText[r];
     painter.fillRect(QRect(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1)), in.background);
     if (!row.name.isEmpty()) { // an empty row lies past the last date: left blank
-      DrawLeftAligned(painter, QRect(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseNameRight] - 1, y2 - 1)), row.name);
+      const QRect nameBox(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseNameRight] - 1, y2 - 1));
+      const QRect dateBox(QPoint(m[kPhaseDateLeft], y), QPoint(m[kPhaseDateRight] - 1, y2 - 1));
+      const QRect timeBox(QPoint(m[kPhaseTimeLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1));
+      // A text wider than its column (a long date of the locale) takes a smaller
+      // size rather than lose its first digits; a pixel is kept for the glyphs'
+      // smoothed edges.
+      const auto fitted = [&in](const QString& text, const QRect& box) {
+        return calendar::FontToFit(in.font, {text}, box.width() - 1);
+      };
+      painter.setFont(fitted(row.name, nameBox));
+      DrawLeftAligned(painter, nameBox, row.name);
+      painter.setFont(in.font);
       painter.drawText(m[kPhaseColonX], y, painter.fontMetrics().horizontalAdvance(QLatin1Char(':')),
                        m[kPhaseRowHeight], Qt::AlignLeft | Qt::AlignTop, QStringLiteral(":"));
-      DrawRightAligned(painter, QRect(QPoint(m[kPhaseDateLeft], y), QPoint(m[kPhaseDateRight] - 1, y2 - 1)), row.date);
-      DrawRightAligned(painter, QRect(QPoint(m[kPhaseTimeLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1)), row.time);
+      painter.setFont(fitted(row.date, dateBox));
+      DrawRightAligned(painter, dateBox, row.date);
+      painter.setFont(fitted(row.time, timeBox));
+      DrawRightAligned(painter, timeBox, row.time);
+      painter.setFont(in.font);
     }
     y = y2;
   }

@@ -27,6 +27,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -272,15 +273,17 @@ void TfrmVesperon::moveEvent(QMoveEvent* event) {
   }
 }
 
-void TfrmVesperon::keyPressEvent(QKeyEvent* event) {
-  if (lowerView_ == LowerView::Calendar && calendar_->CalendarKey(event->key(), event->modifiers())) {
-    event->accept();
-    return;
-  }
-  QMainWindow::keyPressEvent(event);
-}
-
 bool TfrmVesperon::eventFilter(QObject* watched, QEvent* event) {
+  // The window sees keys before its controls: while the calendar shows, its
+  // keys move the date whichever control of this window has the focus (but
+  // the menu bar, walked with the arrows after Alt, keeps them).
+  if (event->type() == QEvent::KeyPress && lowerView_ == LowerView::Calendar) {
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (widget && widget->window() == this && !qobject_cast<const QMenuBar*>(widget) &&
+        calendar_->CalendarKey(key->key(), key->modifiers()))
+      return true;
+  }
   // With hints off, no control of this window shows its tooltip.
   if (event->type() == QEvent::ToolTip && !settings_.Hints) {
     const auto* widget = qobject_cast<QWidget*>(watched);

@@ -65,6 +65,9 @@ void TfrmVesperon::ConnectLowerPanels() {
 
 void TfrmVesperon::ShowLowerView(LowerView view) {
   calendar_->StopRepeat();
+  // A hidden panel would keep the focus, and its controls the keys, unless the
+  // window takes the focus back.
+  if (view == LowerView::Calendar) setFocus(Qt::OtherFocusReason);
   const ViewTraits traits = TraitsOf(view);
   for (const auto& [panelView, panel] : lowerPanels_) {
     if (panelView != view) panel->hide();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_columns.h"
 
+#include "header_labels.h"
+
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
@@ -29,6 +31,14 @@ ListColumns MeasureColumns(const ColumnInputs& in) {
   c.cells.front() = table.horizontalAdvance(in.sampleDate) + kDatePadding;
   c.cells.back() = table.horizontalAdvance(QStringLiteral("100")) + kPercentPadding;
   c.rowHeight = table.height();
+  // A column is never narrower than its labels in the header font ("Twilight"
+  // over a 24-hour time).
+  const QFontMetrics header(in.headerFont);
+  for (std::size_t column = 0; column < c.cells.size(); ++column) {
+    for (const HeaderRow* row : {&kBodyLabels, &kColumnLabels}) {
+      c.cells[column] = std::max(c.cells[column], header.horizontalAdvance(QLatin1String((*row)[column])));
+    }
+  }
 
   const int gridLine = in.gridLines ? 1 : 0;
   std::transform(c.cells.begin(), c.cells.end(), c.header.begin(), [gridLine](int w) { return w + gridLine; });

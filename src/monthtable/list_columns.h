@@ -33,7 +33,8 @@ struct ColumnInputs {
 
 // The time columns are the sample time's width + 10 pixels, never under
 // 44 pixels at 96 dpi (scaled for other screens); the date column the sample
-// date's width + 5, the percent column the width of "100" + 10.
+// date's width + 5, the percent column the width of "100" + 10; none is
+// narrower than its header labels.
 ListColumns MeasureColumns(const ColumnInputs& in);
 
 int Sum(const ColumnWidths& widths);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_window.h"
 
+#include "button_palette.h"
+#include "text_fit.h"
 #include "copy_text.h"
 #include "day_layout.h"
 #include "list_fonts.h"
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <algorithm>
 #include <cmath>
 
 namespace monthtable {
@@ -109,7 +112,9 @@ void TfrmList::CreateViews() {
   SG->setSelectionMode(QAbstractItemView::NoSelection);
   SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
   SG->setFocusPolicy(Qt::NoFocus);
-  SG->setPalette(QGuiApplication::palette()); // the system's window and window-text colours
+  // The cells keep the system's colours; the scroll bars take the button
+  // colours rather than the main window's, which the frame passes on.
+  SG->setPalette(calendar::ButtonPalette());
   middle->addWidget(pnlLeft);
   middle->addWidget(SG);
   middle->addWidget(pnpRight);
@@ -122,12 +127,18 @@ void TfrmList::CreateViews() {
     auto* b = new QPushButton(QLatin1String(caption), pnlBottom);
     b->setObjectName(QLatin1String(name));
     b->resize(S(kButtonWidth), S(kButtonHeight));
+    b->setPalette(calendar::ButtonPalette());
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };
   cmdPrint = button("&Print", "cmdPrint", &TfrmList::PrettyPrint);
   cmdCopy = button("&Copy to Clipboard", "cmdCopy", &TfrmList::CopyList);
-  cmdClose = button("Cl&ose", "cmdClose", &TfrmList::listExit);
+  cmdClose = button("C&lose", "cmdClose", &TfrmList::listExit); // Alt+O stays the Options menu's
+  // The three stay alike, each wide enough for the longest caption.
+  int buttonWidth = S(kButtonWidth);
+  for (const QPushButton* b : {cmdPrint, cmdCopy, cmdClose})
+    buttonWidth = std::max(buttonWidth, calendar::ButtonWidthForText(*b));
+  for (QPushButton* b : {cmdPrint, cmdCopy, cmdClose}) b->resize(buttonWidth, b->height());
   setTabOrder(cmdClose, cmdPrint);
   setTabOrder(cmdPrint, cmdCopy);
   column->addWidget(pnlBottom);
@@ -154,9 +165,10 @@ void TfrmList::ResizeGrids() {
 
 void TfrmList::PlaceButtons() {
   const int w = pnlBottom->width();
-  const int copyLeft = w / 2 - S(kButtonWidth) / 2;
-  const int printLeft = copyLeft / 2 - S(kButtonWidth) / 2;
-  const int closeLeft = printLeft + copyLeft + S(kButtonWidth);
+  const int buttonWidth = cmdCopy->width();
+  const int copyLeft = w / 2 - buttonWidth / 2;
+  const int printLeft = copyLeft / 2 - buttonWidth / 2;
+  const int closeLeft = printLeft + copyLeft + buttonWidth;
   cmdCopy->move(copyLeft, S(kButtonTop));
   cmdPrint->move(printLeft, S(kButtonTop));
   cmdClose->move(closeLeft, S(kButtonTop));
@@ -173,10 +185,6 @@ void TfrmList::ApplyMainColours(const QColor& background, const QColor& text) {
   palette.setColor(QPalette::WindowText, text);
   centralWidget()->setPalette(palette);
   pnlBottom->setPalette(palette);
-  // The buttons and the table keep the system's colours.
-  for (QWidget* w : std::initializer_list<QWidget*>{cmdPrint, cmdCopy, cmdClose, SG}) {
-    w->setPalette(QGuiApplication::palette());
-  }
   centralWidget()->update();
 }
 

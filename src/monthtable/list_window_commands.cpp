@@ -8,23 +8,17 @@
 #include "list_fonts.h"
 #include "list_window.h"
 #include "print_output.h"
+#include "table_font_dialog.h"
 #include "table_print.h"
 
 #include <QActionGroup>
 #include <QClipboard>
-#include <QFontDialog>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QTableView>
 #include <algorithm>
 
 namespace monthtable {
-namespace {
-
-constexpr int kSmallestFontPoints = 8;
-constexpr int kLargestFontPoints = 14;
-
-} // namespace
 
 QAction* TfrmList::menuAction(const QString& objectName) const {
   const auto found = actions_.find(objectName);
@@ -114,14 +108,12 @@ void TfrmList::QuickPrint() {
 }
 
 void TfrmList::listFont() {
-  bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, TableFont(), this, QStringLiteral("Font"));
-  if (ok) ApplyChosenFont(chosen);
+  if (const std::optional<QFont> chosen = ChooseTableFont(TableFont(), this)) ApplyChosenFont(*chosen);
 }
 
 void TfrmList::ApplyChosenFont(const QFont& font) {
   s_.SName = font.family();
-  s_.SSize = std::clamp(font.pointSize(), kSmallestFontPoints, kLargestFontPoints);
+  s_.SSize = std::clamp(font.pointSize(), kSmallestTableFontPoints, kLargestTableFontPoints);
   s_.SBold = font.bold();
   s_.SItalic = font.italic();
   SG->setFont(TableFont());

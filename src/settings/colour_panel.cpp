@@ -9,6 +9,7 @@
 #include <QColorDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace settings {
 namespace {
@@ -69,6 +70,14 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
     optColor[i] = option;
   }
   optColor[0]->setChecked(true);
+  // The box grows towards the panel's edge when a caption needs it.
+  int widest = 0;
+  for (QRadioButton* option : optColor) {
+    option->resize(option->sizeHint());
+    widest = std::max(widest, option->x() + option->width());
+  }
+  pnlColorOptions->resize(std::clamp(widest, pnlColorOptions->width(), contentsRect().right() - pnlColorOptions->x()),
+                          pnlColorOptions->height());
 
   const auto button = [&](const char* name, const char* caption, int top) {
     auto* b = new QPushButton(QLatin1String(caption), this);
@@ -77,7 +86,7 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
     return b;
   };
   cmdColorMore = button("cmdColorMore", "&More", 76);
-  cmdColorOK = button("cmdColorOK", "&OK", 98);
+  cmdColorOK = button("cmdColorOK", "O&K", 98); // Alt+O stays the Options menu's
   cmdColorOK->setDefault(true);
   connect(cmdColorMore, &QPushButton::clicked, this, &ColourPanel::cmdColorMoreClick);
   connect(cmdColorOK, &QPushButton::clicked, this, &ColourPanel::cmdColorOKClick);

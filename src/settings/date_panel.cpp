@@ -53,7 +53,7 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   setTabOrder(txtYear, txtMonth);
   setTabOrder(txtMonth, txtDay);
 
-  cmdDateOK = button("cmdDateOK", "&OK", 25);
+  cmdDateOK = button("cmdDateOK", "O&K", 25); // Alt+O stays the Options menu's
   cmdDateOK->setDefault(true);
   cmdDateCancel = button("cmdDateCancel", "&Cancel", 49);
   connect(cmdDateOK, &QPushButton::clicked, this, &DatePanel::cmdDateOKClick);

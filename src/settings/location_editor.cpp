@@ -8,11 +8,13 @@
 #include "location_record.h"
 #include "message_boxes.h"
 #include "panel_keys.h"
+#include "text_fit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -111,13 +113,18 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   QStringList zones;
   for (int i = 0; i < kZoneEntries; ++i) zones.append(ZoneEntryText(i));
   cboTZ->addItems(zones);
+  FitZoneChoice();
   CapDropDownRows(cboTZ, 16);
   WidenOpenList(cboTZ, zones);
-  cmdChange = new QPushButton(QStringLiteral("C&hange"), this);
+  cmdChange = new QPushButton(QStringLiteral("Ch&ange"), this); // Alt+H stays the Help menu's
   place(cmdChange, "cmdChange", 8, 99, 48, 21, nullptr);
   cmdChange->setDefault(true);
   cmdCancelSettings = new QPushButton(QStringLiteral("&Cancel"), this);
   place(cmdCancelSettings, "cmdCancelSettings", 65, 99, 48, 21, nullptr);
+  // Change may grow into the gap before Cancel to show its text whole.
+  cmdChange->resize(std::clamp(calendar::ButtonWidthForText(*cmdChange), cmdChange->width(),
+                               cmdCancelSettings->x() - cmdChange->x() - 1),
+                    cmdChange->height());
 
   setTabOrder(cboCities, txtCLoc);
   setTabOrder(txtCLoc, txtLong);
@@ -130,6 +137,18 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   connect(cmdChange, &QPushButton::clicked, this, &LocationEditor::cmdChangeClick);
   connect(cmdCancelSettings, &QPushButton::clicked, this, &LocationEditor::cmdCancelSettingsClick);
   BindPanelKeys(this, [this] { cmdChangeClick(); }, [this] { cmdCancelSettingsClick(); });
+}
+
+void LocationEditor::FitZoneChoice() {
+  // The named zones are wider than the box made for them: it grows up to the
+  // panel's edge, and the entries take a smaller size if that is not enough.
+  cboTZ->resize(std::max(cboTZ->width(), contentsRect().right() - cboTZ->x()), cboTZ->height());
+  QFont font = cboTZ->font();
+  font.setPixelSize(QFontInfo(font).pixelSize());
+  while (cboTZ->sizeHint().width() > cboTZ->width() && font.pixelSize() > 6) {
+    font.setPixelSize(font.pixelSize() - 1);
+    cboTZ->setFont(font);
+  }
 }
 
 bool LocationEditor::Open(const SiteLocation& current) {

@@ -75,6 +75,7 @@ private:
   void FillFromSelectedCity();
   void FillCityChoice();
   void ChooseZone(std::optional<int> zoneIndex);
+  void FitZoneChoice();
   std::optional<int> ChosenZone() const;
 
   LocationFilePaths files_;

@@ -2,10 +2,32 @@
 #include "panel_keys.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QShortcut>
 
 namespace settings {
+namespace {
+
+// An open drop-down list keeps Enter and Escape for itself, as in any dialog:
+// they close the list and reach neither the panel's buttons nor its Escape.
+class OpenListKeys : public QObject {
+public:
+  using QObject::QObject;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ShortcutOverride) {
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) event->accept();
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+} // namespace
 
 void BindPanelKeys(QWidget* panel, const std::function<void()>& enter, const std::function<void()>& escape) {
   // A shortcut of a hidden widget does not fire, so each panel owns its keys
@@ -24,6 +46,8 @@ void BindPanelKeys(QWidget* panel, const std::function<void()>& enter, const std
     QObject::connect(new QShortcut(QKeySequence(key), panel), &QShortcut::activated, panel, pressed);
   }
   QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), panel), &QShortcut::activated, panel, escape);
+  auto* listKeys = new OpenListKeys(panel);
+  for (QComboBox* list : panel->findChildren<QComboBox*>()) list->view()->installEventFilter(listKeys);
 }
 
 } // namespace settings

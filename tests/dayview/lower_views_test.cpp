@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "../support/message_box_watcher.h"
+#include "../support/mnemonics.h"
 #include "../support/qstring_printer.h"
 #include "../support/temporary_store.h"
 #include "calendar_panel.h"
@@ -11,8 +12,12 @@
 #include "location_record.h"
 #include "status_strip.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -39,6 +44,12 @@ protected:
   }
   QWidget* Child(const char* name) { return w_->findChild<QWidget*>(QLatin1String(name)); }
   bool MenuShown(const char* name) { return w_->menuAction(QLatin1String(name))->isVisible(); }
+  // A key as the user types it: to the window, which hands it to its focus
+  // widget or to an open pop-up, after the shortcuts had their say.
+  void Type(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QWidget* popup = QApplication::activePopupWidget();
+    QTest::keyClick((popup ? popup : w_.get())->windowHandle(), key, modifiers);
+  }
   QString FocusName() {
     const QWidget* focused = w_->focusWidget();
     return focused ? focused->objectName() : QString();
@@ -150,6 +161,85 @@ TEST_F(LowerViewsTest, OpeningOneViewClosesTheOther) {
   w_->mnuDateClick(false); // only while the calendar shows
   EXPECT_EQ(w_->CurrentLowerView(), LowerView::LocationEditor);
   EXPECT_FALSE(w_->datePanel()->isVisible());
+}
+
+TEST_F(LowerViewsTest, TheCalendarKeysWorkAgainAsSoonAsAPanelCloses) {
+  const QDate today = QDate::currentDate();
+  const struct {
+    const char* closing;
+    std::function<void()> open;
+    Qt::Key key;
+  } cases[] = {
+      {"colour panel, Escape", [&] { w_->ToggleColourPanel(); }, Qt::Key_Escape},
+      {"colour panel, Enter", [&] { w_->ToggleColourPanel(); }, Qt::Key_Return},
+      {"location editor, Escape", [&] { w_->ToggleLocationEditor(); }, Qt::Key_Escape},
+      {"location editor, Enter", [&] { w_->ToggleLocationEditor(); }, Qt::Key_Return},
+      {"date panel, Escape", [&] { w_->mnuDateClick(false); }, Qt::Key_Escape},
+      {"date panel, Enter", [&] { w_->mnuDateClick(true); }, Qt::Key_Return},
+  };
+  for (const auto& c : cases) {
+    w_->GoToDate(astro::DateTimeOfDate(QDate(2023, 1, 31)));
+    const settings::Settings before = w_->options();
+    c.open();
+    Type(c.key);
+    ASSERT_EQ(w_->CurrentLowerView(), LowerView::Calendar) << c.closing;
+    Type(Qt::Key_Right);
+    EXPECT_EQ(Shown(*w_), QDate(2023, 2, 1)) << c.closing;
+    Type(Qt::Key_Down);
+    EXPECT_EQ(Shown(*w_), QDate(2023, 2, 8)) << c.closing;
+    Type(Qt::Key_PageUp);
+    EXPECT_EQ(Shown(*w_), QDate(2023, 1, 8)) << c.closing;
+    Type(Qt::Key_Home);
+    EXPECT_EQ(Shown(*w_), today) << c.closing;
+    EXPECT_EQ(w_->options().Background, before.Background) << c.closing << ": no colour taken";
+    EXPECT_EQ(w_->options().Location.SiteName, before.Location.SiteName) << c.closing << ": no place taken";
+  }
+}
+
+TEST_F(LowerViewsTest, EnterAndEscapeOnAnOpenListOnlyCloseTheList) {
+  w_->ToggleLocationEditor();
+  settings::LocationEditor* editor = w_->locationEditor();
+  editor->txtCLoc->setText("Typed");
+  for (QComboBox* list : {editor->cboCities, editor->cboTZ}) {
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+      list->setFocus();
+      list->showPopup();
+      ASSERT_TRUE(list->view()->isVisible());
+      Type(key);
+      EXPECT_FALSE(list->view()->isVisible()) << list->objectName().toStdString() << " " << key;
+      EXPECT_EQ(w_->CurrentLowerView(), LowerView::LocationEditor) << list->objectName().toStdString() << " " << key;
+      if (list == editor->cboCities && key == Qt::Key_Return) editor->txtCLoc->setText("Typed");
+      EXPECT_EQ(editor->txtCLoc->text(), QStringLiteral("Typed")) << list->objectName().toStdString() << " " << key;
+    }
+  }
+  // With the lists closed, Escape is Cancel again. (The offscreen platform
+  // gives the window back no activation after a pop-up.)
+  QApplication::setActiveWindow(w_.get());
+  Type(Qt::Key_Escape);
+  EXPECT_EQ(w_->CurrentLowerView(), LowerView::Calendar);
+}
+
+TEST_F(LowerViewsTest, EveryMnemonicInSightIsUniqueAndAltOReachesTheOptionsMenu) {
+  const struct {
+    const char* view;
+    std::function<void()> open;
+  } cases[] = {
+      {"calendar", [] {}},
+      {"colour panel", [&] { w_->ToggleColourPanel(); }},
+      {"location editor", [&] { w_->ToggleLocationEditor(); }},
+      {"date panel", [&] { w_->mnuDateClick(false); }},
+  };
+  for (const auto& c : cases) {
+    c.open();
+    EXPECT_EQ(RepeatedMnemonics(*w_), QStringList()) << c.view;
+    if (MenuShown("mnuOptions")) {
+      Type(Qt::Key_O, Qt::AltModifier);
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      EXPECT_TRUE(menu && menu->menuAction() == w_->menuAction("mnuOptions")) << c.view;
+      if (menu) menu->close();
+    }
+    w_->ShowLowerView(LowerView::Calendar);
+  }
 }
 
 } // namespace

@@ -3,9 +3,15 @@
 
 #include "day_layout.h"
 #include "main_window.h"
+#include "../support/scoped_locale.h"
 #include "../support/temporary_store.h"
+#include "../support/text_room.h"
+#include "day_canvas.h"
+#include "display.h"
 
 #include <QFontMetrics>
+#include <QImage>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace dayview {
@@ -41,6 +47,50 @@ TEST(TextFit, LongestTextsFitTheirRectangles) {
   EXPECT_LE(normal.horizontalAdvance("12:59 PM"), m[kPhaseTimeRight] - m[kPhaseTimeLeft]);
   EXPECT_GE(normal.height(), 12) << "about the 13-pixel character height";
   EXPECT_LE(normal.height(), 13);
+}
+
+std::string Described(const std::vector<CutText>& cut) {
+  std::string out;
+  for (const CutText& c : cut)
+    out += c.where + " needs " + std::to_string(c.textWidth) + " of " + std::to_string(c.room) + "; ";
+  return out;
+}
+
+TEST(TextFit, EveryControlOfEveryPanelShowsItsTextsWhole) {
+  TemporaryStore store;
+  TfrmVesperon window(store.factory());
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  for (const LowerView view :
+       {LowerView::Calendar, LowerView::LocationEditor, LowerView::ColourPanel, LowerView::DatePanel}) {
+    window.ShowLowerView(view);
+    const std::vector<CutText> cut = CutTexts(window);
+    EXPECT_TRUE(cut.empty()) << "view " << static_cast<int>(view) << ": " << Described(cut);
+  }
+}
+
+// Days of two digits in a locale of named months: the widest phase dates.
+TEST(TextFit, PhaseDatesAreDrawnWhole) {
+  const ScopedLocale c(QLocale::c());
+  TemporaryStore store;
+  TfrmVesperon window(store.factory());
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const LayoutMetricTable m = ScaledLayoutMetrics(window.logicalDpiX());
+  const QColor background = window.dayCanvas()->palette().color(QPalette::Window);
+  for (int month = 1; month <= 12; ++month) {
+    window.GoToDate(astro::DateTimeOfDate(QDate(2026, month, 1)));
+    const QImage image = window.dayCanvas()->grab().toImage();
+    for (int row = 0; row < PhaseRowCount(false); ++row) {
+      const QString date = window.dayView().Phases.PhaseText[static_cast<std::size_t>(row)].date;
+      // A whole date leaves the first column of its box blank (a pixel is kept
+      // for smoothed edges); a cut one has a glyph's stroke there.
+      const int top = m[kPhaseRowsTop] + row * m[kPhaseRowHeight];
+      int ink = 0;
+      for (int y = top; y < top + m[kPhaseRowHeight]; ++y) ink += image.pixelColor(m[kPhaseDateLeft], y) != background;
+      EXPECT_EQ(ink, 0) << date.toStdString();
+    }
+  }
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_window.h"
 
+#include "../support/mnemonics.h"
 #include "../support/qstring_printer.h"
+#include "../support/text_room.h"
 #include "copy_text.h"
+#include "header_labels.h"
 #include "help_key.h"
 #include "list_header.h"
 #include "list_window_support.h"
@@ -10,10 +13,19 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QGuiApplication>
+#include <QImage>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace monthtable {
@@ -102,12 +114,14 @@ TEST(ListWindowTest, TwentyFourHourColumnsAreNarrowerButNeverUnderTheMinimum) {
     twentyFour.window->menuAction("mnuGrid")->trigger();
     const int time12 = twelve.window->columns().cells[1];
     const int time24 = twentyFour.window->columns().cells[1];
-    EXPECT_GE(time24, 44) << c.size;
-    EXPECT_GE(time12, 44) << c.size;
+    // Nor narrower than the "Twilight" over them.
+    const int floor = std::max(44, QFontMetrics(twelve.window->header()->font()).horizontalAdvance("Twilight"));
+    EXPECT_GE(time24, floor) << c.size;
+    EXPECT_GE(time12, floor) << c.size;
     if (c.narrower) {
       EXPECT_LT(time24, time12) << c.size;
     } else {
-      EXPECT_EQ(time24, 44) << c.size;
+      EXPECT_EQ(time24, floor) << c.size;
     }
   }
 }
@@ -187,6 +201,103 @@ TEST(ListWindowTest, ColoursFollowTheMainWindow) {
   EXPECT_EQ(t.window->header()->palette().color(QPalette::Active, QPalette::WindowText), QColor(255, 255, 255));
   // The table keeps the system's colours.
   EXPECT_EQ(t.window->grid()->palette().color(QPalette::Base), QGuiApplication::palette().color(QPalette::Base));
+}
+
+// Pixels of the widget as shown in the hue of a saturated colour, smoothed
+// edges included.
+int PixelsInHueOf(QWidget& widget, const QColor& colour) {
+  const QImage image = widget.grab().toImage();
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      count += c.hsvSaturation() > 60 && std::abs(c.hsvHue() - colour.hsvHue()) < 20 ? 1 : 0;
+    }
+  }
+  return count;
+}
+
+TEST(ListWindowTest, ScrollBarsAndButtonsAreDrawnInTheButtonColoursNotTheMainWindows) {
+  ListWindowUnderTest t;
+  t.main.background = QColor(0, 0, 128);
+  t.main.text = QColor(255, 255, 0);
+  t.window->show();
+  t.window->MakeList();
+  t.window->resize(300, 250); // both scroll bars in use
+  QApplication::processEvents();
+  QTableView* grid = t.window->grid();
+  ASSERT_TRUE(grid->verticalScrollBar()->isVisible());
+  ASSERT_TRUE(grid->horizontalScrollBar()->isVisible());
+  QWidget* parts[] = {grid->verticalScrollBar(), grid->horizontalScrollBar(),
+                      t.window->findChild<QPushButton*>("cmdPrint"), t.window->findChild<QPushButton*>("cmdCopy"),
+                      t.window->findChild<QPushButton*>("cmdClose")};
+  for (QWidget* part : parts) {
+    ASSERT_NE(part, nullptr);
+    EXPECT_EQ(PixelsInHueOf(*part, t.main.text), 0) << part->objectName().toStdString() << " "
+                                                     << part->metaObject()->className();
+  }
+}
+
+TEST(ListWindowTest, TheFontDialogOffersOnlyEightToFourteenPoints) {
+  ListWindowUnderTest t;
+  t.window->show();
+  QStringList offered;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    auto* sizes = dialog->findChild<QListWidget*>("lstSize");
+    auto* bold = dialog->findChild<QCheckBox*>("chkBold");
+    if (!sizes || !bold) return dialog->reject();
+    for (int row = 0; row < sizes->count(); ++row) offered << sizes->item(row)->text();
+    sizes->setCurrentRow(sizes->count() - 1);
+    bold->setChecked(true);
+    QTest::keyClick(sizes, Qt::Key_Return);
+  });
+  t.window->menuAction("mnuFont")->trigger();
+  EXPECT_EQ(offered, (QStringList{"8", "9", "10", "11", "12", "13", "14"}));
+  EXPECT_EQ(t.window->grid()->font().family(), QStringLiteral("Liberation Sans")) << "the face as it was";
+  EXPECT_EQ(t.window->grid()->font().pointSize(), 14);
+  EXPECT_TRUE(t.window->grid()->font().bold());
+}
+
+TEST(ListWindowTest, HeaderLabelsAndButtonCaptionsShowWhole) {
+  const struct {
+    int tFormat, timeType;
+    const char* note;
+  } cases[] = {{0, 0, "12-hour clock"}, {1, 0, "24-hour clock"}, {1, 2, "Universal Time"}};
+  for (const auto& c : cases) {
+    ListWindowUnderTest t;
+    t.main.TFormat = c.tFormat;
+    t.main.state.TimeType = c.timeType;
+    t.window->menuAction("mnuGrid")->trigger(); // ResizeGrids under this clock
+    t.window->menuAction("mnuGrid")->trigger();
+    t.window->show();
+    const QFontMetrics header(t.window->header()->font());
+    for (int column = 0; column < kColumnCount; ++column) {
+      for (const HeaderRow* row : {&kBodyLabels, &kColumnLabels}) {
+        const QString label = QLatin1String((*row)[static_cast<std::size_t>(column)]);
+        EXPECT_LE(header.horizontalAdvance(label), t.window->columns().header[static_cast<std::size_t>(column)])
+            << c.note << ": \"" << label.toStdString() << "\"";
+      }
+    }
+    for (const CutText& cut : CutTexts(*t.window)) {
+      ADD_FAILURE() << c.note << ": " << cut.where << " needs " << cut.textWidth << " of " << cut.room;
+    }
+  }
+}
+
+TEST(ListWindowTest, EveryMnemonicIsUniqueAndAltOReachesTheOptionsMenu) {
+  ListWindowUnderTest t;
+  t.window->show();
+  t.window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(t.window.get()));
+  EXPECT_EQ(RepeatedMnemonics(*t.window), QStringList());
+  QTest::keyClick(t.window->windowHandle(), Qt::Key_O, Qt::AltModifier);
+  EXPECT_TRUE(t.window->isVisible()) << "Alt+O is not Close";
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_EQ(menu->title(), QStringLiteral("&Options"));
+  menu->close();
 }
 
 TEST(ListWindowTest, ListFromTheMainWindowCreatesOnceAndCloseOnlyHides) {

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Texts that must show whole in boxes laid out for a narrower font than the
+// one the system substitutes: a box is widened where the layout leaves room,
+// otherwise the text takes the largest font size that fits.
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPushButton>
+#include <QStringList>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <algorithm>
+
+namespace calendar {
+
+// The font, made smaller a pixel at a time (never below 6 pixels) until every
+// text is at most `room` pixels wide in it.
+inline QFont FontToFit(QFont font, const QStringList& texts, int room) {
+  const auto widest = [&texts](const QFont& f) {
+    const QFontMetrics metrics(f);
+    int width = 0;
+    for (const QString& text : texts) width = std::max(width, metrics.horizontalAdvance(text));
+    return width;
+  };
+  if (font.pixelSize() < 0) font.setPixelSize(QFontInfo(font).pixelSize());
+  while (widest(font) > room && font.pixelSize() > 6) font.setPixelSize(font.pixelSize() - 1);
+  return font;
+}
+
+// The width at which the button shows its text whole in its own font: the
+// text and the style's frame and margins (without the style's wish for a
+// wider button).
+inline int ButtonWidthForText(const QPushButton& button) {
+  QStyleOptionButton option;
+  option.initFrom(&button);
+  option.features = button.isDefault() || button.autoDefault() ? QStyleOptionButton::AutoDefaultButton
+                                                                 : QStyleOptionButton::None;
+  const QFontMetrics metrics(button.font());
+  const QString text = QString(button.text()).remove(QLatin1Char('&'));
+  return button.style()
+      ->sizeFromContents(QStyle::CT_PushButton, &option, QSize(metrics.horizontalAdvance(text), metrics.height()),
+                         &button)
+      .width();
+}
+
+} // namespace calendar

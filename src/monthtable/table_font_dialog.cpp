@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "table_font_dialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFontComboBox>
+#include <QFormLayout>
+#include <QListWidget>
+#include <algorithm>
+
+namespace monthtable {
+
+TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("FD1"));
+  setWindowTitle(QStringLiteral("Font"));
+
+  cboFace = new QFontComboBox(this);
+  cboFace->setObjectName(QStringLiteral("cboFace"));
+  cboFace->setWritingSystem(QFontDatabase::Latin);
+  cboFace->setCurrentFont(font);
+
+  lstSize = new QListWidget(this);
+  lstSize->setObjectName(QStringLiteral("lstSize"));
+  for (int points = kSmallestTableFontPoints; points <= kLargestTableFontPoints; ++points)
+    lstSize->addItem(QString::number(points));
+  lstSize->setCurrentRow(std::clamp(font.pointSize(), kSmallestTableFontPoints, kLargestTableFontPoints) -
+                         kSmallestTableFontPoints);
+  lstSize->setFixedHeight(lstSize->sizeHintForRow(0) * lstSize->count() + 2 * lstSize->frameWidth());
+
+  chkBold = new QCheckBox(QStringLiteral("&Bold"), this);
+  chkBold->setObjectName(QStringLiteral("chkBold"));
+  chkBold->setChecked(font.bold());
+  chkItalic = new QCheckBox(QStringLiteral("&Italic"), this);
+  chkItalic->setObjectName(QStringLiteral("chkItalic"));
+  chkItalic->setChecked(font.italic());
+
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(lstSize, &QListWidget::itemActivated, this, &QDialog::accept);
+
+  auto* form = new QFormLayout(this);
+  form->addRow(QStringLiteral("&Font:"), cboFace);
+  form->addRow(QStringLiteral("&Size:"), lstSize);
+  form->addRow(chkBold);
+  form->addRow(chkItalic);
+  form->addRow(buttons);
+}
+
+QFont TableFontDialog::selectedFont() const {
+  QFont font(cboFace->currentFont().family(), lstSize->currentItem()->text().toInt());
+  font.setBold(chkBold->isChecked());
+  font.setItalic(chkItalic->isChecked());
+  return font;
+}
+
+std::optional<QFont> ChooseTableFont(const QFont& font, QWidget* parent) {
+  TableFontDialog dialog(font, parent);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.selectedFont();
+}
+
+} // namespace monthtable
