@@ -32,31 +32,37 @@ void DrawLeftAligned(QPainter& painter, const QRect& box, const QString& text) {
 
 void PaintPhaseRows(QPainter& painter, const DayPaintInput& in) {
   const LayoutMetricTable& m = in.metrics;
-  int y = m[kPhaseRowsTop];
   const int rows = PhaseRowCount(in.formLength);
+  // A text wider than its column (a long date of the locale) takes a smaller
+  // size rather than lose its first digits; one size serves a whole column so
+  // the rows stay alike, and a pixel is kept for the glyphs' smoothed edges.
+  QStringList names, dates, times;
+  for (int r = 0; r < rows; ++r) {
+    names << in.view.Phases.PhaseText[r].name;
+    dates << in.view.Phases.PhaseText[r].date;
+    times << in.view.Phases.PhaseText[r].time;
+  }
+  const auto fitted = [&in](const QStringList& texts, int left, int right) {
+    return calendar::FontToFit(in.font, texts, right - left - 1);
+  };
+  const QFont nameFont = fitted(names, m[kPhaseNameLeft], m[kPhaseNameRight]);
+  const QFont dateFont = fitted(dates, m[kPhaseDateLeft], m[kPhaseDateRight]);
+  const QFont timeFont = fitted(times, m[kPhaseTimeLeft], m[kPhaseTimeRight]);
+  int y = m[kPhaseRowsTop];
   for (int r = 0; r < rows; ++r) {
     const int y2 = y + m[kPhaseRowHeight];
     const PhaseRow& row = in.view.Phases.PhaseText[r];
     painter.fillRect(QRect(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1)), in.background);
     if (!row.name.isEmpty()) { // an empty row lies past the last date: left blank
-      const QRect nameBox(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseNameRight] - 1, y2 - 1));
-      const QRect dateBox(QPoint(m[kPhaseDateLeft], y), QPoint(m[kPhaseDateRight] - 1, y2 - 1));
-      const QRect timeBox(QPoint(m[kPhaseTimeLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1));
-      // A text wider than its column (a long date of the locale) takes a smaller
-      // size rather than lose its first digits; a pixel is kept for the glyphs'
-      // smoothed edges.
-      const auto fitted = [&in](const QString& text, const QRect& box) {
-        return calendar::FontToFit(in.font, {text}, box.width() - 1);
-      };
-      painter.setFont(fitted(row.name, nameBox));
-      DrawLeftAligned(painter, nameBox, row.name);
+      painter.setFont(nameFont);
+      DrawLeftAligned(painter, QRect(QPoint(m[kPhaseNameLeft], y), QPoint(m[kPhaseNameRight] - 1, y2 - 1)), row.name);
       painter.setFont(in.font);
       painter.drawText(m[kPhaseColonX], y, painter.fontMetrics().horizontalAdvance(QLatin1Char(':')),
                        m[kPhaseRowHeight], Qt::AlignLeft | Qt::AlignTop, QStringLiteral(":"));
-      painter.setFont(fitted(row.date, dateBox));
-      DrawRightAligned(painter, dateBox, row.date);
-      painter.setFont(fitted(row.time, timeBox));
-      DrawRightAligned(painter, timeBox, row.time);
+      painter.setFont(dateFont);
+      DrawRightAligned(painter, QRect(QPoint(m[kPhaseDateLeft], y), QPoint(m[kPhaseDateRight] - 1, y2 - 1)), row.date);
+      painter.setFont(timeFont);
+      DrawRightAligned(painter, QRect(QPoint(m[kPhaseTimeLeft], y), QPoint(m[kPhaseTimeRight] - 1, y2 - 1)), row.time);
       painter.setFont(in.font);
     }
     y = y2;
