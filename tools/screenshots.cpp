@@ -8,6 +8,7 @@
 #include "display.h"
 #include "list_window.h"
 #include "main_window.h"
+#include "whole_file_write.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,15 +51,21 @@ const Shot kReadmeShots[] = {
      "month-table.png"},
 };
 
-void Save(QWidget& window, const QString& folder, const char* file) {
+// False, with a line on stderr, when the picture could not be written.
+bool Save(QWidget& window, const QString& folder, const char* file) {
   const QString path = QDir(folder).filePath(QLatin1String(file));
-  window.grab().save(path);
+  if (!window.grab().save(path)) {
+    qCritical("%s could not be written", qPrintable(path));
+    return false;
+  }
   qInfo("%s", qPrintable(path));
+  return true;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+  settings::IgnoreFileSizeSignal();
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   QStringList arguments = QApplication::arguments().mid(1);
@@ -79,11 +86,11 @@ int main(int argc, char* argv[]) {
     window.GoToDate(astro::DateTimeOfDate(shot.date));
     window.show();
     QApplication::processEvents();
-    Save(window, out, shot.file);
+    if (!Save(window, out, shot.file)) return 1;
     if (shot.listFile) {
       window.ShowList();
       QApplication::processEvents();
-      Save(*window.listWindow(), out, shot.listFile);
+      if (!Save(*window.listWindow(), out, shot.listFile)) return 1;
     }
   }
   return 0;

@@ -7,6 +7,7 @@
 #include "cli_site.h"
 #include "location_file.h"
 #include "settings_store.h"
+#include "whole_file_write.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -32,6 +33,7 @@ int Print(const QString& text) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+  settings::IgnoreFileSizeSignal();
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Vesperon"));
   QCoreApplication::setOrganizationName(QStringLiteral("Vesperon Software"));
