@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
       store.setValue("Flags/Automode", "0");
       for (const auto& [key, value] : shot.values) store.setValue(key, value);
     }
-    dayview::TfrmVesperon window([ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
+    dayview::TfrmVesperon window(ini);
     window.GoToDate(astro::DateTimeOfDate(shot.date));
     window.show();
     QApplication::processEvents();

@@ -7,6 +7,7 @@
 #include "cli_site.h"
 #include "location_file.h"
 #include "settings_store.h"
+#include "store_snapshot.h"
 #include "whole_file_write.h"
 
 #include <QCoreApplication>
@@ -43,8 +44,13 @@ int main(int argc, char* argv[]) {
   const cli::CliRequest& request = std::get<cli::CliRequest>(parsed);
   if (request.command == cli::Command::Help) return Print(cli::CliHelpText());
 
+  const settings::StoreSnapshot store(settings::SettingsStorePath());
+  if (!store.reason().isEmpty()) {
+    cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1 The default settings are used.\n")
+                                .arg(cli::EscapeControlCharacters(store.problem())));
+  }
   const settings::Settings stored =
-      settings::LoadSettings(*settings::OpenSettingsStore(), QDateTime::currentDateTime().isDaylightTime());
+      settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
   const auto site = cli::ResolveSite(request, stored.Location, settings::DefaultLocationFilePaths().readPath);
   if (const auto* error = std::get_if<cli::CliError>(&site)) return Fail(error->message);
 

@@ -6,7 +6,6 @@
 #include "list_fonts.h"
 #include "list_header.h"
 #include "list_placement.h"
-#include "list_window_settings.h"
 #include "month_table_model.h"
 #include "table_texts.h"
 
@@ -17,6 +16,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QWindow>
+#include <utility>
 #include <cmath>
 
 namespace monthtable {
@@ -41,33 +42,33 @@ QWidget* Panel(QWidget* parent, const char* name) {
 
 } // namespace
 
-TfrmList::TfrmList(QWidget* parent, StoreOpener openStore, MainWindowReader readMain)
+TfrmList::TfrmList(QWidget* parent, settings::ListWindowSettings stored, MainWindowReader readMain)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      openStore_(std::move(openStore)), readMain_(std::move(readMain)) {
+      readMain_(std::move(readMain)), s_(std::move(stored)) {
   // FormCreate, in order.
   const QScreen* screen = QGuiApplication::primaryScreen();
   dpi_ = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
   SampleDate = monthtable::SampleDate();
-  s_ = settings::LoadListWindowSettings(*openStore_());
   setObjectName(QStringLiteral("frmList"));
   setWindowTitle(QStringLiteral("Vesperon List"));
   setFont(SansSerifFont(kWindowFontPoints, dpi_));
   CreateViews();
   CreateMenus();
   move(s_.ListLeft, s_.ListTop);
-  resize(width(), s_.ListHeight);
+  resize(width(), s_.ListHeight); // the frame's height; placed again with its frame when shown
   ApplyGridLines();
   SG->setFont(TableFont());
   ResizeGrids();
 }
 
-TfrmList::~TfrmList() {
-  // FormDestroy: position and height from the window, the rest as kept.
-  s_.ListTop = y();
-  s_.ListLeft = x();
-  s_.ListHeight = height();
-  settings::SaveListWindowSettings(*openStore_(), s_);
+settings::ListWindowSettings TfrmList::SettingsToStore() const {
+  settings::ListWindowSettings s = s_;
+  const QRect frame = frameGeometry();
+  s.ListTop = frame.top();
+  s.ListLeft = frame.left();
+  s.ListHeight = frame.height();
+  return s;
 }
 
 int TfrmList::S(int pixels) const { return dayview::ScaleToDpi(pixels, dpi_); }
@@ -183,19 +184,43 @@ void TfrmList::ApplyMainColours(const QColor& background, const QColor& text) {
 void TfrmList::showEvent(QShowEvent* event) {
   const MainWindowReading main = readMain_();
   ApplyMainColours(main.background, main.text);
-  PlaceOnScreen();
   QMainWindow::showEvent(event);
+  if (std::exchange(shownOnce_, true)) {
+    PlaceOnScreen(frameGeometry());
+    return;
+  }
+  // The stored place and height are the frame's: place the window again once
+  // the window manager has told its border widths (they arrive with a move).
+  framePlaced_ = !FrameMargins().isNull();
+  PlaceOnScreen(StoredFrame());
 }
 
-void TfrmList::PlaceOnScreen() {
+void TfrmList::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (shownOnce_ && !framePlaced_ && !FrameMargins().isNull()) {
+    framePlaced_ = true;
+    PlaceOnScreen(StoredFrame());
+  }
+}
+
+QMargins TfrmList::FrameMargins() const {
+  const QWindow* native = windowHandle();
+  return native ? native->frameMargins() : QMargins();
+}
+
+QRect TfrmList::StoredFrame() const {
+  const QMargins margins = FrameMargins();
+  return {s_.ListLeft, s_.ListTop, width() + margins.left() + margins.right(), s_.ListHeight};
+}
+
+void TfrmList::PlaceOnScreen(QRect frame) {
   const QScreen* screen = this->screen();
   if (!screen) return;
-  // The frame's extra size, once the window manager has framed the window.
-  const QSize frameExtra = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-  const QRect placed = PlaceListWindow(QRect(pos(), size() + frameExtra), screen->geometry().size(),
+  const QMargins margins = FrameMargins();
+  const QRect placed = PlaceListWindow(frame, margins, screen->geometry(),
                                        static_cast<int>(std::lround(kReservedBottom96 * dpi_ / 96.0)));
   move(placed.topLeft());
-  resize(placed.size() - frameExtra);
+  resize(placed.size().shrunkBy(margins));
 }
 
 void TfrmList::MakeList() {

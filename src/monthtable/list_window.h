@@ -3,8 +3,8 @@
 
 // The month table window (TfrmList): a two-row header over a grid of the
 // month's days, three buttons below, and the File and Options menus. The main
-// window creates it on the first List command; closing only hides it. It
-// reads its settings when created and writes them when destroyed.
+// window creates it on the first List command; closing only hides it. The
+// main window reads its settings for it and saves them with its own.
 
 #include "astro_state.h"
 #include "list_columns.h"
@@ -13,7 +13,6 @@
 
 #include <QColor>
 #include <QMainWindow>
-#include <QSettings>
 #include <functional>
 #include <map>
 #include <memory>
@@ -40,15 +39,17 @@ struct MainWindowReading {
 };
 
 using MainWindowReader = std::function<MainWindowReading()>;
-using StoreOpener = std::function<std::unique_ptr<QSettings>()>;
 
 class TfrmList : public QMainWindow {
   Q_OBJECT
 public:
-  // openStore opens the settings store for the read at creation and the write
-  // at destruction; readMain reads the main window's current state.
-  TfrmList(QWidget* parent, StoreOpener openStore, MainWindowReader readMain);
-  ~TfrmList() override;
+  // stored holds the window's values as read from the settings store;
+  // readMain reads the main window's current state.
+  TfrmList(QWidget* parent, settings::ListWindowSettings stored, MainWindowReader readMain);
+
+  // The values to store: the framed window's top, left and height, the rest
+  // as chosen.
+  settings::ListWindowSettings SettingsToStore() const;
 
   // Rebuilds the table for the main window's month, site and clock.
   void MakeList();
@@ -84,6 +85,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -95,17 +97,23 @@ private:
   void ToggleGrouping(bool byFive);
   void ResizeGrids();
   void PlaceButtons();
-  void PlaceOnScreen();
+  // Places the framed window (`frame`, as stored or as it stands) by the
+  // placement rules.
+  void PlaceOnScreen(QRect frame);
+  QMargins FrameMargins() const;
+  // The framed window as stored, at its current width.
+  QRect StoredFrame() const;
   int S(int pixels) const;
   QFont TableFont() const;
 
-  StoreOpener openStore_;
   MainWindowReader readMain_;
   settings::ListWindowSettings s_;
   int dpi_ = 96;
   QString SampleDate;
   QString builtSampleTime_; // ListTime of 0.99 day in the clock form of the last build
   ListColumns columns_;
+  bool shownOnce_ = false;
+  bool framePlaced_ = false; // placed with the window manager's frame known
 
   MonthTableModel* model_ = nullptr;
   QWidget* pnlTop = nullptr;

@@ -266,4 +266,14 @@ TEST_F(CliProcessTest, OutputPastAFileSizeLimitIsReportedNotEndedBySignal) {
   EXPECT_EQ(r.err.toStdString(), "vesperon-cli: the output could not be written (File too large).\n");
 }
 
+TEST_F(CliProcessTest, AStoreThatIsNoRegularFileGivesOneLineAndTheDefaults) {
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(StorePath()).path()));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(StorePath()).constData(), 0600), 0);
+  const Result r = Run({"day", "--date", "2024-03-01"}); // a FIFO once hung the program
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(r.err.toStdString(), "vesperon-cli: The settings could not be read from " + StorePath().toStdString() +
+                                     " (it is not a regular file). The default settings are used.\n");
+  EXPECT_TRUE(r.out.contains("Zedir Izudiz,MI")) << r.out.toStdString();
+}
+
 } // namespace
