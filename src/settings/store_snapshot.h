@@ -4,7 +4,7 @@
 // The settings store's values as they are on the disk at one moment. QSettings
 // never opens the store's path itself: a FIFO there would hang it and a link
 // to /dev/zero would fill the memory. The file is read only when it is a
-// regular file of sane size, and QSettings reads a private copy of it.
+// regular file of sane size.
 
 #include <QSettings>
 #include <QString>
@@ -30,7 +30,7 @@ public:
 
 private:
   QString path_;
-  QTemporaryDir copyDir_;
+  QTemporaryDir copyDir_; // holds the link the values are read through
   std::unique_ptr<QSettings> values_;
   QString reason_;
 };
