@@ -189,23 +189,32 @@ void TfrmList::showEvent(QShowEvent* event) {
     PlaceOnScreen(frameGeometry());
     return;
   }
-  // The stored place and height are the frame's: place the window again once
-  // the window manager has told its border widths (they arrive with a move).
-  framePlaced_ = !FrameMargins().isNull();
+  // The stored place and height are the frame's. Until the window manager
+  // tells this window's border widths, the main window's (framed by the same
+  // window manager) stand in; place the window again once they are known
+  // (they arrive with a move).
+  framePlaced_ = !OwnFrameMargins().isNull();
   PlaceOnScreen(StoredFrame());
 }
 
 void TfrmList::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  if (shownOnce_ && !framePlaced_ && !FrameMargins().isNull()) {
+  if (shownOnce_ && !framePlaced_ && !OwnFrameMargins().isNull()) {
     framePlaced_ = true;
     PlaceOnScreen(StoredFrame());
   }
 }
 
-QMargins TfrmList::FrameMargins() const {
+QMargins TfrmList::OwnFrameMargins() const {
   const QWindow* native = windowHandle();
   return native ? native->frameMargins() : QMargins();
+}
+
+QMargins TfrmList::FrameMargins() const {
+  const QMargins own = OwnFrameMargins();
+  const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+  if (!own.isNull() || !main || !main->windowHandle()) return own;
+  return main->windowHandle()->frameMargins();
 }
 
 QRect TfrmList::StoredFrame() const {
@@ -219,8 +228,9 @@ void TfrmList::PlaceOnScreen(QRect frame) {
   const QMargins margins = FrameMargins();
   const QRect placed = PlaceListWindow(frame, margins, screen->geometry(),
                                        static_cast<int>(std::lround(kReservedBottom96 * dpi_ / 96.0)));
-  move(placed.topLeft());
-  resize(placed.size().shrunkBy(margins));
+  // The window without its frame: a move() would place the frame only once
+  // Qt knows it.
+  setGeometry(placed.marginsRemoved(margins));
 }
 
 void TfrmList::MakeList() {

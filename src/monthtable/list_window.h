@@ -100,7 +100,10 @@ private:
   // Places the framed window (`frame`, as stored or as it stands) by the
   // placement rules.
   void PlaceOnScreen(QRect frame);
+  // The window manager's border widths around this window; before it has
+  // told them, the main window's.
   QMargins FrameMargins() const;
+  QMargins OwnFrameMargins() const;
   // The framed window as stored, at its current width.
   QRect StoredFrame() const;
   int S(int pixels) const;
