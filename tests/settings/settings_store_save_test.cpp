@@ -126,6 +126,16 @@ TEST(SaveSettingsStore, AStoreThatIsNoRegularFileOfSaneSizeIsRefusedAndLeftAsItI
   }
 }
 
+TEST(StoreSnapshot, ReadsTheStoreWhereNothingCanBeWritten) {
+  const TempStore temp;
+  ASSERT_TRUE(SaveSettingsStore(temp.Path(), [](QSettings& store) { store.setValue("Window/Top", "321"); }).ok);
+  const ScopedFileSizeLimit limit(0); // as a full disk
+  ASSERT_TRUE(limit.Active());
+  const StoreSnapshot snapshot(temp.Path());
+  EXPECT_TRUE(snapshot.reason().isEmpty()) << snapshot.reason().toStdString();
+  EXPECT_EQ(LoadSettings(snapshot.values(), false).Top, 321);
+}
+
 TEST(SaveChangedSettings, WritesWhatTheSessionChangedAndKeepsWhatAnotherCopySavedMeanwhile) {
   const TempStore temp;
   FillStore(temp.Path(), 0);
