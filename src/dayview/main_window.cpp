@@ -12,10 +12,10 @@
 #include "display.h"
 #include "help_key.h"
 #include "list_window.h"
+#include "list_window_settings.h"
 #include "moon_box.h"
 #include "moon_disc.h"
 #include "settings_store.h"
-#include "list_window_settings.h"
 #include "settings_store_save.h"
 #include "store_snapshot.h"
 #include "status_strip.h"
@@ -28,8 +28,8 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QLayout>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>

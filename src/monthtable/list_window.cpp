@@ -16,9 +16,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QTimer>
 #include <QWindow>
-#include <utility>
 #include <cmath>
+#include <utility>
 
 namespace monthtable {
 namespace {
@@ -33,6 +34,8 @@ constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 22;
 constexpr int kButtonTop = 6;
 constexpr int kReservedBottom96 = 30; // room kept free at the screen's bottom
+constexpr int kFrameLooks = 40;       // looks for the window manager's frame...
+constexpr int kFrameLookMs = 50;      // ...this many milliseconds apart
 
 QWidget* Panel(QWidget* parent, const char* name) {
   auto* panel = new QWidget(parent);
@@ -64,7 +67,7 @@ TfrmList::TfrmList(QWidget* parent, settings::ListWindowSettings stored, MainWin
 
 settings::ListWindowSettings TfrmList::SettingsToStore() const {
   settings::ListWindowSettings s = s_;
-  const QRect frame = frameGeometry();
+  const QRect frame = CurrentFrame();
   s.ListTop = frame.top();
   s.ListLeft = frame.left();
   s.ListHeight = frame.height();
@@ -186,22 +189,30 @@ void TfrmList::showEvent(QShowEvent* event) {
   ApplyMainColours(main.background, main.text);
   QMainWindow::showEvent(event);
   if (std::exchange(shownOnce_, true)) {
-    PlaceOnScreen(frameGeometry());
+    PlaceOnScreen(CurrentFrame());
     return;
   }
   // The stored place and height are the frame's. Until the window manager
   // tells this window's border widths, the main window's (framed by the same
-  // window manager) stand in; place the window again once they are known
-  // (they arrive with a move).
+  // window manager) stand in; place the window again once they are known.
+  // They may come with a move or with no event at all: look for a while.
   framePlaced_ = !OwnFrameMargins().isNull();
   PlaceOnScreen(StoredFrame());
+  PlaceWhenFramed(kFrameLooks);
 }
 
 void TfrmList::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  if (shownOnce_ && !framePlaced_ && !OwnFrameMargins().isNull()) {
+  PlaceWhenFramed(0);
+}
+
+void TfrmList::PlaceWhenFramed(int looksLeft) {
+  if (framePlaced_) return;
+  if (!OwnFrameMargins().isNull()) {
     framePlaced_ = true;
     PlaceOnScreen(StoredFrame());
+  } else if (looksLeft > 0) {
+    QTimer::singleShot(kFrameLookMs, this, [this, looksLeft] { PlaceWhenFramed(looksLeft - 1); });
   }
 }
 
@@ -216,6 +227,8 @@ QMargins TfrmList::FrameMargins() const {
   if (!own.isNull() || !main || !main->windowHandle()) return own;
   return main->windowHandle()->frameMargins();
 }
+
+QRect TfrmList::CurrentFrame() const { return geometry().marginsAdded(FrameMargins()); }
 
 QRect TfrmList::StoredFrame() const {
   const QMargins margins = FrameMargins();

@@ -104,8 +104,12 @@ private:
   // told them, the main window's.
   QMargins FrameMargins() const;
   QMargins OwnFrameMargins() const;
-  // The framed window as stored, at its current width.
+  // Places the window from its stored frame once its own frame is known,
+  // looking again up to looksLeft times.
+  void PlaceWhenFramed(int looksLeft);
+  // The framed window as stored, at its current width, and as it stands.
   QRect StoredFrame() const;
+  QRect CurrentFrame() const;
   int S(int pixels) const;
   QFont TableFont() const;
 
