@@ -9,6 +9,9 @@
 #   - F2 returns to today;
 #   - a close request asks to keep the new place, and the settings file
 #     then holds it.
+#   - under a file-size limit (ulimit -f, SIGXFSZ at its default action) a
+#     close whose save fails is reported and ends normally, the settings
+#     file whole.
 # Every wait has a time limit; the whole check takes a few seconds.
 # Usage: run.sh PATH_TO_VESPERON
 set -euo pipefail
