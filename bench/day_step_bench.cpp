@@ -14,7 +14,7 @@ namespace {
 void StepDayAndRepaint(benchmark::State& bench) {
   QTemporaryDir dir;
   const QString ini = dir.filePath("bench.ini");
-  dayview::TfrmVesperon window([ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
+  dayview::TfrmVesperon window(ini);
   window.show();
   QWidget* canvas = window.centralWidget();
   int direction = 1;

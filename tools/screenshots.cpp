@@ -8,6 +8,7 @@
 #include "display.h"
 #include "list_window.h"
 #include "main_window.h"
+#include "whole_file_write.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -51,15 +52,21 @@ const Shot kReadmeShots[] = {
      "month-table.png"},
 };
 
-void Save(QWidget& window, const QString& folder, const char* file) {
+// False, with a line on stderr, when the picture could not be written.
+bool Save(QWidget& window, const QString& folder, const char* file) {
   const QString path = QDir(folder).filePath(QLatin1String(file));
-  window.grab().save(path);
+  if (!window.grab().save(path)) {
+    qCritical("%s could not be written", qPrintable(path));
+    return false;
+  }
   qInfo("%s", qPrintable(path));
+  return true;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+  settings::IgnoreFileSizeSignal();
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   // --help and unknown options end here, before any folder is made.
@@ -89,15 +96,15 @@ int main(int argc, char* argv[]) {
       store.setValue("Flags/Automode", "0");
       for (const auto& [key, value] : shot.values) store.setValue(key, value);
     }
-    dayview::TfrmVesperon window([ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
+    dayview::TfrmVesperon window(ini);
     window.GoToDate(astro::DateTimeOfDate(shot.date));
     window.show();
     QApplication::processEvents();
-    Save(window, out, shot.file);
+    if (!Save(window, out, shot.file)) return 1;
     if (shot.listFile) {
       window.ShowList();
       QApplication::processEvents();
-      Save(*window.listWindow(), out, shot.listFile);
+      if (!Save(*window.listWindow(), out, shot.listFile)) return 1;
     }
   }
   return 0;

@@ -2,6 +2,7 @@
 // Vesperon: starts the application and shows the main window.
 
 #include "main_window.h"
+#include "whole_file_write.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -20,6 +21,7 @@ QIcon ProgramIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+  settings::IgnoreFileSizeSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vesperon"));
   QApplication::setOrganizationName(QStringLiteral("Vesperon Software"));

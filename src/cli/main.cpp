@@ -8,6 +8,8 @@
 #include "cli_site.h"
 #include "location_file.h"
 #include "settings_store.h"
+#include "store_snapshot.h"
+#include "whole_file_write.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -41,6 +43,7 @@ int main(int argc, char* argv[]) {
   // file opened would take its descriptor and receive the output.
   if (::fcntl(STDOUT_FILENO, F_GETFL) == -1) return OutputFailed();
 
+  settings::IgnoreFileSizeSignal();
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("Vesperon"));
   QCoreApplication::setOrganizationName(QStringLiteral("Vesperon Software"));
@@ -51,8 +54,13 @@ int main(int argc, char* argv[]) {
   if (request.command == cli::Command::Help) return Print(cli::CliHelpText());
   if (request.command == cli::Command::Version) return Print(cli::CliVersionText());
 
+  const settings::StoreSnapshot store(settings::SettingsStorePath());
+  if (!store.reason().isEmpty()) {
+    cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1 The default settings are used.\n")
+                                .arg(cli::EscapeControlCharacters(store.problem())));
+  }
   const settings::Settings stored =
-      settings::LoadSettings(*settings::OpenSettingsStore(), QDateTime::currentDateTime().isDaylightTime());
+      settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
   const auto site = cli::ResolveSite(request, stored.Location, settings::DefaultLocationFilePaths().readPath);
   if (const auto* error = std::get_if<cli::CliError>(&site)) return Fail(error->message);
 

@@ -12,10 +12,12 @@
 #include "display.h"
 #include "help_key.h"
 #include "list_window.h"
+#include "list_window_settings.h"
 #include "moon_box.h"
 #include "moon_disc.h"
 #include "settings_store.h"
 #include "settings_store_save.h"
+#include "store_snapshot.h"
 #include "status_strip.h"
 #include "status_texts.h"
 #include "time_settings.h"
@@ -28,6 +30,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -56,8 +59,8 @@ QFont DayViewFont(int characterHeight) {
 
 } // namespace
 
-TfrmVesperon::TfrmVesperon(SettingsStoreFactory openStore, QWidget* parent, settings::LocationFilePaths locationFiles)
-    : QMainWindow(parent), openStore_(openStore ? std::move(openStore) : settings::OpenSettingsStore),
+TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, settings::LocationFilePaths locationFiles)
+    : QMainWindow(parent), storePath_(storePath.isEmpty() ? settings::SettingsStorePath() : std::move(storePath)),
       locationFiles_(locationFiles.readPath.isEmpty() ? settings::DefaultLocationFilePaths() : std::move(locationFiles)) {
   // FormCreate, in order.
   setWindowTitle(QStringLiteral(" Vesperon"));
@@ -154,7 +157,10 @@ void TfrmVesperon::CreateViews() {
 }
 
 void TfrmVesperon::LoadSettings() {
-  settings_ = settings::LoadSettings(*openStore_(), QDateTime::currentDateTime().isDaylightTime());
+  const settings::StoreSnapshot store(storePath_);
+  storeProblem_ = store.problem();
+  settings_ = settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
+  storedSettings_ = settings_;
   state_.TimeType = settings_.TimeType;
   state_.WantTransit = settings_.WantTransit;
   state_.WantAzimuth = settings_.WantAzimuth;
@@ -175,10 +181,23 @@ settings::SettingsStoreSave TfrmVesperon::SaveSettings() {
   out.DC = calendarOptions_.DC;
   out.Top = y();
   out.Left = x();
-  const settings::SettingsStoreSave saved = settings::SaveSettingsStore(
-      openStore_()->fileName(), [&out](QSettings& store) { settings::SaveSettings(store, out); });
+  // The user was told at start that a store that could not be read is left
+  // alone.
+  if (!storeProblem_.isEmpty()) return {true, {}};
+  const settings::ListWindowSettings list = frmList_ ? frmList_->SettingsToStore() : storedListSettings_;
+  const settings::SettingsStoreSave saved = settings::SaveSettingsStore(storePath_, [&](QSettings& store) {
+    settings::SaveChangedSettings(store, storedSettings_, out);
+    if (frmList_) settings::SaveChangedListWindowSettings(store, storedListSettings_, list);
+  });
   if (!saved.ok) qWarning("%s", qPrintable(saved.error));
   settingsSaved_ = saved.ok;
+  if (saved.ok) {
+    // The location and the view are kept only through the closing questions.
+    out.Location = storedSettings_.Location;
+    out.NH = storedSettings_.NH;
+    storedSettings_ = out;
+    storedListSettings_ = list;
+  }
   return saved;
 }
 
@@ -263,6 +282,13 @@ void TfrmVesperon::showEvent(QShowEvent* event) {
   if (std::exchange(shownOnce_, true)) return;
   framePlaced_ = !FrameMargins().isNull();
   KeepOnScreen();
+  if (!storeProblem_.isEmpty()) {
+    QTimer::singleShot(0, this, [this] {
+      QMessageBox::warning(this, QStringLiteral("Vesperon"),
+                           storeProblem_ + QStringLiteral("\n\nVesperon starts with its default settings "
+                                                          "and does not save them to that file."));
+    });
+  }
 }
 
 void TfrmVesperon::moveEvent(QMoveEvent* event) {

@@ -15,7 +15,7 @@
 #include "settings_values.h"
 
 #include <QMainWindow>
-#include <QSettings>
+#include <QString>
 #include <functional>
 #include <map>
 #include <memory>
@@ -42,8 +42,6 @@ class DayCanvas;
 class MoonBox;
 class StatusStrip;
 
-using SettingsStoreFactory = std::function<std::unique_ptr<QSettings>()>;
-
 // The four views that share the lower half of the main window. Exactly one is
 // current; the date panel lies over the calendar's grid, the others take the
 // calendar's place.
@@ -54,11 +52,11 @@ class TfrmVesperon : public QMainWindow {
   // The help topic F1 shows: the main window's, or that of the open panel.
   Q_PROPERTY(int HelpContext MEMBER HelpContext)
 public:
-  // openStore opens the settings store for each load and save; tests pass a
-  // temporary one.
+  // storePath is the settings store's file, read at start and saved to at
+  // closing; empty takes the user's own, tests pass a temporary one.
   // locationFiles says where the location list is read and saved; empty paths
   // take the program's own.
-  explicit TfrmVesperon(SettingsStoreFactory openStore = nullptr, QWidget* parent = nullptr,
+  explicit TfrmVesperon(QString storePath = {}, QWidget* parent = nullptr,
                         settings::LocationFilePaths locationFiles = {});
   ~TfrmVesperon() override;
 
@@ -169,7 +167,13 @@ private:
                     std::function<void(int)> handler);
   QAction* AddCheck(QMenu* menu, const QString& caption, const QString& name, std::function<void()> handler);
 
-  SettingsStoreFactory openStore_;
+  QString storePath_;
+  // Why the store could not be read at start; then it is never written.
+  QString storeProblem_;
+  // The values as read (or last saved): a save writes only what changed since,
+  // so that what another copy of the program saved meanwhile stays.
+  settings::Settings storedSettings_;
+  settings::ListWindowSettings storedListSettings_;
   int dpi_ = 96;
   TextRectTable rects_ = kTextRects96;
   LayoutMetricTable metrics_ = kLayoutMetrics96;

@@ -8,6 +8,8 @@
 #include "display.h"
 #include "help_key.h"
 #include "list_window.h"
+#include "list_window_settings.h"
+#include "store_snapshot.h"
 #include "print_output.h"
 #include "window_print.h"
 
@@ -17,7 +19,8 @@ namespace dayview {
 
 void TfrmVesperon::ShowList() {
   if (!frmList_) {
-    frmList_ = new monthtable::TfrmList(this, openStore_, [this] {
+    storedListSettings_ = settings::LoadListWindowSettings(settings::StoreSnapshot(storePath_).values());
+    frmList_ = new monthtable::TfrmList(this, storedListSettings_, [this] {
       const QPalette colours = canvas_->palette();
       return monthtable::MainWindowReading{state_,
                                            settings_.TFormat,

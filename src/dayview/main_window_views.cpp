@@ -135,7 +135,9 @@ void TfrmVesperon::EnterDate(int year, int month, int day) {
 }
 
 bool TfrmVesperon::FormCloseQuery() {
-  return settings::AskClosingQuestions(this, *openStore_(), {settings_.Location, settings_.NH}, *pnlSettings_);
+  return settings::AskClosingQuestions(
+      this, storePath_, {settings_.Location, settings_.NH, storedSettings_.Location, storedSettings_.NH},
+      *pnlSettings_);
 }
 
 void TfrmVesperon::closeEvent(QCloseEvent* event) {

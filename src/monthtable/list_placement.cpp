@@ -1,21 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_placement.h"
 
+#include "window_placement.h"
+
 #include <algorithm>
 
 namespace monthtable {
 
-QRect PlaceListWindow(QRect window, QSize screen, int reservedBottom) {
-  const int limit = screen.height() - reservedBottom;
-  int height = std::max(window.height(), kMinimumListHeight);
-  height = std::min(height, limit);
-  int top = window.top();
-  if (top + height > limit) top = limit - height;
-  top = std::max(top, 0);
-  int left = window.left();
-  if (left + window.width() > screen.width()) left = screen.width() - window.width();
-  left = std::max(left, 0);
-  return {left, top, window.width(), height};
+QRect PlaceListWindow(QRect frame, QMargins margins, QRect screen, int reservedBottom) {
+  const QRect usable = screen.adjusted(0, 0, 0, -reservedBottom);
+  const int height = std::min(std::max(frame.height(), kMinimumListHeight), usable.height());
+  const QSize framed(frame.width(), height);
+  return {dayview::KeepWindowOnScreen(frame.topLeft(), framed.shrunkBy(margins), margins, usable), framed};
 }
 
 } // namespace monthtable

@@ -8,7 +8,6 @@
 #include "list_fonts.h"
 #include "list_header.h"
 #include "list_placement.h"
-#include "list_window_settings.h"
 #include "month_table_model.h"
 #include "table_texts.h"
 
@@ -20,7 +19,10 @@
 #include <QScreen>
 #include <QTableView>
 #include <algorithm>
+#include <QTimer>
+#include <QWindow>
 #include <cmath>
+#include <utility>
 
 namespace monthtable {
 namespace {
@@ -35,6 +37,8 @@ constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 22;
 constexpr int kButtonTop = 6;
 constexpr int kReservedBottom96 = 30; // room kept free at the screen's bottom
+constexpr int kFrameLooks = 40;       // looks for the window manager's frame...
+constexpr int kFrameLookMs = 50;      // ...this many milliseconds apart
 
 QWidget* Panel(QWidget* parent, const char* name) {
   auto* panel = new QWidget(parent);
@@ -44,33 +48,33 @@ QWidget* Panel(QWidget* parent, const char* name) {
 
 } // namespace
 
-TfrmList::TfrmList(QWidget* parent, StoreOpener openStore, MainWindowReader readMain)
+TfrmList::TfrmList(QWidget* parent, settings::ListWindowSettings stored, MainWindowReader readMain)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      openStore_(std::move(openStore)), readMain_(std::move(readMain)) {
+      readMain_(std::move(readMain)), s_(std::move(stored)) {
   // FormCreate, in order.
   const QScreen* screen = QGuiApplication::primaryScreen();
   dpi_ = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
   SampleDate = monthtable::SampleDate();
-  s_ = settings::LoadListWindowSettings(*openStore_());
   setObjectName(QStringLiteral("frmList"));
   setWindowTitle(QStringLiteral("Vesperon List"));
   setFont(SansSerifFont(kWindowFontPoints, dpi_));
   CreateViews();
   CreateMenus();
   move(s_.ListLeft, s_.ListTop);
-  resize(width(), s_.ListHeight);
+  resize(width(), s_.ListHeight); // the frame's height; placed again with its frame when shown
   ApplyGridLines();
   SG->setFont(TableFont());
   ResizeGrids();
 }
 
-TfrmList::~TfrmList() {
-  // FormDestroy: position and height from the window, the rest as kept.
-  s_.ListTop = y();
-  s_.ListLeft = x();
-  s_.ListHeight = height();
-  settings::SaveListWindowSettings(*openStore_(), s_);
+settings::ListWindowSettings TfrmList::SettingsToStore() const {
+  settings::ListWindowSettings s = s_;
+  const QRect frame = CurrentFrame();
+  s.ListTop = frame.top();
+  s.ListLeft = frame.left();
+  s.ListHeight = frame.height();
+  return s;
 }
 
 int TfrmList::S(int pixels) const { return dayview::ScaleToDpi(pixels, dpi_); }
@@ -191,19 +195,63 @@ void TfrmList::ApplyMainColours(const QColor& background, const QColor& text) {
 void TfrmList::showEvent(QShowEvent* event) {
   const MainWindowReading main = readMain_();
   ApplyMainColours(main.background, main.text);
-  PlaceOnScreen();
   QMainWindow::showEvent(event);
+  if (std::exchange(shownOnce_, true)) {
+    PlaceOnScreen(CurrentFrame());
+    return;
+  }
+  // The stored place and height are the frame's. Until the window manager
+  // tells this window's border widths, the main window's (framed by the same
+  // window manager) stand in; place the window again once they are known.
+  // They may come with a move or with no event at all: look for a while.
+  framePlaced_ = !OwnFrameMargins().isNull();
+  PlaceOnScreen(StoredFrame());
+  PlaceWhenFramed(kFrameLooks);
 }
 
-void TfrmList::PlaceOnScreen() {
+void TfrmList::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  PlaceWhenFramed(0);
+}
+
+void TfrmList::PlaceWhenFramed(int looksLeft) {
+  if (framePlaced_) return;
+  if (!OwnFrameMargins().isNull()) {
+    framePlaced_ = true;
+    PlaceOnScreen(StoredFrame());
+  } else if (looksLeft > 0) {
+    QTimer::singleShot(kFrameLookMs, this, [this, looksLeft] { PlaceWhenFramed(looksLeft - 1); });
+  }
+}
+
+QMargins TfrmList::OwnFrameMargins() const {
+  const QWindow* native = windowHandle();
+  return native ? native->frameMargins() : QMargins();
+}
+
+QMargins TfrmList::FrameMargins() const {
+  const QMargins own = OwnFrameMargins();
+  const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+  if (!own.isNull() || !main || !main->windowHandle()) return own;
+  return main->windowHandle()->frameMargins();
+}
+
+QRect TfrmList::CurrentFrame() const { return geometry().marginsAdded(FrameMargins()); }
+
+QRect TfrmList::StoredFrame() const {
+  const QMargins margins = FrameMargins();
+  return {s_.ListLeft, s_.ListTop, width() + margins.left() + margins.right(), s_.ListHeight};
+}
+
+void TfrmList::PlaceOnScreen(QRect frame) {
   const QScreen* screen = this->screen();
   if (!screen) return;
-  // The frame's extra size, once the window manager has framed the window.
-  const QSize frameExtra = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
-  const QRect placed = PlaceListWindow(QRect(pos(), size() + frameExtra), screen->geometry().size(),
+  const QMargins margins = FrameMargins();
+  const QRect placed = PlaceListWindow(frame, margins, screen->geometry(),
                                        static_cast<int>(std::lround(kReservedBottom96 * dpi_ / 96.0)));
-  move(placed.topLeft());
-  resize(placed.size() - frameExtra);
+  // The window without its frame: a move() would place the frame only once
+  // Qt knows it.
+  setGeometry(placed.marginsRemoved(margins));
 }
 
 void TfrmList::MakeList() {

@@ -3,8 +3,8 @@
 
 // The month table window (TfrmList): a two-row header over a grid of the
 // month's days, three buttons below, and the File and Options menus. The main
-// window creates it on the first List command; closing only hides it. It
-// reads its settings when created and writes them when destroyed.
+// window creates it on the first List command; closing only hides it. The
+// main window reads its settings for it and saves them with its own.
 
 #include "astro_state.h"
 #include "list_columns.h"
@@ -14,7 +14,6 @@
 
 #include <QColor>
 #include <QMainWindow>
-#include <QSettings>
 #include <functional>
 #include <map>
 #include <memory>
@@ -42,15 +41,17 @@ struct MainWindowReading {
 };
 
 using MainWindowReader = std::function<MainWindowReading()>;
-using StoreOpener = std::function<std::unique_ptr<QSettings>()>;
 
 class TfrmList : public QMainWindow {
   Q_OBJECT
 public:
-  // openStore opens the settings store for the read at creation and the write
-  // at destruction; readMain reads the main window's current state.
-  TfrmList(QWidget* parent, StoreOpener openStore, MainWindowReader readMain);
-  ~TfrmList() override;
+  // stored holds the window's values as read from the settings store;
+  // readMain reads the main window's current state.
+  TfrmList(QWidget* parent, settings::ListWindowSettings stored, MainWindowReader readMain);
+
+  // The values to store: the framed window's top, left and height, the rest
+  // as chosen.
+  settings::ListWindowSettings SettingsToStore() const;
 
   // Rebuilds the table for the main window's month, site and clock.
   void MakeList();
@@ -95,6 +96,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -106,7 +108,19 @@ private:
   void ToggleGrouping(bool byFive);
   void ResizeGrids();
   void PlaceButtons();
-  void PlaceOnScreen();
+  // Places the framed window (`frame`, as stored or as it stands) by the
+  // placement rules.
+  void PlaceOnScreen(QRect frame);
+  // The window manager's border widths around this window; before it has
+  // told them, the main window's.
+  QMargins FrameMargins() const;
+  QMargins OwnFrameMargins() const;
+  // Places the window from its stored frame once its own frame is known,
+  // looking again up to looksLeft times.
+  void PlaceWhenFramed(int looksLeft);
+  // The framed window as stored, at its current width, and as it stands.
+  QRect StoredFrame() const;
+  QRect CurrentFrame() const;
   int S(int pixels) const;
   QFont TableFont() const;
   void CreateExportMenuItems(QMenu* file);
@@ -114,7 +128,6 @@ private:
   bool SaveFile(const QString& caption, const QString& extension, const QString& filter, const QByteArray& bytes);
   QDate FirstShownDay() const; // the first of the month of the last build
 
-  StoreOpener openStore_;
   MainWindowReader readMain_;
   settings::ListWindowSettings s_;
   int dpi_ = 96;
@@ -123,6 +136,8 @@ private:
   ListColumns columns_;
   MainWindowReading built_; // what the last MakeList computed from
   ExportChoosers choosers_ = DialogChoosers();
+  bool shownOnce_ = false;
+  bool framePlaced_ = false; // placed with the window manager's frame known
 
   MonthTableModel* model_ = nullptr;
   QWidget* pnlTop = nullptr;

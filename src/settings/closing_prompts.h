@@ -8,7 +8,7 @@
 
 #include "settings_values.h"
 
-#include <QSettings>
+#include <QString>
 
 class QWidget;
 
@@ -19,12 +19,15 @@ class LocationEditor;
 struct ClosingState {
   SiteLocation location; // the current location
   bool NH = true;        // the moon drawn as seen from the northern hemisphere
+  SiteLocation loadedLocation; // both as the session read them
+  bool loadedNH = true;
 };
 
-// True when the window may close. store is read for the stored values; what
-// Yes keeps is saved to its file through a checked copy. A location, view or
+// True when the window may close. The store at storePath is read afresh for
+// the stored values; what Yes keeps is saved to it through a checked copy. A location, view or
 // list that could not be saved keeps the window open, with the error shown,
 // so that nothing the user chose to keep is lost.
-bool AskClosingQuestions(QWidget* parent, const QSettings& store, const ClosingState& state, LocationEditor& editor);
+bool AskClosingQuestions(QWidget* parent, const QString& storePath, const ClosingState& state,
+                         LocationEditor& editor);
 
 } // namespace settings

@@ -12,12 +12,12 @@ const QString kHemisphereKey = QStringLiteral("Flags/NH");
 
 } // namespace
 
-bool LocationQuestionDue(const QSettings& store, const SiteLocation& current) {
-  return !(ReadStoredLocation(store) == current);
+bool LocationQuestionDue(const QSettings& store, const SiteLocation& loaded, const SiteLocation& current) {
+  return !(loaded == current) && !(ReadStoredLocation(store) == current);
 }
 
-bool HemisphereQuestionDue(const QSettings& store, bool northern) {
-  return ReadStoredFlag(store, kHemisphereKey, true) != northern;
+bool HemisphereQuestionDue(const QSettings& store, bool loadedNorthern, bool northern) {
+  return loadedNorthern != northern && ReadStoredFlag(store, kHemisphereKey, true) != northern;
 }
 
 QString LocationQuestion(const SiteLocation& current) {

@@ -10,6 +10,22 @@ constexpr int kLastCopyMode = 2; // comma delimited
 constexpr int kSmallestFontPoints = 8;
 constexpr int kLargestFontPoints = 14;
 
+StoredTexts Texts(const ListWindowSettings& s) {
+  return {
+      {QStringLiteral("Window/ListTop"), StoredIntegerText(s.ListTop)},
+      {QStringLiteral("Window/ListLeft"), StoredIntegerText(s.ListLeft)},
+      {QStringLiteral("Window/ListHeight"), StoredIntegerText(s.ListHeight)},
+      {QStringLiteral("Flags/Group5"), StoredFlagText(s.Group5)},
+      {QStringLiteral("Flags/Group7"), StoredFlagText(s.Group7)},
+      {QStringLiteral("Flags/GridLines"), StoredFlagText(s.GridLines)},
+      {QStringLiteral("Flags/CMode"), StoredIntegerText(s.CMode)},
+      {QStringLiteral("Fonts/SName"), s.SName},
+      {QStringLiteral("Fonts/SSize"), StoredIntegerText(s.SSize)},
+      {QStringLiteral("Fonts/SBold"), StoredFlagText(s.SBold)},
+      {QStringLiteral("Fonts/SItalic"), StoredFlagText(s.SItalic)},
+  };
+}
+
 } // namespace
 
 ListWindowSettings LoadListWindowSettings(const QSettings& store) {
@@ -31,18 +47,11 @@ ListWindowSettings LoadListWindowSettings(const QSettings& store) {
   return s;
 }
 
-void SaveListWindowSettings(QSettings& store, const ListWindowSettings& s) {
-  WriteStoredInteger(store, QStringLiteral("Window/ListTop"), s.ListTop);
-  WriteStoredInteger(store, QStringLiteral("Window/ListLeft"), s.ListLeft);
-  WriteStoredInteger(store, QStringLiteral("Window/ListHeight"), s.ListHeight);
-  WriteStoredFlag(store, QStringLiteral("Flags/Group5"), s.Group5);
-  WriteStoredFlag(store, QStringLiteral("Flags/Group7"), s.Group7);
-  WriteStoredFlag(store, QStringLiteral("Flags/GridLines"), s.GridLines);
-  WriteStoredInteger(store, QStringLiteral("Flags/CMode"), s.CMode);
-  WriteStoredText(store, QStringLiteral("Fonts/SName"), s.SName);
-  WriteStoredInteger(store, QStringLiteral("Fonts/SSize"), s.SSize);
-  WriteStoredFlag(store, QStringLiteral("Fonts/SBold"), s.SBold);
-  WriteStoredFlag(store, QStringLiteral("Fonts/SItalic"), s.SItalic);
+void SaveListWindowSettings(QSettings& store, const ListWindowSettings& s) { WriteChangedTexts(store, {}, Texts(s)); }
+
+void SaveChangedListWindowSettings(QSettings& store, const ListWindowSettings& loaded,
+                                   const ListWindowSettings& current) {
+  WriteChangedTexts(store, Texts(loaded), Texts(current));
 }
 
 } // namespace settings

@@ -4,7 +4,7 @@
 // The month table window's values in the settings store: "Window/ListTop",
 // "ListLeft", "ListHeight"; "Flags/Group5", "Group7", "GridLines", "CMode";
 // "Fonts/SName", "SSize", "SBold", "SItalic". Read when the window is created,
-// written when it is destroyed.
+// written with the main window's settings.
 
 #include "settings_values.h"
 
@@ -19,5 +19,10 @@ namespace settings {
 ListWindowSettings LoadListWindowSettings(const QSettings& store);
 
 void SaveListWindowSettings(QSettings& store, const ListWindowSettings& settings);
+
+// Writes only the values that differ from `loaded` (what the window read) or
+// that the store lacks, so that another copy's changes stay.
+void SaveChangedListWindowSettings(QSettings& store, const ListWindowSettings& loaded,
+                                   const ListWindowSettings& current);
 
 } // namespace settings

@@ -161,6 +161,7 @@ bool LocationEditor::Open(const SiteLocation& current) {
     LocationFileRead read = ReadLocationFile(files_.readPath);
     if (read.ok) {
       list_ = std::move(read.list);
+      listAsRead_ = list_;
       LocationListLoaded = true;
       AppliedCityIndex = -1;
       FillCityChoice();

@@ -80,6 +80,7 @@ private:
 
   LocationFilePaths files_;
   LocationList list_;
+  LocationList listAsRead_; // the file's records when read or last saved
 };
 
 } // namespace settings

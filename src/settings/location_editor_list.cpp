@@ -8,6 +8,7 @@
 #include "message_boxes.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 
 namespace settings {
@@ -39,10 +40,22 @@ void LocationEditor::ListRemove() {
 }
 
 bool LocationEditor::ListSave() {
-  const LocationFileWrite written = WriteLocationFile(files_.writePath, list_);
+  // Another copy of the program may have saved the file since it was read:
+  // its records stay, with this session's additions and removals applied.
+  LocationList merged = list_;
+  if (QFileInfo::exists(files_.writePath)) {
+    const LocationFileRead now = ReadLocationFile(files_.writePath);
+    if (now.ok) merged = MergeLocationLists(listAsRead_, list_, now.list);
+  }
+  const LocationFileWrite written = WriteLocationFile(files_.writePath, merged);
   if (!written.ok) {
     ShowInputError(this, QStringLiteral("Vesperon"), written.error);
     return false;
+  }
+  listAsRead_ = merged;
+  if (!(merged == list_)) {
+    list_ = merged;
+    FillCityChoice();
   }
   LocationListChanged = false;
   return true;

@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_file.h"
 
+#include "regular_file_read.h"
 #include "whole_file_write.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringDecoder>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace settings {
 namespace {
@@ -101,26 +96,9 @@ LocationFileRead ReadLocationFile(const QString& path) {
                             QCoreApplication::translate("settings", "The location list could not be read from %1 (%2).")
                                 .arg(Native(path), reason)};
   };
-  // Opened without blocking, so that a FIFO put in the file's place cannot
-  // hang the program before it is found to be no regular file.
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return refused(QString::fromLocal8Bit(std::strerror(errno)));
-  QFile file;
-  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-    ::close(fd);
-    return refused(file.errorString());
-  }
-  struct stat status {};
-  if (::fstat(fd, &status) != 0) return refused(QString::fromLocal8Bit(std::strerror(errno)));
-  if (!S_ISREG(status.st_mode)) return refused(QStringLiteral("it is not a regular file"));
-  const QString tooLarge = QStringLiteral("it is larger than 16 MiB");
-  if (status.st_size > kMaxLocationFileBytes) return refused(tooLarge);
-
-  // One byte more than allowed tells a file that grew too large meanwhile.
-  const QByteArray bytes = file.read(kMaxLocationFileBytes + 1);
-  if (file.error() != QFileDevice::NoError) return refused(file.errorString());
-  if (bytes.size() > kMaxLocationFileBytes) return refused(tooLarge);
-  return {true, LocationListOfText(bytes), {}};
+  const RegularFileRead read = ReadRegularFile(path, kMaxLocationFileBytes);
+  if (!read.ok) return refused(read.reason);
+  return {true, LocationListOfText(read.bytes), {}};
 }
 
 LocationFileWrite WriteLocationFile(const QString& path, const LocationList& list) {

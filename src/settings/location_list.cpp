@@ -58,4 +58,15 @@ bool LocationList::RemoveAt(qsizetype index) {
   return true;
 }
 
+LocationList MergeLocationLists(const LocationList& base, const LocationList& ours, const LocationList& theirs) {
+  LocationList merged = theirs;
+  for (const QString& record : base.Records()) {
+    if (!ours.Records().contains(record)) merged.RemoveAt(merged.Records().indexOf(record));
+  }
+  for (const QString& record : ours.Records()) {
+    if (!base.Records().contains(record)) merged.Add(record);
+  }
+  return merged;
+}
+
 } // namespace settings

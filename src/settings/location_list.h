@@ -37,4 +37,10 @@ private:
   QStringList records_;
 };
 
+// The list to save when the file may have changed since it was read (another
+// copy of the program saved to it): what is in the file now (`theirs`), less
+// the records this session removed from the list as read (`base`), plus those
+// it added. Records are compared as whole lines.
+LocationList MergeLocationLists(const LocationList& base, const LocationList& ours, const LocationList& theirs);
+
 } // namespace settings

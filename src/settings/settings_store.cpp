@@ -6,6 +6,7 @@
 #include "stored_values.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 namespace settings {
 namespace {
@@ -21,9 +22,9 @@ ColourValue ReadColour(const QSettings& store, const QString& key, ColourValue f
 
 } // namespace
 
-std::unique_ptr<QSettings> OpenSettingsStore() {
-  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vesperon Software"),
-                                     QStringLiteral("Vesperon"));
+QString SettingsStorePath() {
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+         QStringLiteral("/Vesperon Software/Vesperon.ini");
 }
 
 Settings LoadSettings(const QSettings& store, bool daylightSavingNow) {
@@ -59,36 +60,53 @@ Settings LoadSettings(const QSettings& store, bool daylightSavingNow) {
   return s;
 }
 
-void SaveSettings(QSettings& store, const Settings& s) {
-  if (!IsLocationStored(store)) WriteStoredLocation(store, s.Location);
+namespace {
 
-  WriteStoredInteger(store, QStringLiteral("Window/Top"), s.Top);
-  WriteStoredInteger(store, QStringLiteral("Window/Left"), s.Left);
+// The values of the "Window", "Colors" and "Flags" sections that SaveSettings
+// writes (NH is the closing question's).
+StoredTexts SettingsTexts(const Settings& s) {
+  const auto flag = StoredFlagText;
+  const auto number = StoredIntegerText;
+  return {
+      {QStringLiteral("Window/Top"), number(s.Top)},
+      {QStringLiteral("Window/Left"), number(s.Left)},
+      {QStringLiteral("Colors/Background"), number(s.Background)},
+      {QStringLiteral("Colors/Text"), number(s.Text)},
+      {QStringLiteral("Colors/Moon"), number(s.Moon)},
+      {QStringLiteral("Flags/Az"), flag(s.WantAzimuth)},
+      {QStringLiteral("Flags/Transit"), flag(s.WantTransit)},
+      {QStringLiteral("Flags/Twilight"), number(s.Twilight)},
+      {QStringLiteral("Flags/LD"), flag(s.LD)},
+      {QStringLiteral("Flags/SunStart"), flag(s.SunStart)},
+      {QStringLiteral("Flags/Phase"), flag(s.Phase)},
+      {QStringLiteral("Flags/Time"), number(s.TimeType)},
+      {QStringLiteral("Flags/TFormat"), number(s.TFormat)},
+      {QStringLiteral("Flags/Status"), flag(s.Status)},
+      {QStringLiteral("Flags/BigMoon"), flag(s.BigMoon)},
+      {QStringLiteral("Flags/Automode"), flag(s.Automode)},
+      {QStringLiteral("Flags/FormLength"), flag(s.FormLength)},
+      {QStringLiteral("Flags/DC"), flag(s.DC)},
+      {QStringLiteral("Flags/Hints"), flag(s.Hints)},
+  };
+}
 
-  WriteStoredInteger(store, QStringLiteral("Colors/Background"), s.Background);
-  WriteStoredInteger(store, QStringLiteral("Colors/Text"), s.Text);
-  WriteStoredInteger(store, QStringLiteral("Colors/Moon"), s.Moon);
-
-  WriteStoredFlag(store, QStringLiteral("Flags/Az"), s.WantAzimuth);
-  WriteStoredFlag(store, QStringLiteral("Flags/Transit"), s.WantTransit);
-  WriteStoredInteger(store, QStringLiteral("Flags/Twilight"), s.Twilight);
-  WriteStoredFlag(store, QStringLiteral("Flags/LD"), s.LD);
-  WriteStoredFlag(store, QStringLiteral("Flags/SunStart"), s.SunStart);
-  WriteStoredFlag(store, QStringLiteral("Flags/Phase"), s.Phase);
-  WriteStoredInteger(store, QStringLiteral("Flags/Time"), s.TimeType);
-  WriteStoredInteger(store, QStringLiteral("Flags/TFormat"), s.TFormat);
-  WriteStoredFlag(store, QStringLiteral("Flags/Status"), s.Status);
-  WriteStoredFlag(store, QStringLiteral("Flags/BigMoon"), s.BigMoon);
-  WriteStoredFlag(store, QStringLiteral("Flags/Automode"), s.Automode);
-  WriteStoredFlag(store, QStringLiteral("Flags/FormLength"), s.FormLength);
-  WriteStoredFlag(store, QStringLiteral("Flags/DC"), s.DC);
-  WriteStoredFlag(store, QStringLiteral("Flags/Hints"), s.Hints);
-
+// Every value of `current` when loaded is null, else those SaveChangedSettings
+// writes.
+void Save(QSettings& store, const Settings* loaded, const Settings& current) {
+  if (!IsLocationStored(store)) WriteStoredLocation(store, current.Location);
+  WriteChangedTexts(store, loaded ? SettingsTexts(*loaded) : StoredTexts{}, SettingsTexts(current));
   if (QCoreApplication::instance() != nullptr) {
     WriteStoredText(store, QStringLiteral("General/Path"), QCoreApplication::applicationFilePath());
   }
+  if (!loaded || loaded->CustomColors != current.CustomColors) WriteCustomColours(store, current.CustomColors);
+}
 
-  WriteCustomColours(store, s.CustomColors);
+} // namespace
+
+void SaveSettings(QSettings& store, const Settings& s) { Save(store, nullptr, s); }
+
+void SaveChangedSettings(QSettings& store, const Settings& loaded, const Settings& current) {
+  Save(store, &loaded, current);
 }
 
 int TFormatToStore(int tFormat, bool showSeconds, int tFormatBeforeSeconds) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_store_save.h"
 
+#include "regular_file_read.h"
+#include "store_snapshot.h"
 #include "whole_file_write.h"
 
 #include <QCoreApplication>
@@ -27,20 +29,6 @@ StoreTexts TextsOf(const QSettings& store) {
   return texts;
 }
 
-struct FileBytes {
-  bool ok = false;
-  QByteArray bytes;
-  QString reason;
-};
-
-FileBytes ReadAll(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {false, {}, file.errorString()};
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) return {false, {}, file.errorString()};
-  return {true, bytes, {}};
-}
-
 SettingsStoreSave Failure(const QString& path, const QString& reason) {
   return {false, QCoreApplication::translate("settings", "The settings could not be saved to %1 (%2).")
                      .arg(QDir::toNativeSeparators(path), reason)};
@@ -53,24 +41,20 @@ SettingsStoreSave SaveSettingsStore(const QString& path, const std::function<voi
   if (!work.isValid()) return Failure(path, work.errorString());
   // QSettings keeps what it read of a file by the file's name: every file
   // opened here has a name of its own, so each one is read from the disk.
-  const QString old = work.filePath(QStringLiteral("old.ini"));
   const QString staged = work.filePath(QStringLiteral("staged.ini"));
   const QString check = work.filePath(QStringLiteral("check.ini"));
 
-  if (QFile::exists(path)) {
-    const FileBytes oldBytes = ReadAll(path);
-    if (!oldBytes.ok) return Failure(path, oldBytes.reason);
-    const WholeFileWrite copied = WriteWholeFile(old, oldBytes.bytes);
-    if (!copied.ok) return Failure(path, copied.reason);
-  }
+  // The store as it is now, so that values another copy of the program saved
+  // meanwhile stay; a store that is no regular file is never written through.
+  const StoreSnapshot old(path);
+  if (!old.reason().isEmpty()) return Failure(path, old.reason());
   StoreTexts expected;
   {
     // The old values pass through QSettings' reading before they are written:
     // a damaged file's odd sections and values then come back from the new
     // file as they were written, and the check below compares like with like.
-    const QSettings oldStore(old, QSettings::IniFormat);
     QSettings store(staged, QSettings::IniFormat);
-    for (const QString& key : oldStore.allKeys()) store.setValue(key, oldStore.value(key));
+    for (const QString& key : old.values().allKeys()) store.setValue(key, old.values().value(key));
     write(store);
     store.sync();
     if (store.status() != QSettings::NoError) return Failure(path, QStringLiteral("the values could not be written"));
@@ -80,7 +64,7 @@ SettingsStoreSave SaveSettingsStore(const QString& path, const std::function<voi
   if (TextsOf(QSettings(check, QSettings::IniFormat)) != expected)
     return Failure(path, QStringLiteral("not every value could be written; the disk may be full"));
 
-  const FileBytes complete = ReadAll(check);
+  const RegularFileRead complete = ReadRegularFile(check, kMaxStoreFileBytes);
   if (!complete.ok) return Failure(path, complete.reason);
   const WholeFileWrite written = WriteWholeFile(path, complete.bytes);
   if (!written.ok) return Failure(path, written.reason);

@@ -2,6 +2,7 @@
 #include "stored_values.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <QVariant>
 
 namespace settings {
@@ -69,12 +70,23 @@ bool ReadStoredFlag(const QSettings& store, const QString& key, bool fallback) {
 
 void WriteStoredText(QSettings& store, const QString& key, const QString& text) { store.setValue(key, text); }
 
+QString StoredFlagText(bool value) { return value ? QStringLiteral("1") : QStringLiteral("0"); }
+
+QString StoredIntegerText(qint64 value) { return QString::number(value); }
+
 void WriteStoredInteger(QSettings& store, const QString& key, qint64 value) {
-  WriteStoredText(store, key, QString::number(value));
+  WriteStoredText(store, key, StoredIntegerText(value));
 }
 
 void WriteStoredFlag(QSettings& store, const QString& key, bool value) {
-  WriteStoredText(store, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+  WriteStoredText(store, key, StoredFlagText(value));
+}
+
+void WriteChangedTexts(QSettings& store, const StoredTexts& loaded, const StoredTexts& current) {
+  for (const auto& [key, text] : current) {
+    const auto was = std::find_if(loaded.begin(), loaded.end(), [&key](const auto& entry) { return entry.first == key; });
+    if (was == loaded.end() || was->second != text || !store.contains(key)) WriteStoredText(store, key, text);
+  }
 }
 
 } // namespace settings

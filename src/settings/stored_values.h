@@ -11,6 +11,8 @@
 #include <QString>
 #include <climits>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace settings {
 
@@ -30,8 +32,21 @@ int ReadStoredInteger(const QSettings& store, const QString& key, int fallback, 
 
 bool ReadStoredFlag(const QSettings& store, const QString& key, bool fallback);
 
+// The texts a flag and an integer are stored as.
+QString StoredFlagText(bool value);
+QString StoredIntegerText(qint64 value);
+
 void WriteStoredText(QSettings& store, const QString& key, const QString& text);
 void WriteStoredInteger(QSettings& store, const QString& key, qint64 value);
 void WriteStoredFlag(QSettings& store, const QString& key, bool value);
+
+// Keys with the texts to store under them.
+using StoredTexts = std::vector<std::pair<QString, QString>>;
+
+// Writes each of `current` whose text differs from that of the same key in
+// `loaded` (what the session read), or that the store lacks: a value this
+// session left alone keeps what another copy of the program saved meanwhile.
+// An empty `loaded` writes them all.
+void WriteChangedTexts(QSettings& store, const StoredTexts& loaded, const StoredTexts& current);
 
 } // namespace settings

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <csignal>
 
 namespace settings {
 namespace {
@@ -37,5 +38,7 @@ WholeFileWrite WriteWholeFile(const QString& path, const QByteArray& bytes) {
   if (!file.commit()) return {false, ReasonOf(file)};
   return {true, {}};
 }
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 } // namespace settings

@@ -21,4 +21,10 @@ struct WholeFileWrite {
 // is buffered.
 [[nodiscard]] WholeFileWrite WriteWholeFile(const QString& path, const QByteArray& bytes);
 
+// Makes a write past the file-size limit (ulimit -f) fail with "File too
+// large", which the write paths report and clean up after, instead of the
+// signal SIGXFSZ ending the process with nothing saved and a cut file left
+// behind. Each program calls it first thing.
+void IgnoreFileSizeSignal();
+
 } // namespace settings

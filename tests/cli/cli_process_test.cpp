@@ -13,12 +13,16 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
 
 struct Result {
   int exitCode = -1;
+  QProcess::ExitStatus exitStatus = QProcess::CrashExit;
   QString out;
   QString err;
 };
@@ -34,9 +38,10 @@ protected:
     env.insert("XDG_DATA_HOME", home_.filePath("data"));
     env.insert("LC_ALL", "en_US.UTF-8");
     process.setProcessEnvironment(env);
+    if (childSetup_) process.setChildProcessModifier(childSetup_);
     process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+    return {process.exitCode(), process.exitStatus(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
   }
 
@@ -50,6 +55,7 @@ protected:
   QString StorePath() const { return home_.filePath("config/Vesperon Software/Vesperon.ini"); }
 
   QTemporaryDir home_;
+  std::function<void()> childSetup_; // runs in the child before the program starts
 };
 
 const QStringList kGreenwich = {"--date", "2000-01-01", "--lat", "51.4779", "--lon", "0.0015", "--zone", "0",
@@ -331,6 +337,31 @@ TEST_F(CliProcessTest, OutputThatCannotBeWrittenIsAnError) {
   const Result r = Run({"month", "--month", "2024-02"}, QStringLiteral(VESPERON_CLI_PATH), "/dev/full");
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.err.toStdString(), "vesperon-cli: the output could not be written (No space left on device).\n");
+}
+
+TEST_F(CliProcessTest, OutputPastAFileSizeLimitIsReportedNotEndedBySignal) {
+  // The program starts with the signal's default action, as from a shell with
+  // `ulimit -f`: the kernel would end it at the first byte past the limit.
+  childSetup_ = [] {
+    std::signal(SIGXFSZ, SIG_DFL);
+    const rlimit limit{100, 100}; // bytes
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  };
+  const QTemporaryDir out;
+  const Result r = Run({"month", "--month", "2024-02"}, QStringLiteral(VESPERON_CLI_PATH), out.filePath("month.txt"));
+  EXPECT_EQ(r.exitStatus, QProcess::NormalExit);
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err.toStdString(), "vesperon-cli: the output could not be written (File too large).\n");
+}
+
+TEST_F(CliProcessTest, AStoreThatIsNoRegularFileGivesOneLineAndTheDefaults) {
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(StorePath()).path()));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(StorePath()).constData(), 0600), 0);
+  const Result r = Run({"day", "--date", "2024-03-01"}); // a FIFO once hung the program
+  EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_EQ(r.err.toStdString(), "vesperon-cli: The settings could not be read from " + StorePath().toStdString() +
+                                     " (it is not a regular file). The default settings are used.\n");
+  EXPECT_TRUE(r.out.contains("Zedir Izudiz,MI")) << r.out.toStdString();
 }
 
 } // namespace

@@ -9,6 +9,9 @@
 #   - F2 returns to today;
 #   - a close request asks to keep the new place, and the settings file
 #     then holds it.
+#   - under a file-size limit (ulimit -f, SIGXFSZ at its default action) a
+#     close whose save fails is reported and ends normally, the settings
+#     file whole.
 # Every wait has a time limit; the whole check takes a few seconds.
 # Usage: run.sh PATH_TO_VESPERON
 set -euo pipefail
@@ -168,4 +171,22 @@ wait "$app" || fail "the program ended with status $?"
 grep -q "^City=Test Harbour" "$settings" || fail "the settings file does not hold the new place: $(cat "$settings")"
 grep -q "^Latitude=45.25" "$settings" || fail "the settings file does not hold the new latitude: $(cat "$settings")"
 grep -q "^Longitude=-10.5" "$settings" || fail "the settings file does not hold the new longitude: $(cat "$settings")"
+
+# Under a file-size limit (ulimit -f) and with SIGXFSZ at its default action,
+# as from a shell: a close whose save meets the limit is reported and the
+# store stays whole, instead of the signal ending the program unsaved.
+printf '[Other]\nNote=%03000d\n' 0 >>"$settings"
+cp "$settings" "$work/store-before"
+env --default-signal=XFSZ bash -c 'ulimit -f 2 && exec "$0"' "$program" >"$work/app.log" 2>&1 &
+app=$!
+pids+=($app)
+main=$(find_window "Vesperon")
+wmctrl -i -c "$main"
+warning=$(find_window "^Vesperon$")
+key "$warning" y
+wait_until 15 "the program did not end after the close under a file-size limit" sh -c "! kill -0 $app"
+status=0
+wait "$app" || status=$?
+[ $status = 0 ] || fail "under a file-size limit the program ended with status $status"
+cmp -s "$settings" "$work/store-before" || fail "the settings file changed under a file-size limit"
 echo "end-to-end check passed"

@@ -6,6 +6,7 @@
 
 #include "../support/temporary_store.h"
 #include "list_window.h"
+#include "list_window_settings.h"
 #include "test_site.h"
 
 #include <QDate>
@@ -25,10 +26,10 @@ inline MainWindowReading March2024() {
 // change it between them.
 struct ListWindowUnderTest {
   explicit ListWindowUnderTest(std::initializer_list<std::pair<const char*, const char*>> stored = {})
-      : store(stored), window(std::make_unique<TfrmList>(nullptr, store.factory(), [this] { return main; })) {}
-
-  // Closes the window as the program's end does: its settings are written.
-  void destroy() { window.reset(); }
+      : store(stored),
+        window(std::make_unique<TfrmList>(
+            nullptr, settings::LoadListWindowSettings(QSettings(store.path(), QSettings::IniFormat)),
+            [this] { return main; })) {}
 
   MainWindowReading main = March2024();
   TemporaryStore store;

@@ -38,7 +38,7 @@ TEST(ListWindowTest, FirstRunOpensAtItsDefaults) {
   t.window->show();
   t.window->MakeList();
   EXPECT_EQ(t.window->pos(), QPoint(5, 5));
-  EXPECT_EQ(t.window->height(), 395);
+  EXPECT_EQ(t.window->frameGeometry().height(), 395) << "the stored height is the frame's";
   EXPECT_EQ(t.window->width(), t.window->columns().windowWidth);
   EXPECT_FALSE(t.window->menuAction("mnuGroup5")->isChecked());
   EXPECT_FALSE(t.window->menuAction("mnuGroup7")->isChecked());
@@ -57,7 +57,7 @@ TEST(ListWindowTest, ShowingKeepsTheWindowOnTheScreenAndClearOfItsBottomStrip) {
   constexpr int kAboveTheStrip = -1; // the frame's bottom on the strip's top
   const struct {
     const char *top, *left, *height;
-    int expectTop, expectFrameHeight; // 0: the stored height, framed
+    int expectTop, expectFrameHeight; // 0: the stored height
     bool leftFits;
     const char* note;
   } cases[] = {
@@ -71,8 +71,7 @@ TEST(ListWindowTest, ShowingKeepsTheWindowOnTheScreenAndClearOfItsBottomStrip) {
     ListWindowUnderTest t({{"Window/ListTop", c.top}, {"Window/ListLeft", c.left}, {"Window/ListHeight", c.height}});
     t.window->show();
     const QRect frame = t.window->frameGeometry();
-    const int frameExtra = frame.height() - t.window->height();
-    EXPECT_EQ(frame.height(), c.expectFrameHeight ? c.expectFrameHeight : 300 + frameExtra) << c.note;
+    EXPECT_EQ(frame.height(), c.expectFrameHeight ? c.expectFrameHeight : 300) << c.note;
     EXPECT_EQ(frame.top(), c.expectTop == kAboveTheStrip ? limit - frame.height() : c.expectTop) << c.note;
     EXPECT_GE(frame.left(), 0) << c.note;
     EXPECT_LE(frame.right(), screen.width()) << c.note;
@@ -80,6 +79,24 @@ TEST(ListWindowTest, ShowingKeepsTheWindowOnTheScreenAndClearOfItsBottomStrip) {
       EXPECT_EQ(frame.left(), std::max(0, QByteArray(c.left).toInt())) << c.note;
     }
   }
+}
+
+TEST(ListWindowTest, TheFramesPlaceIsStoredSoTheWindowStandsThereAgainAtTheNextStart) {
+  const int limit = QGuiApplication::primaryScreen()->geometry().height() - 30;
+  ListWindowUnderTest t({{"Window/ListTop", "40"}, {"Window/ListLeft", "20"}, {"Window/ListHeight", "5000"}});
+  t.window->show();
+  const QRect frame = t.window->frameGeometry();
+  ASSERT_NE(frame, t.window->geometry()) << "the window has a frame";
+  const settings::ListWindowSettings stored = t.window->SettingsToStore();
+  EXPECT_EQ(stored.ListTop, 0) << "the title bar's top on the screen's";
+  EXPECT_EQ(stored.ListLeft, 20);
+  EXPECT_EQ(stored.ListHeight, limit);
+  const QByteArray top = QByteArray::number(stored.ListTop), height = QByteArray::number(stored.ListHeight);
+  ListWindowUnderTest again({{"Window/ListTop", top.constData()}, {"Window/ListLeft", "20"},
+                             {"Window/ListHeight", height.constData()}});
+  again.window->show();
+  EXPECT_EQ(again.window->frameGeometry(), frame);
+  EXPECT_EQ(again.window->SettingsToStore(), stored);
 }
 
 TEST(ListWindowTest, GridLinesWidenEveryHeaderColumnByOnePixelAndTheWindowByTen) {

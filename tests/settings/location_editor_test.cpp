@@ -235,5 +235,29 @@ TEST_F(LocationEditorTest, SavingWritesTheListAndAFailedSaveIsShownAndKeepsTheCh
   EXPECT_EQ(read.list.Names(), (QStringList{"Accra", "Lima"}));
 }
 
+TEST_F(LocationEditorTest, TwoCopiesSavingTheListKeepEachOthersChanges) {
+  Open({Record("Accra", "5.6", "0.19", 24), Record("Boston", "42.36", "71.06", 34)});
+  // A second copy of the program, with the same file read at the same time.
+  LocationEditor other(&window_, [](int pixels) { return pixels; }, {path_, path_});
+  other.Open({});
+  Type("Lima", "77.04", "-12.05", 34);
+  editor_->ListAdd();
+  other.txtCLoc->setText(QStringLiteral("Oslo"));
+  other.txtLong->setText(QStringLiteral("-10.75"));
+  other.txtLat->setText(QStringLiteral("59.91"));
+  other.cboTZ->setCurrentIndex(22);
+  other.ListAdd();
+  other.cboCities->setCurrentIndex(other.Locations().Names().indexOf("Boston"));
+  other.ListRemove();
+
+  MessageBoxWatcher none;
+  ASSERT_TRUE(editor_->ListSave());
+  ASSERT_TRUE(other.ListSave());
+  EXPECT_TRUE(none.seen().empty());
+  EXPECT_EQ(ReadLocationFile(path_).list.Names(), (QStringList{"Accra", "Lima", "Oslo"}))
+      << "the first save's place is kept, the place the second removed is gone";
+  EXPECT_EQ(other.Locations().Names(), (QStringList{"Accra", "Lima", "Oslo"})) << "the choice shows what was saved";
+}
+
 } // namespace
 } // namespace settings

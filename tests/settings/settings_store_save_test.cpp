@@ -2,12 +2,15 @@
 #include "settings_store_save.h"
 
 #include "settings_store.h"
+#include "store_snapshot.h"
 
 #include "../support/scoped_file_size_limit.h"
 #include "test_support.h"
 
 #include <QDir>
 #include <cerrno>
+#include <functional>
+#include <sys/stat.h>
 #include <cstring>
 
 namespace settings {
@@ -90,6 +93,69 @@ TEST(SaveSettingsStore, ASaveStoppedByAFileSizeLimitIsReportedAndTheOldFileKept)
     EXPECT_EQ(QDir(QFileInfo(temp.Path()).path()).entryList(QDir::Files), QStringList{QStringLiteral("Vesperon.ini")})
         << label << ": nothing else is left beside it";
   }
+}
+
+TEST(SaveSettingsStore, AStoreThatIsNoRegularFileOfSaneSizeIsRefusedAndLeftAsItIs) {
+  const struct {
+    const char* kind;
+    std::function<bool(const QString&)> make;
+    const char* reason;
+  } cases[] = {
+      {"a FIFO", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0600) == 0; },
+       "(it is not a regular file)"},
+      {"a link to /dev/zero", [](const QString& p) { return QFile::link(QStringLiteral("/dev/zero"), p); },
+       "(it is not a regular file)"},
+      {"a folder", [](const QString& p) { return QDir().mkdir(p); }, "(it is not a regular file)"},
+      {"a file of 17 MiB", [](const QString& p) { QFile f(p); return f.open(QIODevice::WriteOnly) && f.resize(17 << 20); },
+       "(it is larger than 16 MiB)"},
+  };
+  for (const auto& c : cases) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Vesperon.ini"));
+    ASSERT_TRUE(c.make(path)) << c.kind;
+    const QFileInfo made(path);
+    const SettingsStoreSave saved = SaveSettingsStore(path, [](QSettings& store) { SaveSettings(store, Settings{}); });
+    EXPECT_FALSE(saved.ok) << c.kind;
+    EXPECT_TRUE(saved.error.contains(path + QStringLiteral(" ") + QLatin1String(c.reason))) << saved.error.toStdString();
+    const QFileInfo after(path);
+    EXPECT_EQ(after.symLinkTarget(), made.symLinkTarget()) << c.kind;
+    EXPECT_EQ(after.isDir(), made.isDir()) << c.kind;
+    EXPECT_EQ(after.isFile(), made.isFile()) << c.kind;
+    EXPECT_EQ(after.size(), made.size()) << c.kind;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(), 1) << c.kind;
+  }
+}
+
+TEST(StoreSnapshot, ReadsTheStoreWhereNothingCanBeWritten) {
+  const TempStore temp;
+  ASSERT_TRUE(SaveSettingsStore(temp.Path(), [](QSettings& store) { store.setValue("Window/Top", "321"); }).ok);
+  const ScopedFileSizeLimit limit(0); // as a full disk
+  ASSERT_TRUE(limit.Active());
+  const StoreSnapshot snapshot(temp.Path());
+  EXPECT_TRUE(snapshot.reason().isEmpty()) << snapshot.reason().toStdString();
+  EXPECT_EQ(LoadSettings(snapshot.values(), false).Top, 321);
+}
+
+TEST(SaveChangedSettings, WritesWhatTheSessionChangedAndKeepsWhatAnotherCopySavedMeanwhile) {
+  const TempStore temp;
+  FillStore(temp.Path(), 0);
+  const Settings loaded = LoadSettings(StoreSnapshot(temp.Path()).values(), false);
+  // Another copy saves a colour and a twilight kind meanwhile.
+  ASSERT_TRUE(SaveSettingsStore(temp.Path(), [](QSettings& store) {
+                store.setValue("Colors/Background", "255");
+                store.setValue("Flags/Twilight", "0");
+              }).ok);
+  Settings current = loaded;
+  current.Status = false;
+  current.CustomColors = {QStringLiteral("ColorB=00ff00")};
+  const SettingsStoreSave saved =
+      SaveSettingsStore(temp.Path(), [&](QSettings& store) { SaveChangedSettings(store, loaded, current); });
+  ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+  const Settings now = LoadSettings(StoreSnapshot(temp.Path()).values(), false);
+  EXPECT_EQ(now.Background, 255u);
+  EXPECT_EQ(now.Twilight, 0);
+  EXPECT_FALSE(now.Status);
+  EXPECT_EQ(now.CustomColors, current.CustomColors);
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <initializer_list>
-#include <memory>
 #include <utility>
 
 class TemporaryStore {
@@ -19,10 +18,8 @@ public:
 
   QString path() const { return dir_.filePath("Vesperon.ini"); }
 
-  // The factory a window opens the store with.
-  auto factory() const {
-    return [file = path()] { return std::make_unique<QSettings>(file, QSettings::IniFormat); };
-  }
+  // The store a window reads and saves to.
+  QString factory() const { return path(); }
 
   QString value(const char* key) const { return QSettings(path(), QSettings::IniFormat).value(key).toString(); }
 

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window and the month table window with the settings store: two
+// copies of the program on one store, a save stopped by a file-size limit,
+// and a store that is no regular file.
+
+#include "main_window.h"
+
+#include "../support/message_box_watcher.h"
+#include "../support/qstring_printer.h"
+#include "../support/scoped_file_size_limit.h"
+#include "../support/temporary_store.h"
+#include "list_window.h"
+#include "location_editor.h"
+#include "settings_store.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <functional>
+#include <string>
+#include <sys/stat.h>
+
+namespace dayview {
+namespace {
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Applies a typed location through the editor, as the user does.
+void Apply(TfrmVesperon& w, const char* name, const char* longitude, const char* latitude, int zoneIndex) {
+  w.ToggleLocationEditor();
+  settings::LocationEditor* editor = w.locationEditor();
+  editor->txtCLoc->setText(QString::fromUtf8(name));
+  editor->txtLong->setText(QLatin1String(longitude));
+  editor->txtLat->setText(QLatin1String(latitude));
+  editor->cboTZ->setCurrentIndex(zoneIndex);
+  editor->cmdChangeClick();
+}
+
+TEST(SharedStore, TwoCopiesKeepEachOthersChangesAndNeitherAsksAboutAPlaceItLeftAlone) {
+  TemporaryStore store{{{"Location/City", "Home"},
+                        {"Location/TimeZone", "5"},
+                        {"Location/Latitude", "42.5"},
+                        {"Location/Longitude", "85.25"}}};
+  const QTemporaryDir dir;
+  const settings::LocationFilePaths noList{dir.filePath("none.txt"), dir.filePath("none.txt")};
+  auto first = std::make_unique<TfrmVesperon>(store.factory(), nullptr, noList);
+  auto second = std::make_unique<TfrmVesperon>(store.factory(), nullptr, noList);
+  first->show();
+  second->show();
+  first->SetTwilight(0);
+  first->ShowList();
+  first->listWindow()->menuAction("mnuGroup5")->trigger();
+  second->FlipStatus();
+  second->ShowList();
+  second->listWindow()->menuAction("mnuGrid")->trigger();
+  Apply(*second, "Elsewhere", "-2.5", "48.75", 22);
+
+  {
+    MessageBoxWatcher boxes({QMessageBox::Yes});
+    EXPECT_TRUE(second->close());
+    EXPECT_EQ(boxes.seen().size(), 1u) << "the second copy asks to keep its new place";
+  }
+  second.reset();
+  {
+    MessageBoxWatcher boxes;
+    EXPECT_TRUE(first->close());
+    EXPECT_TRUE(boxes.seen().empty()) << boxes.seen().front().text;
+  }
+  first.reset();
+  EXPECT_EQ(store.value("Location/City"), QStringLiteral("Elsewhere"));
+  EXPECT_EQ(store.value("Flags/Status"), QStringLiteral("0")) << "the second copy's change stays";
+  EXPECT_EQ(store.value("Flags/GridLines"), QStringLiteral("1")) << "the second copy's change stays";
+  EXPECT_EQ(store.value("Flags/Twilight"), QStringLiteral("0")) << "the first copy's change is saved";
+  EXPECT_EQ(store.value("Flags/Group5"), QStringLiteral("1")) << "the first copy's change is saved";
+}
+
+TEST(SharedStore, ASaveStoppedByAFileSizeLimitLeavesTheStoreWholeWithTheListWindowOpened) {
+  // Another program's value makes the store nearly as large as the limit:
+  // room for QSettings' lock file, not for the store with more values.
+  const std::string note(420, 'x');
+  TemporaryStore store{{{"Flags/Status", "1"}, {"Other/Note", note.c_str()}}};
+  const QByteArray before = Bytes(store.path());
+  {
+    const ScopedFileSizeLimit limit(512); // bytes
+    ASSERT_TRUE(limit.Active());
+    TfrmVesperon w(store.factory());
+    w.show();
+    w.ShowList();
+    w.listWindow()->menuAction("mnuGroup5")->trigger();
+    w.SetTwilight(0);
+    MessageBoxWatcher boxes({QMessageBox::Yes});
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(boxes.seen().size(), 1u);
+    EXPECT_TRUE(boxes.seen()[0].text.contains("Close without saving the settings?")) << boxes.seen()[0].text;
+    EXPECT_TRUE(boxes.seen()[0].text.contains("could not be saved to " + store.path())) << boxes.seen()[0].text;
+  } // both windows are destroyed under the limit
+  EXPECT_EQ(Bytes(store.path()), before);
+}
+
+TEST(SharedStore, AStoreThatIsNoRegularFileIsNeitherReadNorWrittenAndTheUserIsToldOnce) {
+  const struct {
+    const char* kind;
+    std::function<bool(const QString&)> make;
+  } cases[] = {
+      {"a FIFO", [](const QString& path) { return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }},
+      {"a link to /dev/zero", [](const QString& path) { return QFile::link(QStringLiteral("/dev/zero"), path); }},
+  };
+  for (const auto& c : cases) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("Vesperon.ini");
+    ASSERT_TRUE(c.make(path)) << c.kind;
+    const QFileInfo made(path);
+    {
+      MessageBoxWatcher boxes;
+      TfrmVesperon w(path);
+      w.show();
+      EXPECT_TRUE(QTest::qWaitFor([&boxes] { return !boxes.seen().empty(); }, 5000)) << c.kind;
+      EXPECT_EQ(w.options(), settings::LoadSettings(QSettings(dir.filePath("none.ini"), QSettings::IniFormat),
+                                                    QDateTime::currentDateTime().isDaylightTime()))
+          << "the defaults, with " << c.kind;
+      w.SetTwilight(0);
+      EXPECT_TRUE(w.close());
+      ASSERT_EQ(boxes.seen().size(), 1u) << c.kind;
+      EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Warning);
+      EXPECT_EQ(boxes.seen()[0].text,
+                QStringLiteral("The settings could not be read from %1 (it is not a regular file).\n\n"
+                               "Vesperon starts with its default settings and does not save them to that file.")
+                    .arg(path));
+    }
+    const QFileInfo after(path);
+    EXPECT_EQ(after.isSymLink(), made.isSymLink()) << c.kind;
+    EXPECT_EQ(after.symLinkTarget(), made.symLinkTarget()) << c.kind;
+    EXPECT_FALSE(after.isFile()) << c.kind << " is left as it was";
+  }
+}
+
+} // namespace
+} // namespace dayview
