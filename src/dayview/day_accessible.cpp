@@ -4,10 +4,12 @@
 #include "click_area.h"
 #include "day_canvas.h"
 #include "moon_box.h"
+#include "readable_day.h"
 
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 namespace dayview {
@@ -85,12 +87,21 @@ std::vector<QAccessibleInterface*> DayCanvasAccessible::Children() const {
     QAccessibleInterface* item;
   };
   std::vector<Placed> placed;
-  for (const CanvasRow& row : canvas->rows()) placed.push_back({row.rect, canvas->rowInterface(row.slot)});
+  // The disc is read after the moon rows, whichever size it has.
+  QRect afterMoonRows;
+  for (const CanvasRow& row : canvas->rows()) {
+    placed.push_back({row.rect, canvas->rowInterface(row.slot)});
+    if (row.slot >= static_cast<int>(ReadableSlot::FirstMoonRow) && row.slot <= static_cast<int>(ReadableSlot::ThirdMoonRow))
+      afterMoonRows = QRect(QPoint(std::numeric_limits<int>::max(), row.rect.top()), QSize(1, 1));
+  }
   for (QObject* object : canvas->children()) {
     auto* child = qobject_cast<QWidget*>(object);
     // The click areas' commands are the rows' actions.
     if (!child || child->isWindow() || child->isHidden() || qobject_cast<ClickArea*>(child)) continue;
-    if (QAccessibleInterface* item = QAccessible::queryAccessibleInterface(child)) placed.push_back({child->geometry(), item});
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(child);
+    if (!item) continue;
+    const bool disc = qobject_cast<MoonBox*>(child) && afterMoonRows.isValid();
+    placed.push_back({disc ? afterMoonRows : child->geometry(), item});
   }
   // Top to bottom, then left to right: the order in which the rows are shown.
   std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
