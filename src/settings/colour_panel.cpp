@@ -54,6 +54,7 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
   pnlColorOptions->setGeometry(S(147), S(15), S(88), S(54));
   pnlColorOptions->setAutoFillBackground(true);
   pnlColorOptions->setFocusPolicy(Qt::StrongFocus);
+  pnlColorOptions->setAccessibleName(QStringLiteral("Element to color"));
   QPalette whiteOnBlack = pnlColorOptions->palette();
   whiteOnBlack.setColor(QPalette::Window, Qt::black);
   whiteOnBlack.setColor(QPalette::WindowText, Qt::white);
