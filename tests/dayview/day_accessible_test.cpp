@@ -12,6 +12,8 @@
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QLabel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace dayview {
@@ -110,6 +112,28 @@ TEST_F(DayAccessibleTest, RowActionsRunTheCommandsOfTheirClicks) {
   disc->actionInterface()->doAction(QStringLiteral("Show/Hide Phases"));
   EXPECT_FALSE(window_->options().Phase);
   EXPECT_EQ(TextNames(canvas_).size(), before - 1 - 4) << "the phase rows are gone";
+}
+
+// What had been mouse-only in the calendar has a key: Ctrl+D the weekday
+// headers' length, Ctrl+R the year repeat's layout.
+TEST_F(DayAccessibleTest, CalendarSettingsOfTheMouseHaveKeys) {
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  auto* header = window_->findChild<QLabel*>("lblCalDay_1");
+  const QString before = header->text();
+  QTest::keyClick(window_.get(), Qt::Key_D, Qt::ControlModifier);
+  EXPECT_NE(header->text(), before);
+  QTest::keyClick(window_.get(), Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(header->text(), before);
+
+  const QString repeatLayout = (window_.reset(), store_.value("Flags/DC"));
+  window_ = std::make_unique<TfrmVesperon>(store_.factory());
+  window_->show();
+  window_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  QTest::keyClick(window_.get(), Qt::Key_R, Qt::ControlModifier);
+  window_.reset();
+  EXPECT_NE(store_.value("Flags/DC"), repeatLayout);
 }
 
 } // namespace
