@@ -37,10 +37,13 @@ QString ReadablePhaseRow(const PhaseRow& row) {
   return row.name + QLatin1Char(' ') + row.date + QLatin1Char(' ') + row.time;
 }
 
+MoonLight MoonLightOf(double illumPercent) {
+  return {std::lround(std::fabs(illumPercent)), illumPercent < 0 ? QStringLiteral("waning") : QStringLiteral("waxing")};
+}
+
 QString MoonDiscDescription(double illumPercent) {
-  return QStringLiteral("Moon %1 percent illuminated, %2")
-      .arg(std::lround(std::fabs(illumPercent)))
-      .arg(illumPercent < 0 ? QStringLiteral("waning") : QStringLiteral("waxing"));
+  const MoonLight light = MoonLightOf(illumPercent);
+  return QStringLiteral("Moon %1 percent illuminated, %2").arg(light.percent).arg(light.trend);
 }
 
 std::vector<ReadableRow> ReadableDay(const DayViewState& view, bool phaseShown, bool formLength) {

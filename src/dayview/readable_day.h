@@ -39,6 +39,14 @@ QString ReadableEventRow(const QString& label, const QString& time, const QStrin
 // "New Moon 8 Dec 2026 7:51 PM".
 QString ReadablePhaseRow(const PhaseRow& row);
 
+// The Moon's lit part in whole per cent and whether it is "waxing" or
+// "waning", from the signed illuminated percent (negative while it wanes).
+struct MoonLight {
+  long percent = 0;
+  QString trend;
+};
+MoonLight MoonLightOf(double illumPercent);
+
 // "Moon 72 percent illuminated, waxing" for the signed illuminated percent.
 QString MoonDiscDescription(double illumPercent);
 
