@@ -6,7 +6,8 @@
 // screen reader the painted rows are items of their own (CanvasRow), each
 // with the commands a click on it gives.
 
-#include <QPointer>
+#include "readable_day.h"
+
 #include <QRect>
 #include <QWidget>
 #include <array>
@@ -31,7 +32,7 @@ struct CanvasRow {
   std::vector<CanvasAction> actions;
 };
 
-inline constexpr int kCanvasRowSlots = 14; // kReadableSlotCount
+inline constexpr int kCanvasRowSlots = kReadableSlotCount;
 
 class DayCanvas : public QWidget {
   Q_OBJECT

@@ -25,19 +25,29 @@ def fail(message):
     sys.exit(1)
 
 
-def cli_day(date):
-    return subprocess.run([cli, "day", "--date", date.isoformat()], check=True, capture_output=True,
+def cli_day(date, *options):
+    return subprocess.run([cli, "day", "--date", date.isoformat(), *options], check=True, capture_output=True,
                           text=True).stdout.splitlines()
 
 
-def expected_items(date):
+def moon_row(line):
+    """A moon row of vesperon-cli ("  Moonrise :    8:01 AM    37%") as read out."""
+    label, rest = [part.strip() for part in line.split(" :", 1)]
+    if rest == "None":
+        return label + ": none"
+    time, _, percent = rest.partition("   ")
+    return label + " " + time.strip() + (", %s percent" % percent.strip().rstrip("%") if percent.strip() else "")
+
+
+def expected_items(date, *options):
     """The texts a screen reader should get for a day, from vesperon-cli."""
-    lines = cli_day(date)
+    lines = cli_day(date, *options)
     sunrise = next(re.match(r"\s*Sunrise :\s+(.+?)\s*$", l) for l in lines if "Sunrise :" in l).group(1)
     moon = next(re.match(r"Moon at noon: (\d+)% illuminated, (\w+)", l) for l in lines if l.startswith("Moon at noon"))
     phases = [" ".join(l.replace(" : ", " ").split()) for l in lines
               if re.match(r"(New Moon|First Quarter|Full Moon|Last Quarter)\s+:", l)]
-    return {"date": lines[0], "sunrise": "Sunrise " + sunrise,
+    moon_rows = [moon_row(l) for l in lines if re.match(r"\s*(Moonrise|Transit|Moonset) :", l)]
+    return {"date": lines[0], "sunrise": "Sunrise " + sunrise, "moon_rows": moon_rows,
             "moon": "Moon %s percent illuminated, %s" % moon.groups(), "phases": phases}
 
 
@@ -99,10 +109,13 @@ def check(app, expected):
         problems.append("no date line %r in %r" % (expected["date"], items))
     if expected["sunrise"] not in items:
         problems.append("no sunrise item %r in %r" % (expected["sunrise"], items))
-    elif items.index(expected["sunrise"]) < items.index(expected["date"]) if expected["date"] in items else False:
+    if not problems and items.index(expected["sunrise"]) < items.index(expected["date"]):
         problems.append("the sunrise item comes before the date line")
     if disc != expected["moon"]:
         problems.append("the moon disc reads %r, not %r" % (disc, expected["moon"]))
+    moon_rows = [i for i in items if re.match(r"(Moonrise|Transit|Moonset)\b", i)]
+    if moon_rows != expected["moon_rows"]:
+        problems.append("the moon rows read %r, not %r" % (moon_rows, expected["moon_rows"]))
     phases = [i for i in items if re.match(r"(New Moon|First Quarter|Full Moon|Last Quarter) ", i)]
     if phases != expected["phases"]:
         problems.append("the phase rows read %r, not %r" % (phases, expected["phases"]))
@@ -140,4 +153,9 @@ while tomorrow["date"] not in names_told and time.monotonic() < deadline:
     pump(0.1)
 if tomorrow["date"] not in names_told:
     fail("no name change announced the new date line; told: %r" % names_told)
+
+# An option changes the rows as well: Options, Moon Transit takes the transit
+# row away.
+subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "100", "alt+o", "t"], check=True)
+wait_for(app, expected_items(today + datetime.timedelta(days=1), "--no-transit"), "the day view without the transit")
 print("read through AT-SPI: %s; %s; %s" % (tomorrow["date"], tomorrow["sunrise"], tomorrow["moon"]))
