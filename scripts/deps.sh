@@ -17,6 +17,8 @@ packages=(
   help2man desktop-file-utils appstream dpkg-dev file man-db lintian
   # the end-to-end check under a real X server
   xvfb openbox xdotool wmctrl x11-utils xclip
+  # the accessibility check: a session bus, the AT-SPI bus and registry, pyatspi
+  dbus-daemon at-spi2-core python3-pyatspi python3-dbus
   # tools/: the icon renderer and the reference ephemeris
   librsvg2-bin python3-ephem
 )

@@ -82,6 +82,7 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
   bitmap_ = QImage(S(kDiscSize), S(kDiscSize), QImage::Format_RGB32);
   pbAbout = new DiscBox(Panel2, bitmap_);
   pbAbout->setObjectName(QStringLiteral("pbAbout"));
+  pbAbout->setAccessibleName(QStringLiteral("The Moon through a lunation"));
   pbAbout->setGeometry(S(6), S(6), S(kDiscSize), S(kDiscSize));
 
   const auto label = [&](const QString& text, int left, int top) {
@@ -100,6 +101,7 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
     const QLabel* captionLabel = label(caption, 8, top);
     auto* l = new LinkLabel(text, target, Panel1);
     l->setObjectName(QLatin1String(name));
+    l->setAccessibleName(captionLabel->text().remove(QLatin1Char(':')).trimmed() + QLatin1Char(' ') + text);
     l->move(std::max(S(43), captionLabel->x() + captionLabel->sizeHint().width() + S(2)), S(top));
   };
   link(QStringLiteral("Email :"), 128, QString::fromUtf8(kMailText), MailLink(QString::fromUtf8(kMailTarget)),

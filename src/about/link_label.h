@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// A label that opens a link with the user's programs when clicked: blue,
-// underlined, with a hand cursor. Without a target it is plain text.
+// A label that opens a link with the user's programs when clicked, or when
+// Space or Enter is pressed while it has the focus (it is a tab stop and
+// frames itself then): blue, underlined, with a hand cursor. Without a
+// target it is plain text.
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QUrl>
 
 namespace about {
@@ -24,6 +29,7 @@ public:
     setPalette(blue);
     setCursor(Qt::PointingHandCursor);
     setToolTip(target_.toString());
+    setFocusPolicy(Qt::TabFocus);
   }
 
   bool isLink() const { return target_.isValid() && !target_.isEmpty(); }
@@ -33,6 +39,22 @@ protected:
   void mousePressEvent(QMouseEvent* event) override {
     if (isLink() && event->button() == Qt::LeftButton) QDesktopServices::openUrl(target_);
     QLabel::mousePressEvent(event);
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    const int key = event->key();
+    if (isLink() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+      QDesktopServices::openUrl(target_);
+      return;
+    }
+    QLabel::keyPressEvent(event);
+  }
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    QPainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
   }
 
 private:

@@ -17,4 +17,8 @@ QString MonthName(int month);
 // three characters with threeLetters (the LD setting), else to one.
 std::array<QString, 7> DayLabels(bool sunStart, bool threeLetters);
 
+// The full name of the weekday in a grid column 1..7, as the column header
+// is read out ("Sunday").
+QString ColumnDayName(int column, bool sunStart);
+
 } // namespace calendar

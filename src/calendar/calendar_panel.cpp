@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar_panel.h"
 
+#include "calendar_accessible.h"
 #include "calendar_names.h"
 #include "clickable_label.h"
 #include "display.h"
 #include "step_control.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDate>
 #include <QFrame>
@@ -44,6 +46,11 @@ void MakeCaptionBox(QLabel* box) {
 CalendarPanel::CalendarPanel(QWidget* parent, double& calcDate, CalendarOptions& options,
                              std::function<void()> showDay, std::function<int(int)> scale)
     : QWidget(parent), CalcDate(calcDate), options_(options), ShowDay(std::move(showDay)), S(std::move(scale)) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(CalendarAccessibleFactory);
+    return true;
+  }();
+  (void)accessible;
   resize(S(259), S(134));
   BuildHeader();
   BuildGrid();
@@ -74,11 +81,16 @@ void CalendarPanel::BuildHeader() {
                stepper(Qt::NoArrow, -1, dayHint, StepKind::Days, 0, 27, 24, 107),
                stepper(Qt::NoArrow, +1, dayHint, StepKind::Days, 238, 27, 21, 107)};
   const char* names[] = {"cmdPreviousMonth", "cmdNextMonth", "cmdPreviousYear", "cmdNextYear", "pnlLeft", "pnlRight"};
-  for (std::size_t i = 0; i < steppers_.size(); ++i) steppers_[i]->setObjectName(names[i]);
+  const char* spoken[] = {"Previous Month", "Next Month", "Previous Year", "Next Year", "Previous Day", "Next Day"};
+  for (std::size_t i = 0; i < steppers_.size(); ++i) {
+    steppers_[i]->setObjectName(names[i]);
+    steppers_[i]->setAccessibleName(QLatin1String(spoken[i]));
+  }
 
   pnlMonth = new ClickableLabel(this);
   pnlMonth->setObjectName("pnlMonth");
   MakeCaptionBox(pnlMonth);
+  pnlMonth->setAccessibleName(QStringLiteral("Month"));
   place(pnlMonth, 44, 3, 88, 20);
   connect(pnlMonth, &ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
     if (button == Qt::LeftButton) emit dateEntryRequested(false);
@@ -87,6 +99,7 @@ void CalendarPanel::BuildHeader() {
   pnlYear = new ClickableLabel(this);
   pnlYear->setObjectName("pnlYear");
   MakeCaptionBox(pnlYear);
+  pnlYear->setAccessibleName(QStringLiteral("Year"));
   place(pnlYear, 178, 3, 39, 20);
   connect(pnlYear, &ClickableLabel::pressed, this, &CalendarPanel::pnlYearMouseDown);
 }
@@ -198,6 +211,40 @@ void CalendarPanel::SelectDay(int cell, int day) {
   ShowDay();
   if (QWidget* focused = QApplication::focusWidget(); focused && window()->isAncestorOf(focused))
     focused->clearFocus();
+  AnnounceSelection();
+}
+
+void CalendarPanel::AnnounceSelection() {
+  if (!QAccessible::isActive()) return;
+  QWidget* cell = lblCal[static_cast<std::size_t>(SelectedCellIndex())];
+  for (const QAccessible::Event kind : {QAccessible::NameChanged, QAccessible::Selection, QAccessible::Focus}) {
+    QAccessibleEvent event(cell, kind);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+QWidget* CalendarPanel::GridWidget() const { return pnlCal; }
+QWidget* CalendarPanel::CellAt(int index) const { return lblCal[static_cast<std::size_t>(index)]; }
+QWidget* CalendarPanel::HeaderWidget(int column) const { return lblCalDay[static_cast<std::size_t>(column)]; }
+QWidget* CalendarPanel::CaptionWidget(bool year) const { return year ? pnlYear : pnlMonth; }
+
+int CalendarPanel::SelectedCellIndex() const {
+  const int cell = CellOfDay(ShownDay, FirstColumn);
+  return (cell / 10 - 1) * kGridColumns + (cell % 10 - 1);
+}
+
+QString CalendarPanel::CellName(int index) const {
+  const QLabel* cell = lblCal[static_cast<std::size_t>(index)];
+  if (cell->isHidden()) return {};
+  return astro::LongDateText(JoinDate({ShownYear, ShownMonth, cell->text().toInt()}));
+}
+
+QString CalendarPanel::HeaderName(int column) const { return ColumnDayName(column + 1, options_.SunStart); }
+
+QString CalendarPanel::ShownMonthText() const { return pnlMonth->text() + QLatin1Char(' ') + pnlYear->text(); }
+
+void CalendarPanel::SelectCellAt(int index) {
+  if (!lblCal[static_cast<std::size_t>(index)]->isHidden()) lblCalClick(index);
 }
 
 void CalendarPanel::StepDate(StepKind kind, int amount) {

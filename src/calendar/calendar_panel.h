@@ -61,6 +61,22 @@ public:
   // lost ends by itself.
   static constexpr int kMaxRepeatSteps = 100000;
 
+  // For assistive technology (calendar_accessible.h). Cells and headers are
+  // counted from the top left, row by row (0..41, 0..6).
+  QWidget* GridWidget() const;
+  QWidget* CellAt(int index) const;
+  QWidget* HeaderWidget(int column) const;
+  QWidget* CaptionWidget(bool year) const;
+  int SelectedCellIndex() const;
+  // The full date of a cell showing a day ("Monday, 6 January 2000"); empty
+  // for a cell outside the month.
+  QString CellName(int index) const;
+  QString HeaderName(int column) const;
+  QString ShownMonthText() const;
+  // What a left click on a cell or a weekday header does.
+  void SelectCellAt(int index);
+  void FlipDayLabels() { lblCalDayClick(); }
+
 signals:
   // The month or year caption was clicked: the date entry panel should open,
   // with the year field focused when yearField is set.
@@ -74,6 +90,7 @@ private:
   void MoveMarkerToCell(int cell);
   void WriteCaptions();
   void SplitCalcDate();
+  void AnnounceSelection();
   void ChangeStep(StepKind kind, const StepControl* control, Qt::MouseButton button,
                   Qt::KeyboardModifiers modifiers);
   void lblCalClick(int index);

@@ -8,6 +8,7 @@
 #include "moon_phase.h"
 #include "month_table.h"
 #include "phase_list.h"
+#include "readable_day.h"
 #include "table_texts.h"
 #include "time_settings.h"
 #include "time_scales.h"
@@ -79,9 +80,8 @@ QString DayText(const CliContext& c, const dayview::DayViewState& view, double i
     if (!line.isEmpty()) lines << line;
   }
   lines << QString();
-  lines << QStringLiteral("Moon at noon: %1% illuminated, %2")
-               .arg(qRound(std::abs(illumPercent)))
-               .arg(illumPercent < 0 ? QStringLiteral("waning") : QStringLiteral("waxing"));
+  const MoonLight light = MoonLightOf(illumPercent);
+  lines << QStringLiteral("Moon at noon: %1% illuminated, %2").arg(light.percent).arg(light.trend);
   lines << QString();
   lines << PhaseLines({view.Phases.PhaseText.begin(), view.Phases.PhaseText.begin() + phaseRows});
   if (!t[kJulianLine].isEmpty()) lines << QString() << t[kJulianLine];

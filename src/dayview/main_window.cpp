@@ -3,6 +3,7 @@
 
 #include "about_box.h"
 #include "click_area.h"
+#include "click_hints.h"
 #include "clickable_label.h"
 #include "colour_conversion.h"
 #include "colour_panel.h"
@@ -111,6 +112,8 @@ void TfrmVesperon::CreateViews() {
     PaintDayText(painter, {view_, rects_, metrics_, ToQColor(settings_.Background), ToQColor(settings_.Text), font(),
                            settings_.Phase, settings_.FormLength});
   });
+  canvas_->setRows([this] { return CanvasRows(); });
+  DayCanvas::installAccessibility();
   setCentralWidget(canvas_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   setFont(DayViewFont(S(kCharacterHeight)));
@@ -128,11 +131,11 @@ void TfrmVesperon::CreateViews() {
     a->setGeometry(S(left), S(top), S(width), S(height));
     return a;
   };
-  connect(area(0, 0, 257, 16, "Return to Today"), &ClickArea::leftClicked, this, &TfrmVesperon::ReturnToToday);
-  connect(area(72, 24, 122, 17, "Toggle Twilight Type"), &ClickArea::leftClicked, this, &TfrmVesperon::CycleTwilight);
-  connect(area(72, 80, 122, 17, "Toggle Twilight Type"), &ClickArea::leftClicked, this, &TfrmVesperon::CycleTwilight);
-  connect(area(64, 104, 129, 50, "Show/Hide Transit"), &ClickArea::leftClicked, this, &TfrmVesperon::FlipTransit);
-  connect(area(200, 40, 41, 114, "Toggle Illumination/Azimuth"), &ClickArea::leftClicked, this,
+  connect(area(0, 0, 257, 16, kReturnToTodayHint), &ClickArea::leftClicked, this, &TfrmVesperon::ReturnToToday);
+  connect(area(72, 24, 122, 17, kTwilightTypeHint), &ClickArea::leftClicked, this, &TfrmVesperon::CycleTwilight);
+  connect(area(72, 80, 122, 17, kTwilightTypeHint), &ClickArea::leftClicked, this, &TfrmVesperon::CycleTwilight);
+  connect(area(64, 104, 129, 50, kTransitHint), &ClickArea::leftClicked, this, &TfrmVesperon::FlipTransit);
+  connect(area(200, 40, 41, 114, kAzimuthHint), &ClickArea::leftClicked, this,
           &TfrmVesperon::FlipAzimuth);
 
   auto* status = new calendar::ClickableLabel(canvas_);
@@ -146,7 +149,7 @@ void TfrmVesperon::CreateViews() {
   });
   lblStatus_ = status;
 
-  phaseClickArea_ = new ClickArea(canvas_, QStringLiteral("Toggle 4/6 Phases"));
+  phaseClickArea_ = new ClickArea(canvas_, QLatin1String(kPhaseRowsHint));
   phaseClickArea_->setGeometry(S(18), S(302), S(223), 0);
   connect(phaseClickArea_, &ClickArea::leftClicked, this, &TfrmVesperon::FlipFormLength);
 
@@ -227,6 +230,7 @@ void TfrmVesperon::ApplyTimeSettings() {
 void TfrmVesperon::DrawDisc() {
   DrawMoonDisc(moonBox_->bitmap(), ToQColor(settings_.Moon), ToQColor(settings_.Background),
                static_cast<float>(view_.IllumPercent), settings_.NH);
+  DescribeMoon();
   moonBox_->update();
 }
 
@@ -241,6 +245,7 @@ void TfrmVesperon::ShowDay() {
   DrawDisc();
   if (JulianLine) lblStatus_->setText(view_.DayText[kJulianLine]);
   canvas_->update();
+  canvas_->announceRows();
 }
 
 void TfrmVesperon::ShowStatusPanels() {

@@ -19,6 +19,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -39,6 +40,7 @@ namespace dayview {
 
 class ClickArea;
 class DayCanvas;
+struct CanvasRow;
 class MoonBox;
 class StatusStrip;
 
@@ -158,6 +160,9 @@ private:
   void ApplyLocation(const settings::SiteLocation& location);
   void EnterDate(int year, int month, int day);
   void DrawDisc();
+  // The painted rows for assistive technology, and the disc's description.
+  std::vector<CanvasRow> CanvasRows();
+  void DescribeMoon();
   void ShowAbout();
   settings::SettingsStoreSave SaveSettings();
   void Timer1Timer();

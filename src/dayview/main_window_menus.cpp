@@ -114,6 +114,13 @@ void TfrmVesperon::CreateMenus() {
   hidden(QStringLiteral("OnTop"), "mnuOnTop", QKeySequence(Qt::CTRL | Qt::Key_T), [this] { FlipStayOnTop(); });
   hidden(QStringLiteral("Print"), "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintWindow(); });
   hidden(QStringLiteral("ShowJulian"), "mnuJulian", QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowJulian(); });
+  // The calendar's mouse-only settings, from the keyboard: the weekday
+  // headers' length (a click on them) and the year repeat's layout (a right
+  // click on the year).
+  hidden(QStringLiteral("Day Labels"), "mnuDayLabels", QKeySequence(Qt::CTRL | Qt::Key_D),
+         [this] { calendar_->FlipDayLabels(); });
+  hidden(QStringLiteral("Repeat Layout"), "mnuRepeatLayout", QKeySequence(Qt::CTRL | Qt::Key_R),
+         [this] { calendarOptions_.DC = !calendarOptions_.DC; });
 
   QAction* list = menuBar()->addAction(QStringLiteral("&List"));
   list->setObjectName("mnuList");

@@ -30,13 +30,14 @@ private:
 struct BoxSpec {
   int left, width; // pixels at 96 dpi; every box is at top 2, 18 high
   const char* hint;
+  const char* name; // read out before the box's text
 };
 
 constexpr BoxSpec kBoxes[4] = {
-    {8, 105, "Select Location"},
-    {120, 25, "Toggle ST/DT/UT"},
-    {152, 33, "Toggle Twilight Type"},
-    {192, 57, "Toggle 12/24 Hour Format"},
+    {8, 105, "Select Location", "Location"},
+    {120, 25, "Toggle ST/DT/UT", "Time"},
+    {152, 33, "Toggle Twilight Type", "Twilight"},
+    {192, 57, "Toggle 12/24 Hour Format", "Clock"},
 };
 
 } // namespace
@@ -58,15 +59,18 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
     auto* box = new StatusBox(this, clicks[i]);
     box->setGeometry(scale(kBoxes[i].left), scale(2), scale(kBoxes[i].width), scale(18));
     box->setToolTip(QLatin1String(kBoxes[i].hint));
+    box->setAccessibleName(QLatin1String(kBoxes[i].name)); // the running clock's time is its text
     if (i == 0) box->setObjectName("pnlCity");
     boxes_[i] = box;
   }
 }
 
 void StatusStrip::setTexts(const StatusPanelTexts& texts) {
-  boxes_[0]->setText(texts.location);
-  boxes_[1]->setText(texts.timeType);
-  boxes_[2]->setText(texts.twilight);
+  const QString* values[] = {&texts.location, &texts.timeType, &texts.twilight};
+  for (int i = 0; i < 3; ++i) {
+    boxes_[i]->setText(*values[i]);
+    boxes_[i]->setAccessibleName(QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *values[i]);
+  }
   boxes_[3]->setText(texts.clock);
 }
 

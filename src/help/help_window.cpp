@@ -27,6 +27,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
 
   browser_ = new QTextBrowser(this);
   browser_->setObjectName(QStringLiteral("helpBrowser"));
+  browser_->setAccessibleName(QStringLiteral("Help topic"));
   browser_->document()->setDefaultStyleSheet(QLatin1String(kStyleSheet));
   browser_->setOpenLinks(true);
   browser_->setOpenExternalLinks(true);

@@ -4,6 +4,7 @@
 #include "header_labels.h"
 
 #include <QPainter>
+#include <QStringList>
 
 namespace monthtable {
 
@@ -11,6 +12,10 @@ ListHeader::ListHeader(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("SGH"));
   setEnabled(false); // takes no input
   setAutoFillBackground(true);
+  // Painted, so named: the columns in order, each with its body.
+  QStringList names;
+  for (int column = 0; column < kColumnCount; ++column) names << ColumnName(column);
+  setAccessibleName(QStringLiteral("Columns: ") + names.join(QStringLiteral(", ")));
 }
 
 void ListHeader::setColumns(const ColumnWidths& widths, int rowHeight) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "month_table_model.h"
 
+#include "header_labels.h"
+
 #include <QPainter>
 
 namespace monthtable {
@@ -24,6 +26,12 @@ QVariant MonthTableModel::data(const QModelIndex& index, int role) const {
   }
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignRight | Qt::AlignTop);
   return {};
+}
+
+QVariant MonthTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumnCount)
+    return ColumnName(section);
+  return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 Qt::ItemFlags MonthTableModel::flags(const QModelIndex& index) const {

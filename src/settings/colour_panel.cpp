@@ -3,6 +3,7 @@
 
 #include "colour_conversion.h"
 #include "custom_colours.h"
+#include "focus_outline.h"
 #include "palette_grid.h"
 #include "panel_keys.h"
 
@@ -55,6 +56,8 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
   pnlColorOptions->setGeometry(S(147), S(15), S(88), S(54));
   pnlColorOptions->setAutoFillBackground(true);
   pnlColorOptions->setFocusPolicy(Qt::StrongFocus);
+  pnlColorOptions->setAccessibleName(QStringLiteral("Element to color"));
+  new FocusOutline(pnlColorOptions);
   QPalette whiteOnBlack = pnlColorOptions->palette();
   whiteOnBlack.setColor(QPalette::Window, Qt::black);
   whiteOnBlack.setColor(QPalette::WindowText, Qt::white);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "date_panel.h"
 
+#include "caption_buddy.h"
 #include "character_filter.h"
 #include "date_entry.h"
 #include "panel_keys.h"
@@ -52,6 +53,9 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   txtDay = field("txtDay", 73);
   setTabOrder(txtYear, txtMonth);
   setTabOrder(txtMonth, txtDay);
+  NameByCaption(findChild<QLabel*>("lblDate_2"), txtYear);
+  NameByCaption(findChild<QLabel*>("lblDate_3"), txtMonth);
+  NameByCaption(findChild<QLabel*>("lblDate_4"), txtDay);
 
   cmdDateOK = button("cmdDateOK", "O&K", 25); // Alt+O stays the Options menu's
   cmdDateOK->setDefault(true);

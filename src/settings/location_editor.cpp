@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_editor.h"
 
+#include "caption_buddy.h"
 #include "character_filter.h"
 #include "city_list_view.h"
 #include "locale_number.h"
@@ -132,6 +133,11 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   setTabOrder(txtLat, cboTZ);
   setTabOrder(cboTZ, cmdChange);
   setTabOrder(cmdChange, cmdCancelSettings);
+  NameByCaption(findChild<QLabel*>("lblSet_1"), txtCLoc);
+  NameByCaption(findChild<QLabel*>("lblSet_2"), cboCities);
+  NameByCaption(findChild<QLabel*>("lblSet_3"), txtLong);
+  NameByCaption(findChild<QLabel*>("lblSet_4"), txtLat);
+  NameByCaption(findChild<QLabel*>("lblSet_5"), cboTZ);
 
   connect(cboCities, &QComboBox::activated, this, &LocationEditor::cboCitiesChange);
   connect(cmdChange, &QPushButton::clicked, this, &LocationEditor::cmdChangeClick);

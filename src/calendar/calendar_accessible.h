@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The month calendar for assistive technology: the grid is a table of six
+// week rows by seven day columns under the weekday headers, each cell named by
+// its full date, the selected day selected and focused; the month and year
+// captions and the stepping controls are buttons whose actions do what their
+// clicks do.
+
+#include <QAccessibleWidget>
+
+namespace calendar {
+
+class CalendarPanel;
+
+class CalendarGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+  explicit CalendarGridAccessible(QWidget* grid);
+  void* interface_cast(QAccessible::InterfaceType type) override;
+  QString text(QAccessible::Text t) const override;
+  int childCount() const override;
+  QAccessibleInterface* child(int index) const override;
+  int indexOfChild(const QAccessibleInterface* child) const override;
+
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int row, int column) const override;
+  int selectedCellCount() const override { return 1; }
+  QList<QAccessibleInterface*> selectedCells() const override;
+  QString columnDescription(int column) const override;
+  QString rowDescription(int) const override { return {}; }
+  int columnCount() const override;
+  int rowCount() const override;
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+  CalendarPanel* panel() const;
+};
+
+class CalendarCellAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {
+public:
+  CalendarCellAccessible(QWidget* cell, int index);
+  void* interface_cast(QAccessible::InterfaceType type) override;
+  QString text(QAccessible::Text t) const override;
+  QAccessible::State state() const override;
+  QStringList actionNames() const override;
+  void doAction(const QString& actionName) override;
+
+  bool isSelected() const override;
+  QList<QAccessibleInterface*> columnHeaderCells() const override;
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override;
+  int rowIndex() const override;
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override;
+
+private:
+  CalendarPanel* panel() const;
+  int index_;
+};
+
+// A weekday header: read by the full day name, its action the click's.
+class DayHeaderAccessible : public QAccessibleWidget {
+public:
+  DayHeaderAccessible(QWidget* header, int column);
+  QString text(QAccessible::Text t) const override;
+  QStringList actionNames() const override;
+  void doAction(const QString& actionName) override;
+
+private:
+  int column_;
+};
+
+// A control whose press does what a left click does: the captions and the
+// stepping controls.
+class PressButtonAccessible : public QAccessibleWidget {
+public:
+  PressButtonAccessible(QWidget* button, std::function<void()> press);
+  QString text(QAccessible::Text t) const override;
+  QStringList actionNames() const override;
+  void doAction(const QString& actionName) override;
+
+private:
+  std::function<void()> press_;
+};
+
+// The name of the weekday headers' action.
+QString ChangeDayLabelsAction();
+
+QAccessibleInterface* CalendarAccessibleFactory(const QString& className, QObject* object);
+
+} // namespace calendar

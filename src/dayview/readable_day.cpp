@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "readable_day.h"
+
+#include "event_texts.h"
+
+#include <cmath>
+
+namespace dayview {
+namespace {
+
+// "Sunrise :" reads as "Sunrise".
+QString LabelWords(QString label) {
+  label = label.trimmed();
+  if (label.endsWith(QLatin1Char(':'))) label.chop(1);
+  return label.trimmed();
+}
+
+// The extra column as spoken: "37%" as "37 percent", "127°" as "azimuth 127
+// degrees".
+QString ExtraWords(const QString& extra) {
+  if (extra.endsWith(QLatin1Char('%'))) return extra.chopped(1) + QStringLiteral(" percent");
+  if (extra.endsWith(QChar(0x00B0))) return QStringLiteral("azimuth ") + extra.chopped(1) + QStringLiteral(" degrees");
+  return extra;
+}
+
+} // namespace
+
+QString ReadableEventRow(const QString& label, const QString& time, const QString& extra) {
+  const QString name = LabelWords(label);
+  if (time == NoneText()) return name + QStringLiteral(": none");
+  QString row = name + QLatin1Char(' ') + time;
+  if (!extra.isEmpty()) row += QStringLiteral(", ") + ExtraWords(extra);
+  return row;
+}
+
+QString ReadablePhaseRow(const PhaseRow& row) {
+  return row.name + QLatin1Char(' ') + row.date + QLatin1Char(' ') + row.time;
+}
+
+MoonLight MoonLightOf(double illumPercent) {
+  return {std::lround(std::fabs(illumPercent)), illumPercent < 0 ? QStringLiteral("waning") : QStringLiteral("waxing")};
+}
+
+QString MoonDiscDescription(double illumPercent) {
+  const MoonLight light = MoonLightOf(illumPercent);
+  return QStringLiteral("Moon %1 percent illuminated, %2").arg(light.percent).arg(light.trend);
+}
+
+std::vector<ReadableRow> ReadableDay(const DayViewState& view, bool phaseShown, bool formLength) {
+  const DayTexts& t = view.DayText;
+  std::vector<ReadableRow> rows;
+  const auto add = [&rows](ReadableSlot slot, const QString& text) { rows.push_back({static_cast<int>(slot), text}); };
+  add(ReadableSlot::DateLine, t[kDateLine]);
+  add(ReadableSlot::TwilightBegins, ReadableEventRow(t[kFirstSunLabel], t[kTwilightBegins], {}));
+  add(ReadableSlot::Sunrise, ReadableEventRow(t[kFirstSunLabel + 1], t[kSunrise], t[kSunriseAzimuth]));
+  add(ReadableSlot::Sunset, ReadableEventRow(t[kFirstSunLabel + 2], t[kSunset], t[kSunsetAzimuth]));
+  add(ReadableSlot::TwilightEnds, ReadableEventRow(t[kFirstSunLabel + 3], t[kTwilightEnds], {}));
+  for (int row = 0; row < 3; ++row) {
+    const QString& label = t[kFirstMoonLabel + row];
+    if (label.isEmpty()) continue;
+    rows.push_back({static_cast<int>(ReadableSlot::FirstMoonRow) + row,
+                    ReadableEventRow(label, t[kFirstMoonTime + 2 * row], t[kFirstMoonTime + 2 * row + 1])});
+  }
+  if (phaseShown) {
+    for (int row = 0; row < PhaseRowCount(formLength); ++row)
+      rows.push_back({static_cast<int>(ReadableSlot::FirstPhaseRow) + row,
+                      ReadablePhaseRow(view.Phases.PhaseText[static_cast<std::size_t>(row)])});
+  }
+  return rows;
+}
+
+} // namespace dayview
