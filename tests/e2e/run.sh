@@ -12,6 +12,8 @@
 #   - under a file-size limit (ulimit -f, SIGXFSZ at its default action) a
 #     close whose save fails is reported and ends normally, the settings
 #     file whole.
+#   - two copies running at once on one store and one list of places: each
+#     keeps the other's changed settings and the place the other saved.
 # Every wait has a time limit; the whole check takes a few seconds.
 # Usage: run.sh PATH_TO_VESPERON
 set -euo pipefail
@@ -189,4 +191,45 @@ status=0
 wait "$app" || status=$?
 [ $status = 0 ] || fail "under a file-size limit the program ended with status $status"
 cmp -s "$settings" "$work/store-before" || fail "the settings file changed under a file-size limit"
+
+# Two copies at once. The list of places is saved beside the program, so the
+# copies run from a folder of their own with a copy of the list.
+mkdir -p "$work/bin"
+cp "$program" "$work/bin/vesperon"
+cp "$(dirname "$program")/Location.txt" "$work/bin/Location.txt"
+sed -i '/^\[Other\]/,$d' "$settings"
+"$work/bin/vesperon" >>"$work/app.log" 2>&1 &
+first=$! app=$!
+pids+=($app)
+first_main=$(find_window "Vesperon")
+"$work/bin/vesperon" >>"$work/app.log" 2>&1 &
+second=$! app=$!
+pids+=($app)
+second_main=$(find_window "Vesperon")
+# add_place WINDOW NAME: types a name into the location editor of the window,
+# adds it to the list, saves the list and closes the editor.
+add_place() {
+  xdotool mousemove --window "$1" 60 $((menu_bar + 392)) click 1
+  xdotool mousemove --window "$1" 40 $((menu_bar + 190)) click 1
+  key "$1" ctrl+a
+  xdotool type --delay 20 "$2"
+  key "$1" alt+f a alt+f s Escape
+}
+# The first copy takes the 24-hour clock and a place; the second Universal
+# Time and another place.
+key "$first_main" alt+t 2
+add_place "$first_main" "First Copy Bay"
+key "$second_main" alt+t u
+add_place "$second_main" "Second Copy Bay"
+# Neither copy changed the place it shows: both close without a question.
+for pair in "$first $first_main" "$second $second_main"; do
+  read -r pid window <<<"$pair"
+  wmctrl -i -c "$window"
+  wait_until 15 "a copy did not end after its close request (a question?)" sh -c "! kill -0 $pid"
+  wait "$pid" || fail "a copy ended with status $?"
+done
+grep -q "^TFormat=1" "$settings" || fail "the first copy's 24-hour clock was lost: $(cat "$settings")"
+grep -q "^Time=2" "$settings" || fail "the second copy's Universal Time was lost: $(cat "$settings")"
+grep -q "^First Copy Bay" "$work/bin/Location.txt" || fail "the first copy's place was lost from the list"
+grep -q "^Second Copy Bay" "$work/bin/Location.txt" || fail "the second copy's place was lost from the list"
 echo "end-to-end check passed"
