@@ -10,35 +10,11 @@ program=$(realpath "$1")
 cli=$(realpath "$2")
 python=$3
 here=$(dirname "$(realpath "$0")")
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*" >&2
-  for log in xvfb wm bus a11y registry app; do
-    [ -s "$work/$log.log" ] && sed "s/^/  $log: /" "$work/$log.log" >&2
-  done
-  exit 1
-}
+source "$here/x_session.sh"
+logs+=(bus a11y registry)
 # wait_for_file SECONDS FILE WHAT: until FILE has content.
-wait_for_file() {
-  local deadline=$((SECONDS + $1))
-  until [ -s "$2" ]; do
-    [ $SECONDS -lt $deadline ] || fail "$3 (waited $1 s)"
-    sleep 0.05
-  done
-}
+wait_for_file() { wait_until "$1" "$3" test -s "$2"; }
 
-home=$work/home
-mkdir -p "$home"
-export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_CACHE_HOME=$home/.cache
-export XDG_RUNTIME_DIR=$work/run
-mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
 
 # A fixed place and clock, read by the program and by vesperon-cli alike.
@@ -57,13 +33,6 @@ Transit=1
 Az=0
 Phase=1
 INI
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-wait_for_file 10 "$work/display" "no X server"
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-pids+=($!)
 
 # The session bus, then the accessibility bus and its registry.
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
