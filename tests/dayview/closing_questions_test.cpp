@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window.h"
 
+#include "apply_location.h"
+
 #include "../support/message_box_watcher.h"
 #include "../support/qstring_printer.h"
 #include "../support/scoped_file_size_limit.h"
@@ -33,16 +35,6 @@ protected:
     auto w = std::make_unique<TfrmVesperon>(store_.factory(), nullptr, paths);
     w->show();
     return w;
-  }
-  // Applies a typed location through the editor, as the user does.
-  void Apply(TfrmVesperon& w, const char* name, const char* longitude, const char* latitude, int zoneIndex) {
-    w.ToggleLocationEditor();
-    settings::LocationEditor* editor = w.locationEditor();
-    editor->txtCLoc->setText(QString::fromUtf8(name));
-    editor->txtLong->setText(QLatin1String(longitude));
-    editor->txtLat->setText(QLatin1String(latitude));
-    editor->cboTZ->setCurrentIndex(zoneIndex);
-    editor->cmdChangeClick();
   }
 
   TemporaryStore store_{{{"Location/City", "Home"},
@@ -85,7 +77,7 @@ TEST_F(ClosingQuestionsTest, AChangedLocationIsAskedAboutAndYesKeepsItNoDoesNot)
     {
       TfrmVesperon w(fresh.factory(), nullptr, {dir_.filePath("none.txt"), dir_.filePath("none.txt")});
       w.show();
-      Apply(w, c.name, c.longitude, c.latitude, c.zone);
+      test::ApplyLocation(w, c.name, c.longitude, c.latitude, c.zone);
       MessageBoxWatcher boxes({c.answer});
       EXPECT_TRUE(w.close()) << c.note;
       ASSERT_EQ(boxes.seen().size(), 1u) << c.note;
@@ -122,7 +114,7 @@ TEST_F(ClosingQuestionsTest, TheHemisphereIsAskedAboutOnlyWhenItDiffersAtClosing
 
 TEST_F(ClosingQuestionsTest, CancelKeepsTheWindowOpenWritesNothingAndTheNextCloseAsksAgain) {
   auto w = Open();
-  Apply(*w, "Elsewhere", "1", "2", 24);
+  test::ApplyLocation(*w, "Elsewhere", "1", "2", 24);
   w->SetHemisphere(false);
   const QByteArray before = Bytes(store_.path());
   {
@@ -142,7 +134,7 @@ TEST_F(ClosingQuestionsTest, CancelKeepsTheWindowOpenWritesNothingAndTheNextClos
 
 TEST_F(ClosingQuestionsTest, ALocationThatCannotBeStoredIsReportedAndKeepsTheWindowOpen) {
   auto w = Open();
-  Apply(*w, "Elsewhere", "1", "2", 24);
+  test::ApplyLocation(*w, "Elsewhere", "1", "2", 24);
   const QByteArray before = Bytes(store_.path());
   {
     const ScopedFileSizeLimit limit(before.size()); // room for the old store, not the new

@@ -5,6 +5,8 @@
 
 #include "main_window.h"
 
+#include "apply_location.h"
+
 #include "../support/message_box_watcher.h"
 #include "../support/qstring_printer.h"
 #include "../support/scoped_file_size_limit.h"
@@ -34,17 +36,6 @@ QByteArray Bytes(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Applies a typed location through the editor, as the user does.
-void Apply(TfrmVesperon& w, const char* name, const char* longitude, const char* latitude, int zoneIndex) {
-  w.ToggleLocationEditor();
-  settings::LocationEditor* editor = w.locationEditor();
-  editor->txtCLoc->setText(QString::fromUtf8(name));
-  editor->txtLong->setText(QLatin1String(longitude));
-  editor->txtLat->setText(QLatin1String(latitude));
-  editor->cboTZ->setCurrentIndex(zoneIndex);
-  editor->cmdChangeClick();
-}
-
 TEST(SharedStore, TwoCopiesKeepEachOthersChangesAndNeitherAsksAboutAPlaceItLeftAlone) {
   TemporaryStore store{{{"Location/City", "Home"},
                         {"Location/TimeZone", "5"},
@@ -62,7 +53,7 @@ TEST(SharedStore, TwoCopiesKeepEachOthersChangesAndNeitherAsksAboutAPlaceItLeftA
   second->FlipStatus();
   second->ShowList();
   second->listWindow()->menuAction("mnuGrid")->trigger();
-  Apply(*second, "Elsewhere", "-2.5", "48.75", 22);
+  test::ApplyLocation(*second, "Elsewhere", "-2.5", "48.75", 22);
 
   {
     MessageBoxWatcher boxes({QMessageBox::Yes});

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// Applying a typed location through the main window's editor, as the user does.
+
+#include "location_editor.h"
+#include "main_window.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace dayview::test {
+
+inline void ApplyLocation(TfrmVesperon& w, const char* name, const char* longitude, const char* latitude,
+                          int zoneIndex) {
+  w.ToggleLocationEditor();
+  settings::LocationEditor* editor = w.locationEditor();
+  editor->txtCLoc->setText(QString::fromUtf8(name));
+  editor->txtLong->setText(QLatin1String(longitude));
+  editor->txtLat->setText(QLatin1String(latitude));
+  editor->cboTZ->setCurrentIndex(zoneIndex);
+  editor->cmdChangeClick();
+}
+
+} // namespace dayview::test
