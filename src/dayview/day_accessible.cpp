@@ -83,16 +83,16 @@ DayCanvasAccessible::DayCanvasAccessible(DayCanvas* canvas) : QAccessibleWidget(
 std::vector<QAccessibleInterface*> DayCanvasAccessible::Children() const {
   auto* canvas = static_cast<DayCanvas*>(widget());
   struct Placed {
-    QRect rect;
+    QPoint topLeft;
     QAccessibleInterface* item;
   };
   std::vector<Placed> placed;
   // The disc is read after the moon rows, whichever size it has.
-  QRect afterMoonRows;
+  std::optional<QPoint> afterMoonRows;
   for (const CanvasRow& row : canvas->rows()) {
-    placed.push_back({row.rect, canvas->rowInterface(row.slot)});
+    placed.push_back({row.rect.topLeft(), canvas->rowInterface(row.slot)});
     if (row.slot >= static_cast<int>(ReadableSlot::FirstMoonRow) && row.slot <= static_cast<int>(ReadableSlot::ThirdMoonRow))
-      afterMoonRows = QRect(QPoint(std::numeric_limits<int>::max(), row.rect.top()), QSize(1, 1));
+      afterMoonRows = QPoint(std::numeric_limits<int>::max(), row.rect.top());
   }
   for (QObject* object : canvas->children()) {
     auto* child = qobject_cast<QWidget*>(object);
@@ -100,12 +100,12 @@ std::vector<QAccessibleInterface*> DayCanvasAccessible::Children() const {
     if (!child || child->isWindow() || child->isHidden() || qobject_cast<ClickArea*>(child)) continue;
     QAccessibleInterface* item = QAccessible::queryAccessibleInterface(child);
     if (!item) continue;
-    const bool disc = qobject_cast<MoonBox*>(child) && afterMoonRows.isValid();
-    placed.push_back({disc ? afterMoonRows : child->geometry(), item});
+    const bool disc = qobject_cast<MoonBox*>(child) && afterMoonRows;
+    placed.push_back({disc ? *afterMoonRows : child->geometry().topLeft(), item});
   }
   // Top to bottom, then left to right: the order in which the rows are shown.
   std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
-    return a.rect.top() != b.rect.top() ? a.rect.top() < b.rect.top() : a.rect.left() < b.rect.left();
+    return a.topLeft.y() != b.topLeft.y() ? a.topLeft.y() < b.topLeft.y() : a.topLeft.x() < b.topLeft.x();
   });
   std::vector<QAccessibleInterface*> items;
   for (const Placed& p : placed) items.push_back(p.item);
