@@ -12,6 +12,7 @@
 #include "time_scales.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <array>
 
 namespace exporting {
@@ -121,6 +122,9 @@ std::optional<EventChoice> EventChoiceNamed(const QString& list) {
 std::vector<AlmanacEvent> CollectEvents(const astro::AstroState& base, int twilight, QDate from, QDate to,
                                         const EventChoice& choice) {
   std::vector<AlmanacEvent> events;
+  // At most nine events a day and a phase every week: room for them at once
+  // spares the copies of a growing vector.
+  events.reserve(static_cast<std::size_t>(std::max<qint64>(0, from.daysTo(to) + 1)) * 10);
   astro::AstroState state = base;
   state.WantAzimuth = true; // for the descriptions; the times do not change
   DayCollector collector(state, twilight, events);

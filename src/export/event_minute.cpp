@@ -3,7 +3,6 @@
 
 #include "numeric.h"
 
-#include <QTimeZone>
 #include <cmath>
 
 namespace exporting {
@@ -15,7 +14,9 @@ QDateTime UtcOfShownMinute(QDate localDate, double t, float zoneHours) {
   // Julian day 2440588 is 1970-01-01, the epoch of the milliseconds.
   constexpr qint64 kEpochDay = 2440588;
   const qint64 minutes = (localDate.toJulianDay() - kEpochDay) * 1440 + minute + zoneMinutes;
-  return QDateTime::fromMSecsSinceEpoch(minutes * 60000, QTimeZone::utc());
+  // Qt::UTC rather than a QTimeZone: building a zone object per event was a
+  // sixth of the time of a year of events.
+  return QDateTime::fromMSecsSinceEpoch(minutes * 60000, Qt::UTC);
 }
 
 } // namespace exporting
