@@ -7,6 +7,7 @@
 // main window reads its settings for it and saves them with its own.
 
 #include "astro_state.h"
+#include "copy_text.h"
 #include "list_columns.h"
 #include "list_export.h"
 #include "month_table.h"
@@ -126,6 +127,9 @@ private:
   void CreateExportMenuItems(QMenu* file);
   // Writes the bytes to a file the user chose; a failure is shown with its reason.
   bool SaveFile(const QString& caption, const QString& extension, const QString& filter, const QByteArray& bytes);
+  // Saves the table as the copy mode (0 text, 2 comma delimited) puts it on the clipboard.
+  void SaveCopyText(const QString& caption, const QString& extension, const QString& filter, int copyMode,
+                    LineEnd lineEnd);
   QDate FirstShownDay() const; // the first of the month of the last build
 
   MainWindowReader readMain_;

@@ -102,19 +102,21 @@ void TfrmList::SaveAsCalendar() {
 }
 
 void TfrmList::SaveAsCsv() {
-  const MainWindowReading main = readMain_();
-  const CopyContext context{main.location, main.Twilight, SampleDate};
-  SaveFile(QStringLiteral("Save as CSV"), QStringLiteral(".csv"),
-                  QStringLiteral("CSV files (*.csv);;All files (*)"),
-                  JoinLines(CopyLines(table(), context, 2), LineEnd::CrLf).toUtf8());
+  SaveCopyText(QStringLiteral("Save as CSV"), QStringLiteral(".csv"), QStringLiteral("CSV files (*.csv)"), 2,
+               LineEnd::CrLf);
 }
 
 void TfrmList::SaveAsText() {
+  SaveCopyText(QStringLiteral("Save as Text"), QStringLiteral(".txt"), QStringLiteral("Text files (*.txt)"), 0,
+               LineEnd::Lf);
+}
+
+void TfrmList::SaveCopyText(const QString& caption, const QString& extension, const QString& filter, int copyMode,
+                            LineEnd lineEnd) {
   const MainWindowReading main = readMain_();
   const CopyContext context{main.location, main.Twilight, SampleDate};
-  SaveFile(QStringLiteral("Save as Text"), QStringLiteral(".txt"),
-                  QStringLiteral("Text files (*.txt);;All files (*)"),
-                  JoinLines(CopyLines(table(), context, 0), LineEnd::Lf).toUtf8());
+  SaveFile(caption, extension, filter + QStringLiteral(";;All files (*)"),
+           JoinLines(CopyLines(table(), context, copyMode), lineEnd).toUtf8());
 }
 
 void TfrmList::PrintYearTable() {
