@@ -78,7 +78,10 @@ void TfrmList::setExportChoosers(ExportChoosers choosers) { choosers_ = std::mov
 
 bool TfrmList::SaveFile(const QString& caption, const QString& extension, const QString& filter,
                         const QByteArray& bytes) {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  // The documents folder, or the home folder where there is none (the file
+  // dialog would otherwise open in the program's working folder).
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!QDir(folder).exists()) folder = QDir::homePath();
   QString baseName = table().ListTitle;
   baseName.replace(QLatin1Char('/'), QLatin1Char('-'));
   const QString path =
