@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sky_event_list.h"
+
+#include "apsides.h"
+#include "event_time.h"
+#include "lunar_eclipse.h"
+#include "moon_phases.h"
+#include "seasons.h"
+#include "solar_eclipse_search.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sky {
+namespace {
+
+// The seam for local solar circumstances: nothing is listed until they are computed.
+std::optional<SolarEclipseLocal> LocalSolarCircumstances(double /*newMoonJdUt*/, const GeoSite& /*site*/) {
+  return std::nullopt;
+}
+
+int YearOf(double jdUt) {
+  return static_cast<int>(std::floor(2000.0 + (jdUt - 2451544.5) / 365.2425));
+}
+
+void AddSeasons(double fromJdUt, double toJdUt, std::vector<SkyEvent>& events) {
+  for (int year = YearOf(fromJdUt) - 1; year <= YearOf(toJdUt) + 1; ++year) {
+    for (const SkyEvent& season : SeasonsOfYear(year)) {
+      if (season.jdUt >= fromJdUt && season.jdUt < toJdUt) events.push_back(season);
+    }
+  }
+}
+
+void AddEclipses(double fromTt, double toTt, const GeoSite& site, std::vector<SkyEvent>& events) {
+  for (const double fullMoon : SyzygiesBetween(fromTt, toTt, Syzygy::FullMoon)) {
+    if (auto eclipse = LunarEclipseAtFullMoon(fullMoon, site)) events.push_back(*eclipse);
+  }
+  for (const double newMoon : SyzygiesBetween(fromTt, toTt, Syzygy::NewMoon)) {
+    if (!SolarEclipseAtNewMoon(newMoon)) continue;
+    if (auto local = LocalSolarCircumstances(UniversalFromTerrestrial(newMoon), site)) {
+      SkyEvent eclipse;
+      eclipse.kind = SkyEventKind::SolarEclipse;
+      eclipse.jdUt = local->greatestJdUt;
+      eclipse.solar = *local;
+      events.push_back(eclipse);
+    }
+  }
+}
+
+void AddApsides(double fromJdUt, double toJdUt, std::vector<SkyEvent>& events) {
+  std::vector<SkyEvent> apsides = ApsidesBetween(fromJdUt, toJdUt);
+  const std::vector<double> fullMoons =
+      SyzygiesBetween(TerrestrialFromUniversal(fromJdUt) - 2.0, TerrestrialFromUniversal(toJdUt) + 2.0, Syzygy::FullMoon);
+  for (SkyEvent& apsis : apsides) {
+    if (apsis.kind != SkyEventKind::Perigee) continue;
+    const double perigeeTt = TerrestrialFromUniversal(apsis.jdUt);
+    apsis.apsis->fullMoonNearPerigee = std::any_of(fullMoons.begin(), fullMoons.end(), [perigeeTt](double fullMoon) {
+      return std::abs(fullMoon - perigeeTt) <= kFullMoonNearPerigeeDays;
+    });
+  }
+  events.insert(events.end(), apsides.begin(), apsides.end());
+}
+
+} // namespace
+
+std::vector<SkyEvent> SkyEventsBetween(double fromJdUt, double toJdUt, const GeoSite& site, EventKinds kinds) {
+  std::vector<SkyEvent> events;
+  if (kinds.seasons) AddSeasons(fromJdUt, toJdUt, events);
+  if (kinds.eclipses) AddEclipses(TerrestrialFromUniversal(fromJdUt), TerrestrialFromUniversal(toJdUt), site, events);
+  if (kinds.apsides) AddApsides(fromJdUt, toJdUt, events);
+  std::stable_sort(events.begin(), events.end(),
+                   [](const SkyEvent& a, const SkyEvent& b) { return a.jdUt < b.jdUt; });
+  return events;
+}
+
+} // namespace sky
