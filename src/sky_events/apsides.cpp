@@ -2,6 +2,7 @@
 #include "apsides.h"
 
 #include "body_positions.h"
+#include "event_search.h"
 #include "event_time.h"
 
 #include <cmath>
@@ -15,32 +16,19 @@ namespace {
 constexpr double kMeanPerigeeZero = 2451534.6698;
 constexpr double kAnomalisticMonthDays = 27.55454989;
 
-// Sign +1 finds a maximum, -1 a minimum.
-double DistanceSigned(double jdTt, double sign) { return sign * MoonDistanceKm(jdTt); }
-
 // The extreme of the distance near a mean apsis: whole-day samples over
-// +-4 days, then parabolas through ever closer triples.
+// +-4 days, then a golden-section search around the best of them.
 double FindExtreme(double mean, double sign) {
   double best = mean;
-  double bestValue = DistanceSigned(mean, sign);
+  double bestValue = -sign * MoonDistanceKm(mean);
   for (int day = -4; day <= 4; ++day) {
-    const double value = DistanceSigned(mean + day, sign);
-    if (value > bestValue) {
+    const double value = -sign * MoonDistanceKm(mean + day);
+    if (value < bestValue) {
       best = mean + day;
       bestValue = value;
     }
   }
-  for (double h : {0.5, 0.1, 0.02, 0.004}) {
-    const double before = DistanceSigned(best - h, sign);
-    const double middle = DistanceSigned(best, sign);
-    const double after = DistanceSigned(best + h, sign);
-    const double curvature = before - 2.0 * middle + after;
-    if (curvature >= 0.0) continue; // not a peak at this scale: keep the sample
-    double shift = 0.5 * h * (before - after) / curvature;
-    if (std::abs(shift) > h) shift = std::copysign(h, shift);
-    best += shift;
-  }
-  return best;
+  return MinimumBetween([sign](double jdTt) { return -sign * MoonDistanceKm(jdTt); }, best - 1.0, best + 1.0, 1e-4);
 }
 
 } // namespace
