@@ -6,6 +6,7 @@
 #include "lunar_eclipse.h"
 #include "moon_phases.h"
 #include "seasons.h"
+#include "solar_eclipse_local.h"
 #include "solar_eclipse_search.h"
 
 #include <algorithm>
@@ -13,11 +14,6 @@
 
 namespace sky {
 namespace {
-
-// The seam for local solar circumstances: nothing is listed until they are computed.
-std::optional<SolarEclipseLocal> LocalSolarCircumstances(double /*newMoonJdUt*/, const GeoSite& /*site*/) {
-  return std::nullopt;
-}
 
 int YearOf(double jdUt) {
   return static_cast<int>(std::floor(2000.0 + (jdUt - 2451544.5) / 365.2425));
@@ -42,7 +38,7 @@ void AddEclipses(double fromTt, double toTt, const std::vector<double>& fullMoon
   }
   for (const double newMoon : SyzygiesBetween(fromTt, toTt, Syzygy::NewMoon)) {
     if (!SolarEclipseAtNewMoon(newMoon)) continue;
-    if (auto local = LocalSolarCircumstances(UniversalFromTerrestrial(newMoon), site)) {
+    if (auto local = LocalSolarEclipse(UniversalFromTerrestrial(newMoon), site)) {
       SkyEvent eclipse;
       eclipse.kind = SkyEventKind::SolarEclipse;
       eclipse.jdUt = local->greatestJdUt;
