@@ -8,6 +8,7 @@
 #include "seasons.h"
 #include "solar_eclipse_local.h"
 #include "solar_eclipse_search.h"
+#include "vector_state.h"
 
 #include <algorithm>
 #include <cmath>
@@ -63,6 +64,7 @@ void AddApsides(double fromJdUt, double toJdUt, const std::vector<double>& fullM
 } // namespace
 
 std::vector<SkyEvent> SkyEventsBetween(double fromJdUt, double toJdUt, const GeoSite& site, EventKinds kinds) {
+  ClearUpperVectorState();
   std::vector<SkyEvent> events;
   if (kinds.seasons) AddSeasons(fromJdUt, toJdUt, events);
   const double fromTt = TerrestrialFromUniversal(fromJdUt);
