@@ -19,7 +19,8 @@ void AddSkyEvents(const astro::AstroState& state, QDate from, QDate to, const sk
                                                       JulianDayOfLocalMidnight(to.addDays(1), state.ZoneHours), site,
                                                       kinds)) {
     AlmanacEvent event{sky::KindName(e.kind), sky::LocalOf(e.jdUt, state.ZoneHours).date(), sky::UtcOf(e.jdUt),
-                       sky::EventSummary(e), sky::EventDetails(e, state.ZoneHours), {}};
+                       sky::EventSummary(e),
+                       e.apsis ? QString() : sky::EventDetails(e, state.ZoneHours), {}}; // an apsis says all in its title
     if (const auto span = sky::EclipseSpan(e)) {
       event.start = sky::UtcOf(span->first);
       event.end = sky::UtcOf(span->second);

@@ -119,7 +119,10 @@ QString EventSummary(const SkyEvent& event) {
     type[0] = type[0].toUpper();
     return type + QLatin1Char(' ') + KindTitle(event.kind).toLower();
   }
-  if (event.apsis) return KindTitle(event.kind) + QLatin1Char(' ') + Kilometres(event.apsis->distanceKm) + QStringLiteral(" km");
+  if (event.apsis) {
+    const QString summary = KindTitle(event.kind) + QLatin1Char(' ') + Kilometres(event.apsis->distanceKm) + QStringLiteral(" km");
+    return event.apsis->fullMoonNearPerigee ? summary + QStringLiteral(", full moon near perigee") : summary;
+  }
   return KindTitle(event.kind);
 }
 

@@ -45,7 +45,8 @@ const std::vector<QString>& AllContactNames();
 // First to last contact at the place (Julian Days, UT), for an eclipse.
 std::optional<std::pair<double, double>> EclipseSpan(const SkyEvent& event);
 
-// A calendar entry's title: "Total lunar eclipse", "Perigee 357,286 km", ...
+// A calendar entry's title: "Total lunar eclipse", "Apogee 406,311 km",
+// "Perigee 357,286 km, full moon near perigee", ...
 QString EventSummary(const SkyEvent& event);
 // The rest of the event's facts in plain words, times on the shown clock:
 // "umbral magnitude 1.209, penumbral magnitude 2.218; Moon above the horizon
