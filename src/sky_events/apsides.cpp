@@ -4,6 +4,8 @@
 #include "body_positions.h"
 #include "event_time.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace sky {
@@ -15,32 +17,23 @@ namespace {
 constexpr double kMeanPerigeeZero = 2451534.6698;
 constexpr double kAnomalisticMonthDays = 27.55454989;
 
-// Sign +1 finds a maximum, -1 a minimum.
-double DistanceSigned(double jdTt, double sign) { return sign * MoonDistanceKm(jdTt); }
+// The vertex of the parabola through (-h, before), (0, middle), (h, after).
+double ParabolaVertex(double before, double middle, double after, double h) {
+  const double curvature = before - 2.0 * middle + after;
+  return curvature == 0.0 ? 0.0 : 0.5 * h * (before - after) / curvature;
+}
 
 // The extreme of the distance near a mean apsis: whole-day samples over
-// +-4 days, then parabolas through ever closer triples.
+// +-3 days, the parabola through the best three, then parabolas through
+// ever closer triples, each step shrinking the error a hundredfold.
 double FindExtreme(double mean, double sign) {
-  double best = mean;
-  double bestValue = DistanceSigned(mean, sign);
-  for (int day = -4; day <= 4; ++day) {
-    const double value = DistanceSigned(mean + day, sign);
-    if (value > bestValue) {
-      best = mean + day;
-      bestValue = value;
-    }
-  }
-  for (double h : {0.5, 0.1, 0.02, 0.004}) {
-    const double before = DistanceSigned(best - h, sign);
-    const double middle = DistanceSigned(best, sign);
-    const double after = DistanceSigned(best + h, sign);
-    const double curvature = before - 2.0 * middle + after;
-    if (curvature >= 0.0) continue; // not a peak at this scale: keep the sample
-    double shift = 0.5 * h * (before - after) / curvature;
-    if (std::abs(shift) > h) shift = std::copysign(h, shift);
-    best += shift;
-  }
-  return best;
+  const auto value = [sign](double jdTt) { return -sign * MoonDistanceKm(jdTt); }; // least at the extreme
+  std::array<double, 7> samples{};
+  for (int day = -3; day <= 3; ++day) samples[day + 3] = value(mean + day);
+  const int best = static_cast<int>(std::min_element(samples.begin() + 1, samples.end() - 1) - samples.begin());
+  double t = mean + (best - 3) + ParabolaVertex(samples[best - 1], samples[best], samples[best + 1], 1.0);
+  for (const double h : {0.05, 0.005}) t += ParabolaVertex(value(t - h), value(t), value(t + h), h);
+  return t;
 }
 
 } // namespace

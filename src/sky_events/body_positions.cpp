@@ -51,6 +51,19 @@ GeocentricPlace SunAt(double jdTt) {
   return {astro::ReduceDegrees(longitude), -astro::Degrees(b), r * kKmPerAstronomicalUnit};
 }
 
+SunTrack::SunTrack(double centreJdTt)
+    : centre_(centreJdTt), before_(SunAt(centreJdTt - 1.0)), middle_(SunAt(centreJdTt)), after_(SunAt(centreJdTt + 1.0)) {
+  before_.longitudeDeg = middle_.longitudeDeg + Wrap180(before_.longitudeDeg - middle_.longitudeDeg);
+  after_.longitudeDeg = middle_.longitudeDeg + Wrap180(after_.longitudeDeg - middle_.longitudeDeg);
+}
+
+GeocentricPlace SunTrack::At(double jdTt) const {
+  const double n = jdTt - centre_;
+  return {astro::Interpolate3(before_.longitudeDeg, middle_.longitudeDeg, after_.longitudeDeg, n),
+          astro::Interpolate3(before_.latitudeDeg, middle_.latitudeDeg, after_.latitudeDeg, n),
+          astro::Interpolate3(before_.distanceKm, middle_.distanceKm, after_.distanceKm, n)};
+}
+
 GeocentricPlace MoonAt(double jdTt) {
   const double t = CenturiesFromJ2000(jdTt);
   const astro::MoonSeries s = astro::EvaluateMoonSeries(t);

@@ -40,10 +40,11 @@ double Overlap(const ShadowGeometry& g, Edge edge) {
 }
 
 // The contacts of one edge either side of greatest eclipse, if the Moon reaches it.
-void FindContacts(double greatestTt, const ShadowGeometry& atGreatest, Edge edge, const GeoSite& site,
+void FindContacts(double greatestTt, const ShadowGeometry& atGreatest, Edge edge, const SunTrack& sun,
+                  const GeoSite& site,
                   std::optional<LunarMoment>& before, std::optional<LunarMoment>& after) {
   if (Overlap(atGreatest, edge) <= 0.0) return;
-  const auto overlap = [edge](double jdTt) { return Overlap(EarthShadowAt(jdTt), edge); };
+  const auto overlap = [edge, &sun](double jdTt) { return Overlap(EarthShadowAt(jdTt, sun), edge); };
   before = MomentAt(RootBetween(overlap, greatestTt - kSearchHalfWidthDays, greatestTt), site);
   after = MomentAt(RootBetween(overlap, greatestTt, greatestTt + kSearchHalfWidthDays), site);
 }
@@ -52,13 +53,14 @@ void FindContacts(double greatestTt, const ShadowGeometry& atGreatest, Edge edge
 
 std::optional<SkyEvent> LunarEclipseAtFullMoon(double fullMoonJdTt, const GeoSite& site) {
   // At opposition the separation is the latitude gap, at most 0.5 % above the least.
-  const ShadowGeometry atOpposition = EarthShadowAt(fullMoonJdTt);
+  const SunTrack sun(fullMoonJdTt);
+  const ShadowGeometry atOpposition = EarthShadowAt(fullMoonJdTt, sun);
   if (0.99 * atOpposition.separationDeg > atOpposition.penumbraRadiusDeg + atOpposition.moonRadiusDeg) return {};
 
   const double greatestTt =
-      MinimumBetween([](double jdTt) { return EarthShadowAt(jdTt).separationDeg; },
+      MinimumBetween([&sun](double jdTt) { return EarthShadowAt(jdTt, sun).separationDeg; },
                      fullMoonJdTt - 0.2, fullMoonJdTt + 0.2);
-  const ShadowGeometry g = EarthShadowAt(greatestTt);
+  const ShadowGeometry g = EarthShadowAt(greatestTt, sun);
   const double diameter = 2.0 * g.moonRadiusDeg;
   LunarEclipseDetails details;
   details.penumbralMagnitude = Overlap(g, Edge::PenumbraOuter) / diameter;
@@ -68,9 +70,9 @@ std::optional<SkyEvent> LunarEclipseAtFullMoon(double fullMoonJdTt, const GeoSit
                  : details.umbralMagnitude > 0.0 ? LunarEclipseType::Partial
                                                  : LunarEclipseType::Penumbral;
   details.greatest = MomentAt(greatestTt, site);
-  FindContacts(greatestTt, g, Edge::PenumbraOuter, site, details.p1, details.p4);
-  FindContacts(greatestTt, g, Edge::UmbraOuter, site, details.u1, details.u4);
-  FindContacts(greatestTt, g, Edge::UmbraInner, site, details.u2, details.u3);
+  FindContacts(greatestTt, g, Edge::PenumbraOuter, sun, site, details.p1, details.p4);
+  FindContacts(greatestTt, g, Edge::UmbraOuter, sun, site, details.u1, details.u4);
+  FindContacts(greatestTt, g, Edge::UmbraInner, sun, site, details.u2, details.u3);
 
   SkyEvent event;
   event.kind = SkyEventKind::LunarEclipse;

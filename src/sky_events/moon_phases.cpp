@@ -13,16 +13,16 @@ namespace {
 constexpr double kMeanNewMoonZero = 2451550.09766;
 constexpr double kSynodicMonthDays = 29.530588861;
 
-double Elongation(double jdTt) { return MoonAt(jdTt).longitudeDeg - SunAt(jdTt).longitudeDeg; }
-
 // The instant near `guess` where the elongation equals `target` degrees: secant
 // steps on a function whose rate (11 to 15 degrees a day) never vanishes.
 double SolveElongation(double guess, double target) {
+  const SunTrack sun(guess);
+  const auto elongation = [&sun](double jdTt) { return MoonAt(jdTt).longitudeDeg - sun.At(jdTt).longitudeDeg; };
   double t0 = guess;
-  double f0 = Wrap180(Elongation(t0) - target);
+  double f0 = Wrap180(elongation(t0) - target);
   double t1 = t0 - f0 / 12.19;
   for (int step = 0; step < 8; ++step) {
-    const double f1 = Wrap180(Elongation(t1) - target);
+    const double f1 = Wrap180(elongation(t1) - target);
     if (std::abs(f1) < 1e-6 || f1 == f0) break;
     const double next = t1 - f1 * (t1 - t0) / (f1 - f0);
     t0 = t1;

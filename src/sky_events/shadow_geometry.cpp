@@ -20,9 +20,9 @@ double AngularRadius(double radiusKm, double distanceKm) { return astro::ArcSinD
 
 } // namespace
 
-ShadowGeometry EarthShadowAt(double jdTt) {
+ShadowGeometry EarthShadowAt(double jdTt, const SunTrack& sunTrack) {
   const GeocentricPlace moon = MoonAt(jdTt);
-  const GeocentricPlace sun = SunAt(jdTt);
+  const GeocentricPlace sun = sunTrack.At(jdTt);
   const double moonParallax = AngularRadius(kEarthEquatorialRadiusKm, moon.distanceKm);
   const double sunParallax = AngularRadius(kEarthEquatorialRadiusKm, sun.distanceKm);
   const double sunRadius = AngularRadius(kSunRadiusKm, sun.distanceKm);
@@ -34,9 +34,9 @@ ShadowGeometry EarthShadowAt(double jdTt) {
   return g;
 }
 
-SunMoonGeometry SunMoonAt(double jdTt) {
+SunMoonGeometry SunMoonAt(double jdTt, const SunTrack& sunTrack) {
   const GeocentricPlace moon = MoonAt(jdTt);
-  const GeocentricPlace sun = SunAt(jdTt);
+  const GeocentricPlace sun = sunTrack.At(jdTt);
   const double moonParallax = AngularRadius(kEarthEquatorialRadiusKm, moon.distanceKm);
   const double sunParallax = AngularRadius(kEarthEquatorialRadiusKm, sun.distanceKm);
   return {CloseSeparation(moon.longitudeDeg, moon.latitudeDeg, sun.longitudeDeg, sun.latitudeDeg),

@@ -5,6 +5,8 @@
 // against the Sun (solar eclipses), as seen from the Earth's centre. All
 // angles in degrees.
 
+#include "body_positions.h"
+
 namespace sky {
 
 struct ShadowGeometry {
@@ -16,7 +18,7 @@ struct ShadowGeometry {
 
 // The Earth's shadows are enlarged for its atmosphere by Danjon's rule (1 % of
 // the Moon's parallax), as the modern eclipse canons do.
-ShadowGeometry EarthShadowAt(double jdTt);
+ShadowGeometry EarthShadowAt(double jdTt, const SunTrack& sun);
 
 // The geocentric separation of the Moon's and the Sun's centres and the most
 // it may be for the Moon's penumbra to touch the Earth (degrees).
@@ -24,7 +26,7 @@ struct SunMoonGeometry {
   double separationDeg = 0.0;
   double contactLimitDeg = 0.0;
 };
-SunMoonGeometry SunMoonAt(double jdTt);
+SunMoonGeometry SunMoonAt(double jdTt, const SunTrack& sun);
 
 // The Moon's semi-diameter in Earth equatorial radii at unit distance.
 inline constexpr double kMoonRadiusInEarthRadii = 0.272488;

@@ -27,8 +27,13 @@ void AddSeasons(double fromJdUt, double toJdUt, std::vector<SkyEvent>& events) {
   }
 }
 
-void AddEclipses(double fromTt, double toTt, const GeoSite& site, std::vector<SkyEvent>& events) {
-  for (const double fullMoon : SyzygiesBetween(fromTt, toTt, Syzygy::FullMoon)) {
+// Full moons are found over two days more either side, for the perigees at the ends.
+constexpr double kFullMoonMarginDays = 2.0;
+
+void AddEclipses(double fromTt, double toTt, const std::vector<double>& fullMoons, const GeoSite& site,
+                 std::vector<SkyEvent>& events) {
+  for (const double fullMoon : fullMoons) {
+    if (fullMoon < fromTt || fullMoon >= toTt) continue;
     if (auto eclipse = LunarEclipseAtFullMoon(fullMoon, site)) events.push_back(*eclipse);
   }
   for (const double newMoon : SyzygiesBetween(fromTt, toTt, Syzygy::NewMoon)) {
@@ -43,10 +48,8 @@ void AddEclipses(double fromTt, double toTt, const GeoSite& site, std::vector<Sk
   }
 }
 
-void AddApsides(double fromJdUt, double toJdUt, std::vector<SkyEvent>& events) {
+void AddApsides(double fromJdUt, double toJdUt, const std::vector<double>& fullMoons, std::vector<SkyEvent>& events) {
   std::vector<SkyEvent> apsides = ApsidesBetween(fromJdUt, toJdUt);
-  const std::vector<double> fullMoons =
-      SyzygiesBetween(TerrestrialFromUniversal(fromJdUt) - 2.0, TerrestrialFromUniversal(toJdUt) + 2.0, Syzygy::FullMoon);
   for (SkyEvent& apsis : apsides) {
     if (apsis.kind != SkyEventKind::Perigee) continue;
     const double perigeeTt = TerrestrialFromUniversal(apsis.jdUt);
@@ -62,8 +65,13 @@ void AddApsides(double fromJdUt, double toJdUt, std::vector<SkyEvent>& events) {
 std::vector<SkyEvent> SkyEventsBetween(double fromJdUt, double toJdUt, const GeoSite& site, EventKinds kinds) {
   std::vector<SkyEvent> events;
   if (kinds.seasons) AddSeasons(fromJdUt, toJdUt, events);
-  if (kinds.eclipses) AddEclipses(TerrestrialFromUniversal(fromJdUt), TerrestrialFromUniversal(toJdUt), site, events);
-  if (kinds.apsides) AddApsides(fromJdUt, toJdUt, events);
+  const double fromTt = TerrestrialFromUniversal(fromJdUt);
+  const double toTt = TerrestrialFromUniversal(toJdUt);
+  std::vector<double> fullMoons;
+  if (kinds.eclipses || kinds.apsides)
+    fullMoons = SyzygiesBetween(fromTt - kFullMoonMarginDays, toTt + kFullMoonMarginDays, Syzygy::FullMoon);
+  if (kinds.eclipses) AddEclipses(fromTt, toTt, fullMoons, site, events);
+  if (kinds.apsides) AddApsides(fromJdUt, toJdUt, fullMoons, events);
   std::stable_sort(events.begin(), events.end(),
                    [](const SkyEvent& a, const SkyEvent& b) { return a.jdUt < b.jdUt; });
   return events;
