@@ -8,6 +8,7 @@
 #include "moon_phase.h"
 #include "month_days.h"
 #include "phase_list.h"
+#include "sky_calendar_events.h"
 #include "table_texts.h"
 #include "time_scales.h"
 
@@ -66,7 +67,7 @@ private:
 
   void Event(double t, const QString& kind, const QString& summary, const QString& description = {}) {
     if (astro::IsMissingEvent(t)) return;
-    out_.push_back({kind, date_, UtcOfShownMinute(date_, t, state_.ZoneHours), summary, description});
+    out_.push_back({kind, date_, UtcOfShownMinute(date_, t, state_.ZoneHours), summary, description, {}});
   }
 
   // The summary carries the illumination at the event, as the day view's
@@ -99,14 +100,14 @@ void AddPhases(astro::AstroState state, QDate from, QDate to, std::vector<Almana
     if (date > to || !date.isValid()) break;
     if (date < from) continue;
     const QString name = QString::fromStdString(phase.Name);
-    out.push_back({KindOfPhase(phase.Name), date, UtcOfShownMinute(date, phase.Time, state.ZoneHours), name, {}});
+    out.push_back({KindOfPhase(phase.Name), date, UtcOfShownMinute(date, phase.Time, state.ZoneHours), name, {}, {}});
   }
 }
 
 } // namespace
 
 std::optional<EventChoice> EventChoiceNamed(const QString& list) {
-  EventChoice choice{false, false, false, false};
+  EventChoice choice{false, false, false, false, false, false, false};
   const QStringList names = list.split(QLatin1Char(','));
   for (const QString& raw : names) {
     const QString name = raw.trimmed().toLower();
@@ -114,6 +115,9 @@ std::optional<EventChoice> EventChoiceNamed(const QString& list) {
     else if (name == QLatin1String("twilight")) choice.twilight = true;
     else if (name == QLatin1String("moon")) choice.moon = true;
     else if (name == QLatin1String("phases")) choice.phases = true;
+    else if (name == QLatin1String("seasons")) choice.seasons = true;
+    else if (name == QLatin1String("eclipses")) choice.eclipses = true;
+    else if (name == QLatin1String("apsides")) choice.apsides = true;
     else return std::nullopt;
   }
   return choice;
@@ -138,6 +142,7 @@ std::vector<AlmanacEvent> CollectEvents(const astro::AstroState& base, int twili
     }
   }
   if (choice.phases) AddPhases(state, from, to, events);
+  AddSkyEvents(state, from, to, {choice.seasons, choice.eclipses, choice.apsides}, events);
   return events;
 }
 

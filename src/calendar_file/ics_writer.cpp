@@ -51,6 +51,7 @@ icalcomponent* Event(const AlmanacEvent& e, const settings::SiteLocation& place,
   icalcomponent_add_property(event, icalproperty_new_uid(EventUid(e, place).toUtf8().constData()));
   icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
   icalcomponent_add_property(event, icalproperty_new_dtstart(UtcTime(e.start)));
+  if (e.end.isValid()) icalcomponent_add_property(event, icalproperty_new_dtend(UtcTime(e.end)));
   icalcomponent_add_property(event, icalproperty_new_summary(e.summary.toUtf8().constData()));
   if (!e.description.isEmpty())
     icalcomponent_add_property(event, icalproperty_new_description(e.description.toUtf8().constData()));

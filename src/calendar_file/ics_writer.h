@@ -21,7 +21,7 @@ namespace exporting {
 QString EventUid(const AlmanacEvent& event, const settings::SiteLocation& place);
 
 // One VCALENDAR with one VEVENT per event: UID, DTSTAMP (stamp), DTSTART in
-// UTC, SUMMARY, DESCRIPTION when there is one, LOCATION the place's name, GEO
+// UTC, DTEND when the event has an end, SUMMARY, DESCRIPTION when there is one, LOCATION the place's name, GEO
 // latitude;longitude with East positive, and TRANSP:TRANSPARENT so that no
 // entry blocks busy time. UTF-8 with CRLF line ends.
 QByteArray CalendarFile(const std::vector<AlmanacEvent>& events, const settings::SiteLocation& place,

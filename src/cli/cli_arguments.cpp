@@ -98,10 +98,11 @@ Command CommandNamed(const QString& word) {
   if (word == QLatin1String("phases")) return Command::Phases;
   if (word == QLatin1String("ics")) return Command::Ics;
   if (word == QLatin1String("year")) return Command::Year;
+  if (word == QLatin1String("events")) return Command::Events;
   if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help"))
     return Command::Help;
   if (word == QLatin1String("--version")) return Command::Version;
-  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, --help or --version.").arg(word)};
+  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, --help or --version.").arg(word)};
 }
 
 struct PendingSite {
@@ -229,9 +230,14 @@ QString CliHelpText() {
       "      N principal phases (default 4, 1 to 1000) from the quarter at or before the date\n"
       "  ics --from YYYY-MM-DD --to YYYY-MM-DD [--events LIST]\n"
       "      an iCalendar file (at most 366 days) of the events in LIST, a comma list of\n"
-      "      sun, twilight, moon and phases (default: all four)\n"
+      "      sun, twilight, moon and phases (default: all four) and seasons, eclipses and\n"
+      "      apsides (the sky events; an eclipse spans its first to last contact)\n"
       "  year --year YYYY --event sun|moon|civil|nautical|astronomical [--mode text|csv|json]\n"
       "      rise and set (twilight: beginning and end) for every day of the year\n"
+      "  events --year YYYY | --from YYYY-MM-DD --to YYYY-MM-DD [--kinds LIST] [--mode M]\n"
+      "      equinoxes and solstices, lunar eclipses, solar eclipses seen from the place\n"
+      "      and the Moon's perigees and apogees, over at most 1000 years; LIST is a comma\n"
+      "      list of seasons, eclipses and apsides (default: all three), M text, csv or json\n"
       "  --help | --version\n"
       "      this text, or the program's version\n"
       "\n"

@@ -13,7 +13,7 @@
 
 namespace cli {
 
-enum class Command { Day, Month, Phases, Ics, Year, Help, Version };
+enum class Command { Day, Month, Phases, Ics, Year, Events, Help, Version };
 
 // A location given by numbers on the command line.
 struct CustomSite {
@@ -51,7 +51,7 @@ struct CliRequest {
   int group = 0;              // 0 none, 5 or 7
   int copyMode = 0;           // 0 text, 1 tab, 2 csv
 
-  // ics and year
+  // ics, year and events
   ExportOptions exportOptions;
 };
 

@@ -4,6 +4,9 @@
 #include "copy_text.h"
 #include "display.h"
 #include "ics_writer.h"
+#include "sky_calendar_events.h"
+#include "sky_event_formats.h"
+#include "table_texts.h"
 #include "year_data.h"
 
 namespace cli {
@@ -26,6 +29,25 @@ QString RunYear(const CliRequest& request, const CliContext& c) {
   case YearMode::Text: break;
   }
   return monthtable::JoinLines(exporting::YearTextLines(table, context), monthtable::LineEnd::Lf);
+}
+
+QString RunEvents(const CliRequest& request, const CliContext& c) {
+  const ExportOptions& o = request.exportOptions;
+  const QDate from = o.year ? QDate(*o.year, 1, 1) : *o.from;
+  const QDate to = o.year ? QDate(*o.year, 12, 31) : *o.to;
+  const astro::AstroState state = StateFor(c, from);
+  const sky::GeoSite site{c.site.SiteLatitude, c.site.SiteLongitude, 0.0};
+  const auto events = sky::SkyEventsBetween(exporting::JulianDayOfLocalMidnight(from, state.ZoneHours),
+                                            exporting::JulianDayOfLocalMidnight(to.addDays(1), state.ZoneHours),
+                                            site, o.kinds);
+  const sky::EventListContext context{PrintableSite(c.site).SiteName, c.site.SiteLatitude, c.site.SiteLongitude,
+                                      state.ZoneHours, monthtable::TimeTypeName(c.settings.TimeType), from, to};
+  switch (o.mode) {
+  case YearMode::Csv: return monthtable::JoinLines(sky::EventCsvLines(events, context), monthtable::LineEnd::Lf);
+  case YearMode::Json: return sky::EventsJson(events, context);
+  case YearMode::Text: break;
+  }
+  return monthtable::JoinLines(sky::EventTextLines(events, context), monthtable::LineEnd::Lf);
 }
 
 } // namespace cli

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The ics and year commands of vesperon-cli.
+// The ics, year and events commands of vesperon-cli.
 
 #include "cli_commands.h"
 
@@ -15,5 +15,9 @@ QString RunIcs(const CliRequest& request, const CliContext& context, const QDate
 
 // The year table of --event for --year in the --mode chosen.
 QString RunYear(const CliRequest& request, const CliContext& context);
+
+// The sky events of --year (or --from to --to, local dates) of the --kinds
+// chosen, in the --mode chosen.
+QString RunEvents(const CliRequest& request, const CliContext& context);
 
 } // namespace cli

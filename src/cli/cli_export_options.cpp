@@ -17,6 +17,19 @@ QDate IsoDate(const QString& option, const QString& value) {
   return date;
 }
 
+// "seasons,eclipses,apsides" in any order, at least one; nothing for another name.
+std::optional<sky::EventKinds> KindsNamed(const QString& list) {
+  sky::EventKinds kinds{false, false, false};
+  for (const QString& raw : list.split(QLatin1Char(','))) {
+    const QString name = raw.trimmed().toLower();
+    if (name == QLatin1String("seasons")) kinds.seasons = true;
+    else if (name == QLatin1String("eclipses")) kinds.eclipses = true;
+    else if (name == QLatin1String("apsides")) kinds.apsides = true;
+    else return std::nullopt;
+  }
+  return kinds;
+}
+
 } // namespace
 
 bool ReadExportOption(Command command, const QString& option, const std::function<QString(const char*)>& value,
@@ -27,10 +40,11 @@ bool ReadExportOption(Command command, const QString& option, const std::functio
     } else if (option == QLatin1String("--to")) {
       options.to = IsoDate(option, value("YYYY-MM-DD"));
     } else if (option == QLatin1String("--events")) {
-      const QString list = value("a comma list of sun, twilight, moon and phases");
+      const QString list = value("a comma list of sun, twilight, moon, phases, seasons, eclipses and apsides");
       const auto choice = exporting::EventChoiceNamed(list);
       if (!choice)
-        throw CliError{QStringLiteral("--events accepts a comma list of sun, twilight, moon and phases, not \"%1\".")
+        throw CliError{QStringLiteral("--events accepts a comma list of sun, twilight, moon, phases, seasons, "
+                                      "eclipses and apsides, not \"%1\".")
                            .arg(list)};
       options.events = *choice;
     } else {
@@ -38,15 +52,25 @@ bool ReadExportOption(Command command, const QString& option, const std::functio
     }
     return true;
   }
-  if (command != Command::Year) return false;
-  if (option == QLatin1String("--year")) {
+  if (command != Command::Year && command != Command::Events) return false;
+  const bool events = command == Command::Events;
+  if (events && (option == QLatin1String("--from") || option == QLatin1String("--to"))) {
+    (option == QLatin1String("--from") ? options.from : options.to) = IsoDate(option, value("YYYY-MM-DD"));
+  } else if (events && option == QLatin1String("--kinds")) {
+    const QString list = value("a comma list of seasons, eclipses and apsides");
+    const auto kinds = KindsNamed(list);
+    if (!kinds)
+      throw CliError{
+          QStringLiteral("--kinds accepts a comma list of seasons, eclipses and apsides, not \"%1\".").arg(list)};
+    options.kinds = *kinds;
+  } else if (option == QLatin1String("--year")) {
     const QString text = value("a year from 1 to 9999");
     bool ok = false;
     const int year = text.toInt(&ok);
     if (!ok || year < 1 || year > 9999)
       throw CliError{QStringLiteral("--year accepts a year from 1 to 9999, not \"%1\".").arg(text)};
     options.year = year;
-  } else if (option == QLatin1String("--event")) {
+  } else if (!events && option == QLatin1String("--event")) {
     const QString text = value("sun, moon, civil, nautical or astronomical");
     options.event = exporting::YearEventNamed(text);
     if (!options.event)
@@ -79,6 +103,17 @@ void CheckExportOptions(Command command, const ExportOptions& o) {
   } else if (command == Command::Year) {
     if (!o.year) throw CliError{QStringLiteral("year needs --year YYYY.")};
     if (!o.event) throw CliError{QStringLiteral("year needs --event sun, moon, civil, nautical or astronomical.")};
+  } else if (command == Command::Events) {
+    if (o.year && (o.from || o.to)) throw CliError{QStringLiteral("events takes --year or --from and --to, not both.")};
+    if (o.year) return;
+    if (!o.from || !o.to) throw CliError{QStringLiteral("events needs --year YYYY, or --from YYYY-MM-DD and --to YYYY-MM-DD.")};
+    if (*o.to < *o.from)
+      throw CliError{QStringLiteral("--to %1 is before --from %2.")
+                         .arg(o.to->toString(Qt::ISODate), o.from->toString(Qt::ISODate))};
+    if (*o.to >= o.from->addYears(kMostEventYears))
+      throw CliError{QStringLiteral("events covers at most %1 years; --from %2 --to %3 is longer.")
+                         .arg(kMostEventYears)
+                         .arg(o.from->toString(Qt::ISODate), o.to->toString(Qt::ISODate))};
   }
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The options of the ics and year commands, read by the common parser.
+// The options of the ics, year and events commands, read by the common parser.
 
 #include "almanac_events.h"
+#include "sky_event_list.h"
 #include "year_table.h"
 
 #include <QDate>
@@ -17,6 +18,8 @@ enum class Command;
 
 // Days one ics call may cover at most.
 inline constexpr int kMostCalendarDays = 366;
+// Years one events call may cover at most.
+inline constexpr int kMostEventYears = 1000;
 
 enum class YearMode { Text, Csv, Json };
 
@@ -27,7 +30,9 @@ struct ExportOptions {
   // year
   std::optional<int> year;
   std::optional<exporting::YearEvent> event;
-  YearMode mode = YearMode::Text;
+  YearMode mode = YearMode::Text; // also the events' output
+  // events (with from, to or year)
+  sky::EventKinds kinds;
 };
 
 // Reads the option when it belongs to the command (value() fetches its

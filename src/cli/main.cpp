@@ -72,6 +72,7 @@ int main(int argc, char* argv[]) {
     case cli::Command::Phases: return Print(cli::RunPhases(request, context));
     case cli::Command::Ics: return Print(cli::RunIcs(request, context, QDateTime::currentDateTimeUtc()));
     case cli::Command::Year: return Print(cli::RunYear(request, context));
+    case cli::Command::Events: return Print(cli::RunEvents(request, context));
     case cli::Command::Help:
     case cli::Command::Version: break;
   }

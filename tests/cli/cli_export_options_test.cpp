@@ -40,7 +40,7 @@ TEST(CliExportOptions, RefusesBadInputWithOneClearLine) {
       {"ics --from 2026-02-01 --to 2026-01-31", "--to 2026-01-31 is before --from 2026-02-01."},
       {"ics --from 2026-01-01", "ics needs --from YYYY-MM-DD and --to YYYY-MM-DD."},
       {"ics --from 2026-02-30 --to 2026-03-01", "--from accepts a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not \"2026-02-30\"."},
-      {"ics --from 2026-01-01 --to 2026-01-02 --events sun,stars", "--events accepts a comma list of sun, twilight, moon and phases, not \"sun,stars\"."},
+      {"ics --from 2026-01-01 --to 2026-01-02 --events sun,stars", "--events accepts a comma list of sun, twilight, moon, phases, seasons, eclipses and apsides, not \"sun,stars\"."},
       {"ics --from 2026-01-01 --to 2026-01-02 --year 2026", "Unknown option \"--year\" for this command; see vesperon-cli --help."},
       {"year --event sun", "year needs --year YYYY."},
       {"year --year 2026", "year needs --event sun, moon, civil, nautical or astronomical."},

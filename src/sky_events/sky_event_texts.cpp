@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sky_event_texts.h"
+
+#include <QLocale>
+#include <QStringList>
+#include <cmath>
+
+namespace sky {
+namespace {
+
+constexpr double kJulianDayOfUnixEpoch = 2440587.5;
+constexpr double kMillisecondsPerDay = 86400000.0;
+
+QString Number(double value, int decimals) { return QString::number(value, 'f', decimals); }
+
+// Grouped thousands in the C locale's way, whatever the user's: "357,286".
+QString Kilometres(double km) {
+  QLocale c = QLocale::c();
+  c.setNumberOptions(QLocale::DefaultNumberOptions);
+  return c.toString(std::llround(km));
+}
+
+QString Altitude(double degrees) { return Number(degrees, 1) + QChar(0x00B0); }
+
+QString ClockText(double jdUt, double zoneHours) {
+  return LocalOf(jdUt, zoneHours).toString(QStringLiteral("HH:mm:ss"));
+}
+
+} // namespace
+
+QString KindName(SkyEventKind kind) {
+  switch (kind) {
+  case SkyEventKind::MarchEquinox: return QStringLiteral("march-equinox");
+  case SkyEventKind::JuneSolstice: return QStringLiteral("june-solstice");
+  case SkyEventKind::SeptemberEquinox: return QStringLiteral("september-equinox");
+  case SkyEventKind::DecemberSolstice: return QStringLiteral("december-solstice");
+  case SkyEventKind::LunarEclipse: return QStringLiteral("lunar-eclipse");
+  case SkyEventKind::SolarEclipse: return QStringLiteral("solar-eclipse");
+  case SkyEventKind::Perigee: return QStringLiteral("perigee");
+  case SkyEventKind::Apogee: return QStringLiteral("apogee");
+  }
+  return {};
+}
+
+QString KindTitle(SkyEventKind kind) {
+  QString title = KindName(kind).replace(QLatin1Char('-'), QLatin1Char(' '));
+  title[0] = title[0].toUpper();
+  return title;
+}
+
+QString TypeName(const SkyEvent& event) {
+  if (event.lunar) {
+    switch (event.lunar->type) {
+    case LunarEclipseType::Penumbral: return QStringLiteral("penumbral");
+    case LunarEclipseType::Partial: return QStringLiteral("partial");
+    case LunarEclipseType::Total: return QStringLiteral("total");
+    }
+  }
+  if (event.solar) {
+    switch (event.solar->type) {
+    case SolarEclipseType::Partial: return QStringLiteral("partial");
+    case SolarEclipseType::Annular: return QStringLiteral("annular");
+    case SolarEclipseType::Total: return QStringLiteral("total");
+    }
+  }
+  return {};
+}
+
+QDateTime UtcOf(double jdUt) {
+  const double seconds = std::round((jdUt - kJulianDayOfUnixEpoch) * 86400.0);
+  return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(seconds) * 1000, Qt::UTC);
+}
+
+QDateTime LocalOf(double jdUt, double zoneHours) {
+  return UtcOf(jdUt).toOffsetFromUtc(static_cast<int>(std::lround(-zoneHours * 3600.0)));
+}
+
+QString UtcText(double jdUt) { return UtcOf(jdUt).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")); }
+
+QString LocalText(double jdUt, double zoneHours) { return LocalOf(jdUt, zoneHours).toString(Qt::ISODate); }
+
+const std::vector<QString>& AllContactNames() {
+  static const std::vector<QString> kNames = {
+      QStringLiteral("P1"), QStringLiteral("U1"), QStringLiteral("U2"), QStringLiteral("U3"), QStringLiteral("U4"),
+      QStringLiteral("P4"), QStringLiteral("C1"), QStringLiteral("C2"), QStringLiteral("C3"), QStringLiteral("C4")};
+  return kNames;
+}
+
+std::vector<ContactMoment> ContactsOf(const SkyEvent& event) {
+  std::vector<ContactMoment> contacts;
+  if (event.lunar) {
+    const LunarEclipseDetails& l = *event.lunar;
+    const std::optional<LunarMoment>* moments[] = {&l.p1, &l.u1, &l.u2, &l.u3, &l.u4, &l.p4};
+    for (std::size_t i = 0; i < std::size(moments); ++i) {
+      if (const auto& m = *moments[i])
+        contacts.push_back({AllContactNames()[i], m->jdUt, m->moonAltitudeDeg, m->moonAboveHorizon});
+    }
+  }
+  if (event.solar) {
+    const SolarEclipseLocal& s = *event.solar;
+    const std::optional<SolarContact>* moments[] = {&s.c1, &s.c2, &s.c3, &s.c4};
+    for (std::size_t i = 0; i < std::size(moments); ++i) {
+      if (const auto& c = *moments[i])
+        contacts.push_back({AllContactNames()[6 + i], c->jdUt, c->sunAltitudeDeg, c->sunAltitudeDeg > 0.0});
+    }
+  }
+  return contacts;
+}
+
+std::optional<std::pair<double, double>> EclipseSpan(const SkyEvent& event) {
+  const std::vector<ContactMoment> contacts = ContactsOf(event);
+  if (contacts.empty()) return std::nullopt;
+  return std::make_pair(contacts.front().jdUt, contacts.back().jdUt);
+}
+
+QString EventSummary(const SkyEvent& event) {
+  if (event.lunar || event.solar) {
+    QString type = TypeName(event);
+    type[0] = type[0].toUpper();
+    return type + QLatin1Char(' ') + KindTitle(event.kind).toLower();
+  }
+  if (event.apsis) {
+    const QString summary = KindTitle(event.kind) + QLatin1Char(' ') + Kilometres(event.apsis->distanceKm) + QStringLiteral(" km");
+    return event.apsis->fullMoonNearPerigee ? summary + QStringLiteral(", full moon near perigee") : summary;
+  }
+  return KindTitle(event.kind);
+}
+
+QString EventDetails(const SkyEvent& event, double zoneHours) {
+  QStringList parts;
+  if (event.apsis) {
+    parts << Kilometres(event.apsis->distanceKm) + QStringLiteral(" km");
+    if (event.apsis->fullMoonNearPerigee) parts << QStringLiteral("full moon near perigee");
+    return parts.join(QStringLiteral("; "));
+  }
+  const std::vector<ContactMoment> contacts = ContactsOf(event);
+  QStringList contactTexts;
+  if (event.lunar) {
+    const LunarEclipseDetails& l = *event.lunar;
+    parts << QStringLiteral("%1, umbral magnitude %2, penumbral magnitude %3")
+                 .arg(TypeName(event), Number(l.umbralMagnitude, 3), Number(l.penumbralMagnitude, 3));
+    parts << (l.greatest.moonAboveHorizon ? QStringLiteral("Moon above the horizon at greatest eclipse")
+                                          : QStringLiteral("Moon below the horizon at greatest eclipse"));
+    for (const ContactMoment& c : contacts)
+      contactTexts << QStringLiteral("%1 %2 (Moon %3)")
+                          .arg(c.name, ClockText(c.jdUt, zoneHours),
+                               c.aboveHorizon ? QStringLiteral("up") : QStringLiteral("down"));
+  } else if (event.solar) {
+    const SolarEclipseLocal& s = *event.solar;
+    parts << QStringLiteral("%1, magnitude %2, obscuration %3, Sun at %4")
+                 .arg(TypeName(event), Number(s.magnitude, 3), Number(s.obscuration, 3), Altitude(s.sunAltitudeDeg));
+    if (s.beginsBelowHorizon) parts << QStringLiteral("begins below the horizon");
+    if (s.endsBelowHorizon) parts << QStringLiteral("ends below the horizon");
+    for (const ContactMoment& c : contacts)
+      contactTexts << QStringLiteral("%1 %2 (Sun at %3)").arg(c.name, ClockText(c.jdUt, zoneHours), Altitude(c.altitudeDeg));
+  }
+  if (!contactTexts.isEmpty()) parts << contactTexts.join(QStringLiteral(", "));
+  return parts.join(QStringLiteral("; "));
+}
+
+} // namespace sky
