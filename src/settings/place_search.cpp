@@ -42,7 +42,8 @@ QString SearchKey(const QString& text) {
   return key;
 }
 
-qsizetype FindPlaceByTyping(const QStringList& names, const QString& typed, qsizetype from) {
+qsizetype FindPlaceByTyping(const QStringList& names, const QString& typed, qsizetype from,
+                            const OtherPlaceNames& otherNames) {
   const QString wanted = SearchKey(typed);
   if (wanted.isEmpty() || names.isEmpty()) return -1;
   const qsizetype count = names.size();
@@ -50,6 +51,8 @@ qsizetype FindPlaceByTyping(const QStringList& names, const QString& typed, qsiz
   for (qsizetype step = 0; step < count; ++step) {
     const qsizetype i = (from + step) % count;
     if (SearchKey(names.at(i)).startsWith(wanted)) return i;
+    const auto [other, end] = otherNames.equal_range(names.at(i));
+    if (std::any_of(other, end, [&](const QString& name) { return SearchKey(name).startsWith(wanted); })) return i;
   }
   return -1;
 }

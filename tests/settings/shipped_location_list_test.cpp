@@ -2,10 +2,12 @@
 // The list of places shipped with the program, read with the program's own
 // reader: every record must be one the location editor can show and apply.
 
+#include "former_place_names.h"
 #include "locale_number.h"
 #include "location_file.h"
 #include "location_inputs.h"
 #include "location_record.h"
+#include "place_search.h"
 
 #include "test_support.h"
 
@@ -148,6 +150,24 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
     for (const QChar c : name) EXPECT_TRUE(c.script() == QChar::Script_Latin || c.script() == QChar::Script_Common ||
                                            c.script() == QChar::Script_Inherited) << name.toStdString();
   }
+}
+
+TEST(ShippedLocationList, FormerNamesBuiltIntoTheProgramLeadToListedPlaces) {
+  const LocationList list = ShippedList();
+  const OtherPlaceNames& former = FormerPlaceNames();
+  EXPECT_GE(former.size(), 30);
+  for (auto pair = former.cbegin(); pair != former.cend(); ++pair) {
+    SCOPED_TRACE(pair.value().toStdString());
+    EXPECT_GE(list.Names().indexOf(pair.key()), 0) << "the current name is listed";
+    EXPECT_LT(list.Names().indexOf(pair.value()), 0) << "the former name is not a listed place of its own";
+    EXPECT_LE(pair.value().size(), 25);
+  }
+  for (const auto& [typed, found] : {std::pair{"Nur-Sultan", "Astana, Kazakhstan"}, {"Ulan Bator", "Ulaanbaatar, Mongolia"},
+                                     {"Barrow, USA", "Utqiaġvik, USA"}, {"Cochin", "Kochi, India"},
+                                     {"Port Elizabeth, S", "Gqeberha, South Africa"}, {"Bangalore", "Bengaluru, India"},
+                                     {"Tongshan", "Xuzhou, China"}, {"Zawiya", "Az Zāwīyah, Libya"}})
+    EXPECT_EQ(list.Names().value(FindPlaceByTyping(list.Names(), QString::fromUtf8(typed), 0, former)),
+              QString::fromUtf8(found)) << typed;
 }
 
 TEST(ShippedLocationList, IsInTheOrderTheProgramKeepsSoSavingItUnchangedChangesNothing) {
