@@ -49,17 +49,19 @@ byte-identical.
   groups of places (PPLS), farm villages (PPLF), religious settlements (PPLR)
   and settlements (STLMT). Not its sections of a place (PPLX), populated
   localities (PPLL), historical, abandoned or destroyed places, nor records
-  of other things named as towns (a weather station). A name that one region holds twice within 25 km, or one
-  country within 3 km, is one place: the capital, else the more populous
-  record is kept. Of two namesakes farther apart in one region, too, only
-  that one is kept, since no region mark could tell them apart.
+  of other things named as towns (a weather station).
+- A name that one region holds twice within 25 km, or one country within
+  3 km, is one place: the capital, else the more populous record is kept.
+  Of two namesakes farther apart in one region, too, only that one is kept,
+  since no region mark could tell them apart.
 
 ## Checked against a second source
 
 Every place is checked against a second world list of cities compiled
 independently of GeoNames: SimpleMaps' World Cities Database (basic). Names
-are matched letter case, accents, apostrophes, hyphens and blanks aside. A
-fault found is settled by a rule below; a fault that no rule settles stops
+are matched letter case, accents, apostrophes, hyphens and blanks aside, and
+a Chinese name of the second source also without its ending "shi" (city:
+"Baojishi" is Baoji). A fault found is settled by a rule below; a fault that no rule settles stops
 the generator and nothing is written.
 
 1. Population filled in. A place to which GeoNames gives no population takes
