@@ -7,7 +7,10 @@
 import { readFileSync } from "node:fs";
 
 import { fold } from "./names.mjs";
-import { kNameApartKm } from "./cross_check.mjs";
+
+// A name in another script takes the Latin name of the second source's place
+// this close: one place, whatever its name (kilometres).
+const kOnePlaceKm = 2;
 
 // Letters of the Latin script with their marks, digits, blanks and the marks
 // that names use between words.
@@ -44,15 +47,15 @@ export function applyRenamings(places, renamings) {
 }
 
 // A name in another script takes the second source's name of the place
-// nearest to it in its country, within kNameApartKm. Returns the problems.
+// nearest to it in its country, within kOnePlaceKm. Returns the problems.
 export function latinNames(places, second) {
   const problems = [];
   for (const p of places) {
     if (isLatin(p.name)) continue;
     const s = second.nearest(p.country, p.spot);
-    const name = s && s.apart <= kNameApartKm ? [s.name, s.asciiName].find(isLatin) : null;
+    const name = s && s.apart <= kOnePlaceKm ? [s.name, s.asciiName].find(isLatin) : null;
     if (!name) {
-      problems.push(`${p.name}, ${p.country} (GeoNames ${p.cityId}): no Latin name within ${kNameApartKm} km in the second source`);
+      problems.push(`${p.name}, ${p.country} (GeoNames ${p.cityId}): no Latin name within ${kOnePlaceKm} km in the second source`);
       continue;
     }
     p.formerNames = [...(p.formerNames ?? []), p.name];

@@ -126,8 +126,8 @@ ${bullets(facts.filledPopulations)}
   lists the places renamed, or spelt otherwise today, that GeoNames still
   lists under an earlier name, each with its source; a renaming that no
   listed place takes up stops the generator. A name GeoNames gives in
-  another script takes the Latin name of the second source's nearest place
-  within 25 km.
+  another script takes the Latin name of the second source's place within
+  2 km, the same place.
 - The earlier name, and the name of a record dropped as the same place under
   another name, stays searchable: \`former_names.txt\` here lists each as
   its record would be named, a tab, and the listed name. It is built into
