@@ -58,12 +58,12 @@ const kSharedPopulationVerdicts = {
     4563378, 4563379,                                     // Ceiba, Puerto Rico: two municipalities' places
   ]),
 };
-// GeoNames' kinds of populated place that are towns: a place, the seat of a
-// capital or of a region at any level, a seat of government, a group of
-// places, a farm village, a religious settlement, a settlement. Left out:
-// sections of a place, populated localities, and historical, abandoned or
-// destroyed places.
-const kTownKinds = new Set(["PPL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLA5", "PPLC", "PPLG", "PPLS", "PPLF", "PPLR", "STLMT"]);
+// GeoNames' kinds of populated place that are towns: a place, a populated
+// locality (the hamlets of Nunavut), the seat of a capital or of a region at
+// any level, a seat of government, a group of places, a farm village, a
+// religious settlement, a settlement. Left out: sections of a place, and
+// historical, abandoned or destroyed places.
+const kTownKinds = new Set(["PPL", "PPLL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLA5", "PPLC", "PPLG", "PPLS", "PPLF", "PPLR", "STLMT"]);
 // Records of towns that are something else by their name.
 const kNotATown = /\b(weather|pws)\b/i;
 

@@ -44,12 +44,12 @@ byte-identical.
   midnight sun, polar night and a grazing Moon matter most (the southern lands
   end at 56 S, so 40 S takes in Tasmania, New Zealand's South Island and
   Patagonia).
-- Only towns: GeoNames' populated places (PPL), seats of a country or a
-  region at any level (PPLC, PPLA to PPLA5), seats of government (PPLG),
-  groups of places (PPLS), farm villages (PPLF), religious settlements (PPLR)
-  and settlements (STLMT). Not its sections of a place (PPLX), populated
-  localities (PPLL), historical, abandoned or destroyed places, nor records
-  of other things named as towns (a weather station).
+- Only towns: GeoNames' populated places (PPL) and populated localities
+  (PPLL), seats of a country or a region at any level (PPLC, PPLA to PPLA5),
+  seats of government (PPLG), groups of places (PPLS), farm villages (PPLF),
+  religious settlements (PPLR) and settlements (STLMT). Not its sections of a
+  place (PPLX), historical, abandoned or destroyed places, nor records of
+  other things named as towns (a weather station).
 - A name that one region holds twice within 25 km, or one country within
   3 km, is one place: the capital, else the more populous record is kept.
   Of two namesakes farther apart in one region, too, only that one is kept,
