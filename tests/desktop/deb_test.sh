@@ -32,8 +32,16 @@ for file in usr/bin/vesperon usr/bin/vesperon-cli usr/share/applications/$id.des
             usr/share/icons/hicolor/48x48/apps/$id.png usr/share/man/man1/vesperon-cli.1.gz \
             usr/share/man/man1/vesperon.1.gz usr/share/vesperon/Location.txt \
             usr/share/doc/vesperon/copyright usr/share/doc/vesperon/changelog.Debian.gz \
-            usr/share/doc/vesperon/README.md usr/share/doc/vesperon/docs/main-window.png; do
+            usr/share/doc/vesperon/README.md usr/share/doc/vesperon/places.md \
+            usr/share/doc/vesperon/docs/main-window.png; do
   grep -q " \./$file$" "$work/contents" || fail "$file is not in the package"
+done
+
+# The copyright names the holders of the data of the list of places.
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/vesperon/copyright)
+for holder in "GeoNames" "Copyright (c) 2018 Nabil Ashraf" "SimpleMaps" "OpenStreetMap contributors" \
+              "Copyright (c) 2014 Annexare Studio"; do
+  grep -qF -- "$holder" <<<"$copyright" || fail "the copyright file does not name $holder"
 done
 
 maintainer=$(dpkg-deb --field "$deb" Maintainer)

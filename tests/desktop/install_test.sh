@@ -22,6 +22,7 @@ expected=(
   share/man/man1/vesperon-cli.1
   share/man/man1/vesperon.1
   share/doc/vesperon/LICENSE
+  share/doc/vesperon/places.md
   share/vesperon/Location.txt
 )
 for size in 16 24 32 48 64 128 256; do

@@ -26,5 +26,22 @@ TEST(PlaceSearch, FindsByFirstLettersWhateverTheCaseAndAccents) {
   for (const Case& c : cases) EXPECT_EQ(FindPlaceByTyping(kNames, QString::fromUtf8(c.typed), c.from), c.found) << c.typed;
 }
 
+TEST(PlaceSearch, FindsAPlaceByItsFormerNamesToo) {
+  const QStringList names{QStringLiteral("Kochi, India"), QStringLiteral("Kochi, Japan"), QStringLiteral("Odesa, Ukraine")};
+  const OtherPlaceNames former = ParseOtherPlaceNames("Cochin, India\tKochi, India\nOdessa, Ukraine\tOdesa, Ukraine\r\n"
+                                                      "no tab on this line\n");
+  struct Case {
+    const char* typed;
+    qsizetype from;
+    qsizetype found;
+  };
+  const Case cases[] = {
+      {"cochin", 1, 0}, {"COCHIN, I", 2, 0}, {"kochi", 0, 0}, {"kochi", 1, 1}, // both Kochis, in turn
+      {"odessa", 0, 2}, {"odes", 0, 2},      {"no tab", 0, -1},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FindPlaceByTyping(names, QString::fromUtf8(c.typed), c.from, former), c.found) << c.typed;
+  EXPECT_EQ(FindPlaceByTyping(names, QStringLiteral("cochin"), 0), -1) << "without the former names";
+}
+
 } // namespace
 } // namespace settings

@@ -2,10 +2,12 @@
 // The list of places shipped with the program, read with the program's own
 // reader: every record must be one the location editor can show and apply.
 
+#include "former_place_names.h"
 #include "locale_number.h"
 #include "location_file.h"
 #include "location_inputs.h"
 #include "location_record.h"
+#include "place_search.h"
 
 #include "test_support.h"
 
@@ -84,6 +86,22 @@ TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
       {"Yangon, Myanmar", 16.80f, -96.16f, -6.5f},
       {"Kabul, Afghanistan", 34.53f, -69.17f, -4.5f},
       {"Caracas, Venezuela", 10.49f, 66.88f, 4.0f},
+      // Names once at the wrong place, and cities GeoNames gives no population.
+      {"Zhongshan, China", 22.52f, -113.38f, -8.0f},
+      {"Puyang, China", 35.76f, -115.02f, -8.0f},          // in Henan, not Zhejiang
+      {"Masan, South Korea", 35.18f, -128.55f, -9.0f},
+      {"Changzhi, China", 36.18f, -113.11f, -8.0f},
+      {"São José, Brazil", -27.60f, 48.63f, 3.0f},
+      {"Huanggang, Hubei, China", 30.45f, -114.87f, -8.0f},
+      {"Storvik, Sweden", 60.58f, -16.53f, -1.0f},          // not its copy at 65 N
+      {"Pyhäjärvi, Finland", 63.67f, -25.90f, -2.0f},
+      {"Xuzhou, China", 34.18f, -117.16f, -8.0f},           // GeoNames' "Tongshan"
+      {"Kāshān, Iran", 34.00f, -51.44f, -3.5f},
+      {"Ogbomoso, Nigeria", 8.13f, -4.24f, -1.0f},
+      // Renamed: the current name at the place of the former one.
+      {"Astana, Kazakhstan", 51.18f, -71.45f, -5.0f},
+      {"Kochi, India", 9.94f, -76.26f, -5.5f},
+      {"Utqiaġvik, USA", 71.29f, 156.79f, 9.0f},
   };
   const LocationList list = ShippedList();
   for (const Place& place : places) {
@@ -102,7 +120,11 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
   for (const char* name : {"Shenyang, China", "Shijiazhuang, China", "Mudanjiang, China", "Yingkou, China",
                            "Xingtai, China", "Liupanshui, China", "Łódź, Poland", "Mersin, Türkiye", "Yangon, Myanmar",
                            "Makassar, Indonesia", "São Paulo, Brazil", "Bogotá, Colombia", "Port Moresby, PNG",
-                           "Vila Velha, Brazil", "Natal, Brazil"})
+                           "Vila Velha, Brazil", "Natal, Brazil", "Ulaanbaatar, Mongolia", "Odesa, Ukraine",
+                           "Prayagraj, India", "Gurugram, India", "Gqeberha, South Africa", "Mbombela, South Africa",
+                           "Chattogram, Bangladesh", "Wanzhou, China", "Aarhus, Denmark", "Öskemen, Kazakhstan",
+                           "Bengaluru, India", "Mysuru, India", "Maoming, China", "Ganzhou, China", "Liuzhou, China",
+                           "Ma'anshan, China", "Lu'an, China", "Baoji, China"})
     EXPECT_GE(IndexOfName(list, name), 0) << name;
   // Names the list once held: old spellings, a province for a country, and
   // duplicates of real cities.
@@ -110,8 +132,42 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
                            "Xiangtai, China", "Zhaotang, China", "Lupanshui, China", "Lódz, Poland", "Icel, Türkiye",
                            "Rangoon, Myanmar", "Ujungpandang, Indonesia", "Sao Paulo, Brazil", "Bogota, Colombia",
                            "General Santos", "Pietermaritzburg", "Port Moresby, Central", "Natal, Amazonas, Brazil",
-                           "Vila Velha, Amapá, Brazil"})
+                           "Vila Velha, Amapá, Brazil",
+                           // Copies: far north with a southern namesake's population, or one place twice.
+                           "Storvik, Västerbotten, SE", "Forsbacka, Västerbotten", "Insjön, Västerbotten, SE",
+                           "Söderfors, Västerbotten", "Långsele, Västerbotten", "Pyhäjärvi, Lapland, FI",
+                           "Ulsteinvik weather p., NO",
+                           "Zawiya, Libya", "Gadag-Betageri, India", "Katsuta, Japan", "Yono, Japan", "Santol, Philippines",
+                           "Mansilingan, Philippines", "Camayenne, Guinea", "Minato, Japan", "Tempe Junction, USA",
+                           "Reykjanesbær, Iceland", "Lungtenzampa, Bhutan", "Āzādshahr, Iran", "Väståboland, Finland",
+                           "Meads, USA", "Shiqi, China", "Tongshan, China", "Puyang Chengguanzhen, CN", "Huanggang, China",
+                           // Former names, found through the search instead.
+                           "Nur-Sultan, Kazakhstan", "Ulan Bator, Mongolia", "Barrow, USA", "Odessa, Ukraine",
+                           "Allahābād, India", "Cochin, India", "Mysore, India", "Århus, Denmark"})
     EXPECT_LT(IndexOfName(list, gone), 0) << gone;
+  for (const QString& name : list.Names()) {
+    EXPECT_FALSE(name.contains(QStringLiteral("weather"), Qt::CaseInsensitive)) << name.toStdString();
+    for (const QChar c : name) EXPECT_TRUE(c.script() == QChar::Script_Latin || c.script() == QChar::Script_Common ||
+                                           c.script() == QChar::Script_Inherited) << name.toStdString();
+  }
+}
+
+TEST(ShippedLocationList, FormerNamesBuiltIntoTheProgramLeadToListedPlaces) {
+  const LocationList list = ShippedList();
+  const OtherPlaceNames& former = FormerPlaceNames();
+  EXPECT_GE(former.size(), 30);
+  for (auto pair = former.cbegin(); pair != former.cend(); ++pair) {
+    SCOPED_TRACE(pair.value().toStdString());
+    EXPECT_GE(list.Names().indexOf(pair.key()), 0) << "the current name is listed";
+    EXPECT_LT(list.Names().indexOf(pair.value()), 0) << "the former name is not a listed place of its own";
+    EXPECT_LE(pair.value().size(), 25);
+  }
+  for (const auto& [typed, found] : {std::pair{"Nur-Sultan", "Astana, Kazakhstan"}, {"Ulan Bator", "Ulaanbaatar, Mongolia"},
+                                     {"Barrow, USA", "Utqiaġvik, USA"}, {"Cochin", "Kochi, India"},
+                                     {"Port Elizabeth, S", "Gqeberha, South Africa"}, {"Bangalore", "Bengaluru, India"},
+                                     {"Tongshan", "Xuzhou, China"}, {"Zawiya", "Az Zāwīyah, Libya"}})
+    EXPECT_EQ(list.Names().value(FindPlaceByTyping(list.Names(), QString::fromUtf8(typed), 0, former)),
+              QString::fromUtf8(found)) << typed;
 }
 
 TEST(ShippedLocationList, IsInTheOrderTheProgramKeepsSoSavingItUnchangedChangesNothing) {

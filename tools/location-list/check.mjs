@@ -5,6 +5,7 @@
 
 import { standardTimeAt } from "./zones.mjs";
 import { fold, kNameWidth } from "./names.mjs";
+import { isLatin } from "./current_names.mjs";
 
 const kRecord = /^(.{25})\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,2}(?:\.5)?)$/u;
 
@@ -27,6 +28,8 @@ export function checkList(text, { find, capitals, officialZones, sameNameKm, min
   const names = new Set();
   for (const r of records) {
     if (r.name.length > kNameWidth || r.name !== r.name.trim() || !r.name) problems.push(`bad name "${r.name}"`);
+    if (!isLatin(r.name)) problems.push(`"${r.name}" is not in Latin letters`);
+    if (/\bweather\b/i.test(r.name)) problems.push(`"${r.name}" is a weather station`);
     if (names.has(r.name.toLowerCase())) problems.push(`"${r.name}" twice`);
     names.add(r.name.toLowerCase());
     const time = standardTimeAt(find, r.latitude, r.longitude, officialZones.get(r.name));

