@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,9 @@ QString ZoneEntryText(int index) {
 void CapDropDownRows(QComboBox* box, int rows) {
   box->setMaxVisibleItems(rows);
   box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  // The list took the policy of a pop-up menu, which has no scroll bar, when
+  // it was made under the style's own wish.
+  box->view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 // The open list as wide as the widest of the texts, beside its scroll bar,
@@ -58,6 +62,23 @@ void SetTextShowingStart(QLineEdit* field, const QString& text) {
   field->setText(text);
   field->setCursorPosition(0);
 }
+
+// The same once the focus has left the field: Tab selects the whole text with
+// the cursor at its end, which scrolls a long name to its end.
+class StartShownOnLeaving : public QObject {
+public:
+  using QObject::QObject;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::FocusOut) {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      auto* field = qobject_cast<QLineEdit*>(watched);
+      if (field && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) field->setCursorPosition(0);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
 
 // InputKeyPress: what the longitude and latitude fields take.
 bool IsNumberCharacter(QChar c) {
@@ -94,6 +115,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   label("lblSet_1", "Current Location", 9, 4);
   txtCLoc = new QLineEdit(this);
   place(txtCLoc, "txtCLoc", 8, 20, 105, 21, nullptr);
+  txtCLoc->installEventFilter(new StartShownOnLeaving(txtCLoc));
   label("lblSet_2", "Select New Location", 9, 43);
   cboCities = new QComboBox(this);
   place(cboCities, "cboCities", 9, 58, 121, 21, nullptr);

@@ -68,14 +68,22 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
 void StatusStrip::setTexts(const StatusPanelTexts& texts) {
   const QString* values[] = {&texts.location, &texts.timeType, &texts.twilight};
   for (int i = 0; i < 3; ++i) {
-    boxes_[i]->setText(*values[i]);
+    ShowText(i, *values[i]);
     boxes_[i]->setAccessibleName(QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *values[i]);
   }
-  boxes_[3]->setText(texts.clock);
+  ShowText(3, texts.clock);
 }
 
-void StatusStrip::setClockText(const QString& text) { boxes_[3]->setText(text); }
+void StatusStrip::setClockText(const QString& text) { ShowText(3, text); }
 
-QString StatusStrip::text(int box) const { return boxes_[box]->text(); }
+QString StatusStrip::text(int box) const { return texts_[box]; }
+
+void StatusStrip::ShowText(int box, const QString& text) {
+  texts_[box] = text;
+  // A text wider than its box ends in "…" rather than in half a letter.
+  QLabel* label = boxes_[box];
+  const int room = label->contentsRect().width() - label->indent() - 2 * label->margin();
+  label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, room));
+}
 
 } // namespace dayview

@@ -20,6 +20,7 @@ public:
 
   void setTexts(const StatusPanelTexts& texts);
   void setClockText(const QString& text);
+  // The box's whole text, though the box may show it cut short with "…".
   QString text(int box) const; // 0 location, 1 time type, 2 twilight, 3 clock
 
 signals:
@@ -29,7 +30,10 @@ signals:
   void clockClicked();
 
 private:
+  void ShowText(int box, const QString& text);
+
   QLabel* boxes_[4] = {};
+  QString texts_[4];
 };
 
 } // namespace dayview

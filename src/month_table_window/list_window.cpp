@@ -37,7 +37,7 @@ constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 22;
 constexpr int kButtonTop = 6;
 constexpr int kReservedBottom96 = 30; // room kept free at the screen's bottom
-constexpr int kFrameLooks = 40;       // looks for the window manager's frame...
+constexpr int kFrameLooks = 100;      // looks for the window manager's frame...
 constexpr int kFrameLookMs = 50;      // ...this many milliseconds apart
 
 QWidget* Panel(QWidget* parent, const char* name) {
@@ -61,11 +61,12 @@ TfrmList::TfrmList(QWidget* parent, settings::ListWindowSettings stored, MainWin
   setFont(SansSerifFont(kWindowFontPoints, dpi_));
   CreateViews();
   CreateMenus();
-  move(s_.ListLeft, s_.ListTop);
-  resize(width(), s_.ListHeight); // the frame's height; placed again with its frame when shown
   ApplyGridLines();
   SG->setFont(TableFont());
   ResizeGrids();
+  // Made on the screen from the start: a window manager that meets it off the
+  // screen moves it by rules of its own.
+  PlaceOnScreen(StoredFrame());
 }
 
 settings::ListWindowSettings TfrmList::SettingsToStore() const {
@@ -202,26 +203,33 @@ void TfrmList::showEvent(QShowEvent* event) {
   }
   // The stored place and height are the frame's. Until the window manager
   // tells this window's border widths, the main window's (framed by the same
-  // window manager) stand in; place the window again once they are known.
-  // They may come with a move or with no event at all: look for a while.
-  framePlaced_ = !OwnFrameMargins().isNull();
+  // window manager) stand in. The window manager frames the window, and may
+  // move it, whenever it comes to it: the window is placed again after every
+  // move or resize and every 50 ms until it stands framed where it belongs.
   PlaceOnScreen(StoredFrame());
-  PlaceWhenFramed(kFrameLooks);
+  framingLooksLeft_ = kFrameLooks;
+  PlaceUntilFramed();
 }
 
 void TfrmList::moveEvent(QMoveEvent* event) {
   QMainWindow::moveEvent(event);
-  PlaceWhenFramed(0);
+  if (framingLooksLeft_ > 0) PlaceOnScreen(StoredFrame());
 }
 
-void TfrmList::PlaceWhenFramed(int looksLeft) {
-  if (framePlaced_) return;
-  if (!OwnFrameMargins().isNull()) {
-    framePlaced_ = true;
-    PlaceOnScreen(StoredFrame());
-  } else if (looksLeft > 0) {
-    QTimer::singleShot(kFrameLookMs, this, [this, looksLeft] { PlaceWhenFramed(looksLeft - 1); });
+void TfrmList::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (framingLooksLeft_ > 0) PlaceOnScreen(StoredFrame());
+}
+
+void TfrmList::PlaceUntilFramed() {
+  if (framingLooksLeft_ <= 0) return;
+  const bool framed = !OwnFrameMargins().isNull() && windowHandle() && windowHandle()->isExposed();
+  if (framed && CurrentFrame() == PlacedFrame(StoredFrame())) {
+    framingLooksLeft_ = 0;
+    return;
   }
+  PlaceOnScreen(StoredFrame());
+  if (--framingLooksLeft_ > 0) QTimer::singleShot(kFrameLookMs, this, &TfrmList::PlaceUntilFramed);
 }
 
 QMargins TfrmList::OwnFrameMargins() const {
@@ -243,15 +251,18 @@ QRect TfrmList::StoredFrame() const {
   return {s_.ListLeft, s_.ListTop, width() + margins.left() + margins.right(), s_.ListHeight};
 }
 
-void TfrmList::PlaceOnScreen(QRect frame) {
+QRect TfrmList::PlacedFrame(QRect frame) const {
   const QScreen* screen = this->screen();
-  if (!screen) return;
-  const QMargins margins = FrameMargins();
-  const QRect placed = PlaceListWindow(frame, margins, screen->geometry(),
-                                       static_cast<int>(std::lround(kReservedBottom96 * dpi_ / 96.0)));
+  if (!screen) return frame;
+  return PlaceListWindow(frame, FrameMargins(), screen->geometry(),
+                         static_cast<int>(std::lround(kReservedBottom96 * dpi_ / 96.0)));
+}
+
+void TfrmList::PlaceOnScreen(QRect frame) {
   // The window without its frame: a move() would place the frame only once
   // Qt knows it.
-  setGeometry(placed.marginsRemoved(margins));
+  const QRect client = PlacedFrame(frame).marginsRemoved(FrameMargins());
+  if (client != geometry()) setGeometry(client);
 }
 
 void TfrmList::MakeList() {

@@ -98,6 +98,7 @@ public:
 protected:
   void showEvent(QShowEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -109,16 +110,17 @@ private:
   void ToggleGrouping(bool byFive);
   void ResizeGrids();
   void PlaceButtons();
-  // Places the framed window (`frame`, as stored or as it stands) by the
-  // placement rules.
+  // The framed window (`frame`, as stored or as it stands) placed by the
+  // placement rules on this window's screen, and the window put there.
+  QRect PlacedFrame(QRect frame) const;
   void PlaceOnScreen(QRect frame);
   // The window manager's border widths around this window; before it has
   // told them, the main window's.
   QMargins FrameMargins() const;
   QMargins OwnFrameMargins() const;
-  // Places the window from its stored frame once its own frame is known,
-  // looking again up to looksLeft times.
-  void PlaceWhenFramed(int looksLeft);
+  // Places the window from its stored frame until the window manager has
+  // framed it there, looking again every 50 ms while looks are left.
+  void PlaceUntilFramed();
   // The framed window as stored, at its current width, and as it stands.
   QRect StoredFrame() const;
   QRect CurrentFrame() const;
@@ -141,7 +143,7 @@ private:
   MainWindowReading built_; // what the last MakeList computed from
   ExportChoosers choosers_ = DialogChoosers();
   bool shownOnce_ = false;
-  bool framePlaced_ = false; // placed with the window manager's frame known
+  int framingLooksLeft_ = 0; // 0 once the window stands framed where it belongs
 
   MonthTableModel* model_ = nullptr;
   QWidget* pnlTop = nullptr;

@@ -8,17 +8,19 @@
 #include "list_export.h"
 #include "list_window.h"
 #include "print_output.h"
+#include "save_file_dialog.h"
+#include "text_fit.h"
 #include "whole_file_write.h"
 #include "year_print.h"
 #include "year_text.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLayout>
 #include <QMenu>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 namespace monthtable {
 namespace {
@@ -37,19 +39,20 @@ constexpr YearChoice kYearChoices[] = {{"Sunrise and Sunset", exporting::YearEve
 } // namespace
 
 ExportChoosers DialogChoosers() {
-  return {[](QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
-            return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
-          },
+  return {AskSaveFileName,
           [](QWidget* parent) -> std::optional<exporting::YearEvent> {
             QStringList labels;
             for (const YearChoice& c : kYearChoices) labels << QLatin1String(c.label);
             QInputDialog dialog(parent);
             dialog.setWindowTitle(QStringLiteral("Print Year Table"));
-            dialog.setLabelText(QStringLiteral("Events:"));
+            dialog.setLabelText(QStringLiteral("&Events:"));
             dialog.setComboBoxItems(labels);
             dialog.setComboBoxEditable(false);
-            // Wide enough for its title.
-            dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) * 2);
+            // The dialog's layout, made when first measured, would hold it to
+            // its contents' width.
+            dialog.minimumSizeHint();
+            if (dialog.layout()) dialog.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+            dialog.setMinimumWidth(calendar::WidthForTitle(dialog));
             if (dialog.exec() != QDialog::Accepted) return std::nullopt;
             const qsizetype chosen = labels.indexOf(dialog.textValue());
             if (chosen < 0) return std::nullopt;
@@ -61,10 +64,10 @@ void TfrmList::CreateExportMenuItems(QMenu* file) {
   const struct {
     const char *caption, *name;
     void (TfrmList::*handler)();
-  } items[] = {{"Save as Calendar...", "mnuSaveCalendar", &TfrmList::SaveAsCalendar},
-               {"Save as CSV...", "mnuSaveCsv", &TfrmList::SaveAsCsv},
-               {"Save as Text...", "mnuSaveText", &TfrmList::SaveAsText},
-               {"Print Year Table...", "mnuPrintYear", &TfrmList::PrintYearTable}};
+  } items[] = {{"Save as Ca&lendar...", "mnuSaveCalendar", &TfrmList::SaveAsCalendar},
+               {"Save as CS&V...", "mnuSaveCsv", &TfrmList::SaveAsCsv},
+               {"Save as &Text...", "mnuSaveText", &TfrmList::SaveAsText},
+               {"Print &Year Table...", "mnuPrintYear", &TfrmList::PrintYearTable}};
   file->addSeparator();
   for (const auto& i : items) {
     QAction* action = file->addAction(QLatin1String(i.caption));
@@ -78,15 +81,16 @@ void TfrmList::setExportChoosers(ExportChoosers choosers) { choosers_ = std::mov
 
 bool TfrmList::SaveFile(const QString& caption, const QString& extension, const QString& filter,
                         const QByteArray& bytes) {
-  // The documents folder, or the home folder where there is none (the file
-  // dialog would otherwise open in the program's working folder).
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (!QDir(folder).exists()) folder = QDir::homePath();
+  // The folder of the last save, or the home folder before the first (the
+  // file dialog would otherwise open in the program's working folder).
+  const QString folder =
+      !s_.ListSaveDir.isEmpty() && QDir(s_.ListSaveDir).exists() ? s_.ListSaveDir : QDir::homePath();
   QString baseName = table().ListTitle;
   baseName.replace(QLatin1Char('/'), QLatin1Char('-'));
   const QString path =
       choosers_.saveFileName(this, caption, QDir(folder).filePath(baseName + extension), filter);
   if (path.isEmpty()) return false;
+  s_.ListSaveDir = QFileInfo(path).absolutePath();
   const settings::WholeFileWrite written = settings::WriteWholeFile(path, bytes);
   if (!written.ok) {
     QMessageBox::critical(this, caption,

@@ -28,10 +28,19 @@ void PrintYearLines(QPainter& painter, QPrinter& printer, const QStringList& lin
   painter.setFont(font);
   painter.setPen(Qt::black);
 
+  // Centred across the paper, whose margins may differ left and right; the
+  // width is measured again at the size printed.
+  const QFontMetricsF printed(font, &printer);
+  qreal printedWidest = 0.0;
+  for (const QString& line : lines) printedWidest = std::max(printedWidest, printed.horizontalAdvance(line));
+  const QRect paper = printer.pageLayout().fullRectPixels(printer.resolution());
+  const qreal left = std::clamp((paper.width() - printedWidest) / 2 - page.left(), 0.0,
+                                std::max(0.0, area.width() - printedWidest));
+
   const QFontMetrics metrics = painter.fontMetrics();
   int y = metrics.ascent();
   for (const QString& line : lines) {
-    painter.drawText(0, y, line);
+    painter.drawText(QPointF(left, y), line);
     y += metrics.lineSpacing();
   }
 }

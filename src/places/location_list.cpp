@@ -10,19 +10,27 @@
 namespace settings {
 namespace {
 
+// The locale whose order the list takes: the default one, but where that is
+// the C locale (LANG=C.UTF-8 and the like), which orders by code point and
+// puts "Álftanes" after "Zyryanka", English, which keeps Unicode's common
+// order: letters with accents beside their base letters.
+QLocale CollationLocale(const QLocale& locale) {
+  return locale.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : locale;
+}
+
 // The comparison of whole lines, case-insensitive in the default locale. One
 // collator serves every comparison until the default locale changes: making
 // one costs far more than a comparison.
 const QCollator& LineCollator() {
   thread_local QLocale locale;
   thread_local QCollator collator = [] {
-    QCollator made{locale};
+    QCollator made{CollationLocale(locale)};
     made.setCaseSensitivity(Qt::CaseInsensitive);
     return made;
   }();
   if (QLocale() != locale) {
     locale = QLocale();
-    collator.setLocale(locale);
+    collator.setLocale(CollationLocale(locale));
   }
   return collator;
 }

@@ -23,6 +23,7 @@ StoredTexts Texts(const ListWindowSettings& s) {
       {QStringLiteral("Fonts/SSize"), StoredIntegerText(s.SSize)},
       {QStringLiteral("Fonts/SBold"), StoredFlagText(s.SBold)},
       {QStringLiteral("Fonts/SItalic"), StoredFlagText(s.SItalic)},
+      {QStringLiteral("Window/ListSaveDir"), s.ListSaveDir},
   };
 }
 
@@ -44,6 +45,7 @@ ListWindowSettings LoadListWindowSettings(const QSettings& store) {
   s.SSize = ReadStoredInteger(store, QStringLiteral("Fonts/SSize"), d.SSize, kSmallestFontPoints, kLargestFontPoints);
   s.SBold = ReadStoredFlag(store, QStringLiteral("Fonts/SBold"), d.SBold);
   s.SItalic = ReadStoredFlag(store, QStringLiteral("Fonts/SItalic"), d.SItalic);
+  s.ListSaveDir = ReadStoredText(store, QStringLiteral("Window/ListSaveDir")).value_or(d.ListSaveDir);
   return s;
 }
 

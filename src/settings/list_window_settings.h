@@ -2,7 +2,7 @@
 #pragma once
 
 // The month table window's values in the settings store: "Window/ListTop",
-// "ListLeft", "ListHeight"; "Flags/Group5", "Group7", "GridLines", "CMode";
+// "ListLeft", "ListHeight", "ListSaveDir"; "Flags/Group5", "Group7", "GridLines", "CMode";
 // "Fonts/SName", "SSize", "SBold", "SItalic". Read when the window is created,
 // written with the main window's settings.
 

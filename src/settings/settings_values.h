@@ -87,6 +87,7 @@ struct ListWindowSettings {
   int SSize = 10;        // points
   bool SBold = false;
   bool SItalic = false;
+  QString ListSaveDir;   // the folder of the window's last save; empty before the first
 
   bool operator==(const ListWindowSettings&) const = default;
 };

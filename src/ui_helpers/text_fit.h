@@ -5,12 +5,14 @@
 // one the system substitutes: a box is widened where the layout leaves room,
 // otherwise the text takes the largest font size that fits.
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QStringList>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QWidget>
 #include <algorithm>
 
 namespace calendar {
@@ -43,6 +45,17 @@ inline int ButtonWidthForText(const QPushButton& button) {
       ->sizeFromContents(QStyle::CT_PushButton, &option, QSize(metrics.horizontalAdvance(text), metrics.height()),
                          &button)
       .width();
+}
+
+// The width at which a window manager can draw the window's title whole: the
+// title in the system's title font, bold as most draw it, beside the window's
+// icon and its three buttons, each about a title bar high.
+inline int WidthForTitle(const QWidget& window) {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  font.setBold(true);
+  const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+  constexpr int kTitleBarItems = 4; // the icon and three buttons
+  return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + (kTitleBarItems + 1) * titleBar;
 }
 
 } // namespace calendar

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -94,6 +95,7 @@ TEST_F(CityChoiceTest, BothDropDownListsOpenAUsableNumberOfRows) {
     const int rows = list->viewport()->height() / list->sizeHintForRow(0);
     EXPECT_GE(rows, 10);
     EXPECT_LE(rows, 16);
+    EXPECT_TRUE(list->verticalScrollBar()->isVisible()) << "a scroll bar for the rows out of sight";
     for (int i = 0; i < box->count(); ++i)
       EXPECT_GE(list->viewport()->width(), list->fontMetrics().horizontalAdvance(box->itemText(i)))
           << "the whole of " << box->itemText(i).toStdString();
@@ -108,6 +110,11 @@ TEST_F(CityChoiceTest, ALongNameShowsItsStart) {
   editor_->cboCities->setFocus();
   TypeAfterAPause(editor_->cboCities, "sao");
   EXPECT_EQ(editor_->txtCLoc->cursorPosition(), 0) << "chosen from the list";
+  QTest::keyClick(editor_->cboCities, Qt::Key_Tab);
+  ASSERT_TRUE(editor_->txtCLoc->hasFocus());
+  QTest::keyClick(editor_->txtCLoc, Qt::Key_Tab);
+  ASSERT_FALSE(editor_->txtCLoc->hasFocus());
+  EXPECT_EQ(editor_->txtCLoc->cursorPosition(), 0) << "after Tab has passed through";
 }
 
 } // namespace

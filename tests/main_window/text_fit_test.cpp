@@ -6,11 +6,14 @@
 #include "../support/scoped_locale.h"
 #include "../support/temporary_store.h"
 #include "../support/text_room.h"
+#include "apply_location.h"
+#include "status_strip.h"
 #include "day_canvas.h"
 #include "display.h"
 
 #include <QFontMetrics>
 #include <QImage>
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -67,6 +70,22 @@ TEST(TextFit, EveryControlOfEveryPanelShowsItsTextsWhole) {
     const std::vector<CutText> cut = CutTexts(window);
     EXPECT_TRUE(cut.empty()) << "view " << static_cast<int>(view) << ": " << Described(cut);
   }
+}
+
+TEST(TextFit, ALongPlaceNameEndsInAnEllipsisInTheStatusBar) {
+  TemporaryStore store;
+  TfrmVesperon window(store.factory());
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  test::ApplyLocation(window, "Bacolod City, Philippines", "-122.95", "10.67", 10);
+  const std::vector<CutText> cut = CutTexts(window);
+  EXPECT_TRUE(cut.empty()) << Described(cut);
+  const auto* box = window.findChild<QLabel*>(QStringLiteral("pnlCity"));
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->text().startsWith(QStringLiteral("Bacolod City"))) << box->text().toStdString();
+  EXPECT_TRUE(box->text().endsWith(QChar(0x2026))) << box->text().toStdString();
+  EXPECT_EQ(window.statusStrip()->text(0), QStringLiteral("Bacolod City, Philippines"));
+  EXPECT_EQ(box->accessibleName(), QStringLiteral("Location: Bacolod City, Philippines"));
 }
 
 // Days of two digits in a locale of named months: the widest phase dates.

@@ -11,7 +11,12 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QComboBox>
+#include <QFontDatabase>
 #include <QInputDialog>
+#include <QLabel>
+#include <QStyle>
+#include <QKeySequence>
 #include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,11 +61,16 @@ protected:
 };
 
 TEST_F(ListWindowExportTest, TheFileMenuOffersTheSavesAndTheYearPrint) {
-  QStringList captions;
-  for (QAction* a : t_.window->menuBar()->actions().front()->menu()->actions())
-    if (!a->isSeparator()) captions << a->text();
-  EXPECT_EQ(captions, QStringList({"&Print", "&Copy", "Save as Calendar...", "Save as CSV...", "Save as Text...",
-                                   "Print Year Table...", "E&xit"}));
+  QStringList captions, letters;
+  for (QAction* a : t_.window->menuBar()->actions().front()->menu()->actions()) {
+    if (a->isSeparator()) continue;
+    captions << a->text();
+    letters << QKeySequence::mnemonic(a->text()).toString();
+  }
+  EXPECT_EQ(captions, QStringList({"&Print", "&Copy", "Save as Ca&lendar...", "Save as CS&V...", "Save as &Text...",
+                                   "Print &Year Table...", "E&xit"}));
+  letters.removeDuplicates();
+  EXPECT_EQ(letters.size(), captions.size()) << "one letter each, none empty: " << letters.join(' ').toStdString();
 }
 
 TEST_F(ListWindowExportTest, CsvAndTextFilesHoldTheCopyModesTexts) {
@@ -153,7 +163,14 @@ TEST_F(ListWindowExportTest, TheYearTablePrintsOnOneLandscapePage) {
   ASSERT_TRUE(size.hasMatch()) << info.toStdString();
   EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
   QStringList texts;
-  for (const PdfWord& w : words) texts << w.text;
+  double left = size.captured(1).toDouble(), right = 0.0; // points
+  for (const PdfWord& w : words) {
+    texts << w.text;
+    left = std::min(left, w.xMin);
+    right = std::max(right, w.xMax);
+  }
+  EXPECT_NEAR(left, size.captured(1).toDouble() - right, 2.0) << "centred across the paper: " << left << " pt left, "
+                                                              << size.captured(1).toDouble() - right << " pt right";
   EXPECT_TRUE(texts.contains("Zedir")) << "the place heads the page";
   // Every sunrise of March as the 24-hour month table shows it, as hhmm.
   const MonthTable march = ComputeMonthTable(t_.main.state, {1, 2, true, false, false});
@@ -169,11 +186,21 @@ TEST(ListWindowYearDialog, TheChosenEventIsTheOnePrinted) {
   ListWindowUnderTest t;
   t.window->MakeList();
   QStringList offered;
+  int titleRoom = 0; // pixels beside the title in the title bar's bold font
+  QString labelMnemonic;
+  bool labelLeadsToChoice = false;
   QTimer answer;
   QObject::connect(&answer, &QTimer::timeout, [&] {
     auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
     if (!dialog || !dialog->isVisible()) return;
     offered = dialog->comboBoxItems();
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    titleRoom = dialog->width() - QFontMetrics(titleFont).horizontalAdvance(dialog->windowTitle());
+    if (const QLabel* label = dialog->findChild<QLabel*>()) {
+      labelMnemonic = QKeySequence::mnemonic(label->text()).toString();
+      labelLeadsToChoice = qobject_cast<QComboBox*>(label->buddy()) != nullptr;
+    }
     dialog->setTextValue(QStringLiteral("Moonrise and Moonset"));
     dialog->accept();
   });
@@ -181,6 +208,10 @@ TEST(ListWindowYearDialog, TheChosenEventIsTheOnePrinted) {
   MessageBoxWatcher watcher;
   t.window->menuAction(QStringLiteral("mnuPrintYear"))->trigger();
   qputenv("HOME", savedHome);
+  // Room for an icon and three buttons about a title bar high each.
+  EXPECT_GE(titleRoom, 4 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight)) << "the title is cut";
+  EXPECT_EQ(labelMnemonic, "Alt+E");
+  EXPECT_TRUE(labelLeadsToChoice) << "Alt+E reaches the choice";
   EXPECT_EQ(offered, QStringList({"Sunrise and Sunset", "Moonrise and Moonset", "Civil Twilight", "Nautical Twilight",
                                   "Astronomical Twilight"}));
   ASSERT_EQ(watcher.seen().size(), 1u);

@@ -43,6 +43,18 @@ TEST(LocationList, FollowsAChangeOfTheDefaultLocale) {
   EXPECT_EQ(LocationList(records).Names(), english);
 }
 
+TEST(LocationList, SortsAsPeopleReadUnderTheCLocaleToo) {
+  // LANG=C.UTF-8: code point order would put both accented names after "Zyryanka".
+  const ScopedLocale c(QLocale::c());
+  const LocationList list(QStringList{Record("Zyryanka, Russia"), Record("\xC5\x81\xC3\xB3\x64\xC5\xBA, Poland"),
+                                      Record("\xC3\x81lftanes, Iceland"), Record("Lyon, France"), Record("aachen, Germany"),
+                                      Record("Bergen, Norway")});
+  EXPECT_EQ(list.Names(),
+            (QStringList{QStringLiteral("aachen, Germany"), QString::fromUtf8("\xC3\x81lftanes, Iceland"),
+                         QStringLiteral("Bergen, Norway"), QString::fromUtf8("\xC5\x81\xC3\xB3\x64\xC5\xBA, Poland"),
+                         QStringLiteral("Lyon, France"), QStringLiteral("Zyryanka, Russia")}));
+}
+
 TEST(LocationList, KeepsDuplicatesAlreadyInTheFile) {
   const LocationList list(QStringList{Record("Lima"), Record("lima"), Record("Lima")});
   EXPECT_EQ(list.Size(), 3);

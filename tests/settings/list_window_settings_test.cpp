@@ -35,6 +35,7 @@ TEST(ListWindowSettings, RoundTripsEveryValue) {
   saved.SSize = 14;
   saved.SBold = true;
   saved.SItalic = true;
+  saved.ListSaveDir = QString::fromUtf8("/home/someone/Almanac tables/K\xC3\xB6ln");
   SaveListWindowSettings(*temp.Open(), saved);
   EXPECT_EQ(LoadListWindowSettings(*temp.Open()), saved);
   EXPECT_EQ(temp.Open()->value(QStringLiteral("Flags/Group7")).toString(), QStringLiteral("1"));
