@@ -8,6 +8,7 @@
 #include "cli_site.h"
 #include "location_file.h"
 #include "settings_store.h"
+#include "standard_descriptors.h"
 #include "store_snapshot.h"
 #include "whole_file_write.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
   // A closed standard output is found before anything is opened: the first
   // file opened would take its descriptor and receive the output.
   if (::fcntl(STDOUT_FILENO, F_GETFL) == -1) return OutputFailed();
+  settings::OpenClosedStandardDescriptors();
 
   settings::IgnoreFileSizeSignal();
   QCoreApplication app(argc, argv);
