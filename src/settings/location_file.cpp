@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_file.h"
 
+#include "file_lock.h"
 #include "regular_file_read.h"
 #include "whole_file_write.h"
 
@@ -101,11 +102,34 @@ LocationFileRead ReadLocationFile(const QString& path) {
   return {true, LocationListOfText(read.bytes), {}};
 }
 
+namespace {
+
+QString SaveFailure(const QString& path, const QString& reason) {
+  return QCoreApplication::translate("settings", "The location list could not be saved to %1 (%2).")
+      .arg(Native(path), reason);
+}
+
+} // namespace
+
 LocationFileWrite WriteLocationFile(const QString& path, const LocationList& list) {
   const WholeFileWrite written = WriteWholeFile(path, LocationFileText(list));
   if (written.ok) return {true, {}};
-  return {false, QCoreApplication::translate("settings", "The location list could not be saved to %1 (%2).")
-                     .arg(Native(path), written.reason)};
+  return {false, SaveFailure(path, written.reason)};
+}
+
+LocationFileMerge SaveMergedLocationFile(const QString& path, const LocationList& asRead, const LocationList& ours) {
+  const FileLock lock(path);
+  if (!lock.locked()) return {false, {}, SaveFailure(path, lock.reason())};
+  LocationList merged = ours;
+  const QFileInfo info(path);
+  if (info.exists() || info.isSymLink()) {
+    const RegularFileRead now = ReadRegularFile(path, kMaxLocationFileBytes);
+    if (!now.ok) return {false, {}, SaveFailure(path, now.reason)};
+    merged = MergeLocationLists(asRead, ours, LocationListOfText(now.bytes));
+  }
+  const LocationFileWrite written = WriteLocationFile(path, merged);
+  if (!written.ok) return {false, {}, written.error};
+  return {true, merged, {}};
 }
 
 } // namespace settings
