@@ -10,6 +10,7 @@
 #include "settings_store.h"
 #include "standard_descriptors.h"
 #include "store_snapshot.h"
+#include "stored_location.h"
 #include "whole_file_write.h"
 
 #include <QCoreApplication>
@@ -63,6 +64,9 @@ int main(int argc, char* argv[]) {
   }
   const settings::Settings stored =
       settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
+  const QString nameNotice = settings::StoredNameNotice(store.values(), settings::SettingsStorePath());
+  if (!nameNotice.isEmpty())
+    cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1\n").arg(cli::EscapeControlCharacters(nameNotice)));
   const auto site = cli::ResolveSite(request, stored.Location, settings::DefaultLocationFilePaths().readPath);
   if (const auto* error = std::get_if<cli::CliError>(&site)) return Fail(error->message);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_file.h"
 
+#include "eight_bit_text.h"
 #include "file_lock.h"
 #include "regular_file_read.h"
 #include "whole_file_write.h"
@@ -9,22 +10,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringDecoder>
 
 namespace settings {
 namespace {
 
 constexpr qsizetype kHeaderLines = 2;
-
-// One line of the file: UTF-8 where the bytes are valid UTF-8, else Latin-1,
-// which reads any byte and so loses nothing when the list is written back.
-// Decoding each line alone keeps one line brought from an 8-bit system from
-// turning every other name into mojibake.
-QString DecodeLine(QByteArrayView bytes) {
-  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-  const QString text = utf8(bytes);
-  return utf8.hasError() ? QString::fromLatin1(bytes) : text;
-}
 
 // CR, LF or the pair ends a line; neither byte occurs inside a UTF-8 sequence.
 QStringList DecodeLines(const QByteArray& bytes) {
@@ -33,11 +23,11 @@ QStringList DecodeLines(const QByteArray& bytes) {
   for (qsizetype i = 0; i < bytes.size(); ++i) {
     const char c = bytes.at(i);
     if (c != '\r' && c != '\n') continue;
-    lines.append(DecodeLine(QByteArrayView(bytes).sliced(start, i - start)));
+    lines.append(DecodeUtf8OrLatin1(QByteArrayView(bytes).sliced(start, i - start)));
     if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n') ++i;
     start = i + 1;
   }
-  if (start < bytes.size()) lines.append(DecodeLine(QByteArrayView(bytes).sliced(start)));
+  if (start < bytes.size()) lines.append(DecodeUtf8OrLatin1(QByteArrayView(bytes).sliced(start)));
   return lines;
 }
 

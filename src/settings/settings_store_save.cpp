@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_store_save.h"
 
+#include "eight_bit_text.h"
 #include "file_lock.h"
 #include "regular_file_read.h"
 #include "store_snapshot.h"
@@ -75,7 +76,8 @@ SettingsStoreSave SaveSettingsStore(const QString& path, const std::function<voi
 
   const RegularFileRead complete = ReadRegularFile(check, kMaxStoreFileBytes);
   if (!complete.ok) return Failure(path, complete.reason);
-  const WholeFileWrite written = WriteWholeFile(path, complete.bytes);
+  // A Latin-1 line nobody changed goes back as it was, not in UTF-8.
+  const WholeFileWrite written = WriteWholeFile(path, KeepLatin1Lines(old.bytes(), complete.bytes));
   if (!written.ok) return Failure(path, written.reason);
   return {true, {}};
 }
