@@ -75,7 +75,11 @@ int main(int argc, char* argv[]) {
   switch (request.command) {
     case cli::Command::Day: return Print(cli::RunDay(request, context));
     case cli::Command::Month: return Print(cli::RunMonth(request, context));
-    case cli::Command::Phases: return Print(cli::RunPhases(request, context));
+    case cli::Command::Phases: {
+      const cli::PhaseListOutput phases = cli::RunPhases(request, context);
+      if (!phases.notice.isEmpty()) cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1\n").arg(phases.notice));
+      return Print(phases.text);
+    }
     case cli::Command::Ics: return Print(cli::RunIcs(request, context, QDateTime::currentDateTimeUtc()));
     case cli::Command::Year: return Print(cli::RunYear(request, context));
     case cli::Command::Help:
