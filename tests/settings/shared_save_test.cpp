@@ -10,6 +10,7 @@
 
 #include "test_support.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <functional>
@@ -97,6 +98,21 @@ bool MakeDeviceLink(const QString& path) {
   if (::geteuid() != 0) return QFile::link(QStringLiteral("/dev/null"), path);
   const QString node = path + QStringLiteral(".device");
   return ::mknod(QFile::encodeName(node).constData(), S_IFCHR | 0666, ::makedev(1, 3)) == 0 && QFile::link(node, path);
+}
+
+// A lock file left by a copy that died while saving is taken over once stale,
+// not waited for forever.
+TEST(SavingAtOnce, AStaleLockIsTakenOver) {
+  const testing::TempStore temp;
+  const QString lock = temp.Path() + QStringLiteral(".lock");
+  ASSERT_TRUE(WriteWholeFile(lock, "4194304\nVesperon\nanother-host\n").ok); // a copy on another machine
+  QFile lockFile(lock);
+  ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+  lockFile.close();
+  const SettingsStoreSave saved = SaveSettingsStore(temp.Path(), [](QSettings& store) { store.setValue("Window/Top", 1); });
+  EXPECT_TRUE(saved.ok) << saved.error.toStdString();
+  EXPECT_FALSE(QFileInfo::exists(lock));
 }
 
 // What may stand where a file is saved, links followed, and is no regular file.
