@@ -12,8 +12,9 @@
 #   - under a file-size limit (ulimit -f, SIGXFSZ at its default action) a
 #     close whose save fails is reported and ends normally, the settings
 #     file whole.
-#   - two copies running at once on one store and one list of places: each
-#     keeps the other's changed settings and the place the other saved.
+#   - two copies running at once on one store and one list of places, closed
+#     at the same moment: each keeps the other's changed settings and the
+#     place the other saved.
 #   - started with standard input and error closed, it holds /dev/null there
 #     and ends on a close request.
 # Every wait has a time limit; the whole check takes a few seconds.
@@ -152,10 +153,11 @@ key "$first_main" alt+t 2
 add_place "$first_main" "First Copy Bay"
 key "$second_main" alt+t u
 add_place "$second_main" "Second Copy Bay"
-# Neither copy changed the place it shows: both close without a question.
-for pair in "$first $first_main" "$second $second_main"; do
-  read -r pid window <<<"$pair"
-  wmctrl -i -c "$window"
+# Neither copy changed the place it shows: both close without a question,
+# at the same moment, as at a logout.
+wmctrl -i -c "$first_main"
+wmctrl -i -c "$second_main"
+for pid in "$first" "$second"; do
   wait_until 15 "a copy did not end after its close request (a question?)" sh -c "! kill -0 $pid"
   wait "$pid" || fail "a copy ended with status $?"
 done
