@@ -356,6 +356,24 @@ TEST_F(CliProcessTest, OutputPastAFileSizeLimitIsReportedNotEndedBySignal) {
   EXPECT_EQ(r.err.toStdString(), "vesperon-cli: the output could not be written (File too large).\n");
 }
 
+// Started with standard input and error closed, the program holds /dev/null
+// there (a file it opened would otherwise take descriptor 2 and receive its
+// error lines). It is looked at while it waits on a pipe nobody reads.
+TEST_F(CliProcessTest, ClosedStandardInputAndErrorGetDevNull) {
+  const char* script = R"sh(
+    "$0" ics --from 2024-01-01 --to 2024-12-31 > >(sleep 10) 0<&- 2>&- &
+    program=$!
+    for try in $(seq 100); do
+      fds="$(readlink /proc/$program/fd/0) $(readlink /proc/$program/fd/2)"
+      [ "$fds" = "/dev/null /dev/null" ] && break
+      sleep 0.05
+    done
+    kill $program
+    echo "$fds")sh";
+  const Result r = Run({"-c", script, QStringLiteral(VESPERON_CLI_PATH)}, QStringLiteral("/bin/bash"));
+  EXPECT_EQ(r.out.trimmed().toStdString(), "/dev/null /dev/null") << r.err.toStdString();
+}
+
 // A stored name of megabytes is cut to 256 characters with one notice: a
 // month of calendar events once took 26 s and crashed.
 TEST_F(CliProcessTest, AStoredNameOfMegabytesIsCutWithOneNotice) {
