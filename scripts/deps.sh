@@ -19,6 +19,8 @@ packages=(
   xvfb openbox xdotool wmctrl x11-utils xclip
   # the accessibility check: a session bus, the AT-SPI bus and registry, pyatspi
   dbus-daemon at-spi2-core python3-pyatspi python3-dbus
+  # fuzz/: the libFuzzer targets are built with clang and its runtime
+  clang libclang-rt-dev
   # tools/: the icon renderer and the reference ephemeris; the tests of the list
   # generator's rules
   librsvg2-bin python3-ephem nodejs

@@ -2,6 +2,7 @@
 // Vesperon: starts the application and shows the main window.
 
 #include "main_window.h"
+#include "standard_descriptors.h"
 #include "whole_file_write.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ QIcon ProgramIcon() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+  settings::OpenClosedStandardDescriptors();
   settings::IgnoreFileSizeSignal();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vesperon"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_arguments.h"
 
+#include "cli_output.h"
 #include "locale_number.h"
 
 #include <QRegularExpression>
@@ -60,13 +61,13 @@ int Choice(const QString& option, const QString& value, const std::map<QString, 
   if (found != choices.end()) return found->second;
   QStringList names;
   for (const auto& [name, _] : choices) names << name;
-  throw Failure{QStringLiteral("%1 accepts %2, not \"%3\".").arg(option, names.join(QLatin1String(" or ")), value)};
+  throw Failure{QStringLiteral("%1 accepts %2, not \"%3\".").arg(option, names.join(QLatin1String(" or ")), EchoedValue(value))};
 }
 
 float Number(const QString& option, const QString& value, double low, double high, const QString& what) {
   const settings::LocaleNumber number = settings::ParseLocaleNumber(value);
   if (!number.ok || number.value < low || number.value > high)
-    throw Failure{QStringLiteral("%1 accepts %2, not \"%3\".").arg(option, what, value)};
+    throw Failure{QStringLiteral("%1 accepts %2, not \"%3\".").arg(option, what, EchoedValue(value))};
   return number.value;
 }
 
@@ -80,7 +81,7 @@ QDate Date(const QString& option, const QString& value, bool wholeMonth) {
                                                 QStringLiteral("yyyy-MM-dd"))
                             : QDate();
   if (!date.isValid() || date < kFirstDate || date > kLastDate)
-    throw Failure{QStringLiteral("%1 accepts %2, not \"%3\".").arg(option, accepts, value)};
+    throw Failure{QStringLiteral("%1 accepts %2, not \"%3\".").arg(option, accepts, EchoedValue(value))};
   return date;
 }
 
@@ -88,7 +89,7 @@ int Count(const QString& option, const QString& value) {
   bool ok = false;
   const int n = value.toInt(&ok);
   if (!ok || n < 1 || n > 1000)
-    throw Failure{QStringLiteral("%1 accepts a whole number from 1 to 1000, not \"%2\".").arg(option, value)};
+    throw Failure{QStringLiteral("%1 accepts a whole number from 1 to 1000, not \"%2\".").arg(option, EchoedValue(value))};
   return n;
 }
 
@@ -102,7 +103,7 @@ Command CommandNamed(const QString& word) {
   if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help"))
     return Command::Help;
   if (word == QLatin1String("--version")) return Command::Version;
-  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, --help or --version.").arg(word)};
+  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, --help or --version.").arg(EchoedValue(word))};
 }
 
 struct PendingSite {
@@ -134,7 +135,7 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
       const QString text = value("hours, West positive");
       const float zone = Number(option, text, -12, 12, QStringLiteral("a time zone from -12 to 12 hours in half hours"));
       if (std::fmod(static_cast<double>(zone) * 2.0, 1.0) != 0.0)
-        throw Failure{QStringLiteral("--zone accepts a time zone from -12 to 12 hours in half hours, not \"%1\".").arg(text)};
+        throw Failure{QStringLiteral("--zone accepts a time zone from -12 to 12 hours in half hours, not \"%1\".").arg(EchoedValue(text))};
       pending.zone = zone;
     } else if (option == QLatin1String("--name")) {
       pending.name = value("a place name");
@@ -180,7 +181,7 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
                                 {{QStringLiteral("text"), 0}, {QStringLiteral("tab"), 1}, {QStringLiteral("csv"), 2}});
     } else if (ReadExportOption(request.command, option, value, request.exportOptions)) {
     } else {
-      throw Failure{QStringLiteral("Unknown option \"%1\" for this command; see vesperon-cli --help.").arg(option)};
+      throw Failure{QStringLiteral("Unknown option \"%1\" for this command; see vesperon-cli --help.").arg(EchoedValue(option))};
     }
   }
 

@@ -140,14 +140,15 @@ QString RunMonth(const CliRequest& request, const CliContext& c) {
   return monthtable::JoinLines(monthtable::CopyLines(table, copy, request.copyMode), monthtable::LineEnd::Lf);
 }
 
-QString RunPhases(const CliRequest& request, const CliContext& c) {
+PhaseListOutput RunPhases(const CliRequest& request, const CliContext& c) {
   astro::AstroState state = StateFor(c, request.date.value_or(c.today));
   astro::PrepareDay(state);
   float k = dayview::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
 
   QJsonArray array;
   std::vector<dayview::PhaseRow> rows;
-  for (int i = 0; i < request.count; ++i, k += 0.25f) {
+  int listed = 0;
+  for (; listed < request.count; ++listed, k += 0.25f) {
     const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
     if (!dayview::IsListedPhase(phase)) break;
     const dayview::PhaseRow row = dayview::PhaseRowOf(state, phase);
@@ -156,7 +157,15 @@ QString RunPhases(const CliRequest& request, const CliContext& c) {
     else
       rows.push_back(row);
   }
-  return request.json ? Json(QJsonDocument(array)) : PhaseLines(rows).join(QLatin1Char('\n')) + QLatin1Char('\n');
+  QString notice;
+  if (listed < request.count) {
+    notice = QStringLiteral("The list stops at 31 December 9999, the last date the program accepts: %1 of the %2 "
+                            "phases asked for are listed.")
+                 .arg(listed)
+                 .arg(request.count);
+  }
+  return {request.json ? Json(QJsonDocument(array)) : PhaseLines(rows).join(QLatin1Char('\n')) + QLatin1Char('\n'),
+          notice};
 }
 
 settings::SiteLocation PrintableSite(settings::SiteLocation site) {

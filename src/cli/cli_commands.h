@@ -35,6 +35,10 @@ settings::SiteLocation PrintableSite(settings::SiteLocation site);
 
 QString RunDay(const CliRequest& request, const CliContext& context);
 QString RunMonth(const CliRequest& request, const CliContext& context);
-QString RunPhases(const CliRequest& request, const CliContext& context);
+struct PhaseListOutput {
+  QString text;
+  QString notice; // when the list stops at the last date before the count: a sentence for standard error
+};
+PhaseListOutput RunPhases(const CliRequest& request, const CliContext& context);
 
 } // namespace cli

@@ -2,6 +2,7 @@
 #include "cli_export_options.h"
 
 #include "cli_arguments.h"
+#include "cli_output.h"
 
 #include <QRegularExpression>
 
@@ -13,7 +14,7 @@ QDate IsoDate(const QString& option, const QString& value) {
   const QDate date = shape.match(value).hasMatch() ? QDate::fromString(value, Qt::ISODate) : QDate();
   if (!date.isValid() || date.year() < 1)
     throw CliError{QStringLiteral("%1 accepts a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not \"%2\".")
-                       .arg(option, value)};
+                       .arg(option, EchoedValue(value))};
   return date;
 }
 
@@ -45,7 +46,7 @@ bool ReadExportOption(Command command, const QString& option, const std::functio
       if (!choice)
         throw CliError{QStringLiteral("--events accepts a comma list of sun, twilight, moon, phases, seasons, "
                                       "eclipses and apsides, not \"%1\".")
-                           .arg(list)};
+                           .arg(EchoedValue(list))};
       options.events = *choice;
     } else {
       return false;
@@ -68,20 +69,20 @@ bool ReadExportOption(Command command, const QString& option, const std::functio
     bool ok = false;
     const int year = text.toInt(&ok);
     if (!ok || year < 1 || year > 9999)
-      throw CliError{QStringLiteral("--year accepts a year from 1 to 9999, not \"%1\".").arg(text)};
+      throw CliError{QStringLiteral("--year accepts a year from 1 to 9999, not \"%1\".").arg(EchoedValue(text))};
     options.year = year;
   } else if (!events && option == QLatin1String("--event")) {
     const QString text = value("sun, moon, civil, nautical or astronomical");
     options.event = exporting::YearEventNamed(text);
     if (!options.event)
       throw CliError{
-          QStringLiteral("--event accepts sun, moon, civil, nautical or astronomical, not \"%1\".").arg(text)};
+          QStringLiteral("--event accepts sun, moon, civil, nautical or astronomical, not \"%1\".").arg(EchoedValue(text))};
   } else if (option == QLatin1String("--mode")) {
     const QString text = value("text, csv or json").toLower();
     if (text == QLatin1String("text")) options.mode = YearMode::Text;
     else if (text == QLatin1String("csv")) options.mode = YearMode::Csv;
     else if (text == QLatin1String("json")) options.mode = YearMode::Json;
-    else throw CliError{QStringLiteral("--mode accepts text, csv or json, not \"%1\".").arg(text)};
+    else throw CliError{QStringLiteral("--mode accepts text, csv or json, not \"%1\".").arg(EchoedValue(text))};
   } else {
     return false;
   }

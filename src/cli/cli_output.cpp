@@ -11,7 +11,7 @@ QString EscapeControlCharacters(const QString& text) {
   for (const QChar c : text) {
     const char16_t u = c.unicode();
     const QChar::Category category = c.category();
-    if (category != QChar::Other_Control && category != QChar::Separator_Line &&
+    if (category != QChar::Other_Control && category != QChar::Other_Format && category != QChar::Separator_Line &&
         category != QChar::Separator_Paragraph) {
       escaped += c;
     } else if (u == u'\n') {
@@ -27,6 +27,11 @@ QString EscapeControlCharacters(const QString& text) {
     }
   }
   return escaped;
+}
+
+QString EchoedValue(const QString& value) {
+  if (value.size() <= kEchoedCharacters) return value;
+  return value.left(kEchoedCharacters) + QChar(0x2026);
 }
 
 bool WriteWhole(std::FILE* stream, const QString& text) {

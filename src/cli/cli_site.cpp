@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_site.h"
 
+#include "cli_output.h"
 #include "location_file.h"
 #include "location_inputs.h"
 #include "location_record.h"
@@ -46,12 +47,12 @@ std::variant<settings::SiteLocation, CliError> SiteFromFile(const QString& name,
     const auto checked = settings::CheckLocationRecord(record);
     if (const auto* error = std::get_if<settings::LocationInputError>(&checked)) {
       return CliError{QStringLiteral("--location \"%1\": the %2 \"%3\" of its record in %4 is refused. %5")
-                          .arg(settings::LocationRecordName(record), FieldName(error->field),
-                               FieldText(record, error->field), path, error->message)};
+                          .arg(EchoedValue(settings::LocationRecordName(record)), FieldName(error->field),
+                               EchoedValue(FieldText(record, error->field)), path, error->message)};
     }
     return std::get<settings::SiteLocation>(checked);
   }
-  return CliError{QStringLiteral("--location accepts a name from the location file; \"%1\" is not there.").arg(wanted)};
+  return CliError{QStringLiteral("--location accepts a name from the location file; \"%1\" is not there.").arg(EchoedValue(wanted))};
 }
 
 } // namespace

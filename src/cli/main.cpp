@@ -8,7 +8,9 @@
 #include "cli_site.h"
 #include "location_file.h"
 #include "settings_store.h"
+#include "standard_descriptors.h"
 #include "store_snapshot.h"
+#include "stored_location.h"
 #include "whole_file_write.h"
 
 #include <QCoreApplication>
@@ -42,6 +44,7 @@ int main(int argc, char* argv[]) {
   // A closed standard output is found before anything is opened: the first
   // file opened would take its descriptor and receive the output.
   if (::fcntl(STDOUT_FILENO, F_GETFL) == -1) return OutputFailed();
+  settings::OpenClosedStandardDescriptors();
 
   settings::IgnoreFileSizeSignal();
   QCoreApplication app(argc, argv);
@@ -61,6 +64,9 @@ int main(int argc, char* argv[]) {
   }
   const settings::Settings stored =
       settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
+  const QString nameNotice = settings::StoredNameNotice(store.values(), settings::SettingsStorePath());
+  if (!nameNotice.isEmpty())
+    cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1\n").arg(cli::EscapeControlCharacters(nameNotice)));
   const auto site = cli::ResolveSite(request, stored.Location, settings::DefaultLocationFilePaths().readPath);
   if (const auto* error = std::get_if<cli::CliError>(&site)) return Fail(error->message);
 
@@ -69,7 +75,11 @@ int main(int argc, char* argv[]) {
   switch (request.command) {
     case cli::Command::Day: return Print(cli::RunDay(request, context));
     case cli::Command::Month: return Print(cli::RunMonth(request, context));
-    case cli::Command::Phases: return Print(cli::RunPhases(request, context));
+    case cli::Command::Phases: {
+      const cli::PhaseListOutput phases = cli::RunPhases(request, context);
+      if (!phases.notice.isEmpty()) cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1\n").arg(phases.notice));
+      return Print(phases.text);
+    }
     case cli::Command::Ics: return Print(cli::RunIcs(request, context, QDateTime::currentDateTimeUtc()));
     case cli::Command::Year: return Print(cli::RunYear(request, context));
     case cli::Command::Events: return Print(cli::RunEvents(request, context));

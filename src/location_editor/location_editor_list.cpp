@@ -8,7 +8,6 @@
 #include "message_boxes.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QLineEdit>
 
 namespace settings {
@@ -42,16 +41,12 @@ void LocationEditor::ListRemove() {
 bool LocationEditor::ListSave() {
   // Another copy of the program may have saved the file since it was read:
   // its records stay, with this session's additions and removals applied.
-  LocationList merged = list_;
-  if (QFileInfo::exists(files_.writePath)) {
-    const LocationFileRead now = ReadLocationFile(files_.writePath);
-    if (now.ok) merged = MergeLocationLists(listAsRead_, list_, now.list);
-  }
-  const LocationFileWrite written = WriteLocationFile(files_.writePath, merged);
-  if (!written.ok) {
-    ShowInputError(this, QStringLiteral("Vesperon"), written.error);
+  const LocationFileMerge saved = SaveMergedLocationFile(files_.writePath, listAsRead_, list_);
+  if (!saved.ok) {
+    ShowInputError(this, QStringLiteral("Vesperon"), saved.error);
     return false;
   }
+  const LocationList& merged = saved.list;
   listAsRead_ = merged;
   if (!(merged == list_)) {
     list_ = merged;

@@ -19,6 +19,7 @@
 #include "settings_store.h"
 #include "settings_store_save.h"
 #include "store_snapshot.h"
+#include "stored_location.h"
 #include "status_strip.h"
 #include "status_texts.h"
 #include "time_settings.h"
@@ -162,6 +163,7 @@ void TfrmVesperon::CreateViews() {
 void TfrmVesperon::LoadSettings() {
   const settings::StoreSnapshot store(storePath_);
   storeProblem_ = store.problem();
+  storeNotice_ = settings::StoredNameNotice(store.values(), storePath_);
   settings_ = settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
   storedSettings_ = settings_;
   state_.TimeType = settings_.TimeType;
@@ -293,6 +295,8 @@ void TfrmVesperon::showEvent(QShowEvent* event) {
                            storeProblem_ + QStringLiteral("\n\nVesperon starts with its default settings "
                                                           "and does not save them to that file."));
     });
+  } else if (!storeNotice_.isEmpty()) {
+    QTimer::singleShot(0, this, [this] { QMessageBox::information(this, QStringLiteral("Vesperon"), storeNotice_); });
   }
 }
 

@@ -175,6 +175,7 @@ private:
   QString storePath_;
   // Why the store could not be read at start; then it is never written.
   QString storeProblem_;
+  QString storeNotice_; // told once at start, such as a stored name that was cut
   // The values as read (or last saved): a save writes only what changed since,
   // so that what another copy of the program saved meanwhile stays.
   settings::Settings storedSettings_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_file.h"
 
+#include "eight_bit_text.h"
+#include "file_lock.h"
 #include "regular_file_read.h"
 #include "whole_file_write.h"
 
@@ -8,22 +10,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QStringDecoder>
 
 namespace settings {
 namespace {
 
 constexpr qsizetype kHeaderLines = 2;
-
-// One line of the file: UTF-8 where the bytes are valid UTF-8, else Latin-1,
-// which reads any byte and so loses nothing when the list is written back.
-// Decoding each line alone keeps one line brought from an 8-bit system from
-// turning every other name into mojibake.
-QString DecodeLine(QByteArrayView bytes) {
-  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-  const QString text = utf8(bytes);
-  return utf8.hasError() ? QString::fromLatin1(bytes) : text;
-}
 
 // CR, LF or the pair ends a line; neither byte occurs inside a UTF-8 sequence.
 QStringList DecodeLines(const QByteArray& bytes) {
@@ -32,11 +23,11 @@ QStringList DecodeLines(const QByteArray& bytes) {
   for (qsizetype i = 0; i < bytes.size(); ++i) {
     const char c = bytes.at(i);
     if (c != '\r' && c != '\n') continue;
-    lines.append(DecodeLine(QByteArrayView(bytes).sliced(start, i - start)));
+    lines.append(DecodeUtf8OrLatin1(QByteArrayView(bytes).sliced(start, i - start)));
     if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n') ++i;
     start = i + 1;
   }
-  if (start < bytes.size()) lines.append(DecodeLine(QByteArrayView(bytes).sliced(start)));
+  if (start < bytes.size()) lines.append(DecodeUtf8OrLatin1(QByteArrayView(bytes).sliced(start)));
   return lines;
 }
 
@@ -101,11 +92,34 @@ LocationFileRead ReadLocationFile(const QString& path) {
   return {true, LocationListOfText(read.bytes), {}};
 }
 
+namespace {
+
+QString SaveFailure(const QString& path, const QString& reason) {
+  return QCoreApplication::translate("settings", "The location list could not be saved to %1 (%2).")
+      .arg(Native(path), reason);
+}
+
+} // namespace
+
 LocationFileWrite WriteLocationFile(const QString& path, const LocationList& list) {
   const WholeFileWrite written = WriteWholeFile(path, LocationFileText(list));
   if (written.ok) return {true, {}};
-  return {false, QCoreApplication::translate("settings", "The location list could not be saved to %1 (%2).")
-                     .arg(Native(path), written.reason)};
+  return {false, SaveFailure(path, written.reason)};
+}
+
+LocationFileMerge SaveMergedLocationFile(const QString& path, const LocationList& asRead, const LocationList& ours) {
+  const FileLock lock(path);
+  if (!lock.locked()) return {false, {}, SaveFailure(path, lock.reason())};
+  LocationList merged = ours;
+  const QFileInfo info(path);
+  if (info.exists() || info.isSymLink()) {
+    const RegularFileRead now = ReadRegularFile(path, kMaxLocationFileBytes);
+    if (!now.ok) return {false, {}, SaveFailure(path, now.reason)};
+    merged = MergeLocationLists(asRead, ours, LocationListOfText(now.bytes));
+  }
+  const LocationFileWrite written = WriteLocationFile(path, merged);
+  if (!written.ok) return {false, {}, written.error};
+  return {true, merged, {}};
 }
 
 } // namespace settings

@@ -83,4 +83,18 @@ struct LocationFileWrite {
 // crash on the way leaves the old file as it was. Creates the folder if needed.
 [[nodiscard]] LocationFileWrite WriteLocationFile(const QString& path, const LocationList& list);
 
+struct LocationFileMerge {
+  bool ok = false;
+  LocationList list; // when ok: the list as saved
+  QString error;     // when !ok: a sentence for the user naming the file and the cause
+};
+
+// Saves this session's list `ours`, which was `asRead` when read, keeping what
+// another copy of the program saved to the file meanwhile (MergeLocationLists).
+// The read, the merge and the write hold the file's lock, so two copies saving
+// at once keep both their changes. A file there that cannot be read (a FIFO,
+// a device, a file over kMaxLocationFileBytes) is refused and left as it is.
+[[nodiscard]] LocationFileMerge SaveMergedLocationFile(const QString& path, const LocationList& asRead,
+                                                       const LocationList& ours);
+
 } // namespace settings

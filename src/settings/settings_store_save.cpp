@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings_store_save.h"
 
+#include "eight_bit_text.h"
+#include "file_lock.h"
 #include "regular_file_read.h"
 #include "store_snapshot.h"
 #include "whole_file_write.h"
@@ -8,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QTemporaryDir>
 
@@ -37,7 +40,14 @@ SettingsStoreSave Failure(const QString& path, const QString& reason) {
 } // namespace
 
 SettingsStoreSave SaveSettingsStore(const QString& path, const std::function<void(QSettings&)>& write) {
-  const QTemporaryDir work;
+  // A copy of the program saving at the same moment waits here, and then
+  // merges into what the other one saved.
+  const FileLock lock(path);
+  if (!lock.locked()) return Failure(path, lock.reason());
+  // The work files lie beside the store, on its own disk: a full temporary
+  // folder does not stop the save.
+  const QFileInfo info(path);
+  const QTemporaryDir work(info.absoluteDir().filePath(QStringLiteral(".%1-XXXXXX").arg(info.fileName())));
   if (!work.isValid()) return Failure(path, work.errorString());
   // QSettings keeps what it read of a file by the file's name: every file
   // opened here has a name of its own, so each one is read from the disk.
@@ -66,7 +76,8 @@ SettingsStoreSave SaveSettingsStore(const QString& path, const std::function<voi
 
   const RegularFileRead complete = ReadRegularFile(check, kMaxStoreFileBytes);
   if (!complete.ok) return Failure(path, complete.reason);
-  const WholeFileWrite written = WriteWholeFile(path, complete.bytes);
+  // A Latin-1 line nobody changed goes back as it was, not in UTF-8.
+  const WholeFileWrite written = WriteWholeFile(path, KeepLatin1Lines(old.bytes(), complete.bytes));
   if (!written.ok) return Failure(path, written.reason);
   return {true, {}};
 }

@@ -21,6 +21,10 @@ struct SettingsStoreSave {
 
 // Applies `write` to the values of the INI store at `path` (created when
 // missing, folder included) and saves them. On failure the file is as it was.
+// The read, the merge and the replacement hold the store's lock (FileLock),
+// so that two copies saving at once keep both their values; the work files
+// lie in the store's folder. A line of the old store in Latin-1 that the
+// session left alone keeps its bytes.
 [[nodiscard]] SettingsStoreSave SaveSettingsStore(const QString& path, const std::function<void(QSettings&)>& write);
 
 } // namespace settings

@@ -4,11 +4,11 @@
 // The settings store's values as they are on the disk at one moment. QSettings
 // never opens the store's path itself: a FIFO there would hang it and a link
 // to /dev/zero would fill the memory. The file is read only when it is a
-// regular file of sane size.
+// regular file of sane size. A line that is not valid UTF-8 is read as
+// Latin-1 (the store is 8-bit text, as an older copy may have written it).
 
 #include <QSettings>
 #include <QString>
-#include <QTemporaryDir>
 #include <memory>
 
 namespace settings {
@@ -27,10 +27,12 @@ public:
   const QString& reason() const { return reason_; }
   // When refused: a sentence for the user naming the file and the reason.
   QString problem() const;
+  // The file's bytes as read; none when it is missing or refused.
+  const QByteArray& bytes() const { return bytes_; }
 
 private:
   QString path_;
-  QTemporaryDir copyDir_; // holds the link the values are read through
+  QByteArray bytes_;
   std::unique_ptr<QSettings> values_;
   QString reason_;
 };

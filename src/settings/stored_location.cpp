@@ -4,6 +4,8 @@
 #include "locale_number.h"
 #include "stored_values.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <cmath>
 
 namespace settings {
@@ -27,11 +29,19 @@ float ReadStoredNumber(const QSettings& store, const QString& key, float fallbac
 SiteLocation ReadStoredLocation(const QSettings& store) {
   const SiteLocation firstRun;
   SiteLocation location;
-  location.SiteName = ReadStoredText(store, kCityKey).value_or(firstRun.SiteName);
+  location.SiteName = ReadStoredText(store, kCityKey).value_or(firstRun.SiteName).left(kMaxStoredNameLength);
   location.SiteTimeZone = ReadStoredNumber(store, kTimeZoneKey, firstRun.SiteTimeZone, kZoneLimit);
   location.SiteLatitude = ReadStoredNumber(store, kLatitudeKey, firstRun.SiteLatitude, kLatitudeLimit);
   location.SiteLongitude = ReadStoredNumber(store, kLongitudeKey, firstRun.SiteLongitude, kLongitudeLimit);
   return location;
+}
+
+QString StoredNameNotice(const QSettings& store, const QString& storePath) {
+  if (ReadStoredText(store, kCityKey).value_or(QString()).size() <= kMaxStoredNameLength) return {};
+  return QCoreApplication::translate("settings", "The place name stored in %1 is longer than %2 characters; "
+                                                 "only its first %2 are used.")
+      .arg(QDir::toNativeSeparators(storePath))
+      .arg(kMaxStoredNameLength);
 }
 
 void WriteStoredLocation(QSettings& store, const SiteLocation& location) {

@@ -13,10 +13,18 @@
 
 namespace settings {
 
-// The stored location. An absent value takes the first-run location's value;
+// The longest place name read from the store, in characters: a longer one (a
+// damaged or hostile store may hold megabytes) is cut there.
+inline constexpr qsizetype kMaxStoredNameLength = 256;
+
+// The stored location. The name is cut to kMaxStoredNameLength. An absent value takes the first-run location's value;
 // a number that does not convert, or lies beyond its limit, becomes 0 (a value
 // far beyond the Earth's ranges would only feed nonsense to the astronomy).
 SiteLocation ReadStoredLocation(const QSettings& store);
+
+// When the stored place name is longer than kMaxStoredNameLength: a sentence
+// for the user naming the store's file; else empty.
+QString StoredNameNotice(const QSettings& store, const QString& storePath);
 
 // Writes City, TimeZone, Latitude and Longitude, in that order.
 void WriteStoredLocation(QSettings& store, const SiteLocation& location);

@@ -83,8 +83,11 @@ void WriteStoredFlag(QSettings& store, const QString& key, bool value) {
 }
 
 void WriteChangedTexts(QSettings& store, const StoredTexts& loaded, const StoredTexts& current) {
-  for (const auto& [key, text] : current) {
-    const auto was = std::find_if(loaded.begin(), loaded.end(), [&key](const auto& entry) { return entry.first == key; });
+  for (const auto& entry : current) {
+    // A named member, not a structured binding: clang before 16 cannot capture one.
+    const QString& key = entry.first;
+    const QString& text = entry.second;
+    const auto was = std::find_if(loaded.begin(), loaded.end(), [&key](const auto& old) { return old.first == key; });
     if (was == loaded.end() || was->second != text || !store.contains(key)) WriteStoredText(store, key, text);
   }
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <csignal>
+#include <sys/stat.h>
 
 namespace settings {
 namespace {
@@ -18,6 +19,12 @@ QString ReasonOf(const QSaveFile& file) {
 } // namespace
 
 WholeFileWrite WriteWholeFile(const QString& path, const QByteArray& bytes) {
+  // A FIFO, a device or a folder there (after the links) is never replaced by
+  // a regular file. A link to a regular file stays a link: QSaveFile writes
+  // to the file it leads to.
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode))
+    return {false, QStringLiteral("it is not a regular file")};
   QDir().mkpath(QFileInfo(path).absolutePath()); // a failure shows in open() below
 
   QSaveFile file(path);

@@ -16,7 +16,9 @@ struct WholeFileWrite {
 // Writes `bytes` to a temporary file beside `path` that takes the old file's
 // place only when every byte has reached it, so a full disk, a file-size limit
 // or a crash on the way leaves the old file as it was. Creates the folder if
-// needed. Unlike a plain QSaveFile, whose buffered data are written only by
+// needed. A path where something other than a regular file stands (links
+// followed) is refused; a link to a regular file is written through and
+// stays a link. Unlike a plain QSaveFile, whose buffered data are written only by
 // the final flush inside commit() where a failure goes unnoticed, nothing here
 // is buffered.
 [[nodiscard]] WholeFileWrite WriteWholeFile(const QString& path, const QByteArray& bytes);

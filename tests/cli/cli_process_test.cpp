@@ -37,6 +37,7 @@ protected:
     env.insert("XDG_CONFIG_HOME", home_.filePath("config"));
     env.insert("XDG_DATA_HOME", home_.filePath("data"));
     env.insert("LC_ALL", "en_US.UTF-8");
+    for (const auto& [name, value] : extraEnvironment_) env.insert(name, value);
     process.setProcessEnvironment(env);
     if (childSetup_) process.setChildProcessModifier(childSetup_);
     process.start(program, arguments);
@@ -56,6 +57,7 @@ protected:
 
   QTemporaryDir home_;
   std::function<void()> childSetup_; // runs in the child before the program starts
+  std::vector<std::pair<QString, QString>> extraEnvironment_;
 };
 
 const QStringList kGreenwich = {"--date", "2000-01-01", "--lat", "51.4779", "--lon", "0.0015", "--zone", "0",
@@ -352,6 +354,87 @@ TEST_F(CliProcessTest, OutputPastAFileSizeLimitIsReportedNotEndedBySignal) {
   EXPECT_EQ(r.exitStatus, QProcess::NormalExit);
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.err.toStdString(), "vesperon-cli: the output could not be written (File too large).\n");
+}
+
+// Started with standard input and error closed, the program holds /dev/null
+// there (a file it opened would otherwise take descriptor 2 and receive its
+// error lines). It is looked at while it waits on a pipe nobody reads.
+TEST_F(CliProcessTest, ClosedStandardInputAndErrorGetDevNull) {
+  const char* script = R"sh(
+    "$0" ics --from 2024-01-01 --to 2024-12-31 > >(sleep 10) 0<&- 2>&- &
+    program=$!
+    for try in $(seq 100); do
+      fds="$(readlink /proc/$program/fd/0) $(readlink /proc/$program/fd/2)"
+      [ "$fds" = "/dev/null /dev/null" ] && break
+      sleep 0.05
+    done
+    kill $program
+    echo "$fds")sh";
+  const Result r = Run({"-c", script, QStringLiteral(VESPERON_CLI_PATH)}, QStringLiteral("/bin/bash"));
+  EXPECT_EQ(r.out.trimmed().toStdString(), "/dev/null /dev/null") << r.err.toStdString();
+}
+
+// A stored name of megabytes is cut to 256 characters with one notice: a
+// month of calendar events once took 26 s and crashed.
+TEST_F(CliProcessTest, AStoredNameOfMegabytesIsCutWithOneNotice) {
+  {
+    QSettings store(StorePath(), QSettings::IniFormat);
+    store.setValue("Location/City", QString(5'000'000, QLatin1Char('x')));
+  }
+  const std::string notice = "vesperon-cli: The place name stored in " + StorePath().toStdString() +
+                             " is longer than 256 characters; only its first 256 are used.\n";
+  const Result day = Run({"day", "--date", "2024-03-01"});
+  EXPECT_EQ(day.exitCode, 0) << day.err.left(300).toStdString();
+  EXPECT_EQ(day.err.toStdString(), notice);
+  EXPECT_TRUE(day.out.contains(QString(256, QLatin1Char('x')) + QLatin1Char(' '))) << day.out.left(300).toStdString();
+  EXPECT_FALSE(day.out.contains(QString(257, QLatin1Char('x'))));
+  const Result ics = Run({"ics", "--from", "2024-03-01", "--to", "2024-03-31"});
+  EXPECT_EQ(ics.exitCode, 0) << ics.err.left(300).toStdString();
+  EXPECT_EQ(ics.err.toStdString(), notice);
+  EXPECT_LT(ics.out.size(), 1'000'000);
+}
+
+// A run cut short by a closed pipe still ends by SIGPIPE, as Unix programs
+// do, and leaves no temporary folder behind.
+TEST_F(CliProcessTest, ARunCutShortByAClosedPipeLeavesNoTemporaryFolder) {
+  {
+    QSettings store(StorePath(), QSettings::IniFormat); // a store to read
+    store.setValue("Location/City", "Here");
+  }
+  const QTemporaryDir temporaryFolder;
+  extraEnvironment_ = {{"TMPDIR", temporaryFolder.path()}};
+  // A year of events is far more than a pipe holds, so the program is still
+  // writing when `head` has gone.
+  const Result r = Run({"-c", "\"$0\" ics --from 2024-01-01 --to 2024-12-31 | head -c 1 >/dev/null; echo \"${PIPESTATUS[0]}\"",
+                        QStringLiteral(VESPERON_CLI_PATH)},
+                       QStringLiteral("/bin/bash"));
+  EXPECT_EQ(r.out.trimmed().toStdString(), "141") << "128 + SIGPIPE";
+  EXPECT_EQ(QDir(temporaryFolder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList());
+}
+
+// The phase list that stops at the last date before the count says so; an
+// error line cuts a long value it echoes; bidirectional and other format
+// characters of a name are escaped like control characters.
+TEST_F(CliProcessTest, NoticesCutEchoesAndEscapedFormatCharacters) {
+  const Result phases = Run({"phases", "--count", "1000", "--date", "9999-12-31"});
+  EXPECT_EQ(phases.exitCode, 0);
+  EXPECT_EQ(phases.err.toStdString(),
+            "vesperon-cli: The list stops at 31 December 9999, the last date the program accepts: 2 of the 1000 "
+            "phases asked for are listed.\n");
+  EXPECT_TRUE(Run({"phases", "--count", "4", "--date", "2024-01-01"}).err.isEmpty());
+
+  const Result echo = Run({"day", "--date", QString(100'000, QLatin1Char('7'))});
+  EXPECT_EQ(echo.exitCode, 2);
+  EXPECT_EQ(echo.err, QStringLiteral("vesperon-cli: --date accepts a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, "
+                                     "not \"%1\u2026\".\n")
+                          .arg(QString(80, QLatin1Char('7'))));
+
+  const QString name = QStringLiteral("a\u202eb\u2066c\u2069\u200e\u200f\u061c\u200bd\u00ade");
+  const Result day = Run({"day", "--date", "2024-03-01", "--lat", "10", "--lon", "20", "--zone", "1", "--name", name});
+  EXPECT_EQ(day.exitCode, 0) << day.err.toStdString();
+  EXPECT_TRUE(day.out.contains("a\\u202eb\\u2066c\\u2069\\u200e\\u200f\\u061c\\u200bd\\xade"))
+      << day.out.toStdString();
 }
 
 TEST_F(CliProcessTest, AStoreThatIsNoRegularFileGivesOneLineAndTheDefaults) {

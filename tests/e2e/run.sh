@@ -12,8 +12,11 @@
 #   - under a file-size limit (ulimit -f, SIGXFSZ at its default action) a
 #     close whose save fails is reported and ends normally, the settings
 #     file whole.
-#   - two copies running at once on one store and one list of places: each
-#     keeps the other's changed settings and the place the other saved.
+#   - two copies running at once on one store and one list of places, closed
+#     at the same moment: each keeps the other's changed settings and the
+#     place the other saved.
+#   - started with standard input and error closed, it holds /dev/null there
+#     and ends on a close request.
 # Every wait has a time limit; the whole check takes a few seconds.
 # Usage: run.sh PATH_TO_VESPERON
 set -euo pipefail
@@ -150,10 +153,11 @@ key "$first_main" alt+t 2
 add_place "$first_main" "First Copy Bay"
 key "$second_main" alt+t u
 add_place "$second_main" "Second Copy Bay"
-# Neither copy changed the place it shows: both close without a question.
-for pair in "$first $first_main" "$second $second_main"; do
-  read -r pid window <<<"$pair"
-  wmctrl -i -c "$window"
+# Neither copy changed the place it shows: both close without a question,
+# at the same moment, as at a logout.
+wmctrl -i -c "$first_main"
+wmctrl -i -c "$second_main"
+for pid in "$first" "$second"; do
   wait_until 15 "a copy did not end after its close request (a question?)" sh -c "! kill -0 $pid"
   wait "$pid" || fail "a copy ended with status $?"
 done
@@ -161,4 +165,20 @@ grep -q "^TFormat=1" "$settings" || fail "the first copy's 24-hour clock was los
 grep -q "^Time=2" "$settings" || fail "the second copy's Universal Time was lost: $(cat "$settings")"
 grep -q "^First Copy Bay" "$work/bin/Location.txt" || fail "the first copy's place was lost from the list"
 grep -q "^Second Copy Bay" "$work/bin/Location.txt" || fail "the second copy's place was lost from the list"
+
+# Started with standard input and standard error closed (0<&- 2>&-): the X
+# connection must not take descriptor 2, where every warning would go into it
+# and hang the program.
+"$program" 0<&- 2>&- >"$work/app.log" &
+app=$!
+pids+=($app)
+main=$(find_window "Vesperon")
+for fd in 0 2; do
+  target=$(readlink "/proc/$app/fd/$fd" || true)
+  [ "$target" = /dev/null ] || fail "started with descriptor $fd closed, the program holds $target there"
+done
+wmctrl -i -c "$main"
+wait_until 15 "the program started with standard error closed did not end after its close request" \
+  sh -c "! kill -0 $app"
+wait "$app" || fail "the program started with standard error closed ended with status $?"
 echo "end-to-end check passed"

@@ -134,5 +134,46 @@ TEST(SharedStore, AStoreThatIsNoRegularFileIsNeitherReadNorWrittenAndTheUserIsTo
   }
 }
 
+// A stored name of megabytes is cut to 256 characters, and the user is told
+// once.
+TEST(SharedStore, AStoredNameOver256CharactersIsCutWithOneNotice) {
+  const QByteArray name(1'000'000, 'x');
+  TemporaryStore store{{{"Location/City", name.constData()},
+                        {"Location/TimeZone", "5"},
+                        {"Location/Latitude", "42.5"},
+                        {"Location/Longitude", "85.25"}}};
+  MessageBoxWatcher boxes;
+  TfrmVesperon w(store.factory());
+  w.show();
+  EXPECT_TRUE(QTest::qWaitFor([&boxes] { return !boxes.seen().empty(); }, 5000));
+  EXPECT_EQ(w.options().Location.SiteName, QString(256, QLatin1Char('x')));
+  EXPECT_TRUE(w.close());
+  ASSERT_EQ(boxes.seen().size(), 1u);
+  EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Information);
+  EXPECT_EQ(boxes.seen()[0].text, QStringLiteral("The place name stored in %1 is longer than 256 characters; only its "
+                                                 "first 256 are used.")
+                                      .arg(store.path()));
+  EXPECT_EQ(store.value("Location/City").size(), name.size()) << "the stored name is left as it was";
+}
+
+// A name an 8-bit system stored in Latin-1 shows as such, and a close that
+// changed nothing of it leaves its bytes as they were.
+TEST(SharedStore, ALatin1NameShowsAsLatin1AndKeepsItsBytesThroughAClose) {
+  const QTemporaryDir dir;
+  const QString path = dir.filePath("Vesperon.ini");
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Location]\r\nCity=Caf\xe9\r\nTimeZone=0\r\nLatitude=45\r\nLongitude=-5\r\n");
+  }
+  TfrmVesperon w(path);
+  w.show();
+  EXPECT_EQ(w.options().Location.SiteName, QStringLiteral("Caf\u00e9"));
+  w.SetTwilight(0); // something to save
+  EXPECT_TRUE(w.close());
+  EXPECT_TRUE(Bytes(path).contains("\nTwilight=0")) << "the close saved";
+  EXPECT_TRUE(Bytes(path).contains("\nCity=Caf\xe9\n")) << Bytes(path).toStdString();
+}
+
 } // namespace
 } // namespace dayview

@@ -23,6 +23,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace monthtable {
 namespace {
@@ -134,6 +135,17 @@ TEST_F(ListWindowExportTest, AFolderThatCannotBeMadeIsNamedWithTheReason) {
   ASSERT_EQ(watcher.seen().size(), 1u);
   EXPECT_EQ(watcher.seen()[0].icon, QMessageBox::Critical);
   EXPECT_TRUE(watcher.seen()[0].text.contains(target_)) << watcher.seen()[0].text.toStdString();
+}
+
+TEST_F(ListWindowExportTest, AFifoWhereTheFileShouldGoIsNamedAndStays) {
+  target_ = dir_.filePath(QStringLiteral("march.csv"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(target_).constData(), 0600), 0);
+  MessageBoxWatcher watcher;
+  t_.window->menuAction(QStringLiteral("mnuSaveCsv"))->trigger();
+  EXPECT_FALSE(QFileInfo(target_).isFile()) << "the FIFO was replaced by a regular file";
+  ASSERT_EQ(watcher.seen().size(), 1u);
+  EXPECT_TRUE(watcher.seen()[0].text.contains(target_)) << watcher.seen()[0].text.toStdString();
+  EXPECT_TRUE(watcher.seen()[0].text.contains("not a regular file")) << watcher.seen()[0].text.toStdString();
 }
 
 TEST_F(ListWindowExportTest, CancellingTheDialogWritesNothing) {

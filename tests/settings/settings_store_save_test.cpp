@@ -3,6 +3,7 @@
 
 #include "settings_store.h"
 #include "store_snapshot.h"
+#include "stored_location.h"
 
 #include "../support/scoped_file_size_limit.h"
 #include "test_support.h"
@@ -156,6 +157,45 @@ TEST(SaveChangedSettings, WritesWhatTheSessionChangedAndKeepsWhatAnotherCopySave
   EXPECT_EQ(now.Twilight, 0);
   EXPECT_FALSE(now.Status);
   EXPECT_EQ(now.CustomColors, current.CustomColors);
+}
+
+// A name an 8-bit system stored in Latin-1 reads as Latin-1 and, left alone
+// by the session, keeps its bytes when the store is saved.
+TEST(SaveChangedSettings, ALatin1NameReadsAsLatin1AndKeepsItsBytesWhenUnchanged) {
+  const TempStore temp;
+  temp.WriteRaw("[Location]\r\nCity=Caf\xe9 du Nord\r\nTimeZone=0\r\nLatitude=45\r\nLongitude=-5\r\n"
+                "[Window]\r\nTop=10\r\n");
+  const Settings loaded = LoadSettings(StoreSnapshot(temp.Path()).values(), false);
+  EXPECT_EQ(loaded.Location.SiteName, QStringLiteral("Caf\u00e9 du Nord"));
+  Settings current = loaded;
+  current.Top = 20;
+  const SettingsStoreSave saved =
+      SaveSettingsStore(temp.Path(), [&](QSettings& store) { SaveChangedSettings(store, loaded, current); });
+  ASSERT_TRUE(saved.ok) << saved.error.toStdString();
+  const QByteArray bytes = ReadBytes(temp.Path());
+  EXPECT_TRUE(bytes.contains("\nCity=Caf\xe9 du Nord")) << bytes.toStdString();
+  EXPECT_EQ(LoadSettings(StoreSnapshot(temp.Path()).values(), false).Top, 20);
+}
+
+// A stored name of megabytes is cut to 256 characters when read, and the
+// user is told once, by a sentence naming the store.
+TEST(ReadStoredLocation, CutsANameOver256CharactersAndSaysSo) {
+  const TempStore temp;
+  for (const qsizetype length : {qsizetype(256), qsizetype(5'000'000)}) {
+    ASSERT_TRUE(SaveSettingsStore(temp.Path(), [&](QSettings& store) {
+                  store.setValue("Location/City", QString(length, QLatin1Char('x')));
+                }).ok);
+    const StoreSnapshot snapshot(temp.Path());
+    EXPECT_EQ(LoadSettings(snapshot.values(), false).Location.SiteName.size(), std::min<qsizetype>(length, 256));
+    const QString notice = StoredNameNotice(snapshot.values(), temp.Path());
+    if (length <= 256) {
+      EXPECT_TRUE(notice.isEmpty()) << notice.toStdString();
+    } else {
+      EXPECT_EQ(notice, QStringLiteral("The place name stored in %1 is longer than 256 characters; only its first 256 "
+                                       "are used.")
+                            .arg(temp.Path()));
+    }
+  }
 }
 
 } // namespace
