@@ -62,7 +62,7 @@ bool ReadExportOption(Command command, const QString& option, const std::functio
     const auto kinds = KindsNamed(list);
     if (!kinds)
       throw CliError{
-          QStringLiteral("--kinds accepts a comma list of seasons, eclipses and apsides, not \"%1\".").arg(list)};
+          QStringLiteral("--kinds accepts a comma list of seasons, eclipses and apsides, not \"%1\".").arg(EchoedValue(list))};
     options.kinds = *kinds;
   } else if (option == QLatin1String("--year")) {
     const QString text = value("a year from 1 to 9999");
