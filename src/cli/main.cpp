@@ -70,7 +70,11 @@ int main(int argc, char* argv[]) {
     case cli::Command::Day: return Print(cli::RunDay(request, context));
     case cli::Command::Month: return Print(cli::RunMonth(request, context));
     case cli::Command::Phases: return Print(cli::RunPhases(request, context));
-    case cli::Command::Ics: return Print(cli::RunIcs(request, context, QDateTime::currentDateTimeUtc()));
+    case cli::Command::Ics: {
+      const auto ics = cli::RunIcs(request, context, QDateTime::currentDateTimeUtc());
+      if (const auto* error = std::get_if<cli::CliError>(&ics)) return Fail(error->message);
+      return Print(std::get<QString>(ics));
+    }
     case cli::Command::Year: return Print(cli::RunYear(request, context));
     case cli::Command::Help:
     case cli::Command::Version: break;
