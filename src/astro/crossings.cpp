@@ -19,13 +19,13 @@ bool IsCrossing(const DayAltitude& altitude, double h0, double t, bool rising) {
   return rising ? here.rate > 0.0 : here.rate < 0.0;
 }
 
-bool FitsTheDaysEnds(const DayAltitude& altitude, double h0, double rise, double set) {
+bool FitsTheDaysEnds(const DayAltitude& altitude, double sinH0, double rise, double set) {
   const bool hasRise = !IsMissingEvent(rise), hasSet = !IsMissingEvent(set);
   if (!hasRise && !hasSet) return false;
-  const double sinH0 = std::sin(Radians(h0));
   const bool firstIsSet = hasSet && (!hasRise || set < rise);
   const bool lastIsRise = hasRise && (!hasSet || rise > set);
-  return (altitude.SineAt(0.0) >= sinH0) == firstIsSet && (altitude.SineAt(1.0) >= sinH0) == lastIsRise;
+  return altitude.IsAtOrAboveAtMidnight(0, sinH0) == firstIsSet &&
+         altitude.IsAtOrAboveAtMidnight(1, sinH0) == lastIsRise;
 }
 
 DayCrossings ScanCrossings(const DayAltitude& altitude, double h0) {

@@ -6,13 +6,6 @@
 #include <cmath>
 
 namespace astro {
-namespace {
-
-// Sidereal degrees turned per solar day.
-constexpr double kSiderealRate = 360.985647;
-
-} // namespace
-
 DayAltitude::DayAltitude(const AstroState& state, PositionTable positions)
     : positions_(positions), longitude_(state.SiteLongitude), siderealTime0_(state.SiderealTime0),
       zoneDays_(state.ZoneHours / 24.0), deltaTDays_(state.DeltaTDays) {
@@ -22,49 +15,31 @@ DayAltitude::DayAltitude(const AstroState& state, PositionTable positions)
   const double phi = Radians(state.SiteLatitude);
   sinLatitude_ = std::sin(phi);
   cosLatitude_ = std::cos(phi);
-}
-
-double DayAltitude::HourAngleAt(double t) const {
-  const double m = t + zoneDays_; // from 0h UT of the day
-  const double alpha = Interpolate3(positions_[0], positions_[2], positions_[4], m + deltaTDays_);
-  return siderealTime0_ + kSiderealRate * m - longitude_ - alpha;
-}
-
-DayAltitude::Direction DayAltitude::DirectionAt(double t) const {
-  const double n = t + zoneDays_ + deltaTDays_;
-  const double delta = Radians(Interpolate3(positions_[1], positions_[3], positions_[5], n));
-  const double hourAngle = HourAngleAt(t);
-  const double h = Radians(hourAngle);
-  return {hourAngle, std::sin(h), std::cos(h), std::sin(delta), std::cos(delta), n};
-}
-
-double DayAltitude::SineOf(const Direction& d) const {
-  return sinLatitude_ * d.sinDeclination + cosLatitude_ * d.cosDeclination * d.cosHourAngle;
+  const double middle = Radians(positions_[3]);
+  sinMiddleDeclination_ = std::sin(middle);
+  cosMiddleDeclination_ = std::cos(middle);
+  midnights_[0] = EstimateAt(0.0);
+  midnights_[1] = EstimateAt(1.0);
 }
 
 double DayAltitude::SineAt(double t) const { return SineOf(DirectionAt(t)); }
 
 DayAltitude::SineAndRate DayAltitude::SineAndRateAt(double t) const {
   const Direction d = DirectionAt(t);
-  // Rates of the interpolated right ascension and declination, degrees per day.
-  const auto slope = [&](int first) {
-    const double y1 = positions_[first], y2 = positions_[first + 2], y3 = positions_[first + 4];
-    return 0.5 * (y3 - y1) + d.n * (y1 - 2.0 * y2 + y3);
-  };
-  const double hourAngleRate = Radians(kSiderealRate - slope(0)); // radians per day
-  const double declinationRate = Radians(slope(1));
-  return {SineOf(d),
-          (sinLatitude_ * d.cosDeclination - cosLatitude_ * d.sinDeclination * d.cosHourAngle) * declinationRate -
-              cosLatitude_ * d.cosDeclination * d.sinHourAngle * hourAngleRate};
+  return {SineOf(d), SineRateOf(d)};
+}
+
+DayAltitude::MidnightEstimate DayAltitude::EstimateAt(double t) const {
+  const double n = t + zoneDays_ + deltaTDays_;
+  const double change = Radians(Interpolate3(positions_[1], positions_[3], positions_[5], n) - positions_[3]);
+  // sin and cos move by at most |change| (radians) each; the last term
+  // covers rounding.
+  return {sinLatitude_ * sinMiddleDeclination_ +
+              cosLatitude_ * cosMiddleDeclination_ * std::cos(Radians(HourAngleAt(t))),
+          (std::fabs(sinLatitude_) + std::fabs(cosLatitude_)) * std::fabs(change) + 1e-12};
 }
 
 double DayAltitude::At(double t) const { return ArcSinDeg(SineAt(t)); }
-
-double DayAltitude::AzimuthOf(const Direction& d) const {
-  return Atan2Deg(d.cosHourAngle * sinLatitude_ - (d.sinDeclination / d.cosDeclination) * cosLatitude_,
-                  d.sinHourAngle) +
-         180.0;
-}
 
 double DayAltitude::AzimuthAt(double t) const { return AzimuthOf(DirectionAt(t)); }
 
