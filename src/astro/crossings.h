@@ -62,7 +62,8 @@ struct DayCrossings {
 };
 
 // Samples the altitude every kScanStep from local midnight to local midnight
-// and refines each change of sign by bisection to under a second.
+// and refines each change of sign by bisection to under a second; a day on
+// which the body's declinations keep it from h0 at every hour is not sampled.
 inline constexpr double kScanStep = 15.0 / 1440.0; // days
 DayCrossings ScanCrossings(const DayAltitude& altitude, double h0);
 

@@ -3,6 +3,7 @@
 
 #include "numeric.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace astro {
@@ -12,7 +13,8 @@ DayAltitude::DayAltitude(const AstroState& state, PositionTable positions)
   // Keep the right ascensions continuous across 0/360.
   if (positions_[0] > positions_[2]) positions_[0] -= 360.0;
   if (positions_[2] > positions_[4]) positions_[4] += 360.0;
-  const double phi = Radians(state.SiteLatitude);
+  latitude_ = state.SiteLatitude;
+  const double phi = Radians(latitude_);
   sinLatitude_ = std::sin(phi);
   cosLatitude_ = std::cos(phi);
   const double middle = Radians(positions_[3]);
@@ -20,6 +22,23 @@ DayAltitude::DayAltitude(const AstroState& state, PositionTable positions)
   cosMiddleDeclination_ = std::cos(middle);
   midnights_[0] = EstimateAt(0.0);
   midnights_[1] = EstimateAt(1.0);
+}
+
+DayAltitude::Range DayAltitude::DeclinationRange() const {
+  const double y1 = positions_[1], y2 = positions_[3], y3 = positions_[5];
+  const double start = zoneDays_ + deltaTDays_; // n at the day's first midnight
+  const auto at = [&](double n) { return Interpolate3(y1, y2, y3, n); };
+  Range range{std::min(at(start), at(start + 1.0)), std::max(at(start), at(start + 1.0))};
+  // The interpolating parabola may turn within the day.
+  const double curvature = y1 - 2.0 * y2 + y3;
+  if (curvature != 0.0) {
+    const double turn = -0.5 * (y3 - y1) / curvature;
+    if (turn > start && turn < start + 1.0) {
+      range.low = std::min(range.low, at(turn));
+      range.high = std::max(range.high, at(turn));
+    }
+  }
+  return range;
 }
 
 double DayAltitude::SineAt(double t) const { return SineOf(DirectionAt(t)); }

@@ -50,6 +50,12 @@ public:
   // How fast SineOf changes there, per day: arithmetic on d alone.
   double SineRateOf(const Direction& d) const;
   double AzimuthOf(const Direction& d) const;
+  // The least and the greatest declination (degrees) of the local day.
+  struct Range {
+    double low, high;
+  };
+  Range DeclinationRange() const;
+  double Latitude() const { return latitude_; } // degrees
   double SinLatitude() const { return sinLatitude_; }
   double CosLatitude() const { return cosLatitude_; }
   // The middle day's right ascension (degrees), and the sine and cosine of
@@ -60,6 +66,7 @@ public:
 
 private:
   PositionTable positions_; // right ascensions made continuous across 0/360
+  double latitude_; // degrees
   double sinLatitude_, cosLatitude_;
   double sinMiddleDeclination_, cosMiddleDeclination_;
   // At the two midnights: the sine of the altitude with the middle day's

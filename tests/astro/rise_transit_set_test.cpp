@@ -196,8 +196,9 @@ TEST(RiseTransitSet, TheMoonRisesAndSetsAtThePoleOnceAMonth) {
 }
 
 // The search's shortcuts must give the answers of the full checks they stand
-// in for: a midnight's side from the middle day's declination, and a
-// crossing judged from the last correction alone. Random days from the
+// in for: a midnight's side from the middle day's declination, a crossing
+// judged from the last correction alone, and a scan left out where the
+// day's declinations keep the body from the altitude. Random days from the
 // first to the last year, places from pole to pole, zones to +-12 hours,
 // both bodies and the altitudes searched for.
 TEST(RiseTransitSet, ShortcutsAgreeWithTheFullChecks) {
@@ -224,6 +225,13 @@ TEST(RiseTransitSet, ShortcutsAgreeWithTheFullChecks) {
       EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, sine), true);
       EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, std::nextafter(sine, 2.0)), false);
     }
+    // The scan leaves out days the body cannot cross h0 on: where the
+    // sampled altitudes change side, it must still find the crossing.
+    bool changesSide = false;
+    for (int k = 1; k <= 96 && !changesSide; ++k)
+      changesSide = (altitude.SineAt((k - 1) / 96.0) >= sinH0) != (altitude.SineAt(k / 96.0) >= sinH0);
+    const DayCrossings scanned = ScanCrossings(altitude, h0);
+    EXPECT_EQ(changesSide, scanned.rise || scanned.set) << "date " << s.CalcDate << " latitude " << s.SiteLatitude;
     // A last correction at t that steps to t + step, searching for an
     // altitude within the tolerance of the one at t.
     const double t = unit(random);
