@@ -127,7 +127,8 @@ Searched ClassicalSearch(const AstroState& state, const CorrectionSearch& search
     times[event] = corrected.time;
     // For the transit this lands in the set slot, which the set overwrites.
     times[event + 2] = corrected.azimuth;
-    (event == kRise ? found.sureRise : found.sureSet) = corrected.surelyCrossing;
+    if (event == kRise) found.sureRise = corrected.surelyCrossing;
+    if (event == kSet) found.sureSet = corrected.surelyCrossing;
   }
   return found;
 }
