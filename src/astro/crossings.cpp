@@ -36,13 +36,13 @@ bool IsCrossing(const DayAltitude& altitude, double h0, double t, bool rising) {
   return rising ? here.rate > 0.0 : here.rate < 0.0;
 }
 
-bool FitsTheDaysEnds(const DayAltitude& altitude, double sinH0, double rise, double set) {
+bool FitsTheDaysEnds(const DayAltitude& altitude, double sinH0, double halfArc, double rise, double set) {
   const bool hasRise = !IsMissingEvent(rise), hasSet = !IsMissingEvent(set);
   if (!hasRise && !hasSet) return false;
   const bool firstIsSet = hasSet && (!hasRise || set < rise);
   const bool lastIsRise = hasRise && (!hasSet || rise > set);
-  return altitude.IsAtOrAboveAtMidnight(0, sinH0) == firstIsSet &&
-         altitude.IsAtOrAboveAtMidnight(1, sinH0) == lastIsRise;
+  return altitude.IsAtOrAboveAtMidnight(0, sinH0, halfArc) == firstIsSet &&
+         altitude.IsAtOrAboveAtMidnight(1, sinH0, halfArc) == lastIsRise;
 }
 
 DayCrossings ScanCrossings(const DayAltitude& altitude, double h0) {

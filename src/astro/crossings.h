@@ -52,8 +52,9 @@ inline bool IsSurelyCrossing(const DayAltitude& altitude, double h0, const LastC
 // crossing at the end. Where it does not, the day holds a crossing that they
 // miss. (Two like midnights with no crossing between may still hide a rise
 // and a set, so two markers never agree.)
-// sinH0 is the sine of that altitude.
-bool FitsTheDaysEnds(const DayAltitude& altitude, double sinH0, double rise, double set);
+// sinH0 is the sine of that altitude, halfArc the classical search's half arc
+// above it (degrees; negative when it had none).
+bool FitsTheDaysEnds(const DayAltitude& altitude, double sinH0, double halfArc, double rise, double set);
 
 // The first rise and the first set of the local day.
 struct DayCrossings {

@@ -20,8 +20,16 @@ DayAltitude::DayAltitude(const AstroState& state, PositionTable positions)
   const double middle = Radians(positions_[3]);
   sinMiddleDeclination_ = std::sin(middle);
   cosMiddleDeclination_ = std::cos(middle);
-  midnights_[0] = EstimateAt(0.0);
-  midnights_[1] = EstimateAt(1.0);
+  for (int midnight = 0; midnight < 2; ++midnight) {
+    double hourAngle = HourAngleAt(midnight); // degrees
+    hourAngle -= 360.0 * std::floor((hourAngle + 180.0) / 360.0);
+    midnightHourAngles_[midnight] = std::fabs(Radians(hourAngle));
+    // sin and cos of the declination move by at most its change (radians)
+    // from the middle day's; the last term covers rounding.
+    const double n = midnight + zoneDays_ + deltaTDays_;
+    const double change = Radians(Interpolate3(positions_[1], positions_[3], positions_[5], n) - positions_[3]);
+    midnightBounds_[midnight] = (std::fabs(sinLatitude_) + std::fabs(cosLatitude_)) * std::fabs(change) + 1e-12;
+  }
 }
 
 DayAltitude::Range DayAltitude::DeclinationRange() const {
@@ -46,16 +54,6 @@ double DayAltitude::SineAt(double t) const { return SineOf(DirectionAt(t)); }
 DayAltitude::SineAndRate DayAltitude::SineAndRateAt(double t) const {
   const Direction d = DirectionAt(t);
   return {SineOf(d), SineRateOf(d)};
-}
-
-DayAltitude::MidnightEstimate DayAltitude::EstimateAt(double t) const {
-  const double n = t + zoneDays_ + deltaTDays_;
-  const double change = Radians(Interpolate3(positions_[1], positions_[3], positions_[5], n) - positions_[3]);
-  // sin and cos move by at most |change| (radians) each; the last term
-  // covers rounding.
-  return {sinLatitude_ * sinMiddleDeclination_ +
-              cosLatitude_ * cosMiddleDeclination_ * std::cos(Radians(HourAngleAt(t))),
-          (std::fabs(sinLatitude_) + std::fabs(cosLatitude_)) * std::fabs(change) + 1e-12};
 }
 
 double DayAltitude::At(double t) const { return ArcSinDeg(SineAt(t)); }

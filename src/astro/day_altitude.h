@@ -4,6 +4,7 @@
 #include "astro_state.h"
 #include "numeric.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace astro {
@@ -29,10 +30,13 @@ public:
   };
   SineAndRate SineAndRateAt(double t) const;
   // Whether SineAt(midnight) >= sinH0 at a midnight of the local day (0 its
-  // start, 1 its end): decided from the middle day's declination, worked out
-  // once for every altitude searched, where the day's change of declination
-  // cannot tip it, else from SineAt itself. The same answer, cheaper.
-  bool IsAtOrAboveAtMidnight(int midnight, double sinH0) const;
+  // start, 1 its end); the same answer, cheaper. With the middle day's
+  // declination held, the sine there minus sinH0 is cos(latitude)
+  // cos(declination) (cos H - cos H0), H0 the half arc above the altitude
+  // (degrees; negative when the caller has none): where that product, bounded
+  // below without a cosine, exceeds what the day's change of declination can
+  // shift, H < H0 decides; else its cosine does; else SineAt itself.
+  bool IsAtOrAboveAtMidnight(int midnight, double sinH0, double halfArc = -1.0) const;
   // Degrees from North through East, (0, 360].
   double AzimuthAt(double t) const;
 
@@ -69,13 +73,11 @@ private:
   double latitude_; // degrees
   double sinLatitude_, cosLatitude_;
   double sinMiddleDeclination_, cosMiddleDeclination_;
-  // At the two midnights: the sine of the altitude with the middle day's
-  // declination, and how far the true sine may lie from it.
-  struct MidnightEstimate {
-    double sine, bound;
-  };
-  MidnightEstimate midnights_[2];
-  MidnightEstimate EstimateAt(double t) const;
+  // At the two midnights: the hour angle brought into [0, pi] (radians), and
+  // how far the sine of the altitude may lie from its value with the middle
+  // day's declination.
+  double midnightHourAngles_[2];
+  double midnightBounds_[2];
   double longitude_;     // degrees, West positive
   double siderealTime0_; // degrees
   double zoneDays_;      // local midnight on the UT-day scale
@@ -120,10 +122,21 @@ inline double DayAltitude::AzimuthOf(const Direction& d) const {
          180.0;
 }
 
-inline bool DayAltitude::IsAtOrAboveAtMidnight(int midnight, double sinH0) const {
-  const MidnightEstimate& e = midnights_[midnight];
-  if (e.sine - sinH0 > e.bound) return true;
-  if (e.sine - sinH0 < -e.bound) return false;
+inline bool DayAltitude::IsAtOrAboveAtMidnight(int midnight, double sinH0, double halfArc) const {
+  constexpr double kPi = 3.14159265358979323846;
+  const double hourAngle = midnightHourAngles_[midnight];
+  const double bound = midnightBounds_[midnight];
+  const double k = cosLatitude_ * cosMiddleDeclination_;
+  if (halfArc >= 0.0) {
+    // |cos H - cos H0| = 2 sin((H + H0) / 2) sin(|H0 - H| / 2), and sin x >= 2x / pi on [0, pi / 2].
+    const double h0 = Radians(halfArc);
+    const double a = 0.5 * (hourAngle + h0), b = 0.5 * std::fabs(h0 - hourAngle);
+    const double least = k * 2.0 * (2.0 / kPi) * std::min(a, kPi - a) * (2.0 / kPi) * b;
+    if (least > bound + 1e-9) return hourAngle < h0;
+  }
+  const double middle = sinLatitude_ * sinMiddleDeclination_ + k * std::cos(hourAngle) - sinH0;
+  if (middle > bound) return true;
+  if (middle < -bound) return false;
   return SineAt(midnight) >= sinH0;
 }
 

@@ -107,6 +107,7 @@ private:
 struct Searched {
   EventTimes times{};
   bool sureRise = false, sureSet = false;
+  double halfArc = -1.0; // degrees above h0 with the middle day's declination; negative when none
 };
 
 // The classical search: the middle day's declination decides whether the body
@@ -119,7 +120,8 @@ Searched ClassicalSearch(const AstroState& state, const CorrectionSearch& search
     times[kTransit] = times[kRise] = times[kSet] = NeverRisesOrSets;
     return found;
   }
-  const double halfArc = ArcCosDeg(cosH0) / 360.0; // fraction of a day
+  found.halfArc = ArcCosDeg(cosH0);
+  const double halfArc = found.halfArc / 360.0; // fraction of a day
   const double transit = search.TransitEstimate();
   const double estimates[3] = {transit, transit - halfArc, transit + halfArc};
   for (int event = state.WantTransit ? kTransit : kRise; event <= kSet; ++event) {
@@ -164,7 +166,8 @@ EventTimes RiseTransitSet(const AstroState& state, const DayAltitude& altitude, 
       !IsMissingEvent(times[kRise]) && !found.sureRise && !IsCrossing(altitude, h0, times[kRise], true);
   const bool setIsFalse =
       !IsMissingEvent(times[kSet]) && !found.sureSet && !IsCrossing(altitude, h0, times[kSet], false);
-  if (!riseIsFalse && !setIsFalse && FitsTheDaysEnds(altitude, sinH0, times[kRise], times[kSet])) return times;
+  if (!riseIsFalse && !setIsFalse && FitsTheDaysEnds(altitude, sinH0, found.halfArc, times[kRise], times[kSet]))
+    return times;
   const DayCrossings scanned = ScanCrossings(altitude, h0);
   const double rise = Mended(times[kRise], riseIsFalse, scanned.rise);
   const double set = Mended(times[kSet], setIsFalse, scanned.set);

@@ -217,9 +217,15 @@ TEST(RiseTransitSet, ShortcutsAgreeWithTheFullChecks) {
     const DayAltitude altitude(s, moon ? window.MoonPositions() : window.SunPositions());
     const double h0 = moon ? MoonRiseAltitude(window.MoonParallax()) : TwilightAltitude(static_cast<int>(trial / 2 % 4));
     const double sinH0 = std::sin(Radians(h0));
+    // The half arc above h0 with the middle day's declination, as the search has it.
+    const double cosHalfArc = (sinH0 - altitude.SinLatitude() * altitude.SinMiddleDeclination()) /
+                              (altitude.CosLatitude() * altitude.CosMiddleDeclination());
+    const double halfArc = std::fabs(cosHalfArc) <= 1.0 ? ArcCosDeg(cosHalfArc) : -1.0;
     for (int midnight : {0, 1}) {
-      EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, sinH0), altitude.SineAt(midnight) >= sinH0)
+      const bool above = altitude.SineAt(midnight) >= sinH0;
+      EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, sinH0, halfArc), above)
           << "date " << s.CalcDate << " latitude " << s.SiteLatitude << " midnight " << midnight;
+      EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, sinH0), above);
       // Near the altitude itself the estimate must defer to the full check.
       const double sine = altitude.SineAt(midnight);
       EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, sine), true);
