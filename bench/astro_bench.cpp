@@ -35,9 +35,8 @@ BENCHMARK(OneDay)->Unit(benchmark::kMicrosecond);
 
 // One month as the month table computes it: the days on either side are
 // computed once, the three-day window slides, each day adds only the day after.
-void OneMonth(benchmark::State& bench) {
-  astro::AstroState s = Site();
-  const double first = astro::DateTimeFromCivil({2024, 3, 1});
+void Month(benchmark::State& bench, astro::AstroState s, astro::CivilDate firstDay) {
+  const double first = astro::DateTimeFromCivil(firstDay);
   for (auto _ : bench) {
     s.CalcDate = first;
     astro::PrepareDay(s);
@@ -54,6 +53,19 @@ void OneMonth(benchmark::State& bench) {
     }
   }
 }
+
+void OneMonth(benchmark::State& bench) { Month(bench, Site(), {2024, 3, 1}); }
 BENCHMARK(OneMonth)->Unit(benchmark::kMillisecond);
+
+// The polar night at Tromso: the Sun stays below the horizon on most days, so
+// the search looks through those days for a crossing it cannot find.
+void OneMonthPolarNight(benchmark::State& bench) {
+  astro::AstroState s = Site();
+  s.SiteLatitude = 69.65f;
+  s.SiteLongitude = -18.96f;
+  s.ZoneHours = -1.0f;
+  Month(bench, s, {2026, 12, 1});
+}
+BENCHMARK(OneMonthPolarNight)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -6,7 +6,8 @@
 namespace astro {
 
 DayEvents ComputeDayEvents(const AstroState& state, const ThreeDayWindow& window, int twilightType) {
-  const PositionTable sun = window.SunPositions();
+  // Sunrise and twilight search one day of the Sun.
+  const DayAltitude sun(state, window.SunPositions());
   return {
       RiseTransitSet(state, sun, kSunriseAltitude),
       RiseTransitSet(state, sun, TwilightAltitude(twilightType)),

@@ -16,10 +16,6 @@ double PolyAngle(double t, double c4, double c3, double c2, double c1, double c0
   return ReduceDegrees((((c4 * t + c3) * t + c2) * t + c1) * t + c0);
 }
 
-double Interpolate3(double y1, double y2, double y3, double n) {
-  return y2 + (n / 2.0) * ((y3 - y1) + n * (y1 - 2.0 * y2 + y3));
-}
-
 double ArcSinDeg(double x) {
   // Rounding can carry a sine a hair past 1; the pole values are exact.
   if (x >= 1.0) return 90.0;

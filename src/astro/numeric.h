@@ -27,7 +27,10 @@ double ReduceDegrees(double x);
 double PolyAngle(double t, double c4, double c3, double c2, double c1, double c0);
 
 // Three-point interpolation of tabular values y1, y2, y3 at n = -1, 0, +1.
-double Interpolate3(double y1, double y2, double y3, double n);
+// Inline: the searches call it in their innermost loops.
+constexpr double Interpolate3(double y1, double y2, double y3, double n) {
+  return y2 + (n / 2.0) * ((y3 - y1) + n * (y1 - 2.0 * y2 + y3));
+}
 
 // Arc sine in degrees, as arctan(x / sqrt(1 - x^2)); x is clamped into [-1, 1].
 double ArcSinDeg(double x);

@@ -5,6 +5,7 @@
 #include "numeric.h"
 
 #include <cmath>
+#include <optional>
 
 namespace astro {
 namespace {
@@ -35,20 +36,20 @@ double CentreHourAngle(double h) {
 struct Corrected {
   double time;    // fraction of the local day, or NoEventToday
   double azimuth; // the running azimuth, degrees
+  bool surelyCrossing = false; // a rise or set that IsCrossing need not check
 };
 
 class CorrectionSearch {
 public:
-  CorrectionSearch(const AstroState& state, const PositionTable& positions, const DayAltitude& altitude, double h0)
-      : state_(state), altitude_(altitude), h0_(h0), z_(state.ZoneHours / 24.0),
-        rightAscension_(positions[2]), declination_(positions[3]) {}
+  CorrectionSearch(const AstroState& state, const DayAltitude& altitude, double h0, double sinH0)
+      : state_(state), altitude_(altitude), h0_(h0), sinH0_(sinH0), z_(state.ZoneHours / 24.0),
+        rightAscension_(altitude.MiddleRightAscension()) {}
 
   // cos H0 for the middle day's declination: beyond +-1 the body would not
   // cross h0 if that declination held all day.
   double MiddleDayCosHalfArc() const {
-    const double dec = Radians(declination_);
-    const double divisor = altitude_.CosLatitude() * std::cos(dec);
-    return divisor == 0.0 ? 2.0 : (std::sin(Radians(h0_)) - altitude_.SinLatitude() * std::sin(dec)) / divisor;
+    const double divisor = altitude_.CosLatitude() * altitude_.CosMiddleDeclination();
+    return divisor == 0.0 ? 2.0 : (sinH0_ - altitude_.SinLatitude() * altitude_.SinMiddleDeclination()) / divisor;
   }
 
   double TransitEstimate() const {
@@ -58,9 +59,13 @@ public:
   // Corrects the estimate m (fraction of the UT day) of one event.
   Corrected Find(int event, double m) const {
     double x = 0.0;
-    double azimuth = 0.0;
+    // The azimuth is that of the last corrected direction; its arc tangent
+    // is taken once, after the corrections.
+    std::optional<DayAltitude::Direction> azimuthDirection;
+    bool sure = false;
     for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
       m = ApplyDayWindow(m, z_);
+      sure = false;
       for (int correction = 0; correction < kMaxCorrections; ++correction) {
         double step = 0.0;
         if (event == kTransit) {
@@ -73,7 +78,9 @@ public:
           if (stepDivisor == 0.0) break;
           step = (altitude - h0_) / stepDivisor;
           if (!std::isfinite(m + step)) break;
-          if (state_.WantAzimuth) azimuth = altitude_.AzimuthOf(d);
+          if (state_.WantAzimuth) azimuthDirection = d;
+          sure = std::fabs(step) < kConvergedStep &&
+                 IsSurelyCrossing(altitude_, h0_, {altitude, d, step}, event == kRise);
         }
         m += step;
         if (std::fabs(step) < kConvergedStep) break;
@@ -81,37 +88,51 @@ public:
       x = m - z_;
       if (x > 0.0 && x < 1.0) break;
     }
-    return {(x > 1.0 || x < 0.0) ? NoEventToday : x, azimuth};
+    const bool missing = x > 1.0 || x < 0.0;
+    return {missing ? NoEventToday : x, azimuthDirection ? altitude_.AzimuthOf(*azimuthDirection) : 0.0,
+            !missing && sure};
   }
 
 private:
   const AstroState& state_;
   const DayAltitude& altitude_;
   double h0_;
+  double sinH0_;
   double z_;
   double rightAscension_; // the middle day's, degrees
-  double declination_;    // the middle day's, degrees
+};
+
+// The classical search's times, and which of the rise and the set its last
+// corrections already show to be crossings of their kind.
+struct Searched {
+  EventTimes times{};
+  bool sureRise = false, sureSet = false;
+  double halfArc = -1.0; // degrees above h0 with the middle day's declination; negative when none
 };
 
 // The classical search: the middle day's declination decides whether the body
 // crosses h0 at all, and each event is corrected from its estimate.
-EventTimes ClassicalSearch(const AstroState& state, const CorrectionSearch& search) {
-  EventTimes times{};
+Searched ClassicalSearch(const AstroState& state, const CorrectionSearch& search) {
+  Searched found;
+  EventTimes& times = found.times;
   const double cosH0 = search.MiddleDayCosHalfArc();
   if (!(std::fabs(cosH0) <= 1.0)) {
     times[kTransit] = times[kRise] = times[kSet] = NeverRisesOrSets;
-    return times;
+    return found;
   }
-  const double halfArc = ArcCosDeg(cosH0) / 360.0; // fraction of a day
+  found.halfArc = ArcCosDeg(cosH0);
+  const double halfArc = found.halfArc / 360.0; // fraction of a day
   const double transit = search.TransitEstimate();
   const double estimates[3] = {transit, transit - halfArc, transit + halfArc};
   for (int event = state.WantTransit ? kTransit : kRise; event <= kSet; ++event) {
-    const Corrected found = search.Find(event, estimates[event]);
-    times[event] = found.time;
+    const Corrected corrected = search.Find(event, estimates[event]);
+    times[event] = corrected.time;
     // For the transit this lands in the set slot, which the set overwrites.
-    times[event + 2] = found.azimuth;
+    times[event + 2] = corrected.azimuth;
+    if (event == kRise) found.sureRise = corrected.surelyCrossing;
+    if (event == kSet) found.sureSet = corrected.surelyCrossing;
   }
-  return times;
+  return found;
 }
 
 // The rise or set to show: the classical search's time unless it is false or
@@ -126,18 +147,27 @@ double Mended(double searched, bool isFalse, const std::optional<double>& scanne
 } // namespace
 
 EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, double h0) {
-  const DayAltitude altitude(state, positions);
-  const CorrectionSearch search(state, positions, altitude, h0);
-  EventTimes times = ClassicalSearch(state, search);
+  return RiseTransitSet(state, DayAltitude(state, positions), h0);
+}
+
+EventTimes RiseTransitSet(const AstroState& state, const DayAltitude& altitude, double h0) {
+  const double sinH0 = std::sin(Radians(h0));
+  const CorrectionSearch search(state, altitude, h0, sinH0);
+  const Searched found = ClassicalSearch(state, search);
+  EventTimes times = found.times;
 
   // Check the rise and the set: a found time must be a crossing of the right
   // kind, and the body's side at both midnights must fit what was found, or
   // the day holds a crossing that the search missed (a hidden rise or set, or
   // an earlier one of a kind that it found). Only a day with four crossings,
   // two upper transits apart, could still hide one: no body has that.
-  const bool riseIsFalse = !IsMissingEvent(times[kRise]) && !IsCrossing(altitude, h0, times[kRise], true);
-  const bool setIsFalse = !IsMissingEvent(times[kSet]) && !IsCrossing(altitude, h0, times[kSet], false);
-  if (!riseIsFalse && !setIsFalse && FitsTheDaysEnds(altitude, h0, times[kRise], times[kSet])) return times;
+  // The last corrections usually show a crossing without another look.
+  const bool riseIsFalse =
+      !IsMissingEvent(times[kRise]) && !found.sureRise && !IsCrossing(altitude, h0, times[kRise], true);
+  const bool setIsFalse =
+      !IsMissingEvent(times[kSet]) && !found.sureSet && !IsCrossing(altitude, h0, times[kSet], false);
+  if (!riseIsFalse && !setIsFalse && FitsTheDaysEnds(altitude, sinH0, found.halfArc, times[kRise], times[kSet]))
+    return times;
   const DayCrossings scanned = ScanCrossings(altitude, h0);
   const double rise = Mended(times[kRise], riseIsFalse, scanned.rise);
   const double set = Mended(times[kSet], setIsFalse, scanned.set);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astro_state.h"
+#include "day_altitude.h"
 
 namespace astro {
 
@@ -32,5 +33,8 @@ constexpr double MoonRiseAltitude(double parallax) { return 0.7275 * parallax - 
 // transit all hold NeverRisesOrSets, whatever the middle day's declination
 // said; the transit then stays unshown like the rise and the set.
 EventTimes RiseTransitSet(const AstroState& state, PositionTable positions, double h0);
+// The same on a body's day already prepared, so that searches of one body at
+// several altitudes (sunrise and twilight) share it.
+EventTimes RiseTransitSet(const AstroState& state, const DayAltitude& altitude, double h0);
 
 } // namespace astro

@@ -32,12 +32,15 @@ QByteArray CalendarText(const QString& text) {
   return kept.toUtf8();
 }
 
+// The instant in UTC as libical holds it. Qt counts the year before 1 as -1,
+// the ISO calendar and iCalendar as 0.
 icaltimetype UtcTime(const QDateTime& instant) {
   const QDateTime utc = instant.toUTC();
+  const QDate date = utc.date();
   icaltimetype t = icaltime_null_time();
-  t.year = utc.date().year();
-  t.month = utc.date().month();
-  t.day = utc.date().day();
+  t.year = date.year() < 0 ? date.year() + 1 : date.year();
+  t.month = date.month();
+  t.day = date.day();
   t.hour = utc.time().hour();
   t.minute = utc.time().minute();
   t.second = utc.time().second();
@@ -46,11 +49,38 @@ icaltimetype UtcTime(const QDateTime& instant) {
   return t;
 }
 
-icalcomponent* Event(const AlmanacEvent& e, const settings::SiteLocation& place, const icaltimetype& stamp) {
+QString UtcDateText(const icaltimetype& t) {
+  return QStringLiteral("%1-%2-%3")
+      .arg(t.year, 4, 10, QLatin1Char('0'))
+      .arg(t.month, 2, 10, QLatin1Char('0'))
+      .arg(t.day, 2, 10, QLatin1Char('0'));
+}
+
+QString PlaceDigest(const settings::SiteLocation& place) {
+  const QString key = QStringLiteral("%1|%2|%3")
+                          .arg(place.SiteName)
+                          .arg(Shortest(place.SiteLatitude), 0, 'g', 7)
+                          .arg(Shortest(place.SiteLongitude), 0, 'g', 7);
+  return QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
+}
+
+// The start to the minute in UTC, as RFC 5545's own UIDs begin: the date
+// alone is not enough where sunrise runs round the clock and comes twice in
+// one UTC day.
+QString Uid(const icaltimetype& utcStart, const QString& kind, const QString& placeDigest) {
+  return QStringLiteral("%1T%2%3Z-%4-%5@vesperon")
+      .arg(UtcDateText(utcStart).remove(QLatin1Char('-')))
+      .arg(utcStart.hour, 2, 10, QLatin1Char('0'))
+      .arg(utcStart.minute, 2, 10, QLatin1Char('0'))
+      .arg(kind, placeDigest);
+}
+
+icalcomponent* Event(const AlmanacEvent& e, const icaltimetype& start, const settings::SiteLocation& place,
+                     const QString& placeDigest, const icaltimetype& stamp) {
   icalcomponent* event = icalcomponent_new_vevent();
-  icalcomponent_add_property(event, icalproperty_new_uid(EventUid(e, place).toUtf8().constData()));
+  icalcomponent_add_property(event, icalproperty_new_uid(Uid(start, e.kind, placeDigest).toUtf8().constData()));
   icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
-  icalcomponent_add_property(event, icalproperty_new_dtstart(UtcTime(e.start)));
+  icalcomponent_add_property(event, icalproperty_new_dtstart(start));
   if (e.end.isValid()) icalcomponent_add_property(event, icalproperty_new_dtend(UtcTime(e.end)));
   icalcomponent_add_property(event, icalproperty_new_summary(e.summary.toUtf8().constData()));
   if (!e.description.isEmpty())
@@ -66,28 +96,33 @@ icalcomponent* Event(const AlmanacEvent& e, const settings::SiteLocation& place,
 } // namespace
 
 QString EventUid(const AlmanacEvent& event, const settings::SiteLocation& place) {
-  const QString key = QStringLiteral("%1|%2|%3")
-                          .arg(place.SiteName)
-                          .arg(Shortest(place.SiteLatitude), 0, 'g', 7)
-                          .arg(Shortest(place.SiteLongitude), 0, 'g', 7);
-  const QByteArray digest = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-  return QStringLiteral("%1-%2-%3@vesperon")
-      .arg(event.localDate.toString(QStringLiteral("yyyyMMdd")), event.kind, QString::fromLatin1(digest));
+  return Uid(UtcTime(event.start), event.kind, PlaceDigest(place));
 }
 
-QByteArray CalendarFile(const std::vector<AlmanacEvent>& events, const settings::SiteLocation& place,
-                        const QDateTime& stamp) {
+CalendarFileText CalendarFile(const std::vector<AlmanacEvent>& events, const settings::SiteLocation& place,
+                              const QDateTime& stamp) {
   const Component calendar(icalcomponent_new_vcalendar());
   icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
   icalcomponent_add_property(calendar.get(), icalproperty_new_prodid(kProductId));
   icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
   const icaltimetype dtstamp = UtcTime(stamp);
-  for (const AlmanacEvent& e : events) icalcomponent_add_component(calendar.get(), Event(e, place, dtstamp));
+  const QString digest = PlaceDigest(place);
+  for (const AlmanacEvent& e : events) {
+    const icaltimetype start = UtcTime(e.start);
+    // An eclipse's span may end past the last day its start fits in.
+    const bool endFits = !e.end.isValid() || icaltime_is_valid_time(UtcTime(e.end));
+    if (!icaltime_is_valid_time(start) || !endFits) {
+      return {{}, QStringLiteral("Calendar files hold dates up to the end of the year 3000 only: %1 on %2 falls "
+                                 "on %3 in Universal Time.")
+                      .arg(e.summary, e.localDate.toString(Qt::ISODate), UtcDateText(start))};
+    }
+    icalcomponent_add_component(calendar.get(), Event(e, start, place, digest, dtstamp));
+  }
 
   char* text = icalcomponent_as_ical_string_r(calendar.get());
   QByteArray bytes(text ? text : "");
   icalmemory_free_buffer(text);
-  return bytes;
+  return {bytes, {}};
 }
 
 } // namespace exporting

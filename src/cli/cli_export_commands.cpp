@@ -11,11 +11,13 @@
 
 namespace cli {
 
-QString RunIcs(const CliRequest& request, const CliContext& c, const QDateTime& stamp) {
+std::variant<QString, CliError> RunIcs(const CliRequest& request, const CliContext& c, const QDateTime& stamp) {
   const ExportOptions& o = request.exportOptions;
   const astro::AstroState state = StateFor(c, *o.from);
   const auto events = exporting::CollectEvents(state, c.settings.Twilight, *o.from, *o.to, o.events);
-  return QString::fromUtf8(exporting::CalendarFile(events, c.site, stamp));
+  const exporting::CalendarFileText file = exporting::CalendarFile(events, c.site, stamp);
+  if (!file.refusal.isEmpty()) return CliError{file.refusal};
+  return QString::fromUtf8(file.bytes);
 }
 
 QString RunYear(const CliRequest& request, const CliContext& c) {

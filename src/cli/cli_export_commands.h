@@ -7,11 +7,13 @@
 
 #include <QDateTime>
 #include <QString>
+#include <variant>
 
 namespace cli {
 
 // One VCALENDAR of the chosen events from --from to --to; stamp is its DTSTAMP.
-QString RunIcs(const CliRequest& request, const CliContext& context, const QDateTime& stamp);
+// An error where the file cannot hold an event's date.
+std::variant<QString, CliError> RunIcs(const CliRequest& request, const CliContext& context, const QDateTime& stamp);
 
 // The year table of --event for --year in the --mode chosen.
 QString RunYear(const CliRequest& request, const CliContext& context);

@@ -80,7 +80,11 @@ int main(int argc, char* argv[]) {
       if (!phases.notice.isEmpty()) cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1\n").arg(phases.notice));
       return Print(phases.text);
     }
-    case cli::Command::Ics: return Print(cli::RunIcs(request, context, QDateTime::currentDateTimeUtc()));
+    case cli::Command::Ics: {
+      const auto ics = cli::RunIcs(request, context, QDateTime::currentDateTimeUtc());
+      if (const auto* error = std::get_if<cli::CliError>(&ics)) return Fail(error->message);
+      return Print(std::get<QString>(ics));
+    }
     case cli::Command::Year: return Print(cli::RunYear(request, context));
     case cli::Command::Events: return Print(cli::RunEvents(request, context));
     case cli::Command::Help:

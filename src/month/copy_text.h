@@ -20,8 +20,8 @@ QString SampleDate();
 // a longer text is returned as it is. No blanks are added at the end.
 QString CenterText(const QString& text, int width);
 
-// What the copy reads at the moment of copying, besides the table itself:
-// the current location and twilight kind and the window's sample date.
+// What the copy reads besides the table itself: the location and twilight
+// kind the table was built for and the window's sample date.
 struct CopyContext {
   settings::SiteLocation location;
   int Twilight = 2;

@@ -133,6 +133,9 @@ private:
   void SaveCopyText(const QString& caption, const QString& extension, const QString& filter, int copyMode,
                     LineEnd lineEnd);
   QDate FirstShownDay() const; // the first of the month of the last build
+  // The place and twilight kind the shown table was built for: every copy,
+  // print and save names them, though the main window may have moved on.
+  CopyContext BuiltContext() const;
 
   MainWindowReader readMain_;
   settings::ListWindowSettings s_;

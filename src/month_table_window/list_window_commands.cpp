@@ -84,25 +84,23 @@ void TfrmList::CreateMenus() {
   }
 }
 
+CopyContext TfrmList::BuiltContext() const { return {built_.location, built_.Twilight, SampleDate}; }
+
 void TfrmList::CopyList() {
-  const MainWindowReading main = readMain_();
-  const CopyContext context{main.location, main.Twilight, SampleDate};
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
-  clipboard->setText(JoinLines(CopyLines(table(), context, s_.CMode), LineEnd::CrLf));
+  clipboard->setText(JoinLines(CopyLines(table(), BuiltContext(), s_.CMode), LineEnd::CrLf));
 }
 
 void TfrmList::PrettyPrint() {
-  const MainWindowReading main = readMain_();
-  const PrettyPrintInputs in{table(), MakeListText(table(), {main.location, main.Twilight, SampleDate}, false),
+  const PrettyPrintInputs in{table(), MakeListText(table(), BuiltContext(), false),
                              s_.SName, builtSampleTime_};
   PrintAndReport(this, table().ListTitle,
                  [&in](QPainter& painter, QPrinter& printer) { monthtable::PrettyPrint(painter, printer, in); });
 }
 
 void TfrmList::QuickPrint() {
-  const MainWindowReading main = readMain_();
-  const QStringList lines = MakeListText(table(), {main.location, main.Twilight, SampleDate}, true);
+  const QStringList lines = MakeListText(table(), BuiltContext(), true);
   PrintAndReport(this, table().ListTitle,
                  [&lines](QPainter& painter, QPrinter& printer) { monthtable::QuickPrint(painter, printer, lines); });
 }

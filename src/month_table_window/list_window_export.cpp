@@ -103,9 +103,14 @@ bool TfrmList::SaveFile(const QString& caption, const QString& extension, const 
 void TfrmList::SaveAsCalendar() {
   const auto events = exporting::CollectEvents(built_.state, built_.Twilight, FirstShownDay(),
                                                FirstShownDay().addMonths(1).addDays(-1), {});
-  SaveFile(QStringLiteral("Save as Calendar"), QStringLiteral(".ics"),
-                  QStringLiteral("Calendar files (*.ics);;All files (*)"),
-                  exporting::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc()));
+  const QString caption = QStringLiteral("Save as Calendar");
+  const exporting::CalendarFileText file =
+      exporting::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
+  if (!file.refusal.isEmpty()) {
+    QMessageBox::critical(this, caption, file.refusal + QStringLiteral("\nNo file was written."));
+    return;
+  }
+  SaveFile(caption, QStringLiteral(".ics"), QStringLiteral("Calendar files (*.ics);;All files (*)"), file.bytes);
 }
 
 void TfrmList::SaveAsCsv() {
@@ -120,10 +125,8 @@ void TfrmList::SaveAsText() {
 
 void TfrmList::SaveCopyText(const QString& caption, const QString& extension, const QString& filter, int copyMode,
                             LineEnd lineEnd) {
-  const MainWindowReading main = readMain_();
-  const CopyContext context{main.location, main.Twilight, SampleDate};
   SaveFile(caption, extension, filter + QStringLiteral(";;All files (*)"),
-           JoinLines(CopyLines(table(), context, copyMode), lineEnd).toUtf8());
+           JoinLines(CopyLines(table(), BuiltContext(), copyMode), lineEnd).toUtf8());
 }
 
 void TfrmList::PrintYearTable() {

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "missing_reason.h"
 
+#include "numeric.h"
+
 #include <cmath>
 
 namespace exporting {
 
-MissingReason MissingReasonOf(double slot, double latitude, double declination, double h0) {
+MissingReason MissingReasonOf(double slot, const astro::DayAltitude& altitude, double h0) {
   if (!astro::IsMissingEvent(slot)) return MissingReason::None;
   if (slot < astro::NeverRisesOrSets) return MissingReason::NoEventToday;
-  const double culmination = 90.0 - std::fabs(latitude - declination); // degrees
-  return culmination > h0 ? MissingReason::StaysAbove : MissingReason::StaysBelow;
+  constexpr double kLocalNoon = 0.5; // fraction of the local day
+  return altitude.SineAt(kLocalNoon) >= std::sin(astro::Radians(h0)) ? MissingReason::StaysAbove
+                                                                      : MissingReason::StaysBelow;
 }
 
 } // namespace exporting

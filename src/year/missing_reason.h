@@ -5,6 +5,7 @@
 // today" or "never rises or sets"; the second splits into above and below.
 
 #include "astro_state.h"
+#include "day_altitude.h"
 
 namespace exporting {
 
@@ -15,11 +16,12 @@ enum class MissingReason {
   StaysBelow,  // the body is below it all day
 };
 
-// The reason for an EventTimes slot (a time or a marker) of a body whose
-// declination (degrees, at 0h UT of the day) was searched for at altitude h0
-// (degrees) from latitude (degrees, North positive). A body that never
-// crosses h0 stays above it exactly when it culminates above it, at
-// 90 - |latitude - declination| degrees.
-MissingReason MissingReasonOf(double slot, double latitude, double declination, double h0);
+// The reason for an EventTimes slot (a time or a marker) of a body searched
+// for at altitude h0 (degrees) on the day whose interpolated altitudes are
+// `altitude`. A body that never crosses h0 is on one side of it all day, so
+// the side it stands on at local noon is the side of the whole day; a
+// declination of one instant cannot say this for the Moon, whose
+// declination moves by degrees within the day.
+MissingReason MissingReasonOf(double slot, const astro::DayAltitude& altitude, double h0);
 
 } // namespace exporting

@@ -5,6 +5,7 @@
 #include "display.h"
 #include "month_days.h"
 #include "rise_transit_set.h"
+#include "time_scales.h"
 
 namespace exporting {
 namespace {
@@ -27,27 +28,31 @@ const EventName& NameOf(YearEvent event) {
   return kNames[0];
 }
 
-// The searched body's times, declination and altitude (degrees) on one day.
+// The searched body's times, positions and altitude (degrees) on one day.
 struct Searched {
   const astro::EventTimes& times;
-  double declination;
+  astro::PositionTable positions;
   double altitude;
 };
 
 Searched SearchedOn(const monthtable::MonthDay& day, YearEvent event, int twilight) {
-  const astro::DayRecord& today = day.window.days[1];
   switch (event) {
-  case YearEvent::Sun:
-    return {day.events.sun, today.sun.equatorial.declination, astro::kSunriseAltitude};
+  case YearEvent::Sun: return {day.events.sun, day.window.SunPositions(), astro::kSunriseAltitude};
   case YearEvent::Moon:
-    return {day.events.moon, today.moon.equatorial.declination, astro::MoonRiseAltitude(day.window.MoonParallax())};
-  default:
-    return {day.events.twilight, today.sun.equatorial.declination, astro::TwilightAltitude(twilight)};
+    return {day.events.moon, day.window.MoonPositions(), astro::MoonRiseAltitude(day.window.MoonParallax())};
+  default: return {day.events.twilight, day.window.SunPositions(), astro::TwilightAltitude(twilight)};
   }
 }
 
-YearTime TimeOf(double slot, double latitude, const Searched& s) {
-  return {slot, MissingReasonOf(slot, latitude, s.declination, s.altitude)};
+// Both times of the day, each with its reason, on the day's own altitudes.
+std::array<YearTime, 2> TimesOf(const astro::AstroState& base, const monthtable::MonthDay& day, const Searched& s) {
+  astro::AstroState prepared = base;
+  prepared.CalcDate = day.date;
+  astro::PrepareDay(prepared);
+  const astro::DayAltitude altitude(prepared, s.positions);
+  const double rise = s.times[astro::kRise], set = s.times[astro::kSet];
+  return {YearTime{rise, MissingReasonOf(rise, altitude, s.altitude)},
+          YearTime{set, MissingReasonOf(set, altitude, s.altitude)}};
 }
 
 } // namespace
@@ -73,9 +78,7 @@ YearTable ComputeYearTable(const astro::AstroState& base, int year, YearEvent ev
     for (const monthtable::MonthDay& day : monthtable::ComputeMonthDays(state, twilight)) {
       const Searched s = SearchedOn(day, event, twilight);
       if (table.days.empty()) table.altitude = s.altitude;
-      table.days.push_back({astro::DateOfDateTime(day.date),
-                            {TimeOf(s.times[astro::kRise], base.SiteLatitude, s),
-                             TimeOf(s.times[astro::kSet], base.SiteLatitude, s)}});
+      table.days.push_back({astro::DateOfDateTime(day.date), TimesOf(base, day, s)});
     }
   }
   return table;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rise_transit_set.h"
 
+#include "crossings.h"
 #include "date_time.h"
 #include "day_events.h"
 #include "display.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace astro {
 namespace {
@@ -191,6 +193,66 @@ TEST(RiseTransitSet, TheMoonRisesAndSetsAtThePoleOnceAMonth) {
   EXPECT_LE(rises, 14);
   EXPECT_GE(sets, 13);
   EXPECT_LE(sets, 14);
+}
+
+// The search's shortcuts must give the answers of the full checks they stand
+// in for: a midnight's side from the middle day's declination, a crossing
+// judged from the last correction alone, and a scan left out where the
+// day's declinations keep the body from the altitude. Random days from the
+// first to the last year, places from pole to pole, zones to +-12 hours,
+// both bodies and the altitudes searched for.
+TEST(RiseTransitSet, ShortcutsAgreeWithTheFullChecks) {
+  std::mt19937 random(20261209);
+  std::uniform_real_distribution<double> unit(0.0, 1.0);
+  int surelyCrossing = 0;
+  for (int trial = 0; trial < 4000; ++trial) {
+    AstroState s;
+    s.CalcDate = std::floor(-693500.0 + unit(random) * (2958465.0 + 693500.0));
+    s.SiteLatitude = static_cast<float>(-90.0 + 180.0 * unit(random));
+    s.SiteLongitude = static_cast<float>(-180.0 + 360.0 * unit(random));
+    s.ZoneHours = static_cast<float>(std::round(-12.0 + 24.0 * unit(random)));
+    PrepareDay(s);
+    const ThreeDayWindow window = ComputeThreeDayWindow(s);
+    const bool moon = trial % 2 == 1;
+    const DayAltitude altitude(s, moon ? window.MoonPositions() : window.SunPositions());
+    const double h0 = moon ? MoonRiseAltitude(window.MoonParallax()) : TwilightAltitude(static_cast<int>(trial / 2 % 4));
+    const double sinH0 = std::sin(Radians(h0));
+    // The half arc above h0 with the middle day's declination, as the search has it.
+    const double cosHalfArc = (sinH0 - altitude.SinLatitude() * altitude.SinMiddleDeclination()) /
+                              (altitude.CosLatitude() * altitude.CosMiddleDeclination());
+    const double halfArc = std::fabs(cosHalfArc) <= 1.0 ? ArcCosDeg(cosHalfArc) : -1.0;
+    for (int midnight : {0, 1}) {
+      const bool above = altitude.SineAt(midnight) >= sinH0;
+      EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, sinH0, halfArc), above)
+          << "date " << s.CalcDate << " latitude " << s.SiteLatitude << " midnight " << midnight;
+      EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, sinH0), above);
+      // Near the altitude itself the estimate must defer to the full check.
+      const double sine = altitude.SineAt(midnight);
+      EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, sine), true);
+      EXPECT_EQ(altitude.IsAtOrAboveAtMidnight(midnight, std::nextafter(sine, 2.0)), false);
+    }
+    // The scan leaves out days the body cannot cross h0 on: where the
+    // sampled altitudes change side, it must still find the crossing.
+    bool changesSide = false;
+    for (int k = 1; k <= 96 && !changesSide; ++k)
+      changesSide = (altitude.SineAt((k - 1) / 96.0) >= sinH0) != (altitude.SineAt(k / 96.0) >= sinH0);
+    const DayCrossings scanned = ScanCrossings(altitude, h0);
+    EXPECT_EQ(changesSide, scanned.rise || scanned.set) << "date " << s.CalcDate << " latitude " << s.SiteLatitude;
+    // A last correction at t that steps to t + step, searching for an
+    // altitude within the tolerance of the one at t.
+    const double t = unit(random);
+    const double step = (unit(random) - 0.5) * 2e-4;
+    const DayAltitude::Direction d = altitude.DirectionAt(t);
+    const double here = ArcSinDeg(altitude.SineOf(d));
+    const double searched = here + (unit(random) - 0.5) * 2.0 * kCrossingTolerance;
+    for (const bool rising : {true, false}) {
+      if (!IsSurelyCrossing(altitude, searched, {here, d, step}, rising)) continue;
+      ++surelyCrossing;
+      EXPECT_TRUE(IsCrossing(altitude, searched, t + step, rising))
+          << "date " << s.CalcDate << " latitude " << s.SiteLatitude << " t " << t << " step " << step;
+    }
+  }
+  EXPECT_GT(surelyCrossing, 1000) << "the shortcut was tried";
 }
 
 } // namespace

@@ -23,7 +23,8 @@ using Component = std::unique_ptr<icalcomponent, ComponentDeleter>;
 struct ReadEvent {
   QString uid, summary, description, location;
   QDateTime start;
-  bool utc = false;
+  QString utcText; // the start as libical holds it, "0000-12-31 13:45"
+  bool valid = false, utc = false;
   double geoLatitude = 0.0, geoLongitude = 0.0;
   bool transparent = false;
 };
@@ -41,6 +42,9 @@ std::vector<ReadEvent> ReadBack(const QByteArray& file) {
     r.location = QString::fromUtf8(icalcomponent_get_location(e));
     const icaltimetype start = icalcomponent_get_dtstart(e);
     r.utc = icaltime_is_utc(start);
+    r.valid = icaltime_is_valid_time(start) && !icaltime_is_null_time(start);
+    r.utcText = QString::asprintf("%04d-%02d-%02d %02d:%02d", start.year, start.month, start.day, start.hour,
+                                  start.minute);
     r.start = QDateTime::fromSecsSinceEpoch(icaltime_as_timet(start), QTimeZone::utc());
     if (icalproperty* geo = icalcomponent_get_first_property(e, ICAL_GEO_PROPERTY)) {
       const icalgeotype g = icalproperty_get_geo(geo);
@@ -90,7 +94,7 @@ TEST(CalendarFile, EveryStartIsTheMinuteTheMonthTableShows) {
     const QDate from(2026, 3, 1), to(2026, 4, 30);
     const astro::AstroState base = Base(p, from);
     const std::vector<AlmanacEvent> events = CollectEvents(base, 2, from, to, {true, true, true, false});
-    const std::vector<ReadEvent> read = ReadBack(CalendarFile(events, p.location, kStamp));
+    const std::vector<ReadEvent> read = ReadBack(CalendarFile(events, p.location, kStamp).bytes);
     ASSERT_EQ(read.size(), events.size()) << p.location.SiteName.toStdString();
     ASSERT_GT(read.size(), 61u * 5u);
 
@@ -122,7 +126,7 @@ TEST(CalendarFile, GeoCountsLongitudeEastPositive) {
   };
   for (const auto& c : cases) {
     const astro::AstroState base = Base({c.place, 0}, QDate(2026, 5, 1));
-    const auto read = ReadBack(CalendarFile(CollectEvents(base, 2, QDate(2026, 5, 1), QDate(2026, 5, 1), {}), c.place, kStamp));
+    const auto read = ReadBack(CalendarFile(CollectEvents(base, 2, QDate(2026, 5, 1), QDate(2026, 5, 1), {}), c.place, kStamp).bytes);
     ASSERT_FALSE(read.empty());
     EXPECT_DOUBLE_EQ(read.front().geoLatitude, static_cast<double>(QString::number(c.place.SiteLatitude).toDouble()));
     EXPECT_DOUBLE_EQ(read.front().geoLongitude, c.geoLongitude) << c.place.SiteName.toStdString();
@@ -136,25 +140,104 @@ TEST(CalendarFile, UidsAreStableAndUniqueAndFollowThePlace) {
   const QDate from(2026, 1, 1), to(2026, 12, 31);
   const auto uids = [&](const settings::SiteLocation& place, const QDateTime& stamp) {
     QStringList list;
-    for (const ReadEvent& r : ReadBack(CalendarFile(CollectEvents(Base({place, 0}, from), 0, from, to, {}), place, stamp)))
+    for (const ReadEvent& r : ReadBack(CalendarFile(CollectEvents(Base({place, 0}, from), 0, from, to, {}), place, stamp).bytes))
       list << r.uid;
     return list;
   };
   const QStringList first = uids(paris, kStamp);
   EXPECT_EQ(first, uids(paris, kStamp.addDays(40))) << "another run, another day";
   EXPECT_EQ(QSet<QString>(first.begin(), first.end()).size(), first.size()) << "no two events share a UID";
-  EXPECT_TRUE(first.contains(QRegularExpression("^20260321-sunrise-[0-9a-f]{16}@vesperon$")));
-  EXPECT_TRUE(first.contains(QRegularExpression("^2026\\d{4}-full-moon-[0-9a-f]{16}@vesperon$")));
-  EXPECT_TRUE(first.contains(QRegularExpression("^20260321-astronomical-twilight-begin-[0-9a-f]{16}@vesperon$")));
+  EXPECT_TRUE(first.contains(QRegularExpression("^20260321T\\d{4}Z-sunrise-[0-9a-f]{16}@vesperon$")));
+  EXPECT_TRUE(first.contains(QRegularExpression("^2026\\d{4}T\\d{4}Z-full-moon-[0-9a-f]{16}@vesperon$")));
+  EXPECT_TRUE(first.contains(QRegularExpression("^20260321T\\d{4}Z-astronomical-twilight-begin-[0-9a-f]{16}@vesperon$")));
   const QStringList other = uids(lyon, kStamp);
   for (const QString& uid : other) EXPECT_FALSE(first.contains(uid)) << uid.toStdString();
+}
+
+// The same span at one place in standard and in daylight time: the events
+// both hold (the same kind at the same instant) carry the same UID, whatever
+// local date the clock gives them. A year at a polar place, where sunrise
+// runs round the clock, still gives every event a UID of its own.
+TEST(CalendarFile, UidsDependOnTheEventNotOnTheTimeType) {
+  const settings::SiteLocation paris{QStringLiteral("Paris, France"), -1.0f, 48.87f, -2.33f};
+  const settings::SiteLocation tromso{QStringLiteral("Tromso"), -1.0f, 69.65f, -18.96f};
+  const QDate from(2026, 1, 1), to(2026, 12, 31);
+  const auto read = [&](const settings::SiteLocation& place, int timeType) {
+    std::map<QString, QString> uids; // kind and UTC start to UID
+    for (const ReadEvent& r : ReadBack(CalendarFile(CollectEvents(Base({place, timeType}, from), 2, from, to, {}),
+                                                    place, kStamp).bytes))
+      uids[r.summary + QLatin1Char(' ') + r.utcText] = r.uid;
+    return uids;
+  };
+  for (const settings::SiteLocation& place : {paris, tromso}) {
+    const auto standard = read(place, 0), daylight = read(place, 1);
+    ASSERT_GT(standard.size(), 1500u);
+    int shared = 0;
+    for (const auto& [event, uid] : standard) {
+      const auto other = daylight.find(event);
+      if (other == daylight.end()) continue;
+      ++shared;
+      EXPECT_EQ(other->second, uid) << place.SiteName.toStdString() << " " << event.toStdString();
+    }
+    EXPECT_GT(shared, 1500) << place.SiteName.toStdString();
+    QSet<QString> unique;
+    for (const auto& [event, uid] : standard) unique.insert(uid);
+    EXPECT_EQ(unique.size(), static_cast<qsizetype>(standard.size())) << place.SiteName.toStdString();
+  }
+}
+
+// The first and last dates the program accepts, in zones on both sides of
+// Greenwich: a file whose events libical can hold is read back by libical
+// with every start where it belongs (1 January 1 far East begins on 31
+// December of the year 0 in Universal Time); a span reaching past the year
+// 3000 in Universal Time is refused as a whole, with the date named.
+TEST(CalendarFile, DatesAtTheEdgesOfTheRangeAreWrittenOrRefused) {
+  const settings::SiteLocation auckland{QStringLiteral("Auckland"), -12.0f, -36.85f, -174.76f};
+  const settings::SiteLocation honolulu{QStringLiteral("Honolulu"), 10.0f, 21.31f, 157.86f};
+  const struct {
+    const char* note;
+    settings::SiteLocation place;
+    QDate from, to;
+    const char* firstUtcDate; // of the file; empty when it is refused
+    const char* refusedUtcDate;
+  } cases[] = {
+      {"the first day, far East", auckland, QDate(1, 1, 1), QDate(1, 1, 31), "0000-12-31", ""},
+      {"the first day, far West", honolulu, QDate(1, 1, 1), QDate(1, 1, 31), "0001-01-01", ""},
+      {"the year 3000's last day, far East", auckland, QDate(3000, 12, 1), QDate(3000, 12, 31), "3000-11-30", ""},
+      {"the year 3000's last day, far West", honolulu, QDate(3000, 12, 1), QDate(3000, 12, 31), "", "3001-01-01"},
+      {"the last day the program accepts", auckland, QDate(9999, 12, 31), QDate(9999, 12, 31), "", "9999-12-31"},
+  };
+  for (const auto& c : cases) {
+    const std::vector<AlmanacEvent> events = CollectEvents(Base({c.place, 0}, c.from), 2, c.from, c.to, {});
+    ASSERT_GT(events.size(), 3u) << c.note;
+    const CalendarFileText file = CalendarFile(events, c.place, kStamp);
+    if (*c.refusedUtcDate) {
+      EXPECT_TRUE(file.bytes.isEmpty()) << c.note;
+      EXPECT_TRUE(file.refusal.contains(QLatin1String(c.refusedUtcDate))) << c.note << ": " << file.refusal.toStdString();
+      EXPECT_TRUE(file.refusal.contains(QLatin1String("3000"))) << file.refusal.toStdString();
+      continue;
+    }
+    EXPECT_TRUE(file.refusal.isEmpty()) << c.note << ": " << file.refusal.toStdString();
+    const std::vector<ReadEvent> read = ReadBack(file.bytes);
+    ASSERT_EQ(read.size(), events.size()) << c.note;
+    EXPECT_TRUE(read.front().utcText.startsWith(QLatin1String(c.firstUtcDate))) << c.note << ": " << read.front().utcText.toStdString();
+    for (std::size_t i = 0; i < read.size(); ++i) {
+      EXPECT_TRUE(read[i].valid && read[i].utc) << c.note << " " << read[i].uid.toStdString();
+      // Qt numbers the year before 1 as -1.
+      const QDateTime start = events[i].start;
+      const int year = start.date().year() < 0 ? start.date().year() + 1 : start.date().year();
+      EXPECT_EQ(read[i].utcText, QString::asprintf("%04d-", year) + start.toString(QStringLiteral("MM-dd hh:mm")))
+          << c.note << " " << events[i].kind.toStdString();
+      EXPECT_TRUE(read[i].uid.startsWith(read[i].utcText.left(10).remove(QLatin1Char('-')))) << read[i].uid.toStdString();
+    }
+  }
 }
 
 TEST(CalendarFile, SummariesReadWellAndPhasesFallInTheRange) {
   const settings::SiteLocation paris{QStringLiteral("Paris, France"), -1.0f, 48.87f, -2.33f};
   const QDate from(2026, 6, 1), to(2026, 6, 30);
   const auto events = CollectEvents(Base({paris, 0}, from), 2, from, to, {false, false, true, true});
-  const auto read = ReadBack(CalendarFile(events, paris, kStamp));
+  const auto read = ReadBack(CalendarFile(events, paris, kStamp).bytes);
   QStringList phases;
   for (const ReadEvent& r : read) {
     if (r.summary.startsWith("Moonrise") || r.summary.startsWith("Moonset")) {

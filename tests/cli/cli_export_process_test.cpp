@@ -194,6 +194,14 @@ TEST_F(CliExportProcessTest, ARangeTooLongIsRefusedOnStandardError) {
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_TRUE(refused.out.isEmpty());
   EXPECT_EQ(refused.err, "vesperon-cli: ics covers at most 366 days; --from 2026-01-01 --to 2027-06-01 is 517 days.\n");
+
+  // Calendar files end with the year 3000; the program's dates go on to 9999.
+  const Output late = Cli(QStringList{"ics", "--from", "9999-12-31", "--to", "9999-12-31"} + kLondon);
+  EXPECT_EQ(late.exitCode, 2);
+  EXPECT_TRUE(late.out.isEmpty()) << late.out.left(300).toStdString();
+  EXPECT_TRUE(late.err.startsWith("vesperon-cli: Calendar files hold dates up to the end of the year 3000 only:"))
+      << late.err.toStdString();
+  EXPECT_TRUE(late.err.contains("9999-12-31")) << late.err.toStdString();
 }
 
 } // namespace

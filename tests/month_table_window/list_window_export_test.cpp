@@ -97,12 +97,11 @@ TEST_F(ListWindowExportTest, TheCalendarHoldsTheShownMonthUnderTheWindowsTitle) 
   const QByteArray ics = Contents(target_);
   EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
   EXPECT_EQ(ics.count("SUMMARY:Sunrise\r\n"), 31);
-  EXPECT_EQ(ics.count("UID:20240301-sunrise-"), 1);
-  EXPECT_EQ(ics.count("UID:20240331-sunset-"), 1);
-  EXPECT_EQ(ics.count("UID:20240401-"), 0);
+  EXPECT_EQ(ics.count("Z-sunrise-"), 31);
+  EXPECT_EQ(ics.count("UID:20240229T"), 0);
   // 1 March 2024 at 42.97 N, 85.6 W: the table shows sunrise at 7:17a standard time (zone 5 h).
   EXPECT_EQ(t_.window->table().rows[0][2], "7:17a");
-  EXPECT_TRUE(ics.contains("UID:20240301-sunrise-")) << "and it starts at 12:17 UTC";
+  EXPECT_TRUE(ics.contains("UID:20240301T1217Z-sunrise-")) << "and it starts at 12:17 UTC";
   EXPECT_TRUE(ics.contains("DTSTART:20240301T121700Z"));
 }
 
@@ -187,6 +186,95 @@ TEST_F(ListWindowExportTest, TheYearTablePrintsOnOneLandscapePage) {
   // Every sunrise of March as the 24-hour month table shows it, as hhmm.
   const MonthTable march = ComputeMonthTable(t_.main.state, {1, 2, true, false, false});
   for (const TableRow& row : march.rows) EXPECT_TRUE(texts.contains(QString(row[2]).remove(':'))) << row[2].toStdString();
+}
+
+// After another place, time type and twilight kind are chosen in the main
+// window without a new List, every save and print still names those the
+// shown times were computed for.
+TEST_F(ListWindowExportTest, SavesAndPrintsNameThePlaceTheTableWasBuiltFor) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
+  const CopyContext built{t_.main.location, t_.main.Twilight, SampleDate()};
+  t_.main.location = {QStringLiteral("Elsewhere"), -1.0f, 69.65f, -18.96f};
+  t_.main.state = DayViewAt(QDate(2024, 3, 17), 69.65f, -18.96f, -2.0f);
+  t_.main.state.TimeType = 1;
+  t_.main.Twilight = 0;
+  const struct {
+    const char* action;
+    const char* file;
+    int cMode;
+    LineEnd end;
+  } saves[] = {{"mnuSaveCsv", "march.csv", 2, LineEnd::CrLf}, {"mnuSaveText", "march.txt", 0, LineEnd::Lf}};
+  for (const auto& c : saves) {
+    target_ = dir_.filePath(QLatin1String(c.file));
+    t_.window->menuAction(QLatin1String(c.action))->trigger();
+    EXPECT_EQ(QString::fromUtf8(Contents(target_)), JoinLines(CopyLines(t_.window->table(), built, c.cMode), c.end))
+        << c.action;
+  }
+  target_ = dir_.filePath(QStringLiteral("march.ics"));
+  t_.window->menuAction(QStringLiteral("mnuSaveCalendar"))->trigger();
+  const QByteArray ics = Contents(target_);
+  EXPECT_TRUE(ics.contains("LOCATION:Zedir Izudiz\\,MI")) << ics.left(600).toStdString();
+  EXPECT_TRUE(ics.contains("DTSTART:20240301T121700Z")) << "the built place's first sunrise";
+  EXPECT_FALSE(ics.contains("Elsewhere"));
+
+  const QByteArray savedHome = qgetenv("HOME");
+  qputenv("HOME", dir_.path().toUtf8());
+  for (const char* print : {"mnuPrint", "mnuQuickPrint", "mnuPrintYear"}) {
+    MessageBoxWatcher watcher;
+    t_.window->menuAction(QLatin1String(print))->trigger();
+    ASSERT_EQ(watcher.seen().size(), 1u) << print;
+    const QString text = PdfText(watcher.seen()[0].text.section(QLatin1Char('\n'), 1).trimmed());
+    EXPECT_TRUE(text.contains(QStringLiteral("Zedir"))) << print;
+    EXPECT_FALSE(text.contains(QStringLiteral("Elsewhere"))) << print;
+    EXPECT_FALSE(text.contains(QStringLiteral("69.65"))) << print;
+    if (QLatin1String(print) != QLatin1String("mnuPrintYear")) {
+      EXPECT_TRUE(text.contains(QStringLiteral("Civil Twilight"))) << print << text.left(400).toStdString();
+      EXPECT_FALSE(text.contains(QStringLiteral("Astronomical"))) << print;
+    }
+  }
+  qputenv("HOME", savedHome);
+}
+
+// Where a calendar file cannot hold the month's dates, the window says so
+// before any file is asked for; the first month the program accepts, far
+// East, begins on 31 December of the year 0 in Universal Time.
+TEST(ListWindowCalendar, WritesTheFirstMonthAndRefusesMonthsPastTheYear3000) {
+  const struct {
+    QDate day;
+    float latitude, longitude, zone;
+    const char* written; // a DTSTART the file holds; empty when refused
+  } cases[] = {{QDate(1, 1, 15), -36.85f, -174.76f, -12.0f, "DTSTART:00001231T"},
+               {QDate(3000, 12, 15), 21.31f, 157.86f, 10.0f, ""},
+               {QDate(9999, 12, 15), 42.97f, 85.6f, 5.0f, ""}};
+  QTemporaryDir dir;
+  for (const auto& c : cases) {
+    ListWindowUnderTest t;
+    t.main.state = DayViewAt(c.day, c.latitude, c.longitude, c.zone);
+    t.main.location = {QStringLiteral("Edge"), c.zone, c.latitude, c.longitude};
+    t.window->MakeList();
+    const QString target = dir.filePath(c.day.toString(Qt::ISODate) + QStringLiteral(".ics"));
+    bool asked = false;
+    t.window->setExportChoosers({[&](QWidget*, const QString&, const QString&, const QString&) {
+                                   asked = true;
+                                   return target;
+                                 },
+                                 [](QWidget*) { return std::optional(exporting::YearEvent::Sun); }});
+    MessageBoxWatcher watcher;
+    t.window->menuAction(QStringLiteral("mnuSaveCalendar"))->trigger();
+    const QByteArray ics = Contents(target);
+    if (*c.written) {
+      EXPECT_TRUE(watcher.seen().empty()) << watcher.seen()[0].text.toStdString();
+      EXPECT_TRUE(ics.contains(c.written)) << ics.left(800).toStdString();
+      EXPECT_FALSE(ics.contains("00000000T")) << c.day.year();
+      continue;
+    }
+    EXPECT_FALSE(asked) << c.day.year();
+    EXPECT_FALSE(QFile::exists(target)) << c.day.year();
+    ASSERT_EQ(watcher.seen().size(), 1u) << c.day.year();
+    EXPECT_EQ(watcher.seen()[0].icon, QMessageBox::Critical);
+    EXPECT_EQ(watcher.seen()[0].title, "Save as Calendar");
+    EXPECT_TRUE(watcher.seen()[0].text.contains("3000")) << watcher.seen()[0].text.toStdString();
+  }
 }
 
 // The real event question: a person picks the Moon in the dialog and presses OK.

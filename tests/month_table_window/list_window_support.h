@@ -22,8 +22,8 @@ inline MainWindowReading March2024() {
   return main;
 }
 
-// The window reads `main` at every List, copy, print and show, so a test may
-// change it between them.
+// The window reads `main` at every List and show (its copies, prints and
+// saves keep what the last List read), so a test may change it between them.
 struct ListWindowUnderTest {
   explicit ListWindowUnderTest(std::initializer_list<std::pair<const char*, const char*>> stored = {})
       : store(stored),

@@ -164,14 +164,15 @@ TEST(ListWindowTest, GroupingsExcludeEachOtherAndRechoosingOneRebuildsUngrouped)
   }
 }
 
-TEST(ListWindowTest, ClipboardHoldsTheCoreTextOfEachCopyModeWithTheLocationOfTheMoment) {
+TEST(ListWindowTest, ClipboardHoldsTheCoreTextOfEachCopyModeWithTheLocationTheTableWasBuiltFor) {
   ListWindowUnderTest t;
   t.window->show();
   t.window->MakeList();
-  // The copy reads the location and twilight kind when it runs, not when the table was built.
+  const CopyContext context{t.main.location, t.main.Twilight, SampleDate()};
+  // Another place and twilight kind chosen in the main window, List not pressed again:
+  // the copy still names those of the times it holds.
   t.main.location.SiteName = QStringLiteral("Elsewhere");
   t.main.Twilight = 0;
-  const CopyContext context{t.main.location, t.main.Twilight, SampleDate()};
   for (int mode = 0; mode < 3; ++mode) {
     t.window->menuAction(QStringLiteral("mnuCMode_%1").arg(mode))->trigger();
     QGuiApplication::clipboard()->setText(QStringLiteral("stale"));

@@ -2,7 +2,12 @@
 #include "year_table.h"
 
 #include "month_table.h"
+#include "moon.h"
+#include "numeric.h"
+#include "rise_transit_set.h"
 #include "scoped_locale.h"
+#include "sun.h"
+#include "time_scales.h"
 #include "test_site.h"
 #include "year_data.h"
 #include "year_text.h"
@@ -11,6 +16,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace exporting {
 namespace {
@@ -111,6 +118,66 @@ TEST(YearTable, SaysWhyAnEventIsMissing) {
     const YearTable year = ComputeYearTable(Base(c.place, QDate(2026, 1, 1)), 2026, c.place.event);
     const YearTime& t = year.days[static_cast<std::size_t>(c.date.dayOfYear() - 1)].times[static_cast<std::size_t>(c.which)];
     EXPECT_EQ(t.missing, c.expected) << c.note;
+  }
+}
+
+// The body's altitude (degrees) at time t of the local day of the prepared
+// state, from its own position computed at that instant rather than from the
+// day's three interpolated positions.
+double SampledAltitude(const astro::AstroState& prepared, YearEvent event, double t) {
+  astro::AstroState s = prepared;
+  const double m = t + s.ZoneHours / 24.0; // days from 0h UT
+  s.CenturiesT = s.CenturiesT0 + (m + s.DeltaTDays) / 36525.0;
+  const astro::EclipticPosition e = event == YearEvent::Moon ? astro::MoonPosition(s) : astro::SunPosition(s);
+  const astro::EquatorialPosition q = astro::EclipticToEquatorial(s, e.longitude, e.latitude);
+  const double hourAngle = astro::Radians(s.SiderealTime0 + 360.985647 * m - s.SiteLongitude - q.rightAscension);
+  const double phi = astro::Radians(s.SiteLatitude), dec = astro::Radians(q.declination);
+  return astro::ArcSinDeg(std::sin(phi) * std::sin(dec) + std::cos(phi) * std::cos(dec) * std::cos(hourAngle));
+}
+
+// Every "above all day" or "below all day" mark of a year at polar places,
+// for each body and twilight, against the altitude sampled every ten minutes
+// of the local day: no sample may lie on the other side by more than the
+// arc minutes by which interpolated and sampled positions can differ.
+TEST(YearTable, AboveAndBelowAllDayMarksAgreeWithTheSampledAltitudes) {
+  constexpr double kAllowance = 3.0 / 60.0; // degrees
+  constexpr int kSamples = 144;
+  const Place places[] = {
+      {"Tromso", 69.65f, -18.96f, -1.0f, 0, 1, YearEvent::Sun, 2026},
+      {"Longyearbyen", 78.22f, -15.65f, -1.0f, 0, 1, YearEvent::Sun, 2027},
+      {"Utqiagvik", 71.29f, 156.79f, 9.0f, 0, 1, YearEvent::Sun, 2027},
+      {"McMurdo", -77.85f, -166.67f, -12.0f, 0, 1, YearEvent::Sun, 2027},
+  };
+  const YearEvent events[] = {YearEvent::Sun, YearEvent::Moon, YearEvent::Civil, YearEvent::Nautical,
+                              YearEvent::Astronomical};
+  for (const Place& p : places) {
+    for (const YearEvent event : events) {
+      const YearTable year = ComputeYearTable(Base(p, QDate(p.year, 1, 1)), p.year, event);
+      int marks = 0;
+      for (const YearDay& day : year.days) {
+        astro::AstroState prepared = Base(p, day.date);
+        astro::PrepareDay(prepared);
+        // The Moon's own altitude of the day: its parallax changes it.
+        double h0 = year.altitude;
+        if (event == YearEvent::Moon) {
+          prepared.CenturiesT = prepared.CenturiesT0;
+          h0 = astro::MoonRiseAltitude(astro::MoonPosition(prepared).parallax);
+        }
+        for (const YearTime& t : day.times) {
+          if (t.missing != MissingReason::StaysAbove && t.missing != MissingReason::StaysBelow) continue;
+          ++marks;
+          const double side = t.missing == MissingReason::StaysAbove ? 1.0 : -1.0;
+          double worst = 180.0; // degrees on the marked side of h0, at the worst sample
+          for (int k = 0; k <= kSamples; ++k)
+            worst = std::min(worst, side * (SampledAltitude(prepared, event, double(k) / kSamples) - h0));
+          EXPECT_GT(worst, -kAllowance) << p.note << " " << YearEventName(event).toStdString() << " "
+                                        << day.date.toString(Qt::ISODate).toStdString() << " marked "
+                                        << (side > 0 ? "above" : "below") << " all day, " << -worst
+                                        << " degrees on the other side";
+        }
+      }
+      EXPECT_GT(marks, 0) << p.note << " " << YearEventName(event).toStdString();
+    }
   }
 }
 
