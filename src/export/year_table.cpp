@@ -35,14 +35,16 @@ struct Searched {
 };
 
 Searched SearchedOn(const monthtable::MonthDay& day, YearEvent event, int twilight) {
-  const astro::DayRecord& today = day.window.days[1];
+  const auto searched = [](const astro::EventTimes& times, monthtable::Search s) {
+    return Searched{times, s.declination, s.altitude};
+  };
   switch (event) {
   case YearEvent::Sun:
-    return {day.events.sun, today.sun.equatorial.declination, astro::kSunriseAltitude};
+    return searched(day.events.sun, monthtable::SunSearch(day));
   case YearEvent::Moon:
-    return {day.events.moon, today.moon.equatorial.declination, astro::MoonRiseAltitude(day.window.MoonParallax())};
+    return searched(day.events.moon, monthtable::MoonSearch(day));
   default:
-    return {day.events.twilight, today.sun.equatorial.declination, astro::TwilightAltitude(twilight)};
+    return searched(day.events.twilight, monthtable::TwilightSearch(day, twilight));
   }
 }
 

@@ -2,6 +2,7 @@
 #include "list_window.h"
 
 #include "button_palette.h"
+#include "calendar_dates.h"
 #include "text_fit.h"
 #include "copy_text.h"
 #include "day_layout.h"
@@ -9,6 +10,8 @@
 #include "list_header.h"
 #include "list_placement.h"
 #include "month_table_model.h"
+#include "row_grouping.h"
+#include "spoken_cells.h"
 #include "table_texts.h"
 
 #include <QBoxLayout>
@@ -113,9 +116,12 @@ void TfrmList::CreateViews() {
   SG->horizontalHeader()->setMinimumSectionSize(1);
   SG->verticalHeader()->setMinimumSectionSize(1);
   SG->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  SG->setSelectionMode(QAbstractItemView::NoSelection);
+  // A Tab stop whose cells take the keyboard: arrows move a cell, Page Up and
+  // Down, Home and End scroll; Tab leaves for the buttons.
+  SG->setSelectionMode(QAbstractItemView::SingleSelection);
   SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  SG->setFocusPolicy(Qt::NoFocus);
+  SG->setFocusPolicy(Qt::StrongFocus);
+  SG->setTabKeyNavigation(false);
   // The cells keep the system's colours; the scroll bars take the button
   // colours rather than the main window's, which the frame passes on.
   SG->setPalette(calendar::ButtonPalette());
@@ -257,10 +263,22 @@ void TfrmList::PlaceOnScreen(QRect frame) {
 void TfrmList::MakeList() {
   const MainWindowReading main = readMain_();
   const ListOptions options{main.TFormat, main.Twilight, main.SunStart, s_.Group5, s_.Group7};
+  // The keyboard's cell keeps its day and column across a rebuild of the same
+  // month; another month starts on the day view's day.
+  const QModelIndex was = SG->currentIndex();
+  const calendar::ShownDate before = calendar::SplitDate(built_.state.CalcDate);
+  const calendar::ShownDate now = calendar::SplitDate(main.state.CalcDate);
+  const bool sameMonth = was.isValid() && before.year == now.year && before.month == now.month;
+  const int day = sameMonth ? table().rowDays[static_cast<std::size_t>(was.row())] : now.day;
   model_->setTable(ComputeMonthTable(main.state, options));
   built_ = main;
   builtSampleTime_ = ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType);
   setWindowTitle(table().Caption);
+  // A new grouping is announced by the table's name.
+  SG->setAccessibleName(SpokenTableName(table(), ResolveGrouping(s_.Group5, s_.Group7)));
+  const auto row = std::find(table().rowDays.begin(), table().rowDays.end(), day);
+  if (row != table().rowDays.end())
+    SG->setCurrentIndex(model_->index(static_cast<int>(row - table().rowDays.begin()), was.isValid() ? was.column() : 0));
 }
 
 } // namespace monthtable

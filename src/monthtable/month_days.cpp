@@ -3,6 +3,7 @@
 
 #include "calendar_dates.h"
 #include "day_positions.h"
+#include "rise_transit_set.h"
 #include "table_texts.h"
 #include "time_scales.h"
 
@@ -41,6 +42,18 @@ std::vector<MonthDay> ComputeMonthDays(const astro::AstroState& dayView, int twi
     window.days[1] = window.days[2];
   }
   return days;
+}
+
+Search SunSearch(const MonthDay& day) {
+  return {day.window.days[1].sun.equatorial.declination, astro::kSunriseAltitude};
+}
+
+Search TwilightSearch(const MonthDay& day, int twilight) {
+  return {day.window.days[1].sun.equatorial.declination, astro::TwilightAltitude(TwilightKind(twilight))};
+}
+
+Search MoonSearch(const MonthDay& day) {
+  return {day.window.days[1].moon.equatorial.declination, astro::MoonRiseAltitude(day.window.MoonParallax())};
 }
 
 } // namespace monthtable

@@ -30,4 +30,16 @@ struct MonthDay {
 // computed under, which moves event times by well under a second.
 std::vector<MonthDay> ComputeMonthDays(const astro::AstroState& dayView, int twilight);
 
+// One of a day's three searches as it tells why an event is missing: the
+// body's declination at 0h UT of the day and the altitude searched for, both
+// in degrees.
+struct Search {
+  double declination = 0.0;
+  double altitude = 0.0;
+};
+Search SunSearch(const MonthDay& day);
+// twilight: 0 astronomical, 1 nautical, other values civil.
+Search TwilightSearch(const MonthDay& day, int twilight);
+Search MoonSearch(const MonthDay& day);
+
 } // namespace monthtable
