@@ -223,6 +223,12 @@ void CalendarPanel::AnnounceSelection() {
   }
 }
 
+void CalendarPanel::AnnounceFocus() {
+  if (!QAccessible::isActive() || !isVisible()) return;
+  QAccessibleEvent event(lblCal[static_cast<std::size_t>(SelectedCellIndex())], QAccessible::Focus);
+  QAccessible::updateAccessibility(&event);
+}
+
 QWidget* CalendarPanel::GridWidget() const { return pnlCal; }
 QWidget* CalendarPanel::CellAt(int index) const { return lblCal[static_cast<std::size_t>(index)]; }
 QWidget* CalendarPanel::HeaderWidget(int column) const { return lblCalDay[static_cast<std::size_t>(column)]; }

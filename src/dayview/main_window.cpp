@@ -89,6 +89,15 @@ TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, settings::Locatio
   Timer1->start(1000);
   qApp->installEventFilter(this);
   help::InstallHelpKey();
+  // The window holds the keyboard for the calendar. Whenever it takes the
+  // focus back (at start-up, after a panel, a window, a message box or the
+  // menu bar), the calendar's selected cell is told as focused, after the
+  // window's own focus event.
+  setFocus(Qt::OtherFocusReason);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now == this && lowerView_ == LowerView::Calendar)
+      QTimer::singleShot(0, calendar_, [calendar = calendar_] { calendar->AnnounceFocus(); });
+  });
 }
 
 TfrmVesperon::~TfrmVesperon() {
@@ -253,7 +262,10 @@ void TfrmVesperon::ShowStatusPanels() {
       StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, QTime::currentTime()));
 }
 
-void TfrmVesperon::Timer1Timer() { statusStrip_->setClockText(ClockText(QTime::currentTime(), state_.TimeFormat)); }
+void TfrmVesperon::Timer1Timer() {
+  const QTime now = QTime::currentTime();
+  statusStrip_->setClockText(ClockText(now, state_.TimeFormat), SpokenClockText(now, state_.TimeFormat));
+}
 
 void TfrmVesperon::UpdateLayout() {
   const WindowLayout layout = ComputeWindowLayout(settings_.Phase, settings_.Status, settings_.FormLength, metrics_);

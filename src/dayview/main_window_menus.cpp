@@ -133,6 +133,13 @@ void TfrmVesperon::CreateMenus() {
   helpMenu->addSeparator();
   AddCheck(helpMenu, QStringLiteral("&About"), "mnuAbout", [this] { ShowAbout(); });
 
+  // F10 opens the first menu shown, as desktop programs do.
+  hidden(QStringLiteral("Menus"), "mnuOpenMenus", QKeySequence(Qt::Key_F10), [this] {
+    for (QAction* menu : menuBar()->actions()) {
+      if (menu->isVisible() && menu->menu()) return menuBar()->setActiveAction(menu);
+    }
+  });
+
   // F1 on a highlighted item shows the item's own topic.
   const auto topic = [this](std::initializer_list<const char*> names, int context) {
     for (const char* name : names) menuAction(QLatin1String(name))->setProperty(help::kHelpContextProperty, context);
