@@ -95,8 +95,11 @@ TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, settings::Locatio
   // window's own focus event.
   setFocus(Qt::OtherFocusReason);
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-    if (now == this && lowerView_ == LowerView::Calendar)
-      QTimer::singleShot(0, calendar_, [calendar = calendar_] { calendar->AnnounceFocus(); });
+    if (now != this) return;
+    // Once the panel that gave the focus back has gone.
+    QTimer::singleShot(0, this, [this] {
+      if (QApplication::focusWidget() == this && lowerView_ == LowerView::Calendar) calendar_->AnnounceFocus();
+    });
   });
 }
 
