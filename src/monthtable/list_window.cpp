@@ -5,6 +5,7 @@
 #include "calendar_dates.h"
 #include "text_fit.h"
 #include "copy_text.h"
+#include "focused_cell.h"
 #include "day_layout.h"
 #include "list_fonts.h"
 #include "list_header.h"
@@ -14,7 +15,6 @@
 #include "spoken_cells.h"
 #include "table_texts.h"
 
-#include <QAccessible>
 #include <QBoxLayout>
 #include <QEvent>
 #include <QGuiApplication>
@@ -123,7 +123,7 @@ void TfrmList::CreateViews() {
   SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
   SG->setFocusPolicy(Qt::StrongFocus);
   SG->setTabKeyNavigation(false);
-  SG->installEventFilter(this);
+  new calendar::FocusedCellTeller(SG);
   // The cells keep the system's colours; the scroll bars take the button
   // colours rather than the main window's, which the frame passes on.
   SG->setPalette(calendar::ButtonPalette());
@@ -188,21 +188,7 @@ void TfrmList::PlaceButtons() {
 
 bool TfrmList::eventFilter(QObject* watched, QEvent* event) {
   if (watched == pnlBottom && event->type() == QEvent::Resize) PlaceButtons();
-  // The keyboard's cell is told as focused after the table's own focus event,
-  // so that a screen reader reads the cell the keys will move from.
-  if (watched == SG && event->type() == QEvent::FocusIn)
-    QTimer::singleShot(0, SG, [this] { AnnounceCurrentCell(); });
   return QMainWindow::eventFilter(watched, event);
-}
-
-void TfrmList::AnnounceCurrentCell() const {
-  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(SG);
-  const QModelIndex current = SG->currentIndex();
-  if (!QAccessible::isActive() || !SG->hasFocus() || !current.isValid() || !table || !table->tableInterface()) return;
-  if (QAccessibleInterface* cell = table->tableInterface()->cellAt(current.row(), current.column())) {
-    QAccessibleEvent focus(cell, QAccessible::Focus);
-    QAccessible::updateAccessibility(&focus);
-  }
 }
 
 void TfrmList::ApplyMainColours(const QColor& background, const QColor& text) {

@@ -109,7 +109,6 @@ private:
   void ToggleGrouping(bool byFive);
   void ResizeGrids();
   void PlaceButtons();
-  void AnnounceCurrentCell() const;
   // Places the framed window (`frame`, as stored or as it stands) by the
   // placement rules.
   void PlaceOnScreen(QRect frame);

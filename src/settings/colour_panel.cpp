@@ -3,7 +3,7 @@
 
 #include "colour_conversion.h"
 #include "custom_colours.h"
-#include "focus_outline.h"
+#include "focused_cell.h"
 #include "palette_grid.h"
 #include "panel_keys.h"
 
@@ -50,14 +50,15 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
   CG = new PaletteGrid(this, S(kCellSize), S(kCellSize), S(kLineWidth));
   CG->move(S(8), S(15));
   connect(CG, &PaletteGrid::cellChosen, this, &ColourPanel::CGClick);
+  new calendar::FocusedCellTeller(CG);
 
   pnlColorOptions = new QFrame(this);
   pnlColorOptions->setObjectName("pnlColorOptions");
   pnlColorOptions->setGeometry(S(147), S(15), S(88), S(54));
   pnlColorOptions->setAutoFillBackground(true);
-  pnlColorOptions->setFocusPolicy(Qt::StrongFocus);
+  // The box only groups the radio buttons, which take the focus: Tab reaches
+  // the chosen one, the arrows move between them.
   pnlColorOptions->setAccessibleName(QStringLiteral("Element to color"));
-  new FocusOutline(pnlColorOptions);
   QPalette whiteOnBlack = pnlColorOptions->palette();
   whiteOnBlack.setColor(QPalette::Window, Qt::black);
   whiteOnBlack.setColor(QPalette::WindowText, Qt::white);
@@ -101,7 +102,13 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
 void ColourPanel::ChooseElement(ColourElement element) {
   chosen_ = element;
   optColor[static_cast<int>(element) - 1]->setChecked(true);
-  ShowCurrentColourInPalette();
+  SelectChosenColour(); // the focus stays on the radio buttons the arrows walk
+}
+
+bool ColourPanel::SelectChosenColour() {
+  const std::optional<PaletteCell> cell = FindInPalette(ChosenColour());
+  if (cell) CG->SelectCell(*cell);
+  return cell.has_value();
 }
 
 ColourValue& ColourPanel::ChosenColour() {
@@ -114,11 +121,10 @@ ColourValue& ColourPanel::ChosenColour() {
 }
 
 void ColourPanel::ShowCurrentColourInPalette() {
-  if (const std::optional<PaletteCell> cell = FindInPalette(ChosenColour())) {
-    CG->SelectCell(*cell);
+  if (SelectChosenColour()) {
     CG->setFocus(Qt::OtherFocusReason);
   } else {
-    pnlColorOptions->setFocus(Qt::OtherFocusReason);
+    optColor[static_cast<int>(chosen_) - 1]->setFocus(Qt::OtherFocusReason);
   }
 }
 
