@@ -94,6 +94,8 @@ private:
   void WriteCaptions();
   void SplitCalcDate();
   void AnnounceSelection();
+  // The keypad's + and - step this many years (keypad 0 to 3).
+  void SetYearKeyStep(int years);
   void ChangeStep(StepKind kind, const StepControl* control, Qt::MouseButton button,
                   Qt::KeyboardModifiers modifiers);
   void lblCalClick(int index);

@@ -159,6 +159,9 @@ void TfrmVesperon::CreateViews() {
     if (button == Qt::LeftButton) FlipStatus();
     else if (button == Qt::RightButton) ToggleColourPanel();
   });
+  // The line is named, and its name tells what a key did that shows nowhere
+  // else (Ctrl+T, Ctrl+R).
+  status->setAccessibleName(QStringLiteral("Status line"));
   lblStatus_ = status;
 
   phaseClickArea_ = new ClickArea(canvas_, QLatin1String(kPhaseRowsHint));

@@ -120,7 +120,7 @@ void TfrmVesperon::CreateMenus() {
   hidden(QStringLiteral("Day Labels"), "mnuDayLabels", QKeySequence(Qt::CTRL | Qt::Key_D),
          [this] { calendar_->FlipDayLabels(); });
   hidden(QStringLiteral("Repeat Layout"), "mnuRepeatLayout", QKeySequence(Qt::CTRL | Qt::Key_R),
-         [this] { calendarOptions_.DC = !calendarOptions_.DC; });
+         [this] { FlipRepeatLayout(); });
 
   QAction* list = menuBar()->addAction(QStringLiteral("&List"));
   list->setObjectName("mnuList");

@@ -22,7 +22,7 @@ program, cli = sys.argv[1], sys.argv[2]
 
 # What a screen reader can say a focused control is.
 CONTROL_ROLES = {"push button", "combo box", "text", "table cell", "table", "radio button", "check box",
-                 "spin button", "list item", "link", "toggle button", "page tab",
+                 "spin button", "list", "list item", "link", "toggle button", "page tab",
                  "label"}  # a read-only text, such as the help topic, read through its text
 
 
@@ -65,6 +65,22 @@ class Walk:
             fail("%s: the focused %s is named %r" % (what, role, name))
         return role, name
 
+    def told(self, what, keys, change, test):
+        """The keys change what is shown: an object's name or description
+        (change) is told, and test holds for the new one."""
+        told = []
+        kind = "object:property-change:accessible-" + change
+        listener = lambda event: told.append(getattr(event.source, change) if event.source is not None else "")
+        pyatspi.Registry.registerEventListener(listener, kind)
+        pump(0.1)
+        key(*keys)
+        deadline = time.monotonic() + 5
+        while not any(test(t or "") for t in told) and time.monotonic() < deadline:
+            pump(0.1)
+        pyatspi.Registry.deregisterEventListener(listener, kind)
+        if not any(test(t or "") for t in told):
+            fail("%s is not told; told: %r" % (what, told))
+
     def round_trip(self, what, most=12):
         """Tab goes round the controls and comes back; Shift+Tab goes back."""
         order = [self.step(what + ", Tab", ["Tab"])]
@@ -104,6 +120,14 @@ def check_main_window(walk, app):
     actions = clock.queryAction()
     if "Press" not in [actions.getName(i) for i in range(actions.nActions)]:
         fail("the clock has no press action")
+
+    # Keys that change nothing on the screen are told.
+    walk.told("Ctrl+T", ["ctrl+t"], "name", lambda name: name == "Stays on top of other windows")
+    walk.told("Ctrl+T again", ["ctrl+t"], "name", lambda name: name == "No longer on top")
+    walk.told("Ctrl+R", ["ctrl+r"], "name", lambda name: name.startswith("A year repeat"))
+    walk.told("keypad 2", ["KP_2"], "name", lambda name: "step 100 years" in name)
+    walk.told("keypad 0", ["KP_0"], "name", lambda name: "step 1 year " in name)
+
 
 
 def check_panels(walk):
@@ -172,6 +196,12 @@ def check_month_table(walk, app):
     cycle = walk.round_trip(what)
     if [role for role, name in cycle].count("table cell") != 1:
         fail("%s: the table is not one Tab stop: %r" % (what, cycle))
+    walk.told(what + ": Copy to Clipboard", ["ctrl+c"], "description", lambda text: text.startswith("Copied"))
+
+    # Its font dialog, and back to the table.
+    walk.open("the font dialog", ["ctrl+f"])
+    walk.round_trip("the font dialog")
+    walk.focus.after_key("Escape from the font dialog", ["Escape"], lambda role, name: role == "table cell")
     walk.back_on_day("Escape from " + what, ["Escape"])
 
 
