@@ -14,6 +14,7 @@
 #include "help_key.h"
 #include "list_window.h"
 #include "list_window_settings.h"
+#include "menu_item_accessible.h"
 #include "moon_box.h"
 #include "moon_disc.h"
 #include "settings_store.h"
@@ -70,6 +71,7 @@ TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, settings::Locatio
   ScaleLayout();
   CreateViews();
   CreateLowerPanels();
+  InstallMenuItemReading(); // before a menu is read
   CreateMenus();
   ConnectLowerPanels();
   LoadSettings();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "month_table_model.h"
 
+#include "focus_ring_style.h"
 #include "header_labels.h"
 
 #include <QPainter>
@@ -51,13 +52,13 @@ void FlushRightDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   painter->setPen(option.palette.color(QPalette::Text));
   painter->setClipRect(option.rect);
   painter->drawText(option.rect, Qt::AlignRight | Qt::AlignTop, index.data(Qt::DisplayRole).toString());
-  // The keyboard's cell, while the table has the focus: a 2-pixel box in the
-  // text colour, which stands out from the base on both its sides.
+  // The keyboard's cell, while the table has the focus: the focus ring.
   if (option.state.testFlag(QStyle::State_HasFocus)) {
-    constexpr int kFocusWidth = 2; // pixels
-    painter->setPen(QPen(option.palette.color(QPalette::Text), kFocusWidth));
+    const QColor base = option.palette.color(QPalette::Base);
+    const int w = calendar::kFocusRingWidth;
+    painter->setPen(QPen(calendar::FocusRingColour(base, base), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->setBrush(Qt::NoBrush);
-    painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+    painter->drawRect(QRectF(option.rect).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
   }
   painter->restore();
 }

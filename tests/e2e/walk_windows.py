@@ -20,6 +20,10 @@ from atspi_support import Focus, application, fail, key, pump
 
 program, cli = sys.argv[1], sys.argv[2]
 
+# A menu item that is checked or not (a check box or radio button in its menu).
+CHECKABLE_ITEM_ROLES = {pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_RADIO_MENU_ITEM, pyatspi.ROLE_CHECK_BOX,
+                        pyatspi.ROLE_RADIO_BUTTON}
+
 # What a screen reader can say a focused control is.
 CONTROL_ROLES = {"push button", "combo box", "text", "table cell", "table", "radio button", "check box",
                  "spin button", "list", "list item", "link", "toggle button", "page tab",
@@ -128,6 +132,17 @@ def check_main_window(walk, app):
     walk.told("keypad 2", ["KP_2"], "name", lambda name: "step 100 years" in name)
     walk.told("keypad 0", ["KP_0"], "name", lambda name: "step 1 year " in name)
 
+    # The checkable menu items read as such, checked or not.
+    walk.focus.after_key("the Options menu", ["alt+o"], lambda role, name: role == "menu item")
+    pump(0.2)
+    for name, checked in (("Moon Transit", True), ("Show Hints", None), ("Status Bar", True),
+                          ("Civil Twilight", True), ("Nautical Twilight", False)):
+        item = pyatspi.findDescendant(app, lambda n: n.name == name and n.getRole() in CHECKABLE_ITEM_ROLES)
+        if item is None:
+            fail("the menus have no check box or radio button item %r" % name)
+        if checked is not None and item.getState().contains(pyatspi.STATE_CHECKED) != checked:
+            fail("the menu item %r is not shown %s" % (name, "checked" if checked else "unchecked"))
+    walk.back_on_day("Escape from the Options menu", ["Escape", "Escape"])
 
 
 def check_panels(walk):
