@@ -163,6 +163,10 @@ def check_month_table(walk, app):
     role, name = walk.open(what, ["alt+l"])
     if role != "table cell":
         fail("%s opens with the focus on the %s %r, not a cell" % (what, role, name))
+    # The day's cell in the main window is no longer focused.
+    stale = pyatspi.findDescendant(app, lambda n: n.getRole() == pyatspi.ROLE_TABLE_CELL and n.name == walk.day_name)
+    if stale is not None and stale.getState().contains(pyatspi.STATE_FOCUSED):
+        fail("%s has the focus, yet the day's cell %r still says it has" % (what, walk.day_name))
     table = pyatspi.findDescendant(app, lambda n: n.getRole() == pyatspi.ROLE_TABLE and
                                    (n.name or "").startswith("Sun and Moon Data"))
     if table is None:
