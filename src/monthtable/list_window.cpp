@@ -279,8 +279,10 @@ void TfrmList::MakeList() {
   // A new grouping is announced by the table's name.
   SG->setAccessibleName(SpokenTableName(table(), ResolveGrouping(s_.Group5, s_.Group7)));
   const auto row = std::find(table().rowDays.begin(), table().rowDays.end(), day);
-  if (row != table().rowDays.end())
-    SG->setCurrentIndex(model_->index(static_cast<int>(row - table().rowDays.begin()), was.isValid() ? was.column() : 0));
+  if (row != table().rowDays.end()) {
+    const int shownRow = static_cast<int>(row - table().rowDays.begin());
+    SG->setCurrentIndex(model_->index(shownRow, was.isValid() ? was.column() : 0));
+  }
 }
 
 } // namespace monthtable

@@ -94,7 +94,8 @@ void TfrmList::CopyList() {
   // Told through the table's description, which changes, so is announced,
   // on every copy.
   static const char* const kModes[] = {"text with header", "tab delimited", "comma delimited"};
-  const QString told = QStringLiteral("Copied to the clipboard as %1").arg(QLatin1String(kModes[std::clamp(s_.CMode, 0, 2)]));
+  const QString told =
+      QStringLiteral("Copied to the clipboard as %1").arg(QLatin1String(kModes[std::clamp(s_.CMode, 0, 2)]));
   if (SG->accessibleDescription() == told) {
     QAccessibleEvent again(SG, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&again);

@@ -6,6 +6,7 @@
 #include "header_labels.h"
 #include "missing_reason.h"
 #include "numeric.h"
+#include "table_texts.h"
 
 namespace monthtable {
 namespace {
@@ -13,8 +14,8 @@ namespace {
 enum class Body { Sun, Twilight, Moon };
 
 QString SpokenTime(double slot, const SpokenContext& context) {
-  const bool twentyFourHour = context.tFormat != 0 || context.timeType == 2;
-  return astro::FormatClockTime(astro::RoundToMinute(slot), twentyFourHour ? "hh:nn" : "h:nn AM/PM");
+  return astro::FormatClockTime(astro::RoundToMinute(slot),
+                                TwentyFourHourClock(context.tFormat, context.timeType) ? "hh:nn" : "h:nn AM/PM");
 }
 
 // What a missing event means: "no sunset" when it falls on another day, the
@@ -37,7 +38,9 @@ QString SpokenMissing(int column, exporting::MissingReason reason, Body body) {
 
 } // namespace
 
-QString SpokenDate(QDate date) { return QString::number(date.day()) + QLatin1Char(' ') + calendar::MonthName(date.month()); }
+QString SpokenDate(QDate date) {
+  return QString::number(date.day()) + QLatin1Char(' ') + calendar::MonthName(date.month());
+}
 
 TableRow SpokenRow(const MonthDay& day, const TableRow& shown, const SpokenContext& context) {
   const astro::DayEvents& e = day.events;
@@ -55,7 +58,9 @@ TableRow SpokenRow(const MonthDay& day, const TableRow& shown, const SpokenConte
                 {e.moon[astro::kSet], Body::Moon, MoonSearch(day)}};
 
   const QString date = SpokenDate(astro::DateOfDateTime(day.date));
-  const auto cell = [&date](int column, const QString& value) { return ColumnName(column) + QStringLiteral(", ") + date + QStringLiteral(": ") + value; };
+  const auto cell = [&date](int column, const QString& value) {
+    return ColumnName(column) + QStringLiteral(", ") + date + QStringLiteral(": ") + value;
+  };
   TableRow row;
   row[0] = date;
   for (int i = 0; i < 8; ++i) {
