@@ -2,6 +2,7 @@
 #include "colour_panel.h"
 
 #include "colour_conversion.h"
+#include "colour_well_accessible.h"
 #include "custom_colours.h"
 #include "focused_cell.h"
 #include "palette_grid.h"
@@ -47,6 +48,7 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
   yellow.setColor(QPalette::WindowText, Qt::yellow);
   setPalette(yellow);
 
+  InstallColourWellReading(); // before the More dialog's wells are first read
   CG = new PaletteGrid(this, S(kCellSize), S(kCellSize), S(kLineWidth));
   CG->move(S(8), S(15));
   connect(CG, &PaletteGrid::cellChosen, this, &ColourPanel::CGClick);

@@ -15,27 +15,6 @@ namespace {
 
 constexpr int kColourRole = Qt::UserRole;
 
-// A colour as a screen reader says it: the nearest of the named web colours,
-// then its red, green and blue parts (0..255).
-QString ColourName(const QColor& colour) {
-  QString nearest;
-  int best = std::numeric_limits<int>::max();
-  for (const QString& name : QColor::colorNames()) {
-    const QColor named = QColor::fromString(name);
-    const int dr = named.red() - colour.red(), dg = named.green() - colour.green(), db = named.blue() - colour.blue();
-    const int distance = dr * dr + dg * dg + db * db;
-    if (distance < best) {
-      best = distance;
-      nearest = name;
-    }
-  }
-  return QStringLiteral("%1, red %2, green %3, blue %4")
-      .arg(best == 0 ? nearest : QStringLiteral("near ") + nearest)
-      .arg(colour.red())
-      .arg(colour.green())
-      .arg(colour.blue());
-}
-
 class PaletteModel : public QAbstractTableModel {
 public:
   using QAbstractTableModel::QAbstractTableModel;
@@ -45,7 +24,7 @@ public:
     if (!index.isValid()) return {};
     const QColor colour = ToQColor(kColourPalette[index.row()][index.column()]);
     if (role == kColourRole) return colour;
-    if (role == Qt::AccessibleTextRole) return ColourName(colour);
+    if (role == Qt::AccessibleTextRole) return SpokenColourName(colour);
     return {};
   }
 };
@@ -71,6 +50,25 @@ private:
 };
 
 } // namespace
+
+QString SpokenColourName(const QColor& colour) {
+  QString nearest;
+  int best = std::numeric_limits<int>::max();
+  for (const QString& name : QColor::colorNames()) {
+    const QColor named = QColor::fromString(name);
+    const int dr = named.red() - colour.red(), dg = named.green() - colour.green(), db = named.blue() - colour.blue();
+    const int distance = dr * dr + dg * dg + db * db;
+    if (distance < best) {
+      best = distance;
+      nearest = name;
+    }
+  }
+  return QStringLiteral("%1, red %2, green %3, blue %4")
+      .arg(best == 0 ? nearest : QStringLiteral("near ") + nearest)
+      .arg(colour.red())
+      .arg(colour.green())
+      .arg(colour.blue());
+}
 
 PaletteGrid::PaletteGrid(QWidget* parent, int cellWidth, int cellHeight, int lineWidth) : QTableView(parent) {
   setObjectName(QStringLiteral("CG"));

@@ -62,7 +62,7 @@ class Walk:
         """The control that the keys put the focus on."""
         self.focus.clear()
         key(*keys)
-        role, name, _ = self.focus.wait(what, lambda role, name: True, 3)
+        role, name, _ = self.focus.wait(what, lambda role, name: True)
         pump(0.1)
         role, name = self.focus.events[-1][:2]
         if not named(role, name):
@@ -145,12 +145,29 @@ def check_main_window(walk, app):
     walk.back_on_day("Escape from the Options menu", ["Escape", "Escape"])
 
 
-def check_panels(walk):
+def check_panels(walk, app):
     for what, opener in (("the location editor", ["alt+o", "l"]), ("the date entry", ["F3"]),
                          ("the colour panel", ["alt+o", "c"])):
         walk.open(what, opener)
         walk.round_trip(what)
+        if what == "the colour panel":
+            check_colour_dialog(walk, app)
         walk.back_on_day("Escape from " + what, ["Escape"])
+
+
+def check_colour_dialog(walk, app):
+    """The More dialog's colour wells are tables of named colours."""
+    what = "the colour dialog"
+    role, name = walk.open(what, ["alt+m"])
+    if role != "table cell":
+        fail("%s opens on the %s %r, not a colour" % (what, role, name))
+    wells = pyatspi.findAllDescendants(app, lambda n: n.getRole() == pyatspi.ROLE_TABLE and
+                                       n.name in ("Basic colors", "Custom colors"))
+    sizes = sorted((w.name, w.queryTable().nRows * w.queryTable().nColumns) for w in wells)
+    if sizes != [("Basic colors", 48), ("Custom colors", 16)]:
+        fail("%s: the colour wells read %r" % (what, sizes))
+    walk.focus.after_key(what + ", Right", ["Right"], lambda role, name: role == "table cell" and "red" in name)
+    walk.focus.after_key("Escape from " + what, ["Escape"], lambda role, name: role == "table cell")
 
 
 def full_time(shown):
@@ -249,7 +266,7 @@ def main():
         walk = Walk(focus, day_name)
         focus.wait("start-up: the focus on the day's cell", walk.on_day_cell, 15)
         check_main_window(walk, app)
-        check_panels(walk)
+        check_panels(walk, app)
         check_month_table(walk, app)
         check_dialogs(walk)
     finally:
