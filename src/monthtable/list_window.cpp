@@ -271,7 +271,8 @@ void TfrmList::MakeList() {
   const calendar::ShownDate before = calendar::SplitDate(built_.state.CalcDate);
   const calendar::ShownDate now = calendar::SplitDate(main.state.CalcDate);
   const bool sameMonth = was.isValid() && before.year == now.year && before.month == now.month;
-  const int day = sameMonth ? table().rowDays[static_cast<std::size_t>(was.row())] : now.day;
+  const int keptDay = sameMonth ? table().rowDays[static_cast<std::size_t>(was.row())] : 0; // 0: a blank row
+  const int day = keptDay != 0 ? keptDay : now.day;
   model_->setTable(ComputeMonthTable(main.state, options));
   built_ = main;
   builtSampleTime_ = ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType);
