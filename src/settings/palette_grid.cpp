@@ -2,6 +2,7 @@
 #include "palette_grid.h"
 
 #include "colour_conversion.h"
+#include "focus_ring_style.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -30,7 +31,8 @@ public:
 };
 
 // CGDrawCell: the cell's colour up to the line right of it and below it; the
-// selected cell framed by a dotted line that shows on dark and light colours.
+// keyboard's cell in the focus ring, and otherwise the selected cell framed by
+// a dotted line that shows on dark and light colours.
 class PaletteCellDelegate : public QStyledItemDelegate {
 public:
   PaletteCellDelegate(QObject* parent, int lineWidth) : QStyledItemDelegate(parent), lineWidth_(lineWidth) {}
@@ -38,7 +40,16 @@ public:
     const QRect cell = option.rect.adjusted(0, 0, -lineWidth_, -lineWidth_);
     const QColor colour = index.data(kColourRole).value<QColor>();
     painter->fillRect(cell, colour);
-    if (option.state & QStyle::State_Selected) {
+    if (option.state & QStyle::State_HasFocus) {
+      // The keyboard's cell, while the grid has the focus: the focus ring,
+      // between the cell's colour and the grid's lines.
+      const auto* grid = qobject_cast<const PaletteGrid*>(option.widget);
+      const QColor ring = calendar::FocusRingColour(colour, grid ? grid->LineColour() : colour);
+      const int w = calendar::kFocusRingWidth;
+      painter->setPen(QPen(ring, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+      painter->setBrush(Qt::NoBrush);
+      painter->drawRect(QRectF(cell).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
+    } else if (option.state & QStyle::State_Selected) {
       painter->setPen(QPen(colour.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine));
       painter->setBrush(Qt::NoBrush);
       painter->drawRect(cell.adjusted(1, 1, -2, -2));
