@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Vesperon: starts the application and shows the main window.
 
+#include "focus_ring_style.h"
 #include "main_window.h"
 #include "standard_descriptors.h"
 #include "whole_file_write.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
   // Ties the windows to the installed menu entry (and its icon) on Wayland.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vesperon.Vesperon"));
   QApplication::setWindowIcon(ProgramIcon());
+  QApplication::setStyle(new calendar::FocusRingStyle); // over the platform's style
 
   dayview::TfrmVesperon window;
   window.show();

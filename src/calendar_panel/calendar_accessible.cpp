@@ -6,6 +6,8 @@
 #include "month_grid.h"
 #include "step_control.h"
 
+#include <QApplication>
+
 namespace calendar {
 namespace {
 
@@ -91,7 +93,11 @@ QAccessible::State CalendarCellAccessible::state() const {
   s.selectable = true;
   s.focusable = true;
   s.selected = isSelected();
-  s.focused = s.selected;
+  // The keyboard is on the selected day while no other control has it and
+  // the calendar shows.
+  const QWidget* focus = QApplication::focusWidget();
+  s.focused = s.selected && !widget()->isHidden() && panel() && !panel()->isHidden() &&
+              (!focus || focus == widget()->window());
   return s;
 }
 

@@ -223,6 +223,12 @@ void CalendarPanel::AnnounceSelection() {
   }
 }
 
+void CalendarPanel::AnnounceFocus() {
+  if (!QAccessible::isActive() || !isVisible()) return;
+  QAccessibleEvent event(lblCal[static_cast<std::size_t>(SelectedCellIndex())], QAccessible::Focus);
+  QAccessible::updateAccessibility(&event);
+}
+
 QWidget* CalendarPanel::GridWidget() const { return pnlCal; }
 QWidget* CalendarPanel::CellAt(int index) const { return lblCal[static_cast<std::size_t>(index)]; }
 QWidget* CalendarPanel::HeaderWidget(int column) const { return lblCalDay[static_cast<std::size_t>(column)]; }
@@ -339,14 +345,21 @@ bool CalendarPanel::CalendarKey(int key, Qt::KeyboardModifiers modifiers) {
   }
   if (!keypad) return false;
   switch (key) {
-    case Qt::Key_0: YearKeyStep = 1; return true;
-    case Qt::Key_1: YearKeyStep = 10; return true;
-    case Qt::Key_2: YearKeyStep = 100; return true;
-    case Qt::Key_3: YearKeyStep = 1000; return true;
+    case Qt::Key_0: SetYearKeyStep(1); return true;
+    case Qt::Key_1: SetYearKeyStep(10); return true;
+    case Qt::Key_2: SetYearKeyStep(100); return true;
+    case Qt::Key_3: SetYearKeyStep(1000); return true;
     case Qt::Key_Plus: StepDate(StepKind::Years, YearKeyStep); return true;
     case Qt::Key_Minus: StepDate(StepKind::Years, -YearKeyStep); return true;
     default: return false;
   }
+}
+
+void CalendarPanel::SetYearKeyStep(int years) {
+  YearKeyStep = years;
+  // Told through the year caption's name, which a screen reader announces.
+  pnlYear->setAccessibleName(years == 1 ? QStringLiteral("Year, keypad plus and minus step 1 year")
+                                        : QStringLiteral("Year, keypad plus and minus step %1 years").arg(years));
 }
 
 } // namespace calendar

@@ -76,6 +76,9 @@ public:
   // What a left click on a cell or a weekday header does.
   void SelectCellAt(int index);
   void FlipDayLabels() { lblCalDayClick(); }
+  // Tells assistive technology that the keyboard is on the selected day's
+  // cell: the window that holds the calendar has taken the focus back.
+  void AnnounceFocus();
 
 signals:
   // The month or year caption was clicked: the date entry panel should open,
@@ -91,6 +94,8 @@ private:
   void WriteCaptions();
   void SplitCalcDate();
   void AnnounceSelection();
+  // The keypad's + and - step this many years (keypad 0 to 3).
+  void SetYearKeyStep(int years);
   void ChangeStep(StepKind kind, const StepControl* control, Qt::MouseButton button,
                   Qt::KeyboardModifiers modifiers);
   void lblCalClick(int index);

@@ -2,8 +2,9 @@
 #include "colour_panel.h"
 
 #include "colour_conversion.h"
+#include "colour_well_accessible.h"
 #include "custom_colours.h"
-#include "focus_outline.h"
+#include "focused_cell.h"
 #include "palette_grid.h"
 #include "panel_keys.h"
 
@@ -47,17 +48,19 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
   yellow.setColor(QPalette::WindowText, Qt::yellow);
   setPalette(yellow);
 
+  InstallColourWellReading(); // before the More dialog's wells are first read
   CG = new PaletteGrid(this, S(kCellSize), S(kCellSize), S(kLineWidth));
   CG->move(S(8), S(15));
   connect(CG, &PaletteGrid::cellChosen, this, &ColourPanel::CGClick);
+  new calendar::FocusedCellTeller(CG);
 
   pnlColorOptions = new QFrame(this);
   pnlColorOptions->setObjectName("pnlColorOptions");
   pnlColorOptions->setGeometry(S(147), S(15), S(88), S(54));
   pnlColorOptions->setAutoFillBackground(true);
-  pnlColorOptions->setFocusPolicy(Qt::StrongFocus);
+  // The box only groups the radio buttons, which take the focus: Tab reaches
+  // the chosen one, the arrows move between them.
   pnlColorOptions->setAccessibleName(QStringLiteral("Element to color"));
-  new FocusOutline(pnlColorOptions);
   QPalette whiteOnBlack = pnlColorOptions->palette();
   whiteOnBlack.setColor(QPalette::Window, Qt::black);
   whiteOnBlack.setColor(QPalette::WindowText, Qt::white);
@@ -101,7 +104,13 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
 void ColourPanel::ChooseElement(ColourElement element) {
   chosen_ = element;
   optColor[static_cast<int>(element) - 1]->setChecked(true);
-  ShowCurrentColourInPalette();
+  SelectChosenColour(); // the focus stays on the radio buttons the arrows walk
+}
+
+bool ColourPanel::SelectChosenColour() {
+  const std::optional<PaletteCell> cell = FindInPalette(ChosenColour());
+  if (cell) CG->SelectCell(*cell);
+  return cell.has_value();
 }
 
 ColourValue& ColourPanel::ChosenColour() {
@@ -114,11 +123,10 @@ ColourValue& ColourPanel::ChosenColour() {
 }
 
 void ColourPanel::ShowCurrentColourInPalette() {
-  if (const std::optional<PaletteCell> cell = FindInPalette(ChosenColour())) {
-    CG->SelectCell(*cell);
+  if (SelectChosenColour()) {
     CG->setFocus(Qt::OtherFocusReason);
   } else {
-    pnlColorOptions->setFocus(Qt::OtherFocusReason);
+    optColor[static_cast<int>(chosen_) - 1]->setFocus(Qt::OtherFocusReason);
   }
 }
 

@@ -33,9 +33,11 @@ public:
   ColourPanel(QWidget* parent, Settings& colours, const std::function<int(int)>& scale);
 
   ColourElement ChosenElement() const { return chosen_; }
-  void ChooseElement(ColourElement element); // optColorClick
+  // optColorClick: selects the element's colour in the palette; the focus
+  // stays where it is.
+  void ChooseElement(ColourElement element);
   // Selects the chosen element's colour in the palette and focuses the grid;
-  // a colour not in the palette focuses the element choice instead.
+  // a colour not in the palette focuses the chosen element's radio button.
   void ShowCurrentColourInPalette();
   // The grid's lines take the Background colour: at start-up and on OK.
   void UpdateGridColour();
@@ -55,6 +57,7 @@ signals:
   void closed();
 
 private:
+  bool SelectChosenColour(); // false when the colour is not in the palette
   void CGClick(PaletteCell cell);
   ColourValue& ChosenColour();
   void SetChosenColour(ColourValue colour);

@@ -2,6 +2,7 @@
 #include "palette_grid.h"
 
 #include "colour_conversion.h"
+#include "focus_ring_style.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -15,9 +16,53 @@ namespace {
 
 constexpr int kColourRole = Qt::UserRole;
 
-// A colour as a screen reader says it: the nearest of the named web colours,
-// then its red, green and blue parts (0..255).
-QString ColourName(const QColor& colour) {
+class PaletteModel : public QAbstractTableModel {
+public:
+  using QAbstractTableModel::QAbstractTableModel;
+  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kPaletteRows; }
+  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kPaletteColumns; }
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (!index.isValid()) return {};
+    const QColor colour = ToQColor(kColourPalette[index.row()][index.column()]);
+    if (role == kColourRole) return colour;
+    if (role == Qt::AccessibleTextRole) return SpokenColourName(colour);
+    return {};
+  }
+};
+
+// CGDrawCell: the cell's colour up to the line right of it and below it; the
+// keyboard's cell in the focus ring, and otherwise the selected cell framed by
+// a dotted line that shows on dark and light colours.
+class PaletteCellDelegate : public QStyledItemDelegate {
+public:
+  PaletteCellDelegate(QObject* parent, int lineWidth) : QStyledItemDelegate(parent), lineWidth_(lineWidth) {}
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    const QRect cell = option.rect.adjusted(0, 0, -lineWidth_, -lineWidth_);
+    const QColor colour = index.data(kColourRole).value<QColor>();
+    painter->fillRect(cell, colour);
+    if (option.state & QStyle::State_HasFocus) {
+      // The keyboard's cell, while the grid has the focus: the focus ring,
+      // between the cell's colour and the grid's lines.
+      const auto* grid = qobject_cast<const PaletteGrid*>(option.widget);
+      const QColor ring = calendar::FocusRingColour(colour, grid ? grid->LineColour() : colour);
+      const int w = calendar::kFocusRingWidth;
+      painter->setPen(QPen(ring, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+      painter->setBrush(Qt::NoBrush);
+      painter->drawRect(QRectF(cell).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
+    } else if (option.state & QStyle::State_Selected) {
+      painter->setPen(QPen(colour.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine));
+      painter->setBrush(Qt::NoBrush);
+      painter->drawRect(cell.adjusted(1, 1, -2, -2));
+    }
+  }
+
+private:
+  int lineWidth_;
+};
+
+} // namespace
+
+QString SpokenColourName(const QColor& colour) {
   QString nearest;
   int best = std::numeric_limits<int>::max();
   for (const QString& name : QColor::colorNames()) {
@@ -35,42 +80,6 @@ QString ColourName(const QColor& colour) {
       .arg(colour.green())
       .arg(colour.blue());
 }
-
-class PaletteModel : public QAbstractTableModel {
-public:
-  using QAbstractTableModel::QAbstractTableModel;
-  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kPaletteRows; }
-  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kPaletteColumns; }
-  QVariant data(const QModelIndex& index, int role) const override {
-    if (!index.isValid()) return {};
-    const QColor colour = ToQColor(kColourPalette[index.row()][index.column()]);
-    if (role == kColourRole) return colour;
-    if (role == Qt::AccessibleTextRole) return ColourName(colour);
-    return {};
-  }
-};
-
-// CGDrawCell: the cell's colour up to the line right of it and below it; the
-// selected cell framed by a dotted line that shows on dark and light colours.
-class PaletteCellDelegate : public QStyledItemDelegate {
-public:
-  PaletteCellDelegate(QObject* parent, int lineWidth) : QStyledItemDelegate(parent), lineWidth_(lineWidth) {}
-  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    const QRect cell = option.rect.adjusted(0, 0, -lineWidth_, -lineWidth_);
-    const QColor colour = index.data(kColourRole).value<QColor>();
-    painter->fillRect(cell, colour);
-    if (option.state & QStyle::State_Selected) {
-      painter->setPen(QPen(colour.lightness() > 128 ? Qt::black : Qt::white, 1, Qt::DotLine));
-      painter->setBrush(Qt::NoBrush);
-      painter->drawRect(cell.adjusted(1, 1, -2, -2));
-    }
-  }
-
-private:
-  int lineWidth_;
-};
-
-} // namespace
 
 PaletteGrid::PaletteGrid(QWidget* parent, int cellWidth, int cellHeight, int lineWidth) : QTableView(parent) {
   setObjectName(QStringLiteral("CG"));

@@ -12,6 +12,10 @@
 
 namespace settings {
 
+// A colour as a screen reader says it: the nearest of the named web colours,
+// then its red, green and blue parts (0..255).
+QString SpokenColourName(const QColor& colour);
+
 class PaletteGrid : public QTableView {
   Q_OBJECT
 public:

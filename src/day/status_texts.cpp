@@ -26,9 +26,17 @@ QString ClockText(QTime now, const std::string& timeFormat) {
   return astro::FormatClockTime(now.msecsSinceStartOfDay() / kMillisecondsPerDay, timeFormat);
 }
 
+QString SpokenClockText(QTime now, const std::string& timeFormat) {
+  std::string minutes = timeFormat;
+  for (auto seconds = minutes.find(":ss"); seconds != std::string::npos; seconds = minutes.find(":ss"))
+    minutes.erase(seconds, 3);
+  return ClockText(QTime(now.hour(), now.minute()), minutes);
+}
+
 StatusPanelTexts StatusPanelTextsOf(const QString& siteName, const astro::AstroState& state, int twilight,
                                     QTime now) {
-  return {siteName, TimeTypeText(state.TimeType), TwilightText(twilight), ClockText(now, state.TimeFormat)};
+  return {siteName, TimeTypeText(state.TimeType), TwilightText(twilight), ClockText(now, state.TimeFormat),
+          SpokenClockText(now, state.TimeFormat)};
 }
 
 } // namespace dayview

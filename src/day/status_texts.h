@@ -21,11 +21,16 @@ QString TwilightText(int twilight);
 // Universal Time suffix whatever the time type.
 QString ClockText(QTime now, const std::string& timeFormat);
 
+// The clock as read out: its minute in the clock pattern without seconds, so
+// that a screen reader hears it change once a minute.
+QString SpokenClockText(QTime now, const std::string& timeFormat);
+
 struct StatusPanelTexts {
   QString location;
   QString timeType;
   QString twilight;
   QString clock;
+  QString spokenClock; // SpokenClockText
 };
 
 StatusPanelTexts StatusPanelTextsOf(const QString& siteName, const astro::AstroState& state, int twilight,

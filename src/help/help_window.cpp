@@ -2,6 +2,7 @@
 #include "help_window.h"
 
 #include "help_key.h"
+#include "help_link_accessible.h"
 #include "help_topics.h"
 
 #include <QAction>
@@ -31,6 +32,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
   browser_->document()->setDefaultStyleSheet(QLatin1String(kStyleSheet));
   browser_->setOpenLinks(true);
   browser_->setOpenExternalLinks(true);
+  TellSelectedLinks(browser_);
   setCentralWidget(browser_);
 
   QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
@@ -48,6 +50,16 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
   bar->addSeparator();
   bar->addAction(QStringLiteral("&Contents"), this, [this] { ShowPage(TopicUrl(kContentsTopic)); });
   bar->addAction(QStringLiteral("&Index"), this, [this] { ShowPage(IndexUrl()); });
+  // Every button of the bar is a Tab stop.
+  for (QAction* action : bar->actions()) {
+    QWidget* button = action->isSeparator() ? nullptr : bar->widgetForAction(action);
+    if (button) button->setFocusPolicy(Qt::TabFocus);
+  }
+  // Escape closes the window, as it does a dialog.
+  auto* close = new QAction(QStringLiteral("Close"), this);
+  close->setShortcut(Qt::Key_Escape);
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  addAction(close);
   connect(browser_, &QTextBrowser::sourceChanged, this,
           [this] { setWindowTitle(QStringLiteral("Help: ") + browser_->documentTitle()); });
 

@@ -2,6 +2,7 @@
 #include "location_editor.h"
 
 #include "caption_buddy.h"
+#include "named_combo_accessible.h"
 #include "character_filter.h"
 #include "city_list_view.h"
 #include "locale_number.h"
@@ -117,6 +118,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   place(txtCLoc, "txtCLoc", 8, 20, 105, 21, nullptr);
   txtCLoc->installEventFilter(new StartShownOnLeaving(txtCLoc));
   label("lblSet_2", "Select New Location", 9, 43);
+  InstallNamedComboReading(); // before a combo box is first read, which would keep Qt's reading
   cboCities = new QComboBox(this);
   place(cboCities, "cboCities", 9, 58, 121, 21, nullptr);
   cboCities->setView(new CityListView(cboCities));

@@ -5,6 +5,7 @@
 #include "day_canvas.h"
 #include "moon_box.h"
 #include "readable_day.h"
+#include "status_strip.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -154,11 +155,21 @@ QString MoonBoxAccessible::imageDescription() const { return widget()->accessibl
 QSize MoonBoxAccessible::imageSize() const { return widget()->size(); }
 QPoint MoonBoxAccessible::imagePosition() const { return widget()->mapToGlobal(QPoint(0, 0)); }
 
+StatusBoxAccessible::StatusBoxAccessible(QWidget* box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+
+QStringList StatusBoxAccessible::actionNames() const { return {pressAction()}; }
+
+void StatusBoxAccessible::doAction(const QString& actionName) {
+  if (actionName == pressAction()) static_cast<const StatusBox*>(widget())->press();
+}
+
 QAccessibleInterface* DayViewAccessibleFactory(const QString& className, QObject* object) {
   if (className == QLatin1String(DayCanvas::staticMetaObject.className()))
     return new DayCanvasAccessible(static_cast<DayCanvas*>(object));
   if (className == QLatin1String(MoonBox::staticMetaObject.className()))
     return new MoonBoxAccessible(static_cast<MoonBox*>(object));
+  if (className == QLatin1String(StatusBox::staticMetaObject.className()))
+    return new StatusBoxAccessible(static_cast<QWidget*>(object));
   return nullptr;
 }
 

@@ -70,6 +70,15 @@ public:
   QPoint imagePosition() const override;
 };
 
+// A status bar box: a label, named by what it is and shows, whose press
+// action runs its click's command.
+class StatusBoxAccessible : public QAccessibleWidget {
+public:
+  explicit StatusBoxAccessible(QWidget* box);
+  QStringList actionNames() const override;
+  void doAction(const QString& actionName) override;
+};
+
 // The names of the moon box's actions.
 QString ShowHidePhasesAction();
 QString ResizeMoonAction();

@@ -14,6 +14,7 @@
 #include "help_key.h"
 #include "list_window.h"
 #include "list_window_settings.h"
+#include "menu_item_accessible.h"
 #include "moon_box.h"
 #include "moon_disc.h"
 #include "settings_store.h"
@@ -71,6 +72,7 @@ TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, settings::Locatio
   ScaleLayout();
   CreateViews();
   CreateLowerPanels();
+  InstallMenuItemReading(); // before a menu is read
   CreateMenus();
   ConnectLowerPanels();
   LoadSettings();
@@ -90,6 +92,18 @@ TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, settings::Locatio
   Timer1->start(1000);
   qApp->installEventFilter(this);
   help::InstallHelpKey();
+  // The window holds the keyboard for the calendar. Whenever it takes the
+  // focus back (at start-up, after a panel, a window, a message box or the
+  // menu bar), the calendar's selected cell is told as focused, after the
+  // window's own focus event.
+  setFocus(Qt::OtherFocusReason);
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now != this) return;
+    // Once the panel that gave the focus back has gone.
+    QTimer::singleShot(0, this, [this] {
+      if (QApplication::focusWidget() == this && lowerView_ == LowerView::Calendar) calendar_->AnnounceFocus();
+    });
+  });
 }
 
 TfrmVesperon::~TfrmVesperon() {
@@ -148,6 +162,9 @@ void TfrmVesperon::CreateViews() {
     if (button == Qt::LeftButton) FlipStatus();
     else if (button == Qt::RightButton) ToggleColourPanel();
   });
+  // The line is named, and its name tells what a key did that shows nowhere
+  // else (Ctrl+T, Ctrl+R).
+  status->setAccessibleName(QStringLiteral("Status line"));
   lblStatus_ = status;
 
   phaseClickArea_ = new ClickArea(canvas_, QLatin1String(kPhaseRowsHint));
@@ -255,7 +272,10 @@ void TfrmVesperon::ShowStatusPanels() {
       StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, QTime::currentTime()));
 }
 
-void TfrmVesperon::Timer1Timer() { statusStrip_->setClockText(ClockText(QTime::currentTime(), state_.TimeFormat)); }
+void TfrmVesperon::Timer1Timer() {
+  const QTime now = QTime::currentTime();
+  statusStrip_->setClockText(ClockText(now, state_.TimeFormat), SpokenClockText(now, state_.TimeFormat));
+}
 
 void TfrmVesperon::UpdateLayout() {
   const WindowLayout layout = ComputeWindowLayout(settings_.Phase, settings_.Status, settings_.FormLength, metrics_);

@@ -122,6 +122,10 @@ public:
   void FlipHints();
   void FlipAutomode();
   void FlipStayOnTop();
+  void FlipRepeatLayout(); // Ctrl+R: the year repeat's layout
+  // Tells assistive technology what a key changed that shows nowhere: the
+  // status line's name.
+  void Announce(const QString& what);
   void ShowJulian();
   void SetWeekStart(bool sundayStart);
   void ReturnToToday();

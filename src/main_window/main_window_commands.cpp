@@ -8,6 +8,7 @@
 #include "moon_box.h"
 #include "phase_list.h"
 
+#include <QLabel>
 #include <QWindow>
 
 namespace dayview {
@@ -123,7 +124,16 @@ void TfrmVesperon::FlipStayOnTop() {
   const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, StayOnTop);
   overrideWindowFlags(flags);
   if (QWindow* native = windowHandle()) native->setFlags(flags);
+  Announce(StayOnTop ? QStringLiteral("Stays on top of other windows") : QStringLiteral("No longer on top"));
 }
+
+void TfrmVesperon::FlipRepeatLayout() {
+  calendarOptions_.DC = !calendarOptions_.DC;
+  Announce(calendarOptions_.DC ? QStringLiteral("A year repeat lays out the month when released")
+                               : QStringLiteral("A year repeat lays out every month it passes"));
+}
+
+void TfrmVesperon::Announce(const QString& what) { lblStatus_->setAccessibleName(what); }
 
 void TfrmVesperon::ShowJulian() {
   JulianLine = true;

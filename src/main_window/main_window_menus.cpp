@@ -120,7 +120,7 @@ void TfrmVesperon::CreateMenus() {
   hidden(QStringLiteral("Day Labels"), "mnuDayLabels", QKeySequence(Qt::CTRL | Qt::Key_D),
          [this] { calendar_->FlipDayLabels(); });
   hidden(QStringLiteral("Repeat Layout"), "mnuRepeatLayout", QKeySequence(Qt::CTRL | Qt::Key_R),
-         [this] { calendarOptions_.DC = !calendarOptions_.DC; });
+         [this] { FlipRepeatLayout(); });
 
   QAction* list = menuBar()->addAction(QStringLiteral("&List"));
   list->setObjectName("mnuList");
@@ -132,6 +132,13 @@ void TfrmVesperon::CreateMenus() {
   AddCheck(helpMenu, QStringLiteral("&Index"), "mnuIndex", [this] { help::ShowHelpIndex(this); });
   helpMenu->addSeparator();
   AddCheck(helpMenu, QStringLiteral("&About"), "mnuAbout", [this] { ShowAbout(); });
+
+  // F10 opens the first menu shown, as desktop programs do.
+  hidden(QStringLiteral("Menus"), "mnuOpenMenus", QKeySequence(Qt::Key_F10), [this] {
+    for (QAction* menu : menuBar()->actions()) {
+      if (menu->isVisible() && menu->menu()) return menuBar()->setActiveAction(menu);
+    }
+  });
 
   // F1 on a highlighted item shows the item's own topic.
   const auto topic = [this](std::initializer_list<const char*> names, int context) {

@@ -7,25 +7,18 @@
 #include <QMouseEvent>
 
 namespace dayview {
+
+StatusBox::StatusBox(QWidget* parent, std::function<void()> onClick) : QLabel(parent), onClick_(std::move(onClick)) {
+  setFrameShape(QFrame::Panel);
+  setFrameShadow(QFrame::Sunken);
+  setIndent(2);
+}
+
+void StatusBox::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) onClick_();
+}
+
 namespace {
-
-// A bordered box that reports a left click.
-class StatusBox : public QLabel {
-public:
-  StatusBox(QWidget* parent, std::function<void()> onClick) : QLabel(parent), onClick_(std::move(onClick)) {
-    setFrameShape(QFrame::Panel);
-    setFrameShadow(QFrame::Sunken);
-    setIndent(2);
-  }
-
-protected:
-  void mousePressEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton) onClick_();
-  }
-
-private:
-  std::function<void()> onClick_;
-};
 
 struct BoxSpec {
   int left, width; // pixels at 96 dpi; every box is at top 2, 18 high
@@ -59,7 +52,7 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
     auto* box = new StatusBox(this, clicks[i]);
     box->setGeometry(scale(kBoxes[i].left), scale(2), scale(kBoxes[i].width), scale(18));
     box->setToolTip(QLatin1String(kBoxes[i].hint));
-    box->setAccessibleName(QLatin1String(kBoxes[i].name)); // the running clock's time is its text
+    box->setAccessibleName(QLatin1String(kBoxes[i].name));
     if (i == 0) box->setObjectName("pnlCity");
     boxes_[i] = box;
   }
@@ -71,10 +64,15 @@ void StatusStrip::setTexts(const StatusPanelTexts& texts) {
     ShowText(i, *values[i]);
     boxes_[i]->setAccessibleName(QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *values[i]);
   }
-  ShowText(3, texts.clock);
+  setClockText(texts.clock, texts.spokenClock);
 }
 
-void StatusStrip::setClockText(const QString& text) { ShowText(3, text); }
+void StatusStrip::setClockText(const QString& text, const QString& spoken) {
+  ShowText(3, text);
+  // A new name is announced: once a minute, not with every second.
+  const QString name = QLatin1String(kBoxes[3].name) + QStringLiteral(": ") + spoken;
+  if (boxes_[3]->accessibleName() != name) boxes_[3]->setAccessibleName(name);
+}
 
 QString StatusStrip::text(int box) const { return texts_[box]; }
 

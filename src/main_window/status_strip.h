@@ -9,9 +9,24 @@
 #include <QFrame>
 #include <functional>
 
-class QLabel;
+#include <QLabel>
 
 namespace dayview {
+
+// A bordered box of the status bar whose left click, or press action, runs
+// its command.
+class StatusBox : public QLabel {
+  Q_OBJECT
+public:
+  StatusBox(QWidget* parent, std::function<void()> onClick);
+  void press() const { onClick_(); }
+
+protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+private:
+  std::function<void()> onClick_;
+};
 
 class StatusStrip : public QFrame {
   Q_OBJECT
@@ -19,7 +34,9 @@ public:
   StatusStrip(QWidget* parent, const std::function<int(int)>& scale);
 
   void setTexts(const StatusPanelTexts& texts);
-  void setClockText(const QString& text);
+  // The clock's shown text (every second) and its minute as read out: the
+  // box's name changes, and is announced, only when the minute does.
+  void setClockText(const QString& text, const QString& spoken);
   // The box's whole text, though the box may show it cut short with "…".
   QString text(int box) const; // 0 location, 1 time type, 2 twilight, 3 clock
 
@@ -32,7 +49,7 @@ signals:
 private:
   void ShowText(int box, const QString& text);
 
-  QLabel* boxes_[4] = {};
+  StatusBox* boxes_[4] = {};
   QString texts_[4];
 };
 

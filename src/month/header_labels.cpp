@@ -2,15 +2,16 @@
 #include "header_labels.h"
 
 namespace monthtable {
+namespace {
 
-QString ColumnName(int column) {
-  const QString label = QString::fromLatin1(kColumnLabels[static_cast<std::size_t>(column)]).trimmed();
-  if (column == 0) return label;
-  // The Moon's columns start at the "|" marker of the body row.
-  int moonFirst = 0;
-  while (QLatin1String(kBodyLabels[static_cast<std::size_t>(moonFirst)]) != QLatin1String("|")) ++moonFirst;
-  const char* body = kBodyLabels[column < moonFirst ? kSunColumn : kMoonColumn];
-  return QLatin1String(body) + QLatin1Char(' ') + label;
-}
+// The header shows "Twilight" over both twilight columns and "Rise" under
+// both bodies; read alone, a column needs its whole name.
+constexpr std::array<const char*, kColumnCount> kSpokenColumnNames = {
+    "Date",     "Dawn twilight", "Sunrise", "Sun transit", "Sunset", "Dusk twilight",
+    "Moonrise", "Moon transit",  "Moonset", "Moon illuminated"};
+
+} // namespace
+
+QString ColumnName(int column) { return QLatin1String(kSpokenColumnNames[static_cast<std::size_t>(column)]); }
 
 } // namespace monthtable

@@ -22,8 +22,8 @@ inline constexpr HeaderRow kColumnLabels = {" Date", "Twilight", "  Rise", "Tran
 inline constexpr int kSunColumn = 3;  // "Sun" stands over the Sun's transit
 inline constexpr int kMoonColumn = 7; // "Moon" over the Moon's transit
 
-// A column's name as read out: its label with its body's, "Sun Rise",
-// "Moon %"; the date column has no body.
+// A column's name as read out, telling apart the two twilight columns:
+// "Date", "Dawn twilight", "Sunrise", ..., "Moon illuminated".
 QString ColumnName(int column);
 
 } // namespace monthtable

@@ -3,6 +3,7 @@
 
 #include "calendar_dates.h"
 #include "day_positions.h"
+#include "rise_transit_set.h"
 #include "table_texts.h"
 #include "time_scales.h"
 
@@ -41,6 +42,26 @@ std::vector<MonthDay> ComputeMonthDays(const astro::AstroState& dayView, int twi
     window.days[1] = window.days[2];
   }
   return days;
+}
+
+Search SunSearch(const MonthDay& day) { return {day.window.SunPositions(), astro::kSunriseAltitude}; }
+
+Search TwilightSearch(const MonthDay& day, int twilight) {
+  return {day.window.SunPositions(), astro::TwilightAltitude(TwilightKind(twilight))};
+}
+
+Search MoonSearch(const MonthDay& day) {
+  return {day.window.MoonPositions(), astro::MoonRiseAltitude(day.window.MoonParallax())};
+}
+
+exporting::MissingReason MissingReasonOn(const astro::AstroState& base, const MonthDay& day, const Search& search,
+                                         double slot) {
+  // A time needs no altitudes; only a marker asks which side the body is on.
+  if (!astro::IsMissingEvent(slot)) return exporting::MissingReason::None;
+  astro::AstroState prepared = base;
+  prepared.CalcDate = day.date;
+  astro::PrepareDay(prepared);
+  return exporting::MissingReasonOf(slot, astro::DayAltitude(prepared, search.positions), search.altitude);
 }
 
 } // namespace monthtable

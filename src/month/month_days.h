@@ -7,6 +7,7 @@
 #include "astro_state.h"
 #include "day_events.h"
 #include "day_positions.h"
+#include "missing_reason.h"
 
 #include <vector>
 
@@ -29,5 +30,22 @@ struct MonthDay {
 // carried positions keep the nutation and obliquity of the date they were
 // computed under, which moves event times by well under a second.
 std::vector<MonthDay> ComputeMonthDays(const astro::AstroState& dayView, int twilight);
+
+// One of a day's three searches as it tells why an event is missing: the
+// body's positions around the day and the altitude searched for (degrees).
+struct Search {
+  astro::PositionTable positions;
+  double altitude = 0.0;
+};
+Search SunSearch(const MonthDay& day);
+// twilight: 0 astronomical, 1 nautical, other values civil.
+Search TwilightSearch(const MonthDay& day, int twilight);
+Search MoonSearch(const MonthDay& day);
+
+// Why an event slot of `search` is empty on the day (None when it holds a
+// time), read from the day's own interpolated altitudes; `base` is the state
+// the days were computed under.
+exporting::MissingReason MissingReasonOn(const astro::AstroState& base, const MonthDay& day, const Search& search,
+                                         double slot);
 
 } // namespace monthtable

@@ -5,6 +5,7 @@
 #include "display.h"
 #include "month_days.h"
 #include "row_grouping.h"
+#include "spoken_cells.h"
 #include "table_texts.h"
 
 #include <algorithm>
@@ -49,10 +50,17 @@ MonthTable ComputeMonthTable(const astro::AstroState& dayView, const ListOptions
   const std::vector<MonthDay> days = ComputeMonthDays(dayView, options.Twilight);
   const calendar::ShownDate shown = calendar::SplitDate(dayView.CalcDate);
   const Grouping grouping = ResolveGrouping(options.Group5, options.Group7);
-  for (const int day : RowDays(shown.year, shown.month, grouping, options.SunStart)) {
-    table.rows.push_back(day == 0 ? TableRow{}
-                                  : DayRow(days[static_cast<std::size_t>(day - 1)], options.TFormat,
-                                           dayView.TimeType));
+  const SpokenContext spoken{dayView, options.Twilight, options.TFormat, dayView.TimeType};
+  table.rowDays = RowDays(shown.year, shown.month, grouping, options.SunStart);
+  for (const int day : table.rowDays) {
+    if (day == 0) {
+      table.rows.emplace_back();
+      table.spoken.emplace_back();
+      continue;
+    }
+    const MonthDay& computed = days[static_cast<std::size_t>(day - 1)];
+    table.rows.push_back(DayRow(computed, options.TFormat, dayView.TimeType));
+    table.spoken.push_back(SpokenRow(computed, table.rows.back(), spoken));
   }
   return table;
 }

@@ -9,9 +9,11 @@
 
 namespace monthtable {
 
+bool TwentyFourHourClock(int tFormat, int timeType) { return tFormat != 0 || timeType == 2; }
+
 QString ListTime(double dayFraction, int tFormat, int timeType) {
-  const bool twentyFourHour = tFormat != 0 || timeType == 2;
-  return astro::FormatClockTime(astro::RoundToMinute(dayFraction), twentyFourHour ? "hh:nn" : "h:nna/p");
+  return astro::FormatClockTime(astro::RoundToMinute(dayFraction),
+                                TwentyFourHourClock(tFormat, timeType) ? "hh:nn" : "h:nna/p");
 }
 
 QString ListTitle(double calcDate) {

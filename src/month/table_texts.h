@@ -13,6 +13,10 @@ namespace monthtable {
 // (timeType 2), else "h:nna/p" (6:05a, 11:46p).
 QString ListTime(double dayFraction, int tFormat, int timeType);
 
+// Whether the table's times are on the 24-hour clock: when chosen, and always
+// in Universal Time.
+bool TwentyFourHourClock(int tFormat, int timeType);
+
 // "Sun and Moon Data for March 2024": the month and four-digit year of a
 // date-time, the month's name in the default locale's language.
 QString ListTitle(double calcDate);

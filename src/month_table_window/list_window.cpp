@@ -2,13 +2,17 @@
 #include "list_window.h"
 
 #include "button_palette.h"
+#include "calendar_dates.h"
 #include "text_fit.h"
 #include "copy_text.h"
+#include "focused_cell.h"
 #include "day_layout.h"
 #include "list_fonts.h"
 #include "list_header.h"
 #include "list_placement.h"
 #include "month_table_model.h"
+#include "row_grouping.h"
+#include "spoken_cells.h"
 #include "table_texts.h"
 
 #include <QBoxLayout>
@@ -114,9 +118,13 @@ void TfrmList::CreateViews() {
   SG->horizontalHeader()->setMinimumSectionSize(1);
   SG->verticalHeader()->setMinimumSectionSize(1);
   SG->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  SG->setSelectionMode(QAbstractItemView::NoSelection);
+  // A Tab stop whose cells take the keyboard: arrows move a cell, Page Up and
+  // Down, Home and End scroll; Tab leaves for the buttons.
+  SG->setSelectionMode(QAbstractItemView::SingleSelection);
   SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  SG->setFocusPolicy(Qt::NoFocus);
+  SG->setFocusPolicy(Qt::StrongFocus);
+  SG->setTabKeyNavigation(false);
+  new calendar::FocusedCellTeller(SG);
   // The cells keep the system's colours; the scroll bars take the button
   // colours rather than the main window's, which the frame passes on.
   SG->setPalette(calendar::ButtonPalette());
@@ -268,10 +276,25 @@ void TfrmList::PlaceOnScreen(QRect frame) {
 void TfrmList::MakeList() {
   const MainWindowReading main = readMain_();
   const ListOptions options{main.TFormat, main.Twilight, main.SunStart, s_.Group5, s_.Group7};
+  // The keyboard's cell keeps its day and column across a rebuild of the same
+  // month; another month starts on the day view's day.
+  const QModelIndex was = SG->currentIndex();
+  const calendar::ShownDate before = calendar::SplitDate(built_.state.CalcDate);
+  const calendar::ShownDate now = calendar::SplitDate(main.state.CalcDate);
+  const bool sameMonth = was.isValid() && before.year == now.year && before.month == now.month;
+  const int keptDay = sameMonth ? table().rowDays[static_cast<std::size_t>(was.row())] : 0; // 0: a blank row
+  const int day = keptDay != 0 ? keptDay : now.day;
   model_->setTable(ComputeMonthTable(main.state, options));
   built_ = main;
   builtSampleTime_ = ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType);
   setWindowTitle(table().Caption);
+  // A new grouping is announced by the table's name.
+  SG->setAccessibleName(SpokenTableName(table(), ResolveGrouping(s_.Group5, s_.Group7)));
+  const auto row = std::find(table().rowDays.begin(), table().rowDays.end(), day);
+  if (row != table().rowDays.end()) {
+    const int shownRow = static_cast<int>(row - table().rowDays.begin());
+    SG->setCurrentIndex(model_->index(shownRow, was.isValid() ? was.column() : 0));
+  }
 }
 
 } // namespace monthtable

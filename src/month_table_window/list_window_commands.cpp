@@ -11,6 +11,7 @@
 #include "table_font_dialog.h"
 #include "table_print.h"
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -90,6 +91,17 @@ void TfrmList::CopyList() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
   clipboard->setText(JoinLines(CopyLines(table(), BuiltContext(), s_.CMode), LineEnd::CrLf));
+  // Told through the table's description, which changes, so is announced,
+  // on every copy.
+  static const char* const kModes[] = {"text with header", "tab delimited", "comma delimited"};
+  const QString told =
+      QStringLiteral("Copied to the clipboard as %1").arg(QLatin1String(kModes[std::clamp(s_.CMode, 0, 2)]));
+  if (SG->accessibleDescription() == told) {
+    QAccessibleEvent again(SG, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&again);
+  } else {
+    SG->setAccessibleDescription(told);
+  }
 }
 
 void TfrmList::PrettyPrint() {

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "month_table_model.h"
 
+#include "focus_ring_style.h"
 #include "header_labels.h"
 
 #include <QPainter>
+#include <QPen>
 
 namespace monthtable {
 
@@ -21,9 +23,10 @@ int MonthTableModel::columnCount(const QModelIndex& parent) const { return paren
 
 QVariant MonthTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  if (role == Qt::DisplayRole) {
-    return table_.rows[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
-  }
+  const auto row = static_cast<std::size_t>(index.row());
+  const auto column = static_cast<std::size_t>(index.column());
+  if (role == Qt::DisplayRole) return table_.rows[row][column];
+  if (role == Qt::AccessibleTextRole) return table_.spoken[row][column];
   if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignRight | Qt::AlignTop);
   return {};
 }
@@ -31,11 +34,15 @@ QVariant MonthTableModel::data(const QModelIndex& index, int role) const {
 QVariant MonthTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumnCount)
     return ColumnName(section);
+  // A row's header is its day, read out: grouping puts blank rows in between.
+  if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 && section < rowCount())
+    return table_.spoken[static_cast<std::size_t>(section)][0];
   return QAbstractTableModel::headerData(section, orientation, role);
 }
 
 Qt::ItemFlags MonthTableModel::flags(const QModelIndex& index) const {
-  return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+  // Selectable so that the keyboard's cell is the selected one.
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 void FlushRightDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -45,6 +52,14 @@ void FlushRightDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   painter->setPen(option.palette.color(QPalette::Text));
   painter->setClipRect(option.rect);
   painter->drawText(option.rect, Qt::AlignRight | Qt::AlignTop, index.data(Qt::DisplayRole).toString());
+  // The keyboard's cell, while the table has the focus: the focus ring.
+  if (option.state.testFlag(QStyle::State_HasFocus)) {
+    const QColor base = option.palette.color(QPalette::Base);
+    const int w = calendar::kFocusRingWidth;
+    painter->setPen(QPen(calendar::FocusRingColour(base, base), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(QRectF(option.rect).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
+  }
   painter->restore();
 }
 

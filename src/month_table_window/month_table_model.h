@@ -20,8 +20,10 @@ public:
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
+  // The shown texts, and the spoken ones as the accessible text.
   QVariant data(const QModelIndex& index, int role) const override;
-  // The column names, for assistive technology (the view shows its own header).
+  // The column names and the rows' days, for assistive technology (the view
+  // shows its own header).
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
@@ -30,7 +32,8 @@ private:
 };
 
 // Draws a cell's text flush against the cell's right edge and top, with no
-// padding and no selection or focus mark, over the view's base colour.
+// padding and no selection mark, over the view's base colour; the focused
+// cell gets a box.
 class FlushRightDelegate : public QStyledItemDelegate {
 public:
   using QStyledItemDelegate::QStyledItemDelegate;

@@ -18,9 +18,11 @@ TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(p
   cboFace->setObjectName(QStringLiteral("cboFace"));
   cboFace->setWritingSystem(QFontDatabase::Latin);
   cboFace->setCurrentFont(font);
+  cboFace->setAccessibleName(QStringLiteral("Font")); // the captions' words, as read out
 
   lstSize = new QListWidget(this);
   lstSize->setObjectName(QStringLiteral("lstSize"));
+  lstSize->setAccessibleName(QStringLiteral("Size"));
   for (int points = kSmallestTableFontPoints; points <= kLargestTableFontPoints; ++points)
     lstSize->addItem(QString::number(points));
   lstSize->setCurrentRow(std::clamp(font.pointSize(), kSmallestTableFontPoints, kLargestTableFontPoints) -

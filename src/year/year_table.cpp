@@ -28,31 +28,25 @@ const EventName& NameOf(YearEvent event) {
   return kNames[0];
 }
 
-// The searched body's times, positions and altitude (degrees) on one day.
+// The searched body's times and search on one day.
 struct Searched {
   const astro::EventTimes& times;
-  astro::PositionTable positions;
-  double altitude;
+  monthtable::Search search;
 };
 
 Searched SearchedOn(const monthtable::MonthDay& day, YearEvent event, int twilight) {
   switch (event) {
-  case YearEvent::Sun: return {day.events.sun, day.window.SunPositions(), astro::kSunriseAltitude};
-  case YearEvent::Moon:
-    return {day.events.moon, day.window.MoonPositions(), astro::MoonRiseAltitude(day.window.MoonParallax())};
-  default: return {day.events.twilight, day.window.SunPositions(), astro::TwilightAltitude(twilight)};
+  case YearEvent::Sun: return {day.events.sun, monthtable::SunSearch(day)};
+  case YearEvent::Moon: return {day.events.moon, monthtable::MoonSearch(day)};
+  default: return {day.events.twilight, monthtable::TwilightSearch(day, twilight)};
   }
 }
 
 // Both times of the day, each with its reason, on the day's own altitudes.
 std::array<YearTime, 2> TimesOf(const astro::AstroState& base, const monthtable::MonthDay& day, const Searched& s) {
-  astro::AstroState prepared = base;
-  prepared.CalcDate = day.date;
-  astro::PrepareDay(prepared);
-  const astro::DayAltitude altitude(prepared, s.positions);
   const double rise = s.times[astro::kRise], set = s.times[astro::kSet];
-  return {YearTime{rise, MissingReasonOf(rise, altitude, s.altitude)},
-          YearTime{set, MissingReasonOf(set, altitude, s.altitude)}};
+  return {YearTime{rise, monthtable::MissingReasonOn(base, day, s.search, rise)},
+          YearTime{set, monthtable::MissingReasonOn(base, day, s.search, set)}};
 }
 
 } // namespace
@@ -77,7 +71,7 @@ YearTable ComputeYearTable(const astro::AstroState& base, int year, YearEvent ev
     state.CalcDate = calendar::JoinDate({year, month, 1});
     for (const monthtable::MonthDay& day : monthtable::ComputeMonthDays(state, twilight)) {
       const Searched s = SearchedOn(day, event, twilight);
-      if (table.days.empty()) table.altitude = s.altitude;
+      if (table.days.empty()) table.altitude = s.search.altitude;
       table.days.push_back({astro::DateOfDateTime(day.date), TimesOf(base, day, s)});
     }
   }

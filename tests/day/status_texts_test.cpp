@@ -44,6 +44,22 @@ TEST(ClockText, ShowsTheWallClockUnrounded) {
     EXPECT_EQ(ClockText(c.now, c.pattern), QLatin1String(c.expected)) << c.now.toString().toStdString();
 }
 
+// Read out, the clock changes once a minute: no seconds in any pattern.
+TEST(SpokenClockText, IsTheMinuteInTheClocksPattern) {
+  const struct {
+    QTime now;
+    const char* pattern;
+    const char* expected;
+  } cases[] = {
+      {QTime(18, 30, 59, 900), "h:nn AM/PM", "6:30 PM"},
+      {QTime(7, 4, 3), "hh:nn:ss", "07:04"},
+      {QTime(23, 59, 59, 999), "hh:nn:ss", "23:59"},
+      {QTime(23, 59, 59, 999), "hh:nn", "23:59"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(SpokenClockText(c.now, c.pattern), QLatin1String(c.expected)) << c.now.toString().toStdString();
+}
+
 TEST(StatusPanelTextsOf, FillsTheFourBoxesWithoutTheUniversalTimeSuffix) {
   astro::AstroState state;
   state.TimeType = 2;

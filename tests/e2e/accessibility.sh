@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The running program as a screen reader sees it: a private X server, a
 # session D-Bus and the AT-SPI accessibility bus with its registry, all
-# started here, and read_accessibility.py reading the program's tree through
-# pyatspi. Every wait has a time limit.
+# started here, read_accessibility.py reading the program's tree through
+# pyatspi and walk_windows.py walking every window from the keyboard. Every
+# wait has a time limit.
 # Usage: accessibility.sh PATH_TO_VESPERON PATH_TO_VESPERON_CLI PYTHON3
 set -euo pipefail
 program=$(realpath "$1")
@@ -72,4 +73,9 @@ until [ -n "$main" ]; do
 done
 
 "$python" "$here/read_accessibility.py" "$app" "$main" "$cli" || fail "the accessibility tree is not as shown"
+kill "$app"
+wait "$app" 2>/dev/null || true
+# Every window from the keyboard, with a new instance started under a focus
+# listener so that its first focus is seen.
+"$python" "$here/walk_windows.py" "$program" "$cli" || fail "a window is not usable from the keyboard"
 echo "accessibility check passed"

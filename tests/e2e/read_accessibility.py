@@ -15,14 +15,9 @@ import sys
 import time
 
 import pyatspi
-from gi.repository import GLib
+from atspi_support import application, fail, pump
 
 pid, window, cli = int(sys.argv[1]), sys.argv[2], sys.argv[3]
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
 
 
 def cli_day(date, *options):
@@ -49,31 +44,6 @@ def expected_items(date, *options):
     moon_rows = [moon_row(l) for l in lines if re.match(r"\s*(Moonrise|Transit|Moonset) :", l)]
     return {"date": lines[0], "sunrise": "Sunrise " + sunrise, "moon_rows": moon_rows,
             "moon": "Moon %s percent illuminated, %s" % moon.groups(), "phases": phases}
-
-
-def pump(seconds=0.0):
-    deadline = time.monotonic() + seconds
-    context = GLib.MainContext.default()
-    while True:
-        while context.iteration(False):
-            pass
-        if time.monotonic() >= deadline:
-            return
-        time.sleep(0.02)
-
-
-def application():
-    deadline = time.monotonic() + 15
-    while time.monotonic() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            try:
-                if app is not None and app.get_process_id() == pid and app.childCount > 0:
-                    return app
-            except Exception:
-                pass
-        pump(0.1)
-    fail("the program did not appear on the accessibility bus (waited 15 s)")
 
 
 def walk(node, depth=0):
@@ -136,7 +106,7 @@ def wait_for(app, expected, what):
 
 
 today = datetime.date.today()
-app = application()
+app = application(pid)
 wait_for(app, expected_items(today), "today's day view")
 
 # The Right key moves the date a day on; the bridge announces the new texts.

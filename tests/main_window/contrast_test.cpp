@@ -8,10 +8,15 @@
 #include "about_box.h"
 #include "calendar_panel.h"
 #include "day_canvas.h"
+#include "focus_ring_style.h"
 #include "list_window.h"
 #include "status_strip.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -69,6 +74,61 @@ TEST(Contrast, DefaultTextAndButtonColoursMeetAA) {
   for (const auto& c : cases)
     EXPECT_GE(Contrast(c.colours.first, c.colours.second), 4.5)
         << c.where << ": " << c.colours.first.name().toStdString() << " on " << c.colours.second.name().toStdString();
+}
+
+// The focus ring as drawn: a push button, a line edit and a radio button on
+// the day view's navy and on a dialog's grey, focused without any Tab, show
+// a ring two pixels wide that stands out 3:1 from what lies inside and
+// outside it.
+TEST(Contrast, TheFocusRingIsTwoPixelsWideAndStandsOutOnBothSides) {
+  calendar::FocusRingStyle style;
+  for (const QColor& background : {QColor(0, 0, 0x80), QColor(0xef, 0xef, 0xef)}) {
+    QWidget window;
+    window.setStyle(&style);
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, background);
+    window.setPalette(palette);
+    window.setAutoFillBackground(true);
+    window.resize(200, 150);
+    QPushButton button(QStringLiteral("OK"), &window);
+    QLineEdit edit(&window);
+    QRadioButton radio(QStringLiteral("Moon"), &window);
+    const QRect places[] = {{20, 20, 100, 30}, {20, 60, 100, 24}, {20, 100, 100, 24}};
+    QWidget* const controls[] = {&button, &edit, &radio};
+    for (int i = 0; i < 3; ++i) {
+      controls[i]->setStyle(&style);
+      controls[i]->setGeometry(places[i]);
+    }
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    for (int i = 0; i < 3; ++i) {
+      QWidget* control = controls[i];
+      control->setFocus(Qt::OtherFocusReason); // a menu's or a program's, not a Tab
+      const QImage shown = control->grab().toImage();
+      QWidget* other = controls[(i + 1) % 3];
+      other->setFocus(Qt::OtherFocusReason);
+      const QImage unfocused = control->grab().toImage();
+      const QString where = QStringLiteral("%1 on %2").arg(QLatin1String(control->metaObject()->className()),
+                                                           background.name());
+      // The ring's left side, half-way down: for the radio button, around its
+      // caption, wherever the style puts it: the first column that changed.
+      const int y = shown.height() / 2;
+      int x = 0;
+      while (x < shown.width() && shown.pixelColor(x, y) == unfocused.pixelColor(x, y)) ++x;
+      ASSERT_LT(x + calendar::kFocusRingWidth, shown.width()) << where.toStdString() << ": no ring";
+      const QColor ring = shown.pixelColor(x, y);
+      EXPECT_EQ(shown.pixelColor(x + 1, y), ring) << where.toStdString() << ": narrower than 2 pixels";
+      const QColor outside = shown.pixelColor(std::max(x - 1, 0), y);
+      const QColor inside = shown.pixelColor(x + calendar::kFocusRingWidth, y);
+      const QColor before = unfocused.pixelColor(x, y);
+      EXPECT_GE(Contrast(ring, inside), 3.0) << where.toStdString() << ": " << ring.name().toStdString() << " in "
+                                             << inside.name().toStdString();
+      EXPECT_GE(Contrast(ring, x == 0 ? background : outside), 3.0) << where.toStdString();
+      EXPECT_GE(Contrast(ring, before), 3.0) << where.toStdString() << ": against the unfocused pixels";
+    }
+  }
 }
 
 } // namespace

@@ -186,7 +186,24 @@ TEST_F(ColourPanelTest, GridLinesTakeTheBackgroundOnlyOnOK) {
   EXPECT_EQ(Panel(*w).CG->LineColour(), QColor(255, 0, 0));
 }
 
-TEST_F(ColourPanelTest, ADialogColourLeavesNoMatchingCellAndFocusesTheElementChoice) {
+// The arrows walk the element choice without leaving it; the box around the
+// choice is no Tab stop of its own.
+TEST_F(ColourPanelTest, ArrowsOnTheElementChoiceKeepTheFocusThere) {
+  TemporaryStore store;
+  auto w = Open(store);
+  w->ToggleColourPanel();
+  EXPECT_FALSE(Panel(*w).pnlColorOptions->focusPolicy() & Qt::TabFocus);
+  Panel(*w).optColor[0]->setFocus();
+  QTest::keyClick(Panel(*w).optColor[0], Qt::Key_Down);
+  EXPECT_TRUE(Panel(*w).optColor[1]->hasFocus());
+  EXPECT_EQ(Panel(*w).ChosenElement(), ColourElement::Text);
+  EXPECT_EQ(Panel(*w).CG->SelectedCell(), (PaletteCell{2, 3})) << "yellow text";
+  QTest::keyClick(Panel(*w).optColor[1], Qt::Key_Up);
+  EXPECT_TRUE(Panel(*w).optColor[0]->hasFocus());
+  EXPECT_EQ(Panel(*w).ChosenElement(), ColourElement::Background);
+}
+
+TEST_F(ColourPanelTest, ADialogColourLeavesNoMatchingCellAndFocusesTheChosenElement) {
   TemporaryStore store;
   auto w = Open(store);
   w->ToggleColourPanel();
@@ -207,7 +224,7 @@ TEST_F(ColourPanelTest, ADialogColourLeavesNoMatchingCellAndFocusesTheElementCho
   w->ToggleColourPanel();
   w->activateWindow(); // the offscreen platform does not give it back after the dialog
   ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-  EXPECT_TRUE(Panel(*w).pnlColorOptions->hasFocus());
+  EXPECT_TRUE(Panel(*w).optColor[1]->hasFocus()) << "the chosen element, Text";
   EXPECT_EQ(Panel(*w).CG->SelectedCell(), (PaletteCell{2, 3})) << "the selection stays where it was";
 }
 

@@ -12,12 +12,16 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace dayview {
@@ -86,6 +90,79 @@ TEST(MainWindowHelp, AboutStartsItsDiscFromTheDayShown) {
   w.menuAction("mnuAbout")->trigger();
   EXPECT_FLOAT_EQ(started, static_cast<float>(w.dayView().IllumPercent));
   EXPECT_GT(started, 50.0f) << "waxing gibbous on that day";
+}
+
+} // namespace
+} // namespace dayview
+
+namespace dayview {
+namespace {
+
+// The keys of the help's "Other keys" list, as Qt reads them.
+QList<QKeySequence> ListedKeys() {
+  QFile topic(QStringLiteral(":/help/main_window.html"));
+  EXPECT_TRUE(topic.open(QIODevice::ReadOnly));
+  const QString html = QString::fromUtf8(topic.readAll());
+  const qsizetype start = html.indexOf(QStringLiteral("name=\"shortcuts\""));
+  const QString table = html.mid(start, html.indexOf(QStringLiteral("</table>"), start) - start);
+  QList<QKeySequence> keys;
+  static const QRegularExpression row(QStringLiteral("<tr><td>([^<]+)</td>"));
+  for (const QRegularExpressionMatch& m : row.globalMatch(table))
+    keys << QKeySequence(m.captured(1), QKeySequence::PortableText);
+  return keys;
+}
+
+// Every key the list names does what it says, and every key of a command no
+// menu shows is in the list.
+TEST(MainWindowHelp, TheKeysListIsTheWindowsShortcuts) {
+  TemporaryStore store;
+  TfrmVesperon w(store.factory());
+  QList<QKeySequence> shortcuts, unshown;
+  for (const QAction* action : w.findChildren<QAction*>()) {
+    if (action->shortcut().isEmpty()) continue;
+    shortcuts << action->shortcut();
+    const QList<QObject*> shownIn = action->associatedObjects();
+    if (std::none_of(shownIn.begin(), shownIn.end(), [](QObject* o) { return qobject_cast<QMenu*>(o); }))
+      unshown << action->shortcut();
+  }
+  const QList<QKeySequence> listed = ListedKeys();
+  ASSERT_GE(listed.size(), 5);
+  for (const QKeySequence& key : listed) {
+    if (key == QKeySequence(Qt::Key_F1)) continue; // the help key, bound for the whole program
+    EXPECT_TRUE(shortcuts.contains(key)) << key.toString().toStdString() << " is listed but does nothing";
+  }
+  for (const QKeySequence& key : unshown)
+    EXPECT_TRUE(listed.contains(key)) << key.toString().toStdString() << " is not listed";
+}
+
+TEST(MainWindowHelp, F10OpensTheFirstMenuShown) {
+  TemporaryStore store;
+  TfrmVesperon w(store.factory());
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QTest::keyClick(&w, Qt::Key_F10);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr) << "no menu open";
+  EXPECT_EQ(menu->menuAction(), w.menuAction("mnuTime")) << "File shows only with the location editor";
+  menu->close();
+}
+
+// The help window closes with Escape, and its bar's buttons are Tab stops.
+TEST(MainWindowHelp, HelpWindowKeys) {
+  TemporaryStore store;
+  TfrmVesperon w(store.factory());
+  w.show();
+  w.menuAction("mnuContents")->trigger();
+  help::HelpWindow* window = help::HelpWindow::Instance();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+  int tabStops = 0;
+  for (const QToolButton* button : window->findChildren<QToolButton*>())
+    tabStops += (button->focusPolicy() & Qt::TabFocus) && button->isVisibleTo(window) ? 1 : 0;
+  EXPECT_EQ(tabStops, 4) << "Back, Forward, Contents and Index";
+  QTest::keyClick(window->browser(), Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
 }
 
 } // namespace

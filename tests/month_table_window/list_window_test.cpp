@@ -164,6 +164,43 @@ TEST(ListWindowTest, GroupingsExcludeEachOtherAndRechoosingOneRebuildsUngrouped)
   }
 }
 
+// The table is the window's first Tab stop; the keys move its cell, which
+// stays on its day across a regrouping; each cell and row header reads alone.
+TEST(ListWindowTest, TheTableTakesTheKeyboardAndItsCellsReadAlone) {
+  ListWindowUnderTest t;
+  t.window->MakeList();
+  t.window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(t.window.get()));
+  QTableView* table = t.window->grid();
+  EXPECT_TRUE(table->focusPolicy() & Qt::TabFocus);
+  EXPECT_FALSE(table->tabKeyNavigation()) << "Tab leaves the table for the buttons";
+  EXPECT_EQ(table->currentIndex().row(), 16) << "the day view's day, 17 March";
+
+  QAbstractItemModel* model = table->model();
+  EXPECT_EQ(model->headerData(2, Qt::Vertical).toString(), QStringLiteral("3 March"));
+  const QModelIndex moonrise = model->index(2, 6);
+  EXPECT_TRUE(moonrise.data(Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("Moonrise, 3 March: ")));
+  EXPECT_EQ(moonrise.data(Qt::DisplayRole).toString(), t.window->table().rows[2][6]) << "the screen keeps its text";
+
+  table->setFocus();
+  QTest::keyClick(table, Qt::Key_Down);
+  EXPECT_EQ(table->currentIndex().row(), 17);
+  QTest::keyClick(table, Qt::Key_End, Qt::ControlModifier);
+  EXPECT_EQ(table->currentIndex().row(), 30);
+  QTest::keyClick(table, Qt::Key_Home, Qt::ControlModifier);
+  EXPECT_EQ(table->currentIndex().row(), 0);
+  QTest::keyClick(table, Qt::Key_PageDown);
+  EXPECT_GT(table->currentIndex().row(), 0);
+
+  // March 2024 begins on a Friday: grouped by week from Sunday, the 10th
+  // comes after two blank rows.
+  table->setCurrentIndex(model->index(9, 3));
+  t.window->menuAction("mnuGroup7")->trigger();
+  EXPECT_EQ(model->headerData(table->currentIndex().row(), Qt::Vertical).toString(), QStringLiteral("10 March"));
+  EXPECT_EQ(table->currentIndex().column(), 3);
+  EXPECT_TRUE(table->accessibleName().endsWith(QStringLiteral("grouped by week")));
+}
+
 TEST(ListWindowTest, ClipboardHoldsTheCoreTextOfEachCopyModeWithTheLocationTheTableWasBuiltFor) {
   ListWindowUnderTest t;
   t.window->show();

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "spoken_cells.h"
+
+#include "calendar_names.h"
+#include "display.h"
+#include "header_labels.h"
+#include "missing_reason.h"
+#include "numeric.h"
+#include "table_texts.h"
+
+namespace monthtable {
+namespace {
+
+enum class Body { Sun, Twilight, Moon };
+
+QString SpokenTime(double slot, const SpokenContext& context) {
+  return astro::FormatClockTime(astro::RoundToMinute(slot),
+                                TwentyFourHourClock(context.tFormat, context.timeType) ? "hh:nn" : "h:nn AM/PM");
+}
+
+// What a missing event means: "no sunset" when it falls on another day, the
+// body staying above or below its altitude all day when it never crosses it.
+QString SpokenMissing(int column, exporting::MissingReason reason, Body body) {
+  using exporting::MissingReason;
+  if (reason == MissingReason::NoEventToday) return QStringLiteral("no ") + ColumnName(column).toLower();
+  const bool above = reason == MissingReason::StaysAbove;
+  switch (body) {
+  case Body::Sun:
+    return above ? QStringLiteral("Sun above the horizon all day") : QStringLiteral("Sun below the horizon all day");
+  case Body::Twilight:
+    return above ? QStringLiteral("Sun above the twilight altitude all day")
+                 : QStringLiteral("Sun below the twilight altitude all day");
+  case Body::Moon:
+    break;
+  }
+  return above ? QStringLiteral("Moon above the horizon all day") : QStringLiteral("Moon below the horizon all day");
+}
+
+} // namespace
+
+QString SpokenDate(QDate date) {
+  return QString::number(date.day()) + QLatin1Char(' ') + calendar::MonthName(date.month());
+}
+
+TableRow SpokenRow(const MonthDay& day, const TableRow& shown, const SpokenContext& context) {
+  const astro::DayEvents& e = day.events;
+  const struct {
+    double slot;
+    Body body;
+    Search search;
+  } events[] = {{e.twilight[astro::kRise], Body::Twilight, TwilightSearch(day, context.twilight)},
+                {e.sun[astro::kRise], Body::Sun, SunSearch(day)},
+                {e.sun[astro::kTransit], Body::Sun, SunSearch(day)},
+                {e.sun[astro::kSet], Body::Sun, SunSearch(day)},
+                {e.twilight[astro::kSet], Body::Twilight, TwilightSearch(day, context.twilight)},
+                {e.moon[astro::kRise], Body::Moon, MoonSearch(day)},
+                {e.moon[astro::kTransit], Body::Moon, MoonSearch(day)},
+                {e.moon[astro::kSet], Body::Moon, MoonSearch(day)}};
+
+  const QString date = SpokenDate(astro::DateOfDateTime(day.date));
+  const auto cell = [&date](int column, const QString& value) {
+    return ColumnName(column) + QStringLiteral(", ") + date + QStringLiteral(": ") + value;
+  };
+  TableRow row;
+  row[0] = date;
+  for (int i = 0; i < 8; ++i) {
+    const auto& event = events[i];
+    const exporting::MissingReason reason =
+        MissingReasonOn(context.dayView, day, event.search, event.slot);
+    const int column = i + 1;
+    row[static_cast<std::size_t>(column)] =
+        cell(column, reason == exporting::MissingReason::None ? SpokenTime(event.slot, context)
+                                                              : SpokenMissing(column, reason, event.body));
+  }
+  row[kColumnCount - 1] = cell(kColumnCount - 1, shown[kColumnCount - 1] + QStringLiteral(" percent"));
+  return row;
+}
+
+QString SpokenTableName(const MonthTable& table, Grouping grouping) {
+  switch (grouping) {
+  case Grouping::ByFive:
+    return table.ListTitle + QStringLiteral(", grouped by 5 days");
+  case Grouping::ByWeek:
+    return table.ListTitle + QStringLiteral(", grouped by week");
+  case Grouping::None:
+    break;
+  }
+  return table.ListTitle;
+}
+
+} // namespace monthtable

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "named_combo_accessible.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace settings {
+namespace {
+
+QAccessibleInterface* NamedComboFactory(const QString& className, QObject* object) {
+  auto* combo = qobject_cast<QComboBox*>(object);
+  if (className != QLatin1String("QComboBox") || !combo) return nullptr;
+  return new NamedComboAccessible(combo);
+}
+
+} // namespace
+
+NamedComboAccessible::NamedComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {
+  addControllingSignal(QStringLiteral("activated(int)"));
+}
+
+QComboBox* NamedComboAccessible::combo() const { return static_cast<QComboBox*>(widget()); }
+
+QString NamedComboAccessible::text(QAccessible::Text t) const {
+  // Without a name of its own, the entry it shows names it, as before.
+  if (t == QAccessible::Name && !widget()->accessibleName().isEmpty()) return widget()->accessibleName();
+  if (t == QAccessible::Name) return text(QAccessible::Value);
+  if (t == QAccessible::Value) return combo()->isEditable() ? combo()->lineEdit()->text() : combo()->currentText();
+  return QAccessibleWidget::text(t);
+}
+
+// The open list is the one child.
+int NamedComboAccessible::childCount() const { return 1; }
+
+QAccessibleInterface* NamedComboAccessible::child(int index) const {
+  return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+}
+
+int NamedComboAccessible::indexOfChild(const QAccessibleInterface* child) const {
+  return child && child->object() == combo()->view() ? 0 : -1;
+}
+
+QStringList NamedComboAccessible::actionNames() const { return {showMenuAction()}; }
+
+void NamedComboAccessible::doAction(const QString& actionName) {
+  if (actionName == showMenuAction()) combo()->showPopup();
+}
+
+void InstallNamedComboReading() {
+  static const bool installed = [] {
+    QAccessible::installFactory(NamedComboFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+} // namespace settings
