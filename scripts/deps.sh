@@ -19,8 +19,8 @@ packages=(
   xvfb openbox xdotool wmctrl x11-utils xclip
   # the accessibility check: a session bus, the AT-SPI bus and registry, pyatspi
   dbus-daemon at-spi2-core python3-pyatspi python3-dbus
-  # tools/: the icon renderer and the reference ephemeris
-  librsvg2-bin python3-ephem
+  # tools/: the icon renderer, the reference ephemeris and the Moon's distance (JPL-based)
+  librsvg2-bin python3-ephem swetest swe-basic-data
 )
 
 missing=()
