@@ -5,9 +5,9 @@ perigees and apogees that tests/sky_events/sky_events_reference_test.cpp
 compares Vesperon's with.
 
 The Earth-Moon centre distance comes from the Swiss Ephemeris (Debian swetest
-and swe-basic-data: semo_18.se1 covers 1800 to 2400 and reproduces JPL's
-DE431 Moon within a few metres): the true geometric distance (-true: no light
-time, no aberration), which is also what PyEphem's earth_distance is. For
+and swe-basic-data: semo_18.se1 covers 1800 to 2400, compressed from JPL's
+DE431): the true geometric distance (-true: no light time, no aberration),
+which is also what PyEphem's earth_distance is. For
 every fourth year of 1900 to 2100 the script samples the distance every hour
 in Terrestrial Time, and refines each extreme with samples a minute apart and
 the parabola through the best three.
