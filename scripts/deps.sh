@@ -21,9 +21,9 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi python3-dbus
   # fuzz/: the libFuzzer targets are built with clang and its runtime
   clang libclang-rt-dev
-  # tools/: the icon renderer and the reference ephemeris; the tests of the list
-  # generator's rules
-  librsvg2-bin python3-ephem nodejs
+  # tools/: the icon renderer, the reference ephemeris and the Moon's distance
+  # (JPL-based); the tests of the list generator's rules
+  librsvg2-bin python3-ephem swetest swe-basic-data nodejs
 )
 
 missing=()

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes tests/data/reference_sky_events.csv, the frozen table that
-tests/sky_events/sky_events_reference_test.cpp compares Vesperon's seasons,
-lunar eclipses and lunar perigees and apogees with.
+tests/sky_events/sky_events_reference_test.cpp compares Vesperon's seasons
+and lunar eclipses with (the perigees and apogees are in
+tools/reference_apsides.py: PyEphem's Moon puts them some 8 minutes late).
 
 PyEphem (Debian python3-ephem) supplies the Sun and the Moon:
 
@@ -12,9 +13,7 @@ PyEphem (Debian python3-ephem) supplies the Sun and the Moon:
   geocentric places), the Earth's shadows enlarged by Danjon's rule (1 % of
   the Moon's parallax), magnitudes and type from that, contacts where the
   Moon's limb meets a shadow's edge, and the Moon's topocentric altitude at
-  Greenwich (centre, no refraction) at greatest eclipse;
-- perigees and apogees of every fourth year 1900-2100 by sampling the
-  Earth-Moon centre distance every two hours and refining each extreme.
+  Greenwich (centre, no refraction) at greatest eclipse.
 
 Instants are Julian Days in UT (PyEphem's own Delta T).
 
@@ -136,29 +135,11 @@ def lunar_eclipses():
         yield row
 
 
-def apsides():
-    for year in range(FIRST_YEAR, LAST_YEAR + 1, 4):
-        start, end = ephem.Date("%d/1/1" % year), ephem.Date("%d/1/1" % (year + 1))
-        distance = lambda t: (MOON.compute(ephem.Date(t)), MOON.earth_distance * KM_PER_AU)[1]
-        step = 1 / 12
-        t = start - step
-        previous, current = distance(t - step), distance(t)
-        while t < end:
-            following = distance(t + step)
-            for kind, sign in (("perigee", 1), ("apogee", -1)):
-                if sign * current < sign * previous and sign * current <= sign * following:
-                    extreme = golden_minimum(lambda x: sign * distance(x), t - step, t + step)
-                    if start <= extreme < end:
-                        yield {"kind": kind, "utc": utc_text(extreme), "jd_ut": "%.6f" % jd(extreme),
-                               "distance_km": "%.1f" % distance(extreme)}
-            previous, current, t = current, following, t + step
-
-
 def main():
     folder = Path(sys.argv[1] if len(sys.argv) > 1 else "tests/data")
     fields = ["kind", "utc", "jd_ut", "type", "umbral_magnitude", "penumbral_magnitude", "p1", "u1", "u2", "u3",
-              "u4", "p4", "moon_altitude_greenwich", "distance_km"]
-    rows = sorted([*seasons(), *lunar_eclipses(), *apsides()], key=lambda r: float(r["jd_ut"]))
+              "u4", "p4", "moon_altitude_greenwich"]
+    rows = sorted([*seasons(), *lunar_eclipses()], key=lambda r: float(r["jd_ut"]))
     with open(folder / "reference_sky_events.csv", "w", newline="") as out:
         writer = csv.DictWriter(out, fieldnames=fields, lineterminator="\n")
         writer.writeheader()
