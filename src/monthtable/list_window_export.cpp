@@ -4,11 +4,11 @@
 
 #include "copy_text.h"
 #include "display.h"
+#include "file_save.h"
 #include "ics_writer.h"
 #include "list_export.h"
 #include "list_window.h"
 #include "print_output.h"
-#include "whole_file_write.h"
 #include "year_print.h"
 #include "year_text.h"
 
@@ -17,8 +17,6 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
-#include <QMessageBox>
-#include <QStandardPaths>
 
 namespace monthtable {
 namespace {
@@ -78,22 +76,7 @@ void TfrmList::setExportChoosers(ExportChoosers choosers) { choosers_ = std::mov
 
 bool TfrmList::SaveFile(const QString& caption, const QString& extension, const QString& filter,
                         const QByteArray& bytes) {
-  // The documents folder, or the home folder where there is none (the file
-  // dialog would otherwise open in the program's working folder).
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (!QDir(folder).exists()) folder = QDir::homePath();
-  QString baseName = table().ListTitle;
-  baseName.replace(QLatin1Char('/'), QLatin1Char('-'));
-  const QString path =
-      choosers_.saveFileName(this, caption, QDir(folder).filePath(baseName + extension), filter);
-  if (path.isEmpty()) return false;
-  const settings::WholeFileWrite written = settings::WriteWholeFile(path, bytes);
-  if (!written.ok) {
-    QMessageBox::critical(this, caption,
-                          QStringLiteral("The file \"%1\" could not be written: %2.\nAny file of that name is unchanged.")
-                              .arg(QDir::toNativeSeparators(path), written.reason));
-  }
-  return written.ok;
+  return SaveBytesToChosenFile(this, choosers_, caption, table().ListTitle, extension, filter, bytes);
 }
 
 void TfrmList::SaveAsCalendar() {
