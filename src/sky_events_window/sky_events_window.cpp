@@ -29,6 +29,8 @@ constexpr int kFirstYear = 1; // the calendar's date range
 constexpr int kLastYear = 9999;
 constexpr int kWindowWidth96 = 780; // pixels at 96 dpi: the Date, Time and Event columns and most details
 constexpr int kWindowHeight96 = 460;
+constexpr int kEventColumn = 2;
+constexpr int kEventColumnEms = 13;
 
 QPushButton* Button(QWidget* parent, const char* caption, const char* name) {
   auto* b = new QPushButton(QLatin1String(caption), parent);
@@ -152,9 +154,7 @@ void SkyEventsWindow::Build() {
   const double zone = built_.state.ZoneHours;
   model_->setEvents(events_.Of({year_, built_.state.SiteLatitude, built_.state.SiteLongitude, zone}), zone);
   grid_->setFont(built_.tableFont);
-  grid_->resizeColumnsToContents();
-  // The details column takes the rest of the width.
-  grid_->horizontalHeader()->setSectionResizeMode(kEventColumnCount - 1, QHeaderView::Stretch);
+  FitColumns();
   yearLabel_->setText(QString::number(year_));
   yearLabel_->setAccessibleName(QStringLiteral("Year %1").arg(year_));
   placeLabel_->setText(sky::EventTextLines({}, ListContext()).at(1));
@@ -163,6 +163,24 @@ void SkyEventsWindow::Build() {
   previous_->setEnabled(year_ > kFirstYear);
   next_->setEnabled(year_ < kLastYear);
   if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
+}
+
+void SkyEventsWindow::FitColumns() {
+  // Date, time and event as wide as their widest text, the event at most
+  // kEventColumnEms wide (a perigee's note wraps); the details take the rest
+  // of the width and wrap, each row as tall as its text.
+  const QFontMetrics cells(grid_->font());
+  const QFontMetrics names(grid_->horizontalHeader()->font());
+  const int padding = 2 * cells.horizontalAdvance(QLatin1Char('M'));
+  for (int c = 0; c + 1 < kEventColumnCount; ++c) {
+    const auto column = static_cast<std::size_t>(c);
+    int widest = names.horizontalAdvance(EventColumnNames()[column]);
+    for (const EventCells& row : model_->rows()) widest = std::max(widest, cells.horizontalAdvance(row[column]));
+    if (c == kEventColumn) widest = std::min(widest, kEventColumnEms * cells.horizontalAdvance(QLatin1Char('M')));
+    grid_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
+    grid_->setColumnWidth(c, widest + padding);
+  }
+  grid_->horizontalHeader()->setSectionResizeMode(kEventColumnCount - 1, QHeaderView::Stretch);
 }
 
 QString SkyEventsWindow::Title() const { return QStringLiteral("Sky Events for %1").arg(year_); }

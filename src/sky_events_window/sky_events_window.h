@@ -78,6 +78,7 @@ private:
   void CreateViews();
   void CreateMenus();
   void Build();
+  void FitColumns();
   sky::EventListContext ListContext() const;
   QStringList TextLines() const;
   bool Save(const QString& caption, const QString& extension, const QString& filter, const QByteArray& bytes);
