@@ -46,11 +46,12 @@ protected:
                                 {}});
   }
 
-  // The row of the first event on a date whose event column starts so.
+  // The row of the first event whose date and event columns start so.
   int RowOf(const char* date, const char* event) const {
     const auto& rows = window_->model().rows();
     for (std::size_t i = 0; i < rows.size(); ++i)
-      if (rows[i][0] == QLatin1String(date) && rows[i][2].startsWith(QLatin1String(event))) return static_cast<int>(i);
+      if (rows[i][0].startsWith(QLatin1String(date)) && rows[i][2].startsWith(QLatin1String(event)))
+        return static_cast<int>(i);
     return -1;
   }
 
@@ -87,6 +88,20 @@ TEST_F(SkyEventsWindowTest, TheMenuOpensTheShownYearsEventsAtThePlace) {
   EXPECT_TRUE(main_->statusLabelText().startsWith("Total solar eclipse 1:4")) << main_->statusLabelText().toStdString();
   main_->GoToDate(astro::DateTimeOfDate(QDate(2024, 4, 9)));
   EXPECT_EQ(main_->statusLabelText(), "");
+}
+
+// Before 15 October 1582 Ctrl+J puts the Julian-calendar date on the line;
+// it keeps the line on a day with an event.
+TEST_F(SkyEventsWindowTest, TheJulianDateKeepsTheLineUnderThePhaseList) {
+  main_->GoToDate(astro::DateTimeOfDate(QDate(1500, 1, 1)));
+  main_->menuAction(QStringLiteral("mnuSkyEvents"))->trigger();
+  const int equinox = RowOf("1500-03-", "March equinox");
+  ASSERT_GE(equinox, 0);
+  const QDate day = QDate::fromString(window_->model().rows()[static_cast<std::size_t>(equinox)][0], Qt::ISODate);
+  main_->GoToDate(astro::DateTimeOfDate(day));
+  EXPECT_TRUE(main_->statusLabelText().startsWith("March equinox")) << main_->statusLabelText().toStdString();
+  main_->menuAction(QStringLiteral("mnuJulian"))->trigger();
+  EXPECT_TRUE(main_->statusLabelText().endsWith("   Julian")) << main_->statusLabelText().toStdString();
 }
 
 TEST_F(SkyEventsWindowTest, TheYearStepsHereWhileTheMainWindowStays) {

@@ -62,3 +62,29 @@ TEST(YearEvents, TheDayLineNamesTheDaysEventsOnTheDayViewsClock) {
 
 } // namespace
 } // namespace skywindow
+
+namespace skywindow {
+namespace {
+
+// The day view reaches the years 1 and 9999 and every place: each year's list
+// holds its four seasons, in time order, inside the year of the shown clock.
+TEST(YearEvents, EveryYearAndPlaceTheDayViewReachesHasItsSeasons) {
+  const struct {
+    int year;
+    double latitude, longitude, zone;
+  } places[] = {{1, 0.0, 0.0, 0.0}, {9999, 0.0, 0.0, 0.0}, {2024, 89.9, 180.0, 12.0}, {2024, -89.9, -180.0, -12.0},
+                {1582, 51.5, 0.1, 0.0}, {9999, -33.9, -151.2, -10.0}};
+  for (const auto& p : places) {
+    const std::vector<sky::SkyEvent> events = EventsOfYear({p.year, p.latitude, p.longitude, p.zone});
+    int seasons = 0;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      seasons += events[i].kind <= sky::SkyEventKind::DecemberSolstice;
+      if (i > 0) EXPECT_LE(events[i - 1].jdUt, events[i].jdUt) << p.year;
+    }
+    EXPECT_EQ(seasons, 4) << p.year << " at " << p.latitude;
+    EXPECT_GE(events.size(), 28u) << p.year << ": about 13 perigees and 13 apogees";
+  }
+}
+
+} // namespace
+} // namespace skywindow
