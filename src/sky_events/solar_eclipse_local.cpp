@@ -130,12 +130,12 @@ std::optional<SolarEclipseLocal> LocalSolarEclipse(const SunMoonTrack& track, co
   const double c1 = RootBetween(outer, first, greatest, kPrecisionDays);
   const double c4 = RootBetween(outer, greatest, last, kPrecisionDays);
 
-  // Seen when the Sun is up at some instant of the partial phase; within
-  // 5 minutes the Sun climbs or sinks by 1.25 degrees at the most.
-  bool seen = false;
-  const int steps = static_cast<int>(std::ceil((c4 - c1) / (5.0 / 1440.0)));
-  for (int i = 0; i <= steps && !seen; ++i) seen = SunUp(sky.At(c1 + (c4 - c1) * i / steps));
-  if (!seen) return std::nullopt;
+  // Seen when the Sun is up at some instant of the partial phase. Its highest
+  // point then is C1, C4 or the culmination between them: in under four hours
+  // the altitude has at most one turning point, and where that is the lowest
+  // point the search for the highest ends at C1 or C4.
+  const double highest = MinimumBetween([&](double t) { return -sky.At(t).sunAltitude; }, c1, c4, kPrecisionDays);
+  if (!SunUp(sky.At(c1)) && !SunUp(sky.At(c4)) && !SunUp(sky.At(highest))) return std::nullopt;
 
   SolarEclipseLocal eclipse;
   eclipse.greatestJdUt = greatest;

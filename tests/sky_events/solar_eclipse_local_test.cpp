@@ -4,10 +4,10 @@
 // sampled in each place's sky (tools/solar_eclipse_reference.py).
 #include "solar_eclipse_local.h"
 
-
 #include "date_time.h"
 #include "event_time.h"
 #include "moon_phases.h"
+#include "reference_table.h"
 #include "rise_transit_set.h"
 #include "solar_eclipse_search.h"
 
@@ -15,17 +15,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iostream>
 #include <map>
-#include <sstream>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace sky {
 namespace {
 
-constexpr double kMinutesPerDay = 1440.0;
+using astro::kMinutesPerDay;
 
 // One row of the reference table.
 struct Reference {
@@ -38,7 +37,6 @@ struct Reference {
   double altitude = 0.0;                    // degrees, at greatest eclipse
   std::optional<double> contacts[4];        // Julian Days, UT
   std::optional<double> contactAltitude[4]; // degrees
-  double deltaTSeconds = 0.0;
 };
 
 double JulianDayOf(const std::string& iso) {
@@ -49,14 +47,8 @@ double JulianDayOf(const std::string& iso) {
 }
 
 std::vector<Reference> ReadReference() {
-  std::ifstream file(std::string(VESPERON_REFERENCE_DIR) + "/reference_solar_eclipses.csv");
   std::vector<Reference> rows;
-  std::string line;
-  std::getline(file, line); // the header
-  while (std::getline(file, line)) {
-    std::vector<std::string> cells;
-    std::stringstream cellStream(line);
-    for (std::string cell; std::getline(cellStream, cell, ',');) cells.push_back(cell);
+  for (const std::vector<std::string>& cells : astro::ReadCsv("reference_solar_eclipses.csv")) {
     Reference r;
     r.place = cells[0];
     r.site = {std::stod(cells[1]), std::stod(cells[2]), 0.0};
@@ -70,7 +62,6 @@ std::vector<Reference> ReadReference() {
       r.contacts[i] = JulianDayOf(cells[8 + 2 * i]);
       r.contactAltitude[i] = std::stod(cells[9 + 2 * i]);
     }
-    r.deltaTSeconds = std::stod(cells[16]);
     rows.push_back(r);
   }
   return rows;
@@ -237,6 +228,33 @@ TEST(SolarEclipseLocal, MagnitudeObscurationAndTheSunsAltitudeAgreeWithTheRefere
   EXPECT_LE(worstAltitude, 0.3);
   std::cout << "magnitude " << worstMagnitude << ", obscuration " << worstObscuration << ", Sun's altitude "
             << worstAltitude << " degrees at the most\n";
+}
+
+// Everywhere on the Earth, poles included, an eclipse found is whole: the
+// contacts in order around greatest eclipse and the fractions in range.
+TEST(SolarEclipseLocal, EveryPlaceGetsAnOrderedEclipseOrNone) {
+  int found = 0;
+  for (const double newMoon : {2457987.27, 2460232.25}) { // total 2017-08-21, annular 2023-10-14
+    for (double latitude = -90.0; latitude <= 90.0; latitude += 10.0) {
+      for (double longitude = -180.0; longitude < 180.0; longitude += 15.0) {
+        const std::optional<SolarEclipseLocal> e = LocalSolarEclipse(newMoon, {latitude, longitude, 0.0});
+        if (!e) continue;
+        ++found;
+        const std::string where = std::to_string(latitude) + " " + std::to_string(longitude);
+        ASSERT_TRUE(e->c1 && e->c4) << where;
+        ASSERT_EQ(e->c2.has_value(), e->type != SolarEclipseType::Partial) << where;
+        const double middle = e->greatestJdUt;
+        EXPECT_LT(e->c1->jdUt, e->c2 ? e->c2->jdUt : middle) << where;
+        if (e->c2) {
+          EXPECT_TRUE(e->c2->jdUt <= middle && middle <= e->c3->jdUt) << where;
+        }
+        EXPECT_LT(e->c3 ? e->c3->jdUt : middle, e->c4->jdUt) << where;
+        EXPECT_TRUE(e->magnitude > 0.0 && e->obscuration > 0.0 && e->obscuration <= 1.0) << where;
+        EXPECT_TRUE(std::isfinite(e->sunAltitudeDeg)) << where;
+      }
+    }
+  }
+  EXPECT_GT(found, 100);
 }
 
 } // namespace
