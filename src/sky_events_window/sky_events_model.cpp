@@ -48,6 +48,12 @@ QVariant SkyEventsModel::data(const QModelIndex& index, int role) const {
 QVariant SkyEventsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kEventColumnCount)
     return EventColumnNames()[static_cast<std::size_t>(section)];
+  // A row is headed by its date and event, read out by assistive technology
+  // (the view hides this header).
+  if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 && section < rowCount()) {
+    const EventCells& row = rows_[static_cast<std::size_t>(section)];
+    return row[0] + QLatin1Char(' ') + row[2];
+  }
   return QAbstractTableModel::headerData(section, orientation, role);
 }
 

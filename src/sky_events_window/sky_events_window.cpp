@@ -10,13 +10,16 @@
 #include "sky_events_model.h"
 #include "table_texts.h"
 
+#include <QAccessible>
 #include <QBoxLayout>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableView>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -98,6 +101,7 @@ void SkyEventsWindow::CreateViews() {
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setFocusPolicy(Qt::StrongFocus);
   grid_->setTabKeyNavigation(false);
+  grid_->installEventFilter(this);
   // The cells keep the system's colours, as in the month table.
   grid_->setPalette(calendar::ButtonPalette());
   column->addWidget(grid_, 1);
@@ -131,6 +135,24 @@ void SkyEventsWindow::ApplyMainColours(const QColor& background, const QColor& t
   palette.setColor(QPalette::WindowText, text);
   centralWidget()->setPalette(palette);
   centralWidget()->update();
+}
+
+bool SkyEventsWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The keyboard's cell is told as focused after the table's own focus event,
+  // so that a screen reader reads the cell the keys will move from.
+  if (watched == grid_ && event->type() == QEvent::FocusIn)
+    QTimer::singleShot(0, grid_, [this] { AnnounceCurrentCell(); });
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void SkyEventsWindow::AnnounceCurrentCell() const {
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid_);
+  const QModelIndex current = grid_->currentIndex();
+  if (!QAccessible::isActive() || !grid_->hasFocus() || !current.isValid() || !table || !table->tableInterface()) return;
+  if (QAccessibleInterface* cell = table->tableInterface()->cellAt(current.row(), current.column())) {
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+  }
 }
 
 void SkyEventsWindow::showEvent(QShowEvent* event) {

@@ -73,12 +73,14 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void CreateViews();
   void CreateMenus();
   void Build();
   void FitColumns();
+  void AnnounceCurrentCell() const;
   sky::EventListContext ListContext() const;
   QStringList TextLines() const;
   bool Save(const QString& caption, const QString& extension, const QString& filter, const QByteArray& bytes);

@@ -220,6 +220,9 @@ TEST_F(SkyEventsWindowTest, TabReachesEveryControlAndEachHasAName) {
   EXPECT_EQ(window_->grid()->accessibleName(), "Sky Events for 2024 at Dallas,TX");
   EXPECT_EQ(window_->model().data(window_->model().index(0, 2), Qt::AccessibleTextRole).toString(),
             "Event: " + window_->model().rows()[0][2]);
+  // Rows are headed by their date and event for a screen reader.
+  EXPECT_EQ(window_->model().headerData(RowOf("2024-04-08", "Total solar eclipse"), Qt::Vertical, Qt::DisplayRole),
+            "2024-04-08 Total solar eclipse");
 }
 
 } // namespace
