@@ -4,6 +4,7 @@
 
 #include "../monthtable/pdf_words.h"
 #include "../support/message_box_watcher.h"
+#include "../support/mnemonics.h"
 #include "../support/scoped_file_size_limit.h"
 #include "../support/temporary_store.h"
 #include "display.h"
@@ -217,6 +218,9 @@ TEST_F(SkyEventsWindowTest, TabReachesEveryControlAndEachHasAName) {
     order << w->objectName();
   }
   EXPECT_EQ(order, QStringList({"cmdPreviousYear", "cmdNextYear", "gridEvents", "cmdPrint", "cmdCopy", "cmdClose"}));
+  EXPECT_EQ(RepeatedMnemonics(*window_), QStringList()) << MnemonicsInSight(*window_).join(" ").toStdString();
+  window_->close(); // its buttons are children of the main window too
+  EXPECT_EQ(RepeatedMnemonics(*main_), QStringList()) << MnemonicsInSight(*main_).join(" ").toStdString();
   EXPECT_EQ(window_->grid()->accessibleName(), "Sky Events for 2024 at Dallas,TX");
   EXPECT_EQ(window_->model().data(window_->model().index(0, 2), Qt::AccessibleTextRole).toString(),
             "Event: " + window_->model().rows()[0][2]);
