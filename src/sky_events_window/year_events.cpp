@@ -19,6 +19,8 @@ std::vector<sky::SkyEvent> EventsOfYear(const YearAndPlace& key) {
 const std::vector<sky::SkyEvent>& YearEvents::Of(const YearAndPlace& key) {
   if (!valid_ || !(key == key_)) {
     events_ = EventsOfYear(key);
+    localDates_.clear();
+    for (const sky::SkyEvent& e : events_) localDates_.push_back(sky::LocalOf(e.jdUt, key.zoneHours).date());
     key_ = key;
     valid_ = true;
     ++computations_;
@@ -28,8 +30,9 @@ const std::vector<sky::SkyEvent>& YearEvents::Of(const YearAndPlace& key) {
 
 std::vector<sky::SkyEvent> YearEvents::On(QDate date, double latitudeDeg, double longitudeDeg, double zoneHours) {
   std::vector<sky::SkyEvent> day;
-  for (const sky::SkyEvent& e : Of({date.year(), latitudeDeg, longitudeDeg, zoneHours}))
-    if (sky::LocalOf(e.jdUt, zoneHours).date() == date) day.push_back(e);
+  const std::vector<sky::SkyEvent>& year = Of({date.year(), latitudeDeg, longitudeDeg, zoneHours});
+  for (std::size_t i = 0; i < year.size(); ++i)
+    if (localDates_[i] == date) day.push_back(year[i]);
   return day;
 }
 

@@ -42,6 +42,7 @@ private:
   YearAndPlace key_;
   bool valid_ = false;
   std::vector<sky::SkyEvent> events_;
+  std::vector<QDate> localDates_; // of events_, on the key's clock
   int computations_ = 0;
 };
 
