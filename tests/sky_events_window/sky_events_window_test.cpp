@@ -71,6 +71,11 @@ protected:
 
 TEST_F(SkyEventsWindowTest, TheMenuOpensTheShownYearsEventsAtThePlace) {
   EXPECT_TRUE(window_->isVisible());
+  // The frame in the main window's colours.
+  EXPECT_EQ(window_->centralWidget()->palette().color(QPalette::Window),
+            main_->centralWidget()->palette().color(QPalette::Window));
+  EXPECT_EQ(window_->centralWidget()->palette().color(QPalette::WindowText),
+            main_->centralWidget()->palette().color(QPalette::WindowText));
   EXPECT_EQ(window_->windowTitle(), "Sky Events for 2024");
   EXPECT_EQ(main_->menuAction(QStringLiteral("mnuSkyEvents"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+E")));
   const int eclipse = RowOf("2024-04-08", "Total solar eclipse");
