@@ -17,6 +17,7 @@ QUrl TopicUrl(int context) {
     case kListTopic: return Page("list_command.html");
     case kColoursTopic: return Page("colours.html");
     case kMonthTableTopic: return Page("month_table.html");
+    case kSkyEventsTopic: return Page("sky_events.html");
     default: return Page("contents.html");
   }
 }

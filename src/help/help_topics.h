@@ -17,11 +17,12 @@ enum HelpTopic : int {
   kListTopic = 1005,
   kColoursTopic = 1006,
   kMonthTableTopic = 1007,
+  kSkyEventsTopic = 1008,
 };
 
 inline constexpr HelpTopic kAllTopics[] = {kContentsTopic,       kMainWindowTopic, kTimeMenuTopic,
                                            kOptionsMenuTopic,    kLocationEditorTopic, kListTopic,
-                                           kColoursTopic,        kMonthTableTopic};
+                                           kColoursTopic,        kMonthTableTopic,     kSkyEventsTopic};
 
 // The page of a context number; an unknown number gives the contents.
 QUrl TopicUrl(int context);

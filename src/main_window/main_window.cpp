@@ -18,6 +18,7 @@
 #include "moon_box.h"
 #include "moon_disc.h"
 #include "settings_store.h"
+#include "sky_events_window.h"
 #include "settings_store_save.h"
 #include "store_snapshot.h"
 #include "stored_location.h"
@@ -240,6 +241,7 @@ void TfrmVesperon::ApplyColours() {
   canvas_->setPalette(palette);
   canvas_->update();
   if (frmList_) frmList_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
+  if (frmSkyEvents_) frmSkyEvents_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
 }
 
 void TfrmVesperon::ApplyTimeSettings() {
@@ -262,7 +264,7 @@ void TfrmVesperon::ShowAbout() {
 void TfrmVesperon::ShowDay() {
   ComputeDay(state_, {settings_.Twilight, settings_.Phase, settings_.FormLength, JulianLine}, view_);
   DrawDisc();
-  if (JulianLine) lblStatus_->setText(view_.DayText[kJulianLine]);
+  ShowStatusLabel();
   canvas_->update();
   canvas_->announceRows();
 }

@@ -13,6 +13,7 @@
 #include "location_file.h"
 #include "settings_store_save.h"
 #include "settings_values.h"
+#include "year_events.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -35,6 +36,10 @@ class LocationEditor;
 namespace monthtable {
 class TfrmList;
 } // namespace monthtable
+
+namespace skywindow {
+class SkyEventsWindow;
+} // namespace skywindow
 
 namespace dayview {
 
@@ -103,6 +108,11 @@ public:
   bool FormCloseQuery();
   // The month table window, once the List command has created it.
   monthtable::TfrmList* listWindow() const { return frmList_; }
+  // The Sky Events window, once Sky Events has created it.
+  skywindow::SkyEventsWindow* skyEventsWindow() const { return frmSkyEvents_; }
+  // The line under the phase list: the Julian-calendar date or the day's sky
+  // events.
+  QString statusLabelText() const;
 
   // Commands of the Time and Options menus and the click areas.
   void SetTimeType(int timeType);
@@ -134,6 +144,9 @@ public:
   // List: creates the month table window on first use, shows it and builds
   // the table.
   void ShowList();
+  // Sky Events (Ctrl+E): creates the Sky Events window on first use, shows
+  // it and lists the year of the shown day.
+  void ShowSkyEvents();
   // Print (Ctrl+P): an image of this window on one page of the default
   // printer, at its size on the screen.
   void PrintWindow();
@@ -167,6 +180,8 @@ private:
   // The painted rows for assistive technology, and the disc's description.
   std::vector<CanvasRow> CanvasRows();
   void DescribeMoon();
+  // The caption of the status label for the shown day.
+  void ShowStatusLabel();
   void ShowAbout();
   settings::SettingsStoreSave SaveSettings();
   void Timer1Timer();
@@ -215,6 +230,10 @@ private:
   std::map<LowerView, QWidget*> lowerPanels_; // every view's panel but the calendar's
   LowerView lowerView_ = LowerView::Calendar;
   monthtable::TfrmList* frmList_ = nullptr;
+  skywindow::SkyEventsWindow* frmSkyEvents_ = nullptr;
+  // The year's sky events for the status label, computed once per year,
+  // place and clock.
+  skywindow::YearEvents dayEvents_;
 };
 
 } // namespace dayview

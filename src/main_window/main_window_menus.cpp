@@ -127,6 +127,12 @@ void TfrmVesperon::CreateMenus() {
   connect(list, &QAction::triggered, this, &TfrmVesperon::ShowList);
   actions_["mnuList"] = list;
 
+  QAction* skyEvents = menuBar()->addAction(QStringLiteral("Sky &Events"));
+  skyEvents->setObjectName("mnuSkyEvents");
+  skyEvents->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  connect(skyEvents, &QAction::triggered, this, &TfrmVesperon::ShowSkyEvents);
+  actions_["mnuSkyEvents"] = skyEvents;
+
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
   AddCheck(helpMenu, QStringLiteral("&Contents"), "mnuContents", [this] { help::ShowHelpTopic(this, help::kContentsTopic); });
   AddCheck(helpMenu, QStringLiteral("&Index"), "mnuIndex", [this] { help::ShowHelpIndex(this); });
@@ -153,6 +159,7 @@ void TfrmVesperon::CreateMenus() {
   view->menuAction()->setProperty(help::kHelpContextProperty, help::kOptionsMenuTopic);
   calendarMenu->menuAction()->setProperty(help::kHelpContextProperty, help::kOptionsMenuTopic);
   topic({"mnuList"}, help::kListTopic);
+  topic({"mnuSkyEvents"}, help::kSkyEventsTopic);
 }
 
 void TfrmVesperon::SyncMenuItem(int n) {

@@ -78,7 +78,8 @@ void TfrmVesperon::ShowLowerView(LowerView view) {
     found->second->show();
     found->second->raise();
   }
-  for (const char* name : {"mnuTime", "mnuOptions", "mnuList"}) menuAction(name)->setVisible(!traits.listMenus);
+  for (const char* name : {"mnuTime", "mnuOptions", "mnuList", "mnuSkyEvents"})
+    menuAction(name)->setVisible(!traits.listMenus);
   menuAction("mnuFile")->setVisible(traits.listMenus);
   HelpContext = traits.helpContext;
   lowerView_ = view;

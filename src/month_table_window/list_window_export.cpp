@@ -4,13 +4,13 @@
 
 #include "copy_text.h"
 #include "display.h"
+#include "file_save.h"
 #include "ics_writer.h"
 #include "list_export.h"
 #include "list_window.h"
 #include "print_output.h"
 #include "save_file_dialog.h"
 #include "text_fit.h"
-#include "whole_file_write.h"
 #include "year_print.h"
 #include "year_text.h"
 
@@ -81,23 +81,8 @@ void TfrmList::setExportChoosers(ExportChoosers choosers) { choosers_ = std::mov
 
 bool TfrmList::SaveFile(const QString& caption, const QString& extension, const QString& filter,
                         const QByteArray& bytes) {
-  // The folder of the last save, or the home folder before the first (the
-  // file dialog would otherwise open in the program's working folder).
-  const QString folder =
-      !s_.ListSaveDir.isEmpty() && QDir(s_.ListSaveDir).exists() ? s_.ListSaveDir : QDir::homePath();
-  QString baseName = table().ListTitle;
-  baseName.replace(QLatin1Char('/'), QLatin1Char('-'));
-  const QString path =
-      choosers_.saveFileName(this, caption, QDir(folder).filePath(baseName + extension), filter);
-  if (path.isEmpty()) return false;
-  s_.ListSaveDir = QFileInfo(path).absolutePath();
-  const settings::WholeFileWrite written = settings::WriteWholeFile(path, bytes);
-  if (!written.ok) {
-    QMessageBox::critical(this, caption,
-                          QStringLiteral("The file \"%1\" could not be written: %2.\nAny file of that name is unchanged.")
-                              .arg(QDir::toNativeSeparators(path), written.reason));
-  }
-  return written.ok;
+  return SaveBytesToChosenFile(this, choosers_, caption, table().ListTitle, extension, filter, bytes,
+                               s_.ListSaveDir);
 }
 
 void TfrmList::SaveAsCalendar() {

@@ -6,6 +6,8 @@
 #   - F3 opens the date panel and a typed date moves the calendar;
 #   - the location editor applies a typed place;
 #   - the List window opens, and its Copy shows the month and the place;
+#   - the Sky Events window opens with Ctrl+E, its Copy shows the year's
+#     events at the place, and its Print makes a PDF without a printer;
 #   - F2 returns to today;
 #   - a close request asks to keep the new place, and the settings file
 #     then holds it.
@@ -87,6 +89,25 @@ table=$(copy_table)
 grep -q "January 2000" <<<"$table" || fail "the table is not of January 2000 after F3: $table"
 grep -q "Test Harbour" <<<"$table" || fail "the table is not for the place applied: $table"
 grep -q "45.25°N  10.5°E" <<<"$table" || fail "the table has not the place's coordinates: $table"
+
+# Sky Events (Ctrl+E): the shown day's year at the applied place, copied;
+# Print makes a PDF in Documents where no printer is installed.
+printf '' | xclip -selection clipboard -i
+key "$main" ctrl+e
+sky=$(find_window "Sky Events for 2000")
+key "$sky" ctrl+c
+wait_until 10 "the Sky Events window's Copy put nothing on the clipboard" sh -c "xclip -selection clipboard -o | grep -q ."
+events=$(clipboard)
+grep -q "^Sky events from 2000-01-01 to 2000-12-31" <<<"$events" || fail "the sky events are not of 2000: $events"
+grep -q "^Test Harbour (45.25° N, 10.50° E)" <<<"$events" || fail "the sky events are not for the place applied: $events"
+grep -q "^2000-07-16 .*Lunar eclipse" <<<"$events" || fail "the total lunar eclipse of 16 July 2000 is missing: $events"
+if ! lpstat -d 2>/dev/null | grep -q "system default destination"; then
+  key "$sky" ctrl+p
+  told=$(find_window "^Print$")
+  wait_until 10 "no PDF of the sky events in Documents" test -s "$HOME/Documents/Sky Events for 2000.pdf"
+  key "$told" Return
+fi
+key "$sky" Escape
 
 # F2: back to today.
 key "$main" F2

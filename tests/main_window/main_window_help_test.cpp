@@ -9,6 +9,7 @@
 #include "colour_panel.h"
 #include "list_window.h"
 #include "location_editor.h"
+#include "sky_events_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTableView>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -56,6 +58,9 @@ TEST(MainWindowHelp, HelpMenuAndF1ShowTheirTopics) {
   w.menuAction("mnuList")->trigger();
   QTest::keyClick(w.findChild<monthtable::TfrmList*>(), Qt::Key_F1);
   EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kMonthTableTopic));
+  w.menuAction("mnuSkyEvents")->trigger();
+  QTest::keyClick(w.skyEventsWindow()->grid(), Qt::Key_F1);
+  EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kSkyEventsTopic));
 
   // F1 on a highlighted menu item shows the item's topic.
   const struct {

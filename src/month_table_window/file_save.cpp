@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "file_save.h"
+
+#include "whole_file_write.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace monthtable {
+
+bool SaveBytesToChosenFile(QWidget* parent, const ExportChoosers& choose, const QString& caption,
+                           const QString& baseName, const QString& extension, const QString& filter,
+                           const QByteArray& bytes, QString& lastFolder) {
+  // The folder of the last save, or the home folder before the first (the
+  // file dialog would otherwise open in the program's working folder).
+  const QString folder = !lastFolder.isEmpty() && QDir(lastFolder).exists() ? lastFolder : QDir::homePath();
+  QString fileName = baseName;
+  fileName.replace(QLatin1Char('/'), QLatin1Char('-'));
+  const QString path = choose.saveFileName(parent, caption, QDir(folder).filePath(fileName + extension), filter);
+  if (path.isEmpty()) return false;
+  lastFolder = QFileInfo(path).absolutePath();
+  const settings::WholeFileWrite written = settings::WriteWholeFile(path, bytes);
+  if (!written.ok) {
+    QMessageBox::critical(parent, caption,
+                          QStringLiteral("The file \"%1\" could not be written: %2.\nAny file of that name is unchanged.")
+                              .arg(QDir::toNativeSeparators(path), written.reason));
+  }
+  return written.ok;
+}
+
+} // namespace monthtable

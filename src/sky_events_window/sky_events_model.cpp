@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sky_events_model.h"
+
+#include "sky_event_texts.h"
+
+namespace skywindow {
+
+const EventCells& EventColumnNames() {
+  static const EventCells kNames = {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Event"),
+                                    QStringLiteral("Details")};
+  return kNames;
+}
+
+EventCells CellsOf(const sky::SkyEvent& event, double zoneHours) {
+  const QDateTime local = sky::LocalOf(event.jdUt, zoneHours);
+  return {local.date().toString(Qt::ISODate), local.time().toString(QStringLiteral("HH:mm:ss")),
+          sky::EventSummary(event), sky::EventDetails(event, zoneHours)};
+}
+
+void SkyEventsModel::setEvents(std::vector<sky::SkyEvent> events, double zoneHours) {
+  beginResetModel();
+  events_ = std::move(events);
+  rows_.clear();
+  rows_.reserve(events_.size());
+  for (const sky::SkyEvent& e : events_) rows_.push_back(CellsOf(e, zoneHours));
+  endResetModel();
+}
+
+int SkyEventsModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int SkyEventsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kEventColumnCount; }
+
+QVariant SkyEventsModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  const QString& cell = rows_[static_cast<std::size_t>(index.row())][static_cast<std::size_t>(index.column())];
+  switch (role) {
+  case Qt::DisplayRole: return cell;
+  // A screen reader hears the column's name before the cell.
+  case Qt::AccessibleTextRole:
+    return EventColumnNames()[static_cast<std::size_t>(index.column())] + QStringLiteral(": ") + cell;
+  case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop);
+  default: return {};
+  }
+}
+
+QVariant SkyEventsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kEventColumnCount)
+    return EventColumnNames()[static_cast<std::size_t>(section)];
+  // A row is headed by its date and event, read out by assistive technology
+  // (the view hides this header).
+  if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 && section < rowCount()) {
+    const EventCells& row = rows_[static_cast<std::size_t>(section)];
+    return row[0] + QLatin1Char(' ') + row[2];
+  }
+  return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+} // namespace skywindow

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The year's sky events as a Qt model: one row per event, its local date and
+// time, its summary and its details, all in the core's words. The window's
+// grid and its print read the same cells.
+
+#include "sky_event.h"
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <array>
+#include <vector>
+
+namespace skywindow {
+
+inline constexpr int kEventColumnCount = 4;
+using EventCells = std::array<QString, kEventColumnCount>;
+
+// "Date", "Time", "Event", "Details".
+const EventCells& EventColumnNames();
+
+// The cells of one event on a clock zoneHours behind UT (West positive):
+// "2024-04-08", "13:40:43", "Total solar eclipse", "total, magnitude ...".
+EventCells CellsOf(const sky::SkyEvent& event, double zoneHours);
+
+class SkyEventsModel : public QAbstractTableModel {
+public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  void setEvents(std::vector<sky::SkyEvent> events, double zoneHours);
+  const std::vector<sky::SkyEvent>& events() const { return events_; }
+  const std::vector<EventCells>& rows() const { return rows_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+  std::vector<sky::SkyEvent> events_;
+  std::vector<EventCells> rows_;
+};
+
+} // namespace skywindow

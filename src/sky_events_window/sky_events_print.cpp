@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sky_events_print.h"
+
+#include "list_fonts.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <algorithm>
+
+namespace skywindow {
+namespace {
+
+constexpr int kTitlePoints = 12;
+constexpr int kTextPoints = 9;
+constexpr int kColumnGapEms = 2; // between columns, in widths of "M"
+
+} // namespace
+
+void PrintEventRows(QPainter& painter, QPrinter& printer, const QStringList& heading,
+                    const std::vector<EventCells>& rows) {
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QRect area(0, 0, page.width(), page.height());
+  QFont text = monthtable::FaceFont(QStringLiteral("Arial"), kTextPoints);
+  QFont bold = text;
+  bold.setBold(true);
+  QFont title = bold;
+  title.setPointSize(kTitlePoints);
+  painter.setPen(Qt::black);
+
+  // The first three columns as wide as their widest cell or name; the details
+  // take the rest of the line and wrap.
+  const QFontMetrics textMetrics(text, &printer);
+  const QFontMetrics boldMetrics(bold, &printer);
+  const int gap = kColumnGapEms * textMetrics.horizontalAdvance(QLatin1Char('M'));
+  std::array<int, kEventColumnCount> left{};
+  for (int c = 0; c + 1 < kEventColumnCount; ++c) {
+    const auto column = static_cast<std::size_t>(c);
+    int widest = boldMetrics.horizontalAdvance(EventColumnNames()[column]);
+    for (const EventCells& row : rows) widest = std::max(widest, textMetrics.horizontalAdvance(row[column]));
+    left[column + 1] = left[column] + widest + gap;
+  }
+  const int detailsWidth = std::max(1, area.width() - left.back());
+  const auto detailsRect = [&](int top, const QString& details) {
+    return textMetrics.boundingRect(QRect(left.back(), top, detailsWidth, area.height()), Qt::TextWordWrap, details);
+  };
+
+  int y = 0;
+  const auto drawColumnNames = [&] {
+    painter.setFont(bold);
+    for (std::size_t c = 0; c < left.size(); ++c)
+      painter.drawText(left[c], y + boldMetrics.ascent(), EventColumnNames()[c]);
+    y += boldMetrics.lineSpacing();
+    painter.drawLine(0, y, area.width(), y);
+    y += boldMetrics.lineSpacing() / 2;
+  };
+
+  for (int i = 0; i < heading.size(); ++i) {
+    painter.setFont(i == 0 ? title : text);
+    painter.drawText(QRect(0, y, area.width(), area.height()), Qt::AlignLeft | Qt::AlignTop, heading[i]);
+    y += QFontMetrics(painter.font(), &printer).lineSpacing();
+  }
+  y += textMetrics.lineSpacing();
+  drawColumnNames();
+
+  for (const EventCells& row : rows) {
+    const int height = std::max(textMetrics.lineSpacing(), detailsRect(y, row.back()).height());
+    if (y + height > area.height()) {
+      printer.newPage();
+      y = 0;
+      drawColumnNames();
+    }
+    painter.setFont(text);
+    for (std::size_t c = 0; c + 1 < left.size(); ++c) painter.drawText(left[c], y + textMetrics.ascent(), row[c]);
+    painter.drawText(detailsRect(y, row.back()), Qt::TextWordWrap, row.back());
+    y += height + textMetrics.lineSpacing() / 3;
+  }
+}
+
+} // namespace skywindow

@@ -1,0 +1,220 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sky_events_window.h"
+
+#include "button_palette.h"
+#include "display.h"
+#include "help_key.h"
+#include "help_topics.h"
+#include "list_fonts.h"
+#include "sky_event_formats.h"
+#include "sky_events_model.h"
+#include "table_texts.h"
+
+#include <QAccessible>
+#include <QBoxLayout>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+namespace skywindow {
+namespace {
+
+constexpr int kWindowFontPoints = 8;
+constexpr int kYearFontPoints = 12;
+constexpr int kFirstYear = 1; // the calendar's date range
+constexpr int kLastYear = 9999;
+constexpr int kWindowWidth96 = 780; // pixels at 96 dpi: the Date, Time and Event columns and most details
+constexpr int kWindowHeight96 = 460;
+constexpr int kEventColumn = 2;
+constexpr int kEventColumnEms = 13;
+
+QPushButton* Button(QWidget* parent, const char* caption, const char* name) {
+  auto* b = new QPushButton(QLatin1String(caption), parent);
+  b->setObjectName(QLatin1String(name));
+  b->setPalette(calendar::ButtonPalette());
+  return b;
+}
+
+} // namespace
+
+SkyEventsWindow::SkyEventsWindow(QWidget* parent, MainWindowReader readMain)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                              Qt::WindowCloseButtonHint),
+      readMain_(std::move(readMain)) {
+  setObjectName(QStringLiteral("frmSkyEvents"));
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int dpi = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
+  setFont(monthtable::SansSerifFont(kWindowFontPoints, dpi));
+  CreateViews();
+  CreateMenus();
+  resize(kWindowWidth96 * dpi / 96, kWindowHeight96 * dpi / 96);
+  // F1 shows the window's topic, over the window and in its menus.
+  setProperty(help::kHelpContextProperty, static_cast<int>(help::kSkyEventsTopic));
+}
+
+void SkyEventsWindow::CreateViews() {
+  auto* frame = new QWidget(this);
+  frame->setAutoFillBackground(true);
+  setCentralWidget(frame);
+  auto* column = new QVBoxLayout(frame);
+
+  auto* top = new QHBoxLayout;
+  previous_ = Button(frame, "Pre&vious Year", "cmdPreviousYear");
+  next_ = Button(frame, "&Next Year", "cmdNextYear");
+  connect(previous_, &QPushButton::clicked, this, [this] { StepYear(-1); });
+  connect(next_, &QPushButton::clicked, this, [this] { StepYear(1); });
+  yearLabel_ = new QLabel(frame);
+  yearLabel_->setObjectName(QStringLiteral("lblYear"));
+  QFont yearFont = font();
+  yearFont.setPointSize(kYearFontPoints);
+  yearFont.setBold(true);
+  yearLabel_->setFont(yearFont);
+  placeLabel_ = new QLabel(frame);
+  placeLabel_->setObjectName(QStringLiteral("lblPlace"));
+  top->addWidget(previous_);
+  top->addWidget(yearLabel_);
+  top->addWidget(next_);
+  top->addSpacing(12);
+  top->addWidget(placeLabel_, 1);
+  column->addLayout(top);
+
+  model_ = new SkyEventsModel(this);
+  grid_ = new QTableView(frame);
+  grid_->setObjectName(QStringLiteral("gridEvents"));
+  grid_->setModel(model_);
+  grid_->verticalHeader()->hide();
+  grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  // The details wrap inside their column; each row is as tall as its text.
+  grid_->setWordWrap(true);
+  grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // A Tab stop whose rows take the keyboard; Tab leaves for the buttons.
+  grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+  grid_->setFocusPolicy(Qt::StrongFocus);
+  grid_->setTabKeyNavigation(false);
+  grid_->installEventFilter(this);
+  // The cells keep the system's colours, as in the month table.
+  grid_->setPalette(calendar::ButtonPalette());
+  column->addWidget(grid_, 1);
+
+  bottom_ = new QWidget(frame);
+  auto* buttons = new QHBoxLayout(bottom_);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  QPushButton* print = Button(bottom_, "&Print", "cmdPrint");
+  QPushButton* copy = Button(bottom_, "&Copy to Clipboard", "cmdCopy");
+  QPushButton* close = Button(bottom_, "C&lose", "cmdClose");
+  connect(print, &QPushButton::clicked, this, &SkyEventsWindow::PrintList);
+  connect(copy, &QPushButton::clicked, this, &SkyEventsWindow::CopyList);
+  connect(close, &QPushButton::clicked, this, &QWidget::close);
+  buttons->addStretch();
+  for (QPushButton* b : {print, copy, close}) {
+    buttons->addWidget(b);
+    buttons->addStretch();
+  }
+  column->addWidget(bottom_);
+
+  setTabOrder(previous_, next_);
+  setTabOrder(next_, grid_);
+  setTabOrder(grid_, print);
+  setTabOrder(print, copy);
+  setTabOrder(copy, close);
+}
+
+void SkyEventsWindow::ApplyMainColours(const QColor& background, const QColor& text) {
+  QPalette palette = centralWidget()->palette();
+  palette.setColor(QPalette::Window, background);
+  palette.setColor(QPalette::WindowText, text);
+  centralWidget()->setPalette(palette);
+  centralWidget()->update();
+}
+
+bool SkyEventsWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The keyboard's cell is told as focused after the table's own focus event,
+  // so that a screen reader reads the cell the keys will move from.
+  if (watched == grid_ && event->type() == QEvent::FocusIn)
+    QTimer::singleShot(0, grid_, [this] { AnnounceCurrentCell(); });
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void SkyEventsWindow::AnnounceCurrentCell() const {
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid_);
+  const QModelIndex current = grid_->currentIndex();
+  if (!QAccessible::isActive() || !grid_->hasFocus() || !current.isValid() || !table || !table->tableInterface()) return;
+  if (QAccessibleInterface* cell = table->tableInterface()->cellAt(current.row(), current.column())) {
+    QAccessibleEvent focus(cell, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+  }
+}
+
+void SkyEventsWindow::showEvent(QShowEvent* event) {
+  const MainWindowReading main = readMain_();
+  ApplyMainColours(main.background, main.text);
+  QMainWindow::showEvent(event);
+}
+
+void SkyEventsWindow::MakeList() {
+  year_ = astro::DateOfDateTime(readMain_().state.CalcDate).year();
+  Build();
+}
+
+void SkyEventsWindow::StepYear(int years) {
+  year_ = std::clamp(year_ + years, kFirstYear, kLastYear);
+  Build();
+}
+
+void SkyEventsWindow::Build() {
+  built_ = readMain_();
+  const double zone = built_.state.ZoneHours;
+  model_->setEvents(events_.Of({year_, built_.state.SiteLatitude, built_.state.SiteLongitude, zone}), zone);
+  grid_->setFont(built_.tableFont);
+  FitColumns();
+  yearLabel_->setText(QString::number(year_));
+  yearLabel_->setAccessibleName(QStringLiteral("Year %1").arg(year_));
+  placeLabel_->setText(sky::EventTextLines({}, ListContext()).at(1));
+  setWindowTitle(Title());
+  grid_->setAccessibleName(QStringLiteral("%1 at %2").arg(Title(), built_.location.SiteName));
+  previous_->setEnabled(year_ > kFirstYear);
+  next_->setEnabled(year_ < kLastYear);
+  if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
+}
+
+void SkyEventsWindow::FitColumns() {
+  // Date, time and event as wide as their widest text, the event at most
+  // kEventColumnEms wide (a perigee's note wraps); the details take the rest
+  // of the width and wrap, each row as tall as its text.
+  const QFontMetrics cells(grid_->font());
+  const QFontMetrics names(grid_->horizontalHeader()->font());
+  const int padding = 2 * cells.horizontalAdvance(QLatin1Char('M'));
+  for (int c = 0; c + 1 < kEventColumnCount; ++c) {
+    const auto column = static_cast<std::size_t>(c);
+    int widest = names.horizontalAdvance(EventColumnNames()[column]);
+    for (const EventCells& row : model_->rows()) widest = std::max(widest, cells.horizontalAdvance(row[column]));
+    if (c == kEventColumn) widest = std::min(widest, kEventColumnEms * cells.horizontalAdvance(QLatin1Char('M')));
+    grid_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
+    grid_->setColumnWidth(c, widest + padding);
+  }
+  grid_->horizontalHeader()->setSectionResizeMode(kEventColumnCount - 1, QHeaderView::Stretch);
+}
+
+QString SkyEventsWindow::Title() const { return QStringLiteral("Sky Events for %1").arg(year_); }
+
+sky::EventListContext SkyEventsWindow::ListContext() const {
+  return {built_.location.SiteName,
+          built_.state.SiteLatitude,
+          built_.state.SiteLongitude,
+          built_.state.ZoneHours,
+          monthtable::TimeTypeName(built_.state.TimeType),
+          QDate(year_, 1, 1),
+          QDate(year_, 12, 31)};
+}
+
+} // namespace skywindow

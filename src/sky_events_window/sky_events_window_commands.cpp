@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Sky Events window's menus and what they do: copy, print, the three
+// saves and the year steps.
+
+#include "almanac_events.h"
+#include "copy_text.h"
+#include "file_save.h"
+#include "help_key.h"
+#include "help_topics.h"
+#include "ics_writer.h"
+#include "print_output.h"
+#include "sky_event_formats.h"
+#include "sky_events_model.h"
+#include "sky_events_print.h"
+#include "sky_events_window.h"
+
+#include <QClipboard>
+#include <QDateTime>
+#include <QMessageBox>
+#include <QGuiApplication>
+#include <QMenuBar>
+
+namespace skywindow {
+
+QAction* SkyEventsWindow::menuAction(const QString& objectName) const {
+  const auto found = actions_.find(objectName);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void SkyEventsWindow::CreateMenus() {
+  const auto item = [this](QMenu* menu, const char* caption, const char* name, const QKeySequence& key,
+                           std::function<void()> handler) {
+    auto* action = menu ? menu->addAction(QLatin1String(caption)) : new QAction(QLatin1String(caption), this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    action->setProperty(help::kHelpContextProperty, static_cast<int>(help::kSkyEventsTopic));
+    connect(action, &QAction::triggered, this, [handler] { handler(); });
+    actions_[QLatin1String(name)] = action;
+    return action;
+  };
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  item(file, "&Print", "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintList(); });
+  item(file, "&Copy", "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyList(); });
+  file->addSeparator();
+  item(file, "Save as &Text...", "mnuSaveText", {}, [this] { SaveAsText(); });
+  item(file, "Save as C&SV...", "mnuSaveCsv", {}, [this] { SaveAsCsv(); });
+  item(file, "Save as C&alendar...", "mnuSaveCalendar", {}, [this] { SaveAsCalendar(); });
+  file->addSeparator();
+  item(file, "E&xit", "mnuExit", {}, [this] { close(); });
+
+  // The main window's calendar steps a year with Ctrl+Page Up and Down too.
+  QMenu* year = menuBar()->addMenu(QStringLiteral("&Year"));
+  item(year, "&Previous Year", "mnuPreviousYear", QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { StepYear(-1); });
+  item(year, "&Next Year", "mnuNextYear", QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { StepYear(1); });
+
+  // Esc closes, as the Close button is the window's cancel button.
+  addAction(item(nullptr, "Close", "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { close(); }));
+  for (QMenu* menu : {file, year})
+    menu->menuAction()->setProperty(help::kHelpContextProperty, static_cast<int>(help::kSkyEventsTopic));
+}
+
+QStringList SkyEventsWindow::TextLines() const { return sky::EventTextLines(model_->events(), ListContext()); }
+
+void SkyEventsWindow::CopyList() {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear();
+  clipboard->setText(monthtable::JoinLines(TextLines(), monthtable::LineEnd::CrLf));
+}
+
+void SkyEventsWindow::PrintList() {
+  const QStringList heading = TextLines().mid(0, 2);
+  const std::vector<EventCells>& rows = model_->rows();
+  monthtable::PrintAndReport(
+      this, Title(), [&](QPainter& painter, QPrinter& printer) { PrintEventRows(painter, printer, heading, rows); },
+      QPageLayout::Landscape);
+}
+
+void SkyEventsWindow::setExportChoosers(monthtable::ExportChoosers choosers) { choosers_ = std::move(choosers); }
+
+bool SkyEventsWindow::Save(const QString& caption, const QString& extension, const QString& filter,
+                           const QByteArray& bytes) {
+  return monthtable::SaveBytesToChosenFile(this, choosers_, caption, Title(), extension,
+                                           filter + QStringLiteral(";;All files (*)"), bytes, lastSaveFolder_);
+}
+
+void SkyEventsWindow::SaveAsText() {
+  Save(QStringLiteral("Save as Text"), QStringLiteral(".txt"), QStringLiteral("Text files (*.txt)"),
+       monthtable::JoinLines(TextLines(), monthtable::LineEnd::Lf).toUtf8());
+}
+
+void SkyEventsWindow::SaveAsCsv() {
+  Save(QStringLiteral("Save as CSV"), QStringLiteral(".csv"), QStringLiteral("CSV files (*.csv)"),
+       monthtable::JoinLines(sky::EventCsvLines(model_->events(), ListContext()), monthtable::LineEnd::CrLf).toUtf8());
+}
+
+void SkyEventsWindow::SaveAsCalendar() {
+  exporting::EventChoice skyOnly{};
+  skyOnly.sun = skyOnly.twilight = skyOnly.moon = skyOnly.phases = false;
+  skyOnly.seasons = skyOnly.eclipses = skyOnly.apsides = true;
+  const auto events = exporting::CollectEvents(built_.state, 2, QDate(year_, 1, 1), QDate(year_, 12, 31), skyOnly);
+  const QString caption = QStringLiteral("Save as Calendar");
+  const exporting::CalendarFileText file =
+      exporting::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
+  if (!file.refusal.isEmpty()) {
+    QMessageBox::critical(this, caption, file.refusal + QStringLiteral("\nNo file was written."));
+    return;
+  }
+  Save(caption, QStringLiteral(".ics"), QStringLiteral("Calendar files (*.ics)"), file.bytes);
+}
+
+} // namespace skywindow

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The sky events of one year at one place on one clock, computed once and
+// kept: the Sky Events window lists them and the day view looks up its day in
+// them on every change of date. QtCore only.
+
+#include "astro_state.h"
+#include "sky_event.h"
+
+#include <QDate>
+#include <QString>
+#include <vector>
+
+namespace skywindow {
+
+// The year, place and clock a list is computed for.
+struct YearAndPlace {
+  int year = 0;
+  double latitudeDeg = 0.0;  // North positive
+  double longitudeDeg = 0.0; // West positive
+  double zoneHours = 0.0;    // added to the shown clock to get UT, West positive
+
+  bool operator==(const YearAndPlace&) const = default;
+};
+
+// Every event from 1 January 00:00 to the next 1 January 00:00 of the shown
+// clock, in time order.
+std::vector<sky::SkyEvent> EventsOfYear(const YearAndPlace& key);
+
+class YearEvents {
+public:
+  // The year's events; computed only when the year, place or clock differs
+  // from the last call's.
+  const std::vector<sky::SkyEvent>& Of(const YearAndPlace& key);
+  // The events whose instant falls on a date of the shown clock.
+  std::vector<sky::SkyEvent> On(QDate date, double latitudeDeg, double longitudeDeg, double zoneHours);
+  // How many times a year was computed, for tests of the reuse.
+  int computations() const { return computations_; }
+
+private:
+  YearAndPlace key_;
+  bool valid_ = false;
+  std::vector<sky::SkyEvent> events_;
+  std::vector<QDate> localDates_; // of events_, on the key's clock
+  int computations_ = 0;
+};
+
+// The day view's line for a day's events: their summaries joined by "; ",
+// each with its time as the day view shows times (TimeText of state, whose
+// ZoneHours is the clock): "Total solar eclipse 1:40 PM"; empty for a day
+// without one. An eclipse carries its greatest eclipse, a solar one the
+// local greatest eclipse.
+QString DayEventLine(const std::vector<sky::SkyEvent>& events, const astro::AstroState& state);
+
+} // namespace skywindow

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The year's events kept for the day view: computed once per year, place and
+// clock, and the day's line in the day view's clock.
+
+#include "astro_state.h"
+#include "year_events.h"
+
+#include <gtest/gtest.h>
+
+namespace skywindow {
+namespace {
+
+constexpr double kDallasLatitude = 32.78; // degrees North
+constexpr double kDallasLongitude = 96.80; // degrees West
+constexpr double kCentralDaylightZone = 5.0; // hours behind UT
+
+TEST(YearEvents, AYearIsComputedOnceForItsPlaceAndClock) {
+  YearEvents events;
+  const struct {
+    QDate day;
+    double latitude, zone;
+    int computations; // after this look-up
+    const char* note;
+  } looks[] = {
+      {QDate(2024, 4, 8), kDallasLatitude, kCentralDaylightZone, 1, "first look"},
+      {QDate(2024, 4, 9), kDallasLatitude, kCentralDaylightZone, 1, "another day of the year"},
+      {QDate(2024, 12, 31), kDallasLatitude, kCentralDaylightZone, 1, "the year's last day"},
+      {QDate(2025, 1, 1), kDallasLatitude, kCentralDaylightZone, 2, "the next year"},
+      {QDate(2025, 1, 2), 40.0, kCentralDaylightZone, 3, "another place"},
+      {QDate(2025, 1, 2), 40.0, 6.0, 4, "another clock"},
+  };
+  for (const auto& l : looks) {
+    (void)events.On(l.day, l.latitude, kDallasLongitude, l.zone);
+    EXPECT_EQ(events.computations(), l.computations) << l.note;
+  }
+}
+
+TEST(YearEvents, TheDayLineNamesTheDaysEventsOnTheDayViewsClock) {
+  YearEvents events;
+  astro::AstroState state;
+  state.ZoneHours = static_cast<float>(kCentralDaylightZone);
+  state.TimeType = 1;
+  const struct {
+    QDate day;
+    const char* line;
+    int timeFormat; // 0 twelve-hour, 1 twenty-four-hour
+  } days[] = {
+      // Totality crossed Dallas at about 13:40 CDT.
+      {QDate(2024, 4, 8), "Total solar eclipse 1:4", 0},
+      {QDate(2024, 4, 8), "Total solar eclipse 13:4", 1},
+      {QDate(2024, 3, 19), "March equinox 10:06 PM", 0}, // 03:06 UT on the 20th
+      {QDate(2024, 4, 9), "", 0},
+  };
+  for (const auto& d : days) {
+    state.TimeFormat = d.timeFormat == 0 ? "h:nn AM/PM" : "hh:nn";
+    const QString line = DayEventLine(events.On(d.day, kDallasLatitude, kDallasLongitude, kCentralDaylightZone), state);
+    if (QString::fromLatin1(d.line).isEmpty()) EXPECT_TRUE(line.isEmpty()) << line.toStdString();
+    else EXPECT_TRUE(line.startsWith(QLatin1String(d.line))) << d.day.toString(Qt::ISODate).toStdString() << ": "
+                                                             << line.toStdString();
+  }
+}
+
+} // namespace
+} // namespace skywindow
+
+namespace skywindow {
+namespace {
+
+// The day view reaches the years 1 and 9999 and every place: each year's list
+// holds its four seasons, in time order, inside the year of the shown clock.
+TEST(YearEvents, EveryYearAndPlaceTheDayViewReachesHasItsSeasons) {
+  const struct {
+    int year;
+    double latitude, longitude, zone;
+  } places[] = {{1, 0.0, 0.0, 0.0}, {9999, 0.0, 0.0, 0.0}, {2024, 89.9, 180.0, 12.0}, {2024, -89.9, -180.0, -12.0},
+                {1582, 51.5, 0.1, 0.0}, {9999, -33.9, -151.2, -10.0}};
+  for (const auto& p : places) {
+    const std::vector<sky::SkyEvent> events = EventsOfYear({p.year, p.latitude, p.longitude, p.zone});
+    int seasons = 0;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      seasons += events[i].kind <= sky::SkyEventKind::DecemberSolstice;
+      if (i > 0) EXPECT_LE(events[i - 1].jdUt, events[i].jdUt) << p.year;
+    }
+    EXPECT_EQ(seasons, 4) << p.year << " at " << p.latitude;
+    EXPECT_GE(events.size(), 28u) << p.year << ": about 13 perigees and 13 apogees";
+  }
+}
+
+} // namespace
+} // namespace skywindow
