@@ -5,6 +5,7 @@
 // a file name and the event of the year table. Tests put their own answers
 // in place of the dialogs; the writing that follows is the real one.
 
+#include "file_save.h"
 #include "year_table.h"
 
 #include <QString>
@@ -17,8 +18,7 @@ namespace monthtable {
 
 struct ExportChoosers {
   // The file to write, or empty when the user cancelled.
-  std::function<QString(QWidget* parent, const QString& caption, const QString& suggestedPath, const QString& filter)>
-      saveFileName;
+  SaveFileChooser saveFileName;
   // The event whose year table to print, or nothing when cancelled.
   std::function<std::optional<exporting::YearEvent>(QWidget* parent)> yearEvent;
 };

@@ -81,7 +81,7 @@ void TfrmList::setExportChoosers(ExportChoosers choosers) { choosers_ = std::mov
 
 bool TfrmList::SaveFile(const QString& caption, const QString& extension, const QString& filter,
                         const QByteArray& bytes) {
-  return SaveBytesToChosenFile(this, choosers_, caption, table().ListTitle, extension, filter, bytes,
+  return SaveBytesToChosenFile(this, choosers_.saveFileName, caption, table().ListTitle, extension, filter, bytes,
                                s_.ListSaveDir);
 }
 

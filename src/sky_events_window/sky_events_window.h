@@ -8,7 +8,8 @@
 // Print take what the grid shows. Closing only hides it.
 
 #include "astro_state.h"
-#include "list_export.h"
+#include "file_save.h"
+#include "save_file_dialog.h"
 #include "settings_values.h"
 #include "year_events.h"
 
@@ -61,7 +62,7 @@ public:
   void SaveAsCsv();
   void SaveAsCalendar();
   // The file question the saves ask (the dialog unless replaced).
-  void setExportChoosers(monthtable::ExportChoosers choosers);
+  void setSaveFileChooser(monthtable::SaveFileChooser choose);
 
   // Read access for tests.
   int year() const { return year_; }
@@ -89,7 +90,7 @@ private:
   MainWindowReading built_; // what the last build read
   int year_ = 0;
   YearEvents events_;
-  monthtable::ExportChoosers choosers_ = monthtable::DialogChoosers();
+  monthtable::SaveFileChooser chooseFile_ = monthtable::AskSaveFileName;
   QString lastSaveFolder_; // the folder of this session's last save
   std::map<QString, QAction*> actions_;
 

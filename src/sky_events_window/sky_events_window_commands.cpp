@@ -76,11 +76,11 @@ void SkyEventsWindow::PrintList() {
       QPageLayout::Landscape);
 }
 
-void SkyEventsWindow::setExportChoosers(monthtable::ExportChoosers choosers) { choosers_ = std::move(choosers); }
+void SkyEventsWindow::setSaveFileChooser(monthtable::SaveFileChooser choose) { chooseFile_ = std::move(choose); }
 
 bool SkyEventsWindow::Save(const QString& caption, const QString& extension, const QString& filter,
                            const QByteArray& bytes) {
-  return monthtable::SaveBytesToChosenFile(this, choosers_, caption, Title(), extension,
+  return monthtable::SaveBytesToChosenFile(this, chooseFile_, caption, Title(), extension,
                                            filter + QStringLiteral(";;All files (*)"), bytes, lastSaveFolder_);
 }
 

@@ -40,11 +40,10 @@ protected:
     window_ = main_->skyEventsWindow();
     ASSERT_NE(window_, nullptr);
     // The file question answers with target_; the writing is the real one.
-    window_->setExportChoosers({[this](QWidget*, const QString&, const QString& suggested, const QString&) {
-                                  suggested_ = suggested;
-                                  return target_;
-                                },
-                                {}});
+    window_->setSaveFileChooser([this](QWidget*, const QString&, const QString& suggested, const QString&) {
+      suggested_ = suggested;
+      return target_;
+    });
   }
 
   // The row of the first event whose date and event columns start so.

@@ -9,7 +9,7 @@
 
 namespace monthtable {
 
-bool SaveBytesToChosenFile(QWidget* parent, const ExportChoosers& choose, const QString& caption,
+bool SaveBytesToChosenFile(QWidget* parent, const SaveFileChooser& choose, const QString& caption,
                            const QString& baseName, const QString& extension, const QString& filter,
                            const QByteArray& bytes, QString& lastFolder) {
   // The folder of the last save, or the home folder before the first (the
@@ -17,7 +17,7 @@ bool SaveBytesToChosenFile(QWidget* parent, const ExportChoosers& choose, const 
   const QString folder = !lastFolder.isEmpty() && QDir(lastFolder).exists() ? lastFolder : QDir::homePath();
   QString fileName = baseName;
   fileName.replace(QLatin1Char('/'), QLatin1Char('-'));
-  const QString path = choose.saveFileName(parent, caption, QDir(folder).filePath(fileName + extension), filter);
+  const QString path = choose(parent, caption, QDir(folder).filePath(fileName + extension), filter);
   if (path.isEmpty()) return false;
   lastFolder = QFileInfo(path).absolutePath();
   const settings::WholeFileWrite written = settings::WriteWholeFile(path, bytes);
