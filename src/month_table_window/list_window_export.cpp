@@ -20,7 +20,6 @@
 #include <QInputDialog>
 #include <QLayout>
 #include <QMenu>
-#include <QMessageBox>
 
 namespace monthtable {
 namespace {
@@ -91,10 +90,7 @@ void TfrmList::SaveAsCalendar() {
   const QString caption = QStringLiteral("Save as Calendar");
   const exporting::CalendarFileText file =
       exporting::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
-  if (!file.refusal.isEmpty()) {
-    QMessageBox::critical(this, caption, file.refusal + QStringLiteral("\nNo file was written."));
-    return;
-  }
+  if (!NothingRefused(this, caption, file.refusal)) return;
   SaveFile(caption, QStringLiteral(".ics"), QStringLiteral("Calendar files (*.ics);;All files (*)"), file.bytes);
 }
 

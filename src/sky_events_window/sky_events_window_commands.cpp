@@ -16,7 +16,6 @@
 
 #include <QClipboard>
 #include <QDateTime>
-#include <QMessageBox>
 #include <QGuiApplication>
 #include <QMenuBar>
 
@@ -102,10 +101,7 @@ void SkyEventsWindow::SaveAsCalendar() {
   const QString caption = QStringLiteral("Save as Calendar");
   const exporting::CalendarFileText file =
       exporting::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
-  if (!file.refusal.isEmpty()) {
-    QMessageBox::critical(this, caption, file.refusal + QStringLiteral("\nNo file was written."));
-    return;
-  }
+  if (!monthtable::NothingRefused(this, caption, file.refusal)) return;
   Save(caption, QStringLiteral(".ics"), QStringLiteral("Calendar files (*.ics)"), file.bytes);
 }
 

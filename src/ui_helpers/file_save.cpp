@@ -29,4 +29,10 @@ bool SaveBytesToChosenFile(QWidget* parent, const SaveFileChooser& choose, const
   return written.ok;
 }
 
+bool NothingRefused(QWidget* parent, const QString& caption, const QString& refusal) {
+  if (refusal.isEmpty()) return true;
+  QMessageBox::critical(parent, caption, refusal + QStringLiteral("\nNo file was written."));
+  return false;
+}
+
 } // namespace monthtable

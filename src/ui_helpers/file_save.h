@@ -26,4 +26,8 @@ bool SaveBytesToChosenFile(QWidget* parent, const SaveFileChooser& choose, const
                            const QString& baseName, const QString& extension, const QString& filter,
                            const QByteArray& bytes, QString& lastFolder);
 
+// Bytes refused before any file was asked for (a calendar past the year 3000):
+// says so, naming the reason, and returns false; true where nothing was refused.
+bool NothingRefused(QWidget* parent, const QString& caption, const QString& refusal);
+
 } // namespace monthtable
