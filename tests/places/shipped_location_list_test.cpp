@@ -86,7 +86,8 @@ TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
       {"Yangon, Myanmar", 16.80f, -96.16f, -6.5f},
       {"Kabul, Afghanistan", 34.53f, -69.17f, -4.5f},
       {"Caracas, Venezuela", 10.49f, 66.88f, 4.0f},
-      // Names once at the wrong place, and cities GeoNames gives no population.
+      // Names once at the wrong place, and cities GeoNames gives no population
+      // or the population of one district.
       {"Zhongshan, China", 22.52f, -113.38f, -8.0f},
       {"Puyang, China", 35.76f, -115.02f, -8.0f},          // in Henan, not Zhejiang
       {"Masan, South Korea", 35.18f, -128.55f, -9.0f},
@@ -98,6 +99,8 @@ TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
       {"Xuzhou, China", 34.18f, -117.16f, -8.0f},           // GeoNames' "Tongshan"
       {"Kāshān, Iran", 34.00f, -51.44f, -3.5f},
       {"Ogbomoso, Nigeria", 8.13f, -4.24f, -1.0f},
+      {"Jinhua, China", 29.11f, -119.64f, -8.0f},
+      {"Sanya, China", 18.24f, -109.50f, -8.0f},
       // Renamed: the current name at the place of the former one.
       {"Astana, Kazakhstan", 51.18f, -71.45f, -5.0f},
       {"Kochi, India", 9.94f, -76.26f, -5.5f},

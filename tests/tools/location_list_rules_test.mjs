@@ -15,8 +15,8 @@ import { secondSource } from "../../tools/location-list/second_source.mjs";
 let nextId = 1;
 const place = (name, country, adminCode, population, latitude, longitude, featureCode = "PPL") =>
   ({ cityId: nextId++, name, country, adminCode, population, featureCode, spot: { latitude, longitude } });
-const listed = (city, iso2, population, lat, lng, admin = "") =>
-  ({ city, city_ascii: city, iso2, admin_name: admin, population: String(population), lat: String(lat), lng: String(lng) });
+const listed = (city, iso2, population, lat, lng, admin = "", capital = "") =>
+  ({ city, city_ascii: city, iso2, admin_name: admin, capital, population: String(population), lat: String(lat), lng: String(lng) });
 const moreWanted = (a, b) => b.population - a.population || a.cityId - b.cityId;
 
 test("a name far from the second source's place of that name", () => {
@@ -47,6 +47,26 @@ test("a population GeoNames lacks comes from the second source's namesake nearby
   assert.deepEqual(fillPopulations([baoji, maomingFar], second), [baoji]);
   assert.equal(baoji.population, 3738700);
   assert.equal(maomingFar.population, 0);
+});
+
+test("a seat GeoNames counts one district of takes the second source's figure, and nothing else does", () => {
+  const second = secondSource([
+    listed("Jinhua", "CN", 1463990, 29.10, 119.65, "Zhejiang", "minor"),
+    listed("Dayton", "US", 709300, 39.78, -84.20, "Ohio"),               // a metropolitan area, no seat named
+    listed("Yiwu", "CN", 1234015, 29.31, 120.08, "Zhejiang", "minor"),
+    listed("Lishui", "CN", 2507396, 28.45, 119.91, "Zhejiang", "minor"),
+    listed("Jinchang", "CN", 438026, 38.50, 102.19, "Gansu", "minor"),
+  ]);
+  const cases = [
+    [place("Jinhua", "CN", "02", 142206, 29.11, 119.64, "PPLA2"), 1463990],
+    [place("Dayton", "US", "OH", 140599, 39.76, -84.19, "PPLA2"), 140599],
+    [place("Yiwu", "CN", "02", 89629, 29.31, 120.07, "PPLA3"), 89629],     // not a second-level seat
+    [place("Lishui", "CN", "02", 98946, 28.46, 119.91, "PPLA2"), 98946],   // below 100,000 in GeoNames
+    [place("Jinchang", "CN", "15", 144363, 38.52, 102.19, "PPLA2"), 144363], // only three times as many
+  ];
+  const filled = fillPopulations(cases.map(([p]) => p), second);
+  for (const [p, population] of cases) assert.equal(p.population, population, p.name);
+  assert.deepEqual(filled.map((p) => p.name), ["Jinhua"]);
 });
 
 test("one population in two places of one name far apart", () => {

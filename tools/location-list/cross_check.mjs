@@ -34,14 +34,24 @@ function regionAt(all, country, spot) {
   return best?.region ?? null;
 }
 
-// A place without a population in GeoNames takes the second source's figure
-// for its place of the same name within kNameApartKm.
+// A seat of a second-level division that GeoNames counts at kShortSeatPeople
+// or more but below kCityPeople, and the second source, also naming it a
+// seat, at least kShortSeatTimes as many, is a city that GeoNames counts one
+// district of (Jinhua, Sanya).
+export const kShortSeatPeople = 100000;
+export const kShortSeatTimes = 5;
+const countsOneDistrict = (p, s) =>
+  p.featureCode === "PPLA2" && s.seat && p.population >= kShortSeatPeople && p.population < kCityPeople &&
+  s.population >= kShortSeatTimes * p.population;
+
+// A place without a population in GeoNames, or a seat it counts one district
+// of, takes the second source's figure for its place of the same name within
+// kNameApartKm.
 export function fillPopulations(places, second) {
   const filled = [];
   for (const p of places) {
-    if (p.population > 0) continue;
     const s = second.namesakes(p.country, p.name, p.spot).find((n) => n.apart <= kNameApartKm && n.population > 0);
-    if (!s) continue;
+    if (!s || (p.population > 0 && !countsOneDistrict(p, s))) continue;
     p.population = s.population;
     filled.push(p);
   }

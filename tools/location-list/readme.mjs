@@ -67,7 +67,13 @@ the generator and nothing is written.
 1. Population filled in. A place to which GeoNames gives no population takes
    the second source's figure for its place of the same name within 25 km,
    so that big cities GeoNames counts no one in come in by the rule of
-   150,000 people.
+   150,000 people. So does a seat of a second-level division (GeoNames'
+   PPLA2, a prefecture's seat in China) that GeoNames counts at 100,000 or
+   more but below 150,000 people where the second source, which also names
+   it a seat of government, counts at least five times as many: GeoNames
+   counts one district of the city (Jinhua, Sanya). A seat that the second
+   source does not name one is left alone, since its figure may be that of
+   a wider metropolitan area (Dayton, Allentown in the USA).
 2. A name in the wrong place. Where a listed name lies more than 25 km from
    the second source's place of that name in its country, the two are one
    place when they share a population (within 10 %) or GeoNames' region is

@@ -16,6 +16,9 @@ export function secondSource(records) {
     asciiName: r.city_ascii,
     country: r.iso2,
     region: r.admin_name,
+    // A seat of government: of the country ("primary"), of a region ("admin")
+    // or of a lower division ("minor").
+    seat: Boolean(r.capital),
     population: Number(r.population) || 0,
     spot: { latitude: Number(r.lat), longitude: Number(r.lng) },
   }));
