@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colour_well_accessible.h"
 
+#include "childless_accessible.h"
 #include "palette_grid.h"
 
 #include <QColorDialog>
@@ -16,7 +17,7 @@ bool IsWell(const QObject* object) {
   return object->inherits("QtPrivate::QWellArray") || object->inherits("QWellArray");
 }
 
-class WellCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class WellCellAccessible : public ChildlessAccessible, public QAccessibleTableCellInterface {
 public:
   WellCellAccessible(QWidget* well, int row, int column) : well_(well), row_(row), column_(column) {}
 
@@ -24,15 +25,10 @@ public:
   QObject* object() const override { return nullptr; }
   QWindow* window() const override { return well_ ? well_->window()->windowHandle() : nullptr; }
   QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(well_); }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override {
     auto* well = static_cast<ColourWellAccessible*>(table());
     return t == QAccessible::Name && well ? SpokenColourName(well->colourAt(row_, column_)) : QString();
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
     if (!well_) return {};
     const int w = well_->width() / 8, h = well_->height() / static_cast<ColourWellAccessible*>(table())->rowCount();

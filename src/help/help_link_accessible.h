@@ -6,13 +6,15 @@
 // selected link as a focused link object of the browser, named by its words,
 // whose press action follows it as Enter does.
 
+#include "childless_accessible.h"
+
 #include <QAccessibleInterface>
 #include <QPointer>
 #include <QTextBrowser>
 
 namespace help {
 
-class HelpLinkAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class HelpLinkAccessible : public ChildlessAccessible, public QAccessibleActionInterface {
 public:
   HelpLinkAccessible(QTextBrowser* browser, QString words, QUrl target);
 
@@ -20,12 +22,7 @@ public:
   QObject* object() const override { return nullptr; }
   QWindow* window() const override;
   QAccessibleInterface* parent() const override;
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override;
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override;
   QAccessible::Role role() const override { return QAccessible::Link; }
   QAccessible::State state() const override;

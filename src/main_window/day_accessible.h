@@ -6,6 +6,8 @@
 // bottom; each row is a text item whose click commands are its actions; the
 // moon box is an image described by the Moon's phase.
 
+#include "childless_accessible.h"
+
 #include <QAccessibleInterface>
 #include <QAccessibleWidget>
 #include <QPointer>
@@ -16,7 +18,7 @@ class DayCanvas;
 class MoonBox;
 
 // A painted row of the canvas.
-class CanvasRowAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class CanvasRowAccessible : public ChildlessAccessible, public QAccessibleActionInterface {
 public:
   CanvasRowAccessible(DayCanvas* canvas, int slot) : canvas_(canvas), slot_(slot) {}
 
@@ -24,12 +26,7 @@ public:
   QObject* object() const override { return nullptr; }
   QWindow* window() const override;
   QAccessibleInterface* parent() const override;
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override;
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override;
   QAccessible::Role role() const override { return QAccessible::StaticText; }
   QAccessible::State state() const override;

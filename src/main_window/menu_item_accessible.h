@@ -7,6 +7,8 @@
 // checked or says nothing, so an unchecked option (Moon Transit off, 12 hr
 // Format not chosen) could not be told from a command.
 
+#include "childless_accessible.h"
+
 #include <QAccessibleInterface>
 #include <QPointer>
 
@@ -15,7 +17,7 @@ class QMenu;
 
 namespace dayview {
 
-class MenuItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class MenuItemAccessible : public ChildlessAccessible, public QAccessibleActionInterface {
 public:
   MenuItemAccessible(QAction* action, QMenu* menu);
 
@@ -23,12 +25,7 @@ public:
   QObject* object() const override;
   QWindow* window() const override;
   QAccessibleInterface* parent() const override;
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   QString text(QAccessible::Text t) const override;
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override;
   QAccessible::Role role() const override;
   QAccessible::State state() const override;
