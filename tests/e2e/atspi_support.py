@@ -73,6 +73,15 @@ class Focus:
             if time.monotonic() > deadline:
                 fail("%s: the focus went to %r" % (what, [e[:2] for e in self.events]))
 
+    def settle(self, quiet=0.4, seconds=3):
+        """Waits until no focus event has come for `quiet` seconds."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            count = len(self.events)
+            pump(quiet)
+            if len(self.events) == count:
+                return
+
     def after_key(self, what, keys, test, seconds=5):
         self.clear()
         key(*keys)

@@ -55,7 +55,11 @@ class Walk:
         self.focus.after_key(what + ": the focus comes back to the day's cell", keys, self.on_day_cell)
 
     def open(self, what, keys):
-        role, name, _ = self.focus.after_key(what + " opens on a control", keys, is_control)
+        self.focus.after_key(what + " opens on a control", keys, is_control)
+        # A new window may still be activated, or fill its text, after its
+        # first focus event; a key sent before it settles would be lost.
+        self.focus.settle()
+        role, name = self.focus.events[-1][:2]
         return role, name
 
     def step(self, what, keys):
