@@ -7,13 +7,15 @@
 // captions and the stepping controls are buttons whose actions do what their
 // clicks do.
 
+#include "unselectable_table.h"
+
 #include <QAccessibleWidget>
 
 namespace calendar {
 
 class CalendarPanel;
 
-class CalendarGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class CalendarGridAccessible : public QAccessibleWidget, public UnselectableTableInterface {
 public:
   explicit CalendarGridAccessible(QWidget* grid);
   void* interface_cast(QAccessible::InterfaceType type) override;
@@ -22,26 +24,12 @@ public:
   QAccessibleInterface* child(int index) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
 
-  QAccessibleInterface* caption() const override { return nullptr; }
-  QAccessibleInterface* summary() const override { return nullptr; }
   QAccessibleInterface* cellAt(int row, int column) const override;
   int selectedCellCount() const override { return 1; }
   QList<QAccessibleInterface*> selectedCells() const override;
   QString columnDescription(int column) const override;
-  QString rowDescription(int) const override { return {}; }
   int columnCount() const override;
   int rowCount() const override;
-  int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override { return 0; }
-  QList<int> selectedColumns() const override { return {}; }
-  QList<int> selectedRows() const override { return {}; }
-  bool isColumnSelected(int) const override { return false; }
-  bool isRowSelected(int) const override { return false; }
-  bool selectRow(int) override { return false; }
-  bool selectColumn(int) override { return false; }
-  bool unselectRow(int) override { return false; }
-  bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
   CalendarPanel* panel() const;

@@ -7,12 +7,14 @@
 // focused. The wells are found as the dialog makes them: the basic colours
 // (six rows of eight) first, then the custom ones (two rows of eight).
 
+#include "unselectable_table.h"
+
 #include <QAccessibleWidget>
 #include <map>
 
 namespace settings {
 
-class ColourWellAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+class ColourWellAccessible : public QAccessibleWidget, public UnselectableTableInterface {
 public:
   ColourWellAccessible(QWidget* well, bool custom);
   ~ColourWellAccessible() override;
@@ -21,26 +23,12 @@ public:
   QAccessibleInterface* child(int index) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
 
-  QAccessibleInterface* caption() const override { return nullptr; }
-  QAccessibleInterface* summary() const override { return nullptr; }
   QAccessibleInterface* cellAt(int row, int column) const override;
   int selectedCellCount() const override { return 0; }
   QList<QAccessibleInterface*> selectedCells() const override { return {}; }
   QString columnDescription(int) const override { return {}; }
-  QString rowDescription(int) const override { return {}; }
   int columnCount() const override { return 8; }
   int rowCount() const override { return custom_ ? 2 : 6; }
-  int selectedColumnCount() const override { return 0; }
-  int selectedRowCount() const override { return 0; }
-  QList<int> selectedColumns() const override { return {}; }
-  QList<int> selectedRows() const override { return {}; }
-  bool isColumnSelected(int) const override { return false; }
-  bool isRowSelected(int) const override { return false; }
-  bool selectRow(int) override { return false; }
-  bool selectColumn(int) override { return false; }
-  bool unselectRow(int) override { return false; }
-  bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
   // The colour of a cell, counted down the columns as the dialog keeps them.
   QColor colourAt(int row, int column) const;
