@@ -43,8 +43,8 @@ void SkyEventsWindow::CreateMenus() {
   item(file, "&Copy", "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyList(); });
   file->addSeparator();
   item(file, "Save as &Text...", "mnuSaveText", {}, [this] { SaveAsText(); });
-  item(file, "Save as C&SV...", "mnuSaveCsv", {}, [this] { SaveAsCsv(); });
-  item(file, "Save as C&alendar...", "mnuSaveCalendar", {}, [this] { SaveAsCalendar(); });
+  item(file, "Save as CS&V...", "mnuSaveCsv", {}, [this] { SaveAsCsv(); });
+  item(file, "Save as Ca&lendar...", "mnuSaveCalendar", {}, [this] { SaveAsCalendar(); });
   file->addSeparator();
   item(file, "E&xit", "mnuExit", {}, [this] { close(); });
 
