@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How long the astronomy of one day and of one month takes.
 
-#include "date_time.h"
-#include "day_events.h"
-#include "day_positions.h"
-#include "time_scales.h"
+#include "astro/date_time.h"
+#include "astro/day_events.h"
+#include "astro/day_positions.h"
+#include "astro/time_scales.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,11 +2,11 @@
 // How long the day view's computation and a whole month table take, texts
 // included.
 
-#include "copy_text.h"
-#include "day_computation.h"
-#include "display.h"
-#include "month_table.h"
-#include "time_settings.h"
+#include "astro/display.h"
+#include "day/day_computation.h"
+#include "day/time_settings.h"
+#include "month/copy_text.h"
+#include "month/month_table.h"
 
 #include <QLocale>
 #include <benchmark/benchmark.h>
@@ -19,8 +19,8 @@ astro::AstroState Site() {
   s.SiteLatitude = 42.97f;
   s.SiteLongitude = 85.6f;
   s.CalcDate = astro::DateTimeOfDate(QDate(2024, 3, 17));
-  dayview::PhaseList phases;
-  dayview::ApplyTimeSettings(s, 0, 5.0f, phases);
+  day::PhaseList phases;
+  day::ApplyTimeSettings(s, 0, 5.0f, phases);
   return s;
 }
 
@@ -28,12 +28,12 @@ astro::AstroState Site() {
 // the date moves by a day at a time) the phase list when its quarter changes.
 void ShowDayComputation(benchmark::State& bench) {
   astro::AstroState s = Site();
-  dayview::DayViewState view;
+  day::DayViewState view;
   const double first = s.CalcDate;
   int day = 0;
   for (auto _ : bench) {
     s.CalcDate = first + (day++ % 365);
-    benchmark::DoNotOptimize(dayview::ComputeDay(s, {2, true, false, false}, view));
+    benchmark::DoNotOptimize(day::ComputeDay(s, {2, true, false, false}, view));
   }
 }
 BENCHMARK(ShowDayComputation)->Unit(benchmark::kMicrosecond);
@@ -41,10 +41,10 @@ BENCHMARK(ShowDayComputation)->Unit(benchmark::kMicrosecond);
 // MakeList for a month and the text its Copy puts on the clipboard.
 void MonthTableWithCopyText(benchmark::State& bench) {
   const astro::AstroState s = Site();
-  const monthtable::CopyContext copy{{}, 2};
+  const month::CopyContext copy{{}, 2};
   for (auto _ : bench) {
-    const monthtable::MonthTable table = monthtable::ComputeMonthTable(s, {0, 2, true, false, true});
-    benchmark::DoNotOptimize(monthtable::JoinLines(monthtable::CopyLines(table, copy, 0), monthtable::LineEnd::CrLf));
+    const month::MonthTable table = month::ComputeMonthTable(s, {0, 2, true, false, true});
+    benchmark::DoNotOptimize(month::JoinLines(month::CopyLines(table, copy, 0), month::LineEnd::CrLf));
   }
 }
 BENCHMARK(MonthTableWithCopyText)->Unit(benchmark::kMillisecond);

@@ -3,10 +3,10 @@
 // (target under 5 ms), writing them as a calendar file (under 50 ms), and
 // vesperon-cli year as a whole process (under 50 ms).
 
-#include "almanac_events.h"
-#include "display.h"
-#include "ics_writer.h"
-#include "year_table.h"
+#include "astro/display.h"
+#include "calendar_file/almanac_events.h"
+#include "calendar_file/ics_writer.h"
+#include "year/year_table.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -30,22 +30,22 @@ astro::AstroState Paris() {
 // Sun, twilight and moon events of 365 days and the year's phases.
 void YearOfAllEvents(benchmark::State& bench) {
   const astro::AstroState base = Paris();
-  for (auto _ : bench) benchmark::DoNotOptimize(exporting::CollectEvents(base, 2, kFirst, kLast, {}));
+  for (auto _ : bench) benchmark::DoNotOptimize(calendar_file::CollectEvents(base, 2, kFirst, kLast, {}));
 }
 BENCHMARK(YearOfAllEvents)->Unit(benchmark::kMillisecond);
 
 // One year table (the rise and set of one body for 365 days).
 void YearTable(benchmark::State& bench) {
   const astro::AstroState base = Paris();
-  for (auto _ : bench) benchmark::DoNotOptimize(exporting::ComputeYearTable(base, 2026, exporting::YearEvent::Moon));
+  for (auto _ : bench) benchmark::DoNotOptimize(year::ComputeYearTable(base, 2026, year::YearEvent::Moon));
 }
 BENCHMARK(YearTable)->Unit(benchmark::kMillisecond);
 
 // The calendar file of a year of all events, from the computed events.
 void WriteYearCalendar(benchmark::State& bench) {
-  const auto events = exporting::CollectEvents(Paris(), 2, kFirst, kLast, {});
+  const auto events = calendar_file::CollectEvents(Paris(), 2, kFirst, kLast, {});
   const QDateTime stamp = QDateTime::currentDateTimeUtc();
-  for (auto _ : bench) benchmark::DoNotOptimize(exporting::CalendarFile(events, kPlace, stamp).bytes);
+  for (auto _ : bench) benchmark::DoNotOptimize(calendar_file::CalendarFile(events, kPlace, stamp).bytes);
   bench.counters["events"] = static_cast<double>(events.size());
 }
 BENCHMARK(WriteYearCalendar)->Unit(benchmark::kMillisecond);

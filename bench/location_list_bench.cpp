@@ -3,9 +3,9 @@
 // sorting the file, then filling the city choice with the names. The editor
 // does this the first time it opens; the user waits for it.
 
-#include "location_editor.h"
-#include "location_file.h"
-#include "place_search.h"
+#include "location_editor/location_editor.h"
+#include "places/location_file.h"
+#include "places/place_search.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -28,8 +28,8 @@ void OpenTheLocationEditor(benchmark::State& bench) {
   window.show();
   for (auto _ : bench) {
     bench.PauseTiming();
-    auto editor = std::make_unique<settings::LocationEditor>(&window, [](int pixels) { return pixels; },
-                                                             settings::LocationFilePaths{kShippedList, QString()});
+    auto editor = std::make_unique<location_editor::LocationEditor>(&window, [](int pixels) { return pixels; },
+                                                             places::LocationFilePaths{kShippedList, QString()});
     editor->show();
     bench.ResumeTiming();
     if (!editor->Open(settings::SiteLocation{})) bench.SkipWithError("the shipped list was not read");
@@ -45,7 +45,7 @@ BENCHMARK(OpenTheLocationEditor)->Unit(benchmark::kMillisecond);
 void ReadSortAndFillTheCityChoice(benchmark::State& bench) {
   QComboBox cities;
   for (auto _ : bench) {
-    const settings::LocationFileRead read = settings::ReadLocationFile(kShippedList);
+    const places::LocationFileRead read = places::ReadLocationFile(kShippedList);
     if (!read.ok) bench.SkipWithError(read.error.toStdString().c_str());
     cities.clear();
     cities.addItems(read.list.Names());
@@ -57,26 +57,26 @@ BENCHMARK(ReadSortAndFillTheCityChoice)->Unit(benchmark::kMillisecond);
 // One key typed in the city choice: the search for a place near the end of
 // the list, from its start, former names too. It must keep up with typing.
 void FindAPlaceByTyping(benchmark::State& bench) {
-  const QStringList names = settings::ReadLocationFile(kShippedList).list.Names();
-  for (auto _ : bench) benchmark::DoNotOptimize(settings::FindPlaceByTyping(names, QStringLiteral("zurich"), 0, settings::FormerPlaceNames()));
+  const QStringList names = places::ReadLocationFile(kShippedList).list.Names();
+  for (auto _ : bench) benchmark::DoNotOptimize(places::FindPlaceByTyping(names, QStringLiteral("zurich"), 0, places::FormerPlaceNames()));
 }
 BENCHMARK(FindAPlaceByTyping)->Unit(benchmark::kMillisecond);
 
 // The sort alone, on the records of the file.
 void SortTheRecords(benchmark::State& bench) {
-  const settings::LocationFileRead read = settings::ReadLocationFile(kShippedList);
+  const places::LocationFileRead read = places::ReadLocationFile(kShippedList);
   QStringList shuffled = read.list.Records();
   std::reverse(shuffled.begin(), shuffled.end());
-  for (auto _ : bench) benchmark::DoNotOptimize(settings::LocationList(shuffled).Size());
+  for (auto _ : bench) benchmark::DoNotOptimize(places::LocationList(shuffled).Size());
   bench.counters["records"] = static_cast<double>(shuffled.size());
 }
 BENCHMARK(SortTheRecords)->Unit(benchmark::kMillisecond);
 
 // Adding every record one by one, as "Add To List" does.
 void AddEveryRecord(benchmark::State& bench) {
-  const settings::LocationFileRead read = settings::ReadLocationFile(kShippedList);
+  const places::LocationFileRead read = places::ReadLocationFile(kShippedList);
   for (auto _ : bench) {
-    settings::LocationList list;
+    places::LocationList list;
     for (const QString& record : read.list.Records()) list.Add(record);
     benchmark::DoNotOptimize(list.Size());
   }

@@ -3,14 +3,14 @@
 // (rebuild and repaint), the first List (create, read the settings, build,
 // show), and the formatted print of a month to a PDF file.
 
-#include "copy_text.h"
-#include "display.h"
-#include "list_window.h"
-#include "list_window_settings.h"
-#include "main_window.h"
-#include "store_snapshot.h"
-#include "table_print.h"
-#include "table_texts.h"
+#include "astro/display.h"
+#include "main_window/main_window.h"
+#include "month/copy_text.h"
+#include "month/table_texts.h"
+#include "month_table_window/list_window.h"
+#include "month_table_window/table_print.h"
+#include "settings/list_window_settings.h"
+#include "settings/store_snapshot.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -29,10 +29,10 @@ QTemporaryDir& Folder() {
 QString StorePath() { return Folder().filePath("bench.ini"); }
 
 void ListOnAWarmProgram(benchmark::State& bench) {
-  dayview::TfrmVesperon window(StorePath());
+  main_window::TfrmVesperon window(StorePath());
   window.show();
   window.ShowList();
-  monthtable::TfrmList* list = window.listWindow();
+  month_table_window::TfrmList* list = window.listWindow();
   // The window is shown already: the List command rebuilds and repaints.
   // (Raising it again only prints a warning on the offscreen platform.)
   for (auto _ : bench) {
@@ -44,12 +44,12 @@ BENCHMARK(ListOnAWarmProgram)->Unit(benchmark::kMillisecond);
 
 
 void FirstList(benchmark::State& bench) {
-  dayview::TfrmVesperon window(StorePath());
+  main_window::TfrmVesperon window(StorePath());
   window.show();
   for (auto _ : bench) {
     const settings::StoreSnapshot store(StorePath());
-    auto list = std::make_unique<monthtable::TfrmList>(&window, settings::LoadListWindowSettings(store.values()), [&window] {
-      monthtable::MainWindowReading main;
+    auto list = std::make_unique<month_table_window::TfrmList>(&window, settings::LoadListWindowSettings(store.values()), [&window] {
+      month_table_window::MainWindowReading main;
       main.state = window.astroState();
       return main;
     });
@@ -61,22 +61,22 @@ void FirstList(benchmark::State& bench) {
 BENCHMARK(FirstList)->Unit(benchmark::kMillisecond);
 
 void PrettyPrintToPdf(benchmark::State& bench) {
-  monthtable::ListOptions options;
+  month::ListOptions options;
   astro::AstroState state;
   state.CalcDate = astro::DateTimeOfDate(QDate(2024, 3, 17));
   state.SiteLatitude = 42.97f;
   state.SiteLongitude = 85.6f;
   state.ZoneHours = 5.0f;
-  const monthtable::MonthTable table = monthtable::ComputeMonthTable(state, options);
-  const monthtable::PrettyPrintInputs in{table, monthtable::MakeListText(table, {}, false), QStringLiteral("Arial"),
-                                         monthtable::ListTime(0.99, 0, 0)};
+  const month::MonthTable table = month::ComputeMonthTable(state, options);
+  const month_table_window::PrettyPrintInputs in{table, month::MakeListText(table, {}, false), QStringLiteral("Arial"),
+                                         month::ListTime(0.99, 0, 0)};
   const QString path = Folder().filePath("print.pdf");
   for (auto _ : bench) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     QPainter painter(&printer);
-    monthtable::PrettyPrint(painter, printer, in);
+    month_table_window::PrettyPrint(painter, printer, in);
     painter.end();
   }
 }

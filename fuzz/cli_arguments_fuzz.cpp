@@ -3,8 +3,8 @@
 // Every outcome is a request or one non-empty error line, printed without any
 // control character; nothing crashes.
 
-#include "cli_arguments.h"
-#include "cli_output.h"
+#include "cli/cli_arguments.h"
+#include "cli/cli_output.h"
 
 #include <QStringList>
 #include <cstdint>

@@ -5,9 +5,9 @@
 // stays sorted without equal neighbours after adds, and writing the list then
 // reading it back gives the same list.
 
-#include "location_file.h"
-#include "location_inputs.h"
-#include "location_record.h"
+#include "places/location_file.h"
+#include "places/location_inputs.h"
+#include "places/location_record.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -25,26 +25,26 @@ void Fail(const char* what, const QString& line) {
 
 void CheckFields(const QString& record) {
   const QChar bar = QLatin1Char('|');
-  if (settings::LocationRecordName(record).contains(bar)) Fail("name holds a bar", record);
-  const settings::LocationFields f = settings::ExtractLocationFields(record);
+  if (places::LocationRecordName(record).contains(bar)) Fail("name holds a bar", record);
+  const places::LocationFields f = places::ExtractLocationFields(record);
   if (f.latitude.contains(bar) || f.longitude.contains(bar)) Fail("field holds a bar", record);
   if (f.latitude.size() > 100 || f.longitude.size() > 100) Fail("field beyond 100 characters", record);
-  if (f.zoneIndex && (*f.zoneIndex < 0 || *f.zoneIndex >= settings::kZoneEntries)) Fail("zone index out", record);
+  if (f.zoneIndex && (*f.zoneIndex < 0 || *f.zoneIndex >= places::kZoneEntries)) Fail("zone index out", record);
 
-  const QString rebuilt = settings::FormatLocationRecord(settings::LocationRecordName(record), f.latitude,
+  const QString rebuilt = places::FormatLocationRecord(places::LocationRecordName(record), f.latitude,
                                                          f.longitude, f.zoneIndex.value_or(24));
   if (rebuilt.count(bar) != 3 || rebuilt.indexOf(bar) != 25) Fail("rebuilt record misshapen", rebuilt);
   if (rebuilt.contains(QLatin1Char('\n')) || rebuilt.contains(QLatin1Char('\r'))) Fail("record breaks", rebuilt);
   // The reader keeps 100 characters after the name's bar; a zone beyond them is lost by design.
   const bool zoneWithinReach = rebuilt.size() - 26 <= 100;
-  if (zoneWithinReach && settings::ExtractLocationFields(rebuilt).zoneIndex != f.zoneIndex.value_or(24)) {
+  if (zoneWithinReach && places::ExtractLocationFields(rebuilt).zoneIndex != f.zoneIndex.value_or(24)) {
     Fail("zone drifted", rebuilt);
   }
 }
 
 // A record the location editor's rule accepts holds a usable place.
 void CheckRule(const QString& record) {
-  const auto checked = settings::CheckLocationRecord(record);
+  const auto checked = places::CheckLocationRecord(record);
   const auto* site = std::get_if<settings::SiteLocation>(&checked);
   if (site == nullptr) return;
   if (site->SiteName.trimmed().isEmpty()) Fail("blank name accepted", record);
@@ -54,7 +54,7 @@ void CheckRule(const QString& record) {
     Fail("zone not a half hour within 12 hours", record);
 }
 
-void CheckSorted(const settings::LocationList& list, bool noEqualNeighbours) {
+void CheckSorted(const places::LocationList& list, bool noEqualNeighbours) {
   QCollator collator{QLocale()};
   collator.setCaseSensitivity(Qt::CaseInsensitive);
   const QStringList& records = list.Records();
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-  const settings::LocationList list = settings::LocationListOfText(text);
+  const places::LocationList list = places::LocationListOfText(text);
   if (list.Names().size() != list.Size()) Fail("names and records differ in number", QString());
   CheckSorted(list, false);
 
@@ -83,10 +83,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CheckRule(record);
   }
 
-  const settings::LocationList again = settings::LocationListOfText(settings::LocationFileText(list));
+  const places::LocationList again = places::LocationListOfText(places::LocationFileText(list));
   if (again != list) Fail("write and read back differ", QString());
 
-  settings::LocationList added;
+  places::LocationList added;
   for (const QString& record : list.Records()) added.Add(record);
   CheckSorted(added, true);
   return 0;

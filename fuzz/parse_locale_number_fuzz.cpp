@@ -3,7 +3,7 @@
 // several locales: nothing crashes, a failure always reads 0, and every number
 // written reads back within seven significant digits.
 
-#include "locale_number.h"
+#include "settings/locale_number.h"
 
 #include <QLocale>
 #include <QString>

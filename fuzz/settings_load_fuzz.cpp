@@ -4,9 +4,9 @@
 // saving what was loaded into an empty store then loading again gives the same
 // settings.
 
-#include "list_window_settings.h"
-#include "settings_store.h"
-#include "settings_store_save.h"
+#include "settings/list_window_settings.h"
+#include "settings/settings_store.h"
+#include "settings/settings_store_save.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,10 +5,10 @@
 //   vesperon-screenshots --readme docs         the README's pictures: the main
 //                                              window and the month table window
 
-#include "display.h"
-#include "list_window.h"
-#include "main_window.h"
-#include "whole_file_write.h"
+#include "astro/display.h"
+#include "main_window/main_window.h"
+#include "month_table_window/list_window.h"
+#include "settings/whole_file_write.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
       store.setValue("Flags/Automode", "0");
       for (const auto& [key, value] : shot.values) store.setValue(key, value);
     }
-    dayview::TfrmVesperon window(ini);
+    main_window::TfrmVesperon window(ini);
     window.GoToDate(astro::DateTimeOfDate(shot.date));
     window.show();
     QApplication::processEvents();

@@ -2,9 +2,9 @@
 #include "about_box.h"
 
 #include "about_texts.h"
-#include "day_layout.h"
 #include "link_label.h"
-#include "moon_disc.h"
+#include "ui_helpers/day_layout.h"
+#include "ui_helpers/moon_disc.h"
 
 #include <QFontDatabase>
 #include <QFrame>
@@ -135,7 +135,7 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
   if (screen) move(screen->availableGeometry().center() - rect().center());
 }
 
-int TfrmAbout::S(int pixels) const { return dayview::ScaleToDpi(pixels, dpi_); }
+int TfrmAbout::S(int pixels) const { return ui_helpers::ScaleToDpi(pixels, dpi_); }
 
 bool TfrmAbout::animating() const { return Timer2->isActive(); }
 
@@ -158,7 +158,7 @@ void TfrmAbout::Timer2Timer() {
 }
 
 void TfrmAbout::DrawDisc() {
-  dayview::DrawMoonDisc(bitmap_, disc_.moon, disc_.background, animation_, disc_.northernView);
+  ui_helpers::DrawMoonDisc(bitmap_, disc_.moon, disc_.background, animation_, disc_.northernView);
   pbAbout->update();
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Vesperon: starts the application and shows the main window.
 
-#include "focus_ring_style.h"
-#include "main_window.h"
-#include "standard_descriptors.h"
-#include "whole_file_write.h"
+#include "main_window/main_window.h"
+#include "settings/standard_descriptors.h"
+#include "settings/whole_file_write.h"
+#include "ui_helpers/focus_ring_style.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -31,9 +31,9 @@ int main(int argc, char* argv[]) {
   // Ties the windows to the installed menu entry (and its icon) on Wayland.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vesperon.Vesperon"));
   QApplication::setWindowIcon(ProgramIcon());
-  QApplication::setStyle(new calendar::FocusRingStyle); // over the platform's style
+  QApplication::setStyle(new ui_helpers::FocusRingStyle); // over the platform's style
 
-  dayview::TfrmVesperon window;
+  main_window::TfrmVesperon window;
   window.show();
   return QApplication::exec();
 }

@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "almanac_events.h"
 
-#include "calendar_dates.h"
-#include "display.h"
+#include "astro/display.h"
+#include "astro/moon_phase.h"
+#include "astro/time_scales.h"
+#include "dates/calendar_dates.h"
+#include "day/event_texts.h"
+#include "day/phase_list.h"
 #include "event_minute.h"
-#include "event_texts.h"
-#include "moon_phase.h"
-#include "month_days.h"
-#include "phase_list.h"
+#include "month/month_days.h"
+#include "month/table_texts.h"
 #include "sky_calendar_events.h"
-#include "table_texts.h"
-#include "time_scales.h"
 
 #include <QStringList>
 #include <algorithm>
 #include <array>
 
-namespace exporting {
+namespace calendar_file {
 namespace {
 
 using astro::kRise;
@@ -26,7 +26,7 @@ using astro::kSetAzimuth;
 using astro::kTransit;
 
 QString TwilightWord(int twilight) {
-  switch (monthtable::TwilightKind(twilight)) {
+  switch (month::TwilightKind(twilight)) {
   case 0: return QStringLiteral("Astronomical");
   case 1: return QStringLiteral("Nautical");
   default: return QStringLiteral("Civil");
@@ -44,7 +44,7 @@ public:
     twilightSummaries_ = {word + QStringLiteral(" twilight begins"), word + QStringLiteral(" twilight ends")};
   }
 
-  void Add(const monthtable::MonthDay& day, const EventChoice& choice) {
+  void Add(const month::MonthDay& day, const EventChoice& choice) {
     date_ = astro::DateOfDateTime(day.date);
     const astro::DayEvents& e = day.events;
     if (choice.twilight) {
@@ -72,11 +72,11 @@ private:
 
   // The summary carries the illumination at the event, as the day view's
   // moon rows show it.
-  void MoonEvent(const monthtable::MonthDay& day, int slot, const QString& kind, const QString& name, int azimuth) {
+  void MoonEvent(const month::MonthDay& day, int slot, const QString& kind, const QString& name, int azimuth) {
     const double t = day.events.moon[static_cast<std::size_t>(slot)];
     if (astro::IsMissingEvent(t)) return;
     const double lit = astro::MoonIllumination(state_, day.window.MoonEcliptic(), day.window.SunEcliptic(), t);
-    Event(t, kind, name + QLatin1Char(' ') + dayview::IlluminationText(lit),
+    Event(t, kind, name + QLatin1Char(' ') + day::IlluminationText(lit),
           azimuth < 0 ? QString() : Azimuth(day.events.moon[static_cast<std::size_t>(azimuth)]));
   }
 
@@ -93,7 +93,7 @@ QString KindOfPhase(const std::string& name) {
 void AddPhases(astro::AstroState state, QDate from, QDate to, std::vector<AlmanacEvent>& out) {
   state.CalcDate = astro::DateTimeOfDate(from);
   astro::PrepareDay(state);
-  float k = dayview::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
+  float k = day::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
   for (;; k += 0.25f) {
     const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
     const QDate date = astro::DateOfDateTime(phase.Time);
@@ -135,7 +135,7 @@ std::vector<AlmanacEvent> CollectEvents(const astro::AstroState& base, int twili
   if (choice.sun || choice.twilight || choice.moon) {
     for (QDate month(from.year(), from.month(), 1); month.isValid() && month <= to; month = month.addMonths(1)) {
       state.CalcDate = astro::DateTimeOfDate(month);
-      for (const monthtable::MonthDay& day : monthtable::ComputeMonthDays(state, twilight)) {
+      for (const month::MonthDay& day : month::ComputeMonthDays(state, twilight)) {
         const QDate date = astro::DateOfDateTime(day.date);
         if (date >= from && date <= to) collector.Add(day, choice);
       }
@@ -146,4 +146,4 @@ std::vector<AlmanacEvent> CollectEvents(const astro::AstroState& base, int twili
   return events;
 }
 
-} // namespace exporting
+} // namespace calendar_file

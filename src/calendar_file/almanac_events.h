@@ -4,7 +4,7 @@
 // The events of a run of days as calendar entries: each at the minute the
 // month table (or, for the phases, the phase list) shows, in Universal Time.
 
-#include "astro_state.h"
+#include "astro/astro_state.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-namespace exporting {
+namespace calendar_file {
 
 // Which groups of events to take.
 struct EventChoice {
@@ -49,4 +49,4 @@ struct AlmanacEvent {
 std::vector<AlmanacEvent> CollectEvents(const astro::AstroState& base, int twilight, QDate from, QDate to,
                                         const EventChoice& choice);
 
-} // namespace exporting
+} // namespace calendar_file

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "event_minute.h"
 
-#include "numeric.h"
+#include "astro/numeric.h"
 
 #include <cmath>
 
-namespace exporting {
+namespace calendar_file {
 
 QDateTime UtcOfShownMinute(QDate localDate, double t, float zoneHours) {
   // RoundToMinute keeps a tenth of a minute above the whole minute.
@@ -19,4 +19,4 @@ QDateTime UtcOfShownMinute(QDate localDate, double t, float zoneHours) {
   return QDateTime::fromMSecsSinceEpoch(minutes * 60000, Qt::UTC);
 }
 
-} // namespace exporting
+} // namespace calendar_file

@@ -7,11 +7,11 @@
 #include <QDate>
 #include <QDateTime>
 
-namespace exporting {
+namespace calendar_file {
 
 // localDate's time of day t (fraction of the local day) rounded to the minute
 // as the month table and the phase list round it, in the clock whose zone is
 // zoneHours (hours added to the clock to get UT, West positive), as UTC.
 QDateTime UtcOfShownMinute(QDate localDate, double t, float zoneHours);
 
-} // namespace exporting
+} // namespace calendar_file

@@ -5,7 +5,7 @@
 #include <libical/ical.h>
 #include <memory>
 
-namespace exporting {
+namespace calendar_file {
 namespace {
 
 const char kProductId[] = "-//Vesperon Software//Vesperon//EN";
@@ -125,4 +125,4 @@ CalendarFileText CalendarFile(const std::vector<AlmanacEvent>& events, const set
   return {bytes, {}};
 }
 
-} // namespace exporting
+} // namespace calendar_file

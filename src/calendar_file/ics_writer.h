@@ -5,14 +5,14 @@
 // line folding, CRLF line ends and the property rules are its work.
 
 #include "almanac_events.h"
-#include "settings_values.h"
+#include "settings/settings_values.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <vector>
 
-namespace exporting {
+namespace calendar_file {
 
 // "20260321T0547Z-sunrise-1a2b3c4d5e6f7a8b@vesperon": the event's start in
 // Universal Time (the minute the windows show), its kind and a digest of the
@@ -38,4 +38,4 @@ struct CalendarFileText {
 CalendarFileText CalendarFile(const std::vector<AlmanacEvent>& events, const settings::SiteLocation& place,
                               const QDateTime& stamp);
 
-} // namespace exporting
+} // namespace calendar_file

@@ -4,9 +4,9 @@
 // The sky events of a run of days as calendar entries.
 
 #include "almanac_events.h"
-#include "sky_event_list.h"
+#include "sky_events/sky_event_list.h"
 
-namespace exporting {
+namespace calendar_file {
 
 // Julian Day (UT) of 00:00 of a local date on a clock zoneHours behind UT
 // (West positive).
@@ -16,7 +16,7 @@ double JulianDayOfLocalMidnight(QDate date, double zoneHours);
 // of state.ZoneHours, both included) for the state's site, in time order: an
 // instant for a season or an apsis, first to last contact at the place for an
 // eclipse, its facts in the description.
-void AddSkyEvents(const astro::AstroState& state, QDate from, QDate to, const sky::EventKinds& kinds,
+void AddSkyEvents(const astro::AstroState& state, QDate from, QDate to, const sky_events::EventKinds& kinds,
                   std::vector<AlmanacEvent>& out);
 
-} // namespace exporting
+} // namespace calendar_file

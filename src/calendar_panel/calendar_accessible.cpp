@@ -2,17 +2,17 @@
 #include "calendar_accessible.h"
 
 #include "calendar_panel.h"
-#include "clickable_label.h"
-#include "month_grid.h"
+#include "dates/month_grid.h"
 #include "step_control.h"
+#include "ui_helpers/clickable_label.h"
 
 #include <QApplication>
 
-namespace calendar {
+namespace calendar_panel {
 namespace {
 
 // The children of the grid: the seven headers, then the 42 cells row by row.
-constexpr int kFirstCellChild = kGridColumns;
+constexpr int kFirstCellChild = dates::kGridColumns;
 
 CalendarPanel* PanelOf(QWidget* widget) {
   for (QWidget* w = widget; w; w = w->parentWidget()) {
@@ -39,7 +39,7 @@ QString CalendarGridAccessible::text(QAccessible::Text t) const {
   return QAccessibleWidget::text(t);
 }
 
-int CalendarGridAccessible::childCount() const { return kFirstCellChild + kGridCells; }
+int CalendarGridAccessible::childCount() const { return kFirstCellChild + dates::kGridCells; }
 
 QAccessibleInterface* CalendarGridAccessible::child(int index) const {
   CalendarPanel* p = panel();
@@ -56,8 +56,8 @@ int CalendarGridAccessible::indexOfChild(const QAccessibleInterface* child) cons
 }
 
 QAccessibleInterface* CalendarGridAccessible::cellAt(int row, int column) const {
-  if (row < 0 || row >= kGridRows || column < 0 || column >= kGridColumns) return nullptr;
-  return child(kFirstCellChild + row * kGridColumns + column);
+  if (row < 0 || row >= dates::kGridRows || column < 0 || column >= dates::kGridColumns) return nullptr;
+  return child(kFirstCellChild + row * dates::kGridColumns + column);
 }
 
 QList<QAccessibleInterface*> CalendarGridAccessible::selectedCells() const {
@@ -70,8 +70,8 @@ QString CalendarGridAccessible::columnDescription(int column) const {
   return panel() ? panel()->HeaderName(column) : QString();
 }
 
-int CalendarGridAccessible::columnCount() const { return kGridColumns; }
-int CalendarGridAccessible::rowCount() const { return kGridRows; }
+int CalendarGridAccessible::columnCount() const { return dates::kGridColumns; }
+int CalendarGridAccessible::rowCount() const { return dates::kGridRows; }
 
 CalendarCellAccessible::CalendarCellAccessible(QWidget* cell, int index)
     : QAccessibleWidget(cell, QAccessible::Cell), index_(index) {}
@@ -114,8 +114,8 @@ QList<QAccessibleInterface*> CalendarCellAccessible::columnHeaderCells() const {
   return {QAccessible::queryAccessibleInterface(panel()->HeaderWidget(columnIndex()))};
 }
 
-int CalendarCellAccessible::columnIndex() const { return index_ % kGridColumns; }
-int CalendarCellAccessible::rowIndex() const { return index_ / kGridColumns; }
+int CalendarCellAccessible::columnIndex() const { return index_ % dates::kGridColumns; }
+int CalendarCellAccessible::rowIndex() const { return index_ / dates::kGridColumns; }
 
 QAccessibleInterface* CalendarCellAccessible::table() const {
   return QAccessible::queryAccessibleInterface(widget()->parentWidget());
@@ -167,11 +167,11 @@ QAccessibleInterface* CalendarAccessibleFactory(const QString& className, QObjec
   CalendarPanel* panel = widget ? PanelOf(widget) : nullptr;
   if (!panel) return nullptr;
   if (object == panel->GridWidget()) return new CalendarGridAccessible(widget);
-  if (className != QLatin1String(ClickableLabel::staticMetaObject.className())) return nullptr;
-  for (int i = 0; i < kGridCells; ++i) {
+  if (className != QLatin1String(ui_helpers::ClickableLabel::staticMetaObject.className())) return nullptr;
+  for (int i = 0; i < dates::kGridCells; ++i) {
     if (panel->CellAt(i) == object) return new CalendarCellAccessible(widget, i);
   }
-  for (int column = 0; column < kGridColumns; ++column) {
+  for (int column = 0; column < dates::kGridColumns; ++column) {
     if (panel->HeaderWidget(column) == object) return new DayHeaderAccessible(widget, column);
   }
   if (object == panel->CaptionWidget(false))
@@ -181,4 +181,4 @@ QAccessibleInterface* CalendarAccessibleFactory(const QString& className, QObjec
   return nullptr;
 }
 
-} // namespace calendar
+} // namespace calendar_panel

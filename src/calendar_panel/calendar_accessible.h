@@ -7,11 +7,11 @@
 // captions and the stepping controls are buttons whose actions do what their
 // clicks do.
 
-#include "unselectable_table.h"
+#include "ui_helpers/unselectable_table.h"
 
 #include <QAccessibleWidget>
 
-namespace calendar {
+namespace calendar_panel {
 
 class CalendarPanel;
 
@@ -88,4 +88,4 @@ QString ChangeDayLabelsAction();
 
 QAccessibleInterface* CalendarAccessibleFactory(const QString& className, QObject* object);
 
-} // namespace calendar
+} // namespace calendar_panel

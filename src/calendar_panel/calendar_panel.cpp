@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar_panel.h"
 
+#include "astro/display.h"
 #include "calendar_accessible.h"
-#include "calendar_names.h"
-#include "clickable_label.h"
-#include "display.h"
+#include "dates/calendar_names.h"
 #include "step_control.h"
+#include "ui_helpers/clickable_label.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -13,7 +13,7 @@
 #include <QFrame>
 #include <QPointer>
 
-namespace calendar {
+namespace calendar_panel {
 namespace {
 
 constexpr int kCellWidth = 29;  // pixels at 96 dpi
@@ -60,7 +60,7 @@ void CalendarPanel::BuildHeader() {
   const auto place = [this](QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(S(left), S(top), S(width), S(height));
   };
-  const auto stepper = [&](Qt::ArrowType arrow, int step, const char* hint, StepKind kind, int left, int top,
+  const auto stepper = [&](Qt::ArrowType arrow, int step, const char* hint, dates::StepKind kind, int left, int top,
                            int width, int height) {
     auto* control = new StepControl(this, arrow, step, QLatin1String(hint));
     place(control, left, top, width, height);
@@ -74,12 +74,12 @@ void CalendarPanel::BuildHeader() {
   const char* monthHint = "Left click one month, right click many months";
   const char* yearHint = "Left click one year, right click many years";
   const char* dayHint = "Left click one day, right click many days";
-  steppers_ = {stepper(Qt::LeftArrow, -1, monthHint, StepKind::Months, 26, 5, 15, 17),
-               stepper(Qt::RightArrow, +1, monthHint, StepKind::Months, 137, 5, 15, 17),
-               stepper(Qt::LeftArrow, -1, yearHint, StepKind::Years, 161, 5, 15, 17),
-               stepper(Qt::RightArrow, +1, yearHint, StepKind::Years, 221, 5, 15, 17),
-               stepper(Qt::NoArrow, -1, dayHint, StepKind::Days, 0, 27, 24, 107),
-               stepper(Qt::NoArrow, +1, dayHint, StepKind::Days, 238, 27, 21, 107)};
+  steppers_ = {stepper(Qt::LeftArrow, -1, monthHint, dates::StepKind::Months, 26, 5, 15, 17),
+               stepper(Qt::RightArrow, +1, monthHint, dates::StepKind::Months, 137, 5, 15, 17),
+               stepper(Qt::LeftArrow, -1, yearHint, dates::StepKind::Years, 161, 5, 15, 17),
+               stepper(Qt::RightArrow, +1, yearHint, dates::StepKind::Years, 221, 5, 15, 17),
+               stepper(Qt::NoArrow, -1, dayHint, dates::StepKind::Days, 0, 27, 24, 107),
+               stepper(Qt::NoArrow, +1, dayHint, dates::StepKind::Days, 238, 27, 21, 107)};
   const char* names[] = {"cmdPreviousMonth", "cmdNextMonth", "cmdPreviousYear", "cmdNextYear", "pnlLeft", "pnlRight"};
   const char* spoken[] = {"Previous Month", "Next Month", "Previous Year", "Next Year", "Previous Day", "Next Day"};
   for (std::size_t i = 0; i < steppers_.size(); ++i) {
@@ -87,21 +87,21 @@ void CalendarPanel::BuildHeader() {
     steppers_[i]->setAccessibleName(QLatin1String(spoken[i]));
   }
 
-  pnlMonth = new ClickableLabel(this);
+  pnlMonth = new ui_helpers::ClickableLabel(this);
   pnlMonth->setObjectName("pnlMonth");
   MakeCaptionBox(pnlMonth);
   pnlMonth->setAccessibleName(QStringLiteral("Month"));
   place(pnlMonth, 44, 3, 88, 20);
-  connect(pnlMonth, &ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
+  connect(pnlMonth, &ui_helpers::ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
     if (button == Qt::LeftButton) emit dateEntryRequested(false);
   });
 
-  pnlYear = new ClickableLabel(this);
+  pnlYear = new ui_helpers::ClickableLabel(this);
   pnlYear->setObjectName("pnlYear");
   MakeCaptionBox(pnlYear);
   pnlYear->setAccessibleName(QStringLiteral("Year"));
   place(pnlYear, 178, 3, 39, 20);
-  connect(pnlYear, &ClickableLabel::pressed, this, &CalendarPanel::pnlYearMouseDown);
+  connect(pnlYear, &ui_helpers::ClickableLabel::pressed, this, &CalendarPanel::pnlYearMouseDown);
 }
 
 void CalendarPanel::BuildGrid() {
@@ -112,13 +112,13 @@ void CalendarPanel::BuildGrid() {
   pnlCal->setGeometry(S(26), S(27), S(211), S(107));
 
   for (int n = 0; n < 7; ++n) {
-    auto* label = new ClickableLabel(pnlCal);
+    auto* label = new ui_helpers::ClickableLabel(pnlCal);
     label->setObjectName(QStringLiteral("lblCalDay_%1").arg(n + 1));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(Bold(label->font()));
     label->setToolTip(QStringLiteral("Change Day Labels"));
     label->setGeometry(S(1 + kCellWidth * n), S(1), S(kCellWidth), S(15));
-    connect(label, &ClickableLabel::pressed, this, [this] { lblCalDayClick(); });
+    connect(label, &ui_helpers::ClickableLabel::pressed, this, [this] { lblCalDayClick(); });
     lblCalDay[n] = label;
   }
   auto* rule = new QFrame(pnlCal);
@@ -126,15 +126,15 @@ void CalendarPanel::BuildGrid() {
   rule->setFrameShadow(QFrame::Sunken);
   rule->setGeometry(S(1), S(16), S(209), S(2));
 
-  for (int index = 0; index < kGridCells; ++index) {
-    const int row = index / kGridColumns;
-    const int column = index % kGridColumns;
-    auto* cell = new ClickableLabel(pnlCal);
-    cell->setObjectName(QStringLiteral("lblCal_%1").arg(CellNumberAt(index)));
+  for (int index = 0; index < dates::kGridCells; ++index) {
+    const int row = index / dates::kGridColumns;
+    const int column = index % dates::kGridColumns;
+    auto* cell = new ui_helpers::ClickableLabel(pnlCal);
+    cell->setObjectName(QStringLiteral("lblCal_%1").arg(dates::CellNumberAt(index)));
     cell->setAlignment(Qt::AlignCenter);
     cell->setToolTip(QStringLiteral("Select Day"));
     cell->setGeometry(S(3 + kCellWidth * column), S(18 + kCellHeight * row), S(kCellWidth), S(kCellHeight));
-    connect(cell, &ClickableLabel::pressed, this, [this, index](Qt::MouseButton button) {
+    connect(cell, &ui_helpers::ClickableLabel::pressed, this, [this, index](Qt::MouseButton button) {
       if (button == Qt::LeftButton) lblCalClick(index);
     });
     lblCal[index] = cell;
@@ -149,24 +149,24 @@ void CalendarPanel::BuildGrid() {
 }
 
 QWidget* CalendarPanel::CellWidget(int cell) const {
-  const int index = (cell / 10 - 1) * kGridColumns + (cell % 10 - 1);
+  const int index = (cell / 10 - 1) * dates::kGridColumns + (cell % 10 - 1);
   return lblCal[index];
 }
 
 void CalendarPanel::SplitCalcDate() {
-  const ShownDate shown = SplitDate(CalcDate);
+  const dates::ShownDate shown = dates::SplitDate(CalcDate);
   ShownYear = shown.year;
   ShownMonth = shown.month;
   ShownDay = shown.day;
 }
 
 void CalendarPanel::WriteCaptions() {
-  pnlMonth->setText(MonthName(ShownMonth));
+  pnlMonth->setText(dates::MonthName(ShownMonth));
   pnlYear->setText(QString::number(ShownYear));
 }
 
 void CalendarPanel::UpdateDayLabels() {
-  const std::array<QString, 7> labels = DayLabels(options_.SunStart, options_.LD);
+  const std::array<QString, 7> labels = dates::DayLabels(options_.SunStart, options_.LD);
   for (int n = 0; n < 7; ++n) lblCalDay[n]->setText(labels[n]);
 }
 
@@ -182,15 +182,15 @@ void CalendarPanel::CalendarInit() {
 void CalendarPanel::LayoutMonth() {
   if (LayoutBusy) return;
   LayoutBusy = true;
-  FirstColumn = FirstColumnOfMonth(ShownYear, ShownMonth, options_.SunStart);
-  const int days = DaysInMonth(ShownMonth, ShownYear);
+  FirstColumn = dates::FirstColumnOfMonth(ShownYear, ShownMonth, options_.SunStart);
+  const int days = dates::DaysInMonth(ShownMonth, ShownYear);
   if (ShownDay > days) ShownDay = days;
-  const MonthGridDays grid = FillMonthGrid(days, FirstColumn);
-  for (int index = 0; index < kGridCells; ++index) {
+  const dates::MonthGridDays grid = dates::FillMonthGrid(days, FirstColumn);
+  for (int index = 0; index < dates::kGridCells; ++index) {
     lblCal[index]->setVisible(grid[index] != 0);
     if (grid[index] != 0) lblCal[index]->setText(QString::number(grid[index]));
   }
-  SelectDay(CellOfDay(ShownDay, FirstColumn), 0);
+  SelectDay(dates::CellOfDay(ShownDay, FirstColumn), 0);
   update();
   LayoutBusy = false;
 }
@@ -204,7 +204,7 @@ void CalendarPanel::MoveMarkerToCell(int cell) {
 void CalendarPanel::SelectDay(int cell, int day) {
   if (day != 0) {
     ShownDay = day;
-    CalcDate = JoinDate({ShownYear, ShownMonth, day});
+    CalcDate = dates::JoinDate({ShownYear, ShownMonth, day});
   } else {
     MoveMarkerToCell(cell);
   }
@@ -235,17 +235,17 @@ QWidget* CalendarPanel::HeaderWidget(int column) const { return lblCalDay[static
 QWidget* CalendarPanel::CaptionWidget(bool year) const { return year ? pnlYear : pnlMonth; }
 
 int CalendarPanel::SelectedCellIndex() const {
-  const int cell = CellOfDay(ShownDay, FirstColumn);
-  return (cell / 10 - 1) * kGridColumns + (cell % 10 - 1);
+  const int cell = dates::CellOfDay(ShownDay, FirstColumn);
+  return (cell / 10 - 1) * dates::kGridColumns + (cell % 10 - 1);
 }
 
 QString CalendarPanel::CellName(int index) const {
   const QLabel* cell = lblCal[static_cast<std::size_t>(index)];
   if (cell->isHidden()) return {};
-  return astro::LongDateText(JoinDate({ShownYear, ShownMonth, cell->text().toInt()}));
+  return astro::LongDateText(dates::JoinDate({ShownYear, ShownMonth, cell->text().toInt()}));
 }
 
-QString CalendarPanel::HeaderName(int column) const { return ColumnDayName(column + 1, options_.SunStart); }
+QString CalendarPanel::HeaderName(int column) const { return dates::ColumnDayName(column + 1, options_.SunStart); }
 
 QString CalendarPanel::ShownMonthText() const { return pnlMonth->text() + QLatin1Char(' ') + pnlYear->text(); }
 
@@ -253,16 +253,16 @@ void CalendarPanel::SelectCellAt(int index) {
   if (!lblCal[static_cast<std::size_t>(index)]->isHidden()) lblCalClick(index);
 }
 
-void CalendarPanel::StepDate(StepKind kind, int amount) {
-  const StepResult result = calendar::StepDate(kind, amount, CalcDate);
-  if (result.view == StepView::Refused) {
+void CalendarPanel::StepDate(dates::StepKind kind, int amount) {
+  const dates::StepResult result = dates::StepDate(kind, amount, CalcDate);
+  if (result.view == dates::StepView::Refused) {
     RepeatActive = false; // a limit ends any repeat; the date stays
     return;
   }
   CalcDate = result.date;
   SplitCalcDate();
-  if (result.view == StepView::SameMonth) {
-    SelectDay(CellOfDay(ShownDay, FirstColumn), 0);
+  if (result.view == dates::StepView::SameMonth) {
+    SelectDay(dates::CellOfDay(ShownDay, FirstColumn), 0);
   } else {
     WriteCaptions();
     if (RelayoutEnabled) LayoutMonth();
@@ -270,7 +270,7 @@ void CalendarPanel::StepDate(StepKind kind, int amount) {
 }
 
 void CalendarPanel::GoToToday(bool keepShownYear) {
-  CalcDate = GoToTodayDate(Today(), keepShownYear, ShownYear);
+  CalcDate = dates::GoToTodayDate(Today(), keepShownYear, ShownYear);
   SplitCalcDate();
   WriteCaptions();
   LayoutMonth();
@@ -281,17 +281,17 @@ void CalendarPanel::ReturnToToday() {
   GoToToday(false);
 }
 
-void CalendarPanel::ChangeStep(StepKind kind, const StepControl* control, Qt::MouseButton button,
+void CalendarPanel::ChangeStep(dates::StepKind kind, const StepControl* control, Qt::MouseButton button,
                                Qt::KeyboardModifiers modifiers) {
   int amount = control->step();
-  if (kind == StepKind::Years && (modifiers & Qt::ControlModifier)) amount *= 10;
+  if (kind == dates::StepKind::Years && (modifiers & Qt::ControlModifier)) amount *= 10;
   if (button == Qt::LeftButton) {
     StepDate(kind, amount);
     return;
   }
   // Any other button repeats as fast as the day recomputes, letting the
   // release, the clock and the painting through after each step.
-  const bool deferLayout = kind == StepKind::Years && options_.DC;
+  const bool deferLayout = kind == dates::StepKind::Years && options_.DC;
   RepeatActive = true;
   if (deferLayout) RelayoutEnabled = false;
   const QPointer<CalendarPanel> alive(this);
@@ -302,14 +302,14 @@ void CalendarPanel::ChangeStep(StepKind kind, const StepControl* control, Qt::Mo
     if (!isVisible()) break;
   }
   RepeatActive = false;
-  if (kind == StepKind::Years) {
+  if (kind == dates::StepKind::Years) {
     RelayoutEnabled = true;
     if (deferLayout) LayoutMonth();
   }
 }
 
 void CalendarPanel::lblCalClick(int index) {
-  const int cell = CellNumberAt(index);
+  const int cell = dates::CellNumberAt(index);
   MoveMarkerToCell(cell);
   SelectDay(cell, lblCal[index]->text().toInt());
 }
@@ -334,13 +334,13 @@ bool CalendarPanel::CalendarKey(int key, Qt::KeyboardModifiers modifiers) {
   const bool ctrl = modifiers & Qt::ControlModifier;
   const bool keypad = modifiers & Qt::KeypadModifier;
   switch (key) {
-    case Qt::Key_PageUp: StepDate(ctrl ? StepKind::Years : StepKind::Months, -1); return true;
-    case Qt::Key_PageDown: StepDate(ctrl ? StepKind::Years : StepKind::Months, +1); return true;
+    case Qt::Key_PageUp: StepDate(ctrl ? dates::StepKind::Years : dates::StepKind::Months, -1); return true;
+    case Qt::Key_PageDown: StepDate(ctrl ? dates::StepKind::Years : dates::StepKind::Months, +1); return true;
     case Qt::Key_Home: GoToToday(ctrl); return true;
-    case Qt::Key_Left: StepDate(ctrl ? StepKind::Years : StepKind::Days, -1); return true;
-    case Qt::Key_Right: StepDate(ctrl ? StepKind::Years : StepKind::Days, +1); return true;
-    case Qt::Key_Up: ctrl ? StepDate(StepKind::Months, -1) : StepDate(StepKind::Days, -7); return true;
-    case Qt::Key_Down: ctrl ? StepDate(StepKind::Months, +1) : StepDate(StepKind::Days, +7); return true;
+    case Qt::Key_Left: StepDate(ctrl ? dates::StepKind::Years : dates::StepKind::Days, -1); return true;
+    case Qt::Key_Right: StepDate(ctrl ? dates::StepKind::Years : dates::StepKind::Days, +1); return true;
+    case Qt::Key_Up: ctrl ? StepDate(dates::StepKind::Months, -1) : StepDate(dates::StepKind::Days, -7); return true;
+    case Qt::Key_Down: ctrl ? StepDate(dates::StepKind::Months, +1) : StepDate(dates::StepKind::Days, +7); return true;
     default: break;
   }
   if (!keypad) return false;
@@ -349,8 +349,8 @@ bool CalendarPanel::CalendarKey(int key, Qt::KeyboardModifiers modifiers) {
     case Qt::Key_1: SetYearKeyStep(10); return true;
     case Qt::Key_2: SetYearKeyStep(100); return true;
     case Qt::Key_3: SetYearKeyStep(1000); return true;
-    case Qt::Key_Plus: StepDate(StepKind::Years, YearKeyStep); return true;
-    case Qt::Key_Minus: StepDate(StepKind::Years, -YearKeyStep); return true;
+    case Qt::Key_Plus: StepDate(dates::StepKind::Years, YearKeyStep); return true;
+    case Qt::Key_Minus: StepDate(dates::StepKind::Years, -YearKeyStep); return true;
     default: return false;
   }
 }
@@ -362,4 +362,4 @@ void CalendarPanel::SetYearKeyStep(int years) {
                                         : QStringLiteral("Year, keypad plus and minus step %1 years").arg(years));
 }
 
-} // namespace calendar
+} // namespace calendar_panel

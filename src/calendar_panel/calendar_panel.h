@@ -7,8 +7,9 @@
 // writes the astronomy unit's date directly and ends every selection in the
 // day view's ShowDay.
 
-#include "calendar_dates.h"
-#include "month_grid.h"
+#include "dates/calendar_dates.h"
+#include "dates/month_grid.h"
+#include "ui_helpers/clickable_label.h"
 
 #include <QWidget>
 #include <array>
@@ -17,9 +18,8 @@
 class QFrame;
 class QLabel;
 
-namespace calendar {
+namespace calendar_panel {
 
-class ClickableLabel;
 class StepControl;
 
 // Options the calendar reads and writes (stored by the settings).
@@ -45,7 +45,7 @@ public:
   // Today's date, or with keepShownYear today's month and day in the shown year.
   void GoToToday(bool keepShownYear);
   // One step of CalcDate by days, months or years; refused silently at the limits.
-  void StepDate(StepKind kind, int amount);
+  void StepDate(dates::StepKind kind, int amount);
   // The calendar's keys; false for a key it does not handle.
   bool CalendarKey(int key, Qt::KeyboardModifiers modifiers);
   // Ends a running mouse auto-repeat (a panel opened over the calendar).
@@ -96,7 +96,7 @@ private:
   void AnnounceSelection();
   // The keypad's + and - step this many years (keypad 0 to 3).
   void SetYearKeyStep(int years);
-  void ChangeStep(StepKind kind, const StepControl* control, Qt::MouseButton button,
+  void ChangeStep(dates::StepKind kind, const StepControl* control, Qt::MouseButton button,
                   Qt::KeyboardModifiers modifiers);
   void lblCalClick(int index);
   void lblCalDayClick();
@@ -119,12 +119,12 @@ private:
   bool navigationEnabled_ = true;
   std::array<StepControl*, 6> steppers_{};
 
-  ClickableLabel* pnlMonth = nullptr;
-  ClickableLabel* pnlYear = nullptr;
+  ui_helpers::ClickableLabel* pnlMonth = nullptr;
+  ui_helpers::ClickableLabel* pnlYear = nullptr;
   QFrame* pnlCal = nullptr;
   QFrame* bvlCal = nullptr;
-  std::array<ClickableLabel*, 7> lblCalDay{};
-  std::array<ClickableLabel*, kGridCells> lblCal{};
+  std::array<ui_helpers::ClickableLabel*, 7> lblCalDay{};
+  std::array<ui_helpers::ClickableLabel*, dates::kGridCells> lblCal{};
 };
 
-} // namespace calendar
+} // namespace calendar_panel

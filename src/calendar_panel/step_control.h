@@ -5,12 +5,12 @@
 // arrow buttons and the narrow strips beside the day grid. It reports which
 // button went down (left steps once, any other repeats) and when it came up.
 
-#include "button_palette.h"
+#include "ui_helpers/button_palette.h"
 
 #include <QMouseEvent>
 #include <QToolButton>
 
-namespace calendar {
+namespace calendar_panel {
 
 class StepControl : public QToolButton {
   Q_OBJECT
@@ -23,7 +23,7 @@ public:
     setToolTip(hint);
     setFocusPolicy(Qt::NoFocus);
     setAutoRaise(arrow == Qt::NoArrow);
-    setPalette(ButtonPalette()); // arrows in the button's text colour, not the day view's
+    setPalette(ui_helpers::ButtonPalette()); // arrows in the button's text colour, not the day view's
   }
 
   int step() const { return step_; }
@@ -50,4 +50,4 @@ private:
   int step_;
 };
 
-} // namespace calendar
+} // namespace calendar_panel

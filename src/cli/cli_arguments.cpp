@@ -2,7 +2,7 @@
 #include "cli_arguments.h"
 
 #include "cli_output.h"
-#include "locale_number.h"
+#include "settings/locale_number.h"
 
 #include <QRegularExpression>
 #include <cmath>

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_commands.h"
 
+#include "astro/display.h"
+#include "astro/moon_phase.h"
+#include "astro/time_scales.h"
 #include "cli_output.h"
-#include "copy_text.h"
-#include "day_computation.h"
-#include "display.h"
-#include "moon_phase.h"
-#include "month_table.h"
-#include "phase_list.h"
-#include "readable_day.h"
-#include "table_texts.h"
-#include "time_settings.h"
-#include "time_scales.h"
-#include "title_block.h"
+#include "day/day_computation.h"
+#include "day/phase_list.h"
+#include "day/readable_day.h"
+#include "day/time_settings.h"
+#include "month/copy_text.h"
+#include "month/month_table.h"
+#include "month/table_texts.h"
+#include "month/title_block.h"
 
 #include <QJsonArray>
 #include <algorithm>
@@ -31,8 +31,8 @@ astro::AstroState StateFor(const CliContext& c, QDate date) {
   s.ShowSeconds = c.showSeconds;
   s.WantTransit = c.settings.WantTransit;
   s.WantAzimuth = c.settings.WantAzimuth;
-  dayview::PhaseList unused;
-  dayview::ApplyTimeSettings(s, c.settings.TFormat, c.site.SiteTimeZone, unused);
+  day::PhaseList unused;
+  day::ApplyTimeSettings(s, c.settings.TFormat, c.site.SiteTimeZone, unused);
   return s;
 }
 
@@ -54,23 +54,23 @@ QString Row(const QString& label, const QString& time, const QString& extra = {}
 }
 
 // Phase rows as aligned columns: name, date and time.
-QStringList PhaseLines(const std::vector<dayview::PhaseRow>& rows) {
+QStringList PhaseLines(const std::vector<day::PhaseRow>& rows) {
   qsizetype dateWidth = 0;
-  for (const dayview::PhaseRow& row : rows) dateWidth = std::max(dateWidth, row.date.size());
+  for (const day::PhaseRow& row : rows) dateWidth = std::max(dateWidth, row.date.size());
   QStringList lines;
-  for (const dayview::PhaseRow& row : rows)
+  for (const day::PhaseRow& row : rows)
     if (!row.name.isEmpty()) // empty past the last date
       lines << QStringLiteral("%1 : %2 %3").arg(row.name, -13).arg(row.date, static_cast<int>(dateWidth)).arg(row.time, 10);
   return lines;
 }
 
-QString DayText(const CliContext& c, const dayview::DayViewState& view, double illumPercent, int phaseRows) {
-  using namespace dayview;
+QString DayText(const CliContext& c, const day::DayViewState& view, double illumPercent, int phaseRows) {
+  using namespace day;
   const DayTexts& t = view.DayText;
   QStringList lines;
   lines << t[kDateLine];
-  lines << QStringLiteral("%1   %2").arg(PrintableSite(c.site).SiteName, monthtable::CoordinatesLine(c.site));
-  lines << monthtable::TwilightLine(monthtable::TimeTypeName(c.settings.TimeType), c.settings.Twilight).trimmed();
+  lines << QStringLiteral("%1   %2").arg(PrintableSite(c.site).SiteName, month::CoordinatesLine(c.site));
+  lines << month::TwilightLine(month::TimeTypeName(c.settings.TimeType), c.settings.Twilight).trimmed();
   lines << QString();
   lines << Row(t[15], t[kTwilightBegins]) << Row(t[16], t[kSunrise], t[kSunriseAzimuth])
         << Row(t[17], t[kSunset], t[kSunsetAzimuth]) << Row(t[18], t[kTwilightEnds]);
@@ -105,10 +105,10 @@ CliContext MakeContext(const CliRequest& r, const settings::Settings& stored, co
 
 QString RunDay(const CliRequest& request, const CliContext& c) {
   astro::AstroState state = StateFor(c, request.date.value_or(c.today));
-  dayview::DayViewState view;
+  day::DayViewState view;
   const astro::DayEvents events =
-      dayview::ComputeDay(state, {c.settings.Twilight, true, request.longForm, request.julian}, view);
-  const int phaseRows = dayview::PhaseRowCount(request.longForm);
+      day::ComputeDay(state, {c.settings.Twilight, true, request.longForm, request.julian}, view);
+  const int phaseRows = day::PhaseRowCount(request.longForm);
 
   if (!request.json) return DayText(c, view, view.IllumPercent, phaseRows);
 
@@ -116,7 +116,7 @@ QString RunDay(const CliRequest& request, const CliContext& c) {
   for (const QString& text : view.DayText) dayText.append(text);
   QJsonArray phaseText;
   for (int r = 0; r < phaseRows; ++r) {
-    const dayview::PhaseRow& p = view.Phases.PhaseText[static_cast<std::size_t>(r)];
+    const day::PhaseRow& p = view.Phases.PhaseText[static_cast<std::size_t>(r)];
     if (!p.name.isEmpty()) phaseText.append(QJsonArray{p.name, p.date, p.time});
   }
   const QJsonObject object{
@@ -133,25 +133,25 @@ QString RunDay(const CliRequest& request, const CliContext& c) {
 QString RunMonth(const CliRequest& request, const CliContext& c) {
   const QDate month = request.month.value_or(QDate(c.today.year(), c.today.month(), 1));
   const astro::AstroState state = StateFor(c, month);
-  const monthtable::ListOptions options{c.settings.TFormat, c.settings.Twilight, c.settings.SunStart,
+  const month::ListOptions options{c.settings.TFormat, c.settings.Twilight, c.settings.SunStart,
                                         request.group == 5, request.group == 7};
-  const monthtable::MonthTable table = monthtable::ComputeMonthTable(state, options);
-  const monthtable::CopyContext copy{PrintableSite(c.site), c.settings.Twilight};
-  return monthtable::JoinLines(monthtable::CopyLines(table, copy, request.copyMode), monthtable::LineEnd::Lf);
+  const month::MonthTable table = month::ComputeMonthTable(state, options);
+  const month::CopyContext copy{PrintableSite(c.site), c.settings.Twilight};
+  return month::JoinLines(month::CopyLines(table, copy, request.copyMode), month::LineEnd::Lf);
 }
 
 PhaseListOutput RunPhases(const CliRequest& request, const CliContext& c) {
   astro::AstroState state = StateFor(c, request.date.value_or(c.today));
   astro::PrepareDay(state);
-  float k = dayview::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
+  float k = day::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
 
   QJsonArray array;
-  std::vector<dayview::PhaseRow> rows;
+  std::vector<day::PhaseRow> rows;
   int listed = 0;
   for (; listed < request.count; ++listed, k += 0.25f) {
     const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
-    if (!dayview::IsListedPhase(phase)) break;
-    const dayview::PhaseRow row = dayview::PhaseRowOf(state, phase);
+    if (!day::IsListedPhase(phase)) break;
+    const day::PhaseRow row = day::PhaseRowOf(state, phase);
     if (request.json)
       array.append(QJsonObject{{"name", row.name}, {"time", phase.Time}, {"date", row.date}, {"clock", row.time}});
     else

@@ -3,9 +3,9 @@
 
 // The three commands of vesperon-cli, each producing the text to print.
 
-#include "astro_state.h"
+#include "astro/astro_state.h"
 #include "cli_arguments.h"
-#include "settings_values.h"
+#include "settings/settings_values.h"
 
 #include <QString>
 

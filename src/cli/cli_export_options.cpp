@@ -19,8 +19,8 @@ QDate IsoDate(const QString& option, const QString& value) {
 }
 
 // "seasons,eclipses,apsides" in any order, at least one; nothing for another name.
-std::optional<sky::EventKinds> KindsNamed(const QString& list) {
-  sky::EventKinds kinds{false, false, false};
+std::optional<sky_events::EventKinds> KindsNamed(const QString& list) {
+  sky_events::EventKinds kinds{false, false, false};
   for (const QString& raw : list.split(QLatin1Char(','))) {
     const QString name = raw.trimmed().toLower();
     if (name == QLatin1String("seasons")) kinds.seasons = true;
@@ -42,7 +42,7 @@ bool ReadExportOption(Command command, const QString& option, const std::functio
       options.to = IsoDate(option, value("YYYY-MM-DD"));
     } else if (option == QLatin1String("--events")) {
       const QString list = value("a comma list of sun, twilight, moon, phases, seasons, eclipses and apsides");
-      const auto choice = exporting::EventChoiceNamed(list);
+      const auto choice = calendar_file::EventChoiceNamed(list);
       if (!choice)
         throw CliError{QStringLiteral("--events accepts a comma list of sun, twilight, moon, phases, seasons, "
                                       "eclipses and apsides, not \"%1\".")
@@ -73,7 +73,7 @@ bool ReadExportOption(Command command, const QString& option, const std::functio
     options.year = year;
   } else if (!events && option == QLatin1String("--event")) {
     const QString text = value("sun, moon, civil, nautical or astronomical");
-    options.event = exporting::YearEventNamed(text);
+    options.event = year::YearEventNamed(text);
     if (!options.event)
       throw CliError{
           QStringLiteral("--event accepts sun, moon, civil, nautical or astronomical, not \"%1\".").arg(EchoedValue(text))};

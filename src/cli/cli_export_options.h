@@ -3,9 +3,9 @@
 
 // The options of the ics, year and events commands, read by the common parser.
 
-#include "almanac_events.h"
-#include "sky_event_list.h"
-#include "year_table.h"
+#include "calendar_file/almanac_events.h"
+#include "sky_events/sky_event_list.h"
+#include "year/year_table.h"
 
 #include <QDate>
 #include <QString>
@@ -26,13 +26,13 @@ enum class YearMode { Text, Csv, Json };
 struct ExportOptions {
   // ics
   std::optional<QDate> from, to;
-  exporting::EventChoice events;
+  calendar_file::EventChoice events;
   // year
   std::optional<int> year;
-  std::optional<exporting::YearEvent> event;
+  std::optional<year::YearEvent> event;
   YearMode mode = YearMode::Text; // also the events' output
   // events (with from, to or year)
-  sky::EventKinds kinds;
+  sky_events::EventKinds kinds;
 };
 
 // Reads the option when it belongs to the command (value() fetches its

@@ -2,32 +2,32 @@
 #include "cli_site.h"
 
 #include "cli_output.h"
-#include "location_file.h"
-#include "location_inputs.h"
-#include "location_record.h"
+#include "places/location_file.h"
+#include "places/location_inputs.h"
+#include "places/location_record.h"
 
 #include <QFileInfo>
 
 namespace cli {
 namespace {
 
-QString FieldName(settings::LocationInputField field) {
+QString FieldName(places::LocationInputField field) {
   switch (field) {
-    case settings::LocationInputField::Name: return QStringLiteral("name");
-    case settings::LocationInputField::Longitude: return QStringLiteral("longitude");
-    case settings::LocationInputField::Latitude: return QStringLiteral("latitude");
-    case settings::LocationInputField::Zone: return QStringLiteral("time zone");
+    case places::LocationInputField::Name: return QStringLiteral("name");
+    case places::LocationInputField::Longitude: return QStringLiteral("longitude");
+    case places::LocationInputField::Latitude: return QStringLiteral("latitude");
+    case places::LocationInputField::Zone: return QStringLiteral("time zone");
   }
   return {};
 }
 
-QString FieldText(const QString& record, settings::LocationInputField field) {
-  const settings::LocationFields fields = settings::ExtractLocationFields(record);
+QString FieldText(const QString& record, places::LocationInputField field) {
+  const places::LocationFields fields = places::ExtractLocationFields(record);
   switch (field) {
-    case settings::LocationInputField::Name: return settings::LocationRecordName(record);
-    case settings::LocationInputField::Longitude: return fields.longitude;
-    case settings::LocationInputField::Latitude: return fields.latitude;
-    case settings::LocationInputField::Zone: return fields.zoneText;
+    case places::LocationInputField::Name: return places::LocationRecordName(record);
+    case places::LocationInputField::Longitude: return fields.longitude;
+    case places::LocationInputField::Latitude: return fields.latitude;
+    case places::LocationInputField::Zone: return fields.zoneText;
   }
   return {};
 }
@@ -37,17 +37,17 @@ QString FieldText(const QString& record, settings::LocationInputField field) {
 std::variant<settings::SiteLocation, CliError> SiteFromFile(const QString& name, const QString& path) {
   if (path.isEmpty() || !QFileInfo::exists(path))
     return CliError{QStringLiteral("--location needs the location file %1, which does not exist.")
-                        .arg(path.isEmpty() ? QString::fromLatin1(settings::kLocationFileName) : path)};
-  const settings::LocationFileRead read = settings::ReadLocationFile(path);
+                        .arg(path.isEmpty() ? QString::fromLatin1(places::kLocationFileName) : path)};
+  const places::LocationFileRead read = places::ReadLocationFile(path);
   if (!read.ok) return CliError{QStringLiteral("--location: %1").arg(read.error)};
 
   const QString wanted = name.trimmed();
   for (const QString& record : read.list.Records()) {
-    if (settings::LocationRecordName(record).compare(wanted, Qt::CaseInsensitive) != 0) continue;
-    const auto checked = settings::CheckLocationRecord(record);
-    if (const auto* error = std::get_if<settings::LocationInputError>(&checked)) {
+    if (places::LocationRecordName(record).compare(wanted, Qt::CaseInsensitive) != 0) continue;
+    const auto checked = places::CheckLocationRecord(record);
+    if (const auto* error = std::get_if<places::LocationInputError>(&checked)) {
       return CliError{QStringLiteral("--location \"%1\": the %2 \"%3\" of its record in %4 is refused. %5")
-                          .arg(EchoedValue(settings::LocationRecordName(record)), FieldName(error->field),
+                          .arg(EchoedValue(places::LocationRecordName(record)), FieldName(error->field),
                                EchoedValue(FieldText(record, error->field)), path, error->message)};
     }
     return std::get<settings::SiteLocation>(checked);

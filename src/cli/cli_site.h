@@ -5,7 +5,7 @@
 // the command line, or the location the desktop program stored.
 
 #include "cli_arguments.h"
-#include "settings_values.h"
+#include "settings/settings_values.h"
 
 #include <variant>
 

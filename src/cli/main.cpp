@@ -6,12 +6,12 @@
 #include "cli_export_commands.h"
 #include "cli_output.h"
 #include "cli_site.h"
-#include "location_file.h"
-#include "settings_store.h"
-#include "standard_descriptors.h"
-#include "store_snapshot.h"
-#include "stored_location.h"
-#include "whole_file_write.h"
+#include "places/location_file.h"
+#include "settings/settings_store.h"
+#include "settings/standard_descriptors.h"
+#include "settings/store_snapshot.h"
+#include "settings/stored_location.h"
+#include "settings/whole_file_write.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
   const QString nameNotice = settings::StoredNameNotice(store.values(), settings::SettingsStorePath());
   if (!nameNotice.isEmpty())
     cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1\n").arg(cli::EscapeControlCharacters(nameNotice)));
-  const auto site = cli::ResolveSite(request, stored.Location, settings::DefaultLocationFilePaths().readPath);
+  const auto site = cli::ResolveSite(request, stored.Location, places::DefaultLocationFilePaths().readPath);
   if (const auto* error = std::get_if<cli::CliError>(&site)) return Fail(error->message);
 
   const cli::CliContext context =

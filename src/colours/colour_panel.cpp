@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colour_panel.h"
 
-#include "colour_conversion.h"
 #include "colour_well_accessible.h"
-#include "custom_colours.h"
-#include "focused_cell.h"
 #include "palette_grid.h"
-#include "panel_keys.h"
+#include "settings/custom_colours.h"
+#include "ui_helpers/colour_conversion.h"
+#include "ui_helpers/focused_cell.h"
+#include "ui_helpers/panel_keys.h"
 
 #include <QColorDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 
-namespace settings {
+namespace colours {
 namespace {
 
 constexpr int kCellSize = 15; // pixels at 96 dpi
@@ -22,23 +22,23 @@ constexpr int kLineWidth = 1;
 // Loads the dialog's sixteen custom colours from the stored list. A list the
 // dialog cannot take is emptied, so that it starts from its own blank colours.
 void LoadCustomColours(QStringList& entries) {
-  std::optional<CustomColourSet> colours = CustomColoursOf(entries);
+  std::optional<settings::CustomColourSet> colours = settings::CustomColoursOf(entries);
   if (!colours) {
     entries.clear();
-    colours = CustomColoursOf(entries);
+    colours = settings::CustomColoursOf(entries);
   }
-  for (int i = 0; i < kCustomColourCount; ++i) QColorDialog::setCustomColor(i, ToQColor((*colours)[i]));
+  for (int i = 0; i < settings::kCustomColourCount; ++i) QColorDialog::setCustomColor(i, ui_helpers::ToQColor((*colours)[i]));
 }
 
 QStringList StoredCustomColours() {
-  CustomColourSet colours;
-  for (int i = 0; i < kCustomColourCount; ++i) colours[i] = ColourValueOf(QColorDialog::customColor(i));
-  return CustomColourEntries(colours);
+  settings::CustomColourSet colours;
+  for (int i = 0; i < settings::kCustomColourCount; ++i) colours[i] = ui_helpers::ColourValueOf(QColorDialog::customColor(i));
+  return settings::CustomColourEntries(colours);
 }
 
 } // namespace
 
-ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function<int(int)>& S)
+ColourPanel::ColourPanel(QWidget* parent, settings::Settings& colours, const std::function<int(int)>& S)
     : QFrame(parent), colours_(colours) {
   setObjectName("pnlColor");
   setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -52,7 +52,7 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
   CG = new PaletteGrid(this, S(kCellSize), S(kCellSize), S(kLineWidth));
   CG->move(S(8), S(15));
   connect(CG, &PaletteGrid::cellChosen, this, &ColourPanel::CGClick);
-  new calendar::FocusedCellTeller(CG);
+  new ui_helpers::FocusedCellTeller(CG);
 
   pnlColorOptions = new QFrame(this);
   pnlColorOptions->setObjectName("pnlColorOptions");
@@ -97,7 +97,7 @@ ColourPanel::ColourPanel(QWidget* parent, Settings& colours, const std::function
   connect(cmdColorMore, &QPushButton::clicked, this, &ColourPanel::cmdColorMoreClick);
   connect(cmdColorOK, &QPushButton::clicked, this, &ColourPanel::cmdColorOKClick);
   // Escape is OK as well: the colours are already applied, there is nothing to cancel.
-  BindPanelKeys(this, [this] { cmdColorOKClick(); }, [this] { cmdColorOKClick(); });
+  ui_helpers::BindPanelKeys(this, [this] { cmdColorOKClick(); }, [this] { cmdColorOKClick(); });
   hide();
 }
 
@@ -108,12 +108,12 @@ void ColourPanel::ChooseElement(ColourElement element) {
 }
 
 bool ColourPanel::SelectChosenColour() {
-  const std::optional<PaletteCell> cell = FindInPalette(ChosenColour());
+  const std::optional<settings::PaletteCell> cell = settings::FindInPalette(ChosenColour());
   if (cell) CG->SelectCell(*cell);
   return cell.has_value();
 }
 
-ColourValue& ColourPanel::ChosenColour() {
+settings::ColourValue& ColourPanel::ChosenColour() {
   switch (chosen_) {
     case ColourElement::Text: return colours_.Text;
     case ColourElement::Moon: return colours_.Moon;
@@ -130,22 +130,22 @@ void ColourPanel::ShowCurrentColourInPalette() {
   }
 }
 
-void ColourPanel::UpdateGridColour() { CG->SetLineColour(ToQColor(colours_.Background)); }
+void ColourPanel::UpdateGridColour() { CG->SetLineColour(ui_helpers::ToQColor(colours_.Background)); }
 
-void ColourPanel::SetChosenColour(ColourValue colour) {
+void ColourPanel::SetChosenColour(settings::ColourValue colour) {
   ChosenColour() = colour;
   emit coloursChanged();
 }
 
-void ColourPanel::CGClick(PaletteCell cell) { SetChosenColour(kColourPalette[cell.row][cell.column]); }
+void ColourPanel::CGClick(settings::PaletteCell cell) { SetChosenColour(settings::kColourPalette[cell.row][cell.column]); }
 
 void ColourPanel::cmdColorMoreClick() {
   LoadCustomColours(colours_.CustomColors);
-  QColorDialog dialog(ToQColor(ChosenColour()), this);
+  QColorDialog dialog(ui_helpers::ToQColor(ChosenColour()), this);
   dialog.setObjectName("ColorDialog1");
   const bool confirmed = dialog.exec() == QDialog::Accepted;
   colours_.CustomColors = StoredCustomColours();
-  if (confirmed) SetChosenColour(ColourValueOf(dialog.selectedColor()));
+  if (confirmed) SetChosenColour(ui_helpers::ColourValueOf(dialog.selectedColor()));
 }
 
 void ColourPanel::cmdColorOKClick() {
@@ -154,4 +154,4 @@ void ColourPanel::cmdColorOKClick() {
   emit closed();
 }
 
-} // namespace settings
+} // namespace colours

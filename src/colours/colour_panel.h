@@ -7,8 +7,8 @@
 // choice takes effect at once: the panel writes the colour into the settings
 // and tells the window, which applies it.
 
-#include "colour_palette.h"
-#include "settings_values.h"
+#include "settings/colour_palette.h"
+#include "settings/settings_values.h"
 
 #include <QFrame>
 #include <array>
@@ -17,7 +17,7 @@
 class QPushButton;
 class QRadioButton;
 
-namespace settings {
+namespace colours {
 
 class PaletteGrid;
 
@@ -30,7 +30,7 @@ class ColourPanel : public QFrame {
 public:
   // The panel changes the colours and the custom colour list of `colours`.
   // scale turns 96-dpi pixels into screen pixels.
-  ColourPanel(QWidget* parent, Settings& colours, const std::function<int(int)>& scale);
+  ColourPanel(QWidget* parent, settings::Settings& colours, const std::function<int(int)>& scale);
 
   ColourElement ChosenElement() const { return chosen_; }
   // optColorClick: selects the element's colour in the palette; the focus
@@ -58,12 +58,12 @@ signals:
 
 private:
   bool SelectChosenColour(); // false when the colour is not in the palette
-  void CGClick(PaletteCell cell);
-  ColourValue& ChosenColour();
-  void SetChosenColour(ColourValue colour);
+  void CGClick(settings::PaletteCell cell);
+  settings::ColourValue& ChosenColour();
+  void SetChosenColour(settings::ColourValue colour);
 
-  Settings& colours_;
+  settings::Settings& colours_;
   ColourElement chosen_ = ColourElement::Background;
 };
 
-} // namespace settings
+} // namespace colours

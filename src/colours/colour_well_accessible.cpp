@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "colour_well_accessible.h"
 
-#include "childless_accessible.h"
 #include "palette_grid.h"
+#include "ui_helpers/childless_accessible.h"
 
 #include <QColorDialog>
 #include <QEvent>
@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QWindow>
 
-namespace settings {
+namespace colours {
 namespace {
 
 bool IsWell(const QObject* object) {
@@ -145,4 +145,4 @@ void InstallColourWellReading() {
   (void)installed;
 }
 
-} // namespace settings
+} // namespace colours

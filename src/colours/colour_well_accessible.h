@@ -7,12 +7,12 @@
 // focused. The wells are found as the dialog makes them: the basic colours
 // (six rows of eight) first, then the custom ones (two rows of eight).
 
-#include "unselectable_table.h"
+#include "ui_helpers/unselectable_table.h"
 
 #include <QAccessibleWidget>
 #include <map>
 
-namespace settings {
+namespace colours {
 
 class ColourWellAccessible : public QAccessibleWidget, public UnselectableTableInterface {
 public:
@@ -61,4 +61,4 @@ private:
 // Reads the wells of every colour dialog made after this call so.
 void InstallColourWellReading();
 
-} // namespace settings
+} // namespace colours

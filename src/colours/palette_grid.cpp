@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "palette_grid.h"
 
-#include "colour_conversion.h"
-#include "focus_ring_style.h"
+#include "ui_helpers/colour_conversion.h"
+#include "ui_helpers/focus_ring_style.h"
 
 #include <QAbstractTableModel>
 #include <QHeaderView>
@@ -11,7 +11,7 @@
 #include <QStyledItemDelegate>
 #include <limits>
 
-namespace settings {
+namespace colours {
 namespace {
 
 constexpr int kColourRole = Qt::UserRole;
@@ -19,11 +19,11 @@ constexpr int kColourRole = Qt::UserRole;
 class PaletteModel : public QAbstractTableModel {
 public:
   using QAbstractTableModel::QAbstractTableModel;
-  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kPaletteRows; }
-  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kPaletteColumns; }
+  int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : settings::kPaletteRows; }
+  int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : settings::kPaletteColumns; }
   QVariant data(const QModelIndex& index, int role) const override {
     if (!index.isValid()) return {};
-    const QColor colour = ToQColor(kColourPalette[index.row()][index.column()]);
+    const QColor colour = ui_helpers::ToQColor(settings::kColourPalette[index.row()][index.column()]);
     if (role == kColourRole) return colour;
     if (role == Qt::AccessibleTextRole) return SpokenColourName(colour);
     return {};
@@ -44,8 +44,8 @@ public:
       // The keyboard's cell, while the grid has the focus: the focus ring,
       // between the cell's colour and the grid's lines.
       const auto* grid = qobject_cast<const PaletteGrid*>(option.widget);
-      const QColor ring = calendar::FocusRingColour(colour, grid ? grid->LineColour() : colour);
-      const int w = calendar::kFocusRingWidth;
+      const QColor ring = ui_helpers::FocusRingColour(colour, grid ? grid->LineColour() : colour);
+      const int w = ui_helpers::kFocusRingWidth;
       painter->setPen(QPen(ring, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
       painter->setBrush(Qt::NoBrush);
       painter->drawRect(QRectF(cell).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
@@ -105,7 +105,7 @@ PaletteGrid::PaletteGrid(QWidget* parent, int cellWidth, int cellHeight, int lin
   setTabKeyNavigation(false);
   viewport()->setAutoFillBackground(true);
   // The grid is sized to its cells; the last line falls outside.
-  setFixedSize((lineWidth + cellWidth) * kPaletteColumns - lineWidth, (lineWidth + cellHeight) * kPaletteRows - lineWidth);
+  setFixedSize((lineWidth + cellWidth) * settings::kPaletteColumns - lineWidth, (lineWidth + cellHeight) * settings::kPaletteRows - lineWidth);
 
   connect(this, &QTableView::clicked, this,
           [this](const QModelIndex& index) { emit cellChosen({index.row(), index.column()}); });
@@ -120,11 +120,11 @@ void PaletteGrid::keyPressEvent(QKeyEvent* event) {
   keyboardMove_ = false;
 }
 
-void PaletteGrid::SelectCell(PaletteCell cell) {
+void PaletteGrid::SelectCell(settings::PaletteCell cell) {
   setCurrentIndex(model()->index(cell.row, cell.column));
 }
 
-PaletteCell PaletteGrid::SelectedCell() const { return {currentIndex().row(), currentIndex().column()}; }
+settings::PaletteCell PaletteGrid::SelectedCell() const { return {currentIndex().row(), currentIndex().column()}; }
 
 void PaletteGrid::SetLineColour(const QColor& colour) {
   QPalette lines = viewport()->palette();
@@ -136,4 +136,4 @@ void PaletteGrid::SetLineColour(const QColor& colour) {
 
 QColor PaletteGrid::LineColour() const { return viewport()->palette().color(QPalette::Base); }
 
-} // namespace settings
+} // namespace colours

@@ -6,11 +6,11 @@
 // the selection with the arrow keys, chooses that cell's colour; moving the
 // selection from the program chooses nothing.
 
-#include "colour_palette.h"
+#include "settings/colour_palette.h"
 
 #include <QTableView>
 
-namespace settings {
+namespace colours {
 
 // A colour as a screen reader says it: the nearest of the named web colours,
 // then its red, green and blue parts (0..255).
@@ -23,8 +23,8 @@ public:
   PaletteGrid(QWidget* parent, int cellWidth, int cellHeight, int lineWidth);
 
   // Selects a cell without choosing its colour.
-  void SelectCell(PaletteCell cell);
-  PaletteCell SelectedCell() const;
+  void SelectCell(settings::PaletteCell cell);
+  settings::PaletteCell SelectedCell() const;
   void SetLineColour(const QColor& colour);
   QColor LineColour() const;
 
@@ -39,4 +39,4 @@ private:
   bool keyboardMove_ = false;
 };
 
-} // namespace settings
+} // namespace colours

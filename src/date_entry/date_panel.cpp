@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "date_panel.h"
 
-#include "caption_buddy.h"
-#include "character_filter.h"
-#include "date_entry.h"
-#include "panel_keys.h"
+#include "dates/date_entry.h"
+#include "ui_helpers/caption_buddy.h"
+#include "ui_helpers/character_filter.h"
+#include "ui_helpers/panel_keys.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace settings {
+namespace date_entry {
 
 DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame(parent) {
   setObjectName("pnlDate");
@@ -25,7 +25,7 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   };
   // DateKeyPress: digits and backspace only, refused characters dropped silently.
   const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
-  auto* DateKeyPress = new CharacterFilter(this, isDigit, nullptr);
+  auto* DateKeyPress = new ui_helpers::CharacterFilter(this, isDigit, nullptr);
   const auto field = [&](const char* name, int top) {
     auto* edit = new QLineEdit(this);
     edit->setObjectName(name);
@@ -53,9 +53,9 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   txtDay = field("txtDay", 73);
   setTabOrder(txtYear, txtMonth);
   setTabOrder(txtMonth, txtDay);
-  NameByCaption(findChild<QLabel*>("lblDate_2"), txtYear);
-  NameByCaption(findChild<QLabel*>("lblDate_3"), txtMonth);
-  NameByCaption(findChild<QLabel*>("lblDate_4"), txtDay);
+  ui_helpers::NameByCaption(findChild<QLabel*>("lblDate_2"), txtYear);
+  ui_helpers::NameByCaption(findChild<QLabel*>("lblDate_3"), txtMonth);
+  ui_helpers::NameByCaption(findChild<QLabel*>("lblDate_4"), txtDay);
 
   cmdDateOK = button("cmdDateOK", "O&K", 25); // Alt+O stays the Options menu's
   cmdDateOK->setDefault(true);
@@ -63,11 +63,11 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   connect(cmdDateOK, &QPushButton::clicked, this, &DatePanel::cmdDateOKClick);
   connect(cmdDateCancel, &QPushButton::clicked, this, &DatePanel::cmdDateCancelClick);
 
-  BindPanelKeys(this, [this] { cmdDateOKClick(); }, [this] { cmdDateCancelClick(); });
+  ui_helpers::BindPanelKeys(this, [this] { cmdDateOKClick(); }, [this] { cmdDateCancelClick(); });
   hide();
 }
 
-void DatePanel::Fill(const calendar::ShownDate& shown, bool focusMonth) {
+void DatePanel::Fill(const dates::ShownDate& shown, bool focusMonth) {
   shown_ = shown;
   txtYear->setText(QString::number(shown.year));
   txtMonth->setText(QString::number(shown.month));
@@ -78,9 +78,9 @@ void DatePanel::Fill(const calendar::ShownDate& shown, bool focusMonth) {
 }
 
 void DatePanel::cmdDateOKClick() {
-  emit dateEntered(EnteredDate(txtYear->text(), txtMonth->text(), txtDay->text(), shown_));
+  emit dateEntered(dates::EnteredDate(txtYear->text(), txtMonth->text(), txtDay->text(), shown_));
 }
 
 void DatePanel::cmdDateCancelClick() { emit cancelled(); }
 
-} // namespace settings
+} // namespace date_entry

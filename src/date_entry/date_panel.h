@@ -6,7 +6,7 @@
 // captions above stay visible) while the calendar's stepping controls and keys
 // are off. Enter is OK, Escape is Cancel while it is open.
 
-#include "calendar_dates.h"
+#include "dates/calendar_dates.h"
 
 #include <QFrame>
 #include <functional>
@@ -15,7 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace settings {
+namespace date_entry {
 
 class DatePanel : public QFrame {
   Q_OBJECT
@@ -25,7 +25,7 @@ public:
 
   // Fills the fields with the shown date and focuses the month field
   // (focusMonth) or the year field. The caller shows the panel first.
-  void Fill(const calendar::ShownDate& shown, bool focusMonth);
+  void Fill(const dates::ShownDate& shown, bool focusMonth);
 
   QLineEdit* txtYear = nullptr;
   QLineEdit* txtMonth = nullptr;
@@ -35,7 +35,7 @@ public:
 
 signals:
   // OK: the entered date, limited and completed from the shown date.
-  void dateEntered(const calendar::ShownDate& date);
+  void dateEntered(const dates::ShownDate& date);
   // Cancel or Escape: the date stays.
   void cancelled();
 
@@ -43,7 +43,7 @@ private:
   void cmdDateOKClick();
   void cmdDateCancelClick();
 
-  calendar::ShownDate shown_;
+  dates::ShownDate shown_;
 };
 
-} // namespace settings
+} // namespace date_entry

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar_dates.h"
 
-#include "display.h"
+#include "astro/display.h"
 
 #include <QDate>
 
-namespace calendar {
+namespace dates {
 namespace {
 
 constexpr int kFirstYear = 1;
@@ -89,4 +89,4 @@ double GoToTodayDate(double today, bool keepShownYear, int shownYear) {
   return DateWithCutDay(shownYear, d.month, d.day);
 }
 
-} // namespace calendar
+} // namespace dates

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace calendar {
+namespace dates {
 
 // 0001-01-01 and 9999-12-31, the first and last dates any step may reach.
 inline constexpr double MinDate = -693593.0;
@@ -60,4 +60,4 @@ StepResult StepDate(StepKind kind, int amount, double calcDate);
 // month and day in shownYear (February 29 cut to 28 in a common year).
 double GoToTodayDate(double today, bool keepShownYear, int shownYear);
 
-} // namespace calendar
+} // namespace dates

@@ -4,7 +4,7 @@
 #include <QDate>
 #include <QLocale>
 
-namespace calendar {
+namespace dates {
 
 QString MonthName(int month) {
   // The nominative form: many languages decline a month's name inside a date
@@ -35,4 +35,4 @@ std::array<QString, 7> DayLabels(bool sunStart, bool threeLetters) {
 
 QString ColumnDayName(int column, bool sunStart) { return QLocale().dayName(DayOfColumn(column, sunStart)); }
 
-} // namespace calendar
+} // namespace dates

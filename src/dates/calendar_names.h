@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-namespace calendar {
+namespace dates {
 
 // The locale's long name of a month (1..12) standing alone, without a day, as
 // the month caption and the month table's title show it.
@@ -21,4 +21,4 @@ std::array<QString, 7> DayLabels(bool sunStart, bool threeLetters);
 // is read out ("Sunday").
 QString ColumnDayName(int column, bool sunStart);
 
-} // namespace calendar
+} // namespace dates

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-namespace settings {
+namespace dates {
 namespace {
 
 // The field's value limited to lowest..highest, or fallback when the text is
@@ -21,13 +21,13 @@ int FieldValue(const QString& text, int fallback, int lowest, int highest) {
 
 } // namespace
 
-calendar::ShownDate EnteredDate(const QString& year, const QString& month, const QString& day,
-                                const calendar::ShownDate& shown) {
-  calendar::ShownDate date;
+dates::ShownDate EnteredDate(const QString& year, const QString& month, const QString& day,
+                                const dates::ShownDate& shown) {
+  dates::ShownDate date;
   date.year = FieldValue(year, shown.year, 1, 9999);
   date.month = FieldValue(month, shown.month, 1, 12);
-  date.day = std::min(FieldValue(day, shown.day, 1, 31), calendar::DaysInMonth(date.month, date.year));
+  date.day = std::min(FieldValue(day, shown.day, 1, 31), dates::DaysInMonth(date.month, date.year));
   return date;
 }
 
-} // namespace settings
+} // namespace dates

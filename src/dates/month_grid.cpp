@@ -3,7 +3,7 @@
 
 #include <QDate>
 
-namespace calendar {
+namespace dates {
 
 int FirstColumnOfMonth(int year, int month, bool sunStart) {
   // Qt counts Monday 1 .. Sunday 7; the calendar counts Sunday 1 .. Saturday 7.
@@ -27,4 +27,4 @@ MonthGridDays FillMonthGrid(int daysInMonth, int firstColumn) {
   return days;
 }
 
-} // namespace calendar
+} // namespace dates

@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace calendar {
+namespace dates {
 
 inline constexpr int kGridRows = 6;
 inline constexpr int kGridColumns = 7;
@@ -29,4 +29,4 @@ int CellNumberAt(int index);
 using MonthGridDays = std::array<int, kGridCells>;
 MonthGridDays FillMonthGrid(int daysInMonth, int firstColumn);
 
-} // namespace calendar
+} // namespace dates

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "day_computation.h"
 
-#include "day_positions.h"
-#include "display.h"
+#include "astro/day_positions.h"
+#include "astro/display.h"
+#include "astro/time_scales.h"
 #include "event_texts.h"
 #include "julian_date.h"
 #include "moon_rows.h"
-#include "time_scales.h"
 
-namespace dayview {
+namespace day {
 namespace {
 
 using astro::kRise;
@@ -109,4 +109,4 @@ astro::DayEvents ComputeDay(astro::AstroState& state, const DayViewOptions& opti
   return events;
 }
 
-} // namespace dayview
+} // namespace day

@@ -5,11 +5,11 @@
 // state and the display options, every text of the day view, the Moon's signed
 // illuminated percentage and the phase list. Painting is left to the window.
 
-#include "astro_state.h"
-#include "day_events.h"
+#include "astro/astro_state.h"
+#include "astro/day_events.h"
 #include "day_view_state.h"
 
-namespace dayview {
+namespace day {
 
 // Recomputes view for state.CalcDate: the sun block, the moon rows in the order
 // their events happen, the date line, IllumPercent, the phase list (rebuilt only
@@ -21,4 +21,4 @@ namespace dayview {
 // -0.833 degrees, sun at the twilight altitude, moon).
 astro::DayEvents ComputeDay(astro::AstroState& state, const DayViewOptions& options, DayViewState& view);
 
-} // namespace dayview
+} // namespace day

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "day_view_state.h"
 
-namespace dayview {
+namespace day {
 
 DayTexts InitialDayTexts() {
   DayTexts texts;
@@ -12,4 +12,4 @@ DayTexts InitialDayTexts() {
   return texts;
 }
 
-} // namespace dayview
+} // namespace day

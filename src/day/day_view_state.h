@@ -11,7 +11,7 @@
 #include <QString>
 #include <array>
 
-namespace dayview {
+namespace day {
 
 // Slots of DayText. Slots 0 to 19 are painted in the TextRects entry of the
 // same number; slot 20 becomes the status label's caption.
@@ -53,4 +53,4 @@ struct DayViewState {
   bool PaintMoonLabels = true; // draw DayText[12..14]
 };
 
-} // namespace dayview
+} // namespace day

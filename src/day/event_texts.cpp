@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "event_texts.h"
 
-#include "display.h"
+#include "astro/display.h"
 
 #include <cmath>
 
-namespace dayview {
+namespace day {
 
 QString NoneText() { return QStringLiteral("None"); }
 
@@ -22,4 +22,4 @@ QString IlluminationText(double fraction) {
   return QString::number(static_cast<long long>(std::round(100.0 * fraction))) + QLatin1Char('%');
 }
 
-} // namespace dayview
+} // namespace day

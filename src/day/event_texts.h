@@ -4,11 +4,11 @@
 // How one event of the day reads in the day view: its time or "None", its
 // azimuth, the Moon's illumination beside it.
 
-#include "astro_state.h"
+#include "astro/astro_state.h"
 
 #include <QString>
 
-namespace dayview {
+namespace day {
 
 // The text of an event that does not happen.
 QString NoneText();
@@ -23,4 +23,4 @@ QString EventAzimuthText(double time, double azimuth);
 // An illuminated fraction (0..1) as a whole per cent: "0%" .. "100%".
 QString IlluminationText(double fraction);
 
-} // namespace dayview
+} // namespace day

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "julian_date.h"
 
-#include "date_time.h"
+#include "astro/date_time.h"
 
 #include <QDate>
 #include <QLocale>
 #include <cmath>
 
-namespace dayview {
+namespace day {
 namespace {
 
 // Julian Day number of 1899-12-30, day 0 of the date-time scale.
@@ -42,4 +42,4 @@ QString JulianDateText(double calcDate) {
       .arg(date.year, 4, 10, QLatin1Char('0'));
 }
 
-} // namespace dayview
+} // namespace day

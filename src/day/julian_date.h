@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace dayview {
+namespace day {
 
 struct JulianCalendarDate {
   int year = 1;
@@ -26,4 +26,4 @@ bool PrecedesGregorianCalendar(double calcDate);
 // month name, the day, a four-digit year and the word "Julian".
 QString JulianDateText(double calcDate);
 
-} // namespace dayview
+} // namespace day

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moon_rows.h"
 
-namespace dayview {
+namespace day {
 
 MoonRowOrder MoonRowOrderOf(const astro::EventTimes& moon, bool wantTransit) {
   using enum MoonRowKind;
@@ -20,4 +20,4 @@ std::array<QString, 9> OrderMoonRows(const MoonRow& first, const MoonRow& second
           first.label, second.label, third.label};
 }
 
-} // namespace dayview
+} // namespace day

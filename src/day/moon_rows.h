@@ -5,12 +5,12 @@
 // label, a time and an extra column (illumination or azimuth), shown in the
 // order in which the events happen that day.
 
-#include "astro_state.h"
+#include "astro/astro_state.h"
 
 #include <QString>
 #include <array>
 
-namespace dayview {
+namespace day {
 
 struct MoonRow {
   QString label;
@@ -31,4 +31,4 @@ MoonRowOrder MoonRowOrderOf(const astro::EventTimes& moon, bool wantTransit);
 // extra, third time, third extra, then the first, second and third labels.
 std::array<QString, 9> OrderMoonRows(const MoonRow& first, const MoonRow& second, const MoonRow& third);
 
-} // namespace dayview
+} // namespace day

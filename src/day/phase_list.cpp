@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phase_list.h"
 
-#include "calendar_dates.h"
-#include "display.h"
-#include "moon_phase.h"
+#include "astro/display.h"
+#include "astro/moon_phase.h"
+#include "dates/calendar_dates.h"
 
-namespace dayview {
+namespace day {
 
 int PhaseRowCount(bool formLength) { return formLength ? 6 : 4; }
 
@@ -15,7 +15,7 @@ PhaseRow PhaseRowOf(const astro::AstroState& state, const astro::Phase& phase) {
   return {QString::fromStdString(phase.Name), astro::ShortDateText(phase.Time), astro::TimeText(state, phase.Time)};
 }
 
-bool IsListedPhase(const astro::Phase& phase) { return phase.Time < calendar::MaxDate + 1.0; }
+bool IsListedPhase(const astro::Phase& phase) { return phase.Time < dates::MaxDate + 1.0; }
 
 PhaseRow PhaseRowOf(const astro::AstroState& state, float k) {
   const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
@@ -41,4 +41,4 @@ void BuildPhaseList(const astro::AstroState& state, bool phaseShown, bool formLe
   }
 }
 
-} // namespace dayview
+} // namespace day

@@ -4,12 +4,12 @@
 // The list of the next principal phases of the Moon below the calendar: four
 // rows, six in the long form, each the phase's name, date and time.
 
-#include "astro_state.h"
+#include "astro/astro_state.h"
 
 #include <QString>
 #include <array>
 
-namespace dayview {
+namespace day {
 
 // A row left empty (all three texts) is a phase past the last date the
 // program accepts; it is not shown.
@@ -58,4 +58,4 @@ void ForcePhaseListRebuild(PhaseList& list);
 // the list hidden (phaseShown off) nothing changes.
 void BuildPhaseList(const astro::AstroState& state, bool phaseShown, bool formLength, PhaseList& list);
 
-} // namespace dayview
+} // namespace day

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace dayview {
+namespace day {
 namespace {
 
 // "Sunrise :" reads as "Sunrise".
@@ -69,4 +69,4 @@ std::vector<ReadableRow> ReadableDay(const DayViewState& view, bool phaseShown, 
   return rows;
 }
 
-} // namespace dayview
+} // namespace day

@@ -10,7 +10,7 @@
 #include <QString>
 #include <vector>
 
-namespace dayview {
+namespace day {
 
 // What a readable row stands for; each kind has a fixed place on the canvas.
 enum class ReadableSlot {
@@ -54,4 +54,4 @@ QString MoonDiscDescription(double illumPercent);
 // label, and the phase rows while the list is shown (six in the long form).
 std::vector<ReadableRow> ReadableDay(const DayViewState& view, bool phaseShown, bool formLength);
 
-} // namespace dayview
+} // namespace day

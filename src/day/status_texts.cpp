@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "status_texts.h"
 
-#include "display.h"
+#include "astro/display.h"
 
-namespace dayview {
+namespace day {
 
 QString TimeTypeText(int timeType) {
   switch (timeType) {
@@ -39,4 +39,4 @@ StatusPanelTexts StatusPanelTextsOf(const QString& siteName, const astro::AstroS
           SpokenClockText(now, state.TimeFormat)};
 }
 
-} // namespace dayview
+} // namespace day

@@ -3,13 +3,13 @@
 
 // The texts of the status bar's four boxes.
 
-#include "astro_state.h"
+#include "astro/astro_state.h"
 
 #include <QString>
 #include <QTime>
 #include <string>
 
-namespace dayview {
+namespace day {
 
 // "ST", "DT" or "UT" for time type 0, 1 or 2 (any other value: "UT").
 QString TimeTypeText(int timeType);
@@ -36,4 +36,4 @@ struct StatusPanelTexts {
 StatusPanelTexts StatusPanelTextsOf(const QString& siteName, const astro::AstroState& state, int twilight,
                                     QTime now);
 
-} // namespace dayview
+} // namespace day

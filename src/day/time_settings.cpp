@@ -3,7 +3,7 @@
 
 #include <QLocale>
 
-namespace dayview {
+namespace day {
 namespace {
 
 // 18:00 in "h:nn AMPM" is "6:00 " plus the PM text; trimmed, it is shorter
@@ -37,4 +37,4 @@ void ApplyTimeSettings(astro::AstroState& state, int tFormat, float siteTimeZone
   ForcePhaseListRebuild(phases);
 }
 
-} // namespace dayview
+} // namespace day

@@ -3,13 +3,13 @@
 
 // The clock of the day view: which zone its times are in and how they read.
 
-#include "astro_state.h"
+#include "astro/astro_state.h"
 #include "phase_list.h"
 
 #include <QString>
 #include <string>
 
-namespace dayview {
+namespace day {
 
 // The AM and PM texts a 12-hour clock shows.
 struct DayPeriodTexts {
@@ -38,4 +38,4 @@ std::string TimeFormatFor(int tFormat, bool showSeconds, const DayPeriodTexts& d
 void ApplyTimeSettings(astro::AstroState& state, int tFormat, float siteTimeZone, PhaseList& phases,
                        const DayPeriodTexts& designators = LocaleDayPeriodTexts());
 
-} // namespace dayview
+} // namespace day

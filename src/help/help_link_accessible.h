@@ -6,7 +6,7 @@
 // selected link as a focused link object of the browser, named by its words,
 // whose press action follows it as Enter does.
 
-#include "childless_accessible.h"
+#include "ui_helpers/childless_accessible.h"
 
 #include <QAccessibleInterface>
 #include <QPointer>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "city_list_view.h"
 
-#include "place_search.h"
+#include "places/place_search.h"
 
 #include <QApplication>
 
-namespace settings {
+namespace location_editor {
 
 void CityListView::keyboardSearch(const QString& search) {
   if (!model() || search.isEmpty()) return;
@@ -18,8 +18,8 @@ void CityListView::keyboardSearch(const QString& search) {
   for (int row = 0; row < model()->rowCount(rootIndex()); ++row)
     names.append(model()->index(row, modelColumn(), rootIndex()).data().toString());
   const int current = currentIndex().row();
-  const qsizetype found = FindPlaceByTyping(names, typed_, fresh ? current + 1 : qMax(current, 0), FormerPlaceNames());
+  const qsizetype found = places::FindPlaceByTyping(names, typed_, fresh ? current + 1 : qMax(current, 0), places::FormerPlaceNames());
   if (found >= 0) setCurrentIndex(model()->index(static_cast<int>(found), modelColumn(), rootIndex()));
 }
 
-} // namespace settings
+} // namespace location_editor

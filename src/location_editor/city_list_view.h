@@ -10,7 +10,7 @@
 #include <QElapsedTimer>
 #include <QListView>
 
-namespace settings {
+namespace location_editor {
 
 class CityListView : public QListView {
   Q_OBJECT
@@ -24,4 +24,4 @@ private:
   QElapsedTimer sinceTyped_;
 };
 
-} // namespace settings
+} // namespace location_editor

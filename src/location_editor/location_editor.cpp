@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_editor.h"
 
-#include "caption_buddy.h"
-#include "named_combo_accessible.h"
-#include "character_filter.h"
 #include "city_list_view.h"
-#include "locale_number.h"
-#include "location_inputs.h"
-#include "location_record.h"
-#include "message_boxes.h"
-#include "panel_keys.h"
-#include "text_fit.h"
+#include "places/location_inputs.h"
+#include "places/location_record.h"
+#include "settings/locale_number.h"
+#include "ui_helpers/caption_buddy.h"
+#include "ui_helpers/character_filter.h"
+#include "ui_helpers/message_boxes.h"
+#include "ui_helpers/named_combo_accessible.h"
+#include "ui_helpers/panel_keys.h"
+#include "ui_helpers/text_fit.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -24,12 +24,12 @@
 #include <QStyle>
 #include <algorithm>
 
-namespace settings {
+namespace location_editor {
 namespace {
 
 // The zone choice's texts: "-12", "-11.5", ... "12", four of them named.
 QString ZoneEntryText(int index) {
-  const float hours = ZoneHoursOfIndex(index);
+  const float hours = places::ZoneHoursOfIndex(index);
   const QString number = QString::number(static_cast<double>(hours));
   if (hours == 5.0f) return number + QStringLiteral(" (Eastern)");
   if (hours == 6.0f) return number + QStringLiteral(" (Central)");
@@ -88,7 +88,7 @@ bool IsNumberCharacter(QChar c) {
 
 } // namespace
 
-LocationEditor::LocationEditor(QWidget* parent, const std::function<int(int)>& scale, LocationFilePaths files)
+LocationEditor::LocationEditor(QWidget* parent, const std::function<int(int)>& scale, places::LocationFilePaths files)
     : QFrame(parent), Beep([] { QApplication::beep(); }), files_(std::move(files)) {
   setObjectName("pnlSettings");
   setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -109,7 +109,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
     w->setGeometry(S(left), S(top), S(width), S(height));
     if (hint) w->setToolTip(QLatin1String(hint));
   };
-  auto* InputKeyPress = new CharacterFilter(this, IsNumberCharacter, [this] {
+  auto* InputKeyPress = new ui_helpers::CharacterFilter(this, IsNumberCharacter, [this] {
     if (Beep) Beep();
   });
 
@@ -118,7 +118,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   place(txtCLoc, "txtCLoc", 8, 20, 105, 21, nullptr);
   txtCLoc->installEventFilter(new StartShownOnLeaving(txtCLoc));
   label("lblSet_2", "Select New Location", 9, 43);
-  InstallNamedComboReading(); // before a combo box is first read, which would keep Qt's reading
+  ui_helpers::InstallNamedComboReading(); // before a combo box is first read, which would keep Qt's reading
   cboCities = new QComboBox(this);
   place(cboCities, "cboCities", 9, 58, 121, 21, nullptr);
   cboCities->setView(new CityListView(cboCities));
@@ -136,7 +136,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   cboTZ = new QComboBox(this);
   place(cboTZ, "cboTZ", 146, 98, 81, 21, "West positive, East negative");
   QStringList zones;
-  for (int i = 0; i < kZoneEntries; ++i) zones.append(ZoneEntryText(i));
+  for (int i = 0; i < places::kZoneEntries; ++i) zones.append(ZoneEntryText(i));
   cboTZ->addItems(zones);
   FitZoneChoice();
   CapDropDownRows(cboTZ, 16);
@@ -147,7 +147,7 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   cmdCancelSettings = new QPushButton(QStringLiteral("&Cancel"), this);
   place(cmdCancelSettings, "cmdCancelSettings", 65, 99, 48, 21, nullptr);
   // Change may grow into the gap before Cancel to show its text whole.
-  cmdChange->resize(std::clamp(calendar::ButtonWidthForText(*cmdChange), cmdChange->width(),
+  cmdChange->resize(std::clamp(ui_helpers::ButtonWidthForText(*cmdChange), cmdChange->width(),
                                cmdCancelSettings->x() - cmdChange->x() - 1),
                     cmdChange->height());
 
@@ -157,16 +157,16 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   setTabOrder(txtLat, cboTZ);
   setTabOrder(cboTZ, cmdChange);
   setTabOrder(cmdChange, cmdCancelSettings);
-  NameByCaption(findChild<QLabel*>("lblSet_1"), txtCLoc);
-  NameByCaption(findChild<QLabel*>("lblSet_2"), cboCities);
-  NameByCaption(findChild<QLabel*>("lblSet_3"), txtLong);
-  NameByCaption(findChild<QLabel*>("lblSet_4"), txtLat);
-  NameByCaption(findChild<QLabel*>("lblSet_5"), cboTZ);
+  ui_helpers::NameByCaption(findChild<QLabel*>("lblSet_1"), txtCLoc);
+  ui_helpers::NameByCaption(findChild<QLabel*>("lblSet_2"), cboCities);
+  ui_helpers::NameByCaption(findChild<QLabel*>("lblSet_3"), txtLong);
+  ui_helpers::NameByCaption(findChild<QLabel*>("lblSet_4"), txtLat);
+  ui_helpers::NameByCaption(findChild<QLabel*>("lblSet_5"), cboTZ);
 
   connect(cboCities, &QComboBox::activated, this, &LocationEditor::cboCitiesChange);
   connect(cmdChange, &QPushButton::clicked, this, &LocationEditor::cmdChangeClick);
   connect(cmdCancelSettings, &QPushButton::clicked, this, &LocationEditor::cmdCancelSettingsClick);
-  BindPanelKeys(this, [this] { cmdChangeClick(); }, [this] { cmdCancelSettingsClick(); });
+  ui_helpers::BindPanelKeys(this, [this] { cmdChangeClick(); }, [this] { cmdCancelSettingsClick(); });
 }
 
 void LocationEditor::FitZoneChoice() {
@@ -181,14 +181,14 @@ void LocationEditor::FitZoneChoice() {
   }
 }
 
-bool LocationEditor::Open(const SiteLocation& current) {
+bool LocationEditor::Open(const settings::SiteLocation& current) {
   SetTextShowingStart(txtCLoc, current.SiteName);
-  txtLong->setText(FormatSettingNumber(current.SiteLongitude));
-  txtLat->setText(FormatSettingNumber(current.SiteLatitude));
-  ChooseZone(ZoneIndexOfHours(current.SiteTimeZone));
+  txtLong->setText(settings::FormatSettingNumber(current.SiteLongitude));
+  txtLat->setText(settings::FormatSettingNumber(current.SiteLatitude));
+  ChooseZone(places::ZoneIndexOfHours(current.SiteTimeZone));
 
   if (!LocationListLoaded && QFileInfo::exists(files_.readPath)) {
-    LocationFileRead read = ReadLocationFile(files_.readPath);
+    places::LocationFileRead read = places::ReadLocationFile(files_.readPath);
     if (read.ok) {
       list_ = std::move(read.list);
       listAsRead_ = list_;
@@ -196,7 +196,7 @@ bool LocationEditor::Open(const SiteLocation& current) {
       AppliedCityIndex = -1;
       FillCityChoice();
     } else {
-      ShowInputError(this, QStringLiteral("Vesperon"), read.error);
+      ui_helpers::ShowInputError(this, QStringLiteral("Vesperon"), read.error);
     }
   }
   cboCities->setEnabled(LocationListLoaded);
@@ -226,29 +226,29 @@ void LocationEditor::FillFromSelectedCity() {
   const int chosen = cboCities->currentIndex();
   if (chosen < 0 || chosen >= list_.Size()) return;
   SetTextShowingStart(txtCLoc, cboCities->itemText(chosen));
-  const LocationFields fields = ExtractLocationFields(list_.Records().at(chosen));
+  const places::LocationFields fields = places::ExtractLocationFields(list_.Records().at(chosen));
   txtLat->setText(fields.latitude);
   txtLong->setText(fields.longitude);
   ChooseZone(fields.zoneIndex);
 }
 
-std::optional<SiteLocation> LocationEditor::CheckedLocation() {
-  auto checked = CheckLocationInputs({txtCLoc->text(), txtLong->text(), txtLat->text(), ChosenZone()});
-  if (const auto* location = std::get_if<SiteLocation>(&checked)) return *location;
-  const auto& error = std::get<LocationInputError>(checked);
+std::optional<settings::SiteLocation> LocationEditor::CheckedLocation() {
+  auto checked = places::CheckLocationInputs({txtCLoc->text(), txtLong->text(), txtLat->text(), ChosenZone()});
+  if (const auto* location = std::get_if<settings::SiteLocation>(&checked)) return *location;
+  const auto& error = std::get<places::LocationInputError>(checked);
   QWidget* const focus[] = {txtCLoc, txtLong, txtLat, cboTZ}; // by LocationInputField
-  ShowInputError(this, error.title, error.message, focus[static_cast<int>(error.field)]);
+  ui_helpers::ShowInputError(this, error.title, error.message, focus[static_cast<int>(error.field)]);
   return std::nullopt;
 }
 
 bool LocationEditor::ValidateLocationInputs() { return CheckedLocation().has_value(); }
 
 void LocationEditor::cmdChangeClick() {
-  std::optional<SiteLocation> location = CheckedLocation();
+  std::optional<settings::SiteLocation> location = CheckedLocation();
   if (!location) return;
   // The name as typed, blanks kept, made fit for the list exactly as a record
   // of it would be, so that the applied and the listed name agree.
-  location->SiteName = LocationFieldText(location->SiteName);
+  location->SiteName = places::LocationFieldText(location->SiteName);
   AppliedCityIndex = cboCities->currentIndex();
   emit locationApplied(*location);
 }
@@ -262,4 +262,4 @@ void LocationEditor::cmdCancelSettingsClick() {
   emit cancelled();
 }
 
-} // namespace settings
+} // namespace location_editor

@@ -8,8 +8,8 @@
 // while it is open. Applying a location is the main window's business: the
 // editor hands it over checked.
 
-#include "location_file.h"
-#include "settings_values.h"
+#include "places/location_file.h"
+#include "settings/settings_values.h"
 
 #include <QFrame>
 #include <functional>
@@ -20,19 +20,19 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace settings {
+namespace location_editor {
 
 class LocationEditor : public QFrame {
   Q_OBJECT
 public:
   // scale turns 96-dpi pixels into screen pixels; files says where the
   // location list is read from and saved to.
-  LocationEditor(QWidget* parent, const std::function<int(int)>& scale, LocationFilePaths files);
+  LocationEditor(QWidget* parent, const std::function<int(int)>& scale, places::LocationFilePaths files);
 
   // Fills the fields from the current location and, the first time the
   // location file exists, reads the list. The caller shows the panel first.
   // Returns whether the list can be used (the File menu's items with it).
-  bool Open(const SiteLocation& current);
+  bool Open(const settings::SiteLocation& current);
 
   bool ValidateLocationInputs();
   void cmdChangeClick();
@@ -48,7 +48,7 @@ public:
   int AppliedCityIndex = -1;     // city entry last applied; -1 when none or typed
   bool LocationListLoaded = false;
   bool LocationListChanged = false;
-  const LocationList& Locations() const { return list_; }
+  const places::LocationList& Locations() const { return list_; }
 
   // The system beep for a refused key; tests listen in.
   std::function<void()> Beep;
@@ -70,7 +70,7 @@ signals:
 private:
   void BuildControls(const std::function<int(int)>& scale);
   // The fields as a location, or nothing after the error was shown.
-  std::optional<SiteLocation> CheckedLocation();
+  std::optional<settings::SiteLocation> CheckedLocation();
   void cboCitiesChange();
   void FillFromSelectedCity();
   void FillCityChoice();
@@ -78,9 +78,9 @@ private:
   void FitZoneChoice();
   std::optional<int> ChosenZone() const;
 
-  LocationFilePaths files_;
-  LocationList list_;
-  LocationList listAsRead_; // the file's records when read or last saved
+  places::LocationFilePaths files_;
+  places::LocationList list_;
+  places::LocationList listAsRead_; // the file's records when read or last saved
 };
 
-} // namespace settings
+} // namespace location_editor

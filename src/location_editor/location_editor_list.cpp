@@ -4,21 +4,21 @@
 
 #include "location_editor.h"
 
-#include "location_record.h"
-#include "message_boxes.h"
+#include "places/location_record.h"
+#include "ui_helpers/message_boxes.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace settings {
+namespace location_editor {
 
 void LocationEditor::ListAdd() {
   if (!ValidateLocationInputs()) return;
-  list_.Add(FormatLocationRecord(txtCLoc->text(), txtLat->text(), txtLong->text(), *ChosenZone()));
+  list_.Add(places::FormatLocationRecord(txtCLoc->text(), txtLat->text(), txtLong->text(), *ChosenZone()));
   FillCityChoice();
   // The first entry of that name, letter case aside; a name cut to the field's
   // width or ending in blanks finds none.
-  const QString name = LocationFieldText(txtCLoc->text());
+  const QString name = places::LocationFieldText(txtCLoc->text());
   for (int i = 0; i < cboCities->count(); ++i) {
     if (cboCities->itemText(i).compare(name, Qt::CaseInsensitive) == 0) {
       cboCities->setCurrentIndex(i);
@@ -41,12 +41,12 @@ void LocationEditor::ListRemove() {
 bool LocationEditor::ListSave() {
   // Another copy of the program may have saved the file since it was read:
   // its records stay, with this session's additions and removals applied.
-  const LocationFileMerge saved = SaveMergedLocationFile(files_.writePath, listAsRead_, list_);
+  const places::LocationFileMerge saved = places::SaveMergedLocationFile(files_.writePath, listAsRead_, list_);
   if (!saved.ok) {
-    ShowInputError(this, QStringLiteral("Vesperon"), saved.error);
+    ui_helpers::ShowInputError(this, QStringLiteral("Vesperon"), saved.error);
     return false;
   }
-  const LocationList& merged = saved.list;
+  const places::LocationList& merged = saved.list;
   listAsRead_ = merged;
   if (!(merged == list_)) {
     list_ = merged;
@@ -56,4 +56,4 @@ bool LocationEditor::ListSave() {
   return true;
 }
 
-} // namespace settings
+} // namespace location_editor

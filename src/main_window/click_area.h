@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-namespace dayview {
+namespace main_window {
 
 class ClickArea : public QWidget {
   Q_OBJECT
@@ -29,4 +29,4 @@ protected:
   }
 };
 
-} // namespace dayview
+} // namespace main_window

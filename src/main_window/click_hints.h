@@ -4,7 +4,7 @@
 // What a click on a painted row of the day view does: the click areas' hints,
 // and the names of the same commands as actions of the readable rows.
 
-namespace dayview {
+namespace main_window {
 
 inline constexpr const char* kReturnToTodayHint = "Return to Today";
 inline constexpr const char* kTwilightTypeHint = "Toggle Twilight Type";
@@ -12,4 +12,4 @@ inline constexpr const char* kTransitHint = "Show/Hide Transit";
 inline constexpr const char* kAzimuthHint = "Toggle Illumination/Azimuth";
 inline constexpr const char* kPhaseRowsHint = "Toggle 4/6 Phases";
 
-} // namespace dayview
+} // namespace main_window

@@ -6,20 +6,19 @@
 // of them keeps the window open and ends the questions; the next attempt to
 // close asks again.
 
-#include "settings_values.h"
+#include "location_editor/location_editor.h"
+#include "settings/settings_values.h"
 
 #include <QString>
 
 class QWidget;
 
-namespace settings {
-
-class LocationEditor;
+namespace main_window {
 
 struct ClosingState {
-  SiteLocation location; // the current location
+  settings::SiteLocation location; // the current location
   bool NH = true;        // the moon drawn as seen from the northern hemisphere
-  SiteLocation loadedLocation; // both as the session read them
+  settings::SiteLocation loadedLocation; // both as the session read them
   bool loadedNH = true;
 };
 
@@ -28,6 +27,6 @@ struct ClosingState {
 // list that could not be saved keeps the window open, with the error shown,
 // so that nothing the user chose to keep is lost.
 bool AskClosingQuestions(QWidget* parent, const QString& storePath, const ClosingState& state,
-                         LocationEditor& editor);
+                         location_editor::LocationEditor& editor);
 
-} // namespace settings
+} // namespace main_window

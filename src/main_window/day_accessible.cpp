@@ -2,9 +2,9 @@
 #include "day_accessible.h"
 
 #include "click_area.h"
+#include "day/readable_day.h"
 #include "day_canvas.h"
 #include "moon_box.h"
-#include "readable_day.h"
 #include "status_strip.h"
 
 #include <QWidget>
@@ -13,7 +13,7 @@
 #include <limits>
 #include <optional>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 std::optional<CanvasRow> RowOf(const DayCanvas* canvas, int slot) {
@@ -92,7 +92,7 @@ std::vector<QAccessibleInterface*> DayCanvasAccessible::Children() const {
   std::optional<QPoint> afterMoonRows;
   for (const CanvasRow& row : canvas->rows()) {
     placed.push_back({row.rect.topLeft(), canvas->rowInterface(row.slot)});
-    if (row.slot >= static_cast<int>(ReadableSlot::FirstMoonRow) && row.slot <= static_cast<int>(ReadableSlot::ThirdMoonRow))
+    if (row.slot >= static_cast<int>(day::ReadableSlot::FirstMoonRow) && row.slot <= static_cast<int>(day::ReadableSlot::ThirdMoonRow))
       afterMoonRows = QPoint(std::numeric_limits<int>::max(), row.rect.top());
   }
   for (QObject* object : canvas->children()) {
@@ -173,4 +173,4 @@ QAccessibleInterface* DayViewAccessibleFactory(const QString& className, QObject
   return nullptr;
 }
 
-} // namespace dayview
+} // namespace main_window

@@ -6,13 +6,13 @@
 // bottom; each row is a text item whose click commands are its actions; the
 // moon box is an image described by the Moon's phase.
 
-#include "childless_accessible.h"
+#include "ui_helpers/childless_accessible.h"
 
 #include <QAccessibleInterface>
 #include <QAccessibleWidget>
 #include <QPointer>
 
-namespace dayview {
+namespace main_window {
 
 class DayCanvas;
 class MoonBox;
@@ -83,4 +83,4 @@ QString ResizeMoonAction();
 // For QAccessible::installFactory.
 QAccessibleInterface* DayViewAccessibleFactory(const QString& className, QObject* object);
 
-} // namespace dayview
+} // namespace main_window

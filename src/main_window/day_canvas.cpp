@@ -6,7 +6,7 @@
 #include <QAccessible>
 #include <QPainter>
 
-namespace dayview {
+namespace main_window {
 
 DayCanvas::~DayCanvas() {
   for (const unsigned id : rowIds_) {
@@ -51,4 +51,4 @@ void DayCanvas::announceRows() {
   announced_ = now;
 }
 
-} // namespace dayview
+} // namespace main_window

@@ -6,7 +6,7 @@
 // screen reader the painted rows are items of their own (CanvasRow), each
 // with the commands a click on it gives.
 
-#include "readable_day.h"
+#include "day/readable_day.h"
 
 #include <QRect>
 #include <QWidget>
@@ -16,7 +16,7 @@
 
 class QAccessibleInterface;
 
-namespace dayview {
+namespace main_window {
 
 struct CanvasAction {
   QString name; // what it does, e.g. "Show/Hide Transit"
@@ -32,7 +32,7 @@ struct CanvasRow {
   std::vector<CanvasAction> actions;
 };
 
-inline constexpr int kCanvasRowSlots = kReadableSlotCount;
+inline constexpr int kCanvasRowSlots = day::kReadableSlotCount;
 
 class DayCanvas : public QWidget {
   Q_OBJECT
@@ -65,4 +65,4 @@ private:
   std::array<QString, kCanvasRowSlots> announced_{}; // texts last told; empty = row absent
 };
 
-} // namespace dayview
+} // namespace main_window

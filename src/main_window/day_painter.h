@@ -4,20 +4,20 @@
 // Paints the day view from its texts: the date line, the sun block, the moon
 // rows and the phase list. Nothing else writes these pixels.
 
-#include "day_layout.h"
-#include "day_view_state.h"
+#include "day/day_view_state.h"
+#include "ui_helpers/day_layout.h"
 
 #include <QColor>
 #include <QFont>
 
 class QPainter;
 
-namespace dayview {
+namespace main_window {
 
 struct DayPaintInput {
-  const DayViewState& view;
-  const TextRectTable& rects;
-  const LayoutMetricTable& metrics;
+  const day::DayViewState& view;
+  const ui_helpers::TextRectTable& rects;
+  const ui_helpers::LayoutMetricTable& metrics;
   QColor background;
   QColor text;
   QFont font;
@@ -29,4 +29,4 @@ struct DayPaintInput {
 // the background colour, the date line bold and centred, and the phase rows.
 void PaintDayText(QPainter& painter, const DayPaintInput& in);
 
-} // namespace dayview
+} // namespace main_window

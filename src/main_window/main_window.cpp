@@ -1,31 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window.h"
 
-#include "about_box.h"
+#include "about/about_box.h"
+#include "astro/display.h"
 #include "click_area.h"
 #include "click_hints.h"
-#include "clickable_label.h"
-#include "colour_conversion.h"
-#include "colour_panel.h"
+#include "colours/colour_panel.h"
+#include "day/day_computation.h"
+#include "day/status_texts.h"
+#include "day/time_settings.h"
 #include "day_canvas.h"
-#include "day_computation.h"
 #include "day_painter.h"
-#include "display.h"
-#include "help_key.h"
-#include "list_window.h"
-#include "list_window_settings.h"
+#include "help/help_key.h"
 #include "menu_item_accessible.h"
+#include "month_table_window/list_window.h"
 #include "moon_box.h"
-#include "moon_disc.h"
-#include "settings_store.h"
-#include "sky_events_window.h"
-#include "settings_store_save.h"
-#include "store_snapshot.h"
-#include "stored_location.h"
+#include "settings/list_window_settings.h"
+#include "settings/settings_store.h"
+#include "settings/settings_store_save.h"
+#include "settings/store_snapshot.h"
+#include "settings/stored_location.h"
+#include "sky_events_window/sky_events_window.h"
 #include "status_strip.h"
-#include "status_texts.h"
-#include "time_settings.h"
-#include "window_placement.h"
+#include "ui_helpers/clickable_label.h"
+#include "ui_helpers/colour_conversion.h"
+#include "ui_helpers/moon_disc.h"
+#include "ui_helpers/window_placement.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -39,9 +39,9 @@
 #include <QTimer>
 #include <QWindow>
 
-namespace dayview {
+namespace main_window {
 
-using settings::ToQColor;
+using ui_helpers::ToQColor;
 
 namespace {
 
@@ -63,9 +63,9 @@ QFont DayViewFont(int characterHeight) {
 
 } // namespace
 
-TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, settings::LocationFilePaths locationFiles)
+TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, places::LocationFilePaths locationFiles)
     : QMainWindow(parent), storePath_(storePath.isEmpty() ? settings::SettingsStorePath() : std::move(storePath)),
-      locationFiles_(locationFiles.readPath.isEmpty() ? settings::DefaultLocationFilePaths() : std::move(locationFiles)) {
+      locationFiles_(locationFiles.readPath.isEmpty() ? places::DefaultLocationFilePaths() : std::move(locationFiles)) {
   // FormCreate, in order.
   setWindowTitle(QStringLiteral(" Vesperon"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -113,14 +113,14 @@ TfrmVesperon::~TfrmVesperon() {
   if (!settingsSaved_) (void)SaveSettings();
 }
 
-int TfrmVesperon::S(int pixels) const { return ScaleToDpi(pixels, dpi_); }
+int TfrmVesperon::S(int pixels) const { return ui_helpers::ScaleToDpi(pixels, dpi_); }
 
 void TfrmVesperon::ScaleLayout() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   dpi_ = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
   if (dpi_ == 96) return;
-  rects_ = ScaledTextRects(dpi_);
-  metrics_ = ScaledLayoutMetrics(dpi_);
+  rects_ = ui_helpers::ScaledTextRects(dpi_);
+  metrics_ = ui_helpers::ScaledLayoutMetrics(dpi_);
 }
 
 void TfrmVesperon::CreateViews() {
@@ -138,7 +138,7 @@ void TfrmVesperon::CreateViews() {
   connect(moonBox_, &MoonBox::leftClicked, this, &TfrmVesperon::FlipPhase);
   connect(moonBox_, &MoonBox::rightClicked, this, &TfrmVesperon::FlipBigMoon);
 
-  calendar_ = new calendar::CalendarPanel(canvas_, state_.CalcDate, calendarOptions_, [this] { ShowDay(); },
+  calendar_ = new calendar_panel::CalendarPanel(canvas_, state_.CalcDate, calendarOptions_, [this] { ShowDay(); },
                                           [this](int pixels) { return S(pixels); });
   calendar_->move(0, S(kCalendarTop));
 
@@ -154,12 +154,12 @@ void TfrmVesperon::CreateViews() {
   connect(area(200, 40, 41, 114, kAzimuthHint), &ClickArea::leftClicked, this,
           &TfrmVesperon::FlipAzimuth);
 
-  auto* status = new calendar::ClickableLabel(canvas_);
+  auto* status = new ui_helpers::ClickableLabel(canvas_);
   status->setObjectName("lblStatus");
   status->setAlignment(Qt::AlignCenter);
   status->setToolTip(QStringLiteral("Left click toggles status bar, right click to change colors"));
   status->resize(S(kClientWidth), S(20));
-  connect(status, &calendar::ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
+  connect(status, &ui_helpers::ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
     if (button == Qt::LeftButton) FlipStatus();
     else if (button == Qt::RightButton) ToggleColourPanel();
   });
@@ -225,12 +225,12 @@ settings::SettingsStoreSave TfrmVesperon::SaveSettings() {
 }
 
 void TfrmVesperon::PlaceMoonBox() {
-  const LayoutMetricTable& m = metrics_;
+  const ui_helpers::LayoutMetricTable& m = metrics_;
   const QRect bounds = settings_.BigMoon
-                           ? QRect(m[kBigMoonLeft], m[kBigMoonTop], m[kBigMoonSize], m[kBigMoonSize])
-                           : QRect(m[kLittleMoonLeft],
-                                   state_.WantTransit ? m[kLittleMoonTopWithTransit] : m[kLittleMoonTopWithoutTransit],
-                                   m[kLittleMoonSize], m[kLittleMoonSize]);
+                           ? QRect(m[ui_helpers::kBigMoonLeft], m[ui_helpers::kBigMoonTop], m[ui_helpers::kBigMoonSize], m[ui_helpers::kBigMoonSize])
+                           : QRect(m[ui_helpers::kLittleMoonLeft],
+                                   state_.WantTransit ? m[ui_helpers::kLittleMoonTopWithTransit] : m[ui_helpers::kLittleMoonTopWithoutTransit],
+                                   m[ui_helpers::kLittleMoonSize], m[ui_helpers::kLittleMoonSize]);
   moonBox_->place(bounds);
 }
 
@@ -245,11 +245,11 @@ void TfrmVesperon::ApplyColours() {
 }
 
 void TfrmVesperon::ApplyTimeSettings() {
-  dayview::ApplyTimeSettings(state_, settings_.TFormat, settings_.Location.SiteTimeZone, view_.Phases);
+  day::ApplyTimeSettings(state_, settings_.TFormat, settings_.Location.SiteTimeZone, view_.Phases);
 }
 
 void TfrmVesperon::DrawDisc() {
-  DrawMoonDisc(moonBox_->bitmap(), ToQColor(settings_.Moon), ToQColor(settings_.Background),
+  ui_helpers::DrawMoonDisc(moonBox_->bitmap(), ToQColor(settings_.Moon), ToQColor(settings_.Background),
                static_cast<float>(view_.IllumPercent), settings_.NH);
   DescribeMoon();
   moonBox_->update();
@@ -262,7 +262,7 @@ void TfrmVesperon::ShowAbout() {
 }
 
 void TfrmVesperon::ShowDay() {
-  ComputeDay(state_, {settings_.Twilight, settings_.Phase, settings_.FormLength, JulianLine}, view_);
+  day::ComputeDay(state_, {settings_.Twilight, settings_.Phase, settings_.FormLength, JulianLine}, view_);
   DrawDisc();
   ShowStatusLabel();
   canvas_->update();
@@ -271,20 +271,20 @@ void TfrmVesperon::ShowDay() {
 
 void TfrmVesperon::ShowStatusPanels() {
   statusStrip_->setTexts(
-      StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, QTime::currentTime()));
+      day::StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, QTime::currentTime()));
 }
 
 void TfrmVesperon::Timer1Timer() {
   const QTime now = QTime::currentTime();
-  statusStrip_->setClockText(ClockText(now, state_.TimeFormat), SpokenClockText(now, state_.TimeFormat));
+  statusStrip_->setClockText(day::ClockText(now, state_.TimeFormat), day::SpokenClockText(now, state_.TimeFormat));
 }
 
 void TfrmVesperon::UpdateLayout() {
-  const WindowLayout layout = ComputeWindowLayout(settings_.Phase, settings_.Status, settings_.FormLength, metrics_);
+  const ui_helpers::WindowLayout layout = ui_helpers::ComputeWindowLayout(settings_.Phase, settings_.Status, settings_.FormLength, metrics_);
   statusStrip_->hide();
   canvas_->setFixedSize(S(kClientWidth), layout.clientHeight);
-  statusStrip_->setGeometry(0, layout.clientHeight - metrics_[kStatusBarHeight], S(kClientWidth),
-                            metrics_[kStatusBarHeight]);
+  statusStrip_->setGeometry(0, layout.clientHeight - metrics_[ui_helpers::kStatusBarHeight], S(kClientWidth),
+                            metrics_[ui_helpers::kStatusBarHeight]);
   statusStrip_->setVisible(layout.statusBarVisible);
   lblStatus_->move(0, layout.statusLabelTop);
   phaseClickArea_->resize(phaseClickArea_->width(), layout.phaseClickHeight);
@@ -300,7 +300,7 @@ QMargins TfrmVesperon::FrameMargins() const {
 void TfrmVesperon::KeepOnScreen() {
   const QScreen* screen = this->screen();
   if (!screen) return;
-  move(KeepWindowOnScreen({settings_.Left, settings_.Top}, size(), FrameMargins(), screen->geometry()));
+  move(ui_helpers::KeepWindowOnScreen({settings_.Left, settings_.Top}, size(), FrameMargins(), screen->geometry()));
 }
 
 void TfrmVesperon::showEvent(QShowEvent* event) {
@@ -349,4 +349,4 @@ bool TfrmVesperon::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-} // namespace dayview
+} // namespace main_window

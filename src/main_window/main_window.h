@@ -5,15 +5,20 @@
 // phase list and the status bar at the bottom. Every change of date, site or
 // display option ends in ShowDay.
 
-#include "astro_state.h"
-#include "calendar_panel.h"
-#include "day_layout.h"
-#include "day_view_state.h"
-#include "help_topics.h"
-#include "location_file.h"
-#include "settings_store_save.h"
-#include "settings_values.h"
-#include "year_events.h"
+#include "astro/astro_state.h"
+#include "calendar_panel/calendar_panel.h"
+#include "colours/colour_panel.h"
+#include "date_entry/date_panel.h"
+#include "day/day_view_state.h"
+#include "help/help_topics.h"
+#include "location_editor/location_editor.h"
+#include "month_table_window/list_window.h"
+#include "places/location_file.h"
+#include "settings/settings_store_save.h"
+#include "settings/settings_values.h"
+#include "sky_events_window/sky_events_window.h"
+#include "sky_events_window/year_events.h"
+#include "ui_helpers/day_layout.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -27,21 +32,7 @@ class QActionGroup;
 class QLabel;
 class QTimer;
 
-namespace settings {
-class ColourPanel;
-class DatePanel;
-class LocationEditor;
-} // namespace settings
-
-namespace monthtable {
-class TfrmList;
-} // namespace monthtable
-
-namespace skywindow {
-class SkyEventsWindow;
-} // namespace skywindow
-
-namespace dayview {
+namespace main_window {
 
 class ClickArea;
 class DayCanvas;
@@ -64,7 +55,7 @@ public:
   // locationFiles says where the location list is read and saved; empty paths
   // take the program's own.
   explicit TfrmVesperon(QString storePath = {}, QWidget* parent = nullptr,
-                        settings::LocationFilePaths locationFiles = {});
+                        places::LocationFilePaths locationFiles = {});
   ~TfrmVesperon() override;
 
   // The one road: recompute and repaint the day for CalcDate, the site and the
@@ -73,16 +64,16 @@ public:
 
   // Read access for tests and the screenshot tool.
   const astro::AstroState& astroState() const { return state_; }
-  const DayViewState& dayView() const { return view_; }
+  const day::DayViewState& dayView() const { return view_; }
   const settings::Settings& options() const { return settings_; }
-  calendar::CalendarPanel* calendarPanel() const { return calendar_; }
+  calendar_panel::CalendarPanel* calendarPanel() const { return calendar_; }
   const MoonBox* moonBox() const { return moonBox_; }
   DayCanvas* dayCanvas() const { return canvas_; }
   StatusStrip* statusStrip() const { return statusStrip_; }
   QAction* menuAction(const QString& objectName) const;
-  settings::LocationEditor* locationEditor() const { return pnlSettings_; }
-  settings::DatePanel* datePanel() const { return pnlDate_; }
-  settings::ColourPanel* colourPanel() const { return pnlColor_; }
+  location_editor::LocationEditor* locationEditor() const { return pnlSettings_; }
+  date_entry::DatePanel* datePanel() const { return pnlDate_; }
+  colours::ColourPanel* colourPanel() const { return pnlColor_; }
 
   // The lower half. ShowLowerView makes one view current: it hides the others'
   // panels, shows the calendar for the calendar and the date panel, sets the
@@ -107,9 +98,9 @@ public:
   // The closing questions; false keeps the window open.
   bool FormCloseQuery();
   // The month table window, once the List command has created it.
-  monthtable::TfrmList* listWindow() const { return frmList_; }
+  month_table_window::TfrmList* listWindow() const { return frmList_; }
   // The Sky Events window, once Sky Events has created it.
-  skywindow::SkyEventsWindow* skyEventsWindow() const { return frmSkyEvents_; }
+  sky_events_window::SkyEventsWindow* skyEventsWindow() const { return frmSkyEvents_; }
   // The line under the phase list: the Julian-calendar date or the day's sky
   // events.
   QString statusLabelText() const;
@@ -200,13 +191,13 @@ private:
   settings::Settings storedSettings_;
   settings::ListWindowSettings storedListSettings_;
   int dpi_ = 96;
-  TextRectTable rects_ = kTextRects96;
-  LayoutMetricTable metrics_ = kLayoutMetrics96;
+  ui_helpers::TextRectTable rects_ = ui_helpers::kTextRects96;
+  ui_helpers::LayoutMetricTable metrics_ = ui_helpers::kLayoutMetrics96;
 
   astro::AstroState state_;
   settings::Settings settings_;
-  calendar::CalendarOptions calendarOptions_;
-  DayViewState view_;
+  calendar_panel::CalendarOptions calendarOptions_;
+  day::DayViewState view_;
   bool JulianLine = false;
   bool StayOnTop = false;
   int TFormatBeforeSeconds = 0;
@@ -216,24 +207,24 @@ private:
 
   DayCanvas* canvas_ = nullptr;
   MoonBox* moonBox_ = nullptr;
-  calendar::CalendarPanel* calendar_ = nullptr;
+  calendar_panel::CalendarPanel* calendar_ = nullptr;
   QLabel* lblStatus_ = nullptr;
   ClickArea* phaseClickArea_ = nullptr;
   StatusStrip* statusStrip_ = nullptr;
   QTimer* Timer1 = nullptr;
   std::map<QString, QAction*> actions_;
 
-  settings::LocationFilePaths locationFiles_;
-  settings::LocationEditor* pnlSettings_ = nullptr;
-  settings::DatePanel* pnlDate_ = nullptr;
-  settings::ColourPanel* pnlColor_ = nullptr;
+  places::LocationFilePaths locationFiles_;
+  location_editor::LocationEditor* pnlSettings_ = nullptr;
+  date_entry::DatePanel* pnlDate_ = nullptr;
+  colours::ColourPanel* pnlColor_ = nullptr;
   std::map<LowerView, QWidget*> lowerPanels_; // every view's panel but the calendar's
   LowerView lowerView_ = LowerView::Calendar;
-  monthtable::TfrmList* frmList_ = nullptr;
-  skywindow::SkyEventsWindow* frmSkyEvents_ = nullptr;
+  month_table_window::TfrmList* frmList_ = nullptr;
+  sky_events_window::SkyEventsWindow* frmSkyEvents_ = nullptr;
   // The year's sky events for the status label, computed once per year,
   // place and clock.
-  skywindow::YearEvents dayEvents_;
+  sky_events_window::YearEvents dayEvents_;
 };
 
-} // namespace dayview
+} // namespace main_window

@@ -4,14 +4,14 @@
 
 #include "main_window.h"
 
-#include "calendar_panel.h"
+#include "calendar_panel/calendar_panel.h"
+#include "day/phase_list.h"
 #include "moon_box.h"
-#include "phase_list.h"
 
 #include <QLabel>
 #include <QWindow>
 
-namespace dayview {
+namespace main_window {
 
 void TfrmVesperon::SetTimeType(int timeType) {
   state_.TimeType = timeType;
@@ -88,7 +88,7 @@ void TfrmVesperon::FlipPhase() {
 void TfrmVesperon::FlipFormLength() {
   settings_.FormLength = !settings_.FormLength;
   SyncMenuItem(11);
-  ForcePhaseListRebuild(view_.Phases);
+  day::ForcePhaseListRebuild(view_.Phases);
   UpdateLayout();
   ShowDay();
 }
@@ -153,4 +153,4 @@ void TfrmVesperon::GoToDate(double calcDate) {
   calendar_->CalendarInit();
 }
 
-} // namespace dayview
+} // namespace main_window

@@ -4,25 +4,25 @@
 
 #include "main_window.h"
 
+#include "astro/display.h"
 #include "day_canvas.h"
-#include "display.h"
-#include "help_key.h"
-#include "list_window.h"
-#include "list_window_settings.h"
-#include "store_snapshot.h"
-#include "print_output.h"
+#include "help/help_key.h"
+#include "month_table_window/list_window.h"
+#include "settings/list_window_settings.h"
+#include "settings/store_snapshot.h"
+#include "ui_helpers/print_output.h"
 #include "window_print.h"
 
 #include <QScreen>
 
-namespace dayview {
+namespace main_window {
 
 void TfrmVesperon::ShowList() {
   if (!frmList_) {
     storedListSettings_ = settings::LoadListWindowSettings(settings::StoreSnapshot(storePath_).values());
-    frmList_ = new monthtable::TfrmList(this, storedListSettings_, [this] {
+    frmList_ = new month_table_window::TfrmList(this, storedListSettings_, [this] {
       const QPalette colours = canvas_->palette();
-      return monthtable::MainWindowReading{state_,
+      return month_table_window::MainWindowReading{state_,
                                            settings_.TFormat,
                                            settings_.Twilight,
                                            calendarOptions_.SunStart,
@@ -42,9 +42,9 @@ void TfrmVesperon::PrintWindow() {
   const QImage image = grab().toImage();
   const double screenDpi = screen() ? screen()->logicalDotsPerInch() : 96.0;
   const QString name = QStringLiteral("Vesperon %1").arg(astro::DateOfDateTime(state_.CalcDate).toString(Qt::ISODate));
-  monthtable::PrintAndReport(this, name, [&](QPainter& painter, QPrinter& printer) {
+  ui_helpers::PrintAndReport(this, name, [&](QPainter& painter, QPrinter& printer) {
     PrintWindowImage(painter, printer, image, screenDpi);
   });
 }
 
-} // namespace dayview
+} // namespace main_window

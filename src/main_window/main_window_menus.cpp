@@ -4,15 +4,15 @@
 
 #include "main_window.h"
 
-#include "help_key.h"
-#include "help_topics.h"
-#include "help_window.h"
-#include "location_editor.h"
+#include "help/help_key.h"
+#include "help/help_topics.h"
+#include "help/help_window.h"
+#include "location_editor/location_editor.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
 
-namespace dayview {
+namespace main_window {
 
 QAction* TfrmVesperon::menuAction(const QString& objectName) const {
   const auto found = actions_.find(objectName);
@@ -187,4 +187,4 @@ void TfrmVesperon::SyncMenuItem(int n) {
   }
 }
 
-} // namespace dayview
+} // namespace main_window

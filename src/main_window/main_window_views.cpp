@@ -5,10 +5,10 @@
 #include "main_window.h"
 
 #include "closing_prompts.h"
-#include "colour_panel.h"
+#include "colours/colour_panel.h"
+#include "date_entry/date_panel.h"
 #include "day_canvas.h"
-#include "date_panel.h"
-#include "location_editor.h"
+#include "location_editor/location_editor.h"
 #include "status_strip.h"
 
 #include <QAction>
@@ -16,7 +16,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 struct ViewTraits {
@@ -39,27 +39,27 @@ ViewTraits TraitsOf(LowerView view) {
 
 void TfrmVesperon::CreateLowerPanels() {
   const std::function<int(int)> scale = [this](int pixels) { return S(pixels); };
-  pnlSettings_ = new settings::LocationEditor(canvas_, scale, locationFiles_);
-  pnlDate_ = new settings::DatePanel(canvas_, scale);
+  pnlSettings_ = new location_editor::LocationEditor(canvas_, scale, locationFiles_);
+  pnlDate_ = new date_entry::DatePanel(canvas_, scale);
   lowerPanels_[LowerView::LocationEditor] = pnlSettings_;
   lowerPanels_[LowerView::DatePanel] = pnlDate_;
-  pnlColor_ = new settings::ColourPanel(canvas_, settings_, scale);
+  pnlColor_ = new colours::ColourPanel(canvas_, settings_, scale);
   lowerPanels_[LowerView::ColourPanel] = pnlColor_;
 }
 
 void TfrmVesperon::ConnectLowerPanels() {
-  connect(pnlSettings_, &settings::LocationEditor::locationApplied, this, &TfrmVesperon::ApplyLocation);
-  connect(pnlSettings_, &settings::LocationEditor::cancelled, this, [this] { ShowLowerView(LowerView::Calendar); });
+  connect(pnlSettings_, &location_editor::LocationEditor::locationApplied, this, &TfrmVesperon::ApplyLocation);
+  connect(pnlSettings_, &location_editor::LocationEditor::cancelled, this, [this] { ShowLowerView(LowerView::Calendar); });
   connect(statusStrip_, &StatusStrip::locationClicked, this, &TfrmVesperon::ToggleLocationEditor);
-  connect(pnlDate_, &settings::DatePanel::dateEntered, this,
-          [this](const calendar::ShownDate& date) { EnterDate(date.year, date.month, date.day); });
-  connect(pnlColor_, &settings::ColourPanel::coloursChanged, this, [this] {
+  connect(pnlDate_, &date_entry::DatePanel::dateEntered, this,
+          [this](const dates::ShownDate& date) { EnterDate(date.year, date.month, date.day); });
+  connect(pnlColor_, &colours::ColourPanel::coloursChanged, this, [this] {
     ApplyColours();
     DrawDisc();
   });
-  connect(pnlColor_, &settings::ColourPanel::closed, this, [this] { ShowLowerView(LowerView::Calendar); });
-  connect(pnlDate_, &settings::DatePanel::cancelled, this, [this] { ShowLowerView(LowerView::Calendar); });
-  connect(calendar_, &calendar::CalendarPanel::dateEntryRequested, this,
+  connect(pnlColor_, &colours::ColourPanel::closed, this, [this] { ShowLowerView(LowerView::Calendar); });
+  connect(pnlDate_, &date_entry::DatePanel::cancelled, this, [this] { ShowLowerView(LowerView::Calendar); });
+  connect(calendar_, &calendar_panel::CalendarPanel::dateEntryRequested, this,
           [this](bool yearField) { mnuDateClick(!yearField); });
 }
 
@@ -127,16 +127,16 @@ void TfrmVesperon::mnuDateClick(bool focusMonth) {
   palette.setColor(QPalette::WindowText, canvas_->palette().color(QPalette::WindowText));
   pnlDate_->setPalette(palette);
   ShowLowerView(LowerView::DatePanel);
-  pnlDate_->Fill(calendar::SplitDate(state_.CalcDate), focusMonth);
+  pnlDate_->Fill(dates::SplitDate(state_.CalcDate), focusMonth);
 }
 
 void TfrmVesperon::EnterDate(int year, int month, int day) {
   ShowLowerView(LowerView::Calendar);
-  GoToDate(calendar::JoinDate({year, month, day}));
+  GoToDate(dates::JoinDate({year, month, day}));
 }
 
 bool TfrmVesperon::FormCloseQuery() {
-  return settings::AskClosingQuestions(
+  return main_window::AskClosingQuestions(
       this, storePath_, {settings_.Location, settings_.NH, storedSettings_.Location, storedSettings_.NH},
       *pnlSettings_);
 }
@@ -158,4 +158,4 @@ void TfrmVesperon::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-} // namespace dayview
+} // namespace main_window

@@ -6,7 +6,7 @@
 #include <QMenu>
 #include <QWindow>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 QMenu* MenuOf(const QAction* action) {
@@ -102,4 +102,4 @@ void InstallMenuItemReading() {
   (void)installed;
 }
 
-} // namespace dayview
+} // namespace main_window

@@ -7,7 +7,7 @@
 // checked or says nothing, so an unchecked option (Moon Transit off, 12 hr
 // Format not chosen) could not be told from a command.
 
-#include "childless_accessible.h"
+#include "ui_helpers/childless_accessible.h"
 
 #include <QAccessibleInterface>
 #include <QPointer>
@@ -15,7 +15,7 @@
 class QAction;
 class QMenu;
 
-namespace dayview {
+namespace main_window {
 
 class MenuItemAccessible : public ChildlessAccessible, public QAccessibleActionInterface {
 public:
@@ -44,4 +44,4 @@ private:
 // installed once, by the first caller, before the menus are read.
 void InstallMenuItemReading();
 
-} // namespace dayview
+} // namespace main_window

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QWidget>
 
-namespace dayview {
+namespace main_window {
 
 class MoonBox : public QWidget {
   Q_OBJECT
@@ -47,4 +47,4 @@ private:
   QImage bitmap_;
 };
 
-} // namespace dayview
+} // namespace main_window

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "status_strip.h"
 
-#include "button_palette.h"
+#include "ui_helpers/button_palette.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 
-namespace dayview {
+namespace main_window {
 
 StatusBox::StatusBox(QWidget* parent, std::function<void()> onClick) : QLabel(parent), onClick_(std::move(onClick)) {
   setFrameShape(QFrame::Panel);
@@ -39,7 +39,7 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
   setFrameShape(QFrame::Panel);
   setFrameShadow(QFrame::Raised);
   // The status bar keeps the system's button colours and an 8-point font.
-  setPalette(calendar::ButtonPalette());
+  setPalette(ui_helpers::ButtonPalette());
   setAutoFillBackground(true);
   QFont small = font();
   small.setPointSize(8);
@@ -58,7 +58,7 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
   }
 }
 
-void StatusStrip::setTexts(const StatusPanelTexts& texts) {
+void StatusStrip::setTexts(const day::StatusPanelTexts& texts) {
   const QString* values[] = {&texts.location, &texts.timeType, &texts.twilight};
   for (int i = 0; i < 3; ++i) {
     ShowText(i, *values[i]);
@@ -84,4 +84,4 @@ void StatusStrip::ShowText(int box, const QString& text) {
   label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, room));
 }
 
-} // namespace dayview
+} // namespace main_window

@@ -4,14 +4,14 @@
 // The status bar at the bottom of the main window: location, clock kind,
 // twilight kind and a running clock, each in a bordered box.
 
-#include "status_texts.h"
+#include "day/status_texts.h"
 
 #include <QFrame>
 #include <functional>
 
 #include <QLabel>
 
-namespace dayview {
+namespace main_window {
 
 // A bordered box of the status bar whose left click, or press action, runs
 // its command.
@@ -33,7 +33,7 @@ class StatusStrip : public QFrame {
 public:
   StatusStrip(QWidget* parent, const std::function<int(int)>& scale);
 
-  void setTexts(const StatusPanelTexts& texts);
+  void setTexts(const day::StatusPanelTexts& texts);
   // The clock's shown text (every second) and its minute as read out: the
   // box's name changes, and is announced, only when the minute does.
   void setClockText(const QString& text, const QString& spoken);
@@ -53,4 +53,4 @@ private:
   QString texts_[4];
 };
 
-} // namespace dayview
+} // namespace main_window

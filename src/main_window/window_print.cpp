@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <cmath>
 
-namespace dayview {
+namespace main_window {
 
 void PrintWindowImage(QPainter& painter, QPrinter& printer, const QImage& image, double screenDpi) {
   const double scale = printer.logicalDpiX() / screenDpi;
@@ -15,4 +15,4 @@ void PrintWindowImage(QPainter& painter, QPrinter& printer, const QImage& image,
   painter.drawImage(target, image);
 }
 
-} // namespace dayview
+} // namespace main_window

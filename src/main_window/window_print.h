@@ -9,10 +9,10 @@
 class QPainter;
 class QPrinter;
 
-namespace dayview {
+namespace main_window {
 
 // Draws image at the printable area's top-left corner, scaled by the
 // printer's resolution over the screen's (screenDpi, pixels per inch).
 void PrintWindowImage(QPainter& painter, QPrinter& printer, const QImage& image, double screenDpi);
 
-} // namespace dayview
+} // namespace main_window

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "copy_text.h"
 
-#include "display.h"
+#include "astro/display.h"
 #include "title_block.h"
 
 #include <QDate>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 // Character widths of the fixed-width text, after the date column.
@@ -87,4 +87,4 @@ QString JoinLines(const QStringList& lines, LineEnd lineEnd) {
   return text;
 }
 
-} // namespace monthtable
+} // namespace month

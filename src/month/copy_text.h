@@ -6,12 +6,12 @@
 // commas. The same lines feed the clipboard, the prints and the command line.
 
 #include "month_table.h"
-#include "settings_values.h"
+#include "settings/settings_values.h"
 
 #include <QString>
 #include <QStringList>
 
-namespace monthtable {
+namespace month {
 
 // The short date of 29 December 1999, the width reference of the date column.
 QString SampleDate();
@@ -49,4 +49,4 @@ enum class LineEnd { CrLf, Lf };
 // clipboard, LF for the command line.
 QString JoinLines(const QStringList& lines, LineEnd lineEnd);
 
-} // namespace monthtable
+} // namespace month

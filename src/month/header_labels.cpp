@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "header_labels.h"
 
-namespace monthtable {
+namespace month {
 namespace {
 
 // The header shows "Twilight" over both twilight columns and "Rise" under
@@ -14,4 +14,4 @@ constexpr std::array<const char*, kColumnCount> kSpokenColumnNames = {
 
 QString ColumnName(int column) { return QLatin1String(kSpokenColumnNames[static_cast<std::size_t>(column)]); }
 
-} // namespace monthtable
+} // namespace month

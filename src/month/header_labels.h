@@ -9,7 +9,7 @@
 #include <QString>
 #include <array>
 
-namespace monthtable {
+namespace month {
 
 using HeaderRow = std::array<const char*, kColumnCount>;
 
@@ -26,4 +26,4 @@ inline constexpr int kMoonColumn = 7; // "Moon" over the Moon's transit
 // "Date", "Dawn twilight", "Sunrise", ..., "Moon illuminated".
 QString ColumnName(int column);
 
-} // namespace monthtable
+} // namespace month

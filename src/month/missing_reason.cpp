@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "missing_reason.h"
 
-#include "numeric.h"
+#include "astro/numeric.h"
 
 #include <cmath>
 
-namespace exporting {
+namespace month {
 
 MissingReason MissingReasonOf(double slot, const astro::DayAltitude& altitude, double h0) {
   if (!astro::IsMissingEvent(slot)) return MissingReason::None;
@@ -15,4 +15,4 @@ MissingReason MissingReasonOf(double slot, const astro::DayAltitude& altitude, d
                                                                       : MissingReason::StaysBelow;
 }
 
-} // namespace exporting
+} // namespace month

@@ -4,10 +4,10 @@
 // Why an event is missing from a day: the search's markers say only "not
 // today" or "never rises or sets"; the second splits into above and below.
 
-#include "astro_state.h"
-#include "day_altitude.h"
+#include "astro/astro_state.h"
+#include "astro/day_altitude.h"
 
-namespace exporting {
+namespace month {
 
 enum class MissingReason {
   None,        // the event happens: the slot holds a time
@@ -24,4 +24,4 @@ enum class MissingReason {
 // declination moves by degrees within the day.
 MissingReason MissingReasonOf(double slot, const astro::DayAltitude& altitude, double h0);
 
-} // namespace exporting
+} // namespace month

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "month_days.h"
 
-#include "calendar_dates.h"
-#include "day_positions.h"
-#include "rise_transit_set.h"
+#include "astro/day_positions.h"
+#include "astro/rise_transit_set.h"
+#include "astro/time_scales.h"
+#include "dates/calendar_dates.h"
 #include "table_texts.h"
-#include "time_scales.h"
 
-namespace monthtable {
+namespace month {
 namespace {
 
 // The Moon's illumination is read at the middle of the local day.
@@ -19,12 +19,12 @@ std::vector<MonthDay> ComputeMonthDays(const astro::AstroState& dayView, int twi
   astro::AstroState state = dayView;
   state.WantTransit = true; // the table always has transit columns
 
-  const calendar::ShownDate shown = calendar::SplitDate(dayView.CalcDate);
-  const int dayCount = calendar::DaysInMonth(shown.month, shown.year);
+  const dates::ShownDate shown = dates::SplitDate(dayView.CalcDate);
+  const int dayCount = dates::DaysInMonth(shown.month, shown.year);
   const int twilightKind = TwilightKind(twilight);
 
   // The cursor: the first of the month, then one day on per row.
-  state.CalcDate = calendar::JoinDate({shown.year, shown.month, 1});
+  state.CalcDate = dates::JoinDate({shown.year, shown.month, 1});
   astro::PrepareDay(state);
   astro::ThreeDayWindow window;
   window.days[0] = astro::ComputeDayRecord(state, -1);
@@ -54,14 +54,14 @@ Search MoonSearch(const MonthDay& day) {
   return {day.window.MoonPositions(), astro::MoonRiseAltitude(day.window.MoonParallax())};
 }
 
-exporting::MissingReason MissingReasonOn(const astro::AstroState& base, const MonthDay& day, const Search& search,
+month::MissingReason MissingReasonOn(const astro::AstroState& base, const MonthDay& day, const Search& search,
                                          double slot) {
   // A time needs no altitudes; only a marker asks which side the body is on.
-  if (!astro::IsMissingEvent(slot)) return exporting::MissingReason::None;
+  if (!astro::IsMissingEvent(slot)) return month::MissingReason::None;
   astro::AstroState prepared = base;
   prepared.CalcDate = day.date;
   astro::PrepareDay(prepared);
-  return exporting::MissingReasonOf(slot, astro::DayAltitude(prepared, search.positions), search.altitude);
+  return month::MissingReasonOf(slot, astro::DayAltitude(prepared, search.positions), search.altitude);
 }
 
-} // namespace monthtable
+} // namespace month

@@ -4,14 +4,14 @@
 // The astronomy of every day of one month, computed with a three-day window of
 // Sun and Moon positions that slides a day at a time.
 
-#include "astro_state.h"
-#include "day_events.h"
-#include "day_positions.h"
+#include "astro/astro_state.h"
+#include "astro/day_events.h"
+#include "astro/day_positions.h"
 #include "missing_reason.h"
 
 #include <vector>
 
-namespace monthtable {
+namespace month {
 
 struct MonthDay {
   double date = 0.0;                // date-time at 00:00 of the day
@@ -45,7 +45,7 @@ Search MoonSearch(const MonthDay& day);
 // Why an event slot of `search` is empty on the day (None when it holds a
 // time), read from the day's own interpolated altitudes; `base` is the state
 // the days were computed under.
-exporting::MissingReason MissingReasonOn(const astro::AstroState& base, const MonthDay& day, const Search& search,
+month::MissingReason MissingReasonOn(const astro::AstroState& base, const MonthDay& day, const Search& search,
                                          double slot);
 
-} // namespace monthtable
+} // namespace month

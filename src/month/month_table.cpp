@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "month_table.h"
 
-#include "calendar_dates.h"
-#include "display.h"
+#include "astro/display.h"
+#include "dates/calendar_dates.h"
 #include "month_days.h"
 #include "row_grouping.h"
 #include "spoken_cells.h"
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 QString EventText(double slot, int tFormat, int timeType) {
@@ -48,7 +48,7 @@ MonthTable ComputeMonthTable(const astro::AstroState& dayView, const ListOptions
   table.Caption = ListCaption(table.ListTitle, table.TimeTypeName);
 
   const std::vector<MonthDay> days = ComputeMonthDays(dayView, options.Twilight);
-  const calendar::ShownDate shown = calendar::SplitDate(dayView.CalcDate);
+  const dates::ShownDate shown = dates::SplitDate(dayView.CalcDate);
   const Grouping grouping = ResolveGrouping(options.Group5, options.Group7);
   const SpokenContext spoken{dayView, options.Twilight, options.TFormat, dayView.TimeType};
   table.rowDays = RowDays(shown.year, shown.month, grouping, options.SunStart);
@@ -65,4 +65,4 @@ MonthTable ComputeMonthTable(const astro::AstroState& dayView, const ListOptions
   return table;
 }
 
-} // namespace monthtable
+} // namespace month

@@ -4,13 +4,13 @@
 // The month table as text: ten cells per row, computed once and read by the
 // window's grid, the three copy modes and both prints.
 
-#include "astro_state.h"
+#include "astro/astro_state.h"
 
 #include <QString>
 #include <array>
 #include <vector>
 
-namespace monthtable {
+namespace month {
 
 inline constexpr int kColumnCount = 10;
 
@@ -43,4 +43,4 @@ struct ListOptions {
 // TimeType. dayView is not changed (its CalcDate and WantTransit included).
 MonthTable ComputeMonthTable(const astro::AstroState& dayView, const ListOptions& options);
 
-} // namespace monthtable
+} // namespace month

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "row_grouping.h"
 
-#include "calendar_dates.h"
-#include "month_grid.h"
+#include "dates/calendar_dates.h"
+#include "dates/month_grid.h"
 
-namespace monthtable {
+namespace month {
 namespace {
 
 constexpr int kGroupSize = 5;
@@ -38,9 +38,9 @@ Grouping ResolveGrouping(bool group5, bool group7) {
 }
 
 std::vector<int> RowDays(int year, int month, Grouping grouping, bool sunStart) {
-  const int n = calendar::DaysInMonth(month, year);
+  const int n = dates::DaysInMonth(month, year);
   // The calendar grid's column of the 1st counts the same days from the week start.
-  const int offset = calendar::FirstColumnOfMonth(year, month, sunStart) - 1;
+  const int offset = dates::FirstColumnOfMonth(year, month, sunStart) - 1;
   const RowPattern pattern = PatternOf(grouping, n, offset);
 
   std::vector<int> days;
@@ -53,4 +53,4 @@ std::vector<int> RowDays(int year, int month, Grouping grouping, bool sunStart) 
   return days;
 }
 
-} // namespace monthtable
+} // namespace month

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace monthtable {
+namespace month {
 
 enum class Grouping {
   None,
@@ -22,4 +22,4 @@ Grouping ResolveGrouping(bool group5, bool group7);
 // With ByWeek a week starts on Sunday when sunStart is set, else on Monday.
 std::vector<int> RowDays(int year, int month, Grouping grouping, bool sunStart);
 
-} // namespace monthtable
+} // namespace month

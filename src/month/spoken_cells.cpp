@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spoken_cells.h"
 
-#include "calendar_names.h"
-#include "display.h"
+#include "astro/display.h"
+#include "astro/numeric.h"
+#include "dates/calendar_names.h"
 #include "header_labels.h"
 #include "missing_reason.h"
-#include "numeric.h"
 #include "table_texts.h"
 
-namespace monthtable {
+namespace month {
 namespace {
 
 enum class Body { Sun, Twilight, Moon };
@@ -20,8 +20,8 @@ QString SpokenTime(double slot, const SpokenContext& context) {
 
 // What a missing event means: "no sunset" when it falls on another day, the
 // body staying above or below its altitude all day when it never crosses it.
-QString SpokenMissing(int column, exporting::MissingReason reason, Body body) {
-  using exporting::MissingReason;
+QString SpokenMissing(int column, month::MissingReason reason, Body body) {
+  using month::MissingReason;
   if (reason == MissingReason::NoEventToday) return QStringLiteral("no ") + ColumnName(column).toLower();
   const bool above = reason == MissingReason::StaysAbove;
   switch (body) {
@@ -39,7 +39,7 @@ QString SpokenMissing(int column, exporting::MissingReason reason, Body body) {
 } // namespace
 
 QString SpokenDate(QDate date) {
-  return QString::number(date.day()) + QLatin1Char(' ') + calendar::MonthName(date.month());
+  return QString::number(date.day()) + QLatin1Char(' ') + dates::MonthName(date.month());
 }
 
 TableRow SpokenRow(const MonthDay& day, const TableRow& shown, const SpokenContext& context) {
@@ -65,11 +65,11 @@ TableRow SpokenRow(const MonthDay& day, const TableRow& shown, const SpokenConte
   row[0] = date;
   for (int i = 0; i < 8; ++i) {
     const auto& event = events[i];
-    const exporting::MissingReason reason =
+    const month::MissingReason reason =
         MissingReasonOn(context.dayView, day, event.search, event.slot);
     const int column = i + 1;
     row[static_cast<std::size_t>(column)] =
-        cell(column, reason == exporting::MissingReason::None ? SpokenTime(event.slot, context)
+        cell(column, reason == month::MissingReason::None ? SpokenTime(event.slot, context)
                                                               : SpokenMissing(column, reason, event.body));
   }
   row[kColumnCount - 1] = cell(kColumnCount - 1, shown[kColumnCount - 1] + QStringLiteral(" percent"));
@@ -88,4 +88,4 @@ QString SpokenTableName(const MonthTable& table, Grouping grouping) {
   return table.ListTitle;
 }
 
-} // namespace monthtable
+} // namespace month

@@ -12,7 +12,7 @@
 
 #include <QDate>
 
-namespace monthtable {
+namespace month {
 
 // "3 December": a row's date as read out, also its row header.
 QString SpokenDate(QDate date);
@@ -32,4 +32,4 @@ TableRow SpokenRow(const MonthDay& day, const TableRow& shown, const SpokenConte
 // Data for March 2024, grouped by week"), so that a regrouping is told.
 QString SpokenTableName(const MonthTable& table, Grouping grouping);
 
-} // namespace monthtable
+} // namespace month

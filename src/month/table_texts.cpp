@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_texts.h"
 
-#include "calendar_names.h"
-#include "display.h"
-#include "numeric.h"
+#include "astro/display.h"
+#include "astro/numeric.h"
+#include "dates/calendar_names.h"
 
 #include <QLocale>
 
-namespace monthtable {
+namespace month {
 
 bool TwentyFourHourClock(int tFormat, int timeType) { return tFormat != 0 || timeType == 2; }
 
@@ -18,7 +18,7 @@ QString ListTime(double dayFraction, int tFormat, int timeType) {
 
 QString ListTitle(double calcDate) {
   const QDate date = astro::DateOfDateTime(calcDate);
-  return QStringLiteral("Sun and Moon Data for ") + calendar::MonthName(date.month()) + QLatin1Char(' ') +
+  return QStringLiteral("Sun and Moon Data for ") + dates::MonthName(date.month()) + QLatin1Char(' ') +
          QLocale().toString(date, QStringLiteral("yyyy"));
 }
 
@@ -39,4 +39,4 @@ QString ListCaption(const QString& listTitle, const QString& timeTypeName) {
 
 int TwilightKind(int twilight) { return twilight == 0 || twilight == 1 ? twilight : 2; }
 
-} // namespace monthtable
+} // namespace month

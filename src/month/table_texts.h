@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace monthtable {
+namespace month {
 
 // An event time (fraction of the local civil day, 0..1) rounded to the minute:
 // "hh:nn" for the 24-hour clock (tFormat non-zero) or Universal Time
@@ -31,4 +31,4 @@ QString ListCaption(const QString& listTitle, const QString& timeTypeName);
 // any other value civil (2), for the altitude as well as the name.
 int TwilightKind(int twilight);
 
-} // namespace monthtable
+} // namespace month

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "title_block.h"
 
-#include "locale_number.h"
+#include "settings/locale_number.h"
 #include "table_texts.h"
 
 #include <cmath>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 // A magnitude in the settings number format with its unit and the letter of
@@ -36,4 +36,4 @@ QStringList TitleBlock(const QString& listTitle, const QString& timeTypeName,
   return {listTitle, location.SiteName, CoordinatesLine(location), TwilightLine(timeTypeName, twilight)};
 }
 
-} // namespace monthtable
+} // namespace month

@@ -4,12 +4,12 @@
 // The four lines above the copied and printed table: title, place, coordinates
 // and the clock and twilight in use.
 
-#include "settings_values.h"
+#include "settings/settings_values.h"
 
 #include <QString>
 #include <QStringList>
 
-namespace monthtable {
+namespace month {
 
 // "42.97°N  85.6°W  5hrW": absolute values in the settings number format, the
 // hemisphere letters (two blanks for latitude or longitude 0, none for zone 0).
@@ -23,4 +23,4 @@ QString TwilightLine(const QString& timeTypeName, int twilight);
 QStringList TitleBlock(const QString& listTitle, const QString& timeTypeName,
                        const settings::SiteLocation& location, int twilight);
 
-} // namespace monthtable
+} // namespace month

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_columns.h"
 
-#include "header_labels.h"
+#include "month/header_labels.h"
 
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 
-namespace monthtable {
+namespace month_table_window {
 namespace {
 
 constexpr int kMinimumTimeColumn96 = 44; // pixels at 96 dpi
@@ -35,7 +35,7 @@ ListColumns MeasureColumns(const ColumnInputs& in) {
   // over a 24-hour time).
   const QFontMetrics header(in.headerFont);
   for (std::size_t column = 0; column < c.cells.size(); ++column) {
-    for (const HeaderRow* row : {&kBodyLabels, &kColumnLabels}) {
+    for (const month::HeaderRow* row : {&month::kBodyLabels, &month::kColumnLabels}) {
       c.cells[column] = std::max(c.cells[column], header.horizontalAdvance(QLatin1String((*row)[column])));
     }
   }
@@ -49,4 +49,4 @@ ListColumns MeasureColumns(const ColumnInputs& in) {
 
 int Sum(const ColumnWidths& widths) { return std::accumulate(widths.begin(), widths.end(), 0); }
 
-} // namespace monthtable
+} // namespace month_table_window

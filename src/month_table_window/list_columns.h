@@ -4,15 +4,15 @@
 // The month table window's column widths and heights, measured in the table
 // font and the header font (ResizeGrids).
 
-#include "month_table.h"
+#include "month/month_table.h"
 
 #include <QFont>
 #include <QString>
 #include <array>
 
-namespace monthtable {
+namespace month_table_window {
 
-using ColumnWidths = std::array<int, kColumnCount>;
+using ColumnWidths = std::array<int, month::kColumnCount>;
 
 struct ListColumns {
   ColumnWidths cells{};   // pixels of text room per table column
@@ -39,4 +39,4 @@ ListColumns MeasureColumns(const ColumnInputs& in);
 
 int Sum(const ColumnWidths& widths);
 
-} // namespace monthtable
+} // namespace month_table_window

@@ -5,8 +5,8 @@
 // a file name and the event of the year table. Tests put their own answers
 // in place of the dialogs; the writing that follows is the real one.
 
-#include "file_save.h"
-#include "year_table.h"
+#include "ui_helpers/file_save.h"
+#include "year/year_table.h"
 
 #include <QString>
 #include <functional>
@@ -14,16 +14,16 @@
 
 class QWidget;
 
-namespace monthtable {
+namespace month_table_window {
 
 struct ExportChoosers {
   // The file to write, or empty when the user cancelled.
-  SaveFileChooser saveFileName;
+  ui_helpers::SaveFileChooser saveFileName;
   // The event whose year table to print, or nothing when cancelled.
-  std::function<std::optional<exporting::YearEvent>(QWidget* parent)> yearEvent;
+  std::function<std::optional<year::YearEvent>(QWidget* parent)> yearEvent;
 };
 
 // QFileDialog and QInputDialog.
 ExportChoosers DialogChoosers();
 
-} // namespace monthtable
+} // namespace month_table_window

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_header.h"
 
-#include "header_labels.h"
+#include "month/header_labels.h"
 
 #include <QPainter>
 #include <QStringList>
 
-namespace monthtable {
+namespace month_table_window {
 
 ListHeader::ListHeader(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("SGH"));
@@ -14,7 +14,7 @@ ListHeader::ListHeader(QWidget* parent) : QWidget(parent) {
   setAutoFillBackground(true);
   // Painted, so named: the columns in order, each with its body.
   QStringList names;
-  for (int column = 0; column < kColumnCount; ++column) names << ColumnName(column);
+  for (int column = 0; column < month::kColumnCount; ++column) names << month::ColumnName(column);
   setAccessibleName(QStringLiteral("Columns: ") + names.join(QStringLiteral(", ")));
 }
 
@@ -31,10 +31,10 @@ void ListHeader::paintEvent(QPaintEvent*) {
   // Disabled, yet drawn in the window's text colour.
   painter.setPen(palette().color(QPalette::Active, QPalette::WindowText));
   const QFontMetrics metrics = painter.fontMetrics();
-  const HeaderRow* rows[] = {&kBodyLabels, &kColumnLabels};
+  const month::HeaderRow* rows[] = {&month::kBodyLabels, &month::kColumnLabels};
   for (int row = 0; row < 2; ++row) {
     int left = 0;
-    for (int column = 0; column < kColumnCount; ++column) {
+    for (int column = 0; column < month::kColumnCount; ++column) {
       const int width = widths_[static_cast<std::size_t>(column)];
       const QRect cell(left, row * rowHeight_, width, rowHeight_);
       const QString text = QLatin1String((*rows[row])[static_cast<std::size_t>(column)]);
@@ -50,4 +50,4 @@ void ListHeader::paintEvent(QPaintEvent*) {
   }
 }
 
-} // namespace monthtable
+} // namespace month_table_window

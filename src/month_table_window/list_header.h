@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-namespace monthtable {
+namespace month_table_window {
 
 class ListHeader : public QWidget {
 public:
@@ -27,4 +27,4 @@ private:
   int rowHeight_ = 0;
 };
 
-} // namespace monthtable
+} // namespace month_table_window

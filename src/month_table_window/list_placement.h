@@ -8,7 +8,7 @@
 #include <QMargins>
 #include <QRect>
 
-namespace monthtable {
+namespace month_table_window {
 
 inline constexpr int kMinimumListHeight = 200; // pixels
 
@@ -19,4 +19,4 @@ inline constexpr int kMinimumListHeight = 200; // pixels
 // window as stored, margins the window manager's border widths.
 QRect PlaceListWindow(QRect frame, QMargins margins, QRect screen, int reservedBottom);
 
-} // namespace monthtable
+} // namespace month_table_window

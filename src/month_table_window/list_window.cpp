@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_window.h"
 
-#include "button_palette.h"
-#include "calendar_dates.h"
-#include "text_fit.h"
-#include "copy_text.h"
-#include "focused_cell.h"
-#include "day_layout.h"
-#include "list_fonts.h"
+#include "dates/calendar_dates.h"
 #include "list_header.h"
 #include "list_placement.h"
+#include "month/copy_text.h"
+#include "month/row_grouping.h"
+#include "month/spoken_cells.h"
+#include "month/table_texts.h"
 #include "month_table_model.h"
-#include "row_grouping.h"
-#include "spoken_cells.h"
-#include "table_texts.h"
+#include "ui_helpers/button_palette.h"
+#include "ui_helpers/day_layout.h"
+#include "ui_helpers/focused_cell.h"
+#include "ui_helpers/list_fonts.h"
+#include "ui_helpers/text_fit.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -28,7 +28,7 @@
 #include <cmath>
 #include <utility>
 
-namespace monthtable {
+namespace month_table_window {
 namespace {
 
 constexpr double kLastMinuteSample = 0.99; // day fraction: 23:46, the widest clock time
@@ -59,10 +59,10 @@ TfrmList::TfrmList(QWidget* parent, settings::ListWindowSettings stored, MainWin
   // FormCreate, in order.
   const QScreen* screen = QGuiApplication::primaryScreen();
   dpi_ = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
-  SampleDate = monthtable::SampleDate();
+  SampleDate = month::SampleDate();
   setObjectName(QStringLiteral("frmList"));
   setWindowTitle(QStringLiteral("Vesperon List"));
-  setFont(SansSerifFont(kWindowFontPoints, dpi_));
+  setFont(ui_helpers::SansSerifFont(kWindowFontPoints, dpi_));
   CreateViews();
   CreateMenus();
   ApplyGridLines();
@@ -82,11 +82,11 @@ settings::ListWindowSettings TfrmList::SettingsToStore() const {
   return s;
 }
 
-int TfrmList::S(int pixels) const { return dayview::ScaleToDpi(pixels, dpi_); }
+int TfrmList::S(int pixels) const { return ui_helpers::ScaleToDpi(pixels, dpi_); }
 
-QFont TfrmList::TableFont() const { return FaceFont(s_.SName, s_.SSize, s_.SBold, s_.SItalic); }
+QFont TfrmList::TableFont() const { return ui_helpers::FaceFont(s_.SName, s_.SSize, s_.SBold, s_.SItalic); }
 
-const MonthTable& TfrmList::table() const { return model_->table(); }
+const month::MonthTable& TfrmList::table() const { return model_->table(); }
 
 void TfrmList::CreateViews() {
   auto* frame = new QWidget(this);
@@ -98,7 +98,7 @@ void TfrmList::CreateViews() {
 
   pnlTop = Panel(frame, "pnlTop");
   SGH = new ListHeader(pnlTop);
-  SGH->setFont(SansSerifFont(kHeaderFontPoints, dpi_));
+  SGH->setFont(ui_helpers::SansSerifFont(kHeaderFontPoints, dpi_));
   SGH->move(S(kHeaderLeft), 0);
   column->addWidget(pnlTop);
 
@@ -124,10 +124,10 @@ void TfrmList::CreateViews() {
   SG->setEditTriggers(QAbstractItemView::NoEditTriggers);
   SG->setFocusPolicy(Qt::StrongFocus);
   SG->setTabKeyNavigation(false);
-  new calendar::FocusedCellTeller(SG);
+  new ui_helpers::FocusedCellTeller(SG);
   // The cells keep the system's colours; the scroll bars take the button
   // colours rather than the main window's, which the frame passes on.
-  SG->setPalette(calendar::ButtonPalette());
+  SG->setPalette(ui_helpers::ButtonPalette());
   middle->addWidget(pnlLeft);
   middle->addWidget(SG);
   middle->addWidget(pnpRight);
@@ -140,7 +140,7 @@ void TfrmList::CreateViews() {
     auto* b = new QPushButton(QLatin1String(caption), pnlBottom);
     b->setObjectName(QLatin1String(name));
     b->resize(S(kButtonWidth), S(kButtonHeight));
-    b->setPalette(calendar::ButtonPalette());
+    b->setPalette(ui_helpers::ButtonPalette());
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };
@@ -150,7 +150,7 @@ void TfrmList::CreateViews() {
   // The three stay alike, each wide enough for the longest caption.
   int buttonWidth = S(kButtonWidth);
   for (const QPushButton* b : {cmdPrint, cmdCopy, cmdClose})
-    buttonWidth = std::max(buttonWidth, calendar::ButtonWidthForText(*b));
+    buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
   for (QPushButton* b : {cmdPrint, cmdCopy, cmdClose}) b->resize(buttonWidth, b->height());
   setTabOrder(cmdClose, cmdPrint);
   setTabOrder(cmdPrint, cmdCopy);
@@ -165,11 +165,11 @@ void TfrmList::ApplyGridLines() {
 void TfrmList::ResizeGrids() {
   const MainWindowReading main = readMain_();
   columns_ = MeasureColumns({SG->font(), SGH->font(), SampleDate,
-                             ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType), dpi_, s_.GridLines});
+                             month::ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType), dpi_, s_.GridLines});
   // A shown grid line takes the last pixel of its row and column.
   const int gridLine = s_.GridLines ? 1 : 0;
   SG->verticalHeader()->setDefaultSectionSize(columns_.rowHeight + gridLine);
-  for (int c = 0; c < kColumnCount; ++c) SG->setColumnWidth(c, columns_.header[static_cast<std::size_t>(c)]);
+  for (int c = 0; c < month::kColumnCount; ++c) SG->setColumnWidth(c, columns_.header[static_cast<std::size_t>(c)]);
   SGH->setColumns(columns_.header, columns_.headerRowHeight);
   SGH->setFixedWidth(Sum(columns_.header));
   pnlTop->setFixedHeight(SGH->height() + 2);
@@ -275,21 +275,21 @@ void TfrmList::PlaceOnScreen(QRect frame) {
 
 void TfrmList::MakeList() {
   const MainWindowReading main = readMain_();
-  const ListOptions options{main.TFormat, main.Twilight, main.SunStart, s_.Group5, s_.Group7};
+  const month::ListOptions options{main.TFormat, main.Twilight, main.SunStart, s_.Group5, s_.Group7};
   // The keyboard's cell keeps its day and column across a rebuild of the same
   // month; another month starts on the day view's day.
   const QModelIndex was = SG->currentIndex();
-  const calendar::ShownDate before = calendar::SplitDate(built_.state.CalcDate);
-  const calendar::ShownDate now = calendar::SplitDate(main.state.CalcDate);
+  const dates::ShownDate before = dates::SplitDate(built_.state.CalcDate);
+  const dates::ShownDate now = dates::SplitDate(main.state.CalcDate);
   const bool sameMonth = was.isValid() && before.year == now.year && before.month == now.month;
   const int keptDay = sameMonth ? table().rowDays[static_cast<std::size_t>(was.row())] : 0; // 0: a blank row
   const int day = keptDay != 0 ? keptDay : now.day;
-  model_->setTable(ComputeMonthTable(main.state, options));
+  model_->setTable(month::ComputeMonthTable(main.state, options));
   built_ = main;
-  builtSampleTime_ = ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType);
+  builtSampleTime_ = month::ListTime(kLastMinuteSample, main.TFormat, main.state.TimeType);
   setWindowTitle(table().Caption);
   // A new grouping is announced by the table's name.
-  SG->setAccessibleName(SpokenTableName(table(), ResolveGrouping(s_.Group5, s_.Group7)));
+  SG->setAccessibleName(month::SpokenTableName(table(), month::ResolveGrouping(s_.Group5, s_.Group7)));
   const auto row = std::find(table().rowDays.begin(), table().rowDays.end(), day);
   if (row != table().rowDays.end()) {
     const int shownRow = static_cast<int>(row - table().rowDays.begin());
@@ -297,4 +297,4 @@ void TfrmList::MakeList() {
   }
 }
 
-} // namespace monthtable
+} // namespace month_table_window

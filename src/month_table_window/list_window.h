@@ -6,12 +6,12 @@
 // window creates it on the first List command; closing only hides it. The
 // main window reads its settings for it and saves them with its own.
 
-#include "astro_state.h"
-#include "copy_text.h"
+#include "astro/astro_state.h"
 #include "list_columns.h"
 #include "list_export.h"
-#include "month_table.h"
-#include "settings_values.h"
+#include "month/copy_text.h"
+#include "month/month_table.h"
+#include "settings/settings_values.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -24,7 +24,7 @@ class QMenu;
 class QPushButton;
 class QTableView;
 
-namespace monthtable {
+namespace month_table_window {
 
 class ListHeader;
 class MonthTableModel;
@@ -88,7 +88,7 @@ public:
   void listExit();
 
   // Read access for tests and benchmarks.
-  const MonthTable& table() const;
+  const month::MonthTable& table() const;
   const ListColumns& columns() const { return columns_; }
   const settings::ListWindowSettings& listSettings() const { return s_; }
   QTableView* grid() const { return SG; }
@@ -131,11 +131,11 @@ private:
   bool SaveFile(const QString& caption, const QString& extension, const QString& filter, const QByteArray& bytes);
   // Saves the table as the copy mode (0 text, 2 comma delimited) puts it on the clipboard.
   void SaveCopyText(const QString& caption, const QString& extension, const QString& filter, int copyMode,
-                    LineEnd lineEnd);
+                    month::LineEnd lineEnd);
   QDate FirstShownDay() const; // the first of the month of the last build
   // The place and twilight kind the shown table was built for: every copy,
   // print and save names them, though the main window may have moved on.
-  CopyContext BuiltContext() const;
+  month::CopyContext BuiltContext() const;
 
   MainWindowReader readMain_;
   settings::ListWindowSettings s_;
@@ -159,4 +159,4 @@ private:
   std::map<QString, QAction*> actions_;
 };
 
-} // namespace monthtable
+} // namespace month_table_window

@@ -2,14 +2,14 @@
 // The month table window's menus and their commands: copy, print, font,
 // grouping, grid lines and copy mode.
 
-#include "copy_text.h"
-#include "help_key.h"
-#include "help_topics.h"
-#include "list_fonts.h"
+#include "help/help_key.h"
+#include "help/help_topics.h"
 #include "list_window.h"
-#include "print_output.h"
+#include "month/copy_text.h"
 #include "table_font_dialog.h"
 #include "table_print.h"
+#include "ui_helpers/list_fonts.h"
+#include "ui_helpers/print_output.h"
 
 #include <QAccessible>
 #include <QActionGroup>
@@ -19,7 +19,7 @@
 #include <QTableView>
 #include <algorithm>
 
-namespace monthtable {
+namespace month_table_window {
 
 QAction* TfrmList::menuAction(const QString& objectName) const {
   const auto found = actions_.find(objectName);
@@ -85,12 +85,12 @@ void TfrmList::CreateMenus() {
   }
 }
 
-CopyContext TfrmList::BuiltContext() const { return {built_.location, built_.Twilight, SampleDate}; }
+month::CopyContext TfrmList::BuiltContext() const { return {built_.location, built_.Twilight, SampleDate}; }
 
 void TfrmList::CopyList() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
-  clipboard->setText(JoinLines(CopyLines(table(), BuiltContext(), s_.CMode), LineEnd::CrLf));
+  clipboard->setText(month::JoinLines(month::CopyLines(table(), BuiltContext(), s_.CMode), month::LineEnd::CrLf));
   // Told through the table's description, which changes, so is announced,
   // on every copy.
   static const char* const kModes[] = {"text with header", "tab delimited", "comma delimited"};
@@ -105,16 +105,16 @@ void TfrmList::CopyList() {
 }
 
 void TfrmList::PrettyPrint() {
-  const PrettyPrintInputs in{table(), MakeListText(table(), BuiltContext(), false),
+  const PrettyPrintInputs in{table(), month::MakeListText(table(), BuiltContext(), false),
                              s_.SName, builtSampleTime_};
-  PrintAndReport(this, table().ListTitle,
-                 [&in](QPainter& painter, QPrinter& printer) { monthtable::PrettyPrint(painter, printer, in); });
+  ui_helpers::PrintAndReport(this, table().ListTitle,
+                 [&in](QPainter& painter, QPrinter& printer) { month_table_window::PrettyPrint(painter, printer, in); });
 }
 
 void TfrmList::QuickPrint() {
-  const QStringList lines = MakeListText(table(), BuiltContext(), true);
-  PrintAndReport(this, table().ListTitle,
-                 [&lines](QPainter& painter, QPrinter& printer) { monthtable::QuickPrint(painter, printer, lines); });
+  const QStringList lines = month::MakeListText(table(), BuiltContext(), true);
+  ui_helpers::PrintAndReport(this, table().ListTitle,
+                 [&lines](QPainter& painter, QPrinter& printer) { month_table_window::QuickPrint(painter, printer, lines); });
 }
 
 void TfrmList::listFont() {
@@ -157,4 +157,4 @@ void TfrmList::mnuCopyMode(int cMode) {
 
 void TfrmList::listExit() { close(); }
 
-} // namespace monthtable
+} // namespace month_table_window

@@ -2,17 +2,17 @@
 // The month table window's File menu items that take the almanac elsewhere:
 // the month as a calendar file, as CSV or as text, and the year table printed.
 
-#include "copy_text.h"
-#include "display.h"
-#include "file_save.h"
-#include "ics_writer.h"
+#include "astro/display.h"
+#include "calendar_file/ics_writer.h"
 #include "list_export.h"
 #include "list_window.h"
-#include "print_output.h"
-#include "save_file_dialog.h"
-#include "text_fit.h"
+#include "month/copy_text.h"
+#include "ui_helpers/file_save.h"
+#include "ui_helpers/print_output.h"
+#include "ui_helpers/save_file_dialog.h"
+#include "ui_helpers/text_fit.h"
+#include "year/year_text.h"
 #include "year_print.h"
-#include "year_text.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,25 +21,25 @@
 #include <QLayout>
 #include <QMenu>
 
-namespace monthtable {
+namespace month_table_window {
 namespace {
 
 struct YearChoice {
   const char* label;
-  exporting::YearEvent event;
+  year::YearEvent event;
 };
 
-constexpr YearChoice kYearChoices[] = {{"Sunrise and Sunset", exporting::YearEvent::Sun},
-                                       {"Moonrise and Moonset", exporting::YearEvent::Moon},
-                                       {"Civil Twilight", exporting::YearEvent::Civil},
-                                       {"Nautical Twilight", exporting::YearEvent::Nautical},
-                                       {"Astronomical Twilight", exporting::YearEvent::Astronomical}};
+constexpr YearChoice kYearChoices[] = {{"Sunrise and Sunset", year::YearEvent::Sun},
+                                       {"Moonrise and Moonset", year::YearEvent::Moon},
+                                       {"Civil Twilight", year::YearEvent::Civil},
+                                       {"Nautical Twilight", year::YearEvent::Nautical},
+                                       {"Astronomical Twilight", year::YearEvent::Astronomical}};
 
 } // namespace
 
 ExportChoosers DialogChoosers() {
-  return {AskSaveFileName,
-          [](QWidget* parent) -> std::optional<exporting::YearEvent> {
+  return {ui_helpers::AskSaveFileName,
+          [](QWidget* parent) -> std::optional<year::YearEvent> {
             QStringList labels;
             for (const YearChoice& c : kYearChoices) labels << QLatin1String(c.label);
             QInputDialog dialog(parent);
@@ -51,7 +51,7 @@ ExportChoosers DialogChoosers() {
             // its contents' width.
             dialog.minimumSizeHint();
             if (dialog.layout()) dialog.layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
-            dialog.setMinimumWidth(calendar::WidthForTitle(dialog));
+            dialog.setMinimumWidth(ui_helpers::WidthForTitle(dialog));
             if (dialog.exec() != QDialog::Accepted) return std::nullopt;
             const qsizetype chosen = labels.indexOf(dialog.textValue());
             if (chosen < 0) return std::nullopt;
@@ -80,45 +80,45 @@ void TfrmList::setExportChoosers(ExportChoosers choosers) { choosers_ = std::mov
 
 bool TfrmList::SaveFile(const QString& caption, const QString& extension, const QString& filter,
                         const QByteArray& bytes) {
-  return SaveBytesToChosenFile(this, choosers_.saveFileName, caption, table().ListTitle, extension, filter, bytes,
+  return ui_helpers::SaveBytesToChosenFile(this, choosers_.saveFileName, caption, table().ListTitle, extension, filter, bytes,
                                s_.ListSaveDir);
 }
 
 void TfrmList::SaveAsCalendar() {
-  const auto events = exporting::CollectEvents(built_.state, built_.Twilight, FirstShownDay(),
+  const auto events = calendar_file::CollectEvents(built_.state, built_.Twilight, FirstShownDay(),
                                                FirstShownDay().addMonths(1).addDays(-1), {});
   const QString caption = QStringLiteral("Save as Calendar");
-  const exporting::CalendarFileText file =
-      exporting::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
-  if (!NothingRefused(this, caption, file.refusal)) return;
+  const calendar_file::CalendarFileText file =
+      calendar_file::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
+  if (!ui_helpers::NothingRefused(this, caption, file.refusal)) return;
   SaveFile(caption, QStringLiteral(".ics"), QStringLiteral("Calendar files (*.ics);;All files (*)"), file.bytes);
 }
 
 void TfrmList::SaveAsCsv() {
   SaveCopyText(QStringLiteral("Save as CSV"), QStringLiteral(".csv"), QStringLiteral("CSV files (*.csv)"), 2,
-               LineEnd::CrLf);
+               month::LineEnd::CrLf);
 }
 
 void TfrmList::SaveAsText() {
   SaveCopyText(QStringLiteral("Save as Text"), QStringLiteral(".txt"), QStringLiteral("Text files (*.txt)"), 0,
-               LineEnd::Lf);
+               month::LineEnd::Lf);
 }
 
 void TfrmList::SaveCopyText(const QString& caption, const QString& extension, const QString& filter, int copyMode,
-                            LineEnd lineEnd) {
+                            month::LineEnd lineEnd) {
   SaveFile(caption, extension, filter + QStringLiteral(";;All files (*)"),
-           JoinLines(CopyLines(table(), BuiltContext(), copyMode), lineEnd).toUtf8());
+           month::JoinLines(month::CopyLines(table(), BuiltContext(), copyMode), lineEnd).toUtf8());
 }
 
 void TfrmList::PrintYearTable() {
-  const std::optional<exporting::YearEvent> event = choosers_.yearEvent(this);
+  const std::optional<year::YearEvent> event = choosers_.yearEvent(this);
   if (!event) return;
   const int year = FirstShownDay().year();
-  const exporting::YearTable yearTable = exporting::ComputeYearTable(built_.state, year, *event);
+  const year::YearTable yearTable = year::ComputeYearTable(built_.state, year, *event);
   const QStringList lines =
-      exporting::YearTextLines(yearTable, {built_.location, built_.TFormat, built_.state.TimeType});
-  PrintAndReport(
-      this, exporting::YearTitle(yearTable),
+      year::YearTextLines(yearTable, {built_.location, built_.TFormat, built_.state.TimeType});
+  ui_helpers::PrintAndReport(
+      this, year::YearTitle(yearTable),
       [&lines](QPainter& painter, QPrinter& printer) { PrintYearLines(painter, printer, lines); },
       QPageLayout::Landscape);
 }
@@ -128,4 +128,4 @@ QDate TfrmList::FirstShownDay() const {
   return {shown.year(), shown.month(), 1};
 }
 
-} // namespace monthtable
+} // namespace month_table_window

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "month_table_model.h"
 
-#include "focus_ring_style.h"
-#include "header_labels.h"
+#include "month/header_labels.h"
+#include "ui_helpers/focus_ring_style.h"
 
 #include <QPainter>
 #include <QPen>
 
-namespace monthtable {
+namespace month_table_window {
 
-void MonthTableModel::setTable(MonthTable table) {
+void MonthTableModel::setTable(month::MonthTable table) {
   beginResetModel();
   table_ = std::move(table);
   endResetModel();
@@ -19,7 +19,7 @@ int MonthTableModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(table_.rows.size());
 }
 
-int MonthTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumnCount; }
+int MonthTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : month::kColumnCount; }
 
 QVariant MonthTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
@@ -32,8 +32,8 @@ QVariant MonthTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant MonthTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumnCount)
-    return ColumnName(section);
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < month::kColumnCount)
+    return month::ColumnName(section);
   // A row's header is its day, read out: grouping puts blank rows in between.
   if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 && section < rowCount())
     return table_.spoken[static_cast<std::size_t>(section)][0];
@@ -55,12 +55,12 @@ void FlushRightDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   // The keyboard's cell, while the table has the focus: the focus ring.
   if (option.state.testFlag(QStyle::State_HasFocus)) {
     const QColor base = option.palette.color(QPalette::Base);
-    const int w = calendar::kFocusRingWidth;
-    painter->setPen(QPen(calendar::FocusRingColour(base, base), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const int w = ui_helpers::kFocusRingWidth;
+    painter->setPen(QPen(ui_helpers::FocusRingColour(base, base), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(QRectF(option.rect).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0));
   }
   painter->restore();
 }
 
-} // namespace monthtable
+} // namespace month_table_window

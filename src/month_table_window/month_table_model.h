@@ -4,19 +4,19 @@
 // The month table as a Qt model: a thin read-only view over the core's rows,
 // right-aligned and top-aligned in every column.
 
-#include "month_table.h"
+#include "month/month_table.h"
 
 #include <QAbstractTableModel>
 #include <QStyledItemDelegate>
 
-namespace monthtable {
+namespace month_table_window {
 
 class MonthTableModel : public QAbstractTableModel {
 public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  void setTable(MonthTable table);
-  const MonthTable& table() const { return table_; }
+  void setTable(month::MonthTable table);
+  const month::MonthTable& table() const { return table_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -28,7 +28,7 @@ public:
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
-  MonthTable table_;
+  month::MonthTable table_;
 };
 
 // Draws a cell's text flush against the cell's right edge and top, with no
@@ -40,4 +40,4 @@ public:
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
-} // namespace monthtable
+} // namespace month_table_window

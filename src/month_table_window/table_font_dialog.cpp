@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <algorithm>
 
-namespace monthtable {
+namespace month_table_window {
 
 TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FD1"));
@@ -62,4 +62,4 @@ std::optional<QFont> ChooseTableFont(const QFont& font, QWidget* parent) {
   return dialog.selectedFont();
 }
 
-} // namespace monthtable
+} // namespace month_table_window

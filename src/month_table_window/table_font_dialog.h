@@ -13,7 +13,7 @@ class QCheckBox;
 class QFontComboBox;
 class QListWidget;
 
-namespace monthtable {
+namespace month_table_window {
 
 inline constexpr int kSmallestTableFontPoints = 8;
 inline constexpr int kLargestTableFontPoints = 14;
@@ -35,4 +35,4 @@ public:
 // Runs the dialog; nothing when the user cancels.
 std::optional<QFont> ChooseTableFont(const QFont& font, QWidget* parent);
 
-} // namespace monthtable
+} // namespace month_table_window

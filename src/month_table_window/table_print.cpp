@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_print.h"
 
-#include "header_labels.h"
-#include "list_fonts.h"
+#include "month/header_labels.h"
+#include "ui_helpers/list_fonts.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <cmath>
 
-namespace monthtable {
+namespace month_table_window {
 namespace {
 
 constexpr double kMarginOfPageHeight = 2.0 / 23.0;
@@ -19,15 +19,15 @@ const QString kHeightSample = QStringLiteral("Moon");
 
 // The right edges of the ten columns and the table's left edge and width.
 struct PageColumns {
-  std::array<int, kColumnCount> right{};
-  std::array<int, kColumnCount> width{};
+  std::array<int, month::kColumnCount> right{};
+  std::array<int, month::kColumnCount> width{};
   int left = 0;
   int total = 0;
 };
 
-QString LastDate(const MonthTable& table) {
+QString LastDate(const month::MonthTable& table) {
   for (auto row = table.rows.rbegin(); row != table.rows.rend(); ++row) {
-    if (!IsSeparatorRow(*row)) return (*row)[0];
+    if (!month::IsSeparatorRow(*row)) return (*row)[0];
   }
   return {};
 }
@@ -42,7 +42,7 @@ PageColumns MeasurePage(const QFontMetrics& regular, const PrettyPrintInputs& in
   c.total = c.width.front() + 8 * time + c.width.back() + 9 * gap;
   c.left = (pageWidth - c.total) / 2;
   c.right.front() = c.left + c.width.front();
-  for (int i = 1; i < kColumnCount - 1; ++i) c.right[static_cast<std::size_t>(i)] = c.right[static_cast<std::size_t>(i - 1)] + time + gap;
+  for (int i = 1; i < month::kColumnCount - 1; ++i) c.right[static_cast<std::size_t>(i)] = c.right[static_cast<std::size_t>(i - 1)] + time + gap;
   c.right.back() = c.left + c.total;
   return c;
 }
@@ -69,7 +69,7 @@ void PrettyPrint(QPainter& painter, QPrinter& printer, const PrettyPrintInputs& 
   const int bottom = printer.height() - margin;
   painter.setPen(Qt::black);
 
-  QFont font = FaceFont(in.faceName, kTitlePoints, true);
+  QFont font = ui_helpers::FaceFont(in.faceName, kTitlePoints, true);
   painter.setFont(font);
   int y = margin;
   DrawCentredOnPage(painter, pageWidth, y, in.titleBlock.value(0));
@@ -90,11 +90,11 @@ void PrettyPrint(QPainter& painter, QPrinter& printer, const PrettyPrintInputs& 
   font.setBold(true);
   painter.setFont(font);
   y += 2 * h;
-  DrawCentredOverColumn(painter, columns, kSunColumn, y, QLatin1String(kBodyLabels[kSunColumn]));
-  DrawCentredOverColumn(painter, columns, kMoonColumn, y, QLatin1String(kBodyLabels[kMoonColumn]));
+  DrawCentredOverColumn(painter, columns, month::kSunColumn, y, QLatin1String(month::kBodyLabels[month::kSunColumn]));
+  DrawCentredOverColumn(painter, columns, month::kMoonColumn, y, QLatin1String(month::kBodyLabels[month::kMoonColumn]));
   y += h;
-  for (int column = 0; column < kColumnCount; ++column) {
-    DrawCentredOverColumn(painter, columns, column, y, QLatin1String(kColumnLabels[static_cast<std::size_t>(column)]));
+  for (int column = 0; column < month::kColumnCount; ++column) {
+    DrawCentredOverColumn(painter, columns, column, y, QLatin1String(month::kColumnLabels[static_cast<std::size_t>(column)]));
   }
   y += h;
   painter.setPen(QPen(Qt::black, kRuleWidth));
@@ -106,9 +106,9 @@ void PrettyPrint(QPainter& painter, QPrinter& printer, const PrettyPrintInputs& 
   y -= h / 2;
   const std::size_t rowCount = in.table.rows.size();
   for (std::size_t r = 0; r < rowCount; ++r) {
-    const TableRow& row = in.table.rows[r];
+    const month::TableRow& row = in.table.rows[r];
     y += h;
-    for (int column = 0; column < kColumnCount; ++column) {
+    for (int column = 0; column < month::kColumnCount; ++column) {
       const QString& text = row[static_cast<std::size_t>(column)];
       DrawAt(painter, columns.right[static_cast<std::size_t>(column)] - painter.fontMetrics().horizontalAdvance(text), y, text);
     }
@@ -122,7 +122,7 @@ void PrettyPrint(QPainter& painter, QPrinter& printer, const PrettyPrintInputs& 
 
 void QuickPrint(QPainter& painter, QPrinter& printer, const QStringList& lines) {
   painter.setPen(Qt::black);
-  painter.setFont(FaceFont(QStringLiteral("Courier"), kTablePoints));
+  painter.setFont(ui_helpers::FaceFont(QStringLiteral("Courier"), kTablePoints));
   const int lineHeight = painter.fontMetrics().lineSpacing();
   int y = 0;
   const auto writeLine = [&](const QString& text) {
@@ -137,4 +137,4 @@ void QuickPrint(QPainter& painter, QPrinter& printer, const QStringList& lines) 
   for (const QString& line : lines) writeLine(QStringLiteral("   ") + line);
 }
 
-} // namespace monthtable
+} // namespace month_table_window

@@ -5,7 +5,7 @@
 // the plain fixed-width text in Courier. Both draw on an open painter over a
 // printer; every length is in the printer's device pixels.
 
-#include "month_table.h"
+#include "month/month_table.h"
 
 #include <QString>
 #include <QStringList>
@@ -13,10 +13,10 @@
 class QPainter;
 class QPrinter;
 
-namespace monthtable {
+namespace month_table_window {
 
 struct PrettyPrintInputs {
-  const MonthTable& table;
+  const month::MonthTable& table;
   QStringList titleBlock; // the four lines above the table
   QString faceName;       // the table font's face; sizes are fixed at 12 and 10 points
   QString sampleTime;     // ListTime of 0.99 day, the width of a time column
@@ -33,4 +33,4 @@ void PrettyPrint(QPainter& painter, QPrinter& printer, const PrettyPrintInputs& 
 // fit.
 void QuickPrint(QPainter& painter, QPrinter& printer, const QStringList& lines);
 
-} // namespace monthtable
+} // namespace month_table_window

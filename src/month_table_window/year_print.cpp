@@ -6,7 +6,7 @@
 #include <QPrinter>
 #include <algorithm>
 
-namespace monthtable {
+namespace month_table_window {
 namespace {
 
 constexpr int kMeasurePixels = 100; // the font size the lines are measured at, device pixels
@@ -45,4 +45,4 @@ void PrintYearLines(QPainter& painter, QPrinter& printer, const QStringList& lin
   }
 }
 
-} // namespace monthtable
+} // namespace month_table_window

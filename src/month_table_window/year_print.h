@@ -9,8 +9,8 @@
 class QPainter;
 class QPrinter;
 
-namespace monthtable {
+namespace month_table_window {
 
 void PrintYearLines(QPainter& painter, QPrinter& printer, const QStringList& lines);
 
-} // namespace monthtable
+} // namespace month_table_window

@@ -3,7 +3,7 @@
 
 #include <QFile>
 
-namespace settings {
+namespace places {
 
 OtherPlaceNames ParseOtherPlaceNames(const QByteArray& text) {
   OtherPlaceNames names;
@@ -23,4 +23,4 @@ const OtherPlaceNames& FormerPlaceNames() {
   return names;
 }
 
-} // namespace settings
+} // namespace places

@@ -11,7 +11,7 @@
 #include <QMultiHash>
 #include <QString>
 
-namespace settings {
+namespace places {
 
 // A listed name and its other names.
 using OtherPlaceNames = QMultiHash<QString, QString>;
@@ -22,4 +22,4 @@ OtherPlaceNames ParseOtherPlaceNames(const QByteArray& text);
 // The other names of the shipped list's places, read once.
 const OtherPlaceNames& FormerPlaceNames();
 
-} // namespace settings
+} // namespace places

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_file.h"
 
-#include "eight_bit_text.h"
-#include "file_lock.h"
-#include "regular_file_read.h"
-#include "whole_file_write.h"
+#include "settings/eight_bit_text.h"
+#include "settings/file_lock.h"
+#include "settings/regular_file_read.h"
+#include "settings/whole_file_write.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace settings {
+namespace places {
 namespace {
 
 constexpr qsizetype kHeaderLines = 2;
@@ -23,11 +23,11 @@ QStringList DecodeLines(const QByteArray& bytes) {
   for (qsizetype i = 0; i < bytes.size(); ++i) {
     const char c = bytes.at(i);
     if (c != '\r' && c != '\n') continue;
-    lines.append(DecodeUtf8OrLatin1(QByteArrayView(bytes).sliced(start, i - start)));
+    lines.append(settings::DecodeUtf8OrLatin1(QByteArrayView(bytes).sliced(start, i - start)));
     if (c == '\r' && i + 1 < bytes.size() && bytes.at(i + 1) == '\n') ++i;
     start = i + 1;
   }
-  if (start < bytes.size()) lines.append(DecodeUtf8OrLatin1(QByteArrayView(bytes).sliced(start)));
+  if (start < bytes.size()) lines.append(settings::DecodeUtf8OrLatin1(QByteArrayView(bytes).sliced(start)));
   return lines;
 }
 
@@ -87,7 +87,7 @@ LocationFileRead ReadLocationFile(const QString& path) {
                             QCoreApplication::translate("settings", "The location list could not be read from %1 (%2).")
                                 .arg(Native(path), reason)};
   };
-  const RegularFileRead read = ReadRegularFile(path, kMaxLocationFileBytes);
+  const settings::RegularFileRead read = settings::ReadRegularFile(path, kMaxLocationFileBytes);
   if (!read.ok) return refused(read.reason);
   return {true, LocationListOfText(read.bytes), {}};
 }
@@ -102,18 +102,18 @@ QString SaveFailure(const QString& path, const QString& reason) {
 } // namespace
 
 LocationFileWrite WriteLocationFile(const QString& path, const LocationList& list) {
-  const WholeFileWrite written = WriteWholeFile(path, LocationFileText(list));
+  const settings::WholeFileWrite written = settings::WriteWholeFile(path, LocationFileText(list));
   if (written.ok) return {true, {}};
   return {false, SaveFailure(path, written.reason)};
 }
 
 LocationFileMerge SaveMergedLocationFile(const QString& path, const LocationList& asRead, const LocationList& ours) {
-  const FileLock lock(path);
+  const settings::FileLock lock(path);
   if (!lock.locked()) return {false, {}, SaveFailure(path, lock.reason())};
   LocationList merged = ours;
   const QFileInfo info(path);
   if (info.exists() || info.isSymLink()) {
-    const RegularFileRead now = ReadRegularFile(path, kMaxLocationFileBytes);
+    const settings::RegularFileRead now = settings::ReadRegularFile(path, kMaxLocationFileBytes);
     if (!now.ok) return {false, {}, SaveFailure(path, now.reason)};
     merged = MergeLocationLists(asRead, ours, LocationListOfText(now.bytes));
   }
@@ -122,4 +122,4 @@ LocationFileMerge SaveMergedLocationFile(const QString& path, const LocationList
   return {true, merged, {}};
 }
 
-} // namespace settings
+} // namespace places

@@ -11,7 +11,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace settings {
+namespace places {
 
 inline constexpr char kLocationFileName[] = "Location.txt";
 inline constexpr char kLocationHeader[] = "      Location           |  Lat  |  Long  | TZ";
@@ -97,4 +97,4 @@ struct LocationFileMerge {
 [[nodiscard]] LocationFileMerge SaveMergedLocationFile(const QString& path, const LocationList& asRead,
                                                        const LocationList& ours);
 
-} // namespace settings
+} // namespace places

@@ -1,45 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_inputs.h"
 
-#include "locale_number.h"
 #include "location_record.h"
+#include "settings/locale_number.h"
 
 #include <QCoreApplication>
 
-namespace settings {
+namespace places {
 namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("settings", text); }
 
 // The number of a text when it converts and lies within -limit..limit.
 std::optional<float> NumberWithin(const QString& text, float limit) {
-  const LocaleNumber number = ParseLocaleNumber(text);
+  const settings::LocaleNumber number = settings::ParseLocaleNumber(text);
   if (!number.ok || number.value < -limit || number.value > limit) return std::nullopt;
   return number.value;
 }
 
 } // namespace
 
-std::variant<SiteLocation, LocationInputError> CheckLocationInputs(const LocationInputs& inputs) {
+std::variant<settings::SiteLocation, LocationInputError> CheckLocationInputs(const LocationInputs& inputs) {
   const QString program = QStringLiteral("Vesperon");
   if (inputs.name.trimmed().isEmpty())
     return LocationInputError{LocationInputField::Name, Tr("You must make an entry in the Current Location box."),
                               program};
-  const std::optional<float> longitude = NumberWithin(inputs.longitude, kLongitudeLimit);
+  const std::optional<float> longitude = NumberWithin(inputs.longitude, settings::kLongitudeLimit);
   if (!longitude)
     return LocationInputError{LocationInputField::Longitude,
                               Tr("Longitude must be a number between 180 (West) and -180 (East)."),
                               Tr("Longitude Error")};
-  const std::optional<float> latitude = NumberWithin(inputs.latitude, kLatitudeLimit);
+  const std::optional<float> latitude = NumberWithin(inputs.latitude, settings::kLatitudeLimit);
   if (!latitude)
     return LocationInputError{LocationInputField::Latitude, Tr("Latitude must be a number between 90 and -90."),
                               Tr("Latitude Error")};
   if (!inputs.zoneIndex || *inputs.zoneIndex < 0 || *inputs.zoneIndex >= kZoneEntries)
     return LocationInputError{LocationInputField::Zone, Tr("You must select a time zone."), program};
-  return SiteLocation{inputs.name, ZoneHoursOfIndex(*inputs.zoneIndex), *latitude, *longitude};
+  return settings::SiteLocation{inputs.name, ZoneHoursOfIndex(*inputs.zoneIndex), *latitude, *longitude};
 }
 
-std::variant<SiteLocation, LocationInputError> CheckLocationRecord(const QString& record) {
+std::variant<settings::SiteLocation, LocationInputError> CheckLocationRecord(const QString& record) {
   const LocationFields fields = ExtractLocationFields(record);
   const std::optional<int> zoneIndex = fields.zoneConverts ? fields.zoneIndex : std::nullopt;
   auto checked = CheckLocationInputs({LocationRecordName(record), fields.longitude, fields.latitude, zoneIndex});
@@ -49,4 +49,4 @@ std::variant<SiteLocation, LocationInputError> CheckLocationRecord(const QString
   return checked;
 }
 
-} // namespace settings
+} // namespace places

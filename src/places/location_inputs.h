@@ -5,13 +5,13 @@
 // record of the list: the one check behind the location editor's Change and
 // Add To List and behind vesperon-cli's --location.
 
-#include "settings_values.h"
+#include "settings/settings_values.h"
 
 #include <QString>
 #include <optional>
 #include <variant>
 
-namespace settings {
+namespace places {
 
 // A location as the editor's fields hold it.
 struct LocationInputs {
@@ -35,12 +35,12 @@ struct LocationInputError {
 // entry is chosen. Gives the location to apply (the name as typed, the
 // numbers in single precision, the zone in hours of the chosen entry) or the
 // first failure.
-std::variant<SiteLocation, LocationInputError> CheckLocationInputs(const LocationInputs& inputs);
+std::variant<settings::SiteLocation, LocationInputError> CheckLocationInputs(const LocationInputs& inputs);
 
 // The same check for a record line of the location file, whose zone the
 // editor would show as the nearest entry of its choice (halves to even). A
 // zone text that does not convert fails here as a zone outside -12..12 does,
 // where the editor would silently show zone 0.
-std::variant<SiteLocation, LocationInputError> CheckLocationRecord(const QString& record);
+std::variant<settings::SiteLocation, LocationInputError> CheckLocationRecord(const QString& record);
 
-} // namespace settings
+} // namespace places

@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <algorithm>
 
-namespace settings {
+namespace places {
 namespace {
 
 // The locale whose order the list takes: the default one, but where that is
@@ -77,4 +77,4 @@ LocationList MergeLocationLists(const LocationList& base, const LocationList& ou
   return merged;
 }
 
-} // namespace settings
+} // namespace places

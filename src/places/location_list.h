@@ -8,7 +8,7 @@
 
 #include <QStringList>
 
-namespace settings {
+namespace places {
 
 class LocationList {
 public:
@@ -43,4 +43,4 @@ private:
 // it added. Records are compared as whole lines.
 LocationList MergeLocationLists(const LocationList& base, const LocationList& ours, const LocationList& theirs);
 
-} // namespace settings
+} // namespace places

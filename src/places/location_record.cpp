@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_record.h"
 
-#include "locale_number.h"
+#include "settings/locale_number.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace settings {
+namespace places {
 namespace {
 
 constexpr QChar kBar = QLatin1Char('|');
@@ -76,7 +76,7 @@ std::optional<int> ZoneIndexOfHours(float zoneHours) {
 
 QString FormatLocationRecord(const QString& name, const QString& latitude, const QString& longitude, int zoneIndex) {
   const int entry = std::clamp(zoneIndex, 0, kZoneEntries - 1);
-  const QString zone = FormatSettingNumber(ZoneHoursOfIndex(entry)).rightJustified(kZoneWidth, QLatin1Char(' '));
+  const QString zone = settings::FormatSettingNumber(ZoneHoursOfIndex(entry)).rightJustified(kZoneWidth, QLatin1Char(' '));
   return NameField(name) + kBar + NumberField(latitude, kLatitudeWidth) + kBar +
          NumberField(longitude, kLongitudeWidth) + kBar + zone;
 }
@@ -96,11 +96,11 @@ LocationFields ExtractLocationFields(const QString& record) {
   fields.latitude = TakeField(rest).trimmed();
   fields.longitude = TakeField(rest).trimmed();
   fields.zoneText = rest.trimmed();
-  const LocaleNumber zone = ParseLocaleNumber(rest);
+  const settings::LocaleNumber zone = settings::ParseLocaleNumber(rest);
   fields.zoneConverts = zone.ok;
   fields.zoneHours = zone.value; // 0 when it does not convert
   fields.zoneIndex = ZoneIndexOfHours(fields.zoneHours);
   return fields;
 }
 
-} // namespace settings
+} // namespace places

@@ -12,7 +12,7 @@
 #include <QString>
 #include <optional>
 
-namespace settings {
+namespace places {
 
 // The editor's zone choice: entry 0 is -12 hours, each next entry half an hour
 // more, entry 48 is +12 hours.
@@ -56,4 +56,4 @@ struct LocationFields {
 // "|" gives empty texts and zone 0 (entry 24).
 LocationFields ExtractLocationFields(const QString& record);
 
-} // namespace settings
+} // namespace places

@@ -5,7 +5,7 @@
 #include <QSet>
 #include <algorithm>
 
-namespace settings {
+namespace places {
 namespace {
 
 // Letters that compatibility decomposition leaves whole.
@@ -62,4 +62,4 @@ qsizetype FindPlaceByTyping(const QStringList& names, const QString& typed, qsiz
   return -1;
 }
 
-} // namespace settings
+} // namespace places

@@ -10,7 +10,7 @@
 
 #include <QStringList>
 
-namespace settings {
+namespace places {
 
 // The text as the search compares it: without accents, case-folded, with
 // letters that have no accent to drop spelt out in plain Latin ("ł" is "l",
@@ -23,4 +23,4 @@ QString SearchKey(const QString& text);
 qsizetype FindPlaceByTyping(const QStringList& names, const QString& typed, qsizetype from,
                             const OtherPlaceNames& otherNames = {});
 
-} // namespace settings
+} // namespace places

@@ -8,7 +8,7 @@
 #include <array>
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 // The mean perigee of number k (k = 0 the perigee of 1999-12-22; k + 0.5 the
@@ -59,4 +59,4 @@ std::vector<SkyEvent> ApsidesBetween(double fromJdUt, double toJdUt) {
   return apsides;
 }
 
-} // namespace sky
+} // namespace sky_events

@@ -8,10 +8,10 @@
 
 #include <vector>
 
-namespace sky {
+namespace sky_events {
 
 // Every perigee and apogee from one Julian Day to another (both UT), in time
 // order, each with the distance in km; fullMoonNearPerigee is left false.
 std::vector<SkyEvent> ApsidesBetween(double fromJdUt, double toJdUt);
 
-} // namespace sky
+} // namespace sky_events

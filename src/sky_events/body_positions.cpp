@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "body_positions.h"
 
+#include "astro/moon.h"
+#include "astro/numeric.h"
+#include "astro/sun.h"
+#include "astro/time_scales.h"
 #include "earth_series.h"
 #include "event_time.h"
-#include "moon.h"
-#include "numeric.h"
-#include "sun.h"
-#include "time_scales.h"
 
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 template <std::size_t N>
@@ -94,4 +94,4 @@ double TopocentricAltitudeDeg(const GeocentricPlace& body, double jdUt, const Ge
   return geocentric - astro::ArcSinDeg(sinParallax * std::cos(astro::Radians(geocentric)));
 }
 
-} // namespace sky
+} // namespace sky_events

@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 
 // Ecliptic longitude and latitude of date (degrees, nutation and, for the Sun,
 // aberration included) and the distance from the Earth's centre in km.
@@ -52,4 +52,4 @@ inline double Wrap180(double degrees) { return degrees - 360.0 * std::floor((deg
 inline constexpr double kEarthEquatorialRadiusKm = 6378.14;
 inline constexpr double kKmPerAstronomicalUnit = 149597870.7;
 
-} // namespace sky
+} // namespace sky_events

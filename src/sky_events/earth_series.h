@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace sky {
+namespace sky_events {
 
 struct PeriodicTerm {
   double a, b, c;
@@ -103,4 +103,4 @@ inline constexpr std::array kEarthR3 = std::to_array<PeriodicTerm>({
     {145, 4.273, 6283.076}, {7, 3.92, 12566.15},
 });
 
-} // namespace sky
+} // namespace sky_events

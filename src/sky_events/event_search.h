@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 
 // The minimum of a function with one minimum on [a, b], by golden section.
 template <typename F>
@@ -61,4 +61,4 @@ double RootBetween(F f, double a, double b, double tolerance = 1e-6) {
   return 0.5 * (a + b);
 }
 
-} // namespace sky
+} // namespace sky_events

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "event_time.h"
 
+#include "astro/time_scales.h"
 #include "sky_event.h"
-#include "time_scales.h"
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 // Decimal year of a Julian Day, good enough for Delta T.
@@ -61,4 +61,4 @@ double UniversalFromTerrestrial(double jdTt) {
   return jdTt - DeltaTSeconds(guess) / kSecondsPerDay;
 }
 
-} // namespace sky
+} // namespace sky_events

@@ -4,7 +4,7 @@
 // The time scales of the events: Julian Days in Universal Time (what the list
 // shows) and in Terrestrial Time (what the Sun and Moon theories take).
 
-namespace sky {
+namespace sky_events {
 
 inline constexpr double kJulianDayJ2000 = 2451545.0; // 2000-01-01 12:00 TT
 inline constexpr double kDaysPerJulianCentury = 36525.0;
@@ -23,4 +23,4 @@ double UniversalFromTerrestrial(double jdTt);
 // Julian centuries from J2000 of a Julian Day (TT).
 constexpr double CenturiesFromJ2000(double jdTt) { return (jdTt - kJulianDayJ2000) / kDaysPerJulianCentury; }
 
-} // namespace sky
+} // namespace sky_events

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "lunar_eclipse.h"
 
+#include "astro/numeric.h"
 #include "body_positions.h"
 #include "event_search.h"
 #include "event_time.h"
-#include "numeric.h"
 #include "shadow_geometry.h"
 
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 // The refraction at the horizon, degrees: the Moon counts as up while its
@@ -81,4 +81,4 @@ std::optional<SkyEvent> LunarEclipseAtFullMoon(double fullMoonJdTt, const GeoSit
   return event;
 }
 
-} // namespace sky
+} // namespace sky_events

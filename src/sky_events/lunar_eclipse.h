@@ -8,10 +8,10 @@
 
 #include <optional>
 
-namespace sky {
+namespace sky_events {
 
 // The eclipse at the full moon of fullMoonJdTt (Julian Day, TT), or nothing
 // when the Moon misses the penumbra.
 std::optional<SkyEvent> LunarEclipseAtFullMoon(double fullMoonJdTt, const GeoSite& site);
 
-} // namespace sky
+} // namespace sky_events

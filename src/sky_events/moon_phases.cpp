@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 // The mean new moon of lunation k (k = 0 the new moon of 2000-01-06), JDE,
@@ -48,4 +48,4 @@ std::vector<double> SyzygiesBetween(double fromJdTt, double toJdTt, Syzygy which
   return instants;
 }
 
-} // namespace sky
+} // namespace sky_events

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace sky {
+namespace sky_events {
 
 enum class Syzygy { NewMoon, FullMoon };
 
@@ -14,4 +14,4 @@ enum class Syzygy { NewMoon, FullMoon };
 // Julian Days (TT) in time order, good to a few seconds.
 std::vector<double> SyzygiesBetween(double fromJdTt, double toJdTt, Syzygy which);
 
-} // namespace sky
+} // namespace sky_events

@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 // Mean instants (JDE) of the seasons, Meeus chapter 27 (table 27.B), valid for
@@ -49,4 +49,4 @@ std::vector<SkyEvent> SeasonsOfYear(int year) {
   return seasons;
 }
 
-} // namespace sky
+} // namespace sky_events

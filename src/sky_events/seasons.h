@@ -8,9 +8,9 @@
 
 #include <vector>
 
-namespace sky {
+namespace sky_events {
 
 // The four seasons of a calendar year, in time order, instants as Julian Days (UT).
 std::vector<SkyEvent> SeasonsOfYear(int year);
 
-} // namespace sky
+} // namespace sky_events

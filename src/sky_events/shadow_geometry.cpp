@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shadow_geometry.h"
 
+#include "astro/numeric.h"
 #include "body_positions.h"
-#include "numeric.h"
 
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 // Angular separation of two ecliptic places close together (degrees): plane
@@ -44,4 +44,4 @@ SunMoonGeometry SunMoonAt(double jdTt, const SunTrack& sunTrack) {
               AngularRadius(kMoonRadiusInEarthRadii * kEarthEquatorialRadiusKm, moon.distanceKm)};
 }
 
-} // namespace sky
+} // namespace sky_events

@@ -7,7 +7,7 @@
 
 #include "body_positions.h"
 
-namespace sky {
+namespace sky_events {
 
 struct ShadowGeometry {
   double separationDeg = 0.0;      // Moon's centre from the shadow's axis
@@ -32,4 +32,4 @@ SunMoonGeometry SunMoonAt(double jdTt, const SunTrack& sun);
 inline constexpr double kMoonRadiusInEarthRadii = 0.272488;
 inline constexpr double kSunRadiusKm = 696000.0;
 
-} // namespace sky
+} // namespace sky_events

@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace sky {
+namespace sky_events {
 
 // Julian Day of the program's date-time zero, 1899-12-30 00:00 UT: a date-time
 // (days since then) plus this is a Julian Day.
@@ -96,4 +96,4 @@ struct SkyEvent {
   std::optional<ApsisDetails> apsis;
 };
 
-} // namespace sky
+} // namespace sky_events

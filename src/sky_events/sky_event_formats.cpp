@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 // Facts rounded as the texts show them, so that JSON and CSV agree.
@@ -153,4 +153,4 @@ QString EventsJson(const std::vector<SkyEvent>& events, const EventListContext& 
   return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
-} // namespace sky
+} // namespace sky_events

@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <vector>
 
-namespace sky {
+namespace sky_events {
 
 // Where and on which clock the list is read.
 struct EventListContext {
@@ -34,4 +34,4 @@ QStringList EventCsvLines(const std::vector<SkyEvent>& events, const EventListCo
 // One object: the place, the span, and "events", an array in time order.
 QString EventsJson(const std::vector<SkyEvent>& events, const EventListContext& context);
 
-} // namespace sky
+} // namespace sky_events

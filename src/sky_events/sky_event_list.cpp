@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 int YearOf(double jdUt) {
@@ -79,4 +79,4 @@ std::vector<SkyEvent> SkyEventsBetween(double fromJdUt, double toJdUt, const Geo
   return events;
 }
 
-} // namespace sky
+} // namespace sky_events

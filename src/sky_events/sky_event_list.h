@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace sky {
+namespace sky_events {
 
 struct EventKinds {
   bool seasons = true;
@@ -23,4 +23,4 @@ std::vector<SkyEvent> SkyEventsBetween(double fromJdUt, double toJdUt, const Geo
 // A full moon within this many days of a perigee makes it "near perigee".
 inline constexpr double kFullMoonNearPerigeeDays = 1.0;
 
-} // namespace sky
+} // namespace sky_events

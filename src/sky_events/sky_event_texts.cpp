@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 constexpr double kJulianDayOfUnixEpoch = 2440587.5;
@@ -158,4 +158,4 @@ QString EventDetails(const SkyEvent& event, double zoneHours) {
   return parts.join(QStringLiteral("; "));
 }
 
-} // namespace sky
+} // namespace sky_events

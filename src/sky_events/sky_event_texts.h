@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-namespace sky {
+namespace sky_events {
 
 // "march-equinox", "lunar-eclipse", "perigee", ...: the names scripts read.
 QString KindName(SkyEventKind kind);
@@ -53,4 +53,4 @@ QString EventSummary(const SkyEvent& event);
 // at greatest eclipse; P1 17:13:22 (Moon up), ...". Empty for a season.
 QString EventDetails(const SkyEvent& event, double zoneHours);
 
-} // namespace sky
+} // namespace sky_events

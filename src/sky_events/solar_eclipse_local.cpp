@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solar_eclipse_local.h"
 
+#include "astro/numeric.h"
+#include "astro/rise_transit_set.h"
 #include "body_positions.h"
 #include "event_search.h"
-#include "numeric.h"
-#include "rise_transit_set.h"
 #include "shadow_geometry.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 // The Moon's radius in equatorial Earth radii: k = 0.2725076 (IAU 1982), the
@@ -159,4 +159,4 @@ std::optional<SolarEclipseLocal> LocalSolarEclipse(const SunMoonTrack& track, co
   return eclipse;
 }
 
-} // namespace sky
+} // namespace sky_events

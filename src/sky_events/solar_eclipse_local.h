@@ -21,7 +21,7 @@
 
 #include <optional>
 
-namespace sky {
+namespace sky_events {
 
 // The eclipse seen from site at the new moon of newMoonJdUt (Julian Day, UT,
 // within two hours of the conjunction), or nothing when the discs do not meet
@@ -33,4 +33,4 @@ std::optional<SolarEclipseLocal> LocalSolarEclipse(double newMoonJdUt, const Geo
 // track was made with.
 std::optional<SolarEclipseLocal> LocalSolarEclipse(const SunMoonTrack& track, const GeoSite& site);
 
-} // namespace sky
+} // namespace sky_events

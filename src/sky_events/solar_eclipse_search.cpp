@@ -4,7 +4,7 @@
 #include "event_search.h"
 #include "shadow_geometry.h"
 
-namespace sky {
+namespace sky_events {
 
 bool SolarEclipseAtNewMoon(double newMoonJdTt) {
   const SunTrack sun(newMoonJdTt);
@@ -18,4 +18,4 @@ bool SolarEclipseAtNewMoon(double newMoonJdTt) {
   return miss(MinimumBetween(miss, newMoonJdTt - 0.2, newMoonJdTt + 0.2, 1e-4)) < 0.0;
 }
 
-} // namespace sky
+} // namespace sky_events

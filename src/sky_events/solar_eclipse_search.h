@@ -3,7 +3,7 @@
 
 // Which new moons bring a solar eclipse somewhere on the Earth.
 
-namespace sky {
+namespace sky_events {
 
 // True when the Moon's penumbra touches the Earth around the new moon of
 // newMoonJdTt (Julian Day, TT): the least geocentric separation of the Sun's
@@ -11,4 +11,4 @@ namespace sky {
 // difference of their parallaxes.
 bool SolarEclipseAtNewMoon(double newMoonJdTt);
 
-} // namespace sky
+} // namespace sky_events

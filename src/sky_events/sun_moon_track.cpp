@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sun_moon_track.h"
 
+#include "astro/numeric.h"
+#include "astro/sun.h"
+#include "astro/time_scales.h"
 #include "body_positions.h"
 #include "event_time.h"
-#include "numeric.h"
-#include "sun.h"
-#include "time_scales.h"
 
 #include <cmath>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 // Sidereal degrees turned per solar day.
@@ -63,4 +63,4 @@ Vector3 SunMoonTrack::Interpolate(const std::array<Vector3, kNodes>& nodes, doub
   return sum;
 }
 
-} // namespace sky
+} // namespace sky_events

@@ -10,7 +10,7 @@
 
 #include <array>
 
-namespace sky {
+namespace sky_events {
 
 // A point in equatorial rectangular coordinates of the true equator and
 // equinox of date, in equatorial Earth radii.
@@ -50,4 +50,4 @@ private:
   std::array<Vector3, kNodes> moon_{};
 };
 
-} // namespace sky
+} // namespace sky_events

@@ -5,7 +5,7 @@
 #include <immintrin.h>
 #endif
 
-namespace sky {
+namespace sky_events {
 
 #if defined(__x86_64__) || defined(__i386__)
 namespace {
@@ -20,4 +20,4 @@ void ClearUpperVectorState() {
 void ClearUpperVectorState() {}
 #endif
 
-} // namespace sky
+} // namespace sky_events

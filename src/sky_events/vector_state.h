@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-namespace sky {
+namespace sky_events {
 
 // Clears the upper halves of the AVX registers when the processor has them.
 // Something in a Qt process's start-up leaves them dirty, and then every
@@ -10,4 +10,4 @@ namespace sky {
 // bare program (measured). Cheap; call before a long computation.
 void ClearUpperVectorState();
 
-} // namespace sky
+} // namespace sky_events

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sky_events_model.h"
 
-#include "sky_event_texts.h"
+#include "sky_events/sky_event_texts.h"
 
-namespace skywindow {
+namespace sky_events_window {
 
 const EventCells& EventColumnNames() {
   static const EventCells kNames = {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Event"),
@@ -11,18 +11,18 @@ const EventCells& EventColumnNames() {
   return kNames;
 }
 
-EventCells CellsOf(const sky::SkyEvent& event, double zoneHours) {
-  const QDateTime local = sky::LocalOf(event.jdUt, zoneHours);
+EventCells CellsOf(const sky_events::SkyEvent& event, double zoneHours) {
+  const QDateTime local = sky_events::LocalOf(event.jdUt, zoneHours);
   return {local.date().toString(Qt::ISODate), local.time().toString(QStringLiteral("HH:mm:ss")),
-          sky::EventSummary(event), sky::EventDetails(event, zoneHours)};
+          sky_events::EventSummary(event), sky_events::EventDetails(event, zoneHours)};
 }
 
-void SkyEventsModel::setEvents(std::vector<sky::SkyEvent> events, double zoneHours) {
+void SkyEventsModel::setEvents(std::vector<sky_events::SkyEvent> events, double zoneHours) {
   beginResetModel();
   events_ = std::move(events);
   rows_.clear();
   rows_.reserve(events_.size());
-  for (const sky::SkyEvent& e : events_) rows_.push_back(CellsOf(e, zoneHours));
+  for (const sky_events::SkyEvent& e : events_) rows_.push_back(CellsOf(e, zoneHours));
   endResetModel();
 }
 
@@ -57,4 +57,4 @@ QVariant SkyEventsModel::headerData(int section, Qt::Orientation orientation, in
   return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-} // namespace skywindow
+} // namespace sky_events_window

@@ -5,14 +5,14 @@
 // time, its summary and its details, all in the core's words. The window's
 // grid and its print read the same cells.
 
-#include "sky_event.h"
+#include "sky_events/sky_event.h"
 
 #include <QAbstractTableModel>
 #include <QString>
 #include <array>
 #include <vector>
 
-namespace skywindow {
+namespace sky_events_window {
 
 inline constexpr int kEventColumnCount = 4;
 using EventCells = std::array<QString, kEventColumnCount>;
@@ -22,14 +22,14 @@ const EventCells& EventColumnNames();
 
 // The cells of one event on a clock zoneHours behind UT (West positive):
 // "2024-04-08", "13:40:43", "Total solar eclipse", "total, magnitude ...".
-EventCells CellsOf(const sky::SkyEvent& event, double zoneHours);
+EventCells CellsOf(const sky_events::SkyEvent& event, double zoneHours);
 
 class SkyEventsModel : public QAbstractTableModel {
 public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  void setEvents(std::vector<sky::SkyEvent> events, double zoneHours);
-  const std::vector<sky::SkyEvent>& events() const { return events_; }
+  void setEvents(std::vector<sky_events::SkyEvent> events, double zoneHours);
+  const std::vector<sky_events::SkyEvent>& events() const { return events_; }
   const std::vector<EventCells>& rows() const { return rows_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
@@ -38,8 +38,8 @@ public:
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-  std::vector<sky::SkyEvent> events_;
+  std::vector<sky_events::SkyEvent> events_;
   std::vector<EventCells> rows_;
 };
 
-} // namespace skywindow
+} // namespace sky_events_window

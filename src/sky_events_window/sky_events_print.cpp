@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sky_events_print.h"
 
-#include "list_fonts.h"
+#include "ui_helpers/list_fonts.h"
 
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
 
-namespace skywindow {
+namespace sky_events_window {
 namespace {
 
 constexpr int kTitlePoints = 12;
@@ -20,7 +20,7 @@ void PrintEventRows(QPainter& painter, QPrinter& printer, const QStringList& hea
                     const std::vector<EventCells>& rows) {
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
   const QRect area(0, 0, page.width(), page.height());
-  QFont text = monthtable::FaceFont(QStringLiteral("Arial"), kTextPoints);
+  QFont text = ui_helpers::FaceFont(QStringLiteral("Arial"), kTextPoints);
   QFont bold = text;
   bold.setBold(true);
   QFont title = bold;
@@ -76,4 +76,4 @@ void PrintEventRows(QPainter& painter, QPrinter& printer, const QStringList& hea
   }
 }
 
-} // namespace skywindow
+} // namespace sky_events_window

@@ -13,11 +13,11 @@
 class QPainter;
 class QPrinter;
 
-namespace skywindow {
+namespace sky_events_window {
 
 // heading: the lines above the table (the title first, in bold). A row that
 // would cross the page's bottom starts a new page, under the column names again.
 void PrintEventRows(QPainter& painter, QPrinter& printer, const QStringList& heading,
                     const std::vector<EventCells>& rows);
 
-} // namespace skywindow
+} // namespace sky_events_window

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sky_events_window.h"
 
-#include "button_palette.h"
-#include "display.h"
-#include "help_key.h"
-#include "help_topics.h"
-#include "list_fonts.h"
-#include "sky_event_formats.h"
+#include "astro/display.h"
+#include "help/help_key.h"
+#include "help/help_topics.h"
+#include "month/table_texts.h"
+#include "sky_events/sky_event_formats.h"
 #include "sky_events_model.h"
-#include "table_texts.h"
+#include "ui_helpers/button_palette.h"
+#include "ui_helpers/list_fonts.h"
 
 #include <QAccessible>
 #include <QBoxLayout>
@@ -23,7 +23,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace skywindow {
+namespace sky_events_window {
 namespace {
 
 constexpr int kWindowFontPoints = 8;
@@ -38,7 +38,7 @@ constexpr int kEventColumnEms = 13;
 QPushButton* Button(QWidget* parent, const char* caption, const char* name) {
   auto* b = new QPushButton(QLatin1String(caption), parent);
   b->setObjectName(QLatin1String(name));
-  b->setPalette(calendar::ButtonPalette());
+  b->setPalette(ui_helpers::ButtonPalette());
   return b;
 }
 
@@ -51,7 +51,7 @@ SkyEventsWindow::SkyEventsWindow(QWidget* parent, MainWindowReader readMain)
   setObjectName(QStringLiteral("frmSkyEvents"));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const int dpi = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
-  setFont(monthtable::SansSerifFont(kWindowFontPoints, dpi));
+  setFont(ui_helpers::SansSerifFont(kWindowFontPoints, dpi));
   CreateViews();
   CreateMenus();
   resize(kWindowWidth96 * dpi / 96, kWindowHeight96 * dpi / 96);
@@ -103,7 +103,7 @@ void SkyEventsWindow::CreateViews() {
   grid_->setTabKeyNavigation(false);
   grid_->installEventFilter(this);
   // The cells keep the system's colours, as in the month table.
-  grid_->setPalette(calendar::ButtonPalette());
+  grid_->setPalette(ui_helpers::ButtonPalette());
   column->addWidget(grid_, 1);
 
   bottom_ = new QWidget(frame);
@@ -179,7 +179,7 @@ void SkyEventsWindow::Build() {
   FitColumns();
   yearLabel_->setText(QString::number(year_));
   yearLabel_->setAccessibleName(QStringLiteral("Year %1").arg(year_));
-  placeLabel_->setText(sky::EventTextLines({}, ListContext()).at(1));
+  placeLabel_->setText(sky_events::EventTextLines({}, ListContext()).at(1));
   setWindowTitle(Title());
   grid_->setAccessibleName(QStringLiteral("%1 at %2").arg(Title(), built_.location.SiteName));
   previous_->setEnabled(year_ > kFirstYear);
@@ -207,14 +207,14 @@ void SkyEventsWindow::FitColumns() {
 
 QString SkyEventsWindow::Title() const { return QStringLiteral("Sky Events for %1").arg(year_); }
 
-sky::EventListContext SkyEventsWindow::ListContext() const {
+sky_events::EventListContext SkyEventsWindow::ListContext() const {
   return {built_.location.SiteName,
           built_.state.SiteLatitude,
           built_.state.SiteLongitude,
           built_.state.ZoneHours,
-          monthtable::TimeTypeName(built_.state.TimeType),
+          month::TimeTypeName(built_.state.TimeType),
           QDate(year_, 1, 1),
           QDate(year_, 12, 31)};
 }
 
-} // namespace skywindow
+} // namespace sky_events_window

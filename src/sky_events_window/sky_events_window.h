@@ -7,10 +7,11 @@
 // the year here without moving the main window. Copy, the three saves and
 // Print take what the grid shows. Closing only hides it.
 
-#include "astro_state.h"
-#include "file_save.h"
-#include "save_file_dialog.h"
-#include "settings_values.h"
+#include "astro/astro_state.h"
+#include "settings/settings_values.h"
+#include "sky_events/sky_event_formats.h"
+#include "ui_helpers/file_save.h"
+#include "ui_helpers/save_file_dialog.h"
 #include "year_events.h"
 
 #include <QColor>
@@ -23,11 +24,7 @@ class QLabel;
 class QPushButton;
 class QTableView;
 
-namespace sky {
-struct EventListContext;
-}
-
-namespace skywindow {
+namespace sky_events_window {
 
 class SkyEventsModel;
 
@@ -62,7 +59,7 @@ public:
   void SaveAsCsv();
   void SaveAsCalendar();
   // The file question the saves ask (the dialog unless replaced).
-  void setSaveFileChooser(monthtable::SaveFileChooser choose);
+  void setSaveFileChooser(ui_helpers::SaveFileChooser choose);
 
   // Read access for tests.
   int year() const { return year_; }
@@ -82,7 +79,7 @@ private:
   void Build();
   void FitColumns();
   void AnnounceCurrentCell() const;
-  sky::EventListContext ListContext() const;
+  sky_events::EventListContext ListContext() const;
   QStringList TextLines() const;
   bool Save(const QString& caption, const QString& extension, const QString& filter, const QByteArray& bytes);
 
@@ -90,7 +87,7 @@ private:
   MainWindowReading built_; // what the last build read
   int year_ = 0;
   YearEvents events_;
-  monthtable::SaveFileChooser chooseFile_ = monthtable::AskSaveFileName;
+  ui_helpers::SaveFileChooser chooseFile_ = ui_helpers::AskSaveFileName;
   QString lastSaveFolder_; // the folder of this session's last save
   std::map<QString, QAction*> actions_;
 
@@ -103,4 +100,4 @@ private:
   QWidget* bottom_ = nullptr;
 };
 
-} // namespace skywindow
+} // namespace sky_events_window

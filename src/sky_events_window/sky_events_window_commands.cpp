@@ -2,24 +2,24 @@
 // The Sky Events window's menus and what they do: copy, print, the three
 // saves and the year steps.
 
-#include "almanac_events.h"
-#include "copy_text.h"
-#include "file_save.h"
-#include "help_key.h"
-#include "help_topics.h"
-#include "ics_writer.h"
-#include "print_output.h"
-#include "sky_event_formats.h"
+#include "calendar_file/almanac_events.h"
+#include "calendar_file/ics_writer.h"
+#include "help/help_key.h"
+#include "help/help_topics.h"
+#include "month/copy_text.h"
+#include "sky_events/sky_event_formats.h"
 #include "sky_events_model.h"
 #include "sky_events_print.h"
 #include "sky_events_window.h"
+#include "ui_helpers/file_save.h"
+#include "ui_helpers/print_output.h"
 
 #include <QClipboard>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QMenuBar>
 
-namespace skywindow {
+namespace sky_events_window {
 
 QAction* SkyEventsWindow::menuAction(const QString& objectName) const {
   const auto found = actions_.find(objectName);
@@ -59,50 +59,50 @@ void SkyEventsWindow::CreateMenus() {
     menu->menuAction()->setProperty(help::kHelpContextProperty, static_cast<int>(help::kSkyEventsTopic));
 }
 
-QStringList SkyEventsWindow::TextLines() const { return sky::EventTextLines(model_->events(), ListContext()); }
+QStringList SkyEventsWindow::TextLines() const { return sky_events::EventTextLines(model_->events(), ListContext()); }
 
 void SkyEventsWindow::CopyList() {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear();
-  clipboard->setText(monthtable::JoinLines(TextLines(), monthtable::LineEnd::CrLf));
+  clipboard->setText(month::JoinLines(TextLines(), month::LineEnd::CrLf));
 }
 
 void SkyEventsWindow::PrintList() {
   const QStringList heading = TextLines().mid(0, 2);
   const std::vector<EventCells>& rows = model_->rows();
-  monthtable::PrintAndReport(
+  ui_helpers::PrintAndReport(
       this, Title(), [&](QPainter& painter, QPrinter& printer) { PrintEventRows(painter, printer, heading, rows); },
       QPageLayout::Landscape);
 }
 
-void SkyEventsWindow::setSaveFileChooser(monthtable::SaveFileChooser choose) { chooseFile_ = std::move(choose); }
+void SkyEventsWindow::setSaveFileChooser(ui_helpers::SaveFileChooser choose) { chooseFile_ = std::move(choose); }
 
 bool SkyEventsWindow::Save(const QString& caption, const QString& extension, const QString& filter,
                            const QByteArray& bytes) {
-  return monthtable::SaveBytesToChosenFile(this, chooseFile_, caption, Title(), extension,
+  return ui_helpers::SaveBytesToChosenFile(this, chooseFile_, caption, Title(), extension,
                                            filter + QStringLiteral(";;All files (*)"), bytes, lastSaveFolder_);
 }
 
 void SkyEventsWindow::SaveAsText() {
   Save(QStringLiteral("Save as Text"), QStringLiteral(".txt"), QStringLiteral("Text files (*.txt)"),
-       monthtable::JoinLines(TextLines(), monthtable::LineEnd::Lf).toUtf8());
+       month::JoinLines(TextLines(), month::LineEnd::Lf).toUtf8());
 }
 
 void SkyEventsWindow::SaveAsCsv() {
   Save(QStringLiteral("Save as CSV"), QStringLiteral(".csv"), QStringLiteral("CSV files (*.csv)"),
-       monthtable::JoinLines(sky::EventCsvLines(model_->events(), ListContext()), monthtable::LineEnd::CrLf).toUtf8());
+       month::JoinLines(sky_events::EventCsvLines(model_->events(), ListContext()), month::LineEnd::CrLf).toUtf8());
 }
 
 void SkyEventsWindow::SaveAsCalendar() {
-  exporting::EventChoice skyOnly{};
+  calendar_file::EventChoice skyOnly{};
   skyOnly.sun = skyOnly.twilight = skyOnly.moon = skyOnly.phases = false;
   skyOnly.seasons = skyOnly.eclipses = skyOnly.apsides = true;
-  const auto events = exporting::CollectEvents(built_.state, 2, QDate(year_, 1, 1), QDate(year_, 12, 31), skyOnly);
+  const auto events = calendar_file::CollectEvents(built_.state, 2, QDate(year_, 1, 1), QDate(year_, 12, 31), skyOnly);
   const QString caption = QStringLiteral("Save as Calendar");
-  const exporting::CalendarFileText file =
-      exporting::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
-  if (!monthtable::NothingRefused(this, caption, file.refusal)) return;
+  const calendar_file::CalendarFileText file =
+      calendar_file::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
+  if (!ui_helpers::NothingRefused(this, caption, file.refusal)) return;
   Save(caption, QStringLiteral(".ics"), QStringLiteral("Calendar files (*.ics)"), file.bytes);
 }
 
-} // namespace skywindow
+} // namespace sky_events_window

@@ -5,14 +5,14 @@
 // kept: the Sky Events window lists them and the day view looks up its day in
 // them on every change of date. QtCore only.
 
-#include "astro_state.h"
-#include "sky_event.h"
+#include "astro/astro_state.h"
+#include "sky_events/sky_event.h"
 
 #include <QDate>
 #include <QString>
 #include <vector>
 
-namespace skywindow {
+namespace sky_events_window {
 
 // The year, place and clock a list is computed for.
 struct YearAndPlace {
@@ -26,22 +26,22 @@ struct YearAndPlace {
 
 // Every event from 1 January 00:00 to the next 1 January 00:00 of the shown
 // clock, in time order.
-std::vector<sky::SkyEvent> EventsOfYear(const YearAndPlace& key);
+std::vector<sky_events::SkyEvent> EventsOfYear(const YearAndPlace& key);
 
 class YearEvents {
 public:
   // The year's events; computed only when the year, place or clock differs
   // from the last call's.
-  const std::vector<sky::SkyEvent>& Of(const YearAndPlace& key);
+  const std::vector<sky_events::SkyEvent>& Of(const YearAndPlace& key);
   // The events whose instant falls on a date of the shown clock.
-  std::vector<sky::SkyEvent> On(QDate date, double latitudeDeg, double longitudeDeg, double zoneHours);
+  std::vector<sky_events::SkyEvent> On(QDate date, double latitudeDeg, double longitudeDeg, double zoneHours);
   // How many times a year was computed, for tests of the reuse.
   int computations() const { return computations_; }
 
 private:
   YearAndPlace key_;
   bool valid_ = false;
-  std::vector<sky::SkyEvent> events_;
+  std::vector<sky_events::SkyEvent> events_;
   std::vector<QDate> localDates_; // of events_, on the key's clock
   int computations_ = 0;
 };
@@ -51,6 +51,6 @@ private:
 // ZoneHours is the clock): "Total solar eclipse 1:40 PM"; empty for a day
 // without one. An eclipse carries its greatest eclipse, a solar one the
 // local greatest eclipse.
-QString DayEventLine(const std::vector<sky::SkyEvent>& events, const astro::AstroState& state);
+QString DayEventLine(const std::vector<sky_events::SkyEvent>& events, const astro::AstroState& state);
 
-} // namespace skywindow
+} // namespace sky_events_window

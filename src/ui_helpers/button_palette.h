@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QPalette>
 
-namespace calendar {
+namespace ui_helpers {
 
 // The application's palette with the button colours as the window and text
 // colours, each role set explicitly so that no parent's palette overrides it.
@@ -24,4 +24,4 @@ inline QPalette ButtonPalette() {
   return palette;
 }
 
-} // namespace calendar
+} // namespace ui_helpers

@@ -7,7 +7,7 @@
 
 #include <QLabel>
 
-namespace settings {
+namespace ui_helpers {
 
 inline void NameByCaption(QLabel* caption, QWidget* field) {
   caption->setBuddy(field);
@@ -16,4 +16,4 @@ inline void NameByCaption(QLabel* caption, QWidget* field) {
   field->setAccessibleName(words.trimmed());
 }
 
-} // namespace settings
+} // namespace ui_helpers

@@ -3,7 +3,7 @@
 
 #include <QKeyEvent>
 
-namespace settings {
+namespace ui_helpers {
 
 CharacterFilter::CharacterFilter(QObject* parent, std::function<bool(QChar)> accepts, std::function<void()> refused)
     : QObject(parent), accepts_(std::move(accepts)), refused_(std::move(refused)) {}
@@ -24,4 +24,4 @@ bool CharacterFilter::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-} // namespace settings
+} // namespace ui_helpers

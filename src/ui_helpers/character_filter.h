@@ -9,7 +9,7 @@
 #include <QObject>
 #include <functional>
 
-namespace settings {
+namespace ui_helpers {
 
 class CharacterFilter : public QObject {
 public:
@@ -25,4 +25,4 @@ private:
   std::function<void()> refused_;
 };
 
-} // namespace settings
+} // namespace ui_helpers

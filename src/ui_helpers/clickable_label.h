@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-namespace calendar {
+namespace ui_helpers {
 
 class ClickableLabel : public QLabel {
   Q_OBJECT
@@ -21,4 +21,4 @@ protected:
   void mousePressEvent(QMouseEvent* event) override { emit pressed(event->button()); }
 };
 
-} // namespace calendar
+} // namespace ui_helpers

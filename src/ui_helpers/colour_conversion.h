@@ -4,17 +4,17 @@
 // Stored colour values (red in the lowest byte, then green, then blue) to and
 // from the toolkit's colours.
 
-#include "settings_values.h"
+#include "settings/settings_values.h"
 
 #include <QColor>
 
-namespace settings {
+namespace ui_helpers {
 
-inline QColor ToQColor(ColourValue v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
+inline QColor ToQColor(settings::ColourValue v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
 
-inline ColourValue ColourValueOf(const QColor& c) {
-  return static_cast<ColourValue>(c.red()) | static_cast<ColourValue>(c.green()) << 8 |
-         static_cast<ColourValue>(c.blue()) << 16;
+inline settings::ColourValue ColourValueOf(const QColor& c) {
+  return static_cast<settings::ColourValue>(c.red()) | static_cast<settings::ColourValue>(c.green()) << 8 |
+         static_cast<settings::ColourValue>(c.blue()) << 16;
 }
 
-} // namespace settings
+} // namespace ui_helpers

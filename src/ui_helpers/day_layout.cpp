@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-namespace dayview {
+namespace ui_helpers {
 
 int ScaleToDpi(int pixels, int dpi) {
   const float factor = static_cast<float>(dpi) / 96.0f;
@@ -36,4 +36,4 @@ WindowLayout ComputeWindowLayout(bool phaseShown, bool status, bool formLength, 
   };
 }
 
-} // namespace dayview
+} // namespace ui_helpers

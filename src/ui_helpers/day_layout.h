@@ -7,7 +7,7 @@
 
 #include <array>
 
-namespace dayview {
+namespace ui_helpers {
 
 // Left, top, right, bottom in client pixels.
 struct TextRect {
@@ -81,4 +81,4 @@ struct WindowLayout {
 WindowLayout ComputeWindowLayout(bool phaseShown, bool status, bool formLength,
                                  const LayoutMetricTable& metrics = kLayoutMetrics96);
 
-} // namespace dayview
+} // namespace ui_helpers

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_save.h"
 
-#include "whole_file_write.h"
+#include "settings/whole_file_write.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 
-namespace monthtable {
+namespace ui_helpers {
 
 bool SaveBytesToChosenFile(QWidget* parent, const SaveFileChooser& choose, const QString& caption,
                            const QString& baseName, const QString& extension, const QString& filter,
@@ -35,4 +35,4 @@ bool NothingRefused(QWidget* parent, const QString& caption, const QString& refu
   return false;
 }
 
-} // namespace monthtable
+} // namespace ui_helpers

@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace monthtable {
+namespace ui_helpers {
 
 // The file to write, or empty when the user cancelled. Tests put their own
 // answer in place of the dialog; the writing that follows is the real one.
@@ -30,4 +30,4 @@ bool SaveBytesToChosenFile(QWidget* parent, const SaveFileChooser& choose, const
 // says so, naming the reason, and returns false; true where nothing was refused.
 bool NothingRefused(QWidget* parent, const QString& caption, const QString& refusal);
 
-} // namespace monthtable
+} // namespace ui_helpers

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace calendar {
+namespace ui_helpers {
 namespace {
 
 double Luminance(const QColor& c) {
@@ -82,4 +82,4 @@ void FocusRingStyle::drawComplexControl(ComplexControl control, const QStyleOpti
              option->palette.color(QPalette::Window));
 }
 
-} // namespace calendar
+} // namespace ui_helpers

@@ -9,7 +9,7 @@
 
 #include <QProxyStyle>
 
-namespace calendar {
+namespace ui_helpers {
 
 inline constexpr int kFocusRingWidth = 2; // pixels
 
@@ -31,4 +31,4 @@ public:
                           const QWidget* widget) const override;
 };
 
-} // namespace calendar
+} // namespace ui_helpers

@@ -11,7 +11,7 @@
 #include <QEvent>
 #include <QTimer>
 
-namespace calendar {
+namespace ui_helpers {
 
 class FocusedCellTeller : public QObject {
 public:
@@ -38,4 +38,4 @@ private:
   QAbstractItemView* view_;
 };
 
-} // namespace calendar
+} // namespace ui_helpers

@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <cmath>
 
-namespace monthtable {
+namespace ui_helpers {
 namespace {
 
 constexpr double kPointsPerInch = 72.0;
@@ -32,4 +32,4 @@ QFont SansSerifFont(int points, int dpi) {
   return font;
 }
 
-} // namespace monthtable
+} // namespace ui_helpers

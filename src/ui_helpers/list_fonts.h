@@ -9,7 +9,7 @@
 #include <QFont>
 #include <QString>
 
-namespace monthtable {
+namespace ui_helpers {
 
 // A font of the named face; "Arial" and "Courier" (and "Courier New") resolve
 // to Liberation Sans and Liberation Mono, other names stay as they are.
@@ -19,4 +19,4 @@ QFont FaceFont(const QString& family, int points, bool bold = false, bool italic
 // of this many points on a screen of dpi pixels per inch.
 QFont SansSerifFont(int points, int dpi);
 
-} // namespace monthtable
+} // namespace ui_helpers

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_boxes.h"
 
-namespace settings {
+namespace ui_helpers {
 
 void ShowInputError(QWidget* parent, const QString& title, const QString& text, QWidget* focus) {
   QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent);
@@ -19,4 +19,4 @@ QMessageBox::StandardButton AskToConfirm(QWidget* parent, const QString& text) {
                                                                  : QMessageBox::Cancel;
 }
 
-} // namespace settings
+} // namespace ui_helpers

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace settings {
+namespace ui_helpers {
 
 // Shows the error; when focus is given it gets the keyboard focus afterwards.
 void ShowInputError(QWidget* parent, const QString& title, const QString& text, QWidget* focus = nullptr);
@@ -17,4 +17,4 @@ void ShowInputError(QWidget* parent, const QString& title, const QString& text, 
 // Yes, No or Cancel (closing the box counts as Cancel).
 QMessageBox::StandardButton AskToConfirm(QWidget* parent, const QString& text);
 
-} // namespace settings
+} // namespace ui_helpers

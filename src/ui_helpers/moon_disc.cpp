@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
-namespace dayview {
+namespace ui_helpers {
 namespace {
 
 // The figure inscribed in the box (left, top, right, bottom), whose right and
@@ -62,4 +62,4 @@ void DrawMoonDisc(QImage& bitmap, const QColor& moonColour, const QColor& backgr
   painter.drawEllipse(disc);
 }
 
-} // namespace dayview
+} // namespace ui_helpers

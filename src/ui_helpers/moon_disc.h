@@ -7,7 +7,7 @@
 #include <QColor>
 #include <QImage>
 
-namespace dayview {
+namespace ui_helpers {
 
 // Draws the disc into `bitmap` (a square image; its width is the disc's size)
 // for a signed illumination percent pct: magnitude 0 new .. 100 full, positive
@@ -16,4 +16,4 @@ namespace dayview {
 void DrawMoonDisc(QImage& bitmap, const QColor& moonColour, const QColor& background, float pct,
                   bool northernView);
 
-} // namespace dayview
+} // namespace ui_helpers

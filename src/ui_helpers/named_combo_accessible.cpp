@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace settings {
+namespace ui_helpers {
 namespace {
 
 QAccessibleInterface* NamedComboFactory(const QString& className, QObject* object) {
@@ -55,4 +55,4 @@ void InstallNamedComboReading() {
   (void)installed;
 }
 
-} // namespace settings
+} // namespace ui_helpers

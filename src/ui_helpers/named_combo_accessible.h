@@ -10,7 +10,7 @@
 
 class QComboBox;
 
-namespace settings {
+namespace ui_helpers {
 
 class NamedComboAccessible : public QAccessibleWidget {
 public:
@@ -30,4 +30,4 @@ private:
 // first caller, before the combo boxes are made.
 void InstallNamedComboReading();
 
-} // namespace settings
+} // namespace ui_helpers

@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QShortcut>
 
-namespace settings {
+namespace ui_helpers {
 namespace {
 
 // An open drop-down list keeps Enter and Escape for itself, as in any dialog:
@@ -50,4 +50,4 @@ void BindPanelKeys(QWidget* panel, const std::function<void()>& enter, const std
   for (QComboBox* list : panel->findChildren<QComboBox*>()) list->view()->installEventFilter(listKeys);
 }
 
-} // namespace settings
+} // namespace ui_helpers

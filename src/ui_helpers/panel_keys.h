@@ -11,8 +11,8 @@
 
 class QWidget;
 
-namespace settings {
+namespace ui_helpers {
 
 void BindPanelKeys(QWidget* panel, const std::function<void()>& enter, const std::function<void()>& escape);
 
-} // namespace settings
+} // namespace ui_helpers

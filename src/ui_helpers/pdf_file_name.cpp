@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFile>
 
-namespace monthtable {
+namespace ui_helpers {
 namespace {
 
 constexpr int kMostNumbers = 9999;
@@ -31,4 +31,4 @@ ReservedFile ReservePdfFile(const QString& folder, const QString& baseName) {
                   .arg(QDir::toNativeSeparators(folder), base)};
 }
 
-} // namespace monthtable
+} // namespace ui_helpers

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace monthtable {
+namespace ui_helpers {
 
 struct ReservedFile {
   QString path;  // empty when no file could be created
@@ -19,4 +19,4 @@ struct ReservedFile {
 // separators in baseName become dashes.
 ReservedFile ReservePdfFile(const QString& folder, const QString& baseName);
 
-} // namespace monthtable
+} // namespace ui_helpers

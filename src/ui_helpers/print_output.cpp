@@ -11,7 +11,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
-namespace monthtable {
+namespace ui_helpers {
 namespace {
 
 const QString kCaption = QStringLiteral("Print");
@@ -99,4 +99,4 @@ PrintOutcome PrintAndReport(QWidget* parent, const QString& documentName, const 
   return outcome;
 }
 
-} // namespace monthtable
+} // namespace ui_helpers

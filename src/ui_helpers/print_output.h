@@ -14,7 +14,7 @@ class QPainter;
 class QPrinter;
 class QWidget;
 
-namespace monthtable {
+namespace ui_helpers {
 
 // Draws the document's pages on a painter that is open on the printer.
 using PageWriter = std::function<void(QPainter&, QPrinter&)>;
@@ -44,4 +44,4 @@ void ReportPrintOutcome(QWidget* parent, const PrintOutcome& outcome);
 PrintOutcome PrintAndReport(QWidget* parent, const QString& documentName, const PageWriter& write,
                             QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
-} // namespace monthtable
+} // namespace ui_helpers

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QRegularExpression>
 
-namespace monthtable {
+namespace ui_helpers {
 
 QString ExtensionOfNameFilter(const QString& nameFilter) {
   static const QRegularExpression pattern(QStringLiteral(R"(\(\*\.([^\s*?)]+))"));
@@ -27,4 +27,4 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
   return chosen ? dialog.selectedFiles().value(0) : QString();
 }
 
-} // namespace monthtable
+} // namespace ui_helpers

@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace monthtable {
+namespace ui_helpers {
 
 // The extension of a name filter's first pattern: "csv" of "CSV files
 // (*.csv)", nothing of "All files (*)".
@@ -20,4 +20,4 @@ QString ExtensionOfNameFilter(const QString& nameFilter);
 // The chosen file, or empty when the user cancelled.
 QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedPath, const QString& filter);
 
-} // namespace monthtable
+} // namespace ui_helpers

@@ -15,7 +15,7 @@
 #include <QWidget>
 #include <algorithm>
 
-namespace calendar {
+namespace ui_helpers {
 
 // The font, made smaller a pixel at a time (never below 6 pixels) until every
 // text is at most `room` pixels wide in it.
@@ -58,4 +58,4 @@ inline int WidthForTitle(const QWidget& window) {
   return QFontMetrics(font).horizontalAdvance(window.windowTitle()) + (kTitleBarItems + 1) * titleBar;
 }
 
-} // namespace calendar
+} // namespace ui_helpers

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_placement.h"
 
-namespace dayview {
+namespace ui_helpers {
 namespace {
 
 int KeepInside(int start, int length, int screenStart, int screenLength) {
@@ -17,4 +17,4 @@ QPoint KeepWindowOnScreen(QPoint frameTopLeft, QSize client, QMargins frame, QRe
           KeepInside(frameTopLeft.y(), framed.height(), screen.y(), screen.height())};
 }
 
-} // namespace dayview
+} // namespace ui_helpers

@@ -9,7 +9,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace dayview {
+namespace ui_helpers {
 
 // The frame's top-left corner (the position the settings store) moved so that
 // the whole framed window lies on the screen: pulled up or left when it sticks
@@ -18,4 +18,4 @@ namespace dayview {
 // frame; frame holds the window manager's border widths in pixels.
 QPoint KeepWindowOnScreen(QPoint frameTopLeft, QSize client, QMargins frame, QRect screen);
 
-} // namespace dayview
+} // namespace ui_helpers

@@ -1,25 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "year_data.h"
 
-#include "table_texts.h"
+#include "month/table_texts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace exporting {
+namespace year {
 namespace {
 
 QString TimeText(const YearTime& t, const YearContext& c) {
-  return t.missing == MissingReason::None ? monthtable::ListTime(t.time, c.TFormat, c.TimeType) : QString();
+  return t.missing == month::MissingReason::None ? month::ListTime(t.time, c.TFormat, c.TimeType) : QString();
 }
 
-QString ReasonName(MissingReason reason) {
+QString ReasonName(month::MissingReason reason) {
   switch (reason) {
-  case MissingReason::StaysAbove: return QStringLiteral("above");
-  case MissingReason::StaysBelow: return QStringLiteral("below");
-  case MissingReason::NoEventToday:
-  case MissingReason::None: break;
+  case month::MissingReason::StaysAbove: return QStringLiteral("above");
+  case month::MissingReason::StaysBelow: return QStringLiteral("below");
+  case month::MissingReason::NoEventToday:
+  case month::MissingReason::None: break;
   }
   return QStringLiteral("none");
 }
@@ -47,8 +47,8 @@ QString YearJson(const YearTable& table, const YearContext& context) {
     QJsonObject object{{"date", day.date.toString(Qt::ISODate)}};
     for (std::size_t i = 0; i < 2; ++i) {
       const YearTime& t = day.times[i];
-      object.insert(names[i], t.missing == MissingReason::None ? QJsonValue(TimeText(t, context)) : QJsonValue());
-      if (t.missing != MissingReason::None) object.insert(names[i] + QStringLiteral("Missing"), ReasonName(t.missing));
+      object.insert(names[i], t.missing == month::MissingReason::None ? QJsonValue(TimeText(t, context)) : QJsonValue());
+      if (t.missing != month::MissingReason::None) object.insert(names[i] + QStringLiteral("Missing"), ReasonName(t.missing));
     }
     days.append(object);
   }
@@ -61,10 +61,10 @@ QString YearJson(const YearTable& table, const YearContext& context) {
       {"latitude"  /* North positive */, Shortest(place.SiteLatitude)},
       {"longitude" /* West positive, as everywhere in the program */, Shortest(place.SiteLongitude)},
       {"zone", Shortest(place.SiteTimeZone)},
-      {"timeType", monthtable::TimeTypeName(context.TimeType)},
+      {"timeType", month::TimeTypeName(context.TimeType)},
       {"days", days},
   };
   return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));
 }
 
-} // namespace exporting
+} // namespace year

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace exporting {
+namespace year {
 
 // One row per day: the ISO date, then the two times as the month table writes
 // them in the context's clock; a missing event leaves its field empty.
@@ -18,4 +18,4 @@ QStringList YearCsvLines(const YearTable& table, const YearContext& context);
 // the reason of each missing one: "above", "below" or "none".
 QString YearJson(const YearTable& table, const YearContext& context);
 
-} // namespace exporting
+} // namespace year

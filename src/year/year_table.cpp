@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "year_table.h"
 
-#include "calendar_dates.h"
-#include "display.h"
-#include "month_days.h"
-#include "rise_transit_set.h"
-#include "time_scales.h"
+#include "astro/display.h"
+#include "astro/rise_transit_set.h"
+#include "astro/time_scales.h"
+#include "dates/calendar_dates.h"
+#include "month/month_days.h"
 
-namespace exporting {
+namespace year {
 namespace {
 
 struct EventName {
@@ -31,22 +31,22 @@ const EventName& NameOf(YearEvent event) {
 // The searched body's times and search on one day.
 struct Searched {
   const astro::EventTimes& times;
-  monthtable::Search search;
+  month::Search search;
 };
 
-Searched SearchedOn(const monthtable::MonthDay& day, YearEvent event, int twilight) {
+Searched SearchedOn(const month::MonthDay& day, YearEvent event, int twilight) {
   switch (event) {
-  case YearEvent::Sun: return {day.events.sun, monthtable::SunSearch(day)};
-  case YearEvent::Moon: return {day.events.moon, monthtable::MoonSearch(day)};
-  default: return {day.events.twilight, monthtable::TwilightSearch(day, twilight)};
+  case YearEvent::Sun: return {day.events.sun, month::SunSearch(day)};
+  case YearEvent::Moon: return {day.events.moon, month::MoonSearch(day)};
+  default: return {day.events.twilight, month::TwilightSearch(day, twilight)};
   }
 }
 
 // Both times of the day, each with its reason, on the day's own altitudes.
-std::array<YearTime, 2> TimesOf(const astro::AstroState& base, const monthtable::MonthDay& day, const Searched& s) {
+std::array<YearTime, 2> TimesOf(const astro::AstroState& base, const month::MonthDay& day, const Searched& s) {
   const double rise = s.times[astro::kRise], set = s.times[astro::kSet];
-  return {YearTime{rise, monthtable::MissingReasonOn(base, day, s.search, rise)},
-          YearTime{set, monthtable::MissingReasonOn(base, day, s.search, set)}};
+  return {YearTime{rise, month::MissingReasonOn(base, day, s.search, rise)},
+          YearTime{set, month::MissingReasonOn(base, day, s.search, set)}};
 }
 
 } // namespace
@@ -68,8 +68,8 @@ YearTable ComputeYearTable(const astro::AstroState& base, int year, YearEvent ev
   const int twilight = NameOf(event).twilight;
   astro::AstroState state = base;
   for (int month = 1; month <= 12; ++month) {
-    state.CalcDate = calendar::JoinDate({year, month, 1});
-    for (const monthtable::MonthDay& day : monthtable::ComputeMonthDays(state, twilight)) {
+    state.CalcDate = dates::JoinDate({year, month, 1});
+    for (const month::MonthDay& day : month::ComputeMonthDays(state, twilight)) {
       const Searched s = SearchedOn(day, event, twilight);
       if (table.days.empty()) table.altitude = s.search.altitude;
       table.days.push_back({astro::DateOfDateTime(day.date), TimesOf(base, day, s)});
@@ -78,4 +78,4 @@ YearTable ComputeYearTable(const astro::AstroState& base, int year, YearEvent ev
   return table;
 }
 
-} // namespace exporting
+} // namespace year

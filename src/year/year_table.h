@@ -5,8 +5,8 @@
 // day of a year, from the month table's own day computation, so that every
 // time is the one the month table shows.
 
-#include "astro_state.h"
-#include "missing_reason.h"
+#include "astro/astro_state.h"
+#include "month/missing_reason.h"
 
 #include <QDate>
 #include <QString>
@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-namespace exporting {
+namespace year {
 
 enum class YearEvent { Sun, Moon, Civil, Nautical, Astronomical };
 
@@ -28,7 +28,7 @@ bool IsTwilight(YearEvent event);
 // and why it is missing.
 struct YearTime {
   double time = astro::NoEventToday;
-  MissingReason missing = MissingReason::NoEventToday;
+  month::MissingReason missing = month::MissingReason::NoEventToday;
 };
 
 struct YearDay {
@@ -46,4 +46,4 @@ struct YearTable {
 // The year for the site, zone and TimeType of base (its CalcDate is not used).
 YearTable ComputeYearTable(const astro::AstroState& base, int year, YearEvent event);
 
-} // namespace exporting
+} // namespace year

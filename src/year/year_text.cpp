@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "year_text.h"
 
-#include "calendar_names.h"
-#include "copy_text.h"
-#include "table_texts.h"
-#include "title_block.h"
+#include "dates/calendar_names.h"
+#include "month/copy_text.h"
+#include "month/table_texts.h"
+#include "month/title_block.h"
 
-namespace exporting {
+namespace year {
 namespace {
 
 constexpr int kDayColumn = 3;                  // "Day", then "01 " .. "31 "
@@ -15,8 +15,8 @@ constexpr int kLineWidth = kDayColumn + 12 * kMonthBlock;
 const QString kNoDay = QStringLiteral("    "); // 30 February and the like
 
 QString Hhmm(const YearTime& t, int timeType) {
-  if (t.missing != MissingReason::None) return MissingMark(t.missing);
-  return monthtable::ListTime(t.time, 1, timeType).remove(QLatin1Char(':'));
+  if (t.missing != month::MissingReason::None) return MissingMark(t.missing);
+  return month::ListTime(t.time, 1, timeType).remove(QLatin1Char(':'));
 }
 
 // Where the searched altitude is, for the footnote.
@@ -48,30 +48,30 @@ QString YearTitle(const YearTable& table) {
 }
 
 QStringList YearHeading(const YearTable& table, const YearContext& context) {
-  return {YearTitle(table), context.location.SiteName, monthtable::CoordinatesLine(context.location),
-          monthtable::TimeTypeName(context.TimeType)};
+  return {YearTitle(table), context.location.SiteName, month::CoordinatesLine(context.location),
+          month::TimeTypeName(context.TimeType)};
 }
 
-QString MissingMark(MissingReason reason) {
+QString MissingMark(month::MissingReason reason) {
   switch (reason) {
-  case MissingReason::StaysAbove: return QStringLiteral("****");
-  case MissingReason::StaysBelow: return QStringLiteral("----");
-  case MissingReason::NoEventToday:
-  case MissingReason::None: break;
+  case month::MissingReason::StaysAbove: return QStringLiteral("****");
+  case month::MissingReason::StaysBelow: return QStringLiteral("----");
+  case month::MissingReason::NoEventToday:
+  case month::MissingReason::None: break;
   }
   return QStringLiteral("....");
 }
 
 QStringList YearTextLines(const YearTable& table, const YearContext& context) {
   QStringList lines;
-  for (const QString& line : YearHeading(table, context)) lines << monthtable::CenterText(line, kLineWidth);
+  for (const QString& line : YearHeading(table, context)) lines << month::CenterText(line, kLineWidth);
   lines << QString();
 
   const QString pair = IsTwilight(table.event) ? QStringLiteral("Beg.  End") : QStringLiteral("Rise  Set");
   QString months = QString(kDayColumn, QLatin1Char(' '));
   QString columns = QStringLiteral("Day");
   for (int month = 1; month <= 12; ++month) {
-    months += QStringLiteral("  ") + calendar::MonthName(month).left(3).leftJustified(9);
+    months += QStringLiteral("  ") + dates::MonthName(month).left(3).leftJustified(9);
     columns += QStringLiteral("  ") + pair;
   }
   const QString units = QString(kDayColumn, QLatin1Char(' ')) + QStringLiteral("  h m  h m ").repeated(12);
@@ -96,11 +96,11 @@ QStringList YearTextLines(const YearTable& table, const YearContext& context) {
   const QString body = BodyName(table);
   const QString altitude = AltitudeName(table);
   lines << QString()
-        << QStringLiteral("%1  %2 stays above %3 all day").arg(MissingMark(MissingReason::StaysAbove), body, altitude)
-        << QStringLiteral("%1  %2 stays below %3 all day").arg(MissingMark(MissingReason::StaysBelow), body, altitude)
+        << QStringLiteral("%1  %2 stays above %3 all day").arg(MissingMark(month::MissingReason::StaysAbove), body, altitude)
+        << QStringLiteral("%1  %2 stays below %3 all day").arg(MissingMark(month::MissingReason::StaysBelow), body, altitude)
         << QStringLiteral("%1  no such event that day (it falls on the day before or after)")
-               .arg(MissingMark(MissingReason::NoEventToday));
+               .arg(MissingMark(month::MissingReason::NoEventToday));
   return lines;
 }
 
-} // namespace exporting
+} // namespace year

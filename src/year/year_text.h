@@ -5,12 +5,12 @@
 // offices: a heading, twelve month pairs of 4-digit hhmm columns side by side,
 // 31 day rows, and a footnote for the marks of missing events.
 
-#include "settings_values.h"
+#include "settings/settings_values.h"
 #include "year_table.h"
 
 #include <QStringList>
 
-namespace exporting {
+namespace year {
 
 // What the texts read besides the table: the place and the clock.
 struct YearContext {
@@ -27,10 +27,10 @@ QStringList YearHeading(const YearTable& table, const YearContext& context);
 
 // The mark of a missing event in the hhmm columns: "****" above all day,
 // "----" below all day, "...." no such event that day.
-QString MissingMark(MissingReason reason);
+QString MissingMark(month::MissingReason reason);
 
 // The heading centred over the table, the month and column lines, the 31 day
 // rows (blanks for days a month lacks) and the footnote.
 QStringList YearTextLines(const YearTable& table, const YearContext& context);
 
-} // namespace exporting
+} // namespace year

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "about_box.h"
+#include "about/about_box.h"
 
-#include "link_label.h"
-#include "moon_disc.h"
+#include "about/link_label.h"
+#include "ui_helpers/moon_disc.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -26,7 +26,7 @@ TEST(AboutBox, StartsFromTheDayViewsPercentAndAnimatesWhileShown) {
   TfrmAbout box(kDisc);
   EXPECT_EQ(box.animationValue(), 37.0f);
   QImage expected(box.bitmap().size(), QImage::Format_RGB32);
-  dayview::DrawMoonDisc(expected, kDisc.moon, kDisc.background, 37.0f, true);
+  ui_helpers::DrawMoonDisc(expected, kDisc.moon, kDisc.background, 37.0f, true);
   EXPECT_EQ(box.bitmap(), expected);
 
   box.show();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "date_time.h"
+#include "astro/date_time.h"
 
 #include <gtest/gtest.h>
 

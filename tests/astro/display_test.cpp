@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display.h"
+#include "astro/display.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

@@ -10,12 +10,12 @@
 // Remake the table (only for a deliberate change of the method) with
 //   VESPERON_FREEZE_EVENTS=tests/data/frozen_events.csv astro_tests --gtest_filter='FrozenEvents.*'
 
-#include "date_time.h"
-#include "day_events.h"
-#include "day_positions.h"
-#include "crossings.h"
-#include "rise_transit_set.h"
-#include "time_scales.h"
+#include "astro/crossings.h"
+#include "astro/date_time.h"
+#include "astro/day_events.h"
+#include "astro/day_positions.h"
+#include "astro/rise_transit_set.h"
+#include "astro/time_scales.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 // minutes, except on the days the reference and the program may
 // legitimately disagree about (defined below).
 
-#include "day_altitude.h"
-#include "day_positions.h"
+#include "astro/day_altitude.h"
+#include "astro/day_positions.h"
+#include "astro/rise_transit_set.h"
 #include "reference_table.h"
-#include "rise_transit_set.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ constexpr double kTimeLimit = 2.0; // minutes, off grazing days
 constexpr double kSlowCrossing = 2.0;
 constexpr double kSlowTimeLimit = 5.0; // minutes
 constexpr double kIssueTimeLimit = 5.0; // minutes: the issue's "more than 5 min apart"
-constexpr double kSampleStep = 2.0 / kMinutesPerDay;
+constexpr double kSampleStep = 2.0 / testing_support::kMinutesPerDay;
 
 // How far (degrees) the nearest of the body's highest and lowest altitudes
 // within the local day (its turning points, not the day's ends) lies from h0.
@@ -57,12 +57,12 @@ double TurningPointDistance(const DayAltitude& altitude, double h0) {
 
 // How fast (arc minutes per minute of time) the body crosses at a time of the day.
 double CrossingRate(const DayAltitude& altitude, double minutes) {
-  const double t = minutes / kMinutesPerDay;
-  return std::abs(altitude.At(t + 1.0 / kMinutesPerDay) - altitude.At(t - 1.0 / kMinutesPerDay)) / 2.0 * 60.0;
+  const double t = minutes / testing_support::kMinutesPerDay;
+  return std::abs(altitude.At(t + 1.0 / testing_support::kMinutesPerDay) - altitude.At(t - 1.0 / testing_support::kMinutesPerDay)) / 2.0 * 60.0;
 }
 
 bool NearMidnight(const std::optional<double>& minutes) {
-  return minutes && (*minutes < kNearMidnight || *minutes > kMinutesPerDay - kNearMidnight);
+  return minutes && (*minutes < kNearMidnight || *minutes > testing_support::kMinutesPerDay - kNearMidnight);
 }
 
 struct Counts {
@@ -75,38 +75,38 @@ struct Counts {
 };
 
 TEST(HighLatitudeReference, NoInventedOrMissedEventsAndTimesWithinTwoMinutes) {
-  const auto rows = ReadCsv("reference_high_latitude.csv");
+  const auto rows = testing_support::ReadCsv("reference_high_latitude.csv");
   ASSERT_EQ(rows.size(), 3650u) << "the high-latitude reference table is missing or short";
 
   // Per place (Moon rise and set) and per kind of event (all places).
   std::map<std::string, Counts> moonByPlace, byKind;
   for (const auto& row : rows) {
-    ASSERT_EQ(row.size(), kFirstEventColumn + std::size(kEventColumns));
-    const auto program = ProgramEvents(row);
-    AstroState state = RowState(row);
+    ASSERT_EQ(row.size(), testing_support::kFirstEventColumn + std::size(testing_support::kEventColumns));
+    const auto program = testing_support::ProgramEvents(row);
+    AstroState state = testing_support::RowState(row);
     const ThreeDayWindow window = ComputeThreeDayWindow(state);
     const DayAltitude sun(state, window.SunPositions()), moon(state, window.MoonPositions());
     const bool moonNeverCrosses = !program[9] && !program[11];
 
-    for (std::size_t c = 0; c < std::size(kEventColumns); ++c) {
-      const EventColumn& column = kEventColumns[c];
+    for (std::size_t c = 0; c < std::size(testing_support::kEventColumns); ++c) {
+      const testing_support::EventColumn& column = testing_support::kEventColumns[c];
       const std::optional<double> ours = program[c];
-      const std::optional<double> theirs = ReferenceMinutes(row[kFirstEventColumn + c]);
+      const std::optional<double> theirs = testing_support::ReferenceMinutes(row[testing_support::kFirstEventColumn + c]);
       if (NearMidnight(ours) || NearMidnight(theirs)) continue;
       // The transit of a body that neither rises nor sets is not shown.
-      if (column.isTransit && !ours && (column.body == EventColumn::kSun || moonNeverCrosses)) continue;
+      if (column.isTransit && !ours && (column.body == testing_support::EventColumn::kSun || moonNeverCrosses)) continue;
       const double apart = ours && theirs ? std::abs(*ours - *theirs) : 0.0;
       bool grazing = false, slow = false;
       if (!column.isTransit && (ours.has_value() != theirs.has_value() || apart > kTimeLimit)) {
-        const double h0 = column.body == EventColumn::kMoon ? MoonRiseAltitude(window.MoonParallax())
+        const double h0 = column.body == testing_support::EventColumn::kMoon ? MoonRiseAltitude(window.MoonParallax())
                           : column.twilightType >= 0        ? TwilightAltitude(column.twilightType)
                                                             : kSunriseAltitude;
-        const DayAltitude& altitude = column.body == EventColumn::kMoon ? moon : sun;
+        const DayAltitude& altitude = column.body == testing_support::EventColumn::kMoon ? moon : sun;
         grazing = TurningPointDistance(altitude, h0) <= kGrazing;
         slow = ours && CrossingRate(altitude, *ours) < kSlowCrossing;
       }
       const double timeLimit = slow ? kSlowTimeLimit : kTimeLimit;
-      for (Counts* counts : {&byKind[column.group], column.body == EventColumn::kMoon && !column.isTransit
+      for (Counts* counts : {&byKind[column.group], column.body == testing_support::EventColumn::kMoon && !column.isTransit
                                                          ? &moonByPlace[row[0]]
                                                          : nullptr}) {
         if (!counts) continue;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "moon_phase.h"
+#include "astro/moon_phase.h"
 
-#include "date_time.h"
-#include "display.h"
+#include "astro/date_time.h"
+#include "astro/display.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "moon.h"
+#include "astro/moon.h"
 
-#include "moon_tables.h"
-#include "numeric.h"
-#include "sun.h"
-#include "time_scales.h"
+#include "astro/moon_tables.h"
+#include "astro/numeric.h"
+#include "astro/sun.h"
+#include "astro/time_scales.h"
 
 #include <gtest/gtest.h>
 

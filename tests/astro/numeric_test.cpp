@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "numeric.h"
+#include "astro/numeric.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 // below are the measured error distribution with a little room, so a change
 // that makes any kind of event less accurate fails here.
 
-#include "date_time.h"
-#include "moon_phase.h"
+#include "astro/date_time.h"
+#include "astro/moon_phase.h"
+#include "astro/time_scales.h"
 #include "reference_table.h"
-#include "time_scales.h"
 
 #include <gtest/gtest.h>
 
@@ -60,7 +60,7 @@ struct Limit {
 // error in altitude becomes a larger one in time.
 constexpr double kHighLatitude = 55.0;
 
-std::string GroupOf(const EventColumn& column, double latitude) {
+std::string GroupOf(const testing_support::EventColumn& column, double latitude) {
   return std::string(column.group) + (std::abs(latitude) < kHighLatitude ? ", below 55" : ", 55 and above");
 }
 
@@ -77,16 +77,16 @@ void ExpectWithin(const std::string& kind, const Errors& errors, const Limit& li
 }
 
 TEST(ReferenceEphemeris, RiseTransitSetAndTwilightAgreeWithTheReference) {
-  const auto rows = ReadCsv("reference_events.csv");
+  const auto rows = testing_support::ReadCsv("reference_events.csv");
   ASSERT_GT(rows.size(), 500u) << "the reference table is missing or short";
 
   std::map<std::string, Errors> errors;
   for (const auto& row : rows) {
-    ASSERT_EQ(row.size(), kFirstEventColumn + std::size(kEventColumns));
-    const auto program = ProgramEvents(row);
+    ASSERT_EQ(row.size(), testing_support::kFirstEventColumn + std::size(testing_support::kEventColumns));
+    const auto program = testing_support::ProgramEvents(row);
     const double latitude = std::stod(row[1]);
-    for (std::size_t c = 0; c < std::size(kEventColumns); ++c)
-      errors[GroupOf(kEventColumns[c], latitude)].Add(program[c], ReferenceMinutes(row[kFirstEventColumn + c]));
+    for (std::size_t c = 0; c < std::size(testing_support::kEventColumns); ++c)
+      errors[GroupOf(testing_support::kEventColumns[c], latitude)].Add(program[c], testing_support::ReferenceMinutes(row[testing_support::kFirstEventColumn + c]));
   }
 
   const std::map<std::string, Limit> limits = {
@@ -106,7 +106,7 @@ TEST(ReferenceEphemeris, RiseTransitSetAndTwilightAgreeWithTheReference) {
 }
 
 TEST(ReferenceEphemeris, PrincipalPhasesAgreeWithTheReference) {
-  const auto rows = ReadCsv("reference_phases.csv");
+  const auto rows = testing_support::ReadCsv("reference_phases.csv");
   ASSERT_GT(rows.size(), 100u) << "the reference table is missing or short";
 
   constexpr double kMeanLunation = 29.530588853; // days
@@ -114,11 +114,11 @@ TEST(ReferenceEphemeris, PrincipalPhasesAgreeWithTheReference) {
   std::map<std::string, Errors> errors;
   for (const auto& row : rows) {
     ASSERT_EQ(row.size(), 3u);
-    const double when = DateOf(row[0]) + std::stod(row[1]) / kMinutesPerDay; // Universal Time
+    const double when = testing_support::DateOf(row[0]) + std::stod(row[1]) / testing_support::kMinutesPerDay; // Universal Time
     // The quarter-lunation number nearest to the reference instant.
     const float k = static_cast<float>(std::round(4.0 * (when - kFirstNewMoon) / kMeanLunation) / 4.0);
     AstroState state; // ZoneHours 0: Universal Time
-    state.CalcDate = DateOf(row[0]);
+    state.CalcDate = testing_support::DateOf(row[0]);
     PrepareDay(state); // the Delta T of the day the phase falls on, as the phase list uses it
     const Phase phase = MoonPhase(state, state.DeltaTDays, k);
     EXPECT_EQ(phase.Name, row[2]) << row[0] << " k = " << k;
@@ -126,7 +126,7 @@ TEST(ReferenceEphemeris, PrincipalPhasesAgreeWithTheReference) {
     // Earth's real rotation, which moves every phase earlier.
     const bool extrapolated = CivilFromDateTime(when).year > 2010;
     errors[extrapolated ? "phases, 2011 to 2100" : "phases, 1900 to 2010"].minutes.push_back(
-        std::abs(phase.Time - when) * kMinutesPerDay);
+        std::abs(phase.Time - when) * testing_support::kMinutesPerDay);
   }
   ExpectWithin("phases, 1900 to 2010", errors["phases, 1900 to 2010"], {0.09, 0.47, 0.48, 0});
   ExpectWithin("phases, 2011 to 2100", errors["phases, 2011 to 2100"], {1.43, 1.80, 1.86, 0});

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rise_transit_set.h"
+#include "astro/rise_transit_set.h"
 
-#include "crossings.h"
-#include "date_time.h"
-#include "day_events.h"
-#include "display.h"
-#include "time_scales.h"
+#include "astro/crossings.h"
+#include "astro/date_time.h"
+#include "astro/day_events.h"
+#include "astro/display.h"
+#include "astro/time_scales.h"
 
 #include <gtest/gtest.h>
 

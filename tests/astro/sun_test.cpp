@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sun.h"
+#include "astro/sun.h"
 
-#include "numeric.h"
-#include "time_scales.h"
+#include "astro/numeric.h"
+#include "astro/time_scales.h"
 
 #include <gtest/gtest.h>
 

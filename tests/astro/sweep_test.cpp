@@ -2,10 +2,10 @@
 // Sweeps sites, zones and the first and last dates of the calendar: every slot
 // must be a time inside the local day or a marker, never NaN or infinity.
 
-#include "date_time.h"
-#include "day_events.h"
-#include "moon_phase.h"
-#include "time_scales.h"
+#include "astro/date_time.h"
+#include "astro/day_events.h"
+#include "astro/moon_phase.h"
+#include "astro/time_scales.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "time_scales.h"
+#include "astro/time_scales.h"
 
-#include "date_time.h"
+#include "astro/date_time.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ics_writer.h"
+#include "calendar_file/ics_writer.h"
 
-#include "month_table.h"
+#include "month/month_table.h"
 #include "test_site.h"
 
 #include <QRegularExpression>
@@ -11,7 +11,7 @@
 #include <map>
 #include <memory>
 
-namespace exporting {
+namespace calendar_file {
 namespace {
 
 struct ComponentDeleter {
@@ -64,7 +64,7 @@ struct Place {
 };
 
 astro::AstroState Base(const Place& p, QDate date) {
-  astro::AstroState s = monthtable::DayViewAt(date, p.location.SiteLatitude, p.location.SiteLongitude,
+  astro::AstroState s = testing_support::DayViewAt(date, p.location.SiteLatitude, p.location.SiteLongitude,
                                               p.location.SiteTimeZone - (p.timeType == 1 ? 1.0f : 0.0f));
   if (p.timeType == 2) s.ZoneHours = 0.0f;
   s.TimeType = p.timeType;
@@ -98,9 +98,9 @@ TEST(CalendarFile, EveryStartIsTheMinuteTheMonthTableShows) {
     ASSERT_EQ(read.size(), events.size()) << p.location.SiteName.toStdString();
     ASSERT_GT(read.size(), 61u * 5u);
 
-    std::map<int, monthtable::MonthTable> tables;
+    std::map<int, month::MonthTable> tables;
     for (int month : {3, 4})
-      tables[month] = monthtable::ComputeMonthTable(Base(p, QDate(2026, month, 1)), {1, 2, true, false, false});
+      tables[month] = month::ComputeMonthTable(Base(p, QDate(2026, month, 1)), {1, 2, true, false, false});
     for (std::size_t i = 0; i < read.size(); ++i) {
       const ReadEvent& r = read[i];
       EXPECT_TRUE(r.utc) << r.uid.toStdString();
@@ -261,4 +261,4 @@ TEST(CalendarFile, ChoosesTheEventGroupsByName) {
 }
 
 } // namespace
-} // namespace exporting
+} // namespace calendar_file

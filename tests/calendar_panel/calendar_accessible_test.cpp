@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The month calendar as assistive technology reads it, through QAccessible.
 
-#include "calendar_panel.h"
+#include "calendar_panel/calendar_panel.h"
 
 #include "../support/qstring_printer.h"
-#include "display.h"
+#include "astro/display.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
-namespace calendar {
+namespace calendar_panel {
 namespace {
 
 class CalendarAccessibleTest : public ::testing::Test {
@@ -121,4 +121,4 @@ TEST_F(CalendarAccessibleTest, CellsCaptionsAndArrowsArePressableButtons) {
 }
 
 } // namespace
-} // namespace calendar
+} // namespace calendar_panel

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli_arguments.h"
+#include "cli/cli_arguments.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>

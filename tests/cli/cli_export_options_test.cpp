@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli_arguments.h"
+#include "cli/cli_arguments.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ TEST(CliExportOptions, ReadsTheIcsAndYearOptions) {
   EXPECT_EQ(i.command, Command::Ics);
   EXPECT_EQ(i.exportOptions.from, QDate(2026, 1, 1));
   EXPECT_EQ(i.exportOptions.to, QDate(2026, 12, 31));
-  EXPECT_EQ(i.exportOptions.events, (exporting::EventChoice{false, false, true, true}));
+  EXPECT_EQ(i.exportOptions.events, (calendar_file::EventChoice{false, false, true, true}));
 
   EXPECT_TRUE(std::holds_alternative<CliRequest>(Parse("ics --from 2024-01-01 --to 2024-12-31")))
       << "a leap year is 366 days";
@@ -27,7 +27,7 @@ TEST(CliExportOptions, ReadsTheIcsAndYearOptions) {
   const CliRequest& y = std::get<CliRequest>(year);
   EXPECT_EQ(y.command, Command::Year);
   EXPECT_EQ(y.exportOptions.year, 2024);
-  EXPECT_EQ(y.exportOptions.event, exporting::YearEvent::Nautical);
+  EXPECT_EQ(y.exportOptions.event, year::YearEvent::Nautical);
   EXPECT_EQ(y.exportOptions.mode, YearMode::Json);
 }
 

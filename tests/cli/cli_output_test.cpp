@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli_output.h"
+#include "cli/cli_output.h"
 
 #include <QTemporaryFile>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "date_panel.h"
+#include "date_entry/date_panel.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,32 +7,32 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-namespace calendar {
-void PrintTo(const ShownDate& d, std::ostream* out) { *out << d.year << '-' << d.month << '-' << d.day; }
-} // namespace calendar
+namespace date_entry {
+void PrintTo(const dates::ShownDate& d, std::ostream* out) { *out << d.year << '-' << d.month << '-' << d.day; }
+} // namespace date_entry
 
-namespace settings {
+namespace date_entry {
 namespace {
 
 class DatePanelTest : public ::testing::Test {
 protected:
   DatePanelTest() {
     panel_ = new DatePanel(&window_, [](int pixels) { return pixels; });
-    QObject::connect(panel_, &DatePanel::dateEntered, [this](const calendar::ShownDate& d) { entered_ = d; });
+    QObject::connect(panel_, &DatePanel::dateEntered, [this](const dates::ShownDate& d) { entered_ = d; });
     window_.resize(300, 300);
     window_.show();
     panel_->show();
   }
   QWidget window_;
   DatePanel* panel_ = nullptr;
-  std::optional<calendar::ShownDate> entered_;
+  std::optional<dates::ShownDate> entered_;
 };
 
 TEST_F(DatePanelTest, OkLimitsEachFieldAndTakesTheShownDateForAnEmptyOne) {
   const struct {
-    calendar::ShownDate shown;
+    dates::ShownDate shown;
     const char *year, *month, *day;
-    calendar::ShownDate entered;
+    dates::ShownDate entered;
     const char* note;
   } cases[] = {
       {{2024, 5, 10}, "0", "5", "10", {1, 5, 10}, "year 0 gives year 1"},
@@ -66,4 +66,4 @@ TEST_F(DatePanelTest, TheFieldsTakeDigitsOnlyAndDropOtherCharactersSilently) {
 }
 
 } // namespace
-} // namespace settings
+} // namespace date_entry

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calendar_dates.h"
+#include "dates/calendar_dates.h"
 
-#include "display.h"
 #include "../support/qstring_printer.h"
+#include "astro/display.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
 
-namespace calendar {
+namespace dates {
 namespace {
 
 double Day(int year, int month, int day) { return astro::DateTimeOfDate(QDate(year, month, day)); }
@@ -165,4 +165,4 @@ TEST(GoToTodayDate, KeepsTheShownYearOnRequest) {
 }
 
 } // namespace
-} // namespace calendar
+} // namespace dates

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calendar_names.h"
+#include "dates/calendar_names.h"
 
 #include "../support/qstring_printer.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
 
-namespace calendar {
+namespace dates {
 namespace {
 
 class CalendarNamesTest : public ::testing::Test {
@@ -67,4 +67,4 @@ TEST_F(CalendarNamesTest, DayLabelsFollowTheLocale) {
 }
 
 } // namespace
-} // namespace calendar
+} // namespace dates

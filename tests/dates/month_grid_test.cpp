@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "month_grid.h"
+#include "dates/month_grid.h"
 
-#include "calendar_dates.h"
+#include "dates/calendar_dates.h"
 
 #include <gtest/gtest.h>
 
-namespace calendar {
+namespace dates {
 namespace {
 
 TEST(FirstColumnOfMonth, FollowsTheWeekStart) {
@@ -77,4 +77,4 @@ TEST(CellNumberAt, NumbersRowsAndColumns) {
 }
 
 } // namespace
-} // namespace calendar
+} // namespace dates

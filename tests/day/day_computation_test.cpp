@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "day_computation.h"
+#include "day/day_computation.h"
 
+#include "astro/display.h"
 #include "day_test_support.h"
-#include "display.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-namespace dayview {
+namespace day {
 namespace {
 
 using test::DateOf;
@@ -247,4 +247,4 @@ TEST(ComputeDay, WritesTheJulianLineOnlyBeforeTheGregorianCalendarWhenAsked) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace day

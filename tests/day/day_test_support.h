@@ -6,16 +6,16 @@
 // Shared set-up of the day-view tests: a site and date in the astronomy state,
 // the clock applied as the window does, and a scoped change of locale.
 
-#include "astro_state.h"
-#include "date_time.h"
-#include "day_view_state.h"
-#include "time_settings.h"
+#include "astro/astro_state.h"
+#include "astro/date_time.h"
+#include "day/day_view_state.h"
+#include "day/time_settings.h"
 
 #include <QLocale>
 #include <QString>
 #include <ostream>
 
-namespace dayview::test {
+namespace day::test {
 
 struct Site {
   float latitude;  // degrees, North positive
@@ -40,7 +40,7 @@ inline astro::AstroState StateFor(const Site& site, int tFormat, DayViewState& v
 
 inline double DateOf(int year, int month, int day) { return astro::DateTimeFromCivil({year, month, day}); }
 
-} // namespace dayview::test
+} // namespace day
 
 QT_BEGIN_NAMESPACE
 // Readable failure messages for QString comparisons.

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "event_texts.h"
+#include "day/event_texts.h"
 
 #include "day_test_support.h"
 
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace day {
 namespace {
 
 TEST(EventTimeText, ShowsNoneForBothMarkersAndTheClockTimeOtherwise) {
@@ -38,4 +38,4 @@ TEST(IlluminationText, RoundsToAWholePercentHalvesUp) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace day

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "julian_date.h"
+#include "day/julian_date.h"
 
 #include "day_test_support.h"
 
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace day {
 namespace {
 
 using test::DateOf;
@@ -41,4 +41,4 @@ TEST(PrecedesGregorianCalendar, EndsOn1582October14) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace day

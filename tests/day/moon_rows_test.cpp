@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "moon_rows.h"
+#include "day/moon_rows.h"
 
 #include "day_test_support.h"
 
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace day {
 namespace {
 
 using enum MoonRowKind;
@@ -51,4 +51,4 @@ TEST(OrderMoonRows, ListsTimesAndExtrasThenTheLabels) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace day

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "phase_list.h"
+#include "day/phase_list.h"
 
-#include "day_computation.h"
+#include "astro/moon_phase.h"
+#include "astro/time_scales.h"
+#include "day/day_computation.h"
 #include "day_test_support.h"
-#include "moon_phase.h"
-#include "time_scales.h"
 
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace day {
 namespace {
 
 using test::DateOf;
@@ -140,4 +140,4 @@ TEST(BuildPhaseList, EndsWithTheLastDateTheProgramAccepts) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace day

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "readable_day.h"
+#include "day/readable_day.h"
 
 #include "../support/qstring_printer.h"
-#include "day_computation.h"
-#include "display.h"
+#include "astro/display.h"
+#include "day/day_computation.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace day {
 namespace {
 
 TEST(ReadableEventRow, ReadsLabelTimeAndTheColumnBeside) {
@@ -73,4 +73,4 @@ TEST(ReadableDay, LeavesOutTheEmptyThirdMoonRowWithoutTransit) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace day

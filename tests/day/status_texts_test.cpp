@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "status_texts.h"
+#include "day/status_texts.h"
 
 #include "day_test_support.h"
 
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace day {
 namespace {
 
 TEST(TimeTypeText, NamesTheClock) {
@@ -72,4 +72,4 @@ TEST(StatusPanelTextsOf, FillsTheFourBoxesWithoutTheUniversalTimeSuffix) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace day

@@ -2,7 +2,7 @@
 // The day view over the whole range of sites, zones and dates: every slot is a
 // time or "None" in step with the raw events, and nothing is NaN.
 
-#include "day_computation.h"
+#include "day/day_computation.h"
 
 #include "day_test_support.h"
 
@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace dayview {
+namespace day {
 namespace {
 
 using test::DateOf;
@@ -94,4 +94,4 @@ TEST(ComputeDaySweep, KeepsTextsInStepWithTheEventsEverywhere) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace day

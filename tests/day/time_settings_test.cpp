@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "time_settings.h"
+#include "day/time_settings.h"
 
-#include "day_computation.h"
+#include "day/day_computation.h"
 #include "day_test_support.h"
 
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace day {
 namespace {
 
 using test::DateOf;
@@ -105,4 +105,4 @@ TEST(ApplyTimeSettings, SetsZoneAndFormatAndForcesAPhaseListRebuild) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace day

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "help_key.h"
-#include "help_topics.h"
-#include "help_window.h"
+#include "help/help_key.h"
+#include "help/help_topics.h"
+#include "help/help_window.h"
 
 #include <QAction>
 #include <QDirIterator>

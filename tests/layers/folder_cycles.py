@@ -2,10 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Fails when the folders of src/ include each other in a loop.
 
-Each '#include "name.h"' is resolved to the folder that holds name.h (or
-name.h.in, for headers made at configure time); an include of a header in
-another folder is an arrow between the two folders. The arrows must form no
-cycle, so that the folders stay in layers.
+An include of another folder's header names the folder ('#include
+"astro/time_scales.h"'), since src/ is every library's include root; that is
+an arrow between the two folders. A bare include is a header of the same
+folder. The arrows must form no cycle, so that the folders stay in layers.
 """
 import collections
 import os
@@ -18,21 +18,18 @@ SOURCE_ENDINGS = (".h", ".cpp", ".h.in")
 
 def folder_graph(root):
     """Returns {folder: {folder it includes: [example 'file -> header', ...]}}."""
-    home = collections.defaultdict(set)
-    sources = []
-    for folder, _, files in os.walk(root):
-        for name in files:
-            if name.endswith(SOURCE_ENDINGS):
-                sources.append(os.path.join(folder, name))
-                if name.endswith((".h", ".h.in")):
-                    home[name.removesuffix(".in")].add(os.path.relpath(folder, root))
+    folders = {name for name in os.listdir(root) if os.path.isdir(os.path.join(root, name))}
     arrows = collections.defaultdict(lambda: collections.defaultdict(list))
-    for path in sources:
-        here = os.path.relpath(os.path.dirname(path), root)
-        with open(path, encoding="utf-8", errors="replace") as text:
-            for header in INCLUDE.findall(text.read()):
-                for there in home.get(os.path.basename(header), ()):
-                    if there != here:
+    for folder, _, files in os.walk(root):
+        here = os.path.relpath(folder, root).split(os.sep)[0]
+        for name in files:
+            if not name.endswith(SOURCE_ENDINGS):
+                continue
+            path = os.path.join(folder, name)
+            with open(path, encoding="utf-8", errors="replace") as text:
+                for header in INCLUDE.findall(text.read()):
+                    there = header.split("/")[0] if "/" in header else here
+                    if there in folders and there != here:
                         arrows[here][there].append(f"{os.path.relpath(path, root)} -> {header}")
     return arrows
 

@@ -2,10 +2,10 @@
 // The location editor's drop-down lists with a list of places as long as the
 // shipped one: finding a place by typing, rows shown, long names.
 
-#include "location_editor.h"
+#include "location_editor/location_editor.h"
 
 #include "../support/qstring_printer.h"
-#include "location_record.h"
+#include "places/location_record.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -17,7 +17,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace settings {
+namespace location_editor {
 namespace {
 
 class CityChoiceTest : public ::testing::Test {
@@ -26,18 +26,18 @@ protected:
     QStringList records;
     for (const char* name : {"Zagreb, Croatia", "Zürich, Switzerland", "Zurich, USA", "Łódź, Poland",
                              "São Paulo, Brazil", "Ta'izz, Yemen", "Kochi, India", "Kochi, Japan", "Astana, Kazakhstan"})
-      records.append(FormatLocationRecord(QString::fromUtf8(name), QStringLiteral("1.00"), QStringLiteral("2.00"), 22));
+      records.append(places::FormatLocationRecord(QString::fromUtf8(name), QStringLiteral("1.00"), QStringLiteral("2.00"), 22));
     for (int i = 0; i < 60; ++i) // more than any screen holds as rows
-      records.append(FormatLocationRecord(QStringLiteral("Place %1, Nowhere").arg(i, 2, 10, QLatin1Char('0')),
+      records.append(places::FormatLocationRecord(QStringLiteral("Place %1, Nowhere").arg(i, 2, 10, QLatin1Char('0')),
                                           QStringLiteral("3.00"), QStringLiteral("4.00"), 24));
-    ASSERT_TRUE(WriteLocationFile(path_, LocationList(records)).ok);
+    ASSERT_TRUE(places::WriteLocationFile(path_, places::LocationList(records)).ok);
     editor_ = new LocationEditor(&window_, [](int pixels) { return pixels; }, {path_, path_});
     window_.resize(300, 200);
     window_.show();
     window_.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     editor_->show();
-    SiteLocation current;
+    settings::SiteLocation current;
     current.SiteName = QString::fromUtf8("Zürich, Switzerland");
     ASSERT_TRUE(editor_->Open(current));
   }
@@ -118,4 +118,4 @@ TEST_F(CityChoiceTest, ALongNameShowsItsStart) {
 }
 
 } // namespace
-} // namespace settings
+} // namespace location_editor

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "location_editor.h"
+#include "location_editor/location_editor.h"
 
 #include "../support/message_box_watcher.h"
 #include "../support/qstring_printer.h"
 #include "../support/scoped_file_size_limit.h"
-#include "location_record.h"
+#include "places/location_record.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -15,25 +15,25 @@
 #include <gtest/gtest.h>
 #include <optional>
 
-namespace settings {
+namespace location_editor {
 namespace {
 
 QString Record(const char* name, const char* latitude, const char* longitude, int zoneIndex) {
-  return FormatLocationRecord(QString::fromUtf8(name), QLatin1String(latitude), QLatin1String(longitude), zoneIndex);
+  return places::FormatLocationRecord(QString::fromUtf8(name), QLatin1String(latitude), QLatin1String(longitude), zoneIndex);
 }
 
 // An editor inside a shown, active window, with its list file in a temporary
 // folder.
 class LocationEditorTest : public ::testing::Test {
 protected:
-  void Open(const QStringList& records, const SiteLocation& current = {}) {
+  void Open(const QStringList& records, const settings::SiteLocation& current = {}) {
     if (!records.isEmpty()) {
-      const LocationFileWrite written = WriteLocationFile(path_, LocationList(records));
+      const places::LocationFileWrite written = places::WriteLocationFile(path_, places::LocationList(records));
       ASSERT_TRUE(written.ok) << written.error;
     }
     editor_ = new LocationEditor(&window_, [](int pixels) { return pixels; }, {path_, path_});
     editor_->Beep = [this] { ++beeps_; };
-    QObject::connect(editor_, &LocationEditor::locationApplied, [this](const SiteLocation& l) { applied_ = l; });
+    QObject::connect(editor_, &LocationEditor::locationApplied, [this](const settings::SiteLocation& l) { applied_ = l; });
     window_.resize(300, 200);
     window_.show();
     window_.activateWindow();
@@ -64,7 +64,7 @@ protected:
   QString path_ = dir_.filePath(QStringLiteral("Location.txt"));
   QWidget window_;
   LocationEditor* editor_ = nullptr;
-  std::optional<SiteLocation> applied_;
+  std::optional<settings::SiteLocation> applied_;
   int beeps_ = 0;
 };
 
@@ -98,7 +98,7 @@ TEST_F(LocationEditorTest, ChangeAcceptsBothEndsOfEveryRangeAndReportsTheFirstBa
       ASSERT_TRUE(applied_) << c.name;
       EXPECT_EQ(applied_->SiteName, QString::fromUtf8(c.name));
       EXPECT_EQ(applied_->SiteLongitude, QString::fromLatin1(c.longitude).replace(',', '.').toFloat()) << c.name;
-      EXPECT_EQ(applied_->SiteTimeZone, ZoneHoursOfIndex(c.zone)) << c.name;
+      EXPECT_EQ(applied_->SiteTimeZone, places::ZoneHoursOfIndex(c.zone)) << c.name;
       continue;
     }
     EXPECT_FALSE(applied_) << c.name;
@@ -231,7 +231,7 @@ TEST_F(LocationEditorTest, SavingWritesTheListAndAFailedSaveIsShownAndKeepsTheCh
   EXPECT_TRUE(editor_->ListSave());
   EXPECT_TRUE(none.seen().empty());
   EXPECT_FALSE(editor_->LocationListChanged);
-  const LocationFileRead read = ReadLocationFile(path_);
+  const places::LocationFileRead read = places::ReadLocationFile(path_);
   EXPECT_EQ(read.list.Names(), (QStringList{"Accra", "Lima"}));
 }
 
@@ -254,10 +254,10 @@ TEST_F(LocationEditorTest, TwoCopiesSavingTheListKeepEachOthersChanges) {
   ASSERT_TRUE(editor_->ListSave());
   ASSERT_TRUE(other.ListSave());
   EXPECT_TRUE(none.seen().empty());
-  EXPECT_EQ(ReadLocationFile(path_).list.Names(), (QStringList{"Accra", "Lima", "Oslo"}))
+  EXPECT_EQ(places::ReadLocationFile(path_).list.Names(), (QStringList{"Accra", "Lima", "Oslo"}))
       << "the first save's place is kept, the place the second removed is gone";
   EXPECT_EQ(other.Locations().Names(), (QStringList{"Accra", "Lima", "Oslo"})) << "the choice shows what was saved";
 }
 
 } // namespace
-} // namespace settings
+} // namespace location_editor

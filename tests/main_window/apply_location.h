@@ -3,18 +3,18 @@
 
 // Applying a typed location through the main window's editor, as the user does.
 
-#include "location_editor.h"
-#include "main_window.h"
+#include "location_editor/location_editor.h"
+#include "main_window/main_window.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace dayview::test {
+namespace main_window::test {
 
 inline void ApplyLocation(TfrmVesperon& w, const char* name, const char* longitude, const char* latitude,
                           int zoneIndex) {
   w.ToggleLocationEditor();
-  settings::LocationEditor* editor = w.locationEditor();
+  location_editor::LocationEditor* editor = w.locationEditor();
   editor->txtCLoc->setText(QString::fromUtf8(name));
   editor->txtLong->setText(QLatin1String(longitude));
   editor->txtLat->setText(QLatin1String(latitude));
@@ -22,4 +22,4 @@ inline void ApplyLocation(TfrmVesperon& w, const char* name, const char* longitu
   editor->cmdChangeClick();
 }
 
-} // namespace dayview::test
+} // namespace main_window

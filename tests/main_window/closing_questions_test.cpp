@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include "apply_location.h"
 
@@ -7,8 +7,8 @@
 #include "../support/qstring_printer.h"
 #include "../support/scoped_file_size_limit.h"
 #include "../support/temporary_store.h"
-#include "location_editor.h"
-#include "location_record.h"
+#include "location_editor/location_editor.h"
+#include "places/location_record.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -16,7 +16,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 using Answer = QMessageBox::StandardButton;
@@ -29,8 +29,8 @@ QByteArray Bytes(const QString& path) {
 // A window on a store that already holds a location, as after a first run.
 class ClosingQuestionsTest : public ::testing::Test {
 protected:
-  std::unique_ptr<TfrmVesperon> Open(const settings::LocationFilePaths& files = {}) {
-    settings::LocationFilePaths paths = files;
+  std::unique_ptr<TfrmVesperon> Open(const places::LocationFilePaths& files = {}) {
+    places::LocationFilePaths paths = files;
     if (paths.readPath.isEmpty()) paths = {dir_.filePath("none.txt"), dir_.filePath("none.txt")};
     auto w = std::make_unique<TfrmVesperon>(store_.factory(), nullptr, paths);
     w->show();
@@ -157,7 +157,7 @@ TEST_F(ClosingQuestionsTest, AChangedListIsSavedOnYesAndAFailedSaveKeepsTheWindo
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
   blocker.close();
   const QString list = dir_.filePath("Location.txt");
-  ASSERT_TRUE(settings::WriteLocationFile(list, settings::LocationList(QStringList{settings::FormatLocationRecord(
+  ASSERT_TRUE(places::WriteLocationFile(list, places::LocationList(QStringList{places::FormatLocationRecord(
                                                     "Accra", "5.6", "0.19", 24)}))
                   .ok);
   // Read from the list, saved below a regular file: no folder can be made.
@@ -178,7 +178,7 @@ TEST_F(ClosingQuestionsTest, AChangedListIsSavedOnYesAndAFailedSaveKeepsTheWindo
   EXPECT_TRUE(w->locationEditor()->LocationListChanged);
   MessageBoxWatcher boxes({QMessageBox::No});
   EXPECT_TRUE(w->close());
-  EXPECT_EQ(settings::ReadLocationFile(list).list.Size(), 1) << "No leaves the file as it was";
+  EXPECT_EQ(places::ReadLocationFile(list).list.Size(), 1) << "No leaves the file as it was";
 }
 
 TEST_F(ClosingQuestionsTest, SettingsThatCannotBeSavedAtClosingAreReportedAndNoKeepsTheWindowOpen) {
@@ -203,4 +203,4 @@ TEST_F(ClosingQuestionsTest, SettingsThatCannotBeSavedAtClosingAreReportedAndNoK
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

@@ -2,15 +2,15 @@
 // The colours text is shown in, as the windows really set them up with the
 // default settings, meet WCAG 2 level AA: a contrast ratio of 4.5:1 or more.
 
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include "../support/temporary_store.h"
-#include "about_box.h"
-#include "calendar_panel.h"
-#include "day_canvas.h"
-#include "focus_ring_style.h"
-#include "list_window.h"
-#include "status_strip.h"
+#include "about/about_box.h"
+#include "calendar_panel/calendar_panel.h"
+#include "main_window/day_canvas.h"
+#include "main_window/status_strip.h"
+#include "month_table_window/list_window.h"
+#include "ui_helpers/focus_ring_style.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +20,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 // WCAG 2 relative luminance of an sRGB colour.
@@ -81,7 +81,7 @@ TEST(Contrast, DefaultTextAndButtonColoursMeetAA) {
 // a ring two pixels wide that stands out 3:1 from what lies inside and
 // outside it.
 TEST(Contrast, TheFocusRingIsTwoPixelsWideAndStandsOutOnBothSides) {
-  calendar::FocusRingStyle style;
+  ui_helpers::FocusRingStyle style;
   for (const QColor& background : {QColor(0, 0, 0x80), QColor(0xef, 0xef, 0xef)}) {
     QWidget window;
     window.setStyle(&style);
@@ -117,11 +117,11 @@ TEST(Contrast, TheFocusRingIsTwoPixelsWideAndStandsOutOnBothSides) {
       const int y = shown.height() / 2;
       int x = 0;
       while (x < shown.width() && shown.pixelColor(x, y) == unfocused.pixelColor(x, y)) ++x;
-      ASSERT_LT(x + calendar::kFocusRingWidth, shown.width()) << where.toStdString() << ": no ring";
+      ASSERT_LT(x + ui_helpers::kFocusRingWidth, shown.width()) << where.toStdString() << ": no ring";
       const QColor ring = shown.pixelColor(x, y);
       EXPECT_EQ(shown.pixelColor(x + 1, y), ring) << where.toStdString() << ": narrower than 2 pixels";
       const QColor outside = shown.pixelColor(std::max(x - 1, 0), y);
-      const QColor inside = shown.pixelColor(x + calendar::kFocusRingWidth, y);
+      const QColor inside = shown.pixelColor(x + ui_helpers::kFocusRingWidth, y);
       const QColor before = unfocused.pixelColor(x, y);
       EXPECT_GE(Contrast(ring, inside), 3.0) << where.toStdString() << ": " << ring.name().toStdString() << " in "
                                              << inside.name().toStdString();
@@ -132,4 +132,4 @@ TEST(Contrast, TheFocusRingIsTwoPixelsWideAndStandsOutOnBothSides) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The day view as assistive technology reads it, through QAccessible.
 
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include "../support/qstring_printer.h"
 #include "../support/temporary_store.h"
-#include "day_canvas.h"
-#include "display.h"
-#include "moon_box.h"
-#include "readable_day.h"
+#include "astro/display.h"
+#include "day/readable_day.h"
+#include "main_window/day_canvas.h"
+#include "main_window/moon_box.h"
 
 #include <QAccessible>
 #include <QAccessibleInterface>
@@ -16,7 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 std::vector<QAccessibleInterface*> Children(QAccessibleInterface* parent) {
@@ -50,15 +50,15 @@ protected:
 };
 
 TEST_F(DayAccessibleTest, RowsReadInTheOrderShownFromThePaintedTexts) {
-  const DayTexts& t = window_->dayView().DayText;
+  const day::DayTexts& t = window_->dayView().DayText;
   const QStringList names = TextNames(canvas_);
   ASSERT_GE(names.size(), 12) << names.join(" | ").toStdString();
-  EXPECT_EQ(names[0], t[kDateLine]);
-  EXPECT_EQ(names[1], QStringLiteral("Twilight ") + t[kTwilightBegins]);
-  EXPECT_EQ(names[2], QStringLiteral("Sunrise ") + t[kSunrise]);
-  EXPECT_EQ(names[3], QStringLiteral("Sunset ") + t[kSunset]);
-  EXPECT_EQ(names[4], QStringLiteral("Twilight ") + t[kTwilightEnds]);
-  EXPECT_TRUE(names[5].startsWith(QStringLiteral("Moonrise ") + t[kFirstMoonTime] + ", ")) << names[5];
+  EXPECT_EQ(names[0], t[day::kDateLine]);
+  EXPECT_EQ(names[1], QStringLiteral("Twilight ") + t[day::kTwilightBegins]);
+  EXPECT_EQ(names[2], QStringLiteral("Sunrise ") + t[day::kSunrise]);
+  EXPECT_EQ(names[3], QStringLiteral("Sunset ") + t[day::kSunset]);
+  EXPECT_EQ(names[4], QStringLiteral("Twilight ") + t[day::kTwilightEnds]);
+  EXPECT_TRUE(names[5].startsWith(QStringLiteral("Moonrise ") + t[day::kFirstMoonTime] + ", ")) << names[5];
   EXPECT_TRUE(names[8].startsWith(window_->dayView().Phases.PhaseText[0].name)) << names[8];
 
   // The disc between the sun block and the phase list, named by the phase,
@@ -76,7 +76,7 @@ TEST_F(DayAccessibleTest, RowsReadInTheOrderShownFromThePaintedTexts) {
   ASSERT_GE(disc, 0);
   EXPECT_EQ(children[static_cast<std::size_t>(disc)]->role(), QAccessible::Graphic);
   EXPECT_EQ(children[static_cast<std::size_t>(disc)]->text(QAccessible::Name),
-            MoonDiscDescription(window_->dayView().IllumPercent));
+            day::MoonDiscDescription(window_->dayView().IllumPercent));
   EXPECT_GT(disc, 7) << "after the sun and moon rows";
   EXPECT_LT(disc, firstPhase);
   EXPECT_LT(calendar, firstPhase);
@@ -137,4 +137,4 @@ TEST_F(DayAccessibleTest, CalendarSettingsOfTheMouseHaveKeys) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

@@ -2,13 +2,13 @@
 // Nothing that takes the keyboard focus is unnamed for assistive technology:
 // every window, with each panel of the main window open in turn.
 
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include "../support/temporary_store.h"
-#include "about_box.h"
-#include "help_window.h"
-#include "list_window.h"
-#include "status_strip.h"
+#include "about/about_box.h"
+#include "help/help_window.h"
+#include "main_window/status_strip.h"
+#include "month_table_window/list_window.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,7 +17,7 @@
 #include <QAccessible>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 // The focusable, shown, enabled controls of a window without a name.
@@ -124,4 +124,4 @@ TEST(FocusableNames, PanelsNameTheirFieldsBoxesCellsAndColumns) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

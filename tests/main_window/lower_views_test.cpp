@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include "../support/message_box_watcher.h"
 #include "../support/mnemonics.h"
 #include "../support/qstring_printer.h"
 #include "../support/temporary_store.h"
-#include "calendar_panel.h"
-#include "date_panel.h"
-#include "display.h"
-#include "location_editor.h"
-#include "location_record.h"
-#include "status_strip.h"
+#include "astro/display.h"
+#include "calendar_panel/calendar_panel.h"
+#include "date_entry/date_panel.h"
+#include "location_editor/location_editor.h"
+#include "main_window/status_strip.h"
+#include "places/location_record.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -23,7 +23,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 QDate Shown(const TfrmVesperon& w) { return astro::DateOfDateTime(w.astroState().CalcDate); }
@@ -32,12 +32,12 @@ QDate Shown(const TfrmVesperon& w) { return astro::DateOfDateTime(w.astroState()
 class LowerViewsTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    const settings::LocationList places(QStringList{
-        settings::FormatLocationRecord("Paris, France", "48.86", "-2.35", 22),
-        settings::FormatLocationRecord("Sydney, Australia", "-33.87", "-151.21", 4),
-        settings::FormatLocationRecord("Zedir Izudiz,MI", "42.97", "85.6", 34)});
-    ASSERT_TRUE(settings::WriteLocationFile(list_, places).ok);
-    w_ = std::make_unique<TfrmVesperon>(store_.factory(), nullptr, settings::LocationFilePaths{list_, list_});
+    const places::LocationList places(QStringList{
+        places::FormatLocationRecord("Paris, France", "48.86", "-2.35", 22),
+        places::FormatLocationRecord("Sydney, Australia", "-33.87", "-151.21", 4),
+        places::FormatLocationRecord("Zedir Izudiz,MI", "42.97", "85.6", 34)});
+    ASSERT_TRUE(places::WriteLocationFile(list_, places).ok);
+    w_ = std::make_unique<TfrmVesperon>(store_.factory(), nullptr, places::LocationFilePaths{list_, list_});
     w_->show();
     w_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w_.get()));
@@ -63,7 +63,7 @@ protected:
 
 TEST_F(LowerViewsTest, TheLocationEditorTakesTheCalendarsPlaceWithOnlyTheFileAndHelpMenus) {
   w_->menuAction("mnuLocation")->trigger();
-  settings::LocationEditor* editor = w_->locationEditor();
+  location_editor::LocationEditor* editor = w_->locationEditor();
   EXPECT_EQ(w_->CurrentLowerView(), LowerView::LocationEditor);
   EXPECT_TRUE(editor->isVisible());
   EXPECT_FALSE(w_->calendarPanel()->isVisible());
@@ -93,7 +93,7 @@ TEST_F(LowerViewsTest, TheLocationEditorTakesTheCalendarsPlaceWithOnlyTheFileAnd
 }
 
 TEST_F(LowerViewsTest, APlaceChosenAndEnteredIsAppliedShownAndComputed) {
-  const DayTexts before = w_->dayView().DayText;
+  const day::DayTexts before = w_->dayView().DayText;
   QTest::mouseClick(Child("pnlCity"), Qt::LeftButton);
   QTest::keyClick(w_->locationEditor()->cboCities, Qt::Key_Down); // the first place, Paris
   QTest::keyClick(w_->locationEditor()->cboCities, Qt::Key_Down); // Sydney
@@ -198,7 +198,7 @@ TEST_F(LowerViewsTest, TheCalendarKeysWorkAgainAsSoonAsAPanelCloses) {
 
 TEST_F(LowerViewsTest, EnterAndEscapeOnAnOpenListOnlyCloseTheList) {
   w_->ToggleLocationEditor();
-  settings::LocationEditor* editor = w_->locationEditor();
+  location_editor::LocationEditor* editor = w_->locationEditor();
   editor->txtCLoc->setText("Typed");
   for (QComboBox* list : {editor->cboCities, editor->cboTZ}) {
     for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
@@ -243,4 +243,4 @@ TEST_F(LowerViewsTest, EveryMnemonicInSightIsUniqueAndAltOReachesTheOptionsMenu)
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include "../support/temporary_store.h"
-#include "colour_conversion.h"
-#include "colour_panel.h"
-#include "day_canvas.h"
-#include "display.h"
-#include "list_window.h"
-#include "moon_box.h"
-#include "palette_grid.h"
+#include "astro/display.h"
+#include "colours/colour_panel.h"
+#include "colours/palette_grid.h"
+#include "main_window/day_canvas.h"
+#include "main_window/moon_box.h"
+#include "month_table_window/list_window.h"
+#include "ui_helpers/colour_conversion.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,12 +21,12 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
-using settings::ColourElement;
+using colours::ColourElement;
 using settings::PaletteCell;
-using settings::ToQColor;
+using ui_helpers::ToQColor;
 
 class ColourPanelTest : public ::testing::Test {
 protected:
@@ -38,12 +38,12 @@ protected:
     w->GoToDate(astro::DateTimeOfDate(QDate(2024, 3, 25))); // full moon: the disc is lit
     return w;
   }
-  static settings::ColourPanel& Panel(TfrmVesperon& w) { return *w.colourPanel(); }
+  static colours::ColourPanel& Panel(TfrmVesperon& w) { return *w.colourPanel(); }
   static void Choose(TfrmVesperon& w, ColourElement element) {
     QTest::mouseClick(Panel(w).optColor[static_cast<int>(element) - 1], Qt::LeftButton);
   }
   static void ClickCell(TfrmVesperon& w, PaletteCell cell) {
-    settings::PaletteGrid* grid = Panel(w).CG;
+    colours::PaletteGrid* grid = Panel(w).CG;
     const QRect rect = grid->visualRect(grid->model()->index(cell.row, cell.column));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.center());
   }
@@ -150,7 +150,7 @@ TEST_F(ColourPanelTest, AnOpenMonthTableWindowIsRecolouredAtOnce) {
   TemporaryStore store;
   auto w = Open(store);
   w->menuAction("mnuList")->trigger();
-  auto* list = w->findChild<monthtable::TfrmList*>();
+  auto* list = w->findChild<month_table_window::TfrmList*>();
   ASSERT_NE(list, nullptr);
   const auto frame = [&](QPalette::ColorRole role) { return list->centralWidget()->palette().color(role); };
   EXPECT_EQ(frame(QPalette::Window), ToQColor(settings::kNavy));
@@ -262,4 +262,4 @@ TEST_F(ColourPanelTest, AMalformedCustomColourIsClearedAndTheDialogStillOpens) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include "../support/temporary_store.h"
-#include "about_box.h"
-#include "display.h"
-#include "help_topics.h"
-#include "help_window.h"
-#include "colour_panel.h"
-#include "list_window.h"
-#include "location_editor.h"
-#include "sky_events_window.h"
+#include "about/about_box.h"
+#include "astro/display.h"
+#include "colours/colour_panel.h"
+#include "help/help_topics.h"
+#include "help/help_window.h"
+#include "location_editor/location_editor.h"
+#include "month_table_window/list_window.h"
+#include "sky_events_window/sky_events_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,7 +26,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 QUrl ShownHelp() {
@@ -56,7 +56,7 @@ TEST(MainWindowHelp, HelpMenuAndF1ShowTheirTopics) {
   EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kColoursTopic));
   w.ToggleColourPanel();
   w.menuAction("mnuList")->trigger();
-  QTest::keyClick(w.findChild<monthtable::TfrmList*>(), Qt::Key_F1);
+  QTest::keyClick(w.findChild<month_table_window::TfrmList*>(), Qt::Key_F1);
   EXPECT_EQ(ShownHelp(), help::TopicUrl(help::kMonthTableTopic));
   w.menuAction("mnuSkyEvents")->trigger();
   QTest::keyClick(w.skyEventsWindow()->grid(), Qt::Key_F1);
@@ -98,9 +98,9 @@ TEST(MainWindowHelp, AboutStartsItsDiscFromTheDayShown) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 // The keys of the help's "Other keys" list, as Qt reads them.
@@ -171,4 +171,4 @@ TEST(MainWindowHelp, HelpWindowKeys) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

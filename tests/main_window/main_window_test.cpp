@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include "../support/qstring_printer.h"
 #include "../support/scoped_locale.h"
 #include "../support/temporary_store.h"
-#include "calendar_panel.h"
-#include "display.h"
-#include "moon_box.h"
-#include "status_strip.h"
+#include "astro/display.h"
+#include "calendar_panel/calendar_panel.h"
+#include "main_window/moon_box.h"
+#include "main_window/status_strip.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,7 +19,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 double Date(int y, int m, int d) { return astro::DateTimeOfDate(QDate(y, m, d)); }
@@ -130,7 +130,7 @@ TEST_F(MainWindowTest, MouseStepsOnceWithTheLeftButtonAndRepeatsToALimitWithTheR
   QTest::mousePress(Child(*w, "cmdNextYear"), Qt::RightButton);
   EXPECT_EQ(Shown(*w), QDate(9999, 7, 4));
   EXPECT_EQ(static_cast<QLabel*>(Child(*w, "pnlYear"))->text(), "9999");
-  EXPECT_EQ(w->dayView().DayText[kDateLine], "Sunday, July 4, 9999") << "laid out and shown after the repeat";
+  EXPECT_EQ(w->dayView().DayText[day::kDateLine], "Sunday, July 4, 9999") << "laid out and shown after the repeat";
   QTest::mouseRelease(Child(*w, "cmdNextYear"), Qt::RightButton);
 }
 
@@ -273,8 +273,8 @@ TEST_F(MainWindowTest, CalendarNamesTheMonthAloneAndTheDateLineDeclinesIt) {
     auto w = Open(store);
     w->GoToDate(Date(2024, 3, 17));
     EXPECT_EQ(static_cast<QLabel*>(Child(*w, "pnlMonth"))->text(), QLatin1String(c.caption)) << c.locale;
-    EXPECT_TRUE(w->dayView().DayText[kDateLine].contains(QLatin1String(c.inDate)))
-        << c.locale << ": " << w->dayView().DayText[kDateLine];
+    EXPECT_TRUE(w->dayView().DayText[day::kDateLine].contains(QLatin1String(c.inDate)))
+        << c.locale << ": " << w->dayView().DayText[day::kDateLine];
   }
 }
 
@@ -292,7 +292,7 @@ TEST_F(MainWindowTest, ClickAreasAndStatusBoxesChangeTheirOptions) {
 
   w->FlipAzimuth();
   EXPECT_EQ(w->menuAction("mnuAzimuth")->text(), "&Illumination");
-  EXPECT_FALSE(w->dayView().DayText[kSunriseAzimuth].isEmpty());
+  EXPECT_FALSE(w->dayView().DayText[day::kSunriseAzimuth].isEmpty());
 
   // The little moon moves with the transit row.
   w->FlipBigMoon();
@@ -306,4 +306,4 @@ TEST_F(MainWindowTest, ClickAreasAndStatusBoxesChangeTheirOptions) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

@@ -3,7 +3,7 @@
 // copies of the program on one store, a save stopped by a file-size limit,
 // and a store that is no regular file.
 
-#include "main_window.h"
+#include "main_window/main_window.h"
 
 #include "apply_location.h"
 
@@ -11,9 +11,9 @@
 #include "../support/qstring_printer.h"
 #include "../support/scoped_file_size_limit.h"
 #include "../support/temporary_store.h"
-#include "list_window.h"
-#include "location_editor.h"
-#include "settings_store.h"
+#include "location_editor/location_editor.h"
+#include "month_table_window/list_window.h"
+#include "settings/settings_store.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,7 +28,7 @@
 #include <string>
 #include <sys/stat.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 QByteArray Bytes(const QString& path) {
@@ -42,7 +42,7 @@ TEST(SharedStore, TwoCopiesKeepEachOthersChangesAndNeitherAsksAboutAPlaceItLeftA
                         {"Location/Latitude", "42.5"},
                         {"Location/Longitude", "85.25"}}};
   const QTemporaryDir dir;
-  const settings::LocationFilePaths noList{dir.filePath("none.txt"), dir.filePath("none.txt")};
+  const places::LocationFilePaths noList{dir.filePath("none.txt"), dir.filePath("none.txt")};
   auto first = std::make_unique<TfrmVesperon>(store.factory(), nullptr, noList);
   auto second = std::make_unique<TfrmVesperon>(store.factory(), nullptr, noList);
   first->show();
@@ -176,4 +176,4 @@ TEST(SharedStore, ALatin1NameShowsAsLatin1AndKeepsItsBytesThroughAClose) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The day view's longest texts fit their rectangles in the window's font.
 
-#include "day_layout.h"
-#include "main_window.h"
 #include "../support/scoped_locale.h"
 #include "../support/temporary_store.h"
 #include "../support/text_room.h"
 #include "apply_location.h"
-#include "status_strip.h"
-#include "day_canvas.h"
-#include "display.h"
+#include "astro/display.h"
+#include "main_window/day_canvas.h"
+#include "main_window/main_window.h"
+#include "main_window/status_strip.h"
+#include "ui_helpers/day_layout.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -17,7 +17,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace main_window {
 namespace {
 
 TEST(TextFit, LongestTextsFitTheirRectangles) {
@@ -27,27 +27,27 @@ TEST(TextFit, LongestTextsFitTheirRectangles) {
   QFont boldFont = window.font();
   boldFont.setBold(true);
   const QFontMetrics bold(boldFont);
-  const auto width = [](const TextRect& r) { return r.right - r.left; };
+  const auto width = [](const ui_helpers::TextRect& r) { return r.right - r.left; };
 
   const struct {
     int entry;
     const char* text;
   } cases[] = {
-      {kTwilightBegins, "12:59 PM"}, {kSunrise, "12:59 PM"},     {kFirstMoonTime, "12:59 PM"},
-      {kSunrise, "23:59:59 u"},      {kSunrise, "23:59  UT"},    {kSunset, "None"},
-      {7, "100%"},                   {kSunriseAzimuth, "360\u00B0"}, {kFirstMoonLabel, "Moonrise :"},
-      {kFirstMoonLabel, "Moonset :"}, {kFirstSunLabel, "Twilight :"}, {kFirstSunLabel + 1, "Sunrise :"},
+      {day::kTwilightBegins, "12:59 PM"}, {day::kSunrise, "12:59 PM"},     {day::kFirstMoonTime, "12:59 PM"},
+      {day::kSunrise, "23:59:59 u"},      {day::kSunrise, "23:59  UT"},    {day::kSunset, "None"},
+      {7, "100%"},                   {day::kSunriseAzimuth, "360\u00B0"}, {day::kFirstMoonLabel, "Moonrise :"},
+      {day::kFirstMoonLabel, "Moonset :"}, {day::kFirstSunLabel, "Twilight :"}, {day::kFirstSunLabel + 1, "Sunrise :"},
   };
   for (const auto& c : cases) {
-    EXPECT_LE(normal.horizontalAdvance(QString::fromUtf8(c.text)), width(kTextRects96[c.entry]))
+    EXPECT_LE(normal.horizontalAdvance(QString::fromUtf8(c.text)), width(ui_helpers::kTextRects96[c.entry]))
         << c.text << " in entry " << c.entry;
   }
-  EXPECT_LE(bold.horizontalAdvance("Wednesday, September 30, 2026"), width(kTextRects96[kDateLine]));
+  EXPECT_LE(bold.horizontalAdvance("Wednesday, September 30, 2026"), width(ui_helpers::kTextRects96[day::kDateLine]));
 
-  const LayoutMetricTable& m = kLayoutMetrics96;
-  EXPECT_LE(normal.horizontalAdvance("First Quarter"), m[kPhaseNameRight] - m[kPhaseNameLeft]);
-  EXPECT_LE(normal.horizontalAdvance("12/29/2026"), m[kPhaseDateRight] - m[kPhaseDateLeft]);
-  EXPECT_LE(normal.horizontalAdvance("12:59 PM"), m[kPhaseTimeRight] - m[kPhaseTimeLeft]);
+  const ui_helpers::LayoutMetricTable& m = ui_helpers::kLayoutMetrics96;
+  EXPECT_LE(normal.horizontalAdvance("First Quarter"), m[ui_helpers::kPhaseNameRight] - m[ui_helpers::kPhaseNameLeft]);
+  EXPECT_LE(normal.horizontalAdvance("12/29/2026"), m[ui_helpers::kPhaseDateRight] - m[ui_helpers::kPhaseDateLeft]);
+  EXPECT_LE(normal.horizontalAdvance("12:59 PM"), m[ui_helpers::kPhaseTimeRight] - m[ui_helpers::kPhaseTimeLeft]);
   EXPECT_GE(normal.height(), 12) << "about the 13-pixel character height";
   EXPECT_LE(normal.height(), 13);
 }
@@ -95,22 +95,22 @@ TEST(TextFit, PhaseDatesAreDrawnWhole) {
   TfrmVesperon window(store.factory());
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  const LayoutMetricTable m = ScaledLayoutMetrics(window.logicalDpiX());
+  const ui_helpers::LayoutMetricTable m = ui_helpers::ScaledLayoutMetrics(window.logicalDpiX());
   const QColor background = window.dayCanvas()->palette().color(QPalette::Window);
   for (int month = 1; month <= 12; ++month) {
     window.GoToDate(astro::DateTimeOfDate(QDate(2026, month, 1)));
     const QImage image = window.dayCanvas()->grab().toImage();
-    for (int row = 0; row < PhaseRowCount(false); ++row) {
+    for (int row = 0; row < day::PhaseRowCount(false); ++row) {
       const QString date = window.dayView().Phases.PhaseText[static_cast<std::size_t>(row)].date;
       // A whole date leaves the first column of its box blank (a pixel is kept
       // for smoothed edges); a cut one has a glyph's stroke there.
-      const int top = m[kPhaseRowsTop] + row * m[kPhaseRowHeight];
+      const int top = m[ui_helpers::kPhaseRowsTop] + row * m[ui_helpers::kPhaseRowHeight];
       int ink = 0;
-      for (int y = top; y < top + m[kPhaseRowHeight]; ++y) ink += image.pixelColor(m[kPhaseDateLeft], y) != background;
+      for (int y = top; y < top + m[ui_helpers::kPhaseRowHeight]; ++y) ink += image.pixelColor(m[ui_helpers::kPhaseDateLeft], y) != background;
       EXPECT_EQ(ink, 0) << date.toStdString();
     }
   }
 }
 
 } // namespace
-} // namespace dayview
+} // namespace main_window

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "copy_text.h"
+#include "month/copy_text.h"
 
 #include "../support/qstring_printer.h"
 #include "test_site.h"
@@ -7,7 +7,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 class CopyTextTest : public ::testing::Test {
@@ -87,7 +87,7 @@ TEST_F(CopyTextTest, TextWithHeaderHasFixedColumns) {
 TEST_F(CopyTextTest, DayRowsOfAComputedMonthAre71CharactersLong) {
   ListOptions byFive;
   byFive.Group5 = true;
-  const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 17)), byFive);
+  const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 17)), byFive);
   const QStringList lines = MakeListText(table, GrandRapids(), true);
   ASSERT_EQ(lines.size(), 8 + 37);
   for (qsizetype i = 8; i < lines.size(); ++i) {
@@ -117,7 +117,7 @@ TEST_F(CopyTextTest, TitleNamesTheMonthInTheNominative) {
   };
   for (const auto& c : cases) {
     QLocale::setDefault(QLocale(QLatin1String(c.locale)));
-    const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 17)), {});
+    const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 17)), {});
     EXPECT_EQ(table.Caption.left(table.ListTitle.size()), QLatin1String(c.title)) << c.locale;
     for (const bool withHeader : {true, false}) {
       const QStringList lines = MakeListText(table, GrandRapids(), withHeader);
@@ -155,7 +155,7 @@ TEST_F(CopyTextTest, DateWidthFollowsTheSampleDate) {
 TEST_F(CopyTextTest, TabModeGivesTenFieldsPerLine) {
   ListOptions byFive;
   byFive.Group5 = true;
-  const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 1)), byFive);
+  const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 1)), byFive);
   const QStringList lines = CopyLines(table, GrandRapids(), 1);
   ASSERT_EQ(lines.size(), 37);
   for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -228,4 +228,4 @@ TEST_F(CopyTextTest, JoinLinesEndsEveryLine) {
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month

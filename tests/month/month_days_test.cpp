@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "month_days.h"
+#include "month/month_days.h"
 
-#include "day_positions.h"
+#include "astro/day_positions.h"
+#include "astro/time_scales.h"
 #include "test_site.h"
-#include "time_scales.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 // The day computed alone, as the day view does: its own PrepareDay and a fresh
@@ -51,7 +51,7 @@ TEST(ComputeMonthDays, AgreesWithEachDayComputedAlone) {
   };
   constexpr double kTolerance = 2e-6; // days, 0.17 s
   for (const Site& site : sites) {
-    const astro::AstroState dayView = DayViewAt(site.month, site.latitude, site.longitude, site.zone);
+    const astro::AstroState dayView = testing_support::DayViewAt(site.month, site.latitude, site.longitude, site.zone);
     const std::vector<MonthDay> days = ComputeMonthDays(dayView, 0);
     ASSERT_EQ(static_cast<int>(days.size()), site.month.daysInMonth()) << site.note;
     for (std::size_t i = 0; i < days.size(); ++i) {
@@ -71,7 +71,7 @@ TEST(ComputeMonthDays, AgreesWithEachDayComputedAlone) {
 TEST(ComputeMonthDays, FirstDayIsExactlyTheDayComputedAlone) {
   // On the 1st nothing is carried over yet: every position is made under the
   // same PrepareDay, so the results are identical.
-  const astro::AstroState dayView = DayViewAt(QDate(2024, 3, 17));
+  const astro::AstroState dayView = testing_support::DayViewAt(QDate(2024, 3, 17));
   const MonthDay first = ComputeMonthDays(dayView, 1).front();
   const MonthDay direct = DirectDay(dayView, astro::DateTimeOfDate(QDate(2024, 3, 1)), 1);
   EXPECT_EQ(first.events.sun, direct.events.sun);
@@ -81,7 +81,7 @@ TEST(ComputeMonthDays, FirstDayIsExactlyTheDayComputedAlone) {
 }
 
 TEST(ComputeMonthDays, ComputesTransitsWhateverTheDayViewShows) {
-  astro::AstroState dayView = DayViewAt(QDate(2024, 3, 17));
+  astro::AstroState dayView = testing_support::DayViewAt(QDate(2024, 3, 17));
   dayView.WantTransit = false;
   for (const MonthDay& day : ComputeMonthDays(dayView, 2)) {
     EXPECT_GT(day.events.sun[astro::kTransit], 0.0) << day.date;
@@ -98,7 +98,7 @@ TEST(ComputeMonthDays, GivesTimesOrMarkersEverywhere) {
     for (const float longitude : {-180.0f, 0.0f, 180.0f}) {
       for (const float zone : {-12.0f, 0.0f, 12.0f}) {
         for (const QDate& month : months) {
-          for (const MonthDay& day : ComputeMonthDays(DayViewAt(month, latitude, longitude, zone), 0)) {
+          for (const MonthDay& day : ComputeMonthDays(testing_support::DayViewAt(month, latitude, longitude, zone), 0)) {
             const auto where = [&] {
               return std::to_string(latitude) + " " + std::to_string(longitude) + " zone " + std::to_string(zone) +
                      " day " + std::to_string(day.date);
@@ -123,4 +123,4 @@ TEST(ComputeMonthDays, GivesTimesOrMarkersEverywhere) {
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month

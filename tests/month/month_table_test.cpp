@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "month_table.h"
+#include "month/month_table.h"
 
-#include "calendar_dates.h"
-#include "day_events.h"
-#include "day_positions.h"
 #include "../support/qstring_printer.h"
-#include "table_texts.h"
+#include "astro/day_events.h"
+#include "astro/day_positions.h"
+#include "astro/time_scales.h"
+#include "dates/calendar_dates.h"
+#include "month/table_texts.h"
 #include "test_site.h"
-#include "time_scales.h"
 
 #include <QLocale>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 class MonthTableTest : public ::testing::Test {
@@ -27,7 +27,7 @@ const QString kMissing = QStringLiteral("*****");
 int Minutes(const QString& cell) { return cell.left(2).toInt() * 60 + cell.mid(3, 2).toInt(); }
 
 TEST_F(MonthTableTest, ListsTheWholeMonthOfTheDayViewsDate) {
-  const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 17)), {});
+  const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 17)), {});
   ASSERT_EQ(table.rows.size(), 31u);
   EXPECT_EQ(table.rows.front()[0], "3/1/2024");
   EXPECT_EQ(table.rows[16][0], "3/17/2024");
@@ -39,7 +39,7 @@ TEST_F(MonthTableTest, ListsTheWholeMonthOfTheDayViewsDate) {
 }
 
 TEST_F(MonthTableTest, LeavesTheDayViewsStateAsItWas) {
-  astro::AstroState dayView = DayViewAt(QDate(2024, 3, 17));
+  astro::AstroState dayView = testing_support::DayViewAt(QDate(2024, 3, 17));
   dayView.WantTransit = false;
   astro::PrepareDay(dayView);
   const astro::AstroState before = dayView;
@@ -74,7 +74,7 @@ TEST_F(MonthTableTest, GroupsRowsWithBlankSeparators) {
     options.Group5 = c.group5;
     options.Group7 = c.group7;
     options.SunStart = c.sunStart;
-    const MonthTable table = ComputeMonthTable(DayViewAt(c.month), options);
+    const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(c.month), options);
     ASSERT_EQ(table.rows.size(), c.rows) << c.note;
     std::vector<std::size_t> separators;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
@@ -87,8 +87,8 @@ TEST_F(MonthTableTest, GroupsRowsWithBlankSeparators) {
 TEST_F(MonthTableTest, SeparatorsDoNotMoveTheDates) {
   ListOptions byFive;
   byFive.Group5 = true;
-  const MonthTable grouped = ComputeMonthTable(DayViewAt(QDate(2023, 2, 14)), byFive);
-  const MonthTable plain = ComputeMonthTable(DayViewAt(QDate(2023, 2, 14)), {});
+  const MonthTable grouped = ComputeMonthTable(testing_support::DayViewAt(QDate(2023, 2, 14)), byFive);
+  const MonthTable plain = ComputeMonthTable(testing_support::DayViewAt(QDate(2023, 2, 14)), {});
   EXPECT_EQ(grouped.rows.back()[0], "2/28/2023");
   std::vector<TableRow> dayRows;
   for (const TableRow& row : grouped.rows) {
@@ -98,10 +98,10 @@ TEST_F(MonthTableTest, SeparatorsDoNotMoveTheDates) {
 }
 
 TEST_F(MonthTableTest, FollowsTheGregorianLeapYears) {
-  const MonthTable leap = ComputeMonthTable(DayViewAt(QDate(2000, 2, 1)), {});
+  const MonthTable leap = ComputeMonthTable(testing_support::DayViewAt(QDate(2000, 2, 1)), {});
   ASSERT_EQ(leap.rows.size(), 29u);
   EXPECT_EQ(leap.rows.back()[0], "2/29/2000");
-  const MonthTable common = ComputeMonthTable(DayViewAt(QDate(1900, 2, 1)), {});
+  const MonthTable common = ComputeMonthTable(testing_support::DayViewAt(QDate(1900, 2, 1)), {});
   ASSERT_EQ(common.rows.size(), 28u);
   EXPECT_EQ(common.rows.back()[0], "2/28/1900");
 }
@@ -119,7 +119,7 @@ TEST_F(MonthTableTest, WritesTimesInTheChosenClock) {
       {0, 2, &twentyFourHour, "Universal Time is always hh:nn"},
   };
   for (const auto& c : cases) {
-    astro::AstroState dayView = DayViewAt(QDate(2024, 3, 17));
+    astro::AstroState dayView = testing_support::DayViewAt(QDate(2024, 3, 17));
     dayView.TimeType = c.timeType;
     ListOptions options;
     options.TFormat = c.tFormat;
@@ -136,12 +136,12 @@ TEST_F(MonthTableTest, WritesTimesInTheChosenClock) {
 
 TEST_F(MonthTableTest, MatchesTheDayComputedAloneAsText) {
   // 17 March 2024 as the day view computes it, in the table's own texts.
-  astro::AstroState day = DayViewAt(QDate(2024, 3, 17));
+  astro::AstroState day = testing_support::DayViewAt(QDate(2024, 3, 17));
   astro::PrepareDay(day);
   const astro::ThreeDayWindow window = astro::ComputeThreeDayWindow(day);
   const astro::DayEvents e = astro::ComputeDayEvents(day, window, 2);
   const auto text = [](double t) { return astro::IsMissingEvent(t) ? kMissing : ListTime(t, 0, 0); };
-  const TableRow row = ComputeMonthTable(DayViewAt(QDate(2024, 3, 1)), {}).rows[16];
+  const TableRow row = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 1)), {}).rows[16];
   EXPECT_EQ(row[1], text(e.twilight[astro::kRise]));
   EXPECT_EQ(row[2], text(e.sun[astro::kRise]));
   EXPECT_EQ(row[3], text(e.sun[astro::kTransit]));
@@ -158,13 +158,13 @@ TEST_F(MonthTableTest, PutsTheEquinoxSunWhereTheSiteLies) {
   // 20 March 2024 at 85.6 W on zone 5 (meridian 75 W): the Sun transits
   // 10.6 * 4 = 42.4 min after noon plus the equation of time (7.4 min), at
   // 12:50; the day lasts a little over twelve hours (refraction and the disc).
-  const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 20)), {});
+  const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 20)), {});
   const TableRow& row = table.rows[19];
   EXPECT_EQ(row[0], "3/20/2024");
   EXPECT_EQ(row[3], "12:50p");
   ListOptions options;
   options.TFormat = 1;
-  const TableRow clock24 = ComputeMonthTable(DayViewAt(QDate(2024, 3, 20)), options).rows[19];
+  const TableRow clock24 = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 20)), options).rows[19];
   const int dayLength = Minutes(clock24[4]) - Minutes(clock24[2]);
   EXPECT_GE(dayLength, 12 * 60 + 5) << clock24[2] << " to " << clock24[4];
   EXPECT_LE(dayLength, 12 * 60 + 15) << clock24[2] << " to " << clock24[4];
@@ -174,7 +174,7 @@ TEST_F(MonthTableTest, PutsTheEquinoxSunWhereTheSiteLies) {
 }
 
 TEST_F(MonthTableTest, IlluminationIsAWholePercentage) {
-  const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 1)), {});
+  const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 1)), {});
   // New Moon 10 March 2024 09:00 UT, Full Moon 25 March 2024 07:00 UT.
   EXPECT_EQ(table.rows[9][9], "0");
   EXPECT_GE(table.rows[24][9].toInt(), 99);
@@ -192,7 +192,7 @@ TEST_F(MonthTableTest, MarksAMoonEventThatSlipsPastMidnight) {
   // in the evening and the day after just past midnight.
   ListOptions options;
   options.TFormat = 1;
-  const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 1)), options);
+  const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 1)), options);
   for (const std::size_t column : {6u, 7u, 8u}) {
     int skipped = 0;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
@@ -231,7 +231,7 @@ TEST_F(MonthTableTest, MarksEveryColumnOfABodyThatNeverCrossesItsAltitude) {
   for (const auto& c : cases) {
     ListOptions options;
     options.Twilight = c.twilight;
-    const MonthTable table = ComputeMonthTable(DayViewAt(c.month, 80.0f, -15.0f, -1.0f), options);
+    const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(c.month, 80.0f, -15.0f, -1.0f), options);
     for (const TableRow& row : table.rows) {
       QString shape;
       for (int column = 1; column <= 5; ++column) {
@@ -242,7 +242,7 @@ TEST_F(MonthTableTest, MarksEveryColumnOfABodyThatNeverCrossesItsAltitude) {
   }
   // At 80 N the Moon (declination up to about 28 degrees in 2024) stays up on
   // some days and down on others: all three moon columns are marked together.
-  const MonthTable june = ComputeMonthTable(DayViewAt(QDate(2024, 6, 1), 80.0f, -15.0f, -1.0f), {});
+  const MonthTable june = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 6, 1), 80.0f, -15.0f, -1.0f), {});
   int circumpolarDays = 0;
   for (const TableRow& row : june.rows) {
     if (row[6] == kMissing && row[7] == kMissing && row[8] == kMissing) ++circumpolarDays;
@@ -255,9 +255,9 @@ TEST_F(MonthTableTest, TakesCivilTwilightForAnUnknownSetting) {
   civil.Twilight = 2;
   ListOptions unknown;
   unknown.Twilight = 9;
-  EXPECT_EQ(ComputeMonthTable(DayViewAt(QDate(2024, 3, 1)), unknown).rows,
-            ComputeMonthTable(DayViewAt(QDate(2024, 3, 1)), civil).rows);
+  EXPECT_EQ(ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 1)), unknown).rows,
+            ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 1)), civil).rows);
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month

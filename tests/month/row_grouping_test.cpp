@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "row_grouping.h"
+#include "month/row_grouping.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 std::vector<int> SeparatorRows(const std::vector<int>& days) {
@@ -114,4 +114,4 @@ TEST(ResolveGrouping, LetsGroupingByFiveWinWhenBothFlagsAreSet) {
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month

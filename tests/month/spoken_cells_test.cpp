@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "spoken_cells.h"
+#include "month/spoken_cells.h"
 
-#include "header_labels.h"
 #include "../support/qstring_printer.h"
+#include "month/header_labels.h"
 #include "test_site.h"
 
 #include <QLocale>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 class SpokenCellsTest : public ::testing::Test {
@@ -32,7 +32,7 @@ TEST_F(SpokenCellsTest, EveryCellIsReadWithItsColumnAndDay) {
     ListOptions options;
     options.TFormat = tFormat;
     options.Group7 = true;
-    const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 17)), options);
+    const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 17)), options);
     ASSERT_EQ(table.spoken.size(), table.rows.size());
     ASSERT_EQ(table.rowDays.size(), table.rows.size());
     int missing = 0;
@@ -80,7 +80,7 @@ TEST_F(SpokenCellsTest, TellsWhyAnEventIsMissing) {
       {QDate(2024, 6, 21), 5, "Dusk twilight, 21 June: Sun above the twilight altitude all day"},
   };
   for (const Case& c : cases) {
-    const MonthTable table = ComputeMonthTable(DayViewAt(c.date, 75.0f, -15.0f, -1.0f), {});
+    const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(c.date, 75.0f, -15.0f, -1.0f), {});
     const std::size_t row = static_cast<std::size_t>(c.date.day() - 1);
     EXPECT_EQ(table.rows[row][static_cast<std::size_t>(c.column)], QStringLiteral("*****")) << c.expected;
     EXPECT_EQ(table.spoken[row][static_cast<std::size_t>(c.column)], QLatin1String(c.expected));
@@ -88,11 +88,11 @@ TEST_F(SpokenCellsTest, TellsWhyAnEventIsMissing) {
 }
 
 TEST_F(SpokenCellsTest, TheTablesNameTellsItsGrouping) {
-  const MonthTable table = ComputeMonthTable(DayViewAt(QDate(2024, 3, 17)), {});
+  const MonthTable table = ComputeMonthTable(testing_support::DayViewAt(QDate(2024, 3, 17)), {});
   EXPECT_EQ(SpokenTableName(table, Grouping::None), "Sun and Moon Data for March 2024");
   EXPECT_EQ(SpokenTableName(table, Grouping::ByFive), "Sun and Moon Data for March 2024, grouped by 5 days");
   EXPECT_EQ(SpokenTableName(table, Grouping::ByWeek), "Sun and Moon Data for March 2024, grouped by week");
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "table_texts.h"
+#include "month/table_texts.h"
 
-#include "display.h"
 #include "../support/qstring_printer.h"
+#include "astro/display.h"
 
 #include <QDate>
 #include <QLocale>
 #include <gtest/gtest.h>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 class TableTextsTest : public ::testing::Test {
@@ -73,4 +73,4 @@ TEST_F(TableTextsTest, TwilightKindTakesCivilForUnknownValues) {
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "title_block.h"
+#include "month/title_block.h"
 
 #include "../support/qstring_printer.h"
 
 #include <QLocale>
 #include <gtest/gtest.h>
 
-namespace monthtable {
+namespace month {
 namespace {
 
 class TitleBlockTest : public ::testing::Test {
@@ -64,4 +64,4 @@ TEST_F(TitleBlockTest, TitleBlockHasFourLines) {
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "list_placement.h"
+#include "month_table_window/list_placement.h"
 
 #include <gtest/gtest.h>
 
-namespace monthtable {
+namespace month_table_window {
 namespace {
 
 TEST(PlaceListWindow, KeepsTheFramedWindowTitleBarIncludedOnTheScreenAndClearOfTheStrip) {
@@ -30,4 +30,4 @@ TEST(PlaceListWindow, KeepsTheFramedWindowTitleBarIncludedOnTheScreenAndClearOfT
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month_table_window

@@ -5,8 +5,8 @@
 
 #include "../support/message_box_watcher.h"
 #include "../support/scoped_file_size_limit.h"
-#include "copy_text.h"
 #include "list_window_support.h"
+#include "month/copy_text.h"
 #include "pdf_words.h"
 
 #include <QApplication>
@@ -25,7 +25,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-namespace monthtable {
+namespace month_table_window {
 namespace {
 
 QByteArray Contents(const QString& path) {
@@ -48,11 +48,11 @@ protected:
                                     offered_ = {caption, suggested};
                                     return target_;
                                   },
-                                  [](QWidget*) { return std::optional(exporting::YearEvent::Sun); }});
+                                  [](QWidget*) { return std::optional(year::YearEvent::Sun); }});
   }
 
-  QString CopyText(int cMode, LineEnd end) {
-    return JoinLines(CopyLines(t_.window->table(), {t_.main.location, t_.main.Twilight, SampleDate()}, cMode), end);
+  QString CopyText(int cMode, month::LineEnd end) {
+    return month::JoinLines(month::CopyLines(t_.window->table(), {t_.main.location, t_.main.Twilight, month::SampleDate()}, cMode), end);
   }
 
   ListWindowUnderTest t_;
@@ -79,8 +79,8 @@ TEST_F(ListWindowExportTest, CsvAndTextFilesHoldTheCopyModesTexts) {
     const char* action;
     const char* file;
     int cMode;
-    LineEnd end;
-  } cases[] = {{"mnuSaveCsv", "march.csv", 2, LineEnd::CrLf}, {"mnuSaveText", "march.txt", 0, LineEnd::Lf}};
+    month::LineEnd end;
+  } cases[] = {{"mnuSaveCsv", "march.csv", 2, month::LineEnd::CrLf}, {"mnuSaveText", "march.txt", 0, month::LineEnd::Lf}};
   for (const auto& c : cases) {
     target_ = dir_.filePath(QLatin1String(c.file));
     t_.window->menuAction(QLatin1String(c.action))->trigger();
@@ -165,17 +165,17 @@ TEST_F(ListWindowExportTest, TheYearTablePrintsOnOneLandscapePage) {
   ASSERT_EQ(watcher.seen().size(), 1u);
   const QString pdf = watcher.seen()[0].text.section(QLatin1Char('\n'), 1).trimmed();
   EXPECT_TRUE(pdf.endsWith("Sunrise and Sunset for 2024.pdf")) << pdf.toStdString();
-  const std::vector<PdfWord> words = ReadPdfWords(pdf);
+  const std::vector<testing_support::PdfWord> words = testing_support::ReadPdfWords(pdf);
   ASSERT_FALSE(words.empty());
   EXPECT_EQ(words.back().page, 1) << "one page";
-  const QString info = RunTool(QStringLiteral("pdfinfo"), {pdf});
+  const QString info = testing_support::RunTool(QStringLiteral("pdfinfo"), {pdf});
   const QRegularExpressionMatch size =
       QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+) x ([\\d.]+)")).match(info);
   ASSERT_TRUE(size.hasMatch()) << info.toStdString();
   EXPECT_GT(size.captured(1).toDouble(), size.captured(2).toDouble()) << "landscape";
   QStringList texts;
   double left = size.captured(1).toDouble(), right = 0.0; // points
-  for (const PdfWord& w : words) {
+  for (const testing_support::PdfWord& w : words) {
     texts << w.text;
     left = std::min(left, w.xMin);
     right = std::max(right, w.xMax);
@@ -184,8 +184,8 @@ TEST_F(ListWindowExportTest, TheYearTablePrintsOnOneLandscapePage) {
                                                               << size.captured(1).toDouble() - right << " pt right";
   EXPECT_TRUE(texts.contains("Zedir")) << "the place heads the page";
   // Every sunrise of March as the 24-hour month table shows it, as hhmm.
-  const MonthTable march = ComputeMonthTable(t_.main.state, {1, 2, true, false, false});
-  for (const TableRow& row : march.rows) EXPECT_TRUE(texts.contains(QString(row[2]).remove(':'))) << row[2].toStdString();
+  const month::MonthTable march = month::ComputeMonthTable(t_.main.state, {1, 2, true, false, false});
+  for (const month::TableRow& row : march.rows) EXPECT_TRUE(texts.contains(QString(row[2]).remove(':'))) << row[2].toStdString();
 }
 
 // After another place, time type and twilight kind are chosen in the main
@@ -193,21 +193,21 @@ TEST_F(ListWindowExportTest, TheYearTablePrintsOnOneLandscapePage) {
 // shown times were computed for.
 TEST_F(ListWindowExportTest, SavesAndPrintsNameThePlaceTheTableWasBuiltFor) {
   if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
-  const CopyContext built{t_.main.location, t_.main.Twilight, SampleDate()};
+  const month::CopyContext built{t_.main.location, t_.main.Twilight, month::SampleDate()};
   t_.main.location = {QStringLiteral("Elsewhere"), -1.0f, 69.65f, -18.96f};
-  t_.main.state = DayViewAt(QDate(2024, 3, 17), 69.65f, -18.96f, -2.0f);
+  t_.main.state = testing_support::DayViewAt(QDate(2024, 3, 17), 69.65f, -18.96f, -2.0f);
   t_.main.state.TimeType = 1;
   t_.main.Twilight = 0;
   const struct {
     const char* action;
     const char* file;
     int cMode;
-    LineEnd end;
-  } saves[] = {{"mnuSaveCsv", "march.csv", 2, LineEnd::CrLf}, {"mnuSaveText", "march.txt", 0, LineEnd::Lf}};
+    month::LineEnd end;
+  } saves[] = {{"mnuSaveCsv", "march.csv", 2, month::LineEnd::CrLf}, {"mnuSaveText", "march.txt", 0, month::LineEnd::Lf}};
   for (const auto& c : saves) {
     target_ = dir_.filePath(QLatin1String(c.file));
     t_.window->menuAction(QLatin1String(c.action))->trigger();
-    EXPECT_EQ(QString::fromUtf8(Contents(target_)), JoinLines(CopyLines(t_.window->table(), built, c.cMode), c.end))
+    EXPECT_EQ(QString::fromUtf8(Contents(target_)), month::JoinLines(month::CopyLines(t_.window->table(), built, c.cMode), c.end))
         << c.action;
   }
   target_ = dir_.filePath(QStringLiteral("march.ics"));
@@ -223,7 +223,7 @@ TEST_F(ListWindowExportTest, SavesAndPrintsNameThePlaceTheTableWasBuiltFor) {
     MessageBoxWatcher watcher;
     t_.window->menuAction(QLatin1String(print))->trigger();
     ASSERT_EQ(watcher.seen().size(), 1u) << print;
-    const QString text = PdfText(watcher.seen()[0].text.section(QLatin1Char('\n'), 1).trimmed());
+    const QString text = testing_support::PdfText(watcher.seen()[0].text.section(QLatin1Char('\n'), 1).trimmed());
     EXPECT_TRUE(text.contains(QStringLiteral("Zedir"))) << print;
     EXPECT_FALSE(text.contains(QStringLiteral("Elsewhere"))) << print;
     EXPECT_FALSE(text.contains(QStringLiteral("69.65"))) << print;
@@ -249,7 +249,7 @@ TEST(ListWindowCalendar, WritesTheFirstMonthAndRefusesMonthsPastTheYear3000) {
   QTemporaryDir dir;
   for (const auto& c : cases) {
     ListWindowUnderTest t;
-    t.main.state = DayViewAt(c.day, c.latitude, c.longitude, c.zone);
+    t.main.state = testing_support::DayViewAt(c.day, c.latitude, c.longitude, c.zone);
     t.main.location = {QStringLiteral("Edge"), c.zone, c.latitude, c.longitude};
     t.window->MakeList();
     const QString target = dir.filePath(c.day.toString(Qt::ISODate) + QStringLiteral(".ics"));
@@ -258,7 +258,7 @@ TEST(ListWindowCalendar, WritesTheFirstMonthAndRefusesMonthsPastTheYear3000) {
                                    asked = true;
                                    return target;
                                  },
-                                 [](QWidget*) { return std::optional(exporting::YearEvent::Sun); }});
+                                 [](QWidget*) { return std::optional(year::YearEvent::Sun); }});
     MessageBoxWatcher watcher;
     t.window->menuAction(QStringLiteral("mnuSaveCalendar"))->trigger();
     const QByteArray ics = Contents(target);
@@ -319,4 +319,4 @@ TEST(ListWindowYearDialog, TheChosenEventIsTheOnePrinted) {
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month_table_window

@@ -5,18 +5,18 @@
 // standard time, 12-hour clock), for the widget tests.
 
 #include "../support/temporary_store.h"
-#include "list_window.h"
-#include "list_window_settings.h"
+#include "month_table_window/list_window.h"
+#include "settings/list_window_settings.h"
 #include "test_site.h"
 
 #include <QDate>
 #include <memory>
 
-namespace monthtable {
+namespace month_table_window {
 
 inline MainWindowReading March2024() {
   MainWindowReading main;
-  main.state = DayViewAt(QDate(2024, 3, 17));
+  main.state = testing_support::DayViewAt(QDate(2024, 3, 17));
   main.background = QColor(0, 0, 128);
   main.text = QColor(255, 255, 0);
   return main;
@@ -36,4 +36,4 @@ struct ListWindowUnderTest {
   std::unique_ptr<TfrmList> window;
 };
 
-} // namespace monthtable
+} // namespace month_table_window

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "list_window.h"
+#include "month_table_window/list_window.h"
 
 #include "../support/mnemonics.h"
 #include "../support/qstring_printer.h"
 #include "../support/text_room.h"
-#include "copy_text.h"
-#include "header_labels.h"
-#include "help_key.h"
-#include "list_header.h"
+#include "help/help_key.h"
 #include "list_window_support.h"
-#include "main_window.h"
+#include "main_window/main_window.h"
+#include "month/copy_text.h"
+#include "month/header_labels.h"
+#include "month_table_window/list_header.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -28,7 +28,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-namespace monthtable {
+namespace month_table_window {
 namespace {
 
 bool At96Dpi() { return QGuiApplication::primaryScreen()->logicalDotsPerInch() == 96; }
@@ -106,7 +106,7 @@ TEST(ListWindowTest, GridLinesWidenEveryHeaderColumnByOnePixelAndTheWindowByTen)
   t.window->menuAction("mnuGrid")->trigger();
   const ListColumns with = t.window->columns();
   EXPECT_TRUE(t.window->grid()->showGrid());
-  for (int c = 0; c < kColumnCount; ++c) {
+  for (int c = 0; c < month::kColumnCount; ++c) {
     const auto i = static_cast<std::size_t>(c);
     EXPECT_EQ(with.header[i], without.header[i] + 1) << "column " << c;
     EXPECT_EQ(t.window->header()->columnWidths()[i], with.header[i]) << "column " << c;
@@ -205,7 +205,7 @@ TEST(ListWindowTest, ClipboardHoldsTheCoreTextOfEachCopyModeWithTheLocationTheTa
   ListWindowUnderTest t;
   t.window->show();
   t.window->MakeList();
-  const CopyContext context{t.main.location, t.main.Twilight, SampleDate()};
+  const month::CopyContext context{t.main.location, t.main.Twilight, month::SampleDate()};
   // Another place and twilight kind chosen in the main window, List not pressed again:
   // the copy still names those of the times it holds.
   t.main.location.SiteName = QStringLiteral("Elsewhere");
@@ -214,7 +214,7 @@ TEST(ListWindowTest, ClipboardHoldsTheCoreTextOfEachCopyModeWithTheLocationTheTa
     t.window->menuAction(QStringLiteral("mnuCMode_%1").arg(mode))->trigger();
     QGuiApplication::clipboard()->setText(QStringLiteral("stale"));
     t.window->menuAction("mnuCopy")->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), JoinLines(CopyLines(t.window->table(), context, mode), LineEnd::CrLf))
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), month::JoinLines(month::CopyLines(t.window->table(), context, mode), month::LineEnd::CrLf))
         << "copy mode " << mode;
   }
   EXPECT_EQ(QGuiApplication::clipboard()->text().count(QStringLiteral("\r\n")), 31);
@@ -224,7 +224,7 @@ TEST(ListWindowTest, SettingsAreWrittenAtTheEndOnlyWhenTheWindowWasCreated) {
   for (const bool opened : {false, true}) {
     TemporaryStore store;
     {
-      dayview::TfrmVesperon main(store.factory());
+      main_window::TfrmVesperon main(store.factory());
       if (opened) {
         main.ShowList();
         main.listWindow()->menuAction("mnuGroup5")->trigger();
@@ -328,8 +328,8 @@ TEST(ListWindowTest, HeaderLabelsAndButtonCaptionsShowWhole) {
     t.window->menuAction("mnuGrid")->trigger();
     t.window->show();
     const QFontMetrics header(t.window->header()->font());
-    for (int column = 0; column < kColumnCount; ++column) {
-      for (const HeaderRow* row : {&kBodyLabels, &kColumnLabels}) {
+    for (int column = 0; column < month::kColumnCount; ++column) {
+      for (const month::HeaderRow* row : {&month::kBodyLabels, &month::kColumnLabels}) {
         const QString label = QLatin1String((*row)[static_cast<std::size_t>(column)]);
         EXPECT_LE(header.horizontalAdvance(label), t.window->columns().header[static_cast<std::size_t>(column)])
             << c.note << ": \"" << label.toStdString() << "\"";
@@ -357,7 +357,7 @@ TEST(ListWindowTest, EveryMnemonicIsUniqueAndAltOReachesTheOptionsMenu) {
 
 TEST(ListWindowTest, ListFromTheMainWindowCreatesOnceAndCloseOnlyHides) {
   TemporaryStore store;
-  dayview::TfrmVesperon main(store.factory());
+  main_window::TfrmVesperon main(store.factory());
   main.show();
   main.ShowList();
   TfrmList* first = main.listWindow();
@@ -376,4 +376,4 @@ TEST(ListWindowTest, ListFromTheMainWindowCreatesOnceAndCloseOnlyHides) {
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month_table_window

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "print_output.h"
+#include "ui_helpers/print_output.h"
 
 #include "../support/qstring_printer.h"
 #include "list_window_support.h"
+#include "main_window/window_print.h"
 #include "pdf_words.h"
-#include "window_print.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +20,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-namespace monthtable {
+namespace month_table_window {
 namespace {
 
 void WriteWords(QPainter& painter, QPrinter&) { painter.drawText(100, 100, QStringLiteral("Hello page")); }
@@ -57,14 +57,14 @@ TEST(PrintOutputTest, NoPrinterSavesANewNumberedPdfAndNeverOverwrites) {
   const QString folder = dir.filePath(QStringLiteral("Documents")); // created when missing
   const QString first = QDir(folder).filePath(QStringLiteral("Sun and Moon Data for March 2024.pdf"));
   const QString second = QDir(folder).filePath(QStringLiteral("Sun and Moon Data for March 2024 (2).pdf"));
-  const PrintOutcome a = SaveAsPdf(folder, QStringLiteral("Sun and Moon Data for March 2024"), WriteWords);
-  EXPECT_EQ(a.kind, PrintOutcome::Kind::SavedAsPdf);
+  const ui_helpers::PrintOutcome a = ui_helpers::SaveAsPdf(folder, QStringLiteral("Sun and Moon Data for March 2024"), WriteWords);
+  EXPECT_EQ(a.kind, ui_helpers::PrintOutcome::Kind::SavedAsPdf);
   EXPECT_EQ(a.pdfPath, first);
   EXPECT_TRUE(a.message.contains(QDir::toNativeSeparators(first))) << a.message;
-  EXPECT_TRUE(PdfText(first).contains(QStringLiteral("Hello page")));
+  EXPECT_TRUE(testing_support::PdfText(first).contains(QStringLiteral("Hello page")));
   const QByteArray firstBytes = Contents(first);
 
-  const PrintOutcome b = SaveAsPdf(folder, QStringLiteral("Sun and Moon Data for March 2024"), WriteWords);
+  const ui_helpers::PrintOutcome b = ui_helpers::SaveAsPdf(folder, QStringLiteral("Sun and Moon Data for March 2024"), WriteWords);
   EXPECT_EQ(b.pdfPath, second);
   EXPECT_EQ(Contents(first), firstBytes) << "the first file is left as it was";
 }
@@ -78,12 +78,12 @@ TEST(PrintOutputTest, AFailedWriteIsReportedAndLeavesNoFileAndOthersWhole) {
     const char* note;
   } cases[] = {{0, "nothing can be written"}, {2048, "the disk fills during the write"}};
   for (const auto& c : cases) {
-    PrintOutcome outcome;
+    ui_helpers::PrintOutcome outcome;
     {
       FileSizeLimit limit(c.limit);
-      outcome = SaveAsPdf(dir.path(), QStringLiteral("Report"), WriteWords);
+      outcome = ui_helpers::SaveAsPdf(dir.path(), QStringLiteral("Report"), WriteWords);
     }
-    EXPECT_EQ(outcome.kind, PrintOutcome::Kind::Failed) << c.note;
+    EXPECT_EQ(outcome.kind, ui_helpers::PrintOutcome::Kind::Failed) << c.note;
     EXPECT_TRUE(outcome.message.contains(QStringLiteral("Report (2).pdf"))) << outcome.message.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("Report (2).pdf")))) << c.note;
     EXPECT_EQ(Contents(existing), QByteArray("%PDF-1.4 an earlier print %%EOF")) << c.note;
@@ -94,8 +94,8 @@ TEST(PrintOutputTest, AFolderThatCannotBeMadeIsNamedInTheMessage) {
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("plain file"));
   WriteFile(file, "not a folder");
-  const PrintOutcome outcome = SaveAsPdf(file + QStringLiteral("/Documents"), QStringLiteral("Report"), WriteWords);
-  EXPECT_EQ(outcome.kind, PrintOutcome::Kind::Failed);
+  const ui_helpers::PrintOutcome outcome = ui_helpers::SaveAsPdf(file + QStringLiteral("/Documents"), QStringLiteral("Report"), WriteWords);
+  EXPECT_EQ(outcome.kind, ui_helpers::PrintOutcome::Kind::Failed);
   EXPECT_TRUE(outcome.message.contains(QStringLiteral("plain file"))) << outcome.message;
 }
 
@@ -109,10 +109,10 @@ TEST(PrintOutputTest, TheWindowImagePrintsAtItsSizeOnTheScreen) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     QPainter painter(&printer);
-    dayview::PrintWindowImage(painter, printer, image, 96.0);
+    main_window::PrintWindowImage(painter, printer, image, 96.0);
   }
   // pdfimages lists each image with its resolution on the page, pixels per inch.
-  const QStringList rows = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).split('\n');
+  const QStringList rows = testing_support::RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), path}).split('\n');
   ASSERT_GE(rows.size(), 3);
   const QStringList fields = rows[2].simplified().split(' ');
   ASSERT_GE(fields.size(), 14);
@@ -164,7 +164,7 @@ TEST_F(NoPrinterWindowTest, PrintWritesThePdfTheMessageNames) {
   const QString first = PathIn(MessageAfter(t.window->menuAction("mnuPrint")));
   EXPECT_TRUE(first.startsWith(home_.path())) << first;
   EXPECT_TRUE(first.endsWith(QStringLiteral("Sun and Moon Data for March 2024.pdf"))) << first;
-  const QString text = PdfText(first);
+  const QString text = testing_support::PdfText(first);
   EXPECT_TRUE(text.contains(QStringLiteral("Sun and Moon Data for March 2024")));
   EXPECT_TRUE(text.contains(t.window->table().rows[30][0]));
   const QByteArray firstBytes = Contents(first);
@@ -172,16 +172,16 @@ TEST_F(NoPrinterWindowTest, PrintWritesThePdfTheMessageNames) {
   const QString second = PathIn(MessageAfter(t.window->menuAction("mnuQuickPrint")));
   EXPECT_TRUE(second.endsWith(QStringLiteral("Sun and Moon Data for March 2024 (2).pdf"))) << second;
   EXPECT_EQ(Contents(first), firstBytes);
-  EXPECT_TRUE(PdfText(second).contains(QStringLiteral("Date")));
+  EXPECT_TRUE(testing_support::PdfText(second).contains(QStringLiteral("Date")));
 }
 
 TEST_F(NoPrinterWindowTest, TheTableFontSizeDoesNotChangeTheFormattedPrint) {
-  std::vector<PdfWord> prints[2];
+  std::vector<testing_support::PdfWord> prints[2];
   const char* sizes[] = {"8", "14"};
   for (int i = 0; i < 2; ++i) {
     ListWindowUnderTest t({{"Fonts/SSize", sizes[i]}});
     t.window->MakeList();
-    prints[i] = ReadPdfWords(PathIn(MessageAfter(t.window->menuAction("mnuPrint"))));
+    prints[i] = testing_support::ReadPdfWords(PathIn(MessageAfter(t.window->menuAction("mnuPrint"))));
   }
   ASSERT_EQ(prints[0].size(), prints[1].size());
   ASSERT_FALSE(prints[0].empty());
@@ -192,4 +192,4 @@ TEST_F(NoPrinterWindowTest, TheTableFontSizeDoesNotChangeTheFormattedPrint) {
 }
 
 } // namespace
-} // namespace monthtable
+} // namespace month_table_window

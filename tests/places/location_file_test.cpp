@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "location_file.h"
+#include "places/location_file.h"
 
-#include "location_record.h"
+#include "places/location_record.h"
 
 #include "../support/scoped_file_size_limit.h"
 #include "../support/unprivileged_child.h"
@@ -17,7 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace settings {
+namespace places {
 namespace {
 
 QString Record(const char* name) {
@@ -346,4 +346,4 @@ TEST(DefaultLocationFilePaths, UsesTheProgramsFoldersAndTheUsersDataFolder) {
 }
 
 } // namespace
-} // namespace settings
+} // namespace places

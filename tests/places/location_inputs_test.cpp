@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "location_inputs.h"
+#include "places/location_inputs.h"
 
 #include "test_support.h"
 
-namespace settings {
+namespace places {
 namespace {
 
-using testing::German;
+using testing_support::German;
 
 struct InputCase {
   LocationInputs inputs;
@@ -59,8 +59,8 @@ TEST(CheckLocationInputs, GivesTheMessagesAndTitlesOfTheEditor) {
 
 TEST(CheckLocationInputs, GivesTheNameAsTypedAndTheNumbersConverted) {
   const ScopedLocale german(German());
-  const auto site = std::get<SiteLocation>(CheckLocationInputs({" Köln ", " -6.96 ", "50,94", 22}));
-  EXPECT_EQ(site, (SiteLocation{QString::fromUtf8(" Köln "), -1.0f, 50.94f, -6.96f}));
+  const auto site = std::get<settings::SiteLocation>(CheckLocationInputs({" Köln ", " -6.96 ", "50,94", 22}));
+  EXPECT_EQ(site, (settings::SiteLocation{QString::fromUtf8(" Köln "), -1.0f, 50.94f, -6.96f}));
 }
 
 struct RecordCheckCase {
@@ -87,8 +87,8 @@ TEST(CheckLocationRecord, RoundsTheZoneAsTheEditorShowsItAndRefusesBadFields) {
   for (const RecordCheckCase& c : cases) {
     const auto checked = CheckLocationRecord(QString::fromUtf8(c.record));
     if (!c.refused) {
-      ASSERT_TRUE(std::holds_alternative<SiteLocation>(checked)) << c.note;
-      EXPECT_EQ(std::get<SiteLocation>(checked).SiteTimeZone, c.zoneHours) << c.note;
+      ASSERT_TRUE(std::holds_alternative<settings::SiteLocation>(checked)) << c.note;
+      EXPECT_EQ(std::get<settings::SiteLocation>(checked).SiteTimeZone, c.zoneHours) << c.note;
     } else {
       ASSERT_TRUE(std::holds_alternative<LocationInputError>(checked)) << c.note;
       EXPECT_EQ(std::get<LocationInputError>(checked).field, *c.refused) << c.note;
@@ -102,4 +102,4 @@ TEST(CheckLocationRecord, SaysWhatAZoneMustBe) {
 }
 
 } // namespace
-} // namespace settings
+} // namespace places

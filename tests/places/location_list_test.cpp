@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "location_list.h"
+#include "places/location_list.h"
 
-#include "location_record.h"
+#include "places/location_record.h"
 
 #include "test_support.h"
 
-namespace settings {
+namespace places {
 namespace {
 
 QString Record(const char* name, int zoneIndex = 34) {
@@ -100,4 +100,4 @@ TEST(LocationList, NamesFollowTheRecordsOneForOne) {
 }
 
 } // namespace
-} // namespace settings
+} // namespace places

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "location_record.h"
+#include "places/location_record.h"
 
 #include "test_support.h"
 
 #include <limits>
 
-namespace settings {
+namespace places {
 namespace {
 
-using testing::German;
+using testing_support::German;
 
 struct RecordCase {
   const char* name;
@@ -157,4 +157,4 @@ TEST(ZoneIndexOfHours, RoundsHalvesToEvenAndKeepsToTheChoice) {
 }
 
 } // namespace
-} // namespace settings
+} // namespace places

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "place_search.h"
+#include "places/place_search.h"
 
 #include "test_support.h"
 
-namespace settings {
+namespace places {
 namespace {
 
 const QStringList kNames{
@@ -44,4 +44,4 @@ TEST(PlaceSearch, FindsAPlaceByItsFormerNamesToo) {
 }
 
 } // namespace
-} // namespace settings
+} // namespace places

@@ -3,10 +3,10 @@
 // make them: two processes at the same moment, over files that are not what
 // they should be, with the temporary folder unusable.
 
-#include "location_file.h"
-#include "settings_store_save.h"
-#include "store_snapshot.h"
-#include "whole_file_write.h"
+#include "places/location_file.h"
+#include "settings/settings_store_save.h"
+#include "settings/store_snapshot.h"
+#include "settings/whole_file_write.h"
 
 #include "test_support.h"
 
@@ -19,7 +19,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace settings {
+namespace places {
 namespace {
 
 // A place record of the list, named `name`.
@@ -56,14 +56,14 @@ bool SaveInTwoProcessesAtOnce(int rounds, const std::function<bool(int copy, int
 }
 
 TEST(SavingAtOnce, TwoProcessesSavingTheStoreTogetherKeepEveryValueOfBoth) {
-  const testing::TempStore temp;
+  const testing_support::TempStore temp;
   constexpr int kRounds = 25;
   ASSERT_TRUE(SaveInTwoProcessesAtOnce(kRounds, [&](int copy, int round) {
-    return SaveSettingsStore(temp.Path(), [&](QSettings& store) {
+    return settings::SaveSettingsStore(temp.Path(), [&](QSettings& store) {
              store.setValue(QStringLiteral("Copy%1/Value%2").arg(copy).arg(round), round);
            }).ok;
   }));
-  const StoreSnapshot saved(temp.Path());
+  const settings::StoreSnapshot saved(temp.Path());
   for (int copy = 0; copy < 2; ++copy) {
     for (int round = 0; round < kRounds; ++round) {
       const QString key = QStringLiteral("Copy%1/Value%2").arg(copy).arg(round);
@@ -103,14 +103,14 @@ bool MakeDeviceLink(const QString& path) {
 // A lock file left by a copy that died while saving is taken over once stale,
 // not waited for forever.
 TEST(SavingAtOnce, AStaleLockIsTakenOver) {
-  const testing::TempStore temp;
+  const testing_support::TempStore temp;
   const QString lock = temp.Path() + QStringLiteral(".lock");
-  ASSERT_TRUE(WriteWholeFile(lock, "4194304\nVesperon\nanother-host\n").ok); // a copy on another machine
+  ASSERT_TRUE(settings::WriteWholeFile(lock, "4194304\nVesperon\nanother-host\n").ok); // a copy on another machine
   QFile lockFile(lock);
   ASSERT_TRUE(lockFile.open(QIODevice::ReadWrite));
   ASSERT_TRUE(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
   lockFile.close();
-  const SettingsStoreSave saved = SaveSettingsStore(temp.Path(), [](QSettings& store) { store.setValue("Window/Top", 1); });
+  const settings::SettingsStoreSave saved = settings::SaveSettingsStore(temp.Path(), [](QSettings& store) { store.setValue("Window/Top", 1); });
   EXPECT_TRUE(saved.ok) << saved.error.toStdString();
   EXPECT_FALSE(QFileInfo::exists(lock));
 }
@@ -133,7 +133,7 @@ TEST(WriteWholeFile, RefusesWhatIsNoRegularFileAndWritesThroughALink) {
     const QString path = dir.filePath(QStringLiteral("table.csv"));
     ASSERT_TRUE(c.make(path)) << c.kind;
     const QFileInfo made(path);
-    const WholeFileWrite written = WriteWholeFile(path, "1,2\r\n");
+    const settings::WholeFileWrite written = settings::WriteWholeFile(path, "1,2\r\n");
     EXPECT_FALSE(written.ok) << c.kind;
     EXPECT_EQ(written.reason.toStdString(), "it is not a regular file") << c.kind;
     const QFileInfo after(path);
@@ -144,9 +144,9 @@ TEST(WriteWholeFile, RefusesWhatIsNoRegularFileAndWritesThroughALink) {
   const QTemporaryDir dir;
   const QString target = dir.filePath(QStringLiteral("kept/table.csv"));
   const QString link = dir.filePath(QStringLiteral("table.csv"));
-  ASSERT_TRUE(WriteWholeFile(target, "old").ok);
+  ASSERT_TRUE(settings::WriteWholeFile(target, "old").ok);
   ASSERT_TRUE(QFile::link(target, link));
-  ASSERT_TRUE(WriteWholeFile(link, "new").ok);
+  ASSERT_TRUE(settings::WriteWholeFile(link, "new").ok);
   EXPECT_TRUE(QFileInfo(link).isSymLink());
   QFile written(target);
   ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -194,20 +194,20 @@ private:
 // The settings' own folder has room though the temporary folder has none
 // (here: nothing can be made in it, as it is a file).
 TEST(SaveSettingsStore, SavesWithoutTheTemporaryFolder) {
-  const testing::TempStore temp;
+  const testing_support::TempStore temp;
   const QTemporaryDir unusable;
   const QString full = unusable.filePath(QStringLiteral("a file"));
-  ASSERT_TRUE(WriteWholeFile(full, "").ok);
+  ASSERT_TRUE(settings::WriteWholeFile(full, "").ok);
   const ScopedEnvironment tmpdir("TMPDIR", QFile::encodeName(full));
   ASSERT_EQ(QDir::tempPath(), full);
   ASSERT_FALSE(QTemporaryDir().isValid());
-  const SettingsStoreSave saved = SaveSettingsStore(temp.Path(), [](QSettings& store) { store.setValue("Window/Top", 12); });
+  const settings::SettingsStoreSave saved = settings::SaveSettingsStore(temp.Path(), [](QSettings& store) { store.setValue("Window/Top", 12); });
   ASSERT_TRUE(saved.ok) << saved.error.toStdString();
-  EXPECT_EQ(StoreSnapshot(temp.Path()).values().value("Window/Top").toString().toStdString(), "12");
+  EXPECT_EQ(settings::StoreSnapshot(temp.Path()).values().value("Window/Top").toString().toStdString(), "12");
   EXPECT_EQ(QDir(QFileInfo(temp.Path()).path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList{QStringLiteral("Vesperon.ini")})
       << "the work files and the lock are gone";
 }
 
 } // namespace
-} // namespace settings
+} // namespace places

@@ -2,12 +2,12 @@
 // The list of places shipped with the program, read with the program's own
 // reader: every record must be one the location editor can show and apply.
 
-#include "former_place_names.h"
-#include "locale_number.h"
-#include "location_file.h"
-#include "location_inputs.h"
-#include "location_record.h"
-#include "place_search.h"
+#include "places/former_place_names.h"
+#include "places/location_file.h"
+#include "places/location_inputs.h"
+#include "places/location_record.h"
+#include "places/place_search.h"
+#include "settings/locale_number.h"
 
 #include "test_support.h"
 
@@ -15,7 +15,7 @@
 #include <QRegularExpression>
 #include <QSet>
 
-namespace settings {
+namespace places {
 namespace {
 
 const QString kShippedList = QStringLiteral(VESPERON_SHIPPED_LOCATION_FILE);
@@ -36,7 +36,7 @@ TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
     const QString name = LocationRecordName(record);
     const LocationFields fields = ExtractLocationFields(record);
     SCOPED_TRACE(record.toStdString());
-    EXPECT_TRUE(std::holds_alternative<SiteLocation>(CheckLocationRecord(record)));
+    EXPECT_TRUE(std::holds_alternative<settings::SiteLocation>(CheckLocationRecord(record)));
     EXPECT_FALSE(name.trimmed().isEmpty());
     EXPECT_LE(name.size(), 25);
     EXPECT_FALSE(names.contains(name.toCaseFolded())) << "names are unique, ignoring letter case";
@@ -112,8 +112,8 @@ TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
     const qsizetype i = IndexOfName(list, place.name);
     ASSERT_GE(i, 0);
     const LocationFields fields = ExtractLocationFields(list.Records().at(i));
-    EXPECT_NEAR(ParseLocaleNumber(fields.latitude).value, place.latitude, 0.1f);
-    EXPECT_NEAR(ParseLocaleNumber(fields.longitude).value, place.longitude, 0.1f);
+    EXPECT_NEAR(settings::ParseLocaleNumber(fields.latitude).value, place.latitude, 0.1f);
+    EXPECT_NEAR(settings::ParseLocaleNumber(fields.longitude).value, place.longitude, 0.1f);
     EXPECT_EQ(fields.zoneHours, place.zone);
   }
 }
@@ -180,4 +180,4 @@ TEST(ShippedLocationList, IsInTheOrderTheProgramKeepsSoSavingItUnchangedChangesN
 }
 
 } // namespace
-} // namespace settings
+} // namespace places

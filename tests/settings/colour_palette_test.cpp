@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "colour_palette.h"
-#include "custom_colours.h"
+#include "settings/colour_palette.h"
+#include "settings/custom_colours.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "list_window_settings.h"
+#include "settings/list_window_settings.h"
 
 #include "test_support.h"
 
 namespace settings {
 namespace {
 
-using testing::TempStore;
+using testing_support::TempStore;
 
 TEST(ListWindowSettings, FirstRunGivesTheDefaults) {
   const TempStore temp;

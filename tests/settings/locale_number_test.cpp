@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "locale_number.h"
+#include "settings/locale_number.h"
 
 #include "test_support.h"
 
@@ -9,7 +9,7 @@
 namespace settings {
 namespace {
 
-using testing::German;
+using testing_support::German;
 
 struct FormatCase {
   float value;

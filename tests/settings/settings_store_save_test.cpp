@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings_store_save.h"
+#include "settings/settings_store_save.h"
 
-#include "settings_store.h"
-#include "store_snapshot.h"
-#include "stored_location.h"
+#include "settings/settings_store.h"
+#include "settings/store_snapshot.h"
+#include "settings/stored_location.h"
 
 #include "../support/scoped_file_size_limit.h"
 #include "test_support.h"
@@ -17,7 +17,7 @@
 namespace settings {
 namespace {
 
-using testing::TempStore;
+using testing_support::TempStore;
 
 QByteArray ReadBytes(const QString& path) {
   QFile file(path);

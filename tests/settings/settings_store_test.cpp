@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "settings_store.h"
+#include "settings/settings_store.h"
 
 #include "test_support.h"
 
@@ -9,8 +9,8 @@
 namespace settings {
 namespace {
 
-using testing::German;
-using testing::TempStore;
+using testing_support::German;
+using testing_support::TempStore;
 
 Settings LoadFrom(const TempStore& temp, bool daylight = false) { return LoadSettings(*temp.Open(), daylight); }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "stored_values.h"
+#include "settings/stored_values.h"
 
 #include "test_support.h"
 
@@ -45,7 +45,7 @@ TEST(ParseStoredInteger, ReadsDecimalAndHexadecimalText) {
 }
 
 TEST(StoredValues, FlagsAreWrittenAsZeroOrOneAndReadAsIntegers) {
-  const testing::TempStore temp;
+  const testing_support::TempStore temp;
   {
     auto store = temp.Open();
     WriteStoredFlag(*store, QStringLiteral("Flags/On"), true);
@@ -65,7 +65,7 @@ TEST(StoredValues, FlagsAreWrittenAsZeroOrOneAndReadAsIntegers) {
 }
 
 TEST(StoredValues, IntegersOutsideTheirRangeTakeTheDefault) {
-  const testing::TempStore temp;
+  const testing_support::TempStore temp;
   temp.WriteRaw("[Flags]\nTwilight=7\nTime=-1\nTFormat=1\n");
   const auto store = temp.Open();
   EXPECT_EQ(ReadStoredInteger(*store, QStringLiteral("Flags/Twilight"), 2, 0, 2), 2);
@@ -74,7 +74,7 @@ TEST(StoredValues, IntegersOutsideTheirRangeTakeTheDefault) {
 }
 
 TEST(StoredValues, TextWithCommasComesBackWhole) {
-  const testing::TempStore temp;
+  const testing_support::TempStore temp;
   // A hand-edited file: QSettings splits an unquoted value at its commas.
   temp.WriteRaw("[Location]\nCity=Zedir Izudiz,MI\nLatitude=42,97\n");
   const auto store = temp.Open();

@@ -3,11 +3,11 @@
 // five-millennium canons (Espenak and Meeus) and the perigees of well-reported
 // "supermoons".
 
-#include "date_time.h"
-#include "event_time.h"
-#include "moon_phases.h"
-#include "sky_event_list.h"
-#include "solar_eclipse_search.h"
+#include "astro/date_time.h"
+#include "sky_events/event_time.h"
+#include "sky_events/moon_phases.h"
+#include "sky_events/sky_event_list.h"
+#include "sky_events/solar_eclipse_search.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 #include <cmath>
 #include <vector>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 double JulianDayOf(int year, int month, int day, double hours = 0.0) {
@@ -89,4 +89,4 @@ TEST(SkyEventList, AYearInTimeOrderWithTheChosenKindsOnly) {
 }
 
 } // namespace
-} // namespace sky
+} // namespace sky_events

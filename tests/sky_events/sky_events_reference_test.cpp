@@ -7,10 +7,10 @@
 // the program promises; the worst error of each is printed, which is where
 // the README's accuracy table comes from.
 
-#include "date_time.h"
-#include "event_time.h"
+#include "astro/date_time.h"
 #include "reference_table.h"
-#include "sky_event_list.h"
+#include "sky_events/event_time.h"
+#include "sky_events/sky_event_list.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
 constexpr double kMinutesPerDay = 1440.0;
@@ -39,7 +39,7 @@ std::vector<Row> ReferenceRows(const std::vector<std::string>& kinds) {
                                                    "penumbral_magnitude", "p1", "u1", "u2", "u3", "u4", "p4",
                                                    "moon_altitude_greenwich"};
   std::vector<Row> rows;
-  for (const auto& cells : astro::ReadCsv("reference_sky_events.csv")) {
+  for (const auto& cells : testing_support::ReadCsv("reference_sky_events.csv")) {
     if (std::find(kinds.begin(), kinds.end(), cells[0]) == kinds.end()) continue;
     Row row;
     for (std::size_t i = 0; i < kColumns.size(); ++i) row[kColumns[i]] = i < cells.size() ? cells[i] : "";
@@ -142,7 +142,7 @@ TEST(SkyEventsReference, LunarEclipsesOf1900To2100AllFoundWithTypeMagnitudesAndC
 // (up to two minutes apart by 2100) do not count as an error of the distance.
 TEST(SkyEventsReference, PerigeesAndApogeesWithinTenMinutesAndTwentyKm) {
   std::vector<Row> reference;
-  for (const auto& cells : astro::ReadCsv("reference_apsides.csv"))
+  for (const auto& cells : testing_support::ReadCsv("reference_apsides.csv"))
     reference.push_back({{"kind", cells.at(0)}, {"utc", cells.at(1)}, {"jd_ut", cells.at(2)}, {"jd_tt", cells.at(3)},
                          {"distance_km", cells.at(4)}});
   std::vector<int> years; // the reference's, every fourth
@@ -170,4 +170,4 @@ TEST(SkyEventsReference, PerigeesAndApogeesWithinTenMinutesAndTwentyKm) {
 }
 
 } // namespace
-} // namespace sky
+} // namespace sky_events

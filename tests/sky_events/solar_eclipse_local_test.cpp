@@ -2,14 +2,14 @@
 // Local solar eclipses against tests/data/reference_solar_eclipses.csv: every
 // eclipse of 1900 to 2100 seen from ten places, from PyEphem's Sun and Moon
 // sampled in each place's sky (tools/solar_eclipse_reference.py).
-#include "solar_eclipse_local.h"
+#include "sky_events/solar_eclipse_local.h"
 
-#include "date_time.h"
-#include "event_time.h"
-#include "moon_phases.h"
+#include "astro/date_time.h"
+#include "astro/rise_transit_set.h"
 #include "reference_table.h"
-#include "rise_transit_set.h"
-#include "solar_eclipse_search.h"
+#include "sky_events/event_time.h"
+#include "sky_events/moon_phases.h"
+#include "sky_events/solar_eclipse_search.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-namespace sky {
+namespace sky_events {
 namespace {
 
-using astro::kMinutesPerDay;
+using testing_support::kMinutesPerDay;
 
 // One row of the reference table.
 struct Reference {
@@ -48,7 +48,7 @@ double JulianDayOf(const std::string& iso) {
 
 std::vector<Reference> ReadReference() {
   std::vector<Reference> rows;
-  for (const std::vector<std::string>& cells : astro::ReadCsv("reference_solar_eclipses.csv")) {
+  for (const std::vector<std::string>& cells : testing_support::ReadCsv("reference_solar_eclipses.csv")) {
     Reference r;
     r.place = cells[0];
     r.site = {std::stod(cells[1]), std::stod(cells[2]), 0.0};
@@ -258,4 +258,4 @@ TEST(SolarEclipseLocal, EveryPlaceGetsAnOrderedEclipseOrNone) {
 }
 
 } // namespace
-} // namespace sky
+} // namespace sky_events

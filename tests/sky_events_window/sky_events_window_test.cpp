@@ -2,15 +2,15 @@
 // The Sky Events window as a user reaches it: from the main window's menu at
 // Dallas on 8 April 2024, through the real clipboard, files and print path.
 
-#include "pdf_words.h"
 #include "../support/message_box_watcher.h"
 #include "../support/mnemonics.h"
 #include "../support/scoped_file_size_limit.h"
 #include "../support/temporary_store.h"
-#include "display.h"
-#include "main_window.h"
-#include "sky_events_model.h"
-#include "sky_events_window.h"
+#include "astro/display.h"
+#include "main_window/main_window.h"
+#include "pdf_words.h"
+#include "sky_events_window/sky_events_model.h"
+#include "sky_events_window/sky_events_window.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -22,7 +22,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace skywindow {
+namespace sky_events_window {
 namespace {
 
 QByteArray Contents(const QString& path) {
@@ -33,7 +33,7 @@ QByteArray Contents(const QString& path) {
 class SkyEventsWindowTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    main_ = std::make_unique<dayview::TfrmVesperon>(store_.factory());
+    main_ = std::make_unique<main_window::TfrmVesperon>(store_.factory());
     main_->show();
     main_->GoToDate(astro::DateTimeOfDate(QDate(2024, 4, 8)));
     main_->menuAction(QStringLiteral("mnuSkyEvents"))->trigger();
@@ -61,7 +61,7 @@ protected:
                         {"Location/Latitude", "32.78"},
                         {"Location/Longitude", "96.8"},
                         {"Flags/Time", "1"}};
-  std::unique_ptr<dayview::TfrmVesperon> main_;
+  std::unique_ptr<main_window::TfrmVesperon> main_;
   SkyEventsWindow* window_ = nullptr;
   QTemporaryDir dir_;
   QString target_;
@@ -201,7 +201,7 @@ TEST_F(SkyEventsWindowTest, WithoutAPrinterTheListBecomesAPdfInTheDocumentsFolde
   EXPECT_TRUE(pdf.startsWith(dir_.path())) << pdf.toStdString();
   EXPECT_TRUE(pdf.endsWith("Sky Events for 2024.pdf")) << pdf.toStdString();
   QStringList words;
-  for (const monthtable::PdfWord& w : monthtable::ReadPdfWords(pdf)) words << w.text;
+  for (const testing_support::PdfWord& w : testing_support::ReadPdfWords(pdf)) words << w.text;
   const QString text = words.join(QLatin1Char(' '));
   EXPECT_TRUE(text.contains("Sky events from 2024-01-01 to 2024-12-31")) << text.left(200).toStdString();
   EXPECT_TRUE(text.contains("Total solar eclipse"));
@@ -234,4 +234,4 @@ TEST_F(SkyEventsWindowTest, TabReachesEveryControlAndEachHasAName) {
 }
 
 } // namespace
-} // namespace skywindow
+} // namespace sky_events_window

@@ -2,12 +2,12 @@
 // The year's events kept for the day view: computed once per year, place and
 // clock, and the day's line in the day view's clock.
 
-#include "astro_state.h"
-#include "year_events.h"
+#include "astro/astro_state.h"
+#include "sky_events_window/year_events.h"
 
 #include <gtest/gtest.h>
 
-namespace skywindow {
+namespace sky_events_window {
 namespace {
 
 constexpr double kDallasLatitude = 32.78; // degrees North
@@ -61,9 +61,9 @@ TEST(YearEvents, TheDayLineNamesTheDaysEventsOnTheDayViewsClock) {
 }
 
 } // namespace
-} // namespace skywindow
+} // namespace sky_events_window
 
-namespace skywindow {
+namespace sky_events_window {
 namespace {
 
 // The day view reaches the years 1 and 9999 and every place: each year's list
@@ -75,10 +75,10 @@ TEST(YearEvents, EveryYearAndPlaceTheDayViewReachesHasItsSeasons) {
   } places[] = {{1, 0.0, 0.0, 0.0}, {9999, 0.0, 0.0, 0.0}, {2024, 89.9, 180.0, 12.0}, {2024, -89.9, -180.0, -12.0},
                 {1582, 51.5, 0.1, 0.0}, {9999, -33.9, -151.2, -10.0}};
   for (const auto& p : places) {
-    const std::vector<sky::SkyEvent> events = EventsOfYear({p.year, p.latitude, p.longitude, p.zone});
+    const std::vector<sky_events::SkyEvent> events = EventsOfYear({p.year, p.latitude, p.longitude, p.zone});
     int seasons = 0;
     for (std::size_t i = 0; i < events.size(); ++i) {
-      seasons += events[i].kind <= sky::SkyEventKind::DecemberSolstice;
+      seasons += events[i].kind <= sky_events::SkyEventKind::DecemberSolstice;
       if (i > 0) EXPECT_LE(events[i - 1].jdUt, events[i].jdUt) << p.year;
     }
     EXPECT_EQ(seasons, 4) << p.year << " at " << p.latitude;
@@ -87,4 +87,4 @@ TEST(YearEvents, EveryYearAndPlaceTheDayViewReachesHasItsSeasons) {
 }
 
 } // namespace
-} // namespace skywindow
+} // namespace sky_events_window

@@ -11,7 +11,7 @@
 #include <QStringList>
 #include <vector>
 
-namespace monthtable {
+namespace testing_support {
 
 struct PdfWord {
   int page = 0; // from 1
@@ -60,4 +60,4 @@ inline QString PdfText(const QString& path) {
 
 inline QString PdfFonts(const QString& path) { return RunTool(QStringLiteral("pdffonts"), {path}); }
 
-} // namespace monthtable
+} // namespace testing_support

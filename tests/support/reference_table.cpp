@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference_table.h"
 
-#include "date_time.h"
-#include "day_events.h"
-#include "day_positions.h"
-#include "time_scales.h"
+#include "astro/date_time.h"
+#include "astro/day_events.h"
+#include "astro/day_positions.h"
+#include "astro/time_scales.h"
 
 #include <fstream>
 #include <sstream>
 
-namespace astro {
+namespace testing_support {
 
 std::vector<std::vector<std::string>> ReadCsv(const std::string& name) {
   std::ifstream file(std::string(VESPERON_REFERENCE_DIR) + "/" + name);
@@ -26,7 +26,7 @@ std::vector<std::vector<std::string>> ReadCsv(const std::string& name) {
 }
 
 double DateOf(const std::string& iso) {
-  return DateTimeFromCivil({std::stoi(iso.substr(0, 4)), std::stoi(iso.substr(5, 2)), std::stoi(iso.substr(8, 2))});
+  return astro::DateTimeFromCivil({std::stoi(iso.substr(0, 4)), std::stoi(iso.substr(5, 2)), std::stoi(iso.substr(8, 2))});
 }
 
 std::optional<double> ReferenceMinutes(const std::string& cell) {
@@ -35,7 +35,7 @@ std::optional<double> ReferenceMinutes(const std::string& cell) {
 }
 
 std::optional<double> ProgramMinutes(double slot) {
-  if (IsMissingEvent(slot)) return std::nullopt;
+  if (astro::IsMissingEvent(slot)) return std::nullopt;
   return slot * kMinutesPerDay;
 }
 
@@ -54,31 +54,31 @@ const EventColumn kEventColumns[12] = {
     {"moonset", "moonrise and moonset", EventColumn::kMoon, false, -1},
 };
 
-AstroState RowState(const std::vector<std::string>& row) {
-  AstroState state;
+astro::AstroState RowState(const std::vector<std::string>& row) {
+  astro::AstroState state;
   state.SiteLatitude = std::stof(row[1]);
   state.SiteLongitude = std::stof(row[2]);
   state.ZoneHours = std::stof(row[3]);
   state.CalcDate = DateOf(row[4]);
   state.WantTransit = true;
-  PrepareDay(state);
+  astro::PrepareDay(state);
   return state;
 }
 
 std::vector<std::optional<double>> ProgramEvents(const std::vector<std::string>& row) {
-  AstroState state = RowState(row);
-  const ThreeDayWindow window = ComputeThreeDayWindow(state);
+  astro::AstroState state = RowState(row);
+  const astro::ThreeDayWindow window = astro::ComputeThreeDayWindow(state);
   // Twilight types 0, 1, 2: astronomical, nautical, civil.
-  const DayEvents days[] = {ComputeDayEvents(state, window, 0), ComputeDayEvents(state, window, 1),
-                            ComputeDayEvents(state, window, 2)};
+  const astro::DayEvents days[] = {astro::ComputeDayEvents(state, window, 0), astro::ComputeDayEvents(state, window, 1),
+                            astro::ComputeDayEvents(state, window, 2)};
   std::vector<std::optional<double>> events;
-  for (int slot : {kRise, kTransit, kSet}) events.push_back(ProgramMinutes(days[0].sun[slot]));
-  for (const DayEvents& day : days) {
-    events.push_back(ProgramMinutes(day.twilight[kRise]));
-    events.push_back(ProgramMinutes(day.twilight[kSet]));
+  for (int slot : {astro::kRise, astro::kTransit, astro::kSet}) events.push_back(ProgramMinutes(days[0].sun[slot]));
+  for (const astro::DayEvents& day : days) {
+    events.push_back(ProgramMinutes(day.twilight[astro::kRise]));
+    events.push_back(ProgramMinutes(day.twilight[astro::kSet]));
   }
-  for (int slot : {kRise, kTransit, kSet}) events.push_back(ProgramMinutes(days[0].moon[slot]));
+  for (int slot : {astro::kRise, astro::kTransit, astro::kSet}) events.push_back(ProgramMinutes(days[0].moon[slot]));
   return events;
 }
 
-} // namespace astro
+} // namespace testing_support

@@ -4,13 +4,13 @@
 // The frozen reference tables of tests/data (made by tools/reference_ephemeris.py
 // with PyEphem) and the program's events for one of their rows.
 
-#include "astro_state.h"
+#include "astro/astro_state.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace astro {
+namespace testing_support {
 
 inline constexpr double kMinutesPerDay = 1440.0;
 
@@ -38,9 +38,9 @@ extern const EventColumn kEventColumns[12];
 inline constexpr int kFirstEventColumn = 5;
 
 // The state of a row: its place, zone and date, prepared, transit on.
-AstroState RowState(const std::vector<std::string>& row);
+astro::AstroState RowState(const std::vector<std::string>& row);
 
 // Every event of one row as the day view computes it, in the column order.
 std::vector<std::optional<double>> ProgramEvents(const std::vector<std::string>& row);
 
-} // namespace astro
+} // namespace testing_support

@@ -3,12 +3,12 @@
 
 // Astronomy states for the month table tests.
 
-#include "astro_state.h"
-#include "display.h"
+#include "astro/astro_state.h"
+#include "astro/display.h"
 
 #include <QDate>
 
-namespace monthtable {
+namespace testing_support {
 
 // A day view at 42.97 N, 85.6 W on standard time (zone 5 h), showing `date`.
 inline astro::AstroState DayViewAt(QDate date, float latitude = 42.97f, float longitude = 85.6f,
@@ -21,4 +21,4 @@ inline astro::AstroState DayViewAt(QDate date, float latitude = 42.97f, float lo
   return s;
 }
 
-} // namespace monthtable
+} // namespace testing_support

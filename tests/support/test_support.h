@@ -14,17 +14,17 @@
 #include <memory>
 #include <ostream>
 
-#include "settings_values.h"
+#include "settings/settings_values.h"
 
-namespace settings {
+namespace testing_support {
 
 // Readable failure messages for whole settings.
-inline void PrintTo(const SiteLocation& l, std::ostream* out) {
+inline void PrintTo(const settings::SiteLocation& l, std::ostream* out) {
   *out << "{" << l.SiteName.toStdString() << ", zone " << l.SiteTimeZone << ", lat " << l.SiteLatitude << ", long "
        << l.SiteLongitude << "}";
 }
 
-inline void PrintTo(const Settings& s, std::ostream* out) {
+inline void PrintTo(const settings::Settings& s, std::ostream* out) {
   *out << "{Top " << s.Top << ", Left " << s.Left << ", colours " << std::hex << s.Background << "/" << s.Text << "/"
        << s.Moon << std::dec << ", ";
   PrintTo(s.Location, out);
@@ -35,15 +35,15 @@ inline void PrintTo(const Settings& s, std::ostream* out) {
        << s.CustomColors.join(QLatin1Char(' ')).toStdString() << "]}";
 }
 
-inline void PrintTo(const ListWindowSettings& s, std::ostream* out) {
+inline void PrintTo(const settings::ListWindowSettings& s, std::ostream* out) {
   *out << "{" << s.ListTop << "," << s.ListLeft << " height " << s.ListHeight << ", Group5 " << s.Group5
        << ", Group7 " << s.Group7 << ", GridLines " << s.GridLines << ", CMode " << s.CMode << ", "
        << s.SName.toStdString() << " " << s.SSize << (s.SBold ? " bold" : "") << (s.SItalic ? " italic" : "") << "}";
 }
 
-} // namespace settings
+} // namespace testing_support
 
-namespace settings::testing {
+namespace testing_support {
 
 // A store on an INI file in a fresh temporary folder.
 class TempStore {
@@ -68,4 +68,4 @@ private:
 
 inline QLocale German() { return QLocale(QLocale::German, QLocale::Germany); }
 
-} // namespace settings::testing
+} // namespace testing_support

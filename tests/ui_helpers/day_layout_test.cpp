@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "day_layout.h"
+#include "ui_helpers/day_layout.h"
 
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace ui_helpers {
 namespace {
 
 struct LayoutCase {
@@ -71,4 +71,4 @@ TEST(LayoutTables, HoldTheNumbersAt96Dpi) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace ui_helpers

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "moon_disc.h"
+#include "ui_helpers/moon_disc.h"
 
 #include <QImage>
 #include <algorithm>
@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <utility>
 
-namespace dayview {
+namespace ui_helpers {
 namespace {
 
 const QColor kMoon(Qt::white);
@@ -175,4 +175,4 @@ TEST(DrawMoonDisc, ShowsASliverAsThreePerCent) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace ui_helpers

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_placement.h"
+#include "ui_helpers/window_placement.h"
 
 #include <gtest/gtest.h>
 
-namespace dayview {
+namespace ui_helpers {
 namespace {
 
 TEST(KeepWindowOnScreen, PullsTheWholeFramedWindowBackOntoTheScreen) {
@@ -35,4 +35,4 @@ TEST(KeepWindowOnScreen, PullsTheWholeFramedWindowBackOntoTheScreen) {
 }
 
 } // namespace
-} // namespace dayview
+} // namespace ui_helpers

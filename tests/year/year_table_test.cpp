@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "year_table.h"
+#include "year/year_table.h"
 
-#include "month_table.h"
-#include "moon.h"
-#include "numeric.h"
-#include "rise_transit_set.h"
+#include "astro/moon.h"
+#include "astro/numeric.h"
+#include "astro/rise_transit_set.h"
+#include "astro/sun.h"
+#include "astro/time_scales.h"
+#include "month/month_table.h"
 #include "scoped_locale.h"
-#include "sun.h"
-#include "time_scales.h"
 #include "test_site.h"
-#include "year_data.h"
-#include "year_text.h"
+#include "year/year_data.h"
+#include "year/year_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,7 +19,7 @@
 
 #include <cmath>
 
-namespace exporting {
+namespace year {
 namespace {
 
 struct Place {
@@ -52,7 +52,7 @@ settings::SiteLocation Location(const Place& p) {
 }
 
 astro::AstroState Base(const Place& p, QDate date) {
-  astro::AstroState s = monthtable::DayViewAt(date, p.latitude, p.longitude, p.zone - (p.timeType == 1 ? 1.0f : 0.0f));
+  astro::AstroState s = testing_support::DayViewAt(date, p.latitude, p.longitude, p.zone - (p.timeType == 1 ? 1.0f : 0.0f));
   if (p.timeType == 2) s.ZoneHours = 0.0f;
   s.TimeType = p.timeType;
   return s;
@@ -74,8 +74,8 @@ TEST(YearTable, EqualsTheMonthTablesOfItsTwelveMonths) {
     ASSERT_EQ(csv.size(), QDate(p.year, 1, 1).daysInYear()) << p.note;
     const Columns c = ColumnsOf(p.event);
     for (int month = 1; month <= 12; ++month) {
-      const monthtable::MonthTable table =
-          monthtable::ComputeMonthTable(Base(p, QDate(p.year, month, 1)), {p.tFormat, c.twilight, true, false, false});
+      const month::MonthTable table =
+          month::ComputeMonthTable(Base(p, QDate(p.year, month, 1)), {p.tFormat, c.twilight, true, false, false});
       for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const QDate date(p.year, month, static_cast<int>(i) + 1);
         const QStringList fields = csv[date.dayOfYear() - 1].split(QLatin1Char(','));
@@ -97,7 +97,7 @@ struct ReasonCase {
   Place place;
   QDate date;
   int which; // 0 rise, 1 set
-  MissingReason expected;
+  month::MissingReason expected;
 };
 
 TEST(YearTable, SaysWhyAnEventIsMissing) {
@@ -106,13 +106,13 @@ TEST(YearTable, SaysWhyAnEventIsMissing) {
   const Place mcmurdo{"McMurdo", -77.85f, -166.67f, -12.0f, 0, 1, YearEvent::Sun, 2026};
   const Place pole{"North Pole", 90.0f, 0.0f, 0.0f, 0, 1, YearEvent::Sun, 2026};
   const ReasonCase cases[] = {
-      {"midnight sun", tromso, QDate(2026, 6, 21), 0, MissingReason::StaysAbove},
-      {"polar night", tromso, QDate(2026, 12, 21), 1, MissingReason::StaysBelow},
-      {"southern polar day in December", mcmurdo, QDate(2026, 12, 21), 1, MissingReason::StaysAbove},
-      {"white nights: the Sun never 18 degrees down", helsinki, QDate(2026, 6, 21), 0, MissingReason::StaysAbove},
-      {"the pole's summer, where the search cannot divide", pole, QDate(2026, 6, 21), 0, MissingReason::StaysAbove},
-      {"the pole's winter", pole, QDate(2026, 12, 21), 1, MissingReason::StaysBelow},
-      {"an ordinary winter day has its twilight", helsinki, QDate(2026, 1, 10), 0, MissingReason::None},
+      {"midnight sun", tromso, QDate(2026, 6, 21), 0, month::MissingReason::StaysAbove},
+      {"polar night", tromso, QDate(2026, 12, 21), 1, month::MissingReason::StaysBelow},
+      {"southern polar day in December", mcmurdo, QDate(2026, 12, 21), 1, month::MissingReason::StaysAbove},
+      {"white nights: the Sun never 18 degrees down", helsinki, QDate(2026, 6, 21), 0, month::MissingReason::StaysAbove},
+      {"the pole's summer, where the search cannot divide", pole, QDate(2026, 6, 21), 0, month::MissingReason::StaysAbove},
+      {"the pole's winter", pole, QDate(2026, 12, 21), 1, month::MissingReason::StaysBelow},
+      {"an ordinary winter day has its twilight", helsinki, QDate(2026, 1, 10), 0, month::MissingReason::None},
   };
   for (const ReasonCase& c : cases) {
     const YearTable year = ComputeYearTable(Base(c.place, QDate(2026, 1, 1)), 2026, c.place.event);
@@ -164,9 +164,9 @@ TEST(YearTable, AboveAndBelowAllDayMarksAgreeWithTheSampledAltitudes) {
           h0 = astro::MoonRiseAltitude(astro::MoonPosition(prepared).parallax);
         }
         for (const YearTime& t : day.times) {
-          if (t.missing != MissingReason::StaysAbove && t.missing != MissingReason::StaysBelow) continue;
+          if (t.missing != month::MissingReason::StaysAbove && t.missing != month::MissingReason::StaysBelow) continue;
           ++marks;
-          const double side = t.missing == MissingReason::StaysAbove ? 1.0 : -1.0;
+          const double side = t.missing == month::MissingReason::StaysAbove ? 1.0 : -1.0;
           double worst = 180.0; // degrees on the marked side of h0, at the worst sample
           for (int k = 0; k <= kSamples; ++k)
             worst = std::min(worst, side * (SampledAltitude(prepared, event, double(k) / kSamples) - h0));
@@ -185,7 +185,7 @@ TEST(YearTable, MarksAMoonriseThatFallsOnTheNextDay) {
   const Place greenwich{"Greenwich", 51.48f, 0.0f, 0.0f, 0, 1, YearEvent::Moon, 2026};
   const YearTable year = ComputeYearTable(Base(greenwich, QDate(2026, 1, 1)), 2026, YearEvent::Moon);
   int skipped = 0;
-  for (const YearDay& day : year.days) skipped += day.times[0].missing == MissingReason::NoEventToday ? 1 : 0;
+  for (const YearDay& day : year.days) skipped += day.times[0].missing == month::MissingReason::NoEventToday ? 1 : 0;
   EXPECT_GE(skipped, 10) << "about one day a lunation has no moonrise";
   EXPECT_LE(skipped, 14);
 }
@@ -227,4 +227,4 @@ TEST(YearData, JsonGivesTheReasonOfEachMissingTime) {
 }
 
 } // namespace
-} // namespace exporting
+} // namespace year
