@@ -36,7 +36,7 @@ std::variant<settings::SiteLocation, LocationInputError> CheckLocationInputs(con
                               Tr("Latitude Error")};
   if (!inputs.zoneIndex || *inputs.zoneIndex < 0 || *inputs.zoneIndex >= kZoneEntries)
     return LocationInputError{LocationInputField::Zone, Tr("You must select a time zone."), program};
-  return settings::SiteLocation{inputs.name, ZoneHoursOfIndex(*inputs.zoneIndex), *latitude, *longitude};
+  return settings::SiteLocation{inputs.name, ZoneHoursOfIndex(*inputs.zoneIndex), *latitude, *longitude, {}};
 }
 
 std::variant<settings::SiteLocation, LocationInputError> CheckLocationRecord(const QString& record) {

@@ -12,7 +12,7 @@ namespace settings {
 namespace {
 
 constexpr int kLastTwilight = 2; // civil
-constexpr int kLastTimeType = 2; // Universal Time
+constexpr int kLastTimeType = kLocalTimeType;
 constexpr int kLastTFormat = 1;  // twenty-four-hour
 constexpr ColourValue kLastColour = 0xFFFFFF;
 
@@ -47,7 +47,9 @@ Settings LoadSettings(const QSettings& store, bool daylightSavingNow) {
   s.Phase = ReadStoredFlag(store, QStringLiteral("Flags/Phase"), d.Phase);
   s.Automode = ReadStoredFlag(store, QStringLiteral("Flags/Automode"), d.Automode);
   s.TimeType = ReadStoredInteger(store, QStringLiteral("Flags/Time"), d.TimeType, 0, kLastTimeType);
-  if (s.Automode) s.TimeType = daylightSavingNow ? 1 : 0;
+  // Local Time already follows the place's clocks: the start-up choice is
+  // only between standard and daylight time.
+  if (s.Automode && s.TimeType != kLocalTimeType) s.TimeType = daylightSavingNow ? 1 : 0;
   s.TFormat = ReadStoredInteger(store, QStringLiteral("Flags/TFormat"), d.TFormat, 0, kLastTFormat);
   s.NH = ReadStoredFlag(store, QStringLiteral("Flags/NH"), d.NH);
   s.Status = ReadStoredFlag(store, QStringLiteral("Flags/Status"), d.Status);

@@ -26,6 +26,10 @@ inline constexpr float kLatitudeLimit = 90.0f;
 inline constexpr float kLongitudeLimit = 180.0f;
 inline constexpr float kZoneLimit = 12.0f;
 
+// The time type whose clock is the place's own wall clock on each date
+// (Settings::TimeType and astro::AstroState::TimeType).
+inline constexpr int kLocalTimeType = 3;
+
 // The current location. Signs: latitude North positive, longitude West
 // positive, zone West positive (hours added to standard time to get UT).
 struct SiteLocation {
@@ -33,6 +37,7 @@ struct SiteLocation {
   float SiteTimeZone = 5.0f;   // hours of standard time
   float SiteLatitude = 42.97f; // degrees
   float SiteLongitude = 85.6f; // degrees
+  QString SiteZoneId;          // IANA name of the clocks kept there ("Europe/London"); empty when unknown
 
   bool operator==(const SiteLocation&) const = default;
 };
@@ -47,7 +52,7 @@ struct Settings {
   ColourValue Text = kYellow;
   ColourValue Moon = kWhite;
 
-  // "Location": City, TimeZone, Latitude, Longitude.
+  // "Location": City, TimeZone, Latitude, Longitude, ZoneId.
   SiteLocation Location;
 
   // "Flags"
@@ -58,7 +63,7 @@ struct Settings {
   bool SunStart = true;     // calendar weeks start on Sunday
   bool Phase = true;        // the next principal phases are listed
   bool Automode = true;     // standard or daylight time chosen at start-up
-  int TimeType = 0;         // "Time": 0 standard, 1 daylight, 2 Universal Time
+  int TimeType = 0;         // "Time": 0 standard, 1 daylight, 2 Universal Time, 3 local time (the place's clocks)
   int TFormat = 0;          // 0 twelve-hour clock, 1 twenty-four-hour clock
   bool NH = true;           // moon drawn as seen from the northern hemisphere
   bool Status = true;       // status bar shown

@@ -15,6 +15,9 @@ const QString kCityKey = QStringLiteral("Location/City");
 const QString kTimeZoneKey = QStringLiteral("Location/TimeZone");
 const QString kLatitudeKey = QStringLiteral("Location/Latitude");
 const QString kLongitudeKey = QStringLiteral("Location/Longitude");
+const QString kZoneIdKey = QStringLiteral("Location/ZoneId");
+// The longest IANA zone name is about 30 characters; a longer stored text is damage.
+constexpr qsizetype kMaxZoneIdLength = 64;
 
 float ReadStoredNumber(const QSettings& store, const QString& key, float fallback, float limit) {
   const std::optional<QString> text = ReadStoredText(store, key);
@@ -33,6 +36,8 @@ SiteLocation ReadStoredLocation(const QSettings& store) {
   location.SiteTimeZone = ReadStoredNumber(store, kTimeZoneKey, firstRun.SiteTimeZone, kZoneLimit);
   location.SiteLatitude = ReadStoredNumber(store, kLatitudeKey, firstRun.SiteLatitude, kLatitudeLimit);
   location.SiteLongitude = ReadStoredNumber(store, kLongitudeKey, firstRun.SiteLongitude, kLongitudeLimit);
+  const QString zoneId = ReadStoredText(store, kZoneIdKey).value_or(QString()).trimmed();
+  if (zoneId.size() <= kMaxZoneIdLength) location.SiteZoneId = zoneId;
   return location;
 }
 
@@ -49,6 +54,10 @@ void WriteStoredLocation(QSettings& store, const SiteLocation& location) {
   WriteStoredText(store, kTimeZoneKey, FormatSettingNumber(location.SiteTimeZone));
   WriteStoredText(store, kLatitudeKey, FormatSettingNumber(location.SiteLatitude));
   WriteStoredText(store, kLongitudeKey, FormatSettingNumber(location.SiteLongitude));
+  if (location.SiteZoneId.isEmpty())
+    store.remove(kZoneIdKey);
+  else
+    WriteStoredText(store, kZoneIdKey, location.SiteZoneId);
 }
 
 bool IsLocationStored(const QSettings& store) {

@@ -2,7 +2,8 @@
 #pragma once
 
 // The current location in the settings store: "Location/City", "TimeZone",
-// "Latitude" and "Longitude". The numbers are stored as text by
+// "Latitude", "Longitude" and "ZoneId" (the IANA zone; stores written before
+// it was kept lack it, and the place then has no zone). The numbers are stored as text by
 // FormatSettingNumber and read back by ParseLocaleNumber. Shared by the
 // settings load and save and by the question at closing whether to keep a
 // changed location.
@@ -26,7 +27,8 @@ SiteLocation ReadStoredLocation(const QSettings& store);
 // for the user naming the store's file; else empty.
 QString StoredNameNotice(const QSettings& store, const QString& storePath);
 
-// Writes City, TimeZone, Latitude and Longitude, in that order.
+// Writes City, TimeZone, Latitude and Longitude, in that order, then ZoneId,
+// or removes ZoneId when the location has none.
 void WriteStoredLocation(QSettings& store, const SiteLocation& location);
 
 // False until a location has been written: the stored latitude reads as its

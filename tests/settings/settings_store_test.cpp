@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_store.h"
+#include "settings/stored_location.h"
 
 #include "test_support.h"
 
@@ -86,7 +87,7 @@ TEST(LoadSettings, UnreadableValuesTakeDefaultsAndUnreadableNumbersZero) {
   temp.WriteRaw("[Window]\nTop=top\nLeft=\n"
                 "[Colors]\nBackground=navy\nText=0x1000000\nMoon=-1\n"
                 "[Location]\nTimeZone=five\nLatitude=\nLongitude=85.6.1\n"
-                "[Flags]\nAz=yes\nTransit=off\nTwilight=7\nTime=3\nTFormat=2\nAutomode=no\nHints=0.5\n");
+                "[Flags]\nAz=yes\nTransit=off\nTwilight=7\nTime=4\nTFormat=2\nAutomode=no\nHints=0.5\n");
   const Settings s = LoadFrom(temp);
   Settings expected;
   expected.Location.SiteTimeZone = 0.0f;
@@ -144,12 +145,30 @@ TEST(LoadSettings, AutomodeReplacesTheStoredTimeType) {
       {"1", "1", false, 0, "daylight replaced by standard"},
       {"0", "2", true, 2, "without Automode the stored type stays"},
       {"0", "1", false, 1, "without Automode the stored type stays"},
+      {"1", "3", false, 3, "local time stays: it already follows the clocks"},
+      {"1", "3", true, 3, "local time stays in daylight time too"},
       {"0", "9", true, 0, "an impossible stored type takes the default"},
   };
   for (const AutomodeCase& c : cases) {
     const TempStore temp;
     temp.WriteRaw(QByteArray("[Flags]\nAutomode=") + c.automode + "\nTime=" + c.storedTime + "\n");
     EXPECT_EQ(LoadFrom(temp, c.daylight).TimeType, c.expected) << c.note;
+  }
+}
+
+// The place's IANA zone round-trips under its own key; a store written before
+// the key existed reads as a place without a zone, and saving a place without
+// one leaves no stale key behind.
+TEST(StoredLocation, ZoneIdRoundTripsAndOldStoresHaveNone) {
+  const TempStore temp;
+  temp.WriteRaw("[Location]\nCity=London\nTimeZone=0\nLatitude=51.5\nLongitude=0.12\n");
+  EXPECT_TRUE(LoadFrom(temp).Location.SiteZoneId.isEmpty());
+  for (const QString& zone : {QStringLiteral("Europe/London"), QStringLiteral("UTC+05:45"), QString()}) {
+    SiteLocation place = LoadFrom(temp).Location;
+    place.SiteZoneId = zone;
+    WriteStoredLocation(*temp.Open(), place);
+    EXPECT_EQ(LoadFrom(temp).Location, place) << zone.toStdString();
+    EXPECT_EQ(temp.Open()->contains(QStringLiteral("Location/ZoneId")), !zone.isEmpty()) << zone.toStdString();
   }
 }
 
