@@ -4,7 +4,10 @@
 #include "astro/date_time.h"
 #include "astro/day_events.h"
 #include "astro/day_positions.h"
+#include "astro/shown_day.h"
 #include "astro/time_scales.h"
+
+#include <QTimeZone>
 
 #include <benchmark/benchmark.h>
 
@@ -67,5 +70,37 @@ void OneMonthPolarNight(benchmark::State& bench) {
   Month(bench, s, {2026, 12, 1});
 }
 BENCHMARK(OneMonthPolarNight)->Unit(benchmark::kMillisecond);
+
+// A month with a clock change, London March 2026, in Standard Time and in
+// Local Time: Local Time reads the month's transitions once and searches the
+// change day's lost or extra hour; it should cost within a tenth more.
+void MonthInClock(benchmark::State& bench, bool local) {
+  astro::AstroState s = Site();
+  s.SiteLatitude = 51.51f;
+  s.SiteLongitude = 0.13f;
+  s.ZoneHours = 0.0f;
+  const double first = astro::DateTimeFromCivil({2026, 3, 1});
+  for (auto _ : bench) {
+    const astro::ShownClock clock =
+        local ? astro::ShownClock(QTimeZone("Europe/London"), first - 1.0, first + 32.0) : astro::ShownClock(0.0f);
+    s.CalcDate = first;
+    astro::PrepareDayIn(clock, s);
+    astro::ThreeDayWindow window{{astro::ComputeDayRecord(s, -1), astro::ComputeDayRecord(s, 0), {}}};
+    for (int day = 0; day < 31; ++day) {
+      s.CalcDate = first + day;
+      astro::PrepareDayIn(clock, s);
+      window.days[2] = astro::ComputeDayRecord(s, 1);
+      benchmark::DoNotOptimize(astro::ComputeDayEventsIn(clock, s, window, 2));
+      window.days[0] = window.days[1];
+      window.days[1] = window.days[2];
+    }
+  }
+}
+
+void OneMonthStandardTime(benchmark::State& bench) { MonthInClock(bench, false); }
+BENCHMARK(OneMonthStandardTime)->Unit(benchmark::kMillisecond);
+
+void OneMonthLocalTime(benchmark::State& bench) { MonthInClock(bench, true); }
+BENCHMARK(OneMonthLocalTime)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -10,9 +10,15 @@
 // is a count of days since 1899-12-30 00:00 (the fraction is the time of day).
 
 #include <array>
+#include <memory>
 #include <string>
 
 namespace astro {
+
+class ShownClock;
+
+// The time type whose clock is the place's wall clock (see shown_clock.h).
+inline constexpr int kLocalTime = 3;
 
 // Date-time of 2000-01-01 12:00, the J2000.0 epoch, in days since 1899-12-30.
 inline constexpr double J2000Epoch = 36526.5;
@@ -45,7 +51,10 @@ struct AstroState {
 
   // Clock options of the day view, read by the display routines and the search.
   std::string TimeFormat = "h:nn AMPM"; // "h:nn AMPM", "h:nn AM/PM", "hh:nn" or "hh:nn:ss"
-  int TimeType = 0;                     // 0 standard, 1 daylight, 2 Universal Time
+  int TimeType = 0;                     // 0 standard, 1 daylight, 2 Universal Time, 3 local time
+  // The place's wall clock, read in local time; ZoneHours then holds the
+  // offset of the computed day's midnight.
+  std::shared_ptr<const ShownClock> LocalClock;
   bool ShowSeconds = false;
   bool WantTransit = true;  // RiseTransitSet also computes the transit
   bool WantAzimuth = false; // RiseTransitSet also computes rise and set azimuths

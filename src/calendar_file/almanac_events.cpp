@@ -3,6 +3,7 @@
 
 #include "astro/display.h"
 #include "astro/moon_phase.h"
+#include "astro/shown_day.h"
 #include "astro/time_scales.h"
 #include "dates/calendar_dates.h"
 #include "day/event_texts.h"
@@ -37,7 +38,7 @@ QString TwilightWord(int twilight) {
 class DayCollector {
 public:
   DayCollector(const astro::AstroState& state, int twilight, std::vector<AlmanacEvent>& out)
-      : state_(state), out_(out) {
+      : state_(state), clock_(astro::ClockOfDates(state, 0.0, -1.0)), out_(out) {
     const QString word = TwilightWord(twilight);
     const QString kind = word.toLower() + QStringLiteral("-twilight-");
     twilightKinds_ = {kind + QStringLiteral("begin"), kind + QStringLiteral("end")};
@@ -46,6 +47,7 @@ public:
 
   void Add(const month::MonthDay& day, const EventChoice& choice) {
     date_ = astro::DateOfDateTime(day.date);
+    dateTime_ = day.date;
     const astro::DayEvents& e = day.events;
     if (choice.twilight) {
       Event(e.twilight[kRise], twilightKinds_[0], twilightSummaries_[0]);
@@ -67,7 +69,8 @@ private:
 
   void Event(double t, const QString& kind, const QString& summary, const QString& description = {}) {
     if (astro::IsMissingEvent(t)) return;
-    out_.push_back({kind, date_, UtcOfShownMinute(date_, t, state_.ZoneHours), summary, description, {}});
+    const float zoneHours = clock_.IsFixed() ? state_.ZoneHours : astro::ZoneHoursOfShown(clock_, dateTime_, t);
+    out_.push_back({kind, date_, UtcOfShownMinute(date_, t, zoneHours), summary, description, {}});
   }
 
   // The summary carries the illumination at the event, as the day view's
@@ -81,9 +84,11 @@ private:
   }
 
   const astro::AstroState& state_;
+  astro::ShownClock clock_;
   std::array<QString, 2> twilightKinds_, twilightSummaries_; // beginning, end
   std::vector<AlmanacEvent>& out_;
   QDate date_;
+  double dateTime_ = 0.0;
 };
 
 QString KindOfPhase(const std::string& name) {
@@ -92,15 +97,19 @@ QString KindOfPhase(const std::string& name) {
 
 void AddPhases(astro::AstroState state, QDate from, QDate to, std::vector<AlmanacEvent>& out) {
   state.CalcDate = astro::DateTimeOfDate(from);
+  const astro::ShownClock clock = astro::ClockOfDates(state, state.CalcDate - 1.0, astro::DateTimeOfDate(to) + 2.0);
   astro::PrepareDay(state);
   float k = day::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
   for (;; k += 0.25f) {
-    const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
+    const astro::Phase phase = astro::MoonPhaseIn(clock, state, state.DeltaTDays, k);
     const QDate date = astro::DateOfDateTime(phase.Time);
     if (date > to || !date.isValid()) break;
     if (date < from) continue;
     const QString name = QString::fromStdString(phase.Name);
-    out.push_back({KindOfPhase(phase.Name), date, UtcOfShownMinute(date, phase.Time, state.ZoneHours), name, {}, {}});
+    const float zoneHours = clock.IsFixed() ? state.ZoneHours
+                                            : astro::ZoneHoursOfShown(clock, astro::DateTimeOfDate(date),
+                                                                      phase.Time - astro::DateTimeOfDate(date));
+    out.push_back({KindOfPhase(phase.Name), date, UtcOfShownMinute(date, phase.Time, zoneHours), name, {}, {}});
   }
 }
 

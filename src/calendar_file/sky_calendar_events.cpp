@@ -2,6 +2,7 @@
 #include "sky_calendar_events.h"
 
 #include "astro/display.h"
+#include "astro/shown_day.h"
 #include "sky_events/sky_event_texts.h"
 
 namespace calendar_file {
@@ -11,16 +12,26 @@ double JulianDayOfLocalMidnight(QDate date, double zoneHours) {
   return astro::DateTimeOfDate(date) + sky_events::kJulianDayOfDateTimeZero + zoneHours / 24.0;
 }
 
+ShownSpan ShownSpanOf(const astro::AstroState& state, QDate from, QDate to) {
+  const double first = astro::DateTimeOfDate(from), last = astro::DateTimeOfDate(to) + 1.0;
+  const astro::ShownClock clock = astro::ClockOfDates(state, first - 1.0, last + 1.0);
+  if (clock.IsFixed())
+    return {JulianDayOfLocalMidnight(from, state.ZoneHours), JulianDayOfLocalMidnight(to.addDays(1), state.ZoneHours),
+            clock};
+  return {clock.StartOfDay(first) + sky_events::kJulianDayOfDateTimeZero,
+          clock.StartOfDay(last) + sky_events::kJulianDayOfDateTimeZero, clock};
+}
+
 void AddSkyEvents(const astro::AstroState& state, QDate from, QDate to, const sky_events::EventKinds& kinds,
                   std::vector<AlmanacEvent>& out) {
   if (!kinds.seasons && !kinds.eclipses && !kinds.apsides) return;
   const sky_events::GeoSite site{state.SiteLatitude, state.SiteLongitude, 0.0};
-  for (const sky_events::SkyEvent& e : sky_events::SkyEventsBetween(JulianDayOfLocalMidnight(from, state.ZoneHours),
-                                                      JulianDayOfLocalMidnight(to.addDays(1), state.ZoneHours), site,
-                                                      kinds)) {
-    AlmanacEvent event{sky_events::KindName(e.kind), sky_events::LocalOf(e.jdUt, state.ZoneHours).date(), sky_events::UtcOf(e.jdUt),
+  const ShownSpan span = ShownSpanOf(state, from, to);
+  const astro::ShownClock& clock = span.clock;
+  for (const sky_events::SkyEvent& e : sky_events::SkyEventsBetween(span.begin, span.end, site, kinds)) {
+    AlmanacEvent event{sky_events::KindName(e.kind), sky_events::LocalOf(e.jdUt, clock).date(), sky_events::UtcOf(e.jdUt),
                        sky_events::EventSummary(e),
-                       e.apsis ? QString() : sky_events::EventDetails(e, state.ZoneHours), {}}; // an apsis says all in its title
+                       e.apsis ? QString() : sky_events::EventDetails(e, clock), {}}; // an apsis says all in its title
     if (const auto span = sky_events::EclipseSpan(e)) {
       event.start = sky_events::UtcOf(span->first);
       event.end = sky_events::UtcOf(span->second);

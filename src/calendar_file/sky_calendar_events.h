@@ -4,6 +4,7 @@
 // The sky events of a run of days as calendar entries.
 
 #include "almanac_events.h"
+#include "astro/shown_clock.h"
 #include "sky_events/sky_event_list.h"
 
 namespace calendar_file {
@@ -12,8 +13,16 @@ namespace calendar_file {
 // (West positive).
 double JulianDayOfLocalMidnight(QDate date, double zoneHours);
 
-// Appends the chosen sky events from `from` to `to` (local dates of the clock
-// of state.ZoneHours, both included) for the state's site, in time order: an
+// The Julian Days (UT) from 00:00 of `from` to 00:00 after `to` on the state's
+// shown clock, and that clock.
+struct ShownSpan {
+  double begin, end;
+  astro::ShownClock clock;
+};
+ShownSpan ShownSpanOf(const astro::AstroState& state, QDate from, QDate to);
+
+// Appends the chosen sky events from `from` to `to` (dates of the state's
+// shown clock, both included) for the state's site, in time order: an
 // instant for a season or an apsis, first to last contact at the place for an
 // eclipse, its facts in the description.
 void AddSkyEvents(const astro::AstroState& state, QDate from, QDate to, const sky_events::EventKinds& kinds,

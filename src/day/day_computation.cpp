@@ -3,6 +3,7 @@
 
 #include "astro/day_positions.h"
 #include "astro/display.h"
+#include "astro/shown_day.h"
 #include "astro/time_scales.h"
 #include "event_texts.h"
 #include "julian_date.h"
@@ -94,9 +95,10 @@ astro::DayEvents ComputeDay(astro::AstroState& state, const DayViewOptions& opti
   text[kDateLine] = astro::LongDateText(state.CalcDate);
   text[kJulianLine].clear();
 
-  astro::PrepareDay(state);
+  const astro::ShownClock clock = astro::ClockOfDates(state, state.CalcDate - 1.0, state.CalcDate + 2.0);
+  astro::PrepareDayIn(clock, state);
   const astro::ThreeDayWindow window = astro::ComputeThreeDayWindow(state);
-  const astro::DayEvents events = astro::ComputeDayEvents(state, window, options.Twilight);
+  const astro::DayEvents events = astro::ComputeDayEventsIn(clock, state, window, options.Twilight);
 
   FillSunBlock(state, events, text);
   FillMoonBlock(state, window, events.moon, text);

@@ -3,6 +3,7 @@
 
 #include "astro/display.h"
 #include "astro/moon_phase.h"
+#include "astro/shown_day.h"
 #include "dates/calendar_dates.h"
 
 namespace day {
@@ -17,9 +18,21 @@ PhaseRow PhaseRowOf(const astro::AstroState& state, const astro::Phase& phase) {
 
 bool IsListedPhase(const astro::Phase& phase) { return phase.Time < dates::MaxDate + 1.0; }
 
-PhaseRow PhaseRowOf(const astro::AstroState& state, float k) {
-  const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
+namespace {
+
+// The next six phases fall within 50 days of the quarter before the date.
+constexpr double kPhaseListDays = 50.0;
+
+PhaseRow PhaseRowIn(const astro::ShownClock& clock, const astro::AstroState& state, float k) {
+  const astro::Phase phase = astro::MoonPhaseIn(clock, state, state.DeltaTDays, k);
   return IsListedPhase(phase) ? PhaseRowOf(state, phase) : PhaseRow{};
+}
+
+} // namespace
+
+PhaseRow PhaseRowOf(const astro::AstroState& state, float k) {
+  return PhaseRowIn(astro::ClockOfDates(state, state.CalcDate - kPhaseListDays, state.CalcDate + kPhaseListDays),
+                    state, k);
 }
 
 void ForcePhaseListRebuild(PhaseList& list) { list.LastPhaseK = kRebuildPhaseList; }
@@ -35,8 +48,10 @@ void BuildPhaseList(const astro::AstroState& state, bool phaseShown, bool formLe
   list.PaintPhases = true;
   k = ClampToFirstListedLunation(k);
   list.LastPhaseK = k;
+  const astro::ShownClock clock =
+      astro::ClockOfDates(state, state.CalcDate - kPhaseListDays, state.CalcDate + kPhaseListDays);
   for (int row = 0; row < PhaseRowCount(formLength); ++row) {
-    list.PhaseText[static_cast<std::size_t>(row)] = PhaseRowOf(state, k);
+    list.PhaseText[static_cast<std::size_t>(row)] = PhaseRowIn(clock, state, k);
     k += 0.25f;
   }
 }

@@ -45,8 +45,8 @@ PhaseRow PhaseRowOf(const astro::AstroState& state, const astro::Phase& phase);
 
 // The row of the principal phase with lunation number k (quarter values are the
 // quarters and the full moon), empty when IsListedPhase refuses it. state must
-// be prepared (PrepareDay) for its Delta T; the time is in the clock of
-// state.ZoneHours.
+// be prepared (PrepareDay) for its Delta T; the time is in the state's shown
+// clock (see astro::ClockOfDates).
 PhaseRow PhaseRowOf(const astro::AstroState& state, float k);
 
 // Makes the next BuildPhaseList() rebuild the rows, e.g. after the clock

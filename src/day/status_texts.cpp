@@ -2,6 +2,9 @@
 #include "status_texts.h"
 
 #include "astro/display.h"
+#include "astro/shown_clock.h"
+
+#include <QCoreApplication>
 
 namespace day {
 
@@ -11,6 +14,23 @@ QString TimeTypeText(int timeType) {
     case 1: return QStringLiteral("DT");
     default: return QStringLiteral("UT");
   }
+}
+
+TimeTypeBox TimeTypeBoxOf(const QString& siteName, const astro::AstroState& state) {
+  const QString plain = TimeTypeText(state.TimeType);
+  const astro::ShownClock* clock = state.LocalClock.get();
+  if (!clock) return {plain, {}};
+  // Noon of the shown date, UT: clear of the night-time clock changes.
+  const double noon = state.CalcDate + 0.5 + state.ZoneHours / 24.0;
+  if (state.TimeType == astro::kLocalTime) return {clock->NameAt(noon), {}};
+  if ((state.TimeType != 0 && state.TimeType != 1) || !clock->KnowsChanges()) return {plain, {}};
+  const bool daylightShown = state.TimeType == 1;
+  if (clock->IsDaylightAt(noon) == daylightShown) return {plain, {}};
+  QString shown = clock->NameOfKind(noon, daylightShown);
+  if (shown.isEmpty()) shown = astro::OffsetName(state.ZoneHours);
+  return {plain + QLatin1Char('*'),
+          QCoreApplication::translate("day", "%1 keeps %2 on this date; times are shown in %3")
+              .arg(siteName, clock->NameAt(noon), shown)};
 }
 
 QString TwilightText(int twilight) {
@@ -35,7 +55,8 @@ QString SpokenClockText(QTime now, const std::string& timeFormat) {
 
 StatusPanelTexts StatusPanelTextsOf(const QString& siteName, const astro::AstroState& state, int twilight,
                                     QTime now) {
-  return {siteName, TimeTypeText(state.TimeType), TwilightText(twilight), ClockText(now, state.TimeFormat),
+  const TimeTypeBox box = TimeTypeBoxOf(siteName, state);
+  return {siteName, box.text, box.note, TwilightText(twilight), ClockText(now, state.TimeFormat),
           SpokenClockText(now, state.TimeFormat)};
 }
 

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "time_settings.h"
 
+#include "astro/shown_clock.h"
+
 #include <QLocale>
+#include <QTimeZone>
+#include <cmath>
 
 namespace day {
 namespace {
@@ -21,6 +25,7 @@ float ZoneHoursFor(int timeType, float siteTimeZone) {
   switch (timeType) {
     case 0: return siteTimeZone;
     case 1: return siteTimeZone - 1.0f;
+    case astro::kLocalTime: return siteTimeZone;
     default: return 0.0f;
   }
 }
@@ -35,6 +40,12 @@ void ApplyTimeSettings(astro::AstroState& state, int tFormat, float siteTimeZone
   state.ZoneHours = ZoneHoursFor(state.TimeType, siteTimeZone);
   state.TimeFormat = TimeFormatFor(tFormat, state.ShowSeconds, designators);
   ForcePhaseListRebuild(phases);
+}
+
+void SetLocalClock(astro::AstroState& state, const QString& zoneId, float siteTimeZone) {
+  QTimeZone zone(zoneId.toUtf8());
+  if (zoneId.isEmpty() || !zone.isValid()) zone = QTimeZone(static_cast<int>(std::lround(-siteTimeZone * 3600.0f)));
+  state.LocalClock = std::make_shared<const astro::ShownClock>(zone, 0.0, -1.0);
 }
 
 } // namespace day

@@ -21,8 +21,9 @@ struct DayPeriodTexts {
 DayPeriodTexts LocaleDayPeriodTexts();
 
 // Hours added to the shown clock to get UT (West positive): the site's
-// standard zone for time type 0, one hour less for 1 (daylight time), and 0
-// for 2 (Universal Time) or any other value.
+// standard zone for time type 0, one hour less for 1 (daylight time), 0 for 2
+// (Universal Time) or any other value; for 3 (local time) the standard zone,
+// which each day replaces by the offset of its midnight.
 float ZoneHoursFor(int timeType, float siteTimeZone);
 
 // The clock pattern: "h:nn AMPM" for the 12-hour clock (tFormat 0) with the
@@ -37,5 +38,10 @@ std::string TimeFormatFor(int tFormat, bool showSeconds, const DayPeriodTexts& d
 // the locale's; tests pass their own.
 void ApplyTimeSettings(astro::AstroState& state, int tFormat, float siteTimeZone, PhaseList& phases,
                        const DayPeriodTexts& designators = LocaleDayPeriodTexts());
+
+// Gives the state the place's wall clock: the zone of the system's database
+// named zoneId ("Europe/London"), or, where it names none the database knows,
+// the fixed zone of the standard offset siteTimeZone (hours, West positive).
+void SetLocalClock(astro::AstroState& state, const QString& zoneId, float siteTimeZone);
 
 } // namespace day

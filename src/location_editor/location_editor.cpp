@@ -4,6 +4,7 @@
 #include "city_list_view.h"
 #include "places/location_inputs.h"
 #include "places/location_record.h"
+#include "places/place_zone.h"
 #include "settings/locale_number.h"
 #include "ui_helpers/caption_buddy.h"
 #include "ui_helpers/character_filter.h"
@@ -249,6 +250,8 @@ void LocationEditor::cmdChangeClick() {
   // The name as typed, blanks kept, made fit for the list exactly as a record
   // of it would be, so that the applied and the listed name agree.
   location->SiteName = places::LocationFieldText(location->SiteName);
+  // The clocks kept there: a listed place's own zone, a typed one's neighbours'.
+  location->SiteZoneId = places::ZoneIdOfPlace(*location, list_, places::ShippedPlaceDetails());
   AppliedCityIndex = cboCities->currentIndex();
   emit locationApplied(*location);
 }

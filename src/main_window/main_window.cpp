@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window.h"
 
+#include "places/place_zone.h"
+
 #include "about/about_box.h"
 #include "astro/display.h"
 #include "click_area.h"
@@ -15,6 +17,7 @@
 #include "menu_item_accessible.h"
 #include "month_table_window/list_window.h"
 #include "moon_box.h"
+#include "places/place_zone.h"
 #include "settings/list_window_settings.h"
 #include "settings/settings_store.h"
 #include "settings/settings_store_save.h"
@@ -245,6 +248,12 @@ void TfrmVesperon::ApplyColours() {
 }
 
 void TfrmVesperon::ApplyTimeSettings() {
+  // A place stored before its zone was kept takes the one its name gives.
+  const settings::SiteLocation& place = settings_.Location;
+  const QString zoneId = place.SiteZoneId.isEmpty()
+                             ? places::ZoneIdOfPlace(place, places::LocationList{}, places::ShippedPlaceDetails())
+                             : place.SiteZoneId;
+  day::SetLocalClock(state_, zoneId, place.SiteTimeZone);
   day::ApplyTimeSettings(state_, settings_.TFormat, settings_.Location.SiteTimeZone, view_.Phases);
 }
 
@@ -265,6 +274,7 @@ void TfrmVesperon::ShowDay() {
   day::ComputeDay(state_, {settings_.Twilight, settings_.Phase, settings_.FormLength, JulianLine}, view_);
   DrawDisc();
   ShowStatusLabel();
+  ShowStatusPanels(); // the time box names the clock of the shown date
   canvas_->update();
   canvas_->announceRows();
 }

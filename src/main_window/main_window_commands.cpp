@@ -21,7 +21,7 @@ void TfrmVesperon::SetTimeType(int timeType) {
   ShowDay();
 }
 
-void TfrmVesperon::CycleTimeType() { SetTimeType((state_.TimeType + 1) % 3); }
+void TfrmVesperon::CycleTimeType() { SetTimeType((state_.TimeType + 1) % (astro::kLocalTime + 1)); }
 
 void TfrmVesperon::SetTFormat(int tFormat) {
   settings_.TFormat = tFormat;

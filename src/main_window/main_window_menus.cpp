@@ -71,6 +71,7 @@ void TfrmVesperon::CreateMenus() {
   AddRadio(time, timeGroup, QStringLiteral("&Standard Time"), "mnuTime_0", 0, setTimeType);
   AddRadio(time, timeGroup, QStringLiteral("&Daylight Time"), "mnuTime_1", 1, setTimeType);
   AddRadio(time, timeGroup, QStringLiteral("&Universal Time"), "mnuTime_2", 2, setTimeType);
+  AddRadio(time, timeGroup, QStringLiteral("&Local Time"), "mnuTime_3", astro::kLocalTime, setTimeType);
   time->addSeparator();
   AddCheck(time, QStringLiteral("Autodetect at Startup"), "mnuAuto", [this] { FlipAutomode(); })->setCheckable(true);
   time->addSeparator();

@@ -49,7 +49,7 @@ void TfrmVesperon::ShowStatusLabel() {
   }
   const QDate day = astro::DateOfDateTime(state_.CalcDate);
   const QString events = sky_events_window::DayEventLine(
-      dayEvents_.On(day, state_.SiteLatitude, state_.SiteLongitude, state_.ZoneHours), state_);
+      dayEvents_.On(day, state_), state_);
   lblStatus_->setText(lblStatus_->fontMetrics().elidedText(events, Qt::ElideRight, lblStatus_->width()));
 }
 

@@ -28,8 +28,8 @@ struct BoxSpec {
 
 constexpr BoxSpec kBoxes[4] = {
     {8, 105, "Select Location", "Location"},
-    {120, 25, "Toggle ST/DT/UT", "Time"},
-    {152, 33, "Toggle Twilight Type", "Twilight"},
+    {120, 31, "Toggle ST/DT/UT", "Time"},
+    {155, 33, "Toggle Twilight Type", "Twilight"},
     {192, 57, "Toggle 12/24 Hour Format", "Clock"},
 };
 
@@ -62,8 +62,14 @@ void StatusStrip::setTexts(const day::StatusPanelTexts& texts) {
   const QString* values[] = {&texts.location, &texts.timeType, &texts.twilight};
   for (int i = 0; i < 3; ++i) {
     ShowText(i, *values[i]);
-    boxes_[i]->setAccessibleName(QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *values[i]);
+    const QString name = QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *values[i];
+    if (boxes_[i]->accessibleName() != name) boxes_[i]->setAccessibleName(name);
   }
+  // The time box tells when its clock is not the one the place keeps.
+  QLabel* time = boxes_[1];
+  const QString hint = texts.timeTypeNote.isEmpty() ? QLatin1String(kBoxes[1].hint) : texts.timeTypeNote;
+  if (time->toolTip() != hint) time->setToolTip(hint);
+  if (time->accessibleDescription() != texts.timeTypeNote) time->setAccessibleDescription(texts.timeTypeNote);
   setClockText(texts.clock, texts.spokenClock);
 }
 

@@ -9,6 +9,7 @@
 #include "astro/day_positions.h"
 #include "missing_reason.h"
 
+#include <QString>
 #include <vector>
 
 namespace month {
@@ -18,7 +19,15 @@ struct MonthDay {
   astro::DayEvents events;          // sunrise, twilight and moon searches, transits included
   double illuminatedFraction = 0.0; // Moon at 12:00 of the local day, 0..1
   astro::ThreeDayWindow window;     // the positions the events came from (declinations, illumination)
+  // Local time only: the name of the place's clock at noon ("BST"), and
+  // whether the clocks change during the day (empty and false in a fixed clock).
+  QString clockName;
+  bool clocksChange = false;
 };
+
+// The clocks a list of days is shown in, in order of use ("GMT/BST"); empty
+// in a fixed clock.
+QString ClockNamesOf(const std::vector<MonthDay>& days);
 
 // Every day of the month of dayView.CalcDate, first to last, for the site,
 // zone and time type of dayView and the twilight kind (0 astronomical,

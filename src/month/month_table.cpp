@@ -23,7 +23,7 @@ TableRow DayRow(const MonthDay& day, int tFormat, int timeType) {
   const astro::DayEvents& e = day.events;
   // A whole percentage, halves rounded away from zero.
   const long percent = std::lround(day.illuminatedFraction * 100.0);
-  return {astro::ShortDateText(day.date),
+  return {MarkedDateText(astro::ShortDateText(day.date), day.clocksChange),
           time(e.twilight[astro::kRise]),
           time(e.sun[astro::kRise]),
           time(e.sun[astro::kTransit]),
@@ -44,10 +44,10 @@ bool IsSeparatorRow(const TableRow& row) {
 MonthTable ComputeMonthTable(const astro::AstroState& dayView, const ListOptions& options) {
   MonthTable table;
   table.ListTitle = ListTitle(dayView.CalcDate);
-  table.TimeTypeName = TimeTypeName(dayView.TimeType);
+  const std::vector<MonthDay> days = ComputeMonthDays(dayView, options.Twilight);
+  table.TimeTypeName = TimeTypeName(dayView.TimeType, ClockNamesOf(days));
   table.Caption = ListCaption(table.ListTitle, table.TimeTypeName);
 
-  const std::vector<MonthDay> days = ComputeMonthDays(dayView, options.Twilight);
   const dates::ShownDate shown = dates::SplitDate(dayView.CalcDate);
   const Grouping grouping = ResolveGrouping(options.Group5, options.Group7);
   const SpokenContext spoken{dayView, options.Twilight, options.TFormat, dayView.TimeType};

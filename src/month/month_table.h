@@ -26,7 +26,7 @@ struct MonthTable {
   std::vector<TableRow> spoken; // the rows as read out (spoken_cells.h), separators empty
   std::vector<int> rowDays;     // each row's day of the month, 0 for a separator
   QString ListTitle;    // "Sun and Moon Data for March 2024"
-  QString TimeTypeName; // "Standard Time", "Daylight Time" or "Universal Time"
+  QString TimeTypeName; // "Standard Time", "Daylight Time", "Universal Time" or "Local Time (GMT/BST)"
   QString Caption;      // the window caption: ListTitle + " ... " + TimeTypeName
 };
 

@@ -28,9 +28,20 @@ QString TimeTypeName(int timeType) {
     return QStringLiteral("Standard Time");
   case 1:
     return QStringLiteral("Daylight Time");
+  case 3:
+    return QStringLiteral("Local Time");
   default:
     return QStringLiteral("Universal Time");
   }
+}
+
+QString TimeTypeName(int timeType, const QString& clockNames) {
+  if (clockNames.isEmpty()) return TimeTypeName(timeType);
+  return TimeTypeName(timeType) + QStringLiteral(" (") + clockNames + QLatin1Char(')');
+}
+
+QString MarkedDateText(const QString& dateText, bool clocksChange) {
+  return clocksChange ? dateText + QLatin1Char('*') : dateText;
 }
 
 QString ListCaption(const QString& listTitle, const QString& timeTypeName) {

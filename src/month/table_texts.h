@@ -21,8 +21,16 @@ bool TwentyFourHourClock(int tFormat, int timeType);
 // date-time, the month's name in the default locale's language.
 QString ListTitle(double calcDate);
 
-// "Standard Time", "Daylight Time" or (any other timeType) "Universal Time".
+// "Standard Time", "Daylight Time", "Local Time" or (any other timeType)
+// "Universal Time".
 QString TimeTypeName(int timeType);
+
+// The time type's name with the clocks of local time: "Local Time (GMT/BST)";
+// TimeTypeName alone when clockNames is empty.
+QString TimeTypeName(int timeType, const QString& clockNames);
+
+// A date cell of the table, marked with "*" on a day the clocks change.
+QString MarkedDateText(const QString& dateText, bool clocksChange);
 
 // The month table window's caption: "<ListTitle> ... <TimeTypeName>".
 QString ListCaption(const QString& listTitle, const QString& timeTypeName);

@@ -37,8 +37,8 @@ QString PlaceLine(const EventListContext& c) {
       .arg(QChar(0x00B0), c.longitudeDeg < 0 ? QStringLiteral("E") : QStringLiteral("W"), c.timeTypeName);
 }
 
-QJsonObject EventJson(const SkyEvent& e, double zoneHours) {
-  QJsonObject o{{"kind", KindName(e.kind)}, {"utc", UtcText(e.jdUt)}, {"local", LocalText(e.jdUt, zoneHours)}};
+QJsonObject EventJson(const SkyEvent& e, const astro::ShownClock& clock) {
+  QJsonObject o{{"kind", KindName(e.kind)}, {"utc", UtcText(e.jdUt)}, {"local", LocalText(e.jdUt, clock)}};
   if (e.apsis) {
     o.insert("distanceKm", std::round(e.apsis->distanceKm));
     if (e.kind == SkyEventKind::Perigee) o.insert("fullMoonNearPerigee", e.apsis->fullMoonNearPerigee);
@@ -47,7 +47,7 @@ QJsonObject EventJson(const SkyEvent& e, double zoneHours) {
     o.insert("type", TypeName(e));
     QJsonArray contacts;
     for (const ContactMoment& c : ContactsOf(e)) {
-      QJsonObject contact{{"contact", c.name}, {"utc", UtcText(c.jdUt)}, {"local", LocalText(c.jdUt, zoneHours)}};
+      QJsonObject contact{{"contact", c.name}, {"utc", UtcText(c.jdUt)}, {"local", LocalText(c.jdUt, clock)}};
       if (e.lunar) {
         contact.insert("moonAltitude", Rounded(c.altitudeDeg, 1));
         contact.insert("moonAboveHorizon", c.aboveHorizon);
@@ -86,14 +86,15 @@ QStringList EventTextLines(const std::vector<SkyEvent>& events, const EventListC
                .arg(QStringLiteral("UTC"), -20)
                .arg(QStringLiteral("Event"), -18)
                .arg(QStringLiteral("Details"));
+  const astro::ShownClock clock = c.Clock();
   for (const SkyEvent& e : events) {
-    const QDateTime local = LocalOf(e.jdUt, c.zoneHours);
+    const QDateTime local = LocalOf(e.jdUt, clock);
     QString line = QStringLiteral("%1  %2  %3  %4  %5")
                        .arg(local.date().toString(Qt::ISODate), -10)
                        .arg(local.time().toString(QStringLiteral("HH:mm:ss")), -8)
                        .arg(UtcText(e.jdUt), -20)
                        .arg(KindTitle(e.kind), -18)
-                       .arg(EventDetails(e, c.zoneHours));
+                       .arg(EventDetails(e, clock));
     while (line.endsWith(QLatin1Char(' '))) line.chop(1);
     lines << line;
   }
@@ -110,8 +111,9 @@ QStringList EventCsvLines(const std::vector<SkyEvent>& events, const EventListCo
                         QStringLiteral("full_moon_near_perigee")};
   for (const QString& name : AllContactNames()) header << name.toLower() << name.toLower() + QStringLiteral("_altitude");
   QStringList lines{header.join(QLatin1Char(','))};
+  const astro::ShownClock clock = c.Clock();
   for (const SkyEvent& e : events) {
-    const QDateTime local = LocalOf(e.jdUt, c.zoneHours);
+    const QDateTime local = LocalOf(e.jdUt, clock);
     QStringList row = {local.date().toString(Qt::ISODate), local.time().toString(QStringLiteral("HH:mm:ss")),
                        UtcText(e.jdUt), KindName(e.kind), TypeName(e)};
     const bool lunar = e.lunar.has_value();
@@ -129,7 +131,7 @@ QStringList EventCsvLines(const std::vector<SkyEvent>& events, const EventListCo
     for (const QString& name : AllContactNames()) {
       const auto found = std::find_if(contacts.begin(), contacts.end(), [&](const auto& m) { return m.name == name; });
       if (found == contacts.end()) row << QString() << QString();
-      else row << LocalOf(found->jdUt, c.zoneHours).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) << Cell(found->altitudeDeg, 1);
+      else row << LocalOf(found->jdUt, clock).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) << Cell(found->altitudeDeg, 1);
     }
     for (QString& field : row) field = CsvField(field);
     lines << row.join(QLatin1Char(','));
@@ -139,7 +141,8 @@ QStringList EventCsvLines(const std::vector<SkyEvent>& events, const EventListCo
 
 QString EventsJson(const std::vector<SkyEvent>& events, const EventListContext& c) {
   QJsonArray array;
-  for (const SkyEvent& e : events) array.append(EventJson(e, c.zoneHours));
+  const astro::ShownClock clock = c.Clock();
+  for (const SkyEvent& e : events) array.append(EventJson(e, clock));
   const QJsonObject object{
       {"place", QJsonObject{{"name", c.placeName},
                             {"latitude", Rounded(c.latitudeDeg, 4)},

@@ -4,6 +4,7 @@
 // A list of sky events as text columns, CSV and JSON: one set of facts, three
 // shapes. QtCore only.
 
+#include "astro/shown_clock.h"
 #include "sky_event.h"
 
 #include <QDate>
@@ -19,8 +20,15 @@ struct EventListContext {
   double latitudeDeg = 0.0;  // North positive
   double longitudeDeg = 0.0; // West positive
   double zoneHours = 0.0;    // added to the shown clock to get UT, West positive
-  QString timeTypeName;      // "Standard Time", "Daylight Time", "Universal Time"
+  QString timeTypeName;      // "Standard Time", "Daylight Time", "Universal Time", "Local Time"
   QDate from, to;            // local dates, both included
+  // Local time: the place's wall clock, whose offsets replace zoneHours for
+  // the times; fixed (the default) in the other time types.
+  astro::ShownClock localClock;
+  // The clock the times are read on.
+  astro::ShownClock Clock() const {
+    return localClock.IsFixed() ? astro::ShownClock(static_cast<float>(zoneHours)) : localClock;
+  }
 };
 
 // A title, a place line, a header and one line per event: local date and

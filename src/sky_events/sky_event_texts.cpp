@@ -22,8 +22,8 @@ QString Kilometres(double km) {
 
 QString Altitude(double degrees) { return Number(degrees, 1) + QChar(0x00B0); }
 
-QString ClockText(double jdUt, double zoneHours) {
-  return LocalOf(jdUt, zoneHours).toString(QStringLiteral("HH:mm:ss"));
+QString ClockText(double jdUt, const astro::ShownClock& clock) {
+  return LocalOf(jdUt, clock).toString(QStringLiteral("HH:mm:ss"));
 }
 
 } // namespace
@@ -71,13 +71,14 @@ QDateTime UtcOf(double jdUt) {
   return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(seconds) * 1000, Qt::UTC);
 }
 
-QDateTime LocalOf(double jdUt, double zoneHours) {
+QDateTime LocalOf(double jdUt, const astro::ShownClock& clock) {
+  const double zoneHours = clock.ZoneHoursAt(jdUt - kJulianDayOfDateTimeZero);
   return UtcOf(jdUt).toOffsetFromUtc(static_cast<int>(std::lround(-zoneHours * 3600.0)));
 }
 
 QString UtcText(double jdUt) { return UtcOf(jdUt).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")); }
 
-QString LocalText(double jdUt, double zoneHours) { return LocalOf(jdUt, zoneHours).toString(Qt::ISODate); }
+QString LocalText(double jdUt, const astro::ShownClock& clock) { return LocalOf(jdUt, clock).toString(Qt::ISODate); }
 
 const std::vector<QString>& AllContactNames() {
   static const std::vector<QString> kNames = {
@@ -126,7 +127,7 @@ QString EventSummary(const SkyEvent& event) {
   return KindTitle(event.kind);
 }
 
-QString EventDetails(const SkyEvent& event, double zoneHours) {
+QString EventDetails(const SkyEvent& event, const astro::ShownClock& clock) {
   QStringList parts;
   if (event.apsis) {
     parts << Kilometres(event.apsis->distanceKm) + QStringLiteral(" km");
@@ -143,7 +144,7 @@ QString EventDetails(const SkyEvent& event, double zoneHours) {
                                           : QStringLiteral("Moon below the horizon at greatest eclipse"));
     for (const ContactMoment& c : contacts)
       contactTexts << QStringLiteral("%1 %2 (Moon %3)")
-                          .arg(c.name, ClockText(c.jdUt, zoneHours),
+                          .arg(c.name, ClockText(c.jdUt, clock),
                                c.aboveHorizon ? QStringLiteral("up") : QStringLiteral("down"));
   } else if (event.solar) {
     const SolarEclipseLocal& s = *event.solar;
@@ -152,7 +153,7 @@ QString EventDetails(const SkyEvent& event, double zoneHours) {
     if (s.beginsBelowHorizon) parts << QStringLiteral("begins below the horizon");
     if (s.endsBelowHorizon) parts << QStringLiteral("ends below the horizon");
     for (const ContactMoment& c : contacts)
-      contactTexts << QStringLiteral("%1 %2 (Sun at %3)").arg(c.name, ClockText(c.jdUt, zoneHours), Altitude(c.altitudeDeg));
+      contactTexts << QStringLiteral("%1 %2 (Sun at %3)").arg(c.name, ClockText(c.jdUt, clock), Altitude(c.altitudeDeg));
   }
   if (!contactTexts.isEmpty()) parts << contactTexts.join(QStringLiteral(", "));
   return parts.join(QStringLiteral("; "));

@@ -4,6 +4,7 @@
 // The words and times of a sky event, shared by the lists, the calendar file
 // and the command line. QtCore only.
 
+#include "astro/shown_clock.h"
 #include "sky_event.h"
 
 #include <QDateTime>
@@ -22,12 +23,12 @@ QString TypeName(const SkyEvent& event);
 
 // The instant rounded to the second, in UTC.
 QDateTime UtcOf(double jdUt);
-// The same instant on the shown clock: zoneHours are added to it to get UT
-// (West positive), so the offset from UTC is -zoneHours.
-QDateTime LocalOf(double jdUt, double zoneHours);
+// The same instant on the shown clock, with the clock's offset from UTC in
+// force at it.
+QDateTime LocalOf(double jdUt, const astro::ShownClock& clock);
 // "2024-03-20T03:06:27Z" and "2024-03-19T22:06:27-05:00".
 QString UtcText(double jdUt);
-QString LocalText(double jdUt, double zoneHours);
+QString LocalText(double jdUt, const astro::ShownClock& clock);
 
 // One contact of an eclipse: its name, instant and the body's altitude
 // (degrees; the Moon for a lunar eclipse, the Sun for a solar one).
@@ -51,6 +52,6 @@ QString EventSummary(const SkyEvent& event);
 // The rest of the event's facts in plain words, times on the shown clock:
 // "umbral magnitude 1.209, penumbral magnitude 2.218; Moon above the horizon
 // at greatest eclipse; P1 17:13:22 (Moon up), ...". Empty for a season.
-QString EventDetails(const SkyEvent& event, double zoneHours);
+QString EventDetails(const SkyEvent& event, const astro::ShownClock& clock);
 
 } // namespace sky_events

@@ -11,18 +11,18 @@ const EventCells& EventColumnNames() {
   return kNames;
 }
 
-EventCells CellsOf(const sky_events::SkyEvent& event, double zoneHours) {
-  const QDateTime local = sky_events::LocalOf(event.jdUt, zoneHours);
+EventCells CellsOf(const sky_events::SkyEvent& event, const astro::ShownClock& clock) {
+  const QDateTime local = sky_events::LocalOf(event.jdUt, clock);
   return {local.date().toString(Qt::ISODate), local.time().toString(QStringLiteral("HH:mm:ss")),
-          sky_events::EventSummary(event), sky_events::EventDetails(event, zoneHours)};
+          sky_events::EventSummary(event), sky_events::EventDetails(event, clock)};
 }
 
-void SkyEventsModel::setEvents(std::vector<sky_events::SkyEvent> events, double zoneHours) {
+void SkyEventsModel::setEvents(std::vector<sky_events::SkyEvent> events, const astro::ShownClock& clock) {
   beginResetModel();
   events_ = std::move(events);
   rows_.clear();
   rows_.reserve(events_.size());
-  for (const sky_events::SkyEvent& e : events_) rows_.push_back(CellsOf(e, zoneHours));
+  for (const sky_events::SkyEvent& e : events_) rows_.push_back(CellsOf(e, clock));
   endResetModel();
 }
 

@@ -5,6 +5,7 @@
 // time, its summary and its details, all in the core's words. The window's
 // grid and its print read the same cells.
 
+#include "astro/shown_clock.h"
 #include "sky_events/sky_event.h"
 
 #include <QAbstractTableModel>
@@ -20,15 +21,15 @@ using EventCells = std::array<QString, kEventColumnCount>;
 // "Date", "Time", "Event", "Details".
 const EventCells& EventColumnNames();
 
-// The cells of one event on a clock zoneHours behind UT (West positive):
+// The cells of one event on the shown clock:
 // "2024-04-08", "13:40:43", "Total solar eclipse", "total, magnitude ...".
-EventCells CellsOf(const sky_events::SkyEvent& event, double zoneHours);
+EventCells CellsOf(const sky_events::SkyEvent& event, const astro::ShownClock& clock);
 
 class SkyEventsModel : public QAbstractTableModel {
 public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  void setEvents(std::vector<sky_events::SkyEvent> events, double zoneHours);
+  void setEvents(std::vector<sky_events::SkyEvent> events, const astro::ShownClock& clock);
   const std::vector<sky_events::SkyEvent>& events() const { return events_; }
   const std::vector<EventCells>& rows() const { return rows_; }
 

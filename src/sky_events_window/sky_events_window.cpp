@@ -7,6 +7,7 @@
 #include "month/table_texts.h"
 #include "sky_events/sky_event_formats.h"
 #include "sky_events_model.h"
+#include "year_events.h"
 #include "ui_helpers/button_palette.h"
 #include "ui_helpers/list_fonts.h"
 
@@ -173,8 +174,8 @@ void SkyEventsWindow::StepYear(int years) {
 
 void SkyEventsWindow::Build() {
   built_ = readMain_();
-  const double zone = built_.state.ZoneHours;
-  model_->setEvents(events_.Of({year_, built_.state.SiteLatitude, built_.state.SiteLongitude, zone}), zone);
+  const YearAndPlace key = YearAndPlaceOf(built_.state, year_);
+  model_->setEvents(events_.Of(key), ClockOf(key));
   grid_->setFont(built_.tableFont);
   FitColumns();
   yearLabel_->setText(QString::number(year_));
@@ -208,13 +209,16 @@ void SkyEventsWindow::FitColumns() {
 QString SkyEventsWindow::Title() const { return QStringLiteral("Sky Events for %1").arg(year_); }
 
 sky_events::EventListContext SkyEventsWindow::ListContext() const {
+  const YearAndPlace key = YearAndPlaceOf(built_.state, year_);
+  const astro::ShownClock clock = ClockOf(key);
   return {built_.location.SiteName,
           built_.state.SiteLatitude,
           built_.state.SiteLongitude,
-          built_.state.ZoneHours,
+          key.zoneHours,
           month::TimeTypeName(built_.state.TimeType),
           QDate(year_, 1, 1),
-          QDate(year_, 12, 31)};
+          QDate(year_, 12, 31),
+          clock.IsFixed() ? astro::ShownClock() : clock};
 }
 
 } // namespace sky_events_window

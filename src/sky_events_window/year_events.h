@@ -6,6 +6,7 @@
 // them on every change of date. QtCore only.
 
 #include "astro/astro_state.h"
+#include "astro/shown_clock.h"
 #include "sky_events/sky_event.h"
 
 #include <QDate>
@@ -20,9 +21,16 @@ struct YearAndPlace {
   double latitudeDeg = 0.0;  // North positive
   double longitudeDeg = 0.0; // West positive
   double zoneHours = 0.0;    // added to the shown clock to get UT, West positive
+  QByteArray localZone;      // local time: the place's IANA zone, whose clock replaces zoneHours; else empty
 
   bool operator==(const YearAndPlace&) const = default;
 };
+
+// The key of a year at the state's site, in its shown clock.
+YearAndPlace YearAndPlaceOf(const astro::AstroState& state, int year);
+
+// The clock a key's events are shown on.
+astro::ShownClock ClockOf(const YearAndPlace& key);
 
 // Every event from 1 January 00:00 to the next 1 January 00:00 of the shown
 // clock, in time order.
@@ -35,10 +43,14 @@ public:
   const std::vector<sky_events::SkyEvent>& Of(const YearAndPlace& key);
   // The events whose instant falls on a date of the shown clock.
   std::vector<sky_events::SkyEvent> On(QDate date, double latitudeDeg, double longitudeDeg, double zoneHours);
+  // The same at the state's site and in its shown clock.
+  std::vector<sky_events::SkyEvent> On(QDate date, const astro::AstroState& state);
   // How many times a year was computed, for tests of the reuse.
   int computations() const { return computations_; }
 
 private:
+  std::vector<sky_events::SkyEvent> OnKey(QDate date, const YearAndPlace& key);
+
   YearAndPlace key_;
   bool valid_ = false;
   std::vector<sky_events::SkyEvent> events_;

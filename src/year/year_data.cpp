@@ -32,8 +32,11 @@ double Shortest(float value) { return QString::number(value, 'g', 7).toDouble();
 QStringList YearCsvLines(const YearTable& table, const YearContext& context) {
   QStringList lines;
   for (const YearDay& day : table.days) {
-    lines << QStringLiteral("%1,%2,%3")
-                 .arg(day.date.toString(Qt::ISODate), TimeText(day.times[0], context), TimeText(day.times[1], context));
+    QString line = QStringLiteral("%1,%2,%3")
+                       .arg(day.date.toString(Qt::ISODate), TimeText(day.times[0], context), TimeText(day.times[1], context));
+    // A fourth field on the days the clocks change, in local time only.
+    if (day.clocksChange) line += QStringLiteral(",clocks change");
+    lines << line;
   }
   return lines;
 }
@@ -45,6 +48,7 @@ QString YearJson(const YearTable& table, const YearContext& context) {
   QJsonArray days;
   for (const YearDay& day : table.days) {
     QJsonObject object{{"date", day.date.toString(Qt::ISODate)}};
+    if (day.clocksChange) object.insert("clocksChange", true);
     for (std::size_t i = 0; i < 2; ++i) {
       const YearTime& t = day.times[i];
       object.insert(names[i], t.missing == month::MissingReason::None ? QJsonValue(TimeText(t, context)) : QJsonValue());
@@ -61,7 +65,7 @@ QString YearJson(const YearTable& table, const YearContext& context) {
       {"latitude"  /* North positive */, Shortest(place.SiteLatitude)},
       {"longitude" /* West positive, as everywhere in the program */, Shortest(place.SiteLongitude)},
       {"zone", Shortest(place.SiteTimeZone)},
-      {"timeType", month::TimeTypeName(context.TimeType)},
+      {"timeType", month::TimeTypeName(context.TimeType, table.clockNames)},
       {"days", days},
   };
   return QString::fromUtf8(QJsonDocument(root).toJson(QJsonDocument::Indented));

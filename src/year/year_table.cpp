@@ -7,6 +7,8 @@
 #include "dates/calendar_dates.h"
 #include "month/month_days.h"
 
+#include <QStringList>
+
 namespace year {
 namespace {
 
@@ -67,14 +69,20 @@ YearTable ComputeYearTable(const astro::AstroState& base, int year, YearEvent ev
   table.event = event;
   const int twilight = NameOf(event).twilight;
   astro::AstroState state = base;
+  QStringList clockNames;
   for (int month = 1; month <= 12; ++month) {
     state.CalcDate = dates::JoinDate({year, month, 1});
-    for (const month::MonthDay& day : month::ComputeMonthDays(state, twilight)) {
+    const std::vector<month::MonthDay> days = month::ComputeMonthDays(state, twilight);
+    for (const month::MonthDay& day : days) {
       const Searched s = SearchedOn(day, event, twilight);
       if (table.days.empty()) table.altitude = s.search.altitude;
-      table.days.push_back({astro::DateOfDateTime(day.date), TimesOf(base, day, s)});
+      table.days.push_back({astro::DateOfDateTime(day.date), TimesOf(base, day, s), day.clocksChange});
     }
+    const QString names = month::ClockNamesOf(days);
+    if (!names.isEmpty()) clockNames += names.split(QLatin1Char('/'));
   }
+  clockNames.removeDuplicates();
+  table.clockNames = clockNames.join(QLatin1Char('/'));
   return table;
 }
 

@@ -34,6 +34,7 @@ struct YearTime {
 struct YearDay {
   QDate date;
   std::array<YearTime, 2> times; // rise (or beginning), set (or end)
+  bool clocksChange = false;      // local time: the clocks change that day
 };
 
 struct YearTable {
@@ -41,6 +42,7 @@ struct YearTable {
   YearEvent event = YearEvent::Sun;
   double altitude = 0.0;     // degrees searched for (the Moon's: of the year's first day)
   std::vector<YearDay> days; // 1 January to 31 December
+  QString clockNames;        // local time: the clocks of the year in order ("GMT/BST"); else empty
 };
 
 // The year for the site, zone and TimeType of base (its CalcDate is not used).

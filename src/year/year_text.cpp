@@ -49,7 +49,7 @@ QString YearTitle(const YearTable& table) {
 
 QStringList YearHeading(const YearTable& table, const YearContext& context) {
   return {YearTitle(table), context.location.SiteName, month::CoordinatesLine(context.location),
-          month::TimeTypeName(context.TimeType)};
+          month::TimeTypeName(context.TimeType, table.clockNames)};
 }
 
 QString MissingMark(month::MissingReason reason) {
@@ -87,8 +87,8 @@ QStringList YearTextLines(const YearTable& table, const YearContext& context) {
         continue;
       }
       const YearDay& d = table.days[static_cast<std::size_t>(date.dayOfYear() - 1)];
-      row += QStringLiteral("  ") + Hhmm(d.times[0], context.TimeType) + QLatin1Char(' ') +
-             Hhmm(d.times[1], context.TimeType);
+      row += (d.clocksChange ? QStringLiteral("* ") : QStringLiteral("  ")) + Hhmm(d.times[0], context.TimeType) +
+             QLatin1Char(' ') + Hhmm(d.times[1], context.TimeType);
     }
     lines << ChopBlanks(row);
   }
@@ -100,6 +100,7 @@ QStringList YearTextLines(const YearTable& table, const YearContext& context) {
         << QStringLiteral("%1  %2 stays below %3 all day").arg(MissingMark(month::MissingReason::StaysBelow), body, altitude)
         << QStringLiteral("%1  no such event that day (it falls on the day before or after)")
                .arg(MissingMark(month::MissingReason::NoEventToday));
+  if (!table.clockNames.isEmpty()) lines << QStringLiteral("*     the clocks change that day (%1)").arg(table.clockNames);
   return lines;
 }
 

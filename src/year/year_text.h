@@ -16,7 +16,7 @@ namespace year {
 struct YearContext {
   settings::SiteLocation location;
   int TFormat = 0;  // 0 twelve-hour clock, other values twenty-four-hour (CSV and JSON)
-  int TimeType = 0; // 0 standard, 1 daylight, 2 Universal Time
+  int TimeType = 0; // 0 standard, 1 daylight, 2 Universal Time, 3 local time
 };
 
 // "Sunrise and Sunset for 2026", "Civil Twilight for 2026", ...
@@ -30,7 +30,8 @@ QStringList YearHeading(const YearTable& table, const YearContext& context);
 QString MissingMark(month::MissingReason reason);
 
 // The heading centred over the table, the month and column lines, the 31 day
-// rows (blanks for days a month lacks) and the footnote.
+// rows (blanks for days a month lacks; in local time a "*" before the pair of
+// a day the clocks change) and the footnote.
 QStringList YearTextLines(const YearTable& table, const YearContext& context);
 
 } // namespace year

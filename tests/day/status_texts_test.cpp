@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "day/status_texts.h"
+#include "astro/display.h"
+#include "day/time_settings.h"
 
 #include "day_test_support.h"
 
@@ -69,6 +71,48 @@ TEST(StatusPanelTextsOf, FillsTheFourBoxesWithoutTheUniversalTimeSuffix) {
   EXPECT_EQ(texts.timeType, QLatin1String("UT"));
   EXPECT_EQ(texts.twilight, QLatin1String("Ast."));
   EXPECT_EQ(texts.clock, QLatin1String("09:41")) << "the wall clock, whatever the time type";
+}
+
+} // namespace
+} // namespace day
+
+namespace day {
+namespace {
+
+struct BoxCase {
+  const char* zone;
+  int timeType;
+  float zoneHours;
+  const char* date;
+  const char* text;
+  const char* note;
+};
+
+// The time box names the place's clock in Local Time, and in standard or
+// daylight time marks a clock the place does not keep that date.
+TEST(TimeTypeBoxOf, NamesTheClockInForceAndMarksAClockThePlaceDoesNotKeep) {
+  const BoxCase cases[] = {
+      {"Europe/London", 0, 0.0f, "2026-07-01", "ST*", "London keeps BST on this date; times are shown in GMT"},
+      {"Europe/London", 1, -1.0f, "2026-07-01", "DT", ""},
+      {"Europe/London", 0, 0.0f, "2026-01-15", "ST", ""},
+      {"Europe/London", 1, -1.0f, "2026-01-15", "DT*", "London keeps GMT on this date; times are shown in BST"},
+      {"Europe/London", 3, -1.0f, "2026-07-01", "BST", ""},
+      {"Europe/London", 2, 0.0f, "2026-07-01", "UT", ""},
+      {"Australia/Sydney", 3, -11.0f, "2026-01-15", "AEDT", ""},
+      {"Asia/Kathmandu", 3, -5.75f, "2026-01-15", "+0545", ""},
+      {"UTC-05", 1, 4.0f, "2026-01-15", "DT", "a bare offset: the place's changes are unknown"},
+  };
+  for (const BoxCase& c : cases) {
+    astro::AstroState state;
+    state.TimeType = c.timeType;
+    state.ZoneHours = c.zoneHours;
+    state.CalcDate = astro::DateTimeOfDate(QDate::fromString(QLatin1String(c.date), Qt::ISODate));
+    SetLocalClock(state, QLatin1String(c.zone), c.zoneHours);
+    const TimeTypeBox box = TimeTypeBoxOf(QStringLiteral("London"), state);
+    EXPECT_EQ(box.text, QLatin1String(c.text)) << c.zone << ' ' << c.date << ' ' << c.timeType;
+    if (QByteArray(c.note).contains("keeps")) EXPECT_EQ(box.note, QLatin1String(c.note)) << c.zone << ' ' << c.date;
+    else EXPECT_TRUE(box.note.isEmpty()) << c.zone << ' ' << c.date << ": " << box.note.toStdString();
+  }
 }
 
 } // namespace

@@ -17,7 +17,7 @@ TEST(ZoneHoursFor, FollowsTheTimeType) {
     int timeType;
     float siteZone, expected;
   };
-  const Case cases[] = {{0, 5.0f, 5.0f}, {1, 5.0f, 4.0f}, {2, 5.0f, 0.0f}, {3, 5.0f, 0.0f},
+  const Case cases[] = {{0, 5.0f, 5.0f}, {1, 5.0f, 4.0f}, {2, 5.0f, 0.0f}, {3, 5.0f, 5.0f}, {4, 5.0f, 0.0f},
                         {0, -5.5f, -5.5f}, {1, -5.5f, -6.5f}, {-1, 8.0f, 0.0f}};
   for (const auto& c : cases)
     EXPECT_EQ(ZoneHoursFor(c.timeType, c.siteZone), c.expected) << "type " << c.timeType << ", zone " << c.siteZone;

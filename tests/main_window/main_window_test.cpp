@@ -288,7 +288,10 @@ TEST_F(MainWindowTest, ClickAreasAndStatusBoxesChangeTheirOptions) {
   EXPECT_TRUE(w->menuAction("mnuTime_1")->isChecked());
   w->CycleTimeType();
   w->CycleTimeType();
-  EXPECT_EQ(w->statusStrip()->text(1), "ST") << "three clicks come back";
+  EXPECT_EQ(w->statusStrip()->text(1), "-0500") << "Local Time names the place's clock; this place's is a bare offset";
+  EXPECT_TRUE(w->menuAction("mnuTime_3")->isChecked());
+  w->CycleTimeType();
+  EXPECT_EQ(w->statusStrip()->text(1), "ST") << "four clicks come back";
 
   w->FlipAzimuth();
   EXPECT_EQ(w->menuAction("mnuAzimuth")->text(), "&Illumination");
