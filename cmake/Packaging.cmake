@@ -26,10 +26,11 @@ if(VESPERON_HOMEPAGE)
   set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VESPERON_HOMEPAGE})
 endif()
 # The Qt libraries come from dpkg-shlibdeps (libqt6gui6 carries the X11
-# platform plugin); the Liberation faces stand in for Arial and Courier, and
-# Wayland sessions want Qt's Wayland plugin.
+# platform plugin); the Liberation faces stand in for Arial and Courier, Local
+# Time reads the system's time zone database, and Wayland sessions want Qt's
+# Wayland plugin.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, tzdata")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 # The packager: DEBFULLNAME and DEBEMAIL when cmake runs, or else when cpack

@@ -11,6 +11,8 @@ packages=(
   # calendar files are written with libical; the end-to-end test imports them into khal
   libical-dev khal
   fonts-dejavu-core fonts-liberation2
+  # Local Time: the system's time zone database
+  tzdata
   # the print tests read their PDFs back
   poppler-utils
   # the manual page, the installed files' validators and the Debian package

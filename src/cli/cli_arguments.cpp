@@ -4,7 +4,9 @@
 #include "cli_output.h"
 #include "settings/locale_number.h"
 
+#include <QDateTime>
 #include <QRegularExpression>
+#include <QTimeZone>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -106,9 +108,14 @@ Command CommandNamed(const QString& word) {
   throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, --help or --version.").arg(EchoedValue(word))};
 }
 
+// Hours of a zone's standard time now, West positive.
+float StandardZoneHoursOf(const QString& zoneId) {
+  return static_cast<float>(-QTimeZone(zoneId.toUtf8()).standardTimeOffset(QDateTime::currentDateTimeUtc())) / 3600.0f;
+}
+
 struct PendingSite {
   std::optional<float> latitude, longitude, zone;
-  std::optional<QString> name;
+  std::optional<QString> name, zoneId;
 };
 
 void ParseOptions(ArgumentReader& reader, CliRequest& request) {
@@ -137,11 +144,18 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
       if (std::fmod(static_cast<double>(zone) * 2.0, 1.0) != 0.0)
         throw Failure{QStringLiteral("--zone accepts a time zone from -12 to 12 hours in half hours, not \"%1\".").arg(EchoedValue(text))};
       pending.zone = zone;
+    } else if (option == QLatin1String("--tz")) {
+      const QString text = value("an IANA time zone such as Europe/London");
+      if (!QTimeZone(text.toUtf8()).isValid())
+        throw Failure{QStringLiteral("--tz accepts a time zone of the system's database, such as Europe/London; \"%1\" is not one.")
+                          .arg(EchoedValue(text))};
+      pending.zoneId = text;
     } else if (option == QLatin1String("--name")) {
       pending.name = value("a place name");
     } else if (option == QLatin1String("--time")) {
-      request.timeType = Choice(option, value("standard, daylight or universal"),
-                                {{QStringLiteral("standard"), 0}, {QStringLiteral("daylight"), 1}, {QStringLiteral("universal"), 2}});
+      request.timeType = Choice(option, value("standard, daylight, universal or local"),
+                                {{QStringLiteral("standard"), 0}, {QStringLiteral("daylight"), 1},
+                                 {QStringLiteral("universal"), 2}, {QStringLiteral("local"), 3}});
     } else if (option == QLatin1String("--clock")) {
       request.clock = Choice(option, value("12 or 24"), {{QStringLiteral("12"), 0}, {QStringLiteral("24"), 1}});
     } else if (option == QLatin1String("--seconds")) {
@@ -185,16 +199,18 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
     }
   }
 
+  // With --tz, --zone may be left out: the zone's standard offset is taken.
+  if (pending.zoneId && !pending.zone) pending.zone = StandardZoneHoursOf(*pending.zoneId);
   const bool anyNumber = pending.latitude || pending.longitude || pending.zone;
   if (anyNumber && !(pending.latitude && pending.longitude && pending.zone))
-    throw Failure{QStringLiteral("--lat, --lon and --zone must be given together.")};
+    throw Failure{QStringLiteral("--lat, --lon and --zone (or --tz) must be given together.")};
   if (pending.name && !anyNumber) throw Failure{QStringLiteral("--name goes with --lat, --lon and --zone.")};
   if (anyNumber && request.locationName)
     throw Failure{QStringLiteral("--location cannot be combined with --lat, --lon and --zone.")};
   CheckExportOptions(request.command, request.exportOptions);
   if (anyNumber) {
     request.site = CustomSite{*pending.latitude, *pending.longitude, *pending.zone,
-                              pending.name.value_or(QStringLiteral("Custom"))};
+                              pending.name.value_or(QStringLiteral("Custom")), pending.zoneId.value_or(QString())};
   }
 }
 
@@ -244,11 +260,14 @@ QString CliHelpText() {
       "\n"
       "Location (default: the location stored by Vesperon):\n"
       "  --location NAME                  a record of the location file\n"
-      "  --lat DEG --lon DEG --zone HOURS [--name TEXT]\n"
-      "                                   North, West and West of Greenwich positive\n"
+      "  --lat DEG --lon DEG --zone HOURS [--tz ZONE] [--name TEXT]\n"
+      "                                   North, West and West of Greenwich positive;\n"
+      "                                   ZONE an IANA time zone (Europe/London), whose\n"
+      "                                   standard time stands in for a missing --zone\n"
       "\n"
       "Settings (default: those stored by Vesperon):\n"
-      "  --time standard|daylight|universal\n"
+      "  --time standard|daylight|universal|local\n"
+      "                                   local: the place's own clocks on each date\n"
       "  --clock 12|24\n"
       "  --seconds                        the 24-hour clock with seconds\n"
       "  --twilight astronomical|nautical|civil\n"

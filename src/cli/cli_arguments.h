@@ -21,6 +21,7 @@ struct CustomSite {
   float longitude = 0.0f; // degrees, West positive
   float zone = 0.0f;      // hours of standard time, West positive
   QString name = QStringLiteral("Custom");
+  QString zoneId;         // --tz: the IANA zone of the place's clocks; empty when not given
 };
 
 struct CliRequest {
@@ -31,7 +32,7 @@ struct CliRequest {
   std::optional<CustomSite> site;
 
   // Options left empty take the stored settings.
-  std::optional<int> timeType;   // 0 standard, 1 daylight, 2 Universal Time
+  std::optional<int> timeType;   // 0 standard, 1 daylight, 2 Universal Time, 3 local time
   std::optional<int> clock;      // TFormat: 0 twelve-hour, 1 twenty-four-hour
   bool seconds = false;
   std::optional<int> twilight;   // 0 astronomical, 1 nautical, 2 civil

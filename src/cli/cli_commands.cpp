@@ -3,6 +3,8 @@
 
 #include "astro/display.h"
 #include "astro/moon_phase.h"
+#include "astro/numeric.h"
+#include "astro/shown_day.h"
 #include "astro/time_scales.h"
 #include "cli_output.h"
 #include "day/day_computation.h"
@@ -14,7 +16,10 @@
 #include "month/table_texts.h"
 #include "month/title_block.h"
 
+#include <QDateTime>
 #include <QJsonArray>
+#include <QTimeZone>
+#include <cmath>
 #include <algorithm>
 #include <vector>
 #include <QJsonDocument>
@@ -32,6 +37,7 @@ astro::AstroState StateFor(const CliContext& c, QDate date) {
   s.WantTransit = c.settings.WantTransit;
   s.WantAzimuth = c.settings.WantAzimuth;
   day::PhaseList unused;
+  day::SetLocalClock(s, c.site.SiteZoneId, c.site.SiteTimeZone);
   day::ApplyTimeSettings(s, c.settings.TFormat, c.site.SiteTimeZone, unused);
   return s;
 }
@@ -42,6 +48,26 @@ QJsonArray ToJson(const astro::EventTimes& times) {
   QJsonArray array;
   for (const double t : times) array.append(t);
   return array;
+}
+
+// A shown time of the day (fraction t of the date's shown day, or a marker) as
+// ISO 8601 local time with its offset from UTC, rounded as the day view
+// rounds it; null for a marker.
+QJsonValue LocalIso(const astro::AstroState& state, const astro::ShownClock& clock, double date, double t) {
+  if (astro::IsMissingEvent(t)) return QJsonValue();
+  // RoundToMinute keeps a tenth of a minute above the whole minute.
+  const qint64 seconds = state.ShowSeconds ? std::llround(t * 86400.0)
+                                           : static_cast<qint64>(std::floor(astro::RoundToMinute(t) * 1440.0)) * 60;
+  const int offsetSeconds = static_cast<int>(std::lround(-astro::ZoneHoursOfShown(clock, date, t) * 3600.0));
+  const QDateTime local(astro::DateOfDateTime(date), QTime(0, 0).addSecs(std::min<qint64>(seconds, 86399)),
+                        QTimeZone(offsetSeconds));
+  return local.toString(Qt::ISODate);
+}
+
+QJsonObject LocalIsoOf(const astro::AstroState& state, const astro::ShownClock& clock, const astro::EventTimes& t) {
+  return {{"rise", LocalIso(state, clock, state.CalcDate, t[astro::kRise])},
+          {"transit", state.WantTransit ? LocalIso(state, clock, state.CalcDate, t[astro::kTransit]) : QJsonValue()},
+          {"set", LocalIso(state, clock, state.CalcDate, t[astro::kSet])}};
 }
 
 QString Json(const QJsonDocument& document) { return QString::fromUtf8(document.toJson(QJsonDocument::Indented)); }
@@ -119,9 +145,14 @@ QString RunDay(const CliRequest& request, const CliContext& c) {
     const day::PhaseRow& p = view.Phases.PhaseText[static_cast<std::size_t>(r)];
     if (!p.name.isEmpty()) phaseText.append(QJsonArray{p.name, p.date, p.time});
   }
+  const astro::ShownClock clock = astro::ClockOfDates(state, state.CalcDate - 1.0, state.CalcDate + 2.0);
+  const QJsonObject local{{"sun", LocalIsoOf(state, clock, events.sun)},
+                          {"twilight", LocalIsoOf(state, clock, events.twilight)},
+                          {"moon", LocalIsoOf(state, clock, events.moon)}};
   const QJsonObject object{
       {"calcDate", state.CalcDate},
       {"zoneHours", static_cast<double>(state.ZoneHours)},
+      {"local", local},
       {"dayText", dayText},
       {"illumPercent", view.IllumPercent},
       {"events", QJsonObject{{"sun", ToJson(events.sun)}, {"twilight", ToJson(events.twilight)}, {"moon", ToJson(events.moon)}}},
@@ -144,12 +175,14 @@ PhaseListOutput RunPhases(const CliRequest& request, const CliContext& c) {
   astro::AstroState state = StateFor(c, request.date.value_or(c.today));
   astro::PrepareDay(state);
   float k = day::ClampToFirstListedLunation(astro::QuarterLunationAtOrBelow(state.CenturiesT0));
+  // A phase a week: the clock's changes over the list, read once.
+  const astro::ShownClock clock = astro::ClockOfDates(state, state.CalcDate - 1.0, state.CalcDate + 8.0 * request.count);
 
   QJsonArray array;
   std::vector<day::PhaseRow> rows;
   int listed = 0;
   for (; listed < request.count; ++listed, k += 0.25f) {
-    const astro::Phase phase = astro::MoonPhase(state, state.DeltaTDays, k);
+    const astro::Phase phase = astro::MoonPhaseIn(clock, state, state.DeltaTDays, k);
     if (!day::IsListedPhase(phase)) break;
     const day::PhaseRow row = day::PhaseRowOf(state, phase);
     if (request.json)

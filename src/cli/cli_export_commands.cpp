@@ -39,11 +39,11 @@ QString RunEvents(const CliRequest& request, const CliContext& c) {
   const QDate to = o.year ? QDate(*o.year, 12, 31) : *o.to;
   const astro::AstroState state = StateFor(c, from);
   const sky_events::GeoSite site{c.site.SiteLatitude, c.site.SiteLongitude, 0.0};
-  const auto events = sky_events::SkyEventsBetween(calendar_file::JulianDayOfLocalMidnight(from, state.ZoneHours),
-                                            calendar_file::JulianDayOfLocalMidnight(to.addDays(1), state.ZoneHours),
-                                            site, o.kinds);
+  const calendar_file::ShownSpan span = calendar_file::ShownSpanOf(state, from, to);
+  const auto events = sky_events::SkyEventsBetween(span.begin, span.end, site, o.kinds);
   const sky_events::EventListContext context{PrintableSite(c.site).SiteName, c.site.SiteLatitude, c.site.SiteLongitude,
-                                      state.ZoneHours, month::TimeTypeName(c.settings.TimeType), from, to};
+                                      state.ZoneHours, month::TimeTypeName(c.settings.TimeType), from, to,
+                                      span.clock.IsFixed() ? astro::ShownClock() : span.clock};
   switch (o.mode) {
   case YearMode::Csv: return month::JoinLines(sky_events::EventCsvLines(events, context), month::LineEnd::Lf);
   case YearMode::Json: return sky_events::EventsJson(events, context);

@@ -5,6 +5,8 @@
 #include "places/location_file.h"
 #include "places/location_inputs.h"
 #include "places/location_record.h"
+#include "places/place_details.h"
+#include "places/place_zone.h"
 
 #include <QFileInfo>
 
@@ -50,7 +52,9 @@ std::variant<settings::SiteLocation, CliError> SiteFromFile(const QString& name,
                           .arg(EchoedValue(places::LocationRecordName(record)), FieldName(error->field),
                                EchoedValue(FieldText(record, error->field)), path, error->message)};
     }
-    return std::get<settings::SiteLocation>(checked);
+    settings::SiteLocation site = std::get<settings::SiteLocation>(checked);
+    site.SiteZoneId = places::ZoneIdOfPlace(site, read.list, places::ShippedPlaceDetails());
+    return site;
   }
   return CliError{QStringLiteral("--location accepts a name from the location file; \"%1\" is not there.").arg(EchoedValue(wanted))};
 }
@@ -62,8 +66,16 @@ std::variant<settings::SiteLocation, CliError> ResolveSite(const CliRequest& req
                                                            const QString& locationFilePath) {
   if (request.locationName) return SiteFromFile(*request.locationName, locationFilePath);
   if (request.site)
-    return settings::SiteLocation{request.site->name, request.site->zone, request.site->latitude, request.site->longitude};
-  return stored;
+    return settings::SiteLocation{request.site->name, request.site->zone, request.site->latitude, request.site->longitude,
+                                  request.site->zoneId};
+  if (!stored.SiteZoneId.isEmpty()) return stored;
+  // A place stored before its zone was kept: the zone its name or neighbours give.
+  settings::SiteLocation site = stored;
+  const places::LocationFileRead read = locationFilePath.isEmpty() || !QFileInfo::exists(locationFilePath)
+                                            ? places::LocationFileRead{}
+                                            : places::ReadLocationFile(locationFilePath);
+  site.SiteZoneId = places::ZoneIdOfPlace(site, read.list, places::ShippedPlaceDetails());
+  return site;
 }
 
 } // namespace cli

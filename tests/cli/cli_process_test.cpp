@@ -448,3 +448,75 @@ TEST_F(CliProcessTest, AStoreThatIsNoRegularFileGivesOneLineAndTheDefaults) {
 }
 
 } // namespace
+
+namespace {
+
+// Local Time from the stored settings: the stored place's zone and Time=3,
+// read by the tool as the desktop program left them; every time the wall
+// clock of the date, the day of the spring change included.
+TEST_F(CliProcessTest, LocalTimeFromTheStoreShowsTheWallClockOfEachDate) {
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(StorePath()).path()));
+  {
+    QSettings store(StorePath(), QSettings::IniFormat);
+    store.setValue("Location/City", "London, UK");
+    store.setValue("Location/TimeZone", "0");
+    store.setValue("Location/Latitude", "51.51");
+    store.setValue("Location/Longitude", "0.13");
+    store.setValue("Location/ZoneId", "Europe/London");
+    store.setValue("Flags/Automode", "1"); // Local Time stays whatever the computer's clock
+    store.setValue("Flags/Time", "3");
+  }
+  const struct {
+    const char* date;
+    const char* sunrise;
+  } cases[] = {{"2026-03-28", "2026-03-28T05:45:00+00:00"}, {"2026-03-29", "2026-03-29T06:43:00+01:00"},
+               {"2026-10-25", "2026-10-25T06:42:00+00:00"}};
+  for (const auto& c : cases) {
+    const QJsonObject day = DayJson({"--date", c.date, "--clock", "24"});
+    const QString sunrise = day["local"].toObject()["sun"].toObject()["rise"].toString();
+    EXPECT_EQ(sunrise, QLatin1String(c.sunrise)) << c.date;
+    EXPECT_EQ(day["dayText"].toArray().at(1).toString().trimmed(), sunrise.mid(11, 5)) << c.date;
+  }
+}
+
+// --tz with --lat and --lon and no --zone: the zone's standard time is taken,
+// and the month and year tables mark the day the clocks change.
+TEST_F(CliProcessTest, TzGivesTheZoneAndTheTablesMarkTheChangeDay) {
+  const QStringList santiago = {"--lat", "-33.45", "--lon", "70.67", "--tz", "America/Santiago", "--time", "local"};
+  const Result month = Run(QStringList{"month", "--month", "2026-04"} + santiago);
+  ASSERT_EQ(month.exitCode, 0) << month.err.toStdString();
+  EXPECT_TRUE(month.out.contains("Local Time (-0300/-0400)")) << month.out.toStdString();
+  // The clocks go back at midnight ending 4 April: that day has 25 hours.
+  const QStringList marked = month.out.split('\n').filter(QStringLiteral("2026* "));
+  ASSERT_EQ(marked.size(), 1) << month.out.toStdString();
+  EXPECT_TRUE(marked[0].contains("2026*  7:32a  7:57a")) << marked[0].toStdString();
+  const Result csv = Run(QStringList{"month", "--month", "2026-04", "--mode", "csv"} + santiago);
+  EXPECT_TRUE(csv.out.contains("2026*,7:32a,")) << csv.out.toStdString();
+
+  const Result year = Run(QStringList{"year", "--year", "2026", "--event", "sun", "--mode", "csv", "--lat", "51.51",
+                                      "--lon", "0.13", "--tz", "Europe/London", "--time", "local"});
+  ASSERT_EQ(year.exitCode, 0) << year.err.toStdString();
+  const QStringList changes = year.out.split('\n').filter(QStringLiteral("clocks change"));
+  ASSERT_EQ(changes.size(), 2) << year.out.toStdString();
+  EXPECT_TRUE(changes[0].startsWith("2026-03-29,6:43a,")) << changes[0].toStdString();
+  EXPECT_TRUE(changes[1].startsWith("2026-10-25,")) << changes[1].toStdString();
+
+  const Result refused = Run({"day", "--lat", "0", "--lon", "0", "--tz", "Mars/Olympus_Mons"});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_TRUE(refused.err.contains("--tz accepts")) << refused.err.toStdString();
+}
+
+// Sky events in Local Time: the June solstice in British Summer Time.
+TEST_F(CliProcessTest, EventsInLocalTimeTakeTheOffsetInForce) {
+  const Result r = Run({"events", "--year", "2026", "--kinds", "seasons", "--mode", "csv", "--lat", "51.51", "--lon",
+                        "0.13", "--tz", "Europe/London", "--time", "local"});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QStringList june = r.out.split('\n').filter(QStringLiteral("june-solstice"));
+  ASSERT_EQ(june.size(), 1) << r.out.toStdString();
+  EXPECT_TRUE(june[0].startsWith("2026-06-21,09:24:")) << june[0].toStdString();
+  const QStringList march = r.out.split('\n').filter(QStringLiteral("march-equinox"));
+  ASSERT_EQ(march.size(), 1);
+  EXPECT_TRUE(march[0].startsWith("2026-03-20,14:45:")) << march[0].toStdString();
+}
+
+} // namespace

@@ -50,7 +50,7 @@ dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/vesperon/changelog.Debi
   grep -qF -- " -- $maintainer  " || fail "changelog.Debian.gz is not signed by $maintainer"
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2; do
+for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2 tzdata; do
   grep -q "\b$package\b" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
 [ "$(dpkg-deb --field "$deb" Recommends)" = "qt6-wayland" ] || fail "the package does not recommend qt6-wayland"
