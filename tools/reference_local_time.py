@@ -24,6 +24,8 @@ from zoneinfo import ZoneInfo
 
 import ephem
 
+from reference_ephemeris import observer
+
 YEAR = 2026
 # name, latitude (North +), longitude (West +), IANA zone: clock changes in
 # both hemispheres, a half-hour change (Lord Howe), half- and quarter-hour
@@ -45,14 +47,6 @@ PLACES = [
 UTC = datetime.timezone.utc
 
 
-def observer(lat, lon_west):
-    o = ephem.Observer()
-    o.lat = str(lat)
-    o.lon = str(-lon_west)
-    o.elevation = 0
-    o.pressure = 0
-    o.horizon = "-0:34"
-    return o
 
 
 def wall_midnight_utc(date, zone):
@@ -90,6 +84,7 @@ def main():
         for name, lat, lon_west, zone_name in PLACES:
             zone = ZoneInfo(zone_name)
             o = observer(lat, lon_west)
+            o.horizon = "-0:34"
             date = datetime.date(YEAR, 1, 1)
             while date.year == YEAR:
                 start = wall_midnight_utc(date, zone)
