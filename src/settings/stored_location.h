@@ -3,13 +3,15 @@
 
 // The current location in the settings store: "Location/City", "TimeZone",
 // "Latitude" and "Longitude". The numbers are stored as text by
-// FormatSettingNumber and read back by ParseLocaleNumber. Shared by the
+// FormatSettingNumber (with a decimal point in every locale) and read back by
+// ParseLocaleNumber, which also reads what a locale's own form wrote earlier. Shared by the
 // settings load and save and by the question at closing whether to keep a
 // changed location.
 
 #include "settings_values.h"
 
 #include <QSettings>
+#include <QStringList>
 
 namespace settings {
 
@@ -17,14 +19,17 @@ namespace settings {
 // damaged or hostile store may hold megabytes) is cut there.
 inline constexpr qsizetype kMaxStoredNameLength = 256;
 
-// The stored location. The name is cut to kMaxStoredNameLength. An absent value takes the first-run location's value;
-// a number that does not convert, or lies beyond its limit, becomes 0 (a value
-// far beyond the Earth's ranges would only feed nonsense to the astronomy).
+// The stored location. The name is cut to kMaxStoredNameLength. An absent
+// value takes the first-run location's value; a number that does not convert,
+// or lies beyond its range (zone kEastmostZone..kWestmostZone hours), becomes
+// 0 (a value far beyond the Earth's ranges would only feed nonsense to the
+// astronomy), and StoredLocationNotices tells the user.
 SiteLocation ReadStoredLocation(const QSettings& store);
 
-// When the stored place name is longer than kMaxStoredNameLength: a sentence
-// for the user naming the store's file; else empty.
-QString StoredNameNotice(const QSettings& store, const QString& storePath);
+// What ReadStoredLocation had to change, one sentence each, naming the
+// store's file: a place name longer than kMaxStoredNameLength, and each number
+// that could not be read or lies beyond its range. Empty when nothing was.
+QStringList StoredLocationNotices(const QSettings& store, const QString& storePath);
 
 // Writes City, TimeZone, Latitude and Longitude, in that order.
 void WriteStoredLocation(QSettings& store, const SiteLocation& location);
