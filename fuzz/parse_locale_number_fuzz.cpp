@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// ParseLocaleNumber and FormatSettingNumber on arbitrary text and values under
+// ParseLocaleNumber, FormatSettingNumber and FormatShownNumber on arbitrary text and values under
 // several locales: nothing crashes, a failure always reads 0, and every number
 // written reads back within seven significant digits.
 
@@ -38,8 +38,7 @@ void CheckParse(const QString& text) {
   if (n.ok && !std::isfinite(n.value)) Fail("non-finite accepted", text, n.value);
 }
 
-void CheckRoundTrip(float value) {
-  const QString text = settings::FormatSettingNumber(value);
+void CheckReadBack(const QString& text, float value) {
   const settings::LocaleNumber back = settings::ParseLocaleNumber(text);
   if (!std::isfinite(value)) {
     if (!back.ok || back.value != 0.0f) Fail("non-finite not written as 0", text, value);
@@ -48,6 +47,11 @@ void CheckRoundTrip(float value) {
   if (!back.ok) Fail("own text unreadable", text, value);
   const float tolerance = std::fabs(value) * 1e-6f + std::numeric_limits<float>::denorm_min();
   if (std::fabs(back.value - value) > tolerance) Fail("round trip drifted", text, value);
+}
+
+void CheckRoundTrip(float value) {
+  for (const QString& text : {settings::FormatSettingNumber(value), settings::FormatShownNumber(value)})
+    CheckReadBack(text, value);
 }
 
 } // namespace

@@ -43,7 +43,7 @@ void CheckRanges(const settings::Settings& s) {
   const settings::SiteLocation& l = s.Location;
   if (!(std::fabs(l.SiteLatitude) <= settings::kLatitudeLimit)) Fail("latitude out of range");
   if (!(std::fabs(l.SiteLongitude) <= settings::kLongitudeLimit)) Fail("longitude out of range");
-  if (!(std::fabs(l.SiteTimeZone) <= settings::kZoneLimit)) Fail("zone out of range");
+  if (!(l.SiteTimeZone >= settings::kEastmostZone && l.SiteTimeZone <= settings::kWestmostZone)) Fail("zone out of range");
 }
 
 void CheckRanges(const settings::ListWindowSettings& s) {

@@ -3,6 +3,7 @@
 
 #include "cli_output.h"
 #include "settings/locale_number.h"
+#include "settings/settings_values.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -66,11 +67,10 @@ int Choice(const QString& option, const QString& value, const std::map<QString, 
   throw Failure{QStringLiteral("%1 accepts %2, not \"%3\".").arg(option, names.join(QLatin1String(" or ")), EchoedValue(value))};
 }
 
-float Number(const QString& option, const QString& value, double low, double high, const QString& what) {
-  const settings::LocaleNumber number = settings::ParseLocaleNumber(value);
-  if (!number.ok || number.value < low || number.value > high)
-    throw Failure{QStringLiteral("%1 accepts %2, not \"%3\".").arg(option, what, EchoedValue(value))};
-  return number.value;
+float Number(const QString& option, const QString& value, float low, float high, const QString& what) {
+  const std::optional<float> number = settings::ParseNumberWithin(value, low, high);
+  if (!number) throw Failure{QStringLiteral("%1 accepts %2, not \"%3\".").arg(option, what, EchoedValue(value))};
+  return *number;
 }
 
 QDate Date(const QString& option, const QString& value, bool wholeMonth) {
@@ -140,9 +140,10 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
       pending.longitude = Number(option, value("degrees, West positive"), -180, 180, QStringLiteral("a longitude from -180 to 180 degrees"));
     } else if (option == QLatin1String("--zone")) {
       const QString text = value("hours, West positive");
-      const float zone = Number(option, text, -12, 12, QStringLiteral("a time zone from -12 to 12 hours in half hours"));
-      if (std::fmod(static_cast<double>(zone) * 2.0, 1.0) != 0.0)
-        throw Failure{QStringLiteral("--zone accepts a time zone from -12 to 12 hours in half hours, not \"%1\".").arg(EchoedValue(text))};
+      const QString accepts = QStringLiteral("a time zone from -14 to 12 hours in quarter hours");
+      const float zone = Number(option, text, settings::kEastmostZone, settings::kWestmostZone, accepts);
+      if (std::fmod(static_cast<double>(zone) * 4.0, 1.0) != 0.0)
+        throw Failure{QStringLiteral("--zone accepts %1, not \"%2\".").arg(accepts, EchoedValue(text))};
       pending.zone = zone;
     } else if (option == QLatin1String("--tz")) {
       const QString text = value("an IANA time zone such as Europe/London");
@@ -262,6 +263,7 @@ QString CliHelpText() {
       "  --location NAME                  a record of the location file\n"
       "  --lat DEG --lon DEG --zone HOURS [--tz ZONE] [--name TEXT]\n"
       "                                   North, West and West of Greenwich positive;\n"
+      "                                   HOURS from -14 to 12 in quarter hours (-5.75);\n"
       "                                   ZONE an IANA time zone (Europe/London), whose\n"
       "                                   standard time stands in for a missing --zone\n"
       "\n"

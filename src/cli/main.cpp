@@ -64,9 +64,8 @@ int main(int argc, char* argv[]) {
   }
   const settings::Settings stored =
       settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
-  const QString nameNotice = settings::StoredNameNotice(store.values(), settings::SettingsStorePath());
-  if (!nameNotice.isEmpty())
-    cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1\n").arg(cli::EscapeControlCharacters(nameNotice)));
+  for (const QString& notice : settings::StoredLocationNotices(store.values(), settings::SettingsStorePath()))
+    cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1\n").arg(cli::EscapeControlCharacters(notice)));
   const auto site = cli::ResolveSite(request, stored.Location, places::DefaultLocationFilePaths().readPath);
   if (const auto* error = std::get_if<cli::CliError>(&site)) return Fail(error->message);
 

@@ -28,7 +28,7 @@
 namespace location_editor {
 namespace {
 
-// The zone choice's texts: "-12", "-11.5", ... "12", four of them named.
+// The zone choice's texts: "-14", "-13.75", ... "12", four of them named.
 QString ZoneEntryText(int index) {
   const float hours = places::ZoneHoursOfIndex(index);
   const QString number = QString::number(static_cast<double>(hours));
@@ -82,9 +82,10 @@ protected:
   }
 };
 
-// InputKeyPress: what the longitude and latitude fields take.
+// InputKeyPress: what the longitude and latitude fields take: the digits of
+// any script and the separators settings::ParseLocaleNumber reads.
 bool IsNumberCharacter(QChar c) {
-  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || QStringLiteral(",-.").contains(c);
+  return c.category() == QChar::Number_DecimalDigit || QStringLiteral(",-.\u066B").contains(c);
 }
 
 } // namespace
@@ -184,8 +185,8 @@ void LocationEditor::FitZoneChoice() {
 
 bool LocationEditor::Open(const settings::SiteLocation& current) {
   SetTextShowingStart(txtCLoc, current.SiteName);
-  txtLong->setText(settings::FormatSettingNumber(current.SiteLongitude));
-  txtLat->setText(settings::FormatSettingNumber(current.SiteLatitude));
+  txtLong->setText(settings::FormatShownNumber(current.SiteLongitude));
+  txtLat->setText(settings::FormatShownNumber(current.SiteLatitude));
   ChooseZone(places::ZoneIndexOfHours(current.SiteTimeZone));
 
   if (!LocationListLoaded && QFileInfo::exists(files_.readPath)) {

@@ -84,7 +84,8 @@ TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, places::LocationF
   PlaceMoonBox();
   ApplyColours();
   ApplyTimeSettings();
-  state_.CalcDate = astro::DateTimeOfDate(QDate::currentDate());
+  today_ = clock_().date();
+  state_.CalcDate = astro::DateTimeOfDate(today_);
   calendar_->CalendarInit(); // ends in the first ShowDay
   for (int n = 1; n <= 13; ++n) SyncMenuItem(n);
   ShowStatusPanels();
@@ -184,7 +185,7 @@ void TfrmVesperon::CreateViews() {
 void TfrmVesperon::LoadSettings() {
   const settings::StoreSnapshot store(storePath_);
   storeProblem_ = store.problem();
-  storeNotice_ = settings::StoredNameNotice(store.values(), storePath_);
+  storeNotice_ = settings::StoredLocationNotices(store.values(), storePath_).join(QStringLiteral("\n\n"));
   settings_ = settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
   storedSettings_ = settings_;
   state_.TimeType = settings_.TimeType;
@@ -281,12 +282,24 @@ void TfrmVesperon::ShowDay() {
 
 void TfrmVesperon::ShowStatusPanels() {
   statusStrip_->setTexts(
-      day::StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, QTime::currentTime()));
+      day::StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, clock_().time()));
+}
+
+void TfrmVesperon::SetClock(std::function<QDateTime()> clock) {
+  clock_ = std::move(clock);
+  today_ = clock_().date();
 }
 
 void TfrmVesperon::Timer1Timer() {
-  const QTime now = QTime::currentTime();
-  statusStrip_->setClockText(day::ClockText(now, state_.TimeFormat), day::SpokenClockText(now, state_.TimeFormat));
+  const QDateTime now = clock_();
+  const QTime time = now.time();
+  statusStrip_->setClockText(day::ClockText(time, state_.TimeFormat), day::SpokenClockText(time, state_.TimeFormat));
+  FollowToday(now.date());
+}
+
+void TfrmVesperon::FollowToday(QDate date) {
+  const QDate before = std::exchange(today_, date);
+  if (date != before && astro::DateOfDateTime(state_.CalcDate) == before) GoToDate(astro::DateTimeOfDate(date));
 }
 
 void TfrmVesperon::UpdateLayout() {

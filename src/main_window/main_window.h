@@ -20,6 +20,7 @@
 #include "sky_events_window/year_events.h"
 #include "ui_helpers/day_layout.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -142,6 +143,13 @@ public:
   // printer, at its size on the screen.
   void PrintWindow();
 
+  // The computer's clock, read by the status bar's clock and for today's
+  // date; tests put in their own. Its date now becomes today.
+  void SetClock(std::function<QDateTime()> clock);
+  // The status bar clock's tick, every second: the time shown, and past
+  // midnight a day view that showed today moves to the new day.
+  void Timer1Timer();
+
 protected:
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -175,7 +183,9 @@ private:
   void ShowStatusLabel();
   void ShowAbout();
   settings::SettingsStoreSave SaveSettings();
-  void Timer1Timer();
+  // Takes `date` as today; when it is a new day and the day view showed the
+  // day before, the view moves to it.
+  void FollowToday(QDate date);
   int S(int pixels) const;
 
   QAction* AddRadio(QMenu* menu, QActionGroup* group, const QString& caption, const QString& name, int tag,
@@ -185,7 +195,7 @@ private:
   QString storePath_;
   // Why the store could not be read at start; then it is never written.
   QString storeProblem_;
-  QString storeNotice_; // told once at start, such as a stored name that was cut
+  QString storeNotice_; // told once at start, such as a stored name that was cut or a number not read
   // The values as read (or last saved): a save writes only what changed since,
   // so that what another copy of the program saved meanwhile stays.
   settings::Settings storedSettings_;
@@ -212,6 +222,8 @@ private:
   ClickArea* phaseClickArea_ = nullptr;
   StatusStrip* statusStrip_ = nullptr;
   QTimer* Timer1 = nullptr;
+  std::function<QDateTime()> clock_ = [] { return QDateTime::currentDateTime(); };
+  QDate today_; // the clock's date at its last reading
   std::map<QString, QAction*> actions_;
 
   places::LocationFilePaths locationFiles_;

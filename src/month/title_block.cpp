@@ -14,7 +14,7 @@ namespace {
 QString SignedPart(float value, const QString& unit, const char* positive, const char* negative,
                    const char* zero) {
   const char* side = value > 0.0f ? positive : value < 0.0f ? negative : zero;
-  return settings::FormatSettingNumber(std::fabs(value)) + unit + QLatin1String(side);
+  return settings::FormatShownNumber(std::fabs(value)) + unit + QLatin1String(side);
 }
 
 } // namespace

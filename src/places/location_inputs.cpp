@@ -11,13 +11,6 @@ namespace {
 
 QString Tr(const char* text) { return QCoreApplication::translate("settings", text); }
 
-// The number of a text when it converts and lies within -limit..limit.
-std::optional<float> NumberWithin(const QString& text, float limit) {
-  const settings::LocaleNumber number = settings::ParseLocaleNumber(text);
-  if (!number.ok || number.value < -limit || number.value > limit) return std::nullopt;
-  return number.value;
-}
-
 } // namespace
 
 std::variant<settings::SiteLocation, LocationInputError> CheckLocationInputs(const LocationInputs& inputs) {
@@ -25,12 +18,13 @@ std::variant<settings::SiteLocation, LocationInputError> CheckLocationInputs(con
   if (inputs.name.trimmed().isEmpty())
     return LocationInputError{LocationInputField::Name, Tr("You must make an entry in the Current Location box."),
                               program};
-  const std::optional<float> longitude = NumberWithin(inputs.longitude, settings::kLongitudeLimit);
+  using settings::kLatitudeLimit, settings::kLongitudeLimit;
+  const std::optional<float> longitude = settings::ParseNumberWithin(inputs.longitude, -kLongitudeLimit, kLongitudeLimit);
   if (!longitude)
     return LocationInputError{LocationInputField::Longitude,
                               Tr("Longitude must be a number between 180 (West) and -180 (East)."),
                               Tr("Longitude Error")};
-  const std::optional<float> latitude = NumberWithin(inputs.latitude, settings::kLatitudeLimit);
+  const std::optional<float> latitude = settings::ParseNumberWithin(inputs.latitude, -kLatitudeLimit, kLatitudeLimit);
   if (!latitude)
     return LocationInputError{LocationInputField::Latitude, Tr("Latitude must be a number between 90 and -90."),
                               Tr("Latitude Error")};
@@ -45,7 +39,7 @@ std::variant<settings::SiteLocation, LocationInputError> CheckLocationRecord(con
   auto checked = CheckLocationInputs({LocationRecordName(record), fields.longitude, fields.latitude, zoneIndex});
   // A record has no zone choice to pick from: say what the zone must be.
   if (auto* error = std::get_if<LocationInputError>(&checked); error && error->field == LocationInputField::Zone)
-    error->message = Tr("The time zone must be a number of hours between -12 and 12.");
+    error->message = Tr("The time zone must be a number of hours between -14 and 12.");
   return checked;
 }
 

@@ -18,7 +18,7 @@ struct LocationInputs {
   QString name;                  // as typed
   QString longitude;             // text, degrees, West positive
   QString latitude;              // text, degrees, North positive
-  std::optional<int> zoneIndex;  // entry of the zone choice (0..48); empty when none is chosen
+  std::optional<int> zoneIndex;  // entry of the zone choice (ZoneIndexOfHours); empty when none is chosen
 };
 
 enum class LocationInputField { Name, Longitude, Latitude, Zone };
@@ -38,9 +38,9 @@ struct LocationInputError {
 std::variant<settings::SiteLocation, LocationInputError> CheckLocationInputs(const LocationInputs& inputs);
 
 // The same check for a record line of the location file, whose zone the
-// editor would show as the nearest entry of its choice (halves to even). A
-// zone text that does not convert fails here as a zone outside -12..12 does,
-// where the editor would silently show zone 0.
+// editor would show as its entry of the choice (ZoneIndexOfHours). A zone
+// text that does not convert fails here as a zone outside -14..12 does, where
+// the editor would silently show zone 0.
 std::variant<settings::SiteLocation, LocationInputError> CheckLocationRecord(const QString& record);
 
 } // namespace places

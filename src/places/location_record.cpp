@@ -2,6 +2,7 @@
 #include "location_record.h"
 
 #include "settings/locale_number.h"
+#include "settings/settings_values.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,6 +16,7 @@ constexpr qsizetype kLatitudeWidth = 7;
 constexpr qsizetype kLongitudeWidth = 8;
 constexpr qsizetype kZoneWidth = 3;
 constexpr qsizetype kMaxFieldRun = 100;
+constexpr int kQuartersAnHour = 4;
 
 QString NameField(const QString& name) {
   QString field = LocationFieldText(name);
@@ -26,16 +28,9 @@ QString NameField(const QString& name) {
 }
 
 QString NumberField(const QString& typed, qsizetype width) {
-  QString field = LocationFieldText(typed).trimmed();
+  QString field = LocationFieldText(settings::PortableNumberText(typed)).trimmed();
   if (field.size() < width) field = (field + QLatin1Char(' ')).rightJustified(width, QLatin1Char(' '));
   return field;
-}
-
-// Rounds to the nearest integer, halves to the even neighbour.
-double RoundHalfEven(double x) {
-  const double nearest = std::round(x);
-  if (std::fabs(x - std::trunc(x)) == 0.5) return 2.0 * std::round(x / 2.0);
-  return nearest;
 }
 
 // Splits off the text before the next bar; the rest after it, cut to its first
@@ -66,10 +61,16 @@ QString LocationFieldText(const QString& text) {
   return safe;
 }
 
-float ZoneHoursOfIndex(int zoneIndex) { return static_cast<float>(zoneIndex) * 0.5f - 12.0f; }
+float ZoneHoursOfIndex(int zoneIndex) {
+  return static_cast<float>(zoneIndex) / kQuartersAnHour + settings::kEastmostZone;
+}
 
 std::optional<int> ZoneIndexOfHours(float zoneHours) {
-  const double index = RoundHalfEven((static_cast<double>(zoneHours) + 12.0) * 2.0);
+  const double quarters = static_cast<double>(zoneHours) * kQuartersAnHour;
+  // Halfway between two half hours lies a quarter hour, kept as it is: the
+  // rounding to half hours never meets a tie.
+  const double rounded = quarters == std::trunc(quarters) ? quarters : 2.0 * std::round(quarters / 2.0);
+  const double index = rounded - static_cast<double>(settings::kEastmostZone) * kQuartersAnHour;
   if (!(index >= 0.0 && index < kZoneEntries)) return std::nullopt; // also refuses NaN
   return static_cast<int>(index);
 }

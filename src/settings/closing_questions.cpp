@@ -26,8 +26,8 @@ QString LocationQuestion(const SiteLocation& current) {
                         "Longitude : %2\n"
                         "Latitude   : %3\n"
                         "TimeZone : %4")
-      .arg(current.SiteName, FormatSettingNumber(current.SiteLongitude), FormatSettingNumber(current.SiteLatitude),
-           FormatSettingNumber(current.SiteTimeZone));
+      .arg(current.SiteName, FormatShownNumber(current.SiteLongitude), FormatShownNumber(current.SiteLatitude),
+           FormatShownNumber(current.SiteTimeZone));
 }
 
 QString HemisphereQuestion(bool northern) {

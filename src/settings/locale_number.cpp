@@ -14,6 +14,8 @@ constexpr int kSignificantDigits = 7;
 constexpr int kLowestFixedExponent = -4;
 constexpr int kHighestFixedExponent = kSignificantDigits - 1;
 constexpr int kExponentDigits = 4;
+constexpr QChar kArabicDecimalSeparator = u'\u066B';
+constexpr QChar kMinusSign = u'\u2212';
 
 // The significant digits of |value| rounded to seven, without trailing zeros,
 // and the decimal exponent of the first one: 42.97 gives "4297" and 1.
@@ -53,33 +55,70 @@ QString ScientificText(const Digits& d, const QString& separator) {
   return mantissa + QLatin1Char('E') + (d.exponent < 0 ? QStringLiteral("-") : QString()) + exponent;
 }
 
-} // namespace
+// Marks that steer the direction of text; a locale's minus sign may carry one
+// (the Arabic locales write U+061C before "-").
+bool IsDirectionMark(QChar c) { return c == u'\u061C' || c == u'\u200E' || c == u'\u200F'; }
 
-LocaleNumber ParseLocaleNumber(const QString& text) {
-  const QLocale locale;
-  const QString separator = locale.decimalPoint();
-  const QChar foreignSeparator = separator == QLatin1String(".") ? QLatin1Char(',') : QLatin1Char('.');
-
-  QString normalized = text;
-  const qsizetype at = normalized.indexOf(foreignSeparator);
-  if (at >= 0) normalized.replace(at, 1, separator);
-
-  bool ok = false;
-  const double value = locale.toDouble(normalized, &ok);
-  if (!ok || !std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) return {};
-  return {static_cast<float>(value), true};
+// The text in the C locale's form: digits of any script as ASCII digits, the
+// first "," or "٫" (or the locale's own separator) as ".", "−" as "-",
+// direction marks dropped, blanks around removed. A second separator stays
+// as it was, so that the C parser refuses it.
+QString CLocaleForm(const QString& text) {
+  const QString localeSeparator = QLocale().decimalPoint();
+  const auto isSeparator = [&localeSeparator](QChar c) {
+    return c == QLatin1Char(',') || c == kArabicDecimalSeparator ||
+           (c != QLatin1Char('.') && localeSeparator == QString(c));
+  };
+  QString form;
+  form.reserve(text.size());
+  bool separatorTaken = false;
+  for (const QChar c : text) {
+    if (c.category() == QChar::Number_DecimalDigit) {
+      form += QChar(u'0' + c.digitValue());
+    } else if (!separatorTaken && isSeparator(c)) {
+      form += QLatin1Char('.');
+      separatorTaken = true;
+    } else if (c == kMinusSign) {
+      form += QLatin1Char('-');
+    } else if (!IsDirectionMark(c)) {
+      form += c;
+    }
+  }
+  return form.trimmed();
 }
 
-QString FormatSettingNumber(float value) {
+QString FormatNumber(float value, const QString& separator) {
   // Nothing non-finite comes out of ParseLocaleNumber; write such a value as a
   // number it can read back rather than a word it would refuse.
   if (value == 0.0f || !std::isfinite(value)) return QStringLiteral("0");
 
-  const QString separator = QLocale().decimalPoint();
   const Digits d = SignificantDigits(std::fabs(static_cast<double>(value)));
   const bool fixed = d.exponent >= kLowestFixedExponent && d.exponent <= kHighestFixedExponent;
   const QString magnitude = fixed ? FixedText(d, separator) : ScientificText(d, separator);
   return value < 0.0f ? QLatin1Char('-') + magnitude : magnitude;
 }
+
+} // namespace
+
+LocaleNumber ParseLocaleNumber(const QString& text) {
+  QLocale c = QLocale::c();
+  c.setNumberOptions(QLocale::RejectGroupSeparator);
+  bool ok = false;
+  const double value = c.toDouble(CLocaleForm(text), &ok);
+  if (!ok || !std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) return {};
+  return {static_cast<float>(value), true};
+}
+
+std::optional<float> ParseNumberWithin(const QString& text, float low, float high) {
+  const LocaleNumber number = ParseLocaleNumber(text);
+  if (!number.ok || number.value < low || number.value > high) return std::nullopt;
+  return number.value;
+}
+
+QString PortableNumberText(const QString& text) { return ParseLocaleNumber(text).ok ? CLocaleForm(text) : text; }
+
+QString FormatSettingNumber(float value) { return FormatNumber(value, QStringLiteral(".")); }
+
+QString FormatShownNumber(float value) { return FormatNumber(value, QLocale().decimalPoint()); }
 
 } // namespace settings

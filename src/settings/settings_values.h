@@ -21,10 +21,13 @@ inline constexpr ColourValue kYellow = 0x00FFFF;
 inline constexpr ColourValue kWhite = 0xFFFFFF;
 
 // The largest magnitudes a location may have: latitude and longitude in
-// degrees, zone in hours.
+// degrees.
 inline constexpr float kLatitudeLimit = 90.0f;
 inline constexpr float kLongitudeLimit = 180.0f;
-inline constexpr float kZoneLimit = 12.0f;
+// The zones of standard time a location may have, hours West positive: from
+// Kiribati's Line Islands (UTC+14) to Baker Island (UTC-12).
+inline constexpr float kEastmostZone = -14.0f;
+inline constexpr float kWestmostZone = 12.0f;
 
 // The time type whose clock is the place's own wall clock on each date
 // (Settings::TimeType and astro::AstroState::TimeType).

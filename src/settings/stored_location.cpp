@@ -6,25 +6,56 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <cmath>
 
 namespace settings {
 namespace {
 
 const QString kCityKey = QStringLiteral("Location/City");
-const QString kTimeZoneKey = QStringLiteral("Location/TimeZone");
-const QString kLatitudeKey = QStringLiteral("Location/Latitude");
-const QString kLongitudeKey = QStringLiteral("Location/Longitude");
 const QString kZoneIdKey = QStringLiteral("Location/ZoneId");
 // The longest IANA zone name is about 30 characters; a longer stored text is damage.
 constexpr qsizetype kMaxZoneIdLength = 64;
 
-float ReadStoredNumber(const QSettings& store, const QString& key, float fallback, float limit) {
-  const std::optional<QString> text = ReadStoredText(store, key);
+// A number of the stored location: its key, what the user calls it and the
+// range it must lie in.
+struct NumberKey {
+  QString key;
+  const char* what;
+  float low;
+  float high;
+};
+
+const NumberKey kTimeZone{QStringLiteral("Location/TimeZone"), QT_TRANSLATE_NOOP("settings", "time zone"),
+                          kEastmostZone, kWestmostZone};
+const NumberKey kLatitude{QStringLiteral("Location/Latitude"), QT_TRANSLATE_NOOP("settings", "latitude"),
+                          -kLatitudeLimit, kLatitudeLimit};
+const NumberKey kLongitude{QStringLiteral("Location/Longitude"), QT_TRANSLATE_NOOP("settings", "longitude"),
+                           -kLongitudeLimit, kLongitudeLimit};
+
+QString Tr(const char* text) { return QCoreApplication::translate("settings", text); }
+
+// An absent value takes the fallback; one that does not convert or lies
+// beyond its range takes 0, and StoredLocationNotices says so.
+float ReadStoredNumber(const QSettings& store, const NumberKey& number, float fallback) {
+  const std::optional<QString> text = ReadStoredText(store, number.key);
   if (!text) return fallback;
-  const LocaleNumber number = ParseLocaleNumber(*text);
-  if (!number.ok || std::fabs(number.value) > limit) return 0.0f;
-  return number.value;
+  return ParseNumberWithin(*text, number.low, number.high).value_or(0.0f);
+}
+
+// A sentence for a stored number that cannot be used; empty for one that can
+// or that is absent.
+QString NumberNotice(const QSettings& store, const NumberKey& number, const QString& storePath) {
+  const std::optional<QString> text = ReadStoredText(store, number.key);
+  if (!text || ParseNumberWithin(*text, number.low, number.high)) return {};
+  return Tr("The %1 stored in %2, \"%3\", is not a number from %4 to %5; 0 is used instead.")
+      .arg(Tr(number.what), QDir::toNativeSeparators(storePath), text->left(kMaxStoredNameLength),
+           FormatShownNumber(number.low), FormatShownNumber(number.high));
+}
+
+QString NameNotice(const QSettings& store, const QString& storePath) {
+  if (ReadStoredText(store, kCityKey).value_or(QString()).size() <= kMaxStoredNameLength) return {};
+  return Tr("The place name stored in %1 is longer than %2 characters; only its first %2 are used.")
+      .arg(QDir::toNativeSeparators(storePath))
+      .arg(kMaxStoredNameLength);
 }
 
 } // namespace
@@ -33,27 +64,27 @@ SiteLocation ReadStoredLocation(const QSettings& store) {
   const SiteLocation firstRun;
   SiteLocation location;
   location.SiteName = ReadStoredText(store, kCityKey).value_or(firstRun.SiteName).left(kMaxStoredNameLength);
-  location.SiteTimeZone = ReadStoredNumber(store, kTimeZoneKey, firstRun.SiteTimeZone, kZoneLimit);
-  location.SiteLatitude = ReadStoredNumber(store, kLatitudeKey, firstRun.SiteLatitude, kLatitudeLimit);
-  location.SiteLongitude = ReadStoredNumber(store, kLongitudeKey, firstRun.SiteLongitude, kLongitudeLimit);
+  location.SiteTimeZone = ReadStoredNumber(store, kTimeZone, firstRun.SiteTimeZone);
+  location.SiteLatitude = ReadStoredNumber(store, kLatitude, firstRun.SiteLatitude);
+  location.SiteLongitude = ReadStoredNumber(store, kLongitude, firstRun.SiteLongitude);
   const QString zoneId = ReadStoredText(store, kZoneIdKey).value_or(QString()).trimmed();
   if (zoneId.size() <= kMaxZoneIdLength) location.SiteZoneId = zoneId;
   return location;
 }
 
-QString StoredNameNotice(const QSettings& store, const QString& storePath) {
-  if (ReadStoredText(store, kCityKey).value_or(QString()).size() <= kMaxStoredNameLength) return {};
-  return QCoreApplication::translate("settings", "The place name stored in %1 is longer than %2 characters; "
-                                                 "only its first %2 are used.")
-      .arg(QDir::toNativeSeparators(storePath))
-      .arg(kMaxStoredNameLength);
+QStringList StoredLocationNotices(const QSettings& store, const QString& storePath) {
+  QStringList notices;
+  for (const QString& notice : {NameNotice(store, storePath), NumberNotice(store, kTimeZone, storePath),
+                                NumberNotice(store, kLatitude, storePath), NumberNotice(store, kLongitude, storePath)})
+    if (!notice.isEmpty()) notices.append(notice);
+  return notices;
 }
 
 void WriteStoredLocation(QSettings& store, const SiteLocation& location) {
   WriteStoredText(store, kCityKey, location.SiteName);
-  WriteStoredText(store, kTimeZoneKey, FormatSettingNumber(location.SiteTimeZone));
-  WriteStoredText(store, kLatitudeKey, FormatSettingNumber(location.SiteLatitude));
-  WriteStoredText(store, kLongitudeKey, FormatSettingNumber(location.SiteLongitude));
+  WriteStoredText(store, kTimeZone.key, FormatSettingNumber(location.SiteTimeZone));
+  WriteStoredText(store, kLatitude.key, FormatSettingNumber(location.SiteLatitude));
+  WriteStoredText(store, kLongitude.key, FormatSettingNumber(location.SiteLongitude));
   if (location.SiteZoneId.isEmpty())
     store.remove(kZoneIdKey);
   else
@@ -61,7 +92,7 @@ void WriteStoredLocation(QSettings& store, const SiteLocation& location) {
 }
 
 bool IsLocationStored(const QSettings& store) {
-  return ReadStoredText(store, kLatitudeKey).value_or(QStringLiteral("100")) != QLatin1String("100");
+  return ReadStoredText(store, kLatitude.key).value_or(QStringLiteral("100")) != QLatin1String("100");
 }
 
 } // namespace settings

@@ -3,14 +3,17 @@
 
 // The current location in the settings store: "Location/City", "TimeZone",
 // "Latitude", "Longitude" and "ZoneId" (the IANA zone; stores written before
-// it was kept lack it, and the place then has no zone). The numbers are stored as text by
-// FormatSettingNumber and read back by ParseLocaleNumber. Shared by the
+// it was kept lack it, and the place then has no zone). The numbers are stored
+// as text by FormatSettingNumber (with a decimal point in every locale) and
+// read back by ParseLocaleNumber, which also reads what a locale's own form
+// wrote earlier. Shared by the
 // settings load and save and by the question at closing whether to keep a
 // changed location.
 
 #include "settings_values.h"
 
 #include <QSettings>
+#include <QStringList>
 
 namespace settings {
 
@@ -18,14 +21,17 @@ namespace settings {
 // damaged or hostile store may hold megabytes) is cut there.
 inline constexpr qsizetype kMaxStoredNameLength = 256;
 
-// The stored location. The name is cut to kMaxStoredNameLength. An absent value takes the first-run location's value;
-// a number that does not convert, or lies beyond its limit, becomes 0 (a value
-// far beyond the Earth's ranges would only feed nonsense to the astronomy).
+// The stored location. The name is cut to kMaxStoredNameLength. An absent
+// value takes the first-run location's value; a number that does not convert,
+// or lies beyond its range (zone kEastmostZone..kWestmostZone hours), becomes
+// 0 (a value far beyond the Earth's ranges would only feed nonsense to the
+// astronomy), and StoredLocationNotices tells the user.
 SiteLocation ReadStoredLocation(const QSettings& store);
 
-// When the stored place name is longer than kMaxStoredNameLength: a sentence
-// for the user naming the store's file; else empty.
-QString StoredNameNotice(const QSettings& store, const QString& storePath);
+// What ReadStoredLocation had to change, one sentence each, naming the
+// store's file: a place name longer than kMaxStoredNameLength, and each number
+// that could not be read or lies beyond its range. Empty when nothing was.
+QStringList StoredLocationNotices(const QSettings& store, const QString& storePath);
 
 // Writes City, TimeZone, Latitude and Longitude, in that order, then ZoneId,
 // or removes ZoneId when the location has none.

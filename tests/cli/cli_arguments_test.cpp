@@ -56,6 +56,14 @@ TEST_F(CliArgumentsTest, ReadsEveryOptionOfTheContract) {
   EXPECT_EQ(Parsed("").command, Command::Help);
 }
 
+TEST_F(CliArgumentsTest, ZoneTakesQuarterHoursFrom14EastTo12West) {
+  for (const float zone : {-14.0f, -13.0f, -12.75f, -5.75f, 9.5f, 12.0f}) {
+    const CliRequest r = Parsed(QStringLiteral("day --lat 1 --lon 2 --zone %1").arg(static_cast<double>(zone)));
+    ASSERT_TRUE(r.site.has_value()) << zone;
+    EXPECT_EQ(r.site->zone, zone);
+  }
+}
+
 TEST_F(CliArgumentsTest, RefusesBadInputWithOneSentenceNamingTheOption) {
   const struct {
     const char* line;
@@ -69,8 +77,9 @@ TEST_F(CliArgumentsTest, RefusesBadInputWithOneSentenceNamingTheOption) {
       {"month --month 0000-12", "--month"},
       {"day --lat 90.5 --lon 0 --zone 0", "--lat"},
       {"day --lat 1 --lon 180.01 --zone 0", "--lon"},
-      {"day --lat 1 --lon 1 --zone 12.5", "--zone"},
-      {"day --lat 1 --lon 1 --zone 5.25", "--zone"},
+      {"day --lat 1 --lon 1 --zone 12.25", "--zone"},
+      {"day --lat 1 --lon 1 --zone -14.25", "--zone"},
+      {"day --lat 1 --lon 1 --zone 5.3", "--zone"},
       {"day --lat abc --lon 1 --zone 1", "--lat"},
       {"day --lat nan --lon 1 --zone 1", "--lat"},
       {"day --lat 1 --lon 1", "together"},

@@ -139,6 +139,66 @@ TEST_F(CliProcessTest, BadInputPrintsOneErrorLineAndExitsWithTwo) {
   }
 }
 
+// The minutes after midnight of a 24-hour "hh:mm" text.
+int Minutes(const QString& hhmm) { return hhmm.left(2).toInt() * 60 + hhmm.mid(3, 2).toInt(); }
+
+TEST_F(CliProcessTest, ZoneTakesQuarterHoursFrom14EastTo12West) {
+  const QStringList kathmandu = {"--date", "2026-03-29", "--lat", "27.71", "--lon", "-85.32", "--clock", "24",
+                                 "--time", "standard"};
+  const QJsonObject nepal = DayJson(kathmandu + QStringList{"--zone", "-5.75"});
+  const QJsonObject india = DayJson(kathmandu + QStringList{"--zone", "-5.5"});
+  EXPECT_EQ(nepal["zoneHours"].toDouble(), -5.75);
+  EXPECT_EQ(Minutes(nepal["dayText"].toArray()[1].toString()) - Minutes(india["dayText"].toArray()[1].toString()), 15)
+      << "sunrise a quarter of an hour later on Nepal's clock";
+  for (const char* zone : {"-13", "-14", "12"})
+    EXPECT_EQ(DayJson({"--lat", "-13.83", "--lon", "171.76", "--zone", zone})["zoneHours"].toDouble(),
+              QString::fromLatin1(zone).toDouble());
+  for (const char* zone : {"-14.25", "12.25", "-5.7"}) {
+    const Result r = Run({"day", "--lat", "0", "--lon", "0", "--zone", zone});
+    EXPECT_EQ(r.exitCode, 2) << zone;
+    EXPECT_TRUE(r.err.contains("from -14 to 12 hours in quarter hours")) << r.err.toStdString();
+  }
+}
+
+// Run from cron or ssh, in the C locale, the program reads the numbers the
+// desktop program stored in a German or an Arabic session, and says once of a
+// number it cannot read that it took 0.
+TEST_F(CliProcessTest, TheCLocaleReadsNumbersStoredInAnyLanguageAndTellsOfOneItCannot) {
+  extraEnvironment_ = {{"LC_ALL", "C"}, {"LANG", "C"}};
+  const auto store = [this](const char* numbers) {
+    EXPECT_TRUE(QDir().mkpath(QFileInfo(StorePath()).path()));
+    QFile file(StorePath());
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray("[Location]\nCity=Kathmandu\n") + numbers);
+  };
+  const QStringList day = {"day", "--date", "2026-03-29", "--time", "standard"};
+  const struct {
+    const char* numbers;
+    const char* form;
+  } forms[] = {
+      {"TimeZone=\"-5,75\"\nLatitude=\"27,71\"\nLongitude=\"-85,32\"\n", "German"},
+      {"TimeZone=-5\xd9\xab\x37\x35\nLatitude=27\xd9\xab\x37\x31\nLongitude=-85\xd9\xab\x33\x32\n", "Arabic"},
+      {"TimeZone=-\xd9\xa5\xd9\xab\xd9\xa7\xd9\xa5\nLatitude=\xd9\xa2\xd9\xa7\xd9\xab\xd9\xa7\xd9\xa1\n"
+       "Longitude=-\xd9\xa8\xd9\xa5\xd9\xab\xd9\xa3\xd9\xa2\n",
+       "Arabic-Indic digits"},
+  };
+  for (const auto& c : forms) {
+    store(c.numbers);
+    const Result r = Run(day);
+    EXPECT_EQ(r.exitCode, 0) << c.form;
+    EXPECT_EQ(r.err, QString()) << c.form;
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("Kathmandu   27.71\u00B0N  85.32\u00B0E  5.75hrE"))) << c.form << "\n"
+                                                                                             << r.out.toStdString();
+  }
+
+  store("TimeZone=-5.75\nLatitude=27\xd9\xab\x37\x31x\nLongitude=-85.32\n");
+  const Result r = Run(day);
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_EQ(r.err.toStdString(), "vesperon-cli: The latitude stored in " + StorePath().toStdString() +
+                                     ", \"27\u066B71x\", is not a number from -90 to 90; 0 is used instead.\n");
+  EXPECT_TRUE(r.out.contains(QString::fromUtf8("Kathmandu   0\u00B0  85.32\u00B0E  5.75hrE"))) << r.out.toStdString();
+}
+
 // A copy of the program beside a location file holding these records.
 // A location file at `path`, its folder made if needed: the header, the rule
 // and these record lines.
@@ -173,13 +233,29 @@ TEST_F(CliProcessTest, LocationNamesARecordOfTheFileBesideTheProgram) {
 TEST_F(CliProcessTest, LocationHoldsARecordToTheEditorsRules) {
   const QTemporaryDir programDir;
   const QString program = ProgramBesideRecords(programDir, "Quarter                  | 42.97 |   85.6 |5.25\r\n"
+                                                           "Odd                      | 42.97 |   85.6 |5.3\r\n"
+                                                           "Kathmandu                | 27.71 | -85.32 |-5.75\r\n"
+                                                           "Apia                     |-13.83 | 171.76 |-13\r\n"
+                                                           "Kiritimati               |  1.87 | 157.47 |-14\r\n"
                                                            "Word Lat                 |   abc |   85.6 |  5\r\n"
                                                            "Far Long                 | 42.97 |    999 |  5\r\n"
                                                            "Far Zone                 | 42.97 |   85.6 |  13\r\n"
+                                                           "Past Kiribati            | 42.97 |   85.6 |-14.25\r\n"
                                                            "Word Zone                | 42.97 |   85.6 |  x\r\n");
-  const Result quarter = Run({"day", "--json", "--time", "standard", "--location", "Quarter"}, program);
-  const QJsonObject day = QJsonDocument::fromJson(quarter.out.toUtf8()).object();
-  EXPECT_EQ(day["zoneHours"].toDouble(), 5.0) << "5.25 hours rounds to the nearest half hour, halves to even";
+  const struct {
+    const char* name;
+    double zoneHours;
+    const char* note;
+  } accepted[] = {{"Quarter", 5.25, "a quarter hour is kept"},
+                  {"Odd", 5.5, "5.3 hours rounds to the nearest half hour"},
+                  {"Kathmandu", -5.75, "Nepal's quarter hour is not rounded to -6"},
+                  {"Apia", -13.0, "13 hours East"},
+                  {"Kiritimati", -14.0, "14 hours East"}};
+  for (const auto& c : accepted) {
+    const Result r = Run({"day", "--json", "--time", "standard", "--location", c.name}, program);
+    EXPECT_EQ(r.exitCode, 0) << c.name << ": " << r.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(r.out.toUtf8()).object()["zoneHours"].toDouble(), c.zoneHours) << c.note;
+  }
 
   const struct {
     const char* name;
@@ -187,6 +263,7 @@ TEST_F(CliProcessTest, LocationHoldsARecordToTheEditorsRules) {
   } refused[] = {{"Word Lat", "latitude \"abc\""},
                  {"Far Long", "longitude \"999\""},
                  {"Far Zone", "time zone \"13\""},
+                 {"Past Kiribati", "time zone \"-14.25\""},
                  {"Word Zone", "time zone \"x\""}};
   for (const auto& c : refused) {
     const Result r = Run({"day", "--location", c.name}, program);

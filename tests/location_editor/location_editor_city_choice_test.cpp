@@ -26,7 +26,7 @@ protected:
     QStringList records;
     for (const char* name : {"Zagreb, Croatia", "Zürich, Switzerland", "Zurich, USA", "Łódź, Poland",
                              "São Paulo, Brazil", "Ta'izz, Yemen", "Kochi, India", "Kochi, Japan", "Astana, Kazakhstan"})
-      records.append(places::FormatLocationRecord(QString::fromUtf8(name), QStringLiteral("1.00"), QStringLiteral("2.00"), 22));
+      records.append(places::FormatLocationRecord(QString::fromUtf8(name), QStringLiteral("1.00"), QStringLiteral("2.00"), *places::ZoneIndexOfHours(-1.0f)));
     for (int i = 0; i < 60; ++i) // more than any screen holds as rows
       records.append(places::FormatLocationRecord(QStringLiteral("Place %1, Nowhere").arg(i, 2, 10, QLatin1Char('0')),
                                           QStringLiteral("3.00"), QStringLiteral("4.00"), 24));

@@ -4,6 +4,7 @@
 #include "../support/message_box_watcher.h"
 #include "../support/qstring_printer.h"
 #include "../support/scoped_file_size_limit.h"
+#include "../support/scoped_locale.h"
 #include "places/location_record.h"
 
 #include <QComboBox>
@@ -18,8 +19,9 @@
 namespace location_editor {
 namespace {
 
-QString Record(const char* name, const char* latitude, const char* longitude, int zoneIndex) {
-  return places::FormatLocationRecord(QString::fromUtf8(name), QLatin1String(latitude), QLatin1String(longitude), zoneIndex);
+QString Record(const char* name, const char* latitude, const char* longitude, float zoneHours) {
+  return places::FormatLocationRecord(QString::fromUtf8(name), QLatin1String(latitude), QLatin1String(longitude),
+                                      *places::ZoneIndexOfHours(zoneHours));
 }
 
 // An editor inside a shown, active window, with its list file in a temporary
@@ -45,11 +47,12 @@ protected:
     editor_->cboCities->setCurrentIndex(index);
     emit editor_->cboCities->activated(index);
   }
-  void Type(const char* name, const char* longitude, const char* latitude, int zoneIndex) {
+  // A zone outside the choice leaves none chosen.
+  void Type(const char* name, const char* longitude, const char* latitude, float zoneHours) {
     editor_->txtCLoc->setText(QString::fromUtf8(name));
     editor_->txtLong->setText(QLatin1String(longitude));
     editor_->txtLat->setText(QLatin1String(latitude));
-    editor_->cboTZ->setCurrentIndex(zoneIndex);
+    editor_->cboTZ->setCurrentIndex(places::ZoneIndexOfHours(zoneHours).value_or(-1));
   }
   // The control that has, or gets when the window is active again, the focus.
   QString FocusName() const {
@@ -72,20 +75,20 @@ TEST_F(LocationEditorTest, ChangeAcceptsBothEndsOfEveryRangeAndReportsTheFirstBa
   Open({});
   const struct {
     const char *name, *longitude, *latitude;
-    int zone;
+    float zone; // hours; outside the choice: none chosen
     const char *title, *message, *focus; // title empty: accepted
   } cases[] = {
-      {"West end", "180", "90", 0, "", "", ""},
-      {"East end", "-180", "-90", 48, "", "", ""},
-      {"Comma", "85,6", "42.97", 34, "", "", ""},
-      {"Too far west", "180.01", "0", 24, "Longitude Error",
+      {"West end", "180", "90", 12.0f, "", "", ""},
+      {"East end", "-180", "-90", -14.0f, "", "", ""},
+      {"Comma", "85,6", "42.97", -5.75f, "", "", ""},
+      {"Too far west", "180.01", "0", 0.0f, "Longitude Error",
        "Longitude must be a number between 180 (West) and -180 (East).", "txtLong"},
-      {"Too far south", "0", "-90.01", 24, "Latitude Error", "Latitude must be a number between 90 and -90.",
+      {"Too far south", "0", "-90.01", 0.0f, "Latitude Error", "Latitude must be a number between 90 and -90.",
        "txtLat"},
-      {"Both bad", "200", "100", 24, "Longitude Error",
+      {"Both bad", "200", "100", 0.0f, "Longitude Error",
        "Longitude must be a number between 180 (West) and -180 (East).", "txtLong"},
-      {"   ", "0", "0", 24, "Vesperon", "You must make an entry in the Current Location box.", "txtCLoc"},
-      {"No zone", "0", "0", -1, "Vesperon", "You must select a time zone.", "cboTZ"},
+      {"   ", "0", "0", 0.0f, "Vesperon", "You must make an entry in the Current Location box.", "txtCLoc"},
+      {"No zone", "0", "0", 99.0f, "Vesperon", "You must select a time zone.", "cboTZ"},
   };
   for (const auto& c : cases) {
     applied_.reset();
@@ -98,7 +101,7 @@ TEST_F(LocationEditorTest, ChangeAcceptsBothEndsOfEveryRangeAndReportsTheFirstBa
       ASSERT_TRUE(applied_) << c.name;
       EXPECT_EQ(applied_->SiteName, QString::fromUtf8(c.name));
       EXPECT_EQ(applied_->SiteLongitude, QString::fromLatin1(c.longitude).replace(',', '.').toFloat()) << c.name;
-      EXPECT_EQ(applied_->SiteTimeZone, places::ZoneHoursOfIndex(c.zone)) << c.name;
+      EXPECT_EQ(applied_->SiteTimeZone, c.zone) << c.name;
       continue;
     }
     EXPECT_FALSE(applied_) << c.name;
@@ -108,6 +111,41 @@ TEST_F(LocationEditorTest, ChangeAcceptsBothEndsOfEveryRangeAndReportsTheFirstBa
     EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Critical);
     EXPECT_EQ(FocusName(), QString::fromLatin1(c.focus)) << c.name;
   }
+}
+
+// Every standard-time zone on Earth, in quarter hours from 14 hours East to
+// 12 West; a quarter-hour zone shows as itself, not rounded to a half hour.
+TEST_F(LocationEditorTest, TheZoneChoiceHoldsQuarterHoursFrom14EastTo12West) {
+  Open({Record("Kathmandu, Nepal", "27.71", "-85.32", -5.75f), Record("Apia, Samoa", "-13.83", "171.76", -13.0f)},
+       {QStringLiteral("Eucla"), -8.75f, -31.68f, -128.88f});
+  EXPECT_EQ(editor_->cboTZ->count(), 105);
+  EXPECT_EQ(editor_->cboTZ->itemText(0), QStringLiteral("-14"));
+  EXPECT_EQ(editor_->cboTZ->itemText(104), QStringLiteral("12"));
+  EXPECT_EQ(editor_->cboTZ->itemText(76), QStringLiteral("5 (Eastern)"));
+  EXPECT_EQ(editor_->cboTZ->currentText(), QStringLiteral("-8.75")) << "the current place's zone";
+  Choose(1);
+  EXPECT_EQ(Fields(), (QStringList{"Kathmandu, Nepal", "27.71", "-85.32", "-5.75"}));
+  editor_->cmdChangeClick();
+  ASSERT_TRUE(applied_);
+  EXPECT_EQ(applied_->SiteTimeZone, -5.75f);
+  Choose(0);
+  EXPECT_EQ(editor_->cboTZ->currentText(), QStringLiteral("-13"));
+}
+
+// Under Arabic the fields show the Arabic separator; whatever a field holds,
+// the list file gets it with a decimal point.
+TEST_F(LocationEditorTest, TheListGetsNumbersWithADecimalPointWhateverTheLanguage) {
+  const ScopedLocale arabic(QLocale(QLocale::Arabic, QLocale::Egypt));
+  Open({Record("Accra", "5.6", "0.19", 0.0f)}, {QStringLiteral("Kathmandu"), -5.75f, 27.71f, -85.32f});
+  EXPECT_EQ(editor_->txtLat->text(), QString::fromUtf8("27\u066B71"));
+  editor_->ListAdd();
+  Type("Typed", "-85,32", "", -5.75f);
+  editor_->txtLat->setText(QString::fromUtf8("\u0662\u0667\u066B\u0667\u0661"));
+  editor_->ListAdd();
+  ASSERT_TRUE(editor_->ListSave());
+  const QStringList records = places::ReadLocationFile(path_).list.Records();
+  EXPECT_TRUE(records.contains(QStringLiteral("Kathmandu                | 27.71 | -85.32 |-5.75"))) << records.join('\n');
+  EXPECT_TRUE(records.contains(QStringLiteral("Typed                    | 27.71 | -85.32 |-5.75"))) << records.join('\n');
 }
 
 TEST_F(LocationEditorTest, TheNumberFieldsTakeDigitsSignsAndSeparatorsAndBeepAtAnythingElse) {
@@ -125,7 +163,7 @@ TEST_F(LocationEditorTest, TheNumberFieldsTakeDigitsSignsAndSeparatorsAndBeepAtA
 }
 
 TEST_F(LocationEditorTest, ChoosingAPlaceFillsTheFieldsFromItsRecord) {
-  Open({Record("Sydney", "-33.87", "-151.21", 4), Record("berlin", "52.52", "-13.4", 22)});
+  Open({Record("Sydney", "-33.87", "-151.21", -10.0f), Record("berlin", "52.52", "-13.4", -1.0f)});
   EXPECT_EQ(editor_->cboCities->count(), 2);
   EXPECT_EQ(editor_->cboCities->currentIndex(), -1);
   EXPECT_EQ(FocusName(), QStringLiteral("cboCities"));
@@ -139,7 +177,7 @@ TEST_F(LocationEditorTest, ChoosingAPlaceFillsTheFieldsFromItsRecord) {
 }
 
 TEST_F(LocationEditorTest, AppliedCityIndexFollowsChangeAndCancelRestoresIt) {
-  Open({Record("Accra", "5.6", "0.19", 24), Record("Lima", "-12.05", "77.04", 34)});
+  Open({Record("Accra", "5.6", "0.19", 0.0f), Record("Lima", "-12.05", "77.04", 5.0f)});
   Choose(1);
   editor_->cmdChangeClick();
   EXPECT_EQ(editor_->AppliedCityIndex, 1);
@@ -148,7 +186,7 @@ TEST_F(LocationEditorTest, AppliedCityIndexFollowsChangeAndCancelRestoresIt) {
   EXPECT_EQ(editor_->cboCities->currentIndex(), 1) << "Cancel puts the applied place back";
 
   editor_->cboCities->setCurrentIndex(-1); // a typed location, chosen from nothing
-  Type("Home", "1", "2", 24);
+  Type("Home", "1", "2", 0.0f);
   editor_->cmdChangeClick();
   EXPECT_EQ(editor_->AppliedCityIndex, -1);
   Choose(0);
@@ -157,25 +195,25 @@ TEST_F(LocationEditorTest, AppliedCityIndexFollowsChangeAndCancelRestoresIt) {
 }
 
 TEST_F(LocationEditorTest, AddingPutsThePlaceInOrderAndChoosesItUnlessItsNameWasCut) {
-  Open({Record("Boston", "42.36", "71.06", 34)});
-  Type("berlin", "-13.4", "52.52", 22);
+  Open({Record("Boston", "42.36", "71.06", 5.0f)});
+  Type("berlin", "-13.4", "52.52", -1.0f);
   editor_->ListAdd();
   EXPECT_EQ(editor_->Locations().Names(), (QStringList{"berlin", "Boston"}));
   EXPECT_EQ(editor_->cboCities->currentIndex(), 0);
   EXPECT_TRUE(editor_->LocationListChanged);
 
-  Type("BERLIN", "-13.4", "52.52", 22); // equal but for letter case: nothing added
+  Type("BERLIN", "-13.4", "52.52", -1.0f); // equal but for letter case: nothing added
   editor_->ListAdd();
   EXPECT_EQ(editor_->Locations().Size(), 2);
 
-  Type("Llanfairpwllgwyngyllgogery", "4.2", "53.22", 24); // 26 characters
+  Type("Llanfairpwllgwyngyllgogery", "4.2", "53.22", 0.0f); // 26 characters
   editor_->ListAdd();
   EXPECT_TRUE(editor_->Locations().Names().contains("Llanfairpwllgwyngyllgoger"));
   EXPECT_EQ(editor_->cboCities->currentIndex(), -1);
 }
 
 TEST_F(LocationEditorTest, RemovingTheLastEntryChoosesTheNewLastAndTheOnlyOneLeavesTheFields) {
-  Open({Record("Accra", "5.6", "0.19", 24), Record("Lima", "-12.05", "77.04", 34)});
+  Open({Record("Accra", "5.6", "0.19", 0.0f), Record("Lima", "-12.05", "77.04", 5.0f)});
   Choose(1);
   editor_->ListRemove();
   EXPECT_EQ(editor_->cboCities->currentIndex(), 0);
@@ -188,8 +226,8 @@ TEST_F(LocationEditorTest, RemovingTheLastEntryChoosesTheNewLastAndTheOnlyOneLea
 }
 
 TEST_F(LocationEditorTest, ANameWithABarOrAControlCharacterIsAppliedAsTheListKeepsIt) {
-  Open({Record("Accra", "5.6", "0.19", 24)});
-  Type("Rio|Brazil\tnorth", "43.2", "-22.9", 30);
+  Open({Record("Accra", "5.6", "0.19", 0.0f)});
+  Type("Rio|Brazil\tnorth", "43.2", "-22.9", 3.0f);
   editor_->ListAdd();
   editor_->cmdChangeClick();
   ASSERT_TRUE(applied_);
@@ -206,12 +244,12 @@ TEST_F(LocationEditorTest, WithoutAListFileTheCityChoiceIsOff) {
 }
 
 TEST_F(LocationEditorTest, SavingWritesTheListAndAFailedSaveIsShownAndKeepsTheChanges) {
-  Open({Record("Accra", "5.6", "0.19", 24)});
+  Open({Record("Accra", "5.6", "0.19", 0.0f)});
   QFile file(path_);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray before = file.readAll();
   file.close();
-  Type("Lima", "77.04", "-12.05", 34);
+  Type("Lima", "77.04", "-12.05", 5.0f);
   editor_->ListAdd();
   {
     const ScopedFileSizeLimit limit(before.size()); // room for the old list, not the new
@@ -236,16 +274,16 @@ TEST_F(LocationEditorTest, SavingWritesTheListAndAFailedSaveIsShownAndKeepsTheCh
 }
 
 TEST_F(LocationEditorTest, TwoCopiesSavingTheListKeepEachOthersChanges) {
-  Open({Record("Accra", "5.6", "0.19", 24), Record("Boston", "42.36", "71.06", 34)});
+  Open({Record("Accra", "5.6", "0.19", 0.0f), Record("Boston", "42.36", "71.06", 5.0f)});
   // A second copy of the program, with the same file read at the same time.
   LocationEditor other(&window_, [](int pixels) { return pixels; }, {path_, path_});
   other.Open({});
-  Type("Lima", "77.04", "-12.05", 34);
+  Type("Lima", "77.04", "-12.05", 5.0f);
   editor_->ListAdd();
   other.txtCLoc->setText(QStringLiteral("Oslo"));
   other.txtLong->setText(QStringLiteral("-10.75"));
   other.txtLat->setText(QStringLiteral("59.91"));
-  other.cboTZ->setCurrentIndex(22);
+  other.cboTZ->setCurrentIndex(*places::ZoneIndexOfHours(-1.0f));
   other.ListAdd();
   other.cboCities->setCurrentIndex(other.Locations().Names().indexOf("Boston"));
   other.ListRemove();

@@ -5,6 +5,7 @@
 
 #include "location_editor/location_editor.h"
 #include "main_window/main_window.h"
+#include "places/location_record.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,13 +13,13 @@
 namespace main_window::test {
 
 inline void ApplyLocation(TfrmVesperon& w, const char* name, const char* longitude, const char* latitude,
-                          int zoneIndex) {
+                          float zoneHours) {
   w.ToggleLocationEditor();
   location_editor::LocationEditor* editor = w.locationEditor();
   editor->txtCLoc->setText(QString::fromUtf8(name));
   editor->txtLong->setText(QLatin1String(longitude));
   editor->txtLat->setText(QLatin1String(latitude));
-  editor->cboTZ->setCurrentIndex(zoneIndex);
+  editor->cboTZ->setCurrentIndex(*places::ZoneIndexOfHours(zoneHours));
   editor->cmdChangeClick();
 }
 

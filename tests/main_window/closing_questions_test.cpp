@@ -61,15 +61,15 @@ TEST_F(ClosingQuestionsTest, AChangedLocationIsAskedAboutAndYesKeepsItNoDoesNot)
   const struct {
     const char* name;
     const char *longitude, *latitude;
-    int zone;
+    float zone; // hours
     Answer answer;
     const char* storedCity;
     const char* note;
   } cases[] = {
-      {"Elsewhere", "-2.5", "48.75", 22, QMessageBox::Yes, "Elsewhere", "Yes writes the new place"},
-      {"Elsewhere", "-2.5", "48.75", 22, QMessageBox::No, "Home", "No keeps the stored one"},
-      {"HOME", "85.25", "42.5", 34, QMessageBox::Yes, "HOME", "a change of letter case alone asks"},
-      {"Home", "85.25", "42.5", 35, QMessageBox::Yes, "Home", "a change of zone alone asks"},
+      {"Elsewhere", "-2.5", "48.75", -1.0f, QMessageBox::Yes, "Elsewhere", "Yes writes the new place"},
+      {"Elsewhere", "-2.5", "48.75", -1.0f, QMessageBox::No, "Home", "No keeps the stored one"},
+      {"HOME", "85.25", "42.5", 5.0f, QMessageBox::Yes, "HOME", "a change of letter case alone asks"},
+      {"Home", "85.25", "42.5", 5.75f, QMessageBox::Yes, "Home", "a change of zone alone asks"},
   };
   for (const auto& c : cases) {
     TemporaryStore fresh{{{"Location/City", "Home"}, {"Location/TimeZone", "5"}, {"Location/Latitude", "42.5"},
@@ -82,7 +82,7 @@ TEST_F(ClosingQuestionsTest, AChangedLocationIsAskedAboutAndYesKeepsItNoDoesNot)
       EXPECT_TRUE(w.close()) << c.note;
       ASSERT_EQ(boxes.seen().size(), 1u) << c.note;
       EXPECT_EQ(boxes.seen()[0].title, QStringLiteral("Confirm"));
-      if (c.answer == QMessageBox::Yes && c.zone == 22) {
+      if (c.answer == QMessageBox::Yes && c.zone == -1.0f) {
         EXPECT_EQ(boxes.seen()[0].text, QStringLiteral("Save current Vesperon settings?\nLocation  : Elsewhere\n"
                                                        "Longitude : -2.5\nLatitude   : 48.75\nTimeZone : -1"));
       }
@@ -114,7 +114,7 @@ TEST_F(ClosingQuestionsTest, TheHemisphereIsAskedAboutOnlyWhenItDiffersAtClosing
 
 TEST_F(ClosingQuestionsTest, CancelKeepsTheWindowOpenWritesNothingAndTheNextCloseAsksAgain) {
   auto w = Open();
-  test::ApplyLocation(*w, "Elsewhere", "1", "2", 24);
+  test::ApplyLocation(*w, "Elsewhere", "1", "2", 0.0f);
   w->SetHemisphere(false);
   const QByteArray before = Bytes(store_.path());
   {
@@ -134,7 +134,7 @@ TEST_F(ClosingQuestionsTest, CancelKeepsTheWindowOpenWritesNothingAndTheNextClos
 
 TEST_F(ClosingQuestionsTest, ALocationThatCannotBeStoredIsReportedAndKeepsTheWindowOpen) {
   auto w = Open();
-  test::ApplyLocation(*w, "Elsewhere", "1", "2", 24);
+  test::ApplyLocation(*w, "Elsewhere", "1", "2", 0.0f);
   const QByteArray before = Bytes(store_.path());
   {
     const ScopedFileSizeLimit limit(before.size()); // room for the old store, not the new
@@ -158,7 +158,7 @@ TEST_F(ClosingQuestionsTest, AChangedListIsSavedOnYesAndAFailedSaveKeepsTheWindo
   blocker.close();
   const QString list = dir_.filePath("Location.txt");
   ASSERT_TRUE(places::WriteLocationFile(list, places::LocationList(QStringList{places::FormatLocationRecord(
-                                                    "Accra", "5.6", "0.19", 24)}))
+                                                    "Accra", "5.6", "0.19", *places::ZoneIndexOfHours(0.0f))}))
                   .ok);
   // Read from the list, saved below a regular file: no folder can be made.
   auto w = Open({list, dir_.filePath("file/Location.txt")});

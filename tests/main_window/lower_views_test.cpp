@@ -33,9 +33,9 @@ class LowerViewsTest : public ::testing::Test {
 protected:
   void SetUp() override {
     const places::LocationList places(QStringList{
-        places::FormatLocationRecord("Paris, France", "48.86", "-2.35", 22),
-        places::FormatLocationRecord("Sydney, Australia", "-33.87", "-151.21", 4),
-        places::FormatLocationRecord("Zedir Izudiz,MI", "42.97", "85.6", 34)});
+        places::FormatLocationRecord("Paris, France", "48.86", "-2.35", *places::ZoneIndexOfHours(-1.0f)),
+        places::FormatLocationRecord("Sydney, Australia", "-33.87", "-151.21", *places::ZoneIndexOfHours(-10.0f)),
+        places::FormatLocationRecord("Zedir Izudiz,MI", "42.97", "85.6", *places::ZoneIndexOfHours(5.0f))});
     ASSERT_TRUE(places::WriteLocationFile(list_, places).ok);
     w_ = std::make_unique<TfrmVesperon>(store_.factory(), nullptr, places::LocationFilePaths{list_, list_});
     w_->show();

@@ -308,5 +308,35 @@ TEST_F(MainWindowTest, ClickAreasAndStatusBoxesChangeTheirOptions) {
   EXPECT_EQ(w->moonBox()->bitmap().width(), 32);
 }
 
+// Left running past midnight while it shows today, the day view moves to the
+// new day with the status bar's clock; a day the user went to stays.
+TEST_F(MainWindowTest, TodayMovesOnAtMidnightWithTheClock) {
+  TemporaryStore store({{"Flags/TFormat", "1"}});
+  auto w = Open(store);
+  QDateTime now(QDate(2026, 3, 28), QTime(23, 59, 59));
+  w->SetClock([&now] { return now; });
+  w->GoToDate(Date(2026, 3, 28));
+  w->Timer1Timer();
+  EXPECT_EQ(Shown(*w), QDate(2026, 3, 28));
+
+  now = QDateTime(QDate(2026, 3, 29), QTime(0, 0, 1));
+  w->Timer1Timer();
+  EXPECT_EQ(w->statusStrip()->text(3), QStringLiteral("00:00"));
+  EXPECT_EQ(Shown(*w), QDate(2026, 3, 29));
+  EXPECT_TRUE(w->dayView().DayText[day::kDateLine].contains(QLatin1String("29"))) << w->dayView().DayText[day::kDateLine];
+  const calendar_panel::CalendarPanel* calendar = w->calendarPanel();
+  EXPECT_TRUE(calendar->CellName(calendar->SelectedCellIndex()).contains(QLatin1String("29")))
+      << calendar->CellName(calendar->SelectedCellIndex());
+
+  w->GoToDate(Date(2000, 1, 1));
+  now = QDateTime(QDate(2026, 3, 30), QTime(0, 0, 1));
+  w->Timer1Timer();
+  EXPECT_EQ(Shown(*w), QDate(2000, 1, 1)) << "another day than today stays";
+  now = QDateTime(QDate(2026, 3, 31), QTime(0, 0, 1));
+  w->GoToDate(Date(2026, 3, 30));
+  w->Timer1Timer();
+  EXPECT_EQ(Shown(*w), QDate(2026, 3, 31)) << "the day it went back to was today";
+}
+
 } // namespace
 } // namespace main_window

@@ -53,7 +53,7 @@ TEST(SharedStore, TwoCopiesKeepEachOthersChangesAndNeitherAsksAboutAPlaceItLeftA
   second->FlipStatus();
   second->ShowList();
   second->listWindow()->menuAction("mnuGrid")->trigger();
-  test::ApplyLocation(*second, "Elsewhere", "-2.5", "48.75", 22);
+  test::ApplyLocation(*second, "Elsewhere", "-2.5", "48.75", -1.0f);
 
   {
     MessageBoxWatcher boxes({QMessageBox::Yes});
@@ -154,6 +154,28 @@ TEST(SharedStore, AStoredNameOver256CharactersIsCutWithOneNotice) {
                                                  "first 256 are used.")
                                       .arg(store.path()));
   EXPECT_EQ(store.value("Location/City").size(), name.size()) << "the stored name is left as it was";
+}
+
+// A stored number that cannot be read is taken as 0, not silently: the user
+// is told once, and the stored text is left for the user to mend.
+TEST(SharedStore, AStoredNumberThatCannotBeReadIsToldOnce) {
+  TemporaryStore store{{{"Location/City", "Home"},
+                        {"Location/TimeZone", "5"},
+                        {"Location/Latitude", "42\u066B97x"},
+                        {"Location/Longitude", "85.25"}}};
+  MessageBoxWatcher boxes;
+  TfrmVesperon w(store.factory());
+  w.show();
+  EXPECT_TRUE(QTest::qWaitFor([&boxes] { return !boxes.seen().empty(); }, 5000));
+  EXPECT_EQ(w.options().Location.SiteLatitude, 0.0f);
+  EXPECT_EQ(w.options().Location.SiteLongitude, 85.25f);
+  EXPECT_TRUE(w.close());
+  ASSERT_EQ(boxes.seen().size(), 1u);
+  EXPECT_EQ(boxes.seen()[0].icon, QMessageBox::Information);
+  EXPECT_EQ(boxes.seen()[0].text, QString::fromUtf8("The latitude stored in %1, \"42\u066B97x\", is not a number from "
+                                                    "-90 to 90; 0 is used instead.")
+                                      .arg(store.path()));
+  EXPECT_EQ(store.value("Location/Latitude"), QString::fromUtf8("42\u066B97x")) << "left as it was";
 }
 
 // A name an 8-bit system stored in Latin-1 shows as such, and a close that

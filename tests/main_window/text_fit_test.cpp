@@ -77,7 +77,7 @@ TEST(TextFit, ALongPlaceNameEndsInAnEllipsisInTheStatusBar) {
   TfrmVesperon window(store.factory());
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  test::ApplyLocation(window, "Bacolod City, Philippines", "-122.95", "10.67", 10);
+  test::ApplyLocation(window, "Bacolod City, Philippines", "-122.95", "10.67", -7.0f);
   const std::vector<CutText> cut = CutTexts(window);
   EXPECT_TRUE(cut.empty()) << Described(cut);
   const auto* box = window.findChild<QLabel*>(QStringLiteral("pnlCity"));

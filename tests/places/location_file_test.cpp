@@ -21,7 +21,7 @@ namespace places {
 namespace {
 
 QString Record(const char* name) {
-  return FormatLocationRecord(QString::fromUtf8(name), QStringLiteral("42.97"), QStringLiteral("85.6"), 34);
+  return FormatLocationRecord(QString::fromUtf8(name), QStringLiteral("42.97"), QStringLiteral("85.6"), *ZoneIndexOfHours(5.0f));
 }
 
 QByteArray ReadBytes(const QString& path) {

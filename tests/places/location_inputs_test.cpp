@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "places/location_inputs.h"
 
+#include "places/location_record.h"
+
 #include "test_support.h"
 
 namespace places {
@@ -15,7 +17,7 @@ struct InputCase {
 };
 
 TEST(CheckLocationInputs, RefusesTheFirstBadFieldInTheEditorsOrder) {
-  const std::optional<int> zone5 = 34;
+  const std::optional<int> zone5 = ZoneIndexOfHours(5.0f);
   const InputCase cases[] = {
       {{"Ends", "180", "90", zone5}, {}, "both ends accepted"},
       {{"Ends", "-180", "-90", zone5}, {}, "both negative ends accepted"},
@@ -31,7 +33,8 @@ TEST(CheckLocationInputs, RefusesTheFirstBadFieldInTheEditorsOrder) {
       {{"Far", "0", "1e400", {}}, LocationInputField::Latitude, "latitude before the zone"},
       {{"Zoneless", "0", "0", {}}, LocationInputField::Zone, "no zone chosen"},
       {{"Zoneless", "0", "0", -1}, LocationInputField::Zone, "the choice's 'nothing chosen'"},
-      {{"Zoneless", "0", "0", 49}, LocationInputField::Zone, "past the last entry"},
+      {{"Zoneless", "0", "0", kZoneEntries}, LocationInputField::Zone, "past the last entry"},
+      {{"Kiritimati", "-157.47", "1.87", 0}, {}, "the first entry, 14 hours East"},
   };
   for (const InputCase& c : cases) {
     const auto checked = CheckLocationInputs(c.inputs);
@@ -59,7 +62,7 @@ TEST(CheckLocationInputs, GivesTheMessagesAndTitlesOfTheEditor) {
 
 TEST(CheckLocationInputs, GivesTheNameAsTypedAndTheNumbersConverted) {
   const ScopedLocale german(German());
-  const auto site = std::get<settings::SiteLocation>(CheckLocationInputs({" Köln ", " -6.96 ", "50,94", 22}));
+  const auto site = std::get<settings::SiteLocation>(CheckLocationInputs({" Köln ", " -6.96 ", "50,94", ZoneIndexOfHours(-1.0f)}));
   EXPECT_EQ(site, (settings::SiteLocation{QString::fromUtf8(" Köln "), -1.0f, 50.94f, -6.96f}));
 }
 
@@ -72,10 +75,13 @@ struct RecordCheckCase {
 
 TEST(CheckLocationRecord, RoundsTheZoneAsTheEditorShowsItAndRefusesBadFields) {
   const RecordCheckCase cases[] = {
-      {"Half                     | 42.97 |   85.6 |5.25", {}, 5.0f, "5.25 h: to the even half hour"},
-      {"Half                     | 42.97 |   85.6 |5.75", {}, 6.0f, "5.75 h: to the even half hour"},
+      {"Quarter                  | 42.97 |   85.6 |5.25", {}, 5.25f, "5.25 h: a quarter hour kept"},
+      {"Nepal                    | 27.71 | -85.32 |-5.75", {}, -5.75f, "-5.75 h: not rounded to -6"},
+      {"Odd                      | 42.97 |   85.6 |5.3", {}, 5.5f, "5.3 h: to the nearest half hour"},
       {"Half                     | 42.97 |   85.6 |-3.5", {}, -3.5f, "half hours kept"},
-      {"Edge                     | 42.97 |   85.6 |-12.25", {}, -12.0f, "rounds onto the first entry"},
+      {"Apia                     |-13.83 | 171.76 |-13", {}, -13.0f, "13 hours East"},
+      {"Edge                     | 42.97 |   85.6 |-14.1", {}, -14.0f, "rounds onto the first entry"},
+      {"Far                      | 42.97 |   85.6 |-14.25", LocationInputField::Zone, 0, "beyond 14 hours East"},
       {"Far                      | 42.97 |   85.6 |12.3", LocationInputField::Zone, 0, "beyond 12 hours"},
       {"Word                     | 42.97 |   85.6 | abc", LocationInputField::Zone, 0, "zone not a number"},
       {"Cut                      | 42.97 |   85.6", LocationInputField::Zone, 0, "no zone field"},
@@ -98,7 +104,7 @@ TEST(CheckLocationRecord, RoundsTheZoneAsTheEditorShowsItAndRefusesBadFields) {
 
 TEST(CheckLocationRecord, SaysWhatAZoneMustBe) {
   const auto error = std::get<LocationInputError>(CheckLocationRecord(QStringLiteral("x|1|2|13")));
-  EXPECT_EQ(error.message.toStdString(), "The time zone must be a number of hours between -12 and 12.");
+  EXPECT_EQ(error.message.toStdString(), "The time zone must be a number of hours between -14 and 12.");
 }
 
 } // namespace

@@ -8,8 +8,9 @@
 namespace places {
 namespace {
 
-QString Record(const char* name, int zoneIndex = 34) {
-  return FormatLocationRecord(QString::fromUtf8(name), QStringLiteral("42.97"), QStringLiteral("85.6"), zoneIndex);
+QString Record(const char* name, float zoneHours = 5.0f) {
+  return FormatLocationRecord(QString::fromUtf8(name), QStringLiteral("42.97"), QStringLiteral("85.6"),
+                              *ZoneIndexOfHours(zoneHours));
 }
 
 TEST(LocationList, SortsByNameIgnoringLetterCase) {
@@ -75,7 +76,7 @@ TEST(LocationList, AddingAnEqualLineAddsNothing) {
   EXPECT_FALSE(list.Add(Record("Boston"))) << "identical";
   EXPECT_FALSE(list.Add(Record("BOSTON"))) << "differs only in letter case";
   EXPECT_EQ(list, before);
-  EXPECT_TRUE(list.Add(Record("Boston", 35))) << "same name, another zone: another line";
+  EXPECT_TRUE(list.Add(Record("Boston", 5.5f))) << "same name, another zone: another line";
   EXPECT_EQ(list.Size(), 3);
 }
 

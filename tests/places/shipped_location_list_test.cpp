@@ -43,8 +43,8 @@ TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
     names.insert(name.toCaseFolded());
     EXPECT_TRUE(twoDecimals.match(fields.latitude).hasMatch());
     EXPECT_TRUE(twoDecimals.match(fields.longitude).hasMatch());
-    ASSERT_TRUE(fields.zoneIndex.has_value()) << "the zone is within -12..12 hours";
-    EXPECT_EQ(ZoneHoursOfIndex(*fields.zoneIndex), fields.zoneHours) << "the zone is a whole half hour";
+    ASSERT_TRUE(fields.zoneIndex.has_value()) << "the zone is within -14..12 hours";
+    EXPECT_EQ(ZoneHoursOfIndex(*fields.zoneIndex), fields.zoneHours) << "the zone is a whole quarter hour";
     EXPECT_EQ(FormatLocationRecord(name, fields.latitude, fields.longitude, *fields.zoneIndex), record)
         << "the record is as the program writes it";
   }

@@ -4,11 +4,13 @@
 #include "test_support.h"
 
 #include <cmath>
+#include <QStringList>
 #include <limits>
 
 namespace settings {
 namespace {
 
+using testing_support::Arabic;
 using testing_support::German;
 
 struct FormatCase {
@@ -43,12 +45,21 @@ TEST(FormatSettingNumber, GeneralFormatWithSevenSignificantDigits) {
   }
 }
 
-TEST(FormatSettingNumber, UsesTheLocaleDecimalSeparator) {
+TEST(FormatSettingNumber, WritesADecimalPointInEveryLocale) {
+  for (const QLocale& locale : {German(), Arabic(), QLocale::c()}) {
+    const ScopedLocale pinned(locale);
+    EXPECT_EQ(FormatSettingNumber(42.97f), QStringLiteral("42.97")) << locale.name().toStdString();
+    EXPECT_EQ(FormatSettingNumber(-5.75f), QStringLiteral("-5.75")) << locale.name().toStdString();
+    EXPECT_EQ(FormatSettingNumber(-1.5e-5f), QStringLiteral("-1.5E-0005")) << locale.name().toStdString();
+  }
+}
+
+TEST(FormatShownNumber, UsesTheLocaleDecimalSeparator) {
   const ScopedLocale german(German());
-  EXPECT_EQ(FormatSettingNumber(42.97f), QStringLiteral("42,97"));
-  EXPECT_EQ(FormatSettingNumber(-5.5f), QStringLiteral("-5,5"));
-  EXPECT_EQ(FormatSettingNumber(5.0f), QStringLiteral("5"));
-  EXPECT_EQ(FormatSettingNumber(0.00001f), QStringLiteral("1E-0005"));
+  EXPECT_EQ(FormatShownNumber(42.97f), QStringLiteral("42,97"));
+  EXPECT_EQ(FormatShownNumber(-5.5f), QStringLiteral("-5,5"));
+  EXPECT_EQ(FormatShownNumber(5.0f), QStringLiteral("5"));
+  EXPECT_EQ(FormatShownNumber(0.00001f), QStringLiteral("1E-0005"));
 }
 
 TEST(FormatSettingNumber, NonFiniteValuesBecomeZero) {
@@ -90,13 +101,48 @@ const ParseCase kEitherSeparator[] = {
     {"42.97|5", false, 0.0f, "a bar"},
 };
 
-TEST(ParseLocaleNumber, ReadsPointOrCommaUnderAPointLocale) {
-  for (const ParseCase& c : kEitherSeparator) ExpectParses(c);
+// Forms earlier versions stored under a locale's own number form, and forms
+// typed on other keyboards.
+const ParseCase kLocaleForms[] = {
+    {"42\u066B97", true, 42.97f, "the Arabic separator, as stored under Arabic"},
+    {"\u0664\u0662\u066B\u0669\u0667", true, 42.97f, "Arabic-Indic digits"},
+    {"\u06F4\u06F8,\u06F8\u06F5", true, 48.85f, "Persian digits and a comma"},
+    {"\u061C-85\u066B6", true, -85.6f, "the Arabic locale's minus sign with its mark"},
+    {"\u221285.6", true, -85.6f, "a minus sign"},
+    {"\u200F-5\u066B75\u200F", true, -5.75f, "right-to-left marks around"},
+    {"\u0664\u0662\u066B\u0669\u066B\u0667", false, 0.0f, "two Arabic separators"},
+    {"42\u066B97,1", false, 0.0f, "an Arabic separator and a comma"},
+    {"\u0664\u0662x", false, 0.0f, "a letter after Arabic digits"},
+};
+
+TEST(ParseLocaleNumber, ReadsEveryFormUnderEveryLocale) {
+  for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), German(), Arabic(), QLocale::c()}) {
+    const ScopedLocale pinned(locale);
+    SCOPED_TRACE(locale.name().toStdString());
+    for (const ParseCase& c : kEitherSeparator) ExpectParses(c);
+    for (const ParseCase& c : kLocaleForms) ExpectParses(c);
+  }
 }
 
-TEST(ParseLocaleNumber, ReadsPointOrCommaUnderACommaLocale) {
+TEST(ParseNumberWithin, KeepsBothEndsAndRefusesBeyond) {
+  EXPECT_EQ(ParseNumberWithin(QStringLiteral("-14"), -14.0f, 12.0f), -14.0f);
+  EXPECT_EQ(ParseNumberWithin(QStringLiteral("12"), -14.0f, 12.0f), 12.0f);
+  EXPECT_EQ(ParseNumberWithin(QStringLiteral("12.01"), -14.0f, 12.0f), std::nullopt);
+  EXPECT_EQ(ParseNumberWithin(QStringLiteral("-14.25"), -14.0f, 12.0f), std::nullopt);
+  EXPECT_EQ(ParseNumberWithin(QStringLiteral("x"), -14.0f, 12.0f), std::nullopt);
+}
+
+TEST(PortableNumberText, WritesWhatConvertsInTheFormEveryLocaleReads) {
+  const struct {
+    const char* typed;
+    const char* written;
+  } cases[] = {
+      {"  48,85 ", "48.85"},          {"42.970", "42.970"},   {"\u0664\u0662\u066B\u0669\u0667", "42.97"},
+      {"\u221233.87", "-33.87"},      {"abc", "abc"},         {"1,2,3", "1,2,3"},
+  };
   const ScopedLocale german(German());
-  for (const ParseCase& c : kEitherSeparator) ExpectParses(c);
+  for (const auto& c : cases)
+    EXPECT_EQ(PortableNumberText(QString::fromUtf8(c.typed)), QString::fromUtf8(c.written)) << c.typed;
 }
 
 TEST(ParseLocaleNumber, RoundsToSinglePrecision) {
@@ -106,20 +152,27 @@ TEST(ParseLocaleNumber, RoundsToSinglePrecision) {
   EXPECT_NE(static_cast<double>(n.value), 0.1);
 }
 
-TEST(ParseLocaleNumber, ReadsBackWhatFormatSettingNumberWrites) {
+TEST(ParseLocaleNumber, ReadsBackWhatEitherFormatWritesUnderAnotherLocale) {
   const QLocale locales[] = {
       QLocale(QLocale::English, QLocale::UnitedStates), German(), QLocale(QLocale::French, QLocale::France),
-      QLocale(QLocale::Swedish, QLocale::Sweden),       QLocale(QLocale::Hindi, QLocale::India),
+      QLocale(QLocale::Swedish, QLocale::Sweden),       QLocale(QLocale::Hindi, QLocale::India), Arabic(),
   };
   const float values[] = {42.97f, -85.6f, 5.0f, -3.5f, 0.0f, 89.99999f, -179.9999f, 1e-5f, 12345678.0f, 1e30f};
-  for (const QLocale& locale : locales) {
-    const ScopedLocale pinned(locale);
+  for (const QLocale& writer : locales) {
     for (const float v : values) {
-      const QString text = FormatSettingNumber(v);
-      const LocaleNumber back = ParseLocaleNumber(text);
-      ASSERT_TRUE(back.ok) << locale.name().toStdString() << " \"" << text.toStdString() << "\"";
-      // Seven significant digits: the relative error stays below 5e-7.
-      EXPECT_NEAR(back.value, v, std::fabs(v) * 5e-7f) << locale.name().toStdString() << " " << text.toStdString();
+      QStringList texts;
+      {
+        const ScopedLocale pinned(writer);
+        texts = {FormatSettingNumber(v), FormatShownNumber(v)};
+      }
+      // Read back under the C locale of a program run from cron.
+      const ScopedLocale reader(QLocale::c());
+      for (const QString& text : texts) {
+        const LocaleNumber back = ParseLocaleNumber(text);
+        ASSERT_TRUE(back.ok) << writer.name().toStdString() << " \"" << text.toStdString() << "\"";
+        // Seven significant digits: the relative error stays below 5e-7.
+        EXPECT_NEAR(back.value, v, std::fabs(v) * 5e-7f) << writer.name().toStdString() << " " << text.toStdString();
+      }
     }
   }
 }

@@ -187,7 +187,7 @@ TEST(ReadStoredLocation, CutsANameOver256CharactersAndSaysSo) {
                 }).ok);
     const StoreSnapshot snapshot(temp.Path());
     EXPECT_EQ(LoadSettings(snapshot.values(), false).Location.SiteName.size(), std::min<qsizetype>(length, 256));
-    const QString notice = StoredNameNotice(snapshot.values(), temp.Path());
+    const QString notice = StoredLocationNotices(snapshot.values(), temp.Path()).join(QLatin1Char('\n'));
     if (length <= 256) {
       EXPECT_TRUE(notice.isEmpty()) << notice.toStdString();
     } else {

@@ -2,6 +2,9 @@
 #include "settings/settings_store.h"
 #include "settings/stored_location.h"
 
+#include "settings/locale_number.h"
+#include "settings/stored_location.h"
+
 #include "test_support.h"
 
 #include <QCoreApplication>
@@ -10,6 +13,7 @@
 namespace settings {
 namespace {
 
+using testing_support::Arabic;
 using testing_support::German;
 using testing_support::TempStore;
 
@@ -97,21 +101,46 @@ TEST(LoadSettings, UnreadableValuesTakeDefaultsAndUnreadableNumbersZero) {
 }
 
 TEST(LoadSettings, LocationNumbersBeyondTheEarthBecomeZero) {
-  const TempStore temp;
-  temp.WriteRaw("[Location]\nTimeZone=13\nLatitude=-90.5\nLongitude=1e30\n");
-  const SiteLocation l = LoadFrom(temp).Location;
-  EXPECT_EQ(l.SiteTimeZone, 0.0f);
-  EXPECT_EQ(l.SiteLatitude, 0.0f);
-  EXPECT_EQ(l.SiteLongitude, 0.0f);
+  for (const char* zone : {"12.25", "-14.25"}) {
+    const TempStore temp;
+    temp.WriteRaw(QByteArray("[Location]\nTimeZone=") + zone + "\nLatitude=-90.5\nLongitude=1e30\n");
+    const SiteLocation l = LoadFrom(temp).Location;
+    EXPECT_EQ(l.SiteTimeZone, 0.0f) << zone;
+    EXPECT_EQ(l.SiteLatitude, 0.0f);
+    EXPECT_EQ(l.SiteLongitude, 0.0f);
+  }
 }
 
 TEST(LoadSettings, LocationLimitsThemselvesAreKept) {
+  for (const float zone : {-14.0f, -13.0f, -5.75f, 12.0f}) {
+    const TempStore temp;
+    temp.WriteRaw("[Location]\nTimeZone=" + FormatSettingNumber(zone).toLatin1() + "\nLatitude=90\nLongitude=-180\n");
+    const SiteLocation l = LoadFrom(temp).Location;
+    EXPECT_EQ(l.SiteTimeZone, zone);
+    EXPECT_EQ(l.SiteLatitude, 90.0f);
+    EXPECT_EQ(l.SiteLongitude, -180.0f);
+  }
+}
+
+// A number that cannot be used is told once, naming the store, the value and
+// the range; an absent one takes the first-run value and says nothing.
+TEST(StoredLocationNotices, NameEachNumberThatCannotBeUsed) {
   const TempStore temp;
-  temp.WriteRaw("[Location]\nTimeZone=-12\nLatitude=90\nLongitude=-180\n");
-  const SiteLocation l = LoadFrom(temp).Location;
-  EXPECT_EQ(l.SiteTimeZone, -12.0f);
-  EXPECT_EQ(l.SiteLatitude, 90.0f);
-  EXPECT_EQ(l.SiteLongitude, -180.0f);
+  temp.WriteRaw("[Location]\nTimeZone=13\nLatitude=\"42\xd9\xab\x39\x37x\"\n");
+  const auto store = temp.Open();
+  const SiteLocation l = LoadSettings(*store, false).Location;
+  EXPECT_EQ(l.SiteTimeZone, 0.0f);
+  EXPECT_EQ(l.SiteLatitude, 0.0f);
+  EXPECT_EQ(l.SiteLongitude, 85.6f) << "absent: the first-run value";
+  const QString path = QDir::toNativeSeparators(temp.Path());
+  EXPECT_EQ(StoredLocationNotices(*store, temp.Path()),
+            (QStringList{QStringLiteral("The time zone stored in %1, \"13\", is not a number from -14 to 12; 0 is used "
+                                        "instead.").arg(path),
+                         QString::fromUtf8("The latitude stored in %1, \"42\u066B97x\", is not a number from -90 to 90; 0 "
+                                           "is used instead.").arg(path)}));
+  const TempStore good;
+  good.WriteRaw("[Location]\nTimeZone=-13\nLatitude=42,97\n");
+  EXPECT_TRUE(StoredLocationNotices(*good.Open(), good.Path()).isEmpty());
 }
 
 TEST(LoadSettings, AcceptsHexadecimalIntegers) {
@@ -178,12 +207,16 @@ TEST(LoadSettings, AutomodeIsOnWhenNothingIsStored) {
   EXPECT_EQ(LoadFrom(temp, false).TimeType, 0);
 }
 
-TEST(LoadSettings, ReadsLocationNumbersStoredWithEitherSeparator) {
-  for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), German()}) {
+TEST(LoadSettings, ReadsLocationNumbersStoredInAnyLocalesForm) {
+  for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates), German(), Arabic(), QLocale::c()}) {
     const ScopedLocale pinned(locale);
     const char* forms[] = {"[Location]\nLatitude=\"42,97\"\nLongitude=\"-85,6\"\nTimeZone=\"5,5\"\n",
                            "[Location]\nLatitude=42.97\nLongitude=-85.6\nTimeZone=5.5\n",
-                           "[Location]\nLatitude=42,97\nLongitude=-85,6\nTimeZone=5,5\n"}; // unquoted commas
+                           "[Location]\nLatitude=42,97\nLongitude=-85,6\nTimeZone=5,5\n", // unquoted commas
+                           // As written under Arabic: the Arabic separator, then Arabic-Indic digits.
+                           "[Location]\nLatitude=42\xd9\xab\x39\x37\nLongitude=-85\xd9\xab\x36\nTimeZone=5\xd9\xab\x35\n",
+                           "[Location]\nLatitude=\xd9\xa4\xd9\xa2\xd9\xab\xd9\xa9\xd9\xa7\n"
+                           "Longitude=-\xd9\xa8\xd9\xa5\xd9\xab\xd9\xa6\nTimeZone=\xd9\xa5\xd9\xab\xd9\xa5\n"};
     for (const char* form : forms) {
       const TempStore temp;
       temp.WriteRaw(form);
@@ -236,15 +269,25 @@ TEST(SaveSettings, WritesTheProgramPath) {
   EXPECT_FALSE(QCoreApplication::applicationFilePath().isEmpty());
 }
 
-TEST(SaveSettings, WritesNumbersWithTheLocaleSeparator) {
-  const ScopedLocale german(German());
-  const TempStore temp;
-  Settings s;
-  s.Location.SiteTimeZone = -5.5f;
-  SaveSettings(*temp.Open(), s);
-  EXPECT_EQ(StoredText(temp, "Location/Latitude"), QStringLiteral("42,97"));
-  EXPECT_EQ(StoredText(temp, "Location/TimeZone"), QStringLiteral("-5,5"));
-  EXPECT_EQ(LoadFrom(temp).Location, s.Location);
+// What one language writes, another (and the C locale) reads the same.
+TEST(SaveSettings, WritesNumbersWithADecimalPointInEveryLocale) {
+  for (const QLocale& writer : {German(), Arabic()}) {
+    const TempStore temp;
+    Settings s;
+    s.Location = {QStringLiteral("Kathmandu"), -5.75f, 27.71f, -85.32f};
+    {
+      const ScopedLocale pinned(writer);
+      SaveSettings(*temp.Open(), s);
+    }
+    EXPECT_EQ(StoredText(temp, "Location/Latitude"), QStringLiteral("27.71")) << writer.name().toStdString();
+    EXPECT_EQ(StoredText(temp, "Location/Longitude"), QStringLiteral("-85.32")) << writer.name().toStdString();
+    EXPECT_EQ(StoredText(temp, "Location/TimeZone"), QStringLiteral("-5.75")) << writer.name().toStdString();
+    for (const QLocale& reader : {writer, QLocale::c()}) {
+      const ScopedLocale pinned(reader);
+      EXPECT_EQ(LoadFrom(temp).Location, s.Location) << writer.name().toStdString() << " read under "
+                                                     << reader.name().toStdString();
+    }
+  }
 }
 
 TEST(SaveSettings, WritesTheLocationOnlyWhenNoneIsStored) {

@@ -67,5 +67,7 @@ private:
 };
 
 inline QLocale German() { return QLocale(QLocale::German, QLocale::Germany); }
+// Arabic digits and the Arabic decimal separator "٫".
+inline QLocale Arabic() { return QLocale(QLocale::Arabic, QLocale::Egypt); }
 
 } // namespace testing_support
