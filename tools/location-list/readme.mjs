@@ -144,6 +144,25 @@ Renamings:
 
 ${bullets(facts.renamings.map((r) => `${r.earlier} is ${r.current} (${r.country}): ${r.source}`))}
 
+## Time zones and populations beside the list
+
+\`place_details.tsv\` here gives each record of \`Location.txt\` its IANA
+time zone ("Europe/London") and population (0 where no source counts one):
+one line a record, its name as \`Location.txt\` spells it, a tab, the zone,
+a tab, the population. It is built into the program, which finds a place's
+clock on any date by the zone and ranks the places a search finds by the
+population.
+
+They sit beside the list, not in it, because \`Location.txt\` keeps its fixed
+columns: the name filled to 25 characters, latitude, longitude and zone,
+parted by "|". Other programs and editors that read and write the format
+know those four columns only, a user's own list (which the program saves in
+the same format) holds records this file does not know, and a record saved
+by the location editor is written with the four columns alone. A file keyed
+by the name leaves every existing reader and every user's list as it was: a
+record without a line here is a place the user added, whose zone the program
+finds from its coordinates.
+
 ## Coordinates and zones
 
 Latitude North positive and longitude West positive, in degrees to two
