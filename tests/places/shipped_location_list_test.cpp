@@ -6,6 +6,7 @@
 #include "places/location_file.h"
 #include "places/location_inputs.h"
 #include "places/location_record.h"
+#include "places/place_details.h"
 #include "places/place_search.h"
 #include "settings/locale_number.h"
 
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTimeZone>
 
 namespace places {
 namespace {
@@ -169,8 +171,39 @@ TEST(ShippedLocationList, FormerNamesBuiltIntoTheProgramLeadToListedPlaces) {
                                      {"Barrow, USA", "Utqiaġvik, USA"}, {"Cochin", "Kochi, India"},
                                      {"Port Elizabeth, S", "Gqeberha, South Africa"}, {"Bangalore", "Bengaluru, India"},
                                      {"Tongshan", "Xuzhou, China"}, {"Zawiya", "Az Zāwīyah, Libya"}})
-    EXPECT_EQ(list.Names().value(FindPlaceByTyping(list.Names(), QString::fromUtf8(typed), 0, former)),
+    EXPECT_EQ(list.Names().value(BestPlace(list.Names(), QString::fromUtf8(typed))),
               QString::fromUtf8(found)) << typed;
+}
+
+// Standard time as the list counts it: the smaller UTC offset of mid-January
+// and mid-July, outside the summer of either hemisphere (seconds East).
+int StandardOffsetSeconds(const QTimeZone& zone) {
+  const auto at = [&zone](int month) {
+    return zone.offsetFromUtc(QDateTime(QDate(2025, month, 15), QTime(12, 0), Qt::UTC));
+  };
+  return std::min(at(1), at(7));
+}
+
+TEST(ShippedLocationList, EveryRecordHasItsTimeZoneAndPopulationAndTheZoneKeepsTheRecordsStandardTime) {
+  const LocationList list = ShippedList();
+  const PlaceDetailsByName& details = ShippedPlaceDetails();
+  EXPECT_EQ(details.size(), list.Size()) << "one line of details a record, no more";
+  qsizetype counted = 0;
+  for (const QString& record : list.Records()) {
+    const QString name = LocationRecordName(record).trimmed();
+    SCOPED_TRACE(record.toStdString());
+    const auto found = details.constFind(name);
+    ASSERT_NE(found, details.cend());
+    const QTimeZone zone(found->timeZoneId);
+    ASSERT_TRUE(zone.isValid()) << found->timeZoneId.toStdString();
+    // The column is hours West, the database's offsets seconds East.
+    EXPECT_EQ(-StandardOffsetSeconds(zone), qRound(ExtractLocationFields(record).zoneHours * 3600.0f));
+    EXPECT_GE(found->population, 0);
+    if (found->population > 0) ++counted;
+  }
+  EXPECT_GT(counted, list.Size() * 95 / 100) << "nearly every place has its population";
+  EXPECT_EQ(details.value(QStringLiteral("London, UK")).timeZoneId, "Europe/London");
+  EXPECT_GT(details.value(QStringLiteral("London, UK")).population, 5'000'000);
 }
 
 TEST(ShippedLocationList, IsInTheOrderTheProgramKeepsSoSavingItUnchangedChangesNothing) {
