@@ -19,13 +19,15 @@ void CityListView::keyboardSearch(const QString& search) {
   const bool fresh = !sinceTyped_.isValid() || sinceTyped_.elapsed() > QApplication::keyboardInputInterval();
   const bool again = fresh && search == typed_;
   typed_ = fresh ? search : typed_ + search;
-  sinceTyped_.start();
 
   QStringList names;
   names.reserve(model()->rowCount(rootIndex()));
   for (int row = 0; row < model()->rowCount(rootIndex()); ++row)
     names.append(model()->index(row, modelColumn(), rootIndex()).data().toString());
   const std::vector<qsizetype> ranked = Search(names).Rank(typed_);
+  // The interval runs from the letter handled: the first search of a list,
+  // which folds its names, must not part the letters typed meanwhile.
+  sinceTyped_.start();
   if (ranked.empty()) return;
   qsizetype found = ranked.front();
   if (again) { // the next place after the one chosen, going round the end

@@ -8,7 +8,7 @@
 namespace places {
 namespace {
 
-// Letters that compatibility decomposition leaves whole.
+// Letters that decomposition leaves whole.
 const QHash<QChar, QString>& PlainLetters() {
   static const QHash<QChar, QString> letters{
       {QChar(0x0142), QStringLiteral("l")},  {QChar(0x0111), QStringLiteral("d")},  {QChar(0x00F8), QStringLiteral("o")},
@@ -43,21 +43,37 @@ const QHash<QString, QString>& Abbreviations() {
   return words;
 }
 
+// Appends the folded form of one character: its base letter without accents
+// (decomposed letter by letter: far quicker than normalising whole texts),
+// case-folded; a blank for a character that parts words.
+void AppendFolded(QChar c, QString& key) {
+  if (c.unicode() < 0x80) {
+    if (c.isLetterOrNumber()) key += c.toLower();
+    else if (!IsDropped(c) && !key.isEmpty() && !key.endsWith(QLatin1Char(' '))) key += QLatin1Char(' ');
+    return;
+  }
+  const QChar folded = c.toCaseFolded();
+  const auto plain = PlainLetters().constFind(folded);
+  if (plain != PlainLetters().cend()) {
+    key += *plain;
+    return;
+  }
+  const QString parts = folded.decomposition();
+  if (!parts.isEmpty()) {
+    for (const QChar part : parts) AppendFolded(part, key);
+  } else if (folded.isLetterOrNumber() || folded.isSurrogate()) {
+    key += folded;
+  } else if (!IsMark(folded) && !IsDropped(folded) && !key.isEmpty() && !key.endsWith(QLatin1Char(' '))) {
+    key += QLatin1Char(' ');
+  }
+}
+
 // The letters and digits of the text, folded, with one blank between words.
 QString FoldedWords(const QString& text) {
-  const bool ascii = std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
-  const QString decomposed = ascii ? text.toLower() : text.normalized(QString::NormalizationForm_KD).toCaseFolded();
   QString key;
-  key.reserve(decomposed.size());
-  for (const QChar c : decomposed) {
-    if (IsMark(c) || IsDropped(c)) continue;
-    if (c.isLetterOrNumber()) {
-      const auto plain = PlainLetters().constFind(c);
-      key += plain != PlainLetters().cend() ? *plain : QString(c);
-    } else if (!key.isEmpty() && !key.endsWith(QLatin1Char(' '))) {
-      key += QLatin1Char(' ');
-    }
-  }
+  key.reserve(text.size());
+  for (const QChar c : text) AppendFolded(c, key);
+  if (key.endsWith(QLatin1Char(' '))) key.chop(1);
   return key;
 }
 
@@ -67,31 +83,45 @@ QString SearchKey(const QString& text) {
   QString key = FoldedWords(text);
   // "St." typed alone is already the abbreviation: its full stop says so.
   const bool abbreviatedAtEnd = text.trimmed().endsWith(QLatin1Char('.'));
-  QStringList words = key.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-  for (qsizetype i = 0; i < words.size(); ++i) {
-    const bool followed = i + 1 < words.size() || abbreviatedAtEnd;
-    const auto full = Abbreviations().constFind(words[i]);
-    if (followed && full != Abbreviations().cend()) words[i] = *full;
+  qsizetype start = 0;
+  while (start < key.size()) {
+    qsizetype end = key.indexOf(QLatin1Char(' '), start);
+    const bool followed = end >= 0 || abbreviatedAtEnd;
+    if (end < 0) end = key.size();
+    if (followed && end - start <= 3) {
+      const auto full = Abbreviations().constFind(key.mid(start, end - start));
+      if (full != Abbreviations().cend()) {
+        key.replace(start, end - start, *full);
+        end = start + full->size();
+      }
+    }
+    start = end + 1;
   }
-  return words.join(QLatin1Char(' '));
+  return key;
 }
 
-PlaceSearch::PlaceSearch(const QStringList& names, const OtherPlaceNames& otherNames, const PlaceDetailsByName& details) {
-  const auto keyOf = [](const QString& name, qsizetype place) {
-    const qsizetype comma = name.indexOf(QLatin1Char(','));
-    return Key{SearchKey(name), comma < 0 ? QString() : SearchKey(name.left(comma)), place};
-  };
+FoldedName FoldName(const QString& name) {
+  const qsizetype comma = name.indexOf(QLatin1Char(','));
+  return {SearchKey(name), comma < 0 ? QString() : SearchKey(name.left(comma))};
+}
+
+FoldedOtherNames FoldOtherNames(const OtherPlaceNames& otherNames) {
+  FoldedOtherNames folded;
+  folded.reserve(otherNames.size());
+  for (auto other = otherNames.cbegin(); other != otherNames.cend(); ++other)
+    folded.insert(other.key(), FoldName(other.value()));
+  return folded;
+}
+
+PlaceSearch::PlaceSearch(const QStringList& names, const FoldedOtherNames& otherNames, const PlaceDetailsByName& details) {
   names_.reserve(static_cast<std::size_t>(names.size()));
   populations_.reserve(static_cast<std::size_t>(names.size()));
-  QHash<QString, qsizetype> placeOfName;
   for (qsizetype i = 0; i < names.size(); ++i) {
-    names_.push_back(keyOf(names.at(i), i));
-    populations_.push_back(details.value(names.at(i).trimmed()).population);
-    placeOfName.insert(names.at(i).trimmed(), i);
-  }
-  for (auto other = otherNames.cbegin(); other != otherNames.cend(); ++other) {
-    const auto place = placeOfName.constFind(other.key());
-    if (place != placeOfName.cend()) otherNames_.push_back(keyOf(other.value(), *place));
+    const QString name = names.at(i).trimmed();
+    names_.push_back({FoldName(name), i});
+    populations_.push_back(details.value(name).population);
+    for (auto other = otherNames.constFind(name); other != otherNames.cend() && other.key() == name; ++other)
+      otherNames_.push_back({*other, i});
   }
 }
 
@@ -107,9 +137,9 @@ std::vector<qsizetype> PlaceSearch::Rank(const QString& typed) const {
     held = std::min(held, match);
   };
   const auto matchOf = [&](const Key& key, Match beginning) {
-    if (key.whole == wanted || key.town == wanted) return kExact;
-    if (key.whole.startsWith(wanted)) return beginning;
-    if (key.whole.contains(wordStart)) return kWord;
+    if (key.name.whole == wanted || key.name.town == wanted) return kExact;
+    if (key.name.whole.startsWith(wanted)) return beginning;
+    if (key.name.whole.contains(wordStart)) return kWord;
     return kNone;
   };
   for (const Key& key : names_) note(key.place, matchOf(key, kBeginning));
@@ -126,7 +156,8 @@ std::vector<qsizetype> PlaceSearch::Rank(const QString& typed) const {
 }
 
 PlaceSearch ShippedPlaceSearch(const QStringList& names) {
-  return PlaceSearch(names, FormerPlaceNames(), ShippedPlaceDetails());
+  static const FoldedOtherNames otherNames = FoldOtherNames(FormerPlaceNames());
+  return PlaceSearch(names, otherNames, ShippedPlaceDetails());
 }
 
 qsizetype BestPlace(const QStringList& names, const QString& typed) {

@@ -10,6 +10,7 @@
 #include "former_place_names.h"
 #include "place_details.h"
 
+#include <QMultiHash>
 #include <QStringList>
 #include <vector>
 
@@ -22,13 +23,27 @@ namespace places {
 // out ("St. Petersburg" is "saint petersburg").
 QString SearchKey(const QString& text);
 
+// A name as the search compares it: its key, and the key of its part before
+// the first comma (its town), empty when it has none.
+struct FoldedName {
+  QString whole;
+  QString town;
+};
+FoldedName FoldName(const QString& name);
+
+// Other names folded once, by listed name.
+using FoldedOtherNames = QMultiHash<QString, FoldedName>;
+FoldedOtherNames FoldOtherNames(const OtherPlaceNames& otherNames);
+
 // The places of a list, ready to be searched again and again.
 class PlaceSearch {
 public:
   // names: the list's names, entry i for place i; otherNames: other names of
   // listed places; details: populations, by listed name (a place not in it
   // counts as none).
-  PlaceSearch(const QStringList& names, const OtherPlaceNames& otherNames, const PlaceDetailsByName& details);
+  PlaceSearch(const QStringList& names, const FoldedOtherNames& otherNames, const PlaceDetailsByName& details);
+  PlaceSearch(const QStringList& names, const OtherPlaceNames& otherNames, const PlaceDetailsByName& details)
+      : PlaceSearch(names, FoldOtherNames(otherNames), details) {}
 
   // The places whose name or one of whose other names the typed text is,
   // begins with or, failing both, has a word beginning with, best first: an
@@ -40,8 +55,7 @@ public:
 
 private:
   struct Key {
-    QString whole; // the name's key
-    QString town;  // the key of its part before the first comma
+    FoldedName name;
     qsizetype place;
   };
   std::vector<Key> names_;
@@ -49,7 +63,7 @@ private:
   std::vector<qint64> populations_;
 };
 
-// The search over the shipped other names and populations.
+// The search over the shipped other names (folded once) and populations.
 PlaceSearch ShippedPlaceSearch(const QStringList& names);
 
 // The place the search ranks first; -1 when none matches.
