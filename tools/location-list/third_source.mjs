@@ -43,3 +43,20 @@ export function coverage(cities, listed) {
   const absent = cities.filter((city) => !near(listed, city.spot));
   return { absent, share: 1 - absent.length / cities.length };
 }
+
+// The distances from the third source's big cities to the listed places of
+// their names in their countries (the nearest, where several), km, smallest
+// first: the positions of the two agree.
+export function positionDistances(cities, listed) {
+  const byName = new Map();
+  for (const p of listed) {
+    const key = `${p.country}|${matchKey(p.name)}`;
+    byName.set(key, [...(byName.get(key) ?? []), p]);
+  }
+  return cities
+    .map((city) => (byName.get(`${city.country}|${matchKey(city.name)}`) ?? []).map((p) => kilometres(p.spot, city.spot)))
+    .filter((d) => d.length)
+    .map((d) => Math.min(...d))
+    .sort((a, b) => a - b);
+}
+export const kMedianKm = 10; // the median distance the check allows
