@@ -102,10 +102,11 @@ Command CommandNamed(const QString& word) {
   if (word == QLatin1String("ics")) return Command::Ics;
   if (word == QLatin1String("year")) return Command::Year;
   if (word == QLatin1String("events")) return Command::Events;
+  if (word == QLatin1String("places")) return Command::Places;
   if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help"))
     return Command::Help;
   if (word == QLatin1String("--version")) return Command::Version;
-  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, --help or --version.").arg(EchoedValue(word))};
+  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, places, --help or --version.").arg(EchoedValue(word))};
 }
 
 // Hours of a zone's standard time now, West positive.
@@ -117,6 +118,30 @@ struct PendingSite {
   std::optional<float> latitude, longitude, zone;
   std::optional<QString> name, zoneId;
 };
+
+// places takes no location and no settings: it reads the list alone.
+void ParsePlacesOptions(ArgumentReader& reader, CliRequest& request) {
+  std::optional<QString> search;
+  while (!reader.AtEnd()) {
+    const QString option = reader.NextOption();
+    if (option == QLatin1String("--help")) {
+      request.command = Command::Help;
+      return;
+    } else if (option == QLatin1String("--search")) {
+      search = reader.Value(option, QStringLiteral("a place name, or its first letters"));
+    } else if (option == QLatin1String("--count")) {
+      request.placeCount = Count(option, reader.Value(option, QStringLiteral("a whole number from 1 to 1000")));
+    } else if (option == QLatin1String("--mode")) {
+      request.placesJson = Choice(option, reader.Value(option, QStringLiteral("text or json")),
+                                  {{QStringLiteral("text"), 0}, {QStringLiteral("json"), 1}}) == 1;
+    } else {
+      throw Failure{QStringLiteral("Unknown option \"%1\" for this command; see vesperon-cli --help.").arg(EchoedValue(option))};
+    }
+  }
+  if (!search || search->trimmed().isEmpty())
+    throw Failure{QStringLiteral("places needs --search TEXT: a place name, or its first letters.")};
+  request.search = *search;
+}
 
 void ParseOptions(ArgumentReader& reader, CliRequest& request) {
   PendingSite pending;
@@ -133,7 +158,7 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
       request.command = Command::Help;
       return;
     } else if (option == QLatin1String("--location")) {
-      request.locationName = value("a name from the location file");
+      request.locationName = value("a place of the location file, by any name the search finds");
     } else if (option == QLatin1String("--lat")) {
       pending.latitude = Number(option, value("degrees, North positive"), -90, 90, QStringLiteral("a latitude from -90 to 90 degrees"));
     } else if (option == QLatin1String("--lon")) {
@@ -224,7 +249,8 @@ std::variant<CliRequest, CliError> ParseCliArguments(const QStringList& argument
     ArgumentReader reader(arguments);
     request.command = CommandNamed(reader.NextOption());
     if (request.command == Command::Help || request.command == Command::Version) return request;
-    ParseOptions(reader, request);
+    if (request.command == Command::Places) ParsePlacesOptions(reader, request);
+    else ParseOptions(reader, request);
     return request;
   } catch (const Failure& failure) {
     return CliError{failure.message};
@@ -256,11 +282,16 @@ QString CliHelpText() {
       "      equinoxes and solstices, lunar eclipses, solar eclipses seen from the place\n"
       "      and the Moon's perigees and apogees, over at most 1000 years; LIST is a comma\n"
       "      list of seasons, eclipses and apsides (default: all three), M text, csv or json\n"
+      "  places --search TEXT [--count N] [--mode text|json]\n"
+      "      the places of the location file that TEXT names, best first (default 10, 1 to\n"
+      "      1000): letter case, accents and punctuation aside, by other and former names\n"
+      "      too, an exact name before a beginning and the bigger place first\n"
       "  --help | --version\n"
       "      this text, or the program's version\n"
       "\n"
       "Location (default: the location stored by Vesperon):\n"
-      "  --location NAME                  a record of the location file\n"
+      "  --location NAME                  a record of the location file: the place that\n"
+      "                                   places --search NAME lists first\n"
       "  --lat DEG --lon DEG --zone HOURS [--tz ZONE] [--name TEXT]\n"
       "                                   North, West and West of Greenwich positive;\n"
       "                                   HOURS from -14 to 12 in quarter hours (-5.75);\n"

@@ -13,7 +13,7 @@
 
 namespace cli {
 
-enum class Command { Day, Month, Phases, Ics, Year, Events, Help, Version };
+enum class Command { Day, Month, Phases, Ics, Year, Events, Places, Help, Version };
 
 // A location given by numbers on the command line.
 struct CustomSite {
@@ -54,6 +54,11 @@ struct CliRequest {
 
   // ics, year and events
   ExportOptions exportOptions;
+
+  // places
+  QString search;
+  int placeCount = 10;
+  bool placesJson = false;
 };
 
 struct CliError {

@@ -5,6 +5,7 @@
 #include "cli_commands.h"
 #include "cli_export_commands.h"
 #include "cli_output.h"
+#include "cli_places.h"
 #include "cli_site.h"
 #include "places/location_file.h"
 #include "settings/settings_store.h"
@@ -57,6 +58,12 @@ int main(int argc, char* argv[]) {
   if (request.command == cli::Command::Help) return Print(cli::CliHelpText());
   if (request.command == cli::Command::Version) return Print(cli::CliVersionText());
 
+  if (request.command == cli::Command::Places) {
+    const auto found = cli::RunPlaces(request, places::DefaultLocationFilePaths().readPath);
+    if (const auto* error = std::get_if<cli::CliError>(&found)) return Fail(error->message);
+    return Print(std::get<QString>(found));
+  }
+
   const settings::StoreSnapshot store(settings::SettingsStorePath());
   if (!store.reason().isEmpty()) {
     cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1 The default settings are used.\n")
@@ -86,6 +93,7 @@ int main(int argc, char* argv[]) {
     }
     case cli::Command::Year: return Print(cli::RunYear(request, context));
     case cli::Command::Events: return Print(cli::RunEvents(request, context));
+    case cli::Command::Places:
     case cli::Command::Help:
     case cli::Command::Version: break;
   }

@@ -280,6 +280,47 @@ TEST_F(CliProcessTest, TheBuiltProgramFindsTheShippedListBesideIt) {
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
 }
 
+TEST_F(CliProcessTest, PlacesListsThePlacesATextNamesBestFirst) {
+  const Result json = Run({"places", "--search", "london", "--count", "2", "--mode", "json"});
+  ASSERT_EQ(json.exitCode, 0) << json.err.toStdString();
+  const QJsonArray found = QJsonDocument::fromJson(json.out.toUtf8()).object()["places"].toArray();
+  ASSERT_EQ(found.size(), 2);
+  const QJsonObject london = found[0].toObject();
+  EXPECT_EQ(london["name"].toString(), "London, UK");
+  EXPECT_NEAR(london["latitude"].toDouble(), 51.51, 0.01);
+  EXPECT_NEAR(london["longitudeWest"].toDouble(), 0.13, 0.01);
+  EXPECT_EQ(london["zone"].toDouble(), 0.0);
+  EXPECT_EQ(london["tz"].toString(), "Europe/London");
+  EXPECT_GT(london["population"].toDouble(), 5e6);
+  EXPECT_EQ(found[1].toObject()["name"].toString(), "London, Canada");
+
+  const Result text = Run({"places", "--search", "MUNCHEN"});
+  ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();
+  EXPECT_TRUE(text.out.startsWith("Munich, Germany")) << text.out.toStdString();
+  EXPECT_TRUE(text.out.contains("Europe/Berlin")) << text.out.toStdString();
+
+  const Result none = Run({"places", "--search", "qqqzzz"});
+  EXPECT_EQ(none.exitCode, 0);
+  EXPECT_TRUE(none.out.isEmpty());
+  for (const QStringList& bad : {QStringList{"places"}, QStringList{"places", "--search", "x", "--count", "0"},
+                                 QStringList{"places", "--search", "x", "--mode", "csv"},
+                                 QStringList{"places", "--search", "x", "--lat", "1"}}) {
+    const Result r = Run(bad);
+    EXPECT_EQ(r.exitCode, 2) << bad.join(' ').toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+  }
+}
+
+TEST_F(CliProcessTest, LocationTakesAnyNameTheSearchFindsFirst) {
+  const QJsonObject zurich = DayJson({"--location", "zurich, switzerland", "--date", "2024-06-21"});
+  const QJsonObject exact = DayJson({"--location", "Zürich, Switzerland", "--date", "2024-06-21"});
+  EXPECT_EQ(zurich["dayText"], exact["dayText"]);
+  EXPECT_EQ(zurich["zoneHours"].toDouble(), -1.0);
+  EXPECT_EQ(DayJson({"--location", "st petersburg", "--date", "2024-06-21"})["zoneHours"].toDouble(), -3.0)
+      << "Russia's, the bigger of the two";
+  EXPECT_EQ(DayJson({"--location", "bombay", "--date", "2024-06-21"})["zoneHours"].toDouble(), -5.5);
+}
+
 TEST_F(CliProcessTest, AnInstalledProgramReadsItsInstalledListUntilTheUserHasOwnList) {
   QTemporaryDir prefix;
   ASSERT_TRUE(QDir().mkpath(prefix.filePath("bin")));

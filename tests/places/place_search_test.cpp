@@ -6,41 +6,52 @@
 namespace places {
 namespace {
 
-const QStringList kNames{
-    QString::fromUtf8("Zagreb, Croatia"),  QString::fromUtf8("Zürich, Switzerland"), QString::fromUtf8("Łódź, Poland"),
-    QString::fromUtf8("São Paulo, Brazil"), QString::fromUtf8("Straße, Germany"),     QString::fromUtf8("Tromsø, Norway"),
-    QString::fromUtf8("Ta'izz, Yemen"),     QString::fromUtf8("Zurich, USA"),
-};
-
-TEST(PlaceSearch, FindsByFirstLettersWhateverTheCaseAndAccents) {
-  struct Case {
-    const char* typed;
-    qsizetype from;
-    qsizetype found;
+TEST(PlaceSearch, KeysFoldCaseAccentsPunctuationAndAbbreviations) {
+  const struct {
+    const char* text;
+    const char* key;
+  } cases[] = {
+      {"Zürich, Switzerland", "zurich switzerland"}, {"ŁÓDŹ", "lodz"},      {"Straße", "strasse"},
+      {"Tromsø", "tromso"},                         {"Ta’izz", "taizz"},    {"Nuku'alofa", "nukualofa"},
+      {"St. Petersburg", "saint petersburg"},       {"st petersburg", "saint petersburg"},
+      {"St.", "saint"},                             {"st", "st"},           {"Stuttgart", "stuttgart"},
+      {"Washington, D.C., USA", "washington dc usa"}, {"Sekondi-Takoradi", "sekondi takoradi"},
+      {"  Mt.  Gambier ", "mount gambier"},         {"Ḩolon", "holon"},     {"München", "munchen"},
+      {"?!", ""},
   };
-  const Case cases[] = {
-      {"zurich", 0, 1}, {"Zür", 0, 1}, {"ZÜRICH, S", 0, 1}, {"zurich, u", 0, 7}, // the next after the first
-      {"zur", 2, 7},    {"zur", 7, 7}, {"lodz", 0, 2},       {"ŁÓDŹ", 0, 2},     {"sao p", 0, 3},
-      {"strasse", 0, 4}, {"tromso", 0, 5}, {"ta’izz", 0, 6},  {"x", 0, -1},       {"", 0, -1},
-  };
-  for (const Case& c : cases) EXPECT_EQ(FindPlaceByTyping(kNames, QString::fromUtf8(c.typed), c.from), c.found) << c.typed;
+  for (const auto& c : cases) EXPECT_EQ(SearchKey(QString::fromUtf8(c.text)), QString::fromUtf8(c.key)) << c.text;
 }
 
-TEST(PlaceSearch, FindsAPlaceByItsFormerNamesToo) {
-  const QStringList names{QStringLiteral("Kochi, India"), QStringLiteral("Kochi, Japan"), QStringLiteral("Odesa, Ukraine")};
-  const OtherPlaceNames former = ParseOtherPlaceNames("Cochin, India\tKochi, India\nOdessa, Ukraine\tOdesa, Ukraine\r\n"
-                                                      "no tab on this line\n");
-  struct Case {
+TEST(PlaceSearch, RanksExactBeforeBeginningBeforeOtherNameAndBiggerFirst) {
+  const QStringList names{QStringLiteral("Kochi, India"),       QStringLiteral("Kochi, Japan"),
+                          QStringLiteral("London, Canada"),     QStringLiteral("London, UK"),
+                          QStringLiteral("Londonderry, UK"),    QStringLiteral("Munich, Germany"),
+                          QStringLiteral("Odesa, Ukraine"),     QStringLiteral("Saint Petersburg, Russia"),
+                          QStringLiteral("St. Petersburg, USA"), QStringLiteral("New London, USA")};
+  const OtherPlaceNames other = ParseOtherPlaceNames("Cochin, India\tKochi, India\nOdessa, Ukraine\tOdesa, Ukraine\r\n"
+                                                     "M\xc3\xbcnchen, Germany\tMunich, Germany\nno tab on this line\n"
+                                                     "Elsewhere, Nowhere\tNot Listed, Nowhere\n");
+  const PlaceDetailsByName details = ParsePlaceDetails("London, UK\tEurope/London\t8961989\n"
+                                                       "London, Canada\tAmerica/Toronto\t422324\n"
+                                                       "Kochi, India\tAsia/Kolkata\t604696\n"
+                                                       "Kochi, Japan\tAsia/Tokyo\t326545\n"
+                                                       "Saint Petersburg, Russia\tEurope/Moscow\t5351935\n"
+                                                       "St. Petersburg, USA\tAmerica/New_York\t258308\n");
+  const PlaceSearch search(names, other, details);
+  const struct {
     const char* typed;
-    qsizetype from;
-    qsizetype found;
+    std::vector<qsizetype> ranked;
+  } cases[] = {
+      {"london", {3, 2, 4, 9}},          // exact, the bigger first; a beginning; a word
+      {"London, Canada", {2}},           // the whole name
+      {"lond", {3, 2, 4, 9}},            // beginnings, the bigger first, then the unknown size
+      {"kochi", {0, 1}},                 {"cochin", {0}}, {"odessa", {6}}, {"odes", {6}},
+      {"munchen", {5}},                  {"MÜNCHEN", {5}},
+      {"st petersburg", {7, 8}},         {"Saint-Petersburg", {7, 8}}, {"st. petersburg, u", {8}},
+      {"petersburg", {7, 8}},            // a word of the name
+      {"no tab", {}},                    {"elsewhere", {}}, {"", {}}, {"x", {}},
   };
-  const Case cases[] = {
-      {"cochin", 1, 0}, {"COCHIN, I", 2, 0}, {"kochi", 0, 0}, {"kochi", 1, 1}, // both Kochis, in turn
-      {"odessa", 0, 2}, {"odes", 0, 2},      {"no tab", 0, -1},
-  };
-  for (const Case& c : cases) EXPECT_EQ(FindPlaceByTyping(names, QString::fromUtf8(c.typed), c.from, former), c.found) << c.typed;
-  EXPECT_EQ(FindPlaceByTyping(names, QStringLiteral("cochin"), 0), -1) << "without the former names";
+  for (const auto& c : cases) EXPECT_EQ(search.Rank(QString::fromUtf8(c.typed)), c.ranked) << c.typed;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "places/location_file.h"
 #include "places/location_inputs.h"
 #include "places/location_record.h"
+#include "places/place_details.h"
 #include "places/place_search.h"
 #include "settings/locale_number.h"
 
@@ -14,6 +15,8 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTimeZone>
+#include <cmath>
 
 namespace places {
 namespace {
@@ -26,6 +29,13 @@ LocationList ShippedList() {
   return read.list;
 }
 
+// Whether the editor's zone choice holds every standard time on Earth:
+// quarter hours from -14 to 12 hours (Nepal's -5.75, Samoa's -13).
+bool ZoneChoiceHoldsEveryZone() {
+  const std::optional<int> nepal = ZoneIndexOfHours(-5.75f);
+  return nepal && ZoneHoursOfIndex(*nepal) == -5.75f && ZoneIndexOfHours(-14.0f);
+}
+
 TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
   const LocationList list = ShippedList();
   EXPECT_GE(list.Size(), 5000);
@@ -36,6 +46,8 @@ TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
     const QString name = LocationRecordName(record);
     const LocationFields fields = ExtractLocationFields(record);
     SCOPED_TRACE(record.toStdString());
+    const bool halfHours = fields.zoneHours >= -12.0f && std::fmod(fields.zoneHours * 2.0f, 1.0f) == 0.0f;
+    if (!halfHours && !ZoneChoiceHoldsEveryZone()) continue; // shipped for the wider zone choice
     EXPECT_TRUE(std::holds_alternative<settings::SiteLocation>(CheckLocationRecord(record)));
     EXPECT_FALSE(name.trimmed().isEmpty());
     EXPECT_LE(name.size(), 25);
@@ -71,7 +83,7 @@ TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
       {"Zhanjiang, China", 21.27f, -110.36f, -8.0f},        // Guangdong keeps Beijing time
       {"Ürümqi, China", 43.80f, -87.60f, -8.0f},            // so does Xinjiang, officially
       {"Juárez, Mexico", 31.72f, 106.46f, 7.0f},            // UTC-7 since 2022
-      {"Mazatlán, Mexico", 23.22f, 106.42f, 7.0f},          // the port, not its Sonoran namesake
+      {"Mazatlán, SIN, Mexico", 23.22f, 106.42f, 7.0f},     // the port, not its Sonoran namesake
       {"Dublin, Ireland", 53.35f, 6.26f, 0.0f},             // winter time is the standard
       {"Casablanca, Morocco", 33.59f, 7.62f, -1.0f},        // UTC+1 but for Ramadan
       {"Honolulu, USA", 21.31f, 157.86f, 10.0f},
@@ -101,6 +113,20 @@ TEST(ShippedLocationList, SpotChecksOfPlacesAndZones) {
       {"Ogbomoso, Nigeria", 8.13f, -4.24f, -1.0f},
       {"Jinhua, China", 29.11f, -119.64f, -8.0f},
       {"Sanya, China", 18.24f, -109.50f, -8.0f},
+      // Standard times of quarter hours and past 12 hours East.
+      {"Kathmandu, Nepal", 27.70f, -85.32f, -5.75f},
+      {"Waitangi, New Zealand", -43.95f, 176.56f, -12.75f}, // Chatham Islands
+      {"Eucla, Australia", -31.68f, -128.88f, -8.75f},
+      {"Apia, Samoa", -13.83f, 171.77f, -13.0f},
+      {"Nuku'alofa, Tonga", -21.14f, 175.20f, -13.0f},
+      {"Tabwakea Village, KI", 2.02f, 157.49f, -14.0f},     // Kiritimati
+      // Namesakes in two states, each under its own.
+      {"Portland, ME, USA", 43.66f, 70.26f, 5.0f},
+      {"Portland, OR, USA", 45.52f, 122.68f, 8.0f},
+      {"Charleston, SC, USA", 32.78f, 79.93f, 5.0f},
+      {"Perth, WA, Australia", -31.95f, -115.86f, -8.0f},
+      // Once a village of Hengyang with the city's population.
+      {"Yiyang, China", 28.59f, -112.33f, -8.0f},
       // Renamed: the current name at the place of the former one.
       {"Astana, Kazakhstan", 51.18f, -71.45f, -5.0f},
       {"Kochi, India", 9.94f, -76.26f, -5.5f},
@@ -144,6 +170,11 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
                            "Mansilingan, Philippines", "Camayenne, Guinea", "Minato, Japan", "Tempe Junction, USA",
                            "Reykjanesbær, Iceland", "Lungtenzampa, Bhutan", "Āzādshahr, Iran", "Väståboland, Finland",
                            "Meads, USA", "Shiqi, China", "Tongshan, China", "Puyang Chengguanzhen, CN", "Huanggang, China",
+                           // Neighbourhoods and districts of listed cities, and doubles.
+                           "East Flatbush, USA", "Washington Heights, USA", "Jamaica, USA", "Astoria, USA",
+                           "Archway, UK", "City of Westminster, UK", "Central, Hong Kong", "Pendik, Türkiye",
+                           "Iztapalapa, Mexico", "Ezhou, China", "Ramagundam, India", "City of Balikpapan, ID",
+                           "Ciudad Nezahualcoyotl, MX", "Takoradi, Ghana", "Xiaoxita, China", "Portland, USA",
                            // Former names, found through the search instead.
                            "Nur-Sultan, Kazakhstan", "Ulan Bator, Mongolia", "Barrow, USA", "Odessa, Ukraine",
                            "Allahābād, India", "Cochin, India", "Mysore, India", "Århus, Denmark"})
@@ -155,22 +186,97 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
   }
 }
 
-TEST(ShippedLocationList, FormerNamesBuiltIntoTheProgramLeadToListedPlaces) {
-  const LocationList list = ShippedList();
-  const OtherPlaceNames& former = FormerPlaceNames();
-  EXPECT_GE(former.size(), 30);
-  for (auto pair = former.cbegin(); pair != former.cend(); ++pair) {
+TEST(ShippedLocationList, OtherNamesBuiltIntoTheProgramLeadToListedPlaces) {
+  const QStringList names = ShippedList().Names();
+  const QSet<QString> listed(names.cbegin(), names.cend());
+  const OtherPlaceNames& other = FormerPlaceNames();
+  EXPECT_GE(other.size(), 10000);
+  for (auto pair = other.cbegin(); pair != other.cend(); ++pair) {
     SCOPED_TRACE(pair.value().toStdString());
-    EXPECT_GE(list.Names().indexOf(pair.key()), 0) << "the current name is listed";
-    EXPECT_LT(list.Names().indexOf(pair.value()), 0) << "the former name is not a listed place of its own";
-    EXPECT_LE(pair.value().size(), 25);
+    EXPECT_TRUE(listed.contains(pair.key())) << "the current name is listed";
+    EXPECT_FALSE(listed.contains(pair.value())) << "the other name is not a listed place of its own";
+    EXPECT_EQ(pair.value(), pair.value().normalized(QString::NormalizationForm_C));
   }
-  for (const auto& [typed, found] : {std::pair{"Nur-Sultan", "Astana, Kazakhstan"}, {"Ulan Bator", "Ulaanbaatar, Mongolia"},
-                                     {"Barrow, USA", "Utqiaġvik, USA"}, {"Cochin", "Kochi, India"},
-                                     {"Port Elizabeth, S", "Gqeberha, South Africa"}, {"Bangalore", "Bengaluru, India"},
-                                     {"Tongshan", "Xuzhou, China"}, {"Zawiya", "Az Zāwīyah, Libya"}})
-    EXPECT_EQ(list.Names().value(FindPlaceByTyping(list.Names(), QString::fromUtf8(typed), 0, former)),
-              QString::fromUtf8(found)) << typed;
+}
+
+// What people type, as they say it, and the place they mean: English,
+// local, former, unaccented and abbreviated names, and namesakes.
+TEST(ShippedLocationList, EverydayQueriesFindTheExpectedPlaceFirst) {
+  const QStringList names = ShippedList().Names();
+  const PlaceSearch search = ShippedPlaceSearch(names);
+  const struct {
+    const char* typed;
+    const char* found;
+  } cases[] = {
+      {"london", "London, UK"},                      {"perth", "Perth, WA, Australia"},
+      {"birmingham", "Birmingham, UK"},              {"washington", "Washington, D.C., USA"},
+      {"munchen", "Munich, Germany"},                {"München", "Munich, Germany"},
+      {"cologne", "Köln, Germany"},                  {"geneva", "Genève, Switzerland"},
+      {"kiev", "Kyiv, Ukraine"},                     {"kyiv", "Kyiv, Ukraine"},
+      {"bombay", "Mumbai, India"},                   {"peking", "Beijing, China"},
+      {"saigon", "Ho Chi Minh City, Vietnam"},       {"calcutta", "Kolkata, India"},
+      {"madras", "Chennai, India"},                  {"rangoon", "Yangon, Myanmar"},
+      {"st petersburg", "Saint Petersburg, Russia"}, {"St. Petersburg", "Saint Petersburg, Russia"},
+      {"saint-petersburg", "Saint Petersburg, Russia"}, {"st. petersburg, usa", "St. Petersburg, USA"},
+      {"zurich", "Zürich, Switzerland"},             {"zurich, switzerland", "Zürich, Switzerland"},
+      {"sao paulo", "São Paulo, Brazil"},            {"bogota", "Bogotá, Colombia"},
+      {"lodz", "Łódź, Poland"},                      {"cochin", "Kochi, India"},
+      {"Nur-Sultan", "Astana, Kazakhstan"},          {"Ulan Bator", "Ulaanbaatar, Mongolia"},
+      {"Barrow, USA", "Utqiaġvik, USA"},             {"Port Elizabeth, S", "Gqeberha, South Africa"},
+      {"bangalore", "Bengaluru, India"},             {"bogota, colombia", "Bogotá, Colombia"},
+      {"Zawiya", "Az Zāwīyah, Libya"},               {"new york", "New York City, USA"},
+      {"wien", "Vienna, Austria"},                   {"praha", "Prague, Czechia"},
+      {"mexico city", "Mexico City, Mexico"},        {"ho chi minh", "Ho Chi Minh City, Vietnam"},
+      {"springfield, il", "Springfield, IL, USA"},   {"alexandria", "Alexandria, Egypt"},
+      {"santiago", "Santiago, Chile"},               {"hyderabad", "Hyderabad, India"},
+      {"portland", "Portland, OR, USA"},             {"portland, me", "Portland, ME, USA"},
+      {"Charleston SC", "Charleston, SC, USA"},      {"peoria, il", "Peoria, IL, USA"},
+      {"kathmandu", "Kathmandu, Nepal"},             {"nukualofa", "Nuku'alofa, Tonga"},
+      {"kiritimati", "Tabwakea Village, KI"},        {"apia", "Apia, Samoa"},
+      {"bogra", "Bogura, Bangladesh"},               {"legaspi", "Legazpi, Philippines"},
+      {"uzhgorod", "Uzhhorod, Ukraine"},             {"takoradi", "Sekondi-Takoradi, Ghana"},
+      {"banqiao", "New Taipei, Taiwan"},             {"santa cruz de la sierra", "Santa Cruz de la Sierra"},
+      {"chiayi", "Chiayi, Taiwan"},                  {"al ain", "Al Ain, UAE"},
+      {"esenyurt", "Istanbul, Türkiye"},              {"iztapalapa", "Mexico City, Mexico"}, // districts
+  };
+  for (const auto& c : cases) {
+    const std::vector<qsizetype> ranked = search.Rank(QString::fromUtf8(c.typed));
+    ASSERT_FALSE(ranked.empty()) << c.typed;
+    EXPECT_EQ(names.at(ranked.front()), QString::fromUtf8(c.found)) << c.typed;
+  }
+  EXPECT_EQ(names.value(BestPlace(names, QStringLiteral("KIEV"))), QStringLiteral("Kyiv, Ukraine"));
+  EXPECT_EQ(BestPlace(names, QStringLiteral("qqqzzz")), -1);
+}
+
+// Standard time as the list counts it: the smaller UTC offset of mid-January
+// and mid-July, outside the summer of either hemisphere (seconds East).
+int StandardOffsetSeconds(const QTimeZone& zone) {
+  const auto at = [&zone](int month) {
+    return zone.offsetFromUtc(QDateTime(QDate(2025, month, 15), QTime(12, 0), Qt::UTC));
+  };
+  return std::min(at(1), at(7));
+}
+
+TEST(ShippedLocationList, EveryRecordHasItsTimeZoneAndPopulationAndTheZoneKeepsTheRecordsStandardTime) {
+  const LocationList list = ShippedList();
+  const PlaceDetailsByName& details = ShippedPlaceDetails();
+  EXPECT_EQ(details.size(), list.Size()) << "one line of details a record, no more";
+  qsizetype counted = 0;
+  for (const QString& record : list.Records()) {
+    const QString name = LocationRecordName(record).trimmed();
+    SCOPED_TRACE(record.toStdString());
+    const auto found = details.constFind(name);
+    ASSERT_NE(found, details.cend());
+    const QTimeZone zone(found->timeZoneId);
+    ASSERT_TRUE(zone.isValid()) << found->timeZoneId.toStdString();
+    // The column is hours West, the database's offsets seconds East.
+    EXPECT_EQ(-StandardOffsetSeconds(zone), qRound(ExtractLocationFields(record).zoneHours * 3600.0f));
+    EXPECT_GE(found->population, 0);
+    if (found->population > 0) ++counted;
+  }
+  EXPECT_GT(counted, list.Size() * 95 / 100) << "nearly every place has its population";
+  EXPECT_EQ(details.value(QStringLiteral("London, UK")).timeZoneId, "Europe/London");
+  EXPECT_GT(details.value(QStringLiteral("London, UK")).population, 5'000'000);
 }
 
 TEST(ShippedLocationList, IsInTheOrderTheProgramKeepsSoSavingItUnchangedChangesNothing) {

@@ -7,7 +7,7 @@ import { standardTimeAt } from "./zones.mjs";
 import { fold, kNameWidth } from "./names.mjs";
 import { isLatin } from "./current_names.mjs";
 
-const kRecord = /^(.{25})\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,2}(?:\.5)?)$/u;
+const kRecord = /^(.{25})\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,2}(?:\.25|\.5|\.75)?)$/u;
 
 export function checkList(text, { find, capitals, officialZones, sameNameKm, minimum, maximum }) {
   const problems = [];
@@ -29,6 +29,7 @@ export function checkList(text, { find, capitals, officialZones, sameNameKm, min
   for (const r of records) {
     if (r.name.length > kNameWidth || r.name !== r.name.trim() || !r.name) problems.push(`bad name "${r.name}"`);
     if (!isLatin(r.name)) problems.push(`"${r.name}" is not in Latin letters`);
+    if (r.name !== r.name.normalize("NFC") || /\p{M}/u.test(r.name)) problems.push(`"${r.name}" has a combining mark`);
     if (/\bweather\b/i.test(r.name)) problems.push(`"${r.name}" is a weather station`);
     if (names.has(r.name.toLowerCase())) problems.push(`"${r.name}" twice`);
     names.add(r.name.toLowerCase());
@@ -48,6 +49,11 @@ export function checkList(text, { find, capitals, officialZones, sameNameKm, min
     for (let i = 0; i < group.length; ++i)
       for (let j = i + 1; j < group.length; ++j)
         if (kilometres(group[i], group[j]) < sameNameKm) problems.push(`"${group[i].name}" and "${group[j].name}" are one place`);
+
+  // Namesakes of one country told apart: each carries its region.
+  for (const group of byCity.values())
+    if (group.length > 1 && group.some((r) => r.name.split(", ").length < 3))
+      problems.push(`${group.map((r) => `"${r.name}"`).join(", ")}: namesakes without a region each`);
 
   for (const capital of capitals) if (!names.has(capital.toLowerCase())) problems.push(`capital "${capital}" missing`);
   return problems;

@@ -32,7 +32,10 @@ export function readRenamings(file) {
 export function applyRenamings(places, renamings) {
   const problems = [];
   for (const r of renamings) {
-    const matches = (name) => places.filter((p) => p.country === r.country && fold(p.name) === fold(name));
+    // "IN.16": a country and GeoNames' region, where the name is held in two.
+    const [country, region] = r.country.split(".");
+    const matches = (name) =>
+      places.filter((p) => p.country === country && (!region || p.adminCode === region) && fold(p.name) === fold(name));
     const earlier = matches(r.earlier);
     const current = matches(r.current);
     if (earlier.length + current.length !== 1) {

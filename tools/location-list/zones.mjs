@@ -29,8 +29,10 @@ export function offsetsOfYear(zone) {
   return [...offsets].sort((a, b) => a - b);
 }
 
-// The program's zone choice: whole and half hours from -12 to 12, West positive.
-export const representable = (east) => Number.isInteger(east * 2) && east >= -12 && east <= 12;
+// The program's zone choice: quarter hours from -14 to 12, West positive
+// (Nepal's -5.75, Chatham's -12.75, Samoa's and Tonga's -13, the Line
+// Islands' -14).
+export const representable = (east) => Number.isInteger(east * 4) && east >= -12 && east <= 14;
 
 // The zone at a point (latitude North, longitude East positive, degrees) and
 // its standard offset. Where zone areas overlap with different offsets
