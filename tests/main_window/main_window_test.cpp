@@ -192,12 +192,18 @@ TEST_F(MainWindowTest, OptionsAreWrittenAtShutdownAndReadBackAtTheNextStart) {
 }
 
 TEST_F(MainWindowTest, StoredPositionOffTheScreenIsPulledBack) {
-  TemporaryStore store({{"Window/Top", "5000"}, {"Window/Left", "-300"}});
-  auto w = Open(store);
-  const QRect screen = w->screen()->geometry();
-  EXPECT_EQ(w->frameGeometry().left(), 0);
-  EXPECT_LE(w->frameGeometry().bottom(), screen.bottom());
-  EXPECT_GE(w->frameGeometry().top(), 0);
+  const struct {
+    const char *top, *left;
+  } cases[] = {{"5000", "-300"}, {"2147483647", "2147483647"}, {"-2147483648", "-2147483648"}};
+  for (const auto& c : cases) {
+    TemporaryStore store({{"Window/Top", c.top}, {"Window/Left", c.left}});
+    auto w = Open(store);
+    const QRect screen = w->screen()->geometry();
+    EXPECT_GE(w->frameGeometry().left(), 0) << c.left;
+    EXPECT_LE(w->frameGeometry().right(), screen.right()) << c.left;
+    EXPECT_LE(w->frameGeometry().bottom(), screen.bottom()) << c.top;
+    EXPECT_GE(w->frameGeometry().top(), 0) << c.top;
+  }
 }
 
 TEST_F(MainWindowTest, StayOnTopNeitherMovesNorRecreatesTheWindow) {

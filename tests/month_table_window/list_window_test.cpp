@@ -66,6 +66,7 @@ TEST(ListWindowTest, ShowingKeepsTheWindowOnTheScreenAndClearOfItsBottomStrip) {
       {"5000", "20", "300", kAboveTheStrip, 0, true, "a window below the screen moves up"},
       {"-50", "-50", "300", 0, 0, true, "a window above and left of the screen moves down and right"},
       {"40", "5000", "300", 40, 0, false, "a window right of the screen moves back onto it"},
+      {"2147483647", "2147483647", "300", kAboveTheStrip, 0, false, "the largest position, no overflow"},
   };
   for (const auto& c : cases) {
     ListWindowUnderTest t({{"Window/ListTop", c.top}, {"Window/ListLeft", c.left}, {"Window/ListHeight", c.height}});
