@@ -8,6 +8,7 @@
 #include "settings/store_snapshot.h"
 #include "settings/whole_file_write.h"
 
+#include "../support/scoped_environment.h"
 #include "test_support.h"
 
 #include <QDateTime>
@@ -175,21 +176,6 @@ TEST(SaveMergedLocationFile, RefusesAFileItCannotReadAndLeavesItAsItIs) {
     EXPECT_EQ(after.size(), made.size()) << kind;
   }
 }
-
-// Sets an environment variable while alive.
-class ScopedEnvironment {
-public:
-  ScopedEnvironment(const char* name, const QByteArray& value) : name_(name), previous_(qgetenv(name)) {
-    qputenv(name, value);
-  }
-  ~ScopedEnvironment() { qputenv(name_, previous_); }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-  const char* name_;
-  QByteArray previous_;
-};
 
 // The settings' own folder has room though the temporary folder has none
 // (here: nothing can be made in it, as it is a file).
