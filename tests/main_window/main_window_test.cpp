@@ -227,6 +227,27 @@ TEST_F(MainWindowTest, StayOnTopNeitherMovesNorRecreatesTheWindow) {
   EXPECT_EQ(store.value("Window/Top"), "200");
 }
 
+TEST_F(MainWindowTest, StayOnTopIsOffWithItsReasonWhereThePlatformCannotKeepAWindowOnTop) {
+  TemporaryStore store;
+  auto w = Open(store);
+  QAction* onTop = w->menuAction("mnuOnTop");
+  ASSERT_NE(onTop, nullptr);
+  const struct {
+    const char* platform;
+    bool available;
+  } cases[] = {{"wayland", false}, {"wayland-egl", false}, {"xcb", true}, {"offscreen", true}};
+  for (const auto& c : cases) {
+    w->ApplyStayOnTopSupport(QLatin1String(c.platform));
+    EXPECT_EQ(onTop->isEnabled(), c.available) << c.platform;
+    EXPECT_EQ(onTop->toolTip().startsWith(QStringLiteral("Not available on Wayland: ")), !c.available)
+        << c.platform << ": " << onTop->toolTip().toStdString();
+  }
+  w->ApplyStayOnTopSupport(QStringLiteral("wayland"));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  QTest::keyClick(w.get(), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "Ctrl+T does nothing there";
+}
+
 int Distance(const QColor& a, const QColor& b) {
   return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue());
 }
