@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLocale>
+#include <QTemporaryDir>
 #include <memory>
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -90,5 +91,45 @@ void AddEveryRecord(benchmark::State& bench) {
   }
 }
 BENCHMARK(AddEveryRecord)->Unit(benchmark::kMillisecond);
+
+// A list of a hundred thousand places, each record a line of the file.
+places::LocationList LongList() {
+  QStringList records;
+  for (int n = 0; n < 100'000; ++n)
+    records.append(QStringLiteral("Place %1").arg(n, 6, 10, QLatin1Char('0')).leftJustified(25) +
+                   QStringLiteral("| 10.00 |  20.00 | 0"));
+  return places::LocationList(records);
+}
+
+// Save List with a hundred thousand places and one added: the file is read
+// again, merged with the session's changes and written. It must not freeze
+// the window: the goal is well under a second.
+void SaveALongList(benchmark::State& bench) {
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("Location.txt"));
+  const places::LocationList asRead = LongList();
+  if (!places::WriteLocationFile(path, asRead).ok) bench.SkipWithError("the list was not written");
+  places::LocationList ours = asRead;
+  ours.Add(QStringLiteral("Added place").leftJustified(25) + QStringLiteral("| 11.00 |  21.00 | 0"));
+  for (auto _ : bench) {
+    const places::LocationFileMerge saved = places::SaveMergedLocationFile(path, asRead, ours);
+    if (!saved.ok) bench.SkipWithError(saved.error.toStdString().c_str());
+    benchmark::DoNotOptimize(saved.list.Size());
+  }
+}
+BENCHMARK(SaveALongList)->Unit(benchmark::kMillisecond);
+
+// The merge alone: a hundred thousand places, one removed and one added here,
+// one added by another copy.
+void MergeLongLists(benchmark::State& bench) {
+  const places::LocationList base = LongList();
+  places::LocationList ours = base;
+  ours.RemoveAt(500);
+  ours.Add(QStringLiteral("Ours").leftJustified(25) + QStringLiteral("| 11.00 |  21.00 | 0"));
+  places::LocationList theirs = base;
+  theirs.Add(QStringLiteral("Theirs").leftJustified(25) + QStringLiteral("| 12.00 |  22.00 | 0"));
+  for (auto _ : bench) benchmark::DoNotOptimize(places::MergeLocationLists(base, ours, theirs).Size());
+}
+BENCHMARK(MergeLongLists)->Unit(benchmark::kMillisecond);
 
 } // namespace

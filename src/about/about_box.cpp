@@ -59,7 +59,9 @@ float NextAnimationValue(float pct) {
 }
 
 TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+    // A dialog's flags, named one by one: a title and a close button, no
+    // minimise or maximise button to take the title's room.
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowStaysOnTopHint),
       disc_(disc), animation_(disc.illumPercent) {
   // FormCreate
@@ -79,7 +81,7 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
   Panel2 = Bevelled(Panel1, QRect(S(6), S(4), S(44), S(44)));
   Panel2->setObjectName(QStringLiteral("Panel2"));
   Panel2->setAutoFillBackground(true);
-  bitmap_ = QImage(S(kDiscSize), S(kDiscSize), QImage::Format_RGB32);
+  bitmap_ = ui_helpers::DiscImage(S(kDiscSize), devicePixelRatioF());
   pbAbout = new DiscBox(Panel2, bitmap_);
   pbAbout->setObjectName(QStringLiteral("pbAbout"));
   pbAbout->setAccessibleName(QStringLiteral("The Moon through a lunation"));

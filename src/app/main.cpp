@@ -4,7 +4,10 @@
 #include "main_window/main_window.h"
 #include "settings/standard_descriptors.h"
 #include "settings/whole_file_write.h"
+#include "terminal_answers.h"
+#include "termination_signals.h"
 #include "ui_helpers/focus_ring_style.h"
+#include "ui_helpers/lock_wait_notice.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -25,13 +28,16 @@ QIcon ProgramIcon() {
 int main(int argc, char* argv[]) {
   settings::OpenClosedStandardDescriptors();
   settings::IgnoreFileSizeSignal();
-  QApplication app(argc, argv);
+  app::AnswerOnTerminal(argc, argv); // before a display is needed
+  QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vesperon"));
   QApplication::setOrganizationName(QStringLiteral("Vesperon Software"));
   // Ties the windows to the installed menu entry (and its icon) on Wayland.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vesperon.Vesperon"));
   QApplication::setWindowIcon(ProgramIcon());
   QApplication::setStyle(new ui_helpers::FocusRingStyle); // over the platform's style
+  ui_helpers::ShowLockWaits();
+  app::QuitOnTerminationSignals();
 
   main_window::TfrmVesperon window;
   window.show();

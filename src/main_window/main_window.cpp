@@ -96,6 +96,9 @@ TfrmVesperon::TfrmVesperon(QString storePath, QWidget* parent, places::LocationF
   connect(Timer1, &QTimer::timeout, this, &TfrmVesperon::Timer1Timer);
   Timer1->start(1000);
   qApp->installEventFilter(this);
+  // A session that ends (a logout) writes what a close writes, without the
+  // closing questions: nobody may be there to answer them.
+  connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { (void)SaveSettings(); });
   help::InstallHelpKey();
   // The window holds the keyboard for the calendar. Whenever it takes the
   // focus back (at start-up, after a panel, a window, a message box or the
@@ -115,6 +118,11 @@ TfrmVesperon::~TfrmVesperon() {
   qApp->removeEventFilter(this);
   // A window closed by the user has saved already, and reported a failure.
   if (!settingsSaved_) (void)SaveSettings();
+}
+
+void TfrmVesperon::EndWithoutQuestions() {
+  (void)SaveSettings(); // a failure is logged: there is nobody to tell
+  QCoreApplication::exit(0);
 }
 
 int TfrmVesperon::S(int pixels) const { return ui_helpers::ScaleToDpi(pixels, dpi_); }
@@ -363,6 +371,12 @@ bool TfrmVesperon::eventFilter(QObject* watched, QEvent* event) {
     if (widget && widget->window() == this && !qobject_cast<const QMenuBar*>(widget) &&
         calendar_->CalendarKey(key->key(), key->modifiers()))
       return true;
+  }
+  // A quit the window did not ask for (the session manager's at a logout, or
+  // SIGTERM): after a close the window is hidden already.
+  if (watched == qApp && event->type() == QEvent::Quit && isVisible()) {
+    EndWithoutQuestions();
+    return true;
   }
   // With hints off, no control of this window shows its tooltip.
   if (event->type() == QEvent::ToolTip && !settings_.Hints) {

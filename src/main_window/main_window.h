@@ -98,6 +98,10 @@ public:
   void mnuDateClick(bool focusMonth);
   // The closing questions; false keeps the window open.
   bool FormCloseQuery();
+  // Ends the program as a logout or SIGTERM asks: saves what a close saves
+  // but asks nothing, so a changed location or list stays unsaved, as No
+  // would leave it.
+  void EndWithoutQuestions();
   // The month table window, once the List command has created it.
   month_table_window::TfrmList* listWindow() const { return frmList_; }
   // The Sky Events window, once Sky Events has created it.
@@ -124,6 +128,9 @@ public:
   void FlipHints();
   void FlipAutomode();
   void FlipStayOnTop();
+  // Enables Stay on Top (Ctrl+T) where the platform of this name can keep a
+  // window on top; elsewhere disables it, its tooltip saying why.
+  void ApplyStayOnTopSupport(const QString& platformName);
   void FlipRepeatLayout(); // Ctrl+R: the year repeat's layout
   // Tells assistive technology what a key changed that shows nowhere: the
   // status line's name.

@@ -8,8 +8,10 @@
 #include "help/help_topics.h"
 #include "help/help_window.h"
 #include "location_editor/location_editor.h"
+#include "stay_on_top.h"
 
 #include <QActionGroup>
+#include <QGuiApplication>
 #include <QMenuBar>
 
 namespace main_window {
@@ -38,6 +40,13 @@ QAction* TfrmVesperon::AddCheck(QMenu* menu, const QString& caption, const QStri
   connect(action, &QAction::triggered, this, [handler] { handler(); });
   actions_[name] = action;
   return action;
+}
+
+void TfrmVesperon::ApplyStayOnTopSupport(const QString& platformName) {
+  QAction* onTop = actions_.at(QStringLiteral("mnuOnTop"));
+  const QString whyNot = WhyNoStayOnTop(platformName);
+  onTop->setEnabled(whyNot.isEmpty());
+  onTop->setToolTip(whyNot.isEmpty() ? QStringLiteral("Keep the window on top of other windows (Ctrl+T)") : whyNot);
 }
 
 void TfrmVesperon::CreateMenus() {
@@ -113,6 +122,7 @@ void TfrmVesperon::CreateMenus() {
   AddCheck(options, QStringLiteral("Long &Form"), "mnuFormLength", [this] { FlipFormLength(); });
   AddCheck(options, QStringLiteral("Status &Bar"), "mnuStatus", [this] { FlipStatus(); })->setCheckable(true);
   hidden(QStringLiteral("OnTop"), "mnuOnTop", QKeySequence(Qt::CTRL | Qt::Key_T), [this] { FlipStayOnTop(); });
+  ApplyStayOnTopSupport(QGuiApplication::platformName());
   hidden(QStringLiteral("Print"), "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintWindow(); });
   hidden(QStringLiteral("ShowJulian"), "mnuJulian", QKeySequence(Qt::CTRL | Qt::Key_J), [this] { ShowJulian(); });
   // The calendar's mouse-only settings, from the keyboard: the weekday

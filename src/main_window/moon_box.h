@@ -4,6 +4,8 @@
 // The square box that shows the Moon's phase disc; it only copies the disc
 // image, which the window redraws with DrawMoonDisc.
 
+#include "ui_helpers/moon_disc.h"
+
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,11 +24,11 @@ public:
   QImage& bitmap() { return bitmap_; }
   const QImage& bitmap() const { return bitmap_; }
 
-  // Moves and sizes the box and gives the bitmap its size; does not redraw.
+  // Moves and sizes the box and gives the bitmap its size in the screen's
+  // device pixels; does not redraw.
   void place(const QRect& bounds) {
     setGeometry(bounds);
-    bitmap_ = QImage(bounds.size(), QImage::Format_RGB32);
-    bitmap_.fill(Qt::black);
+    bitmap_ = ui_helpers::DiscImage(bounds.width(), devicePixelRatioF());
   }
 
 signals:

@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <algorithm>
 
 namespace main_window {
 
@@ -24,13 +25,14 @@ struct BoxSpec {
   int left, width; // pixels at 96 dpi; every box is at top 2, 18 high
   const char* hint;
   const char* name; // read out before the box's text
+  const char* objectName;
 };
 
 constexpr BoxSpec kBoxes[4] = {
-    {8, 105, "Select Location", "Location"},
-    {120, 31, "Toggle ST/DT/UT", "Time"},
-    {155, 33, "Toggle Twilight Type", "Twilight"},
-    {192, 57, "Toggle 12/24 Hour Format", "Clock"},
+    {8, 105, "Select Location", "Location", "pnlCity"},
+    {120, 31, "Toggle ST/DT/UT", "Time", "pnlTime"}, // room for a zone's name: "AEDT", "+0545"
+    {155, 33, "Toggle Twilight Type", "Twilight", "pnlTwilight"},
+    {192, 57, "Toggle 12/24 Hour Format", "Clock", "pnlClock"},
 };
 
 } // namespace
@@ -53,9 +55,33 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
     box->setGeometry(scale(kBoxes[i].left), scale(2), scale(kBoxes[i].width), scale(18));
     box->setToolTip(QLatin1String(kBoxes[i].hint));
     box->setAccessibleName(QLatin1String(kBoxes[i].name));
-    if (i == 0) box->setObjectName("pnlCity");
+    box->setObjectName(QLatin1String(kBoxes[i].objectName));
     boxes_[i] = box;
   }
+  FitChoiceBoxes();
+}
+
+// The time type's and the twilight's boxes take the width of their widest
+// text in the font they show ("Naut." is wider than 33 pixels in some faces),
+// keeping their gaps and the clock's place; the location box, whose text is
+// cut with "…" anyway, gives up the room.
+void StatusStrip::FitChoiceBoxes() {
+  const auto widest = [](const QLabel* box, const std::function<QString(int)>& text) {
+    int width = 0;
+    for (int choice = 0; choice < 3; ++choice) width = std::max(width, box->fontMetrics().horizontalAdvance(text(choice)));
+    return width + box->indent() + 2 * box->margin() + 2 * box->frameWidth();
+  };
+  const int gap = boxes_[3]->x() - boxes_[2]->geometry().right() - 1;
+  const int widths[] = {widest(boxes_[1], day::TimeTypeText), widest(boxes_[2], day::TwilightText)};
+  int right = boxes_[3]->x() - gap; // one past the box's right edge
+  for (int i = 2; i >= 1; --i) {
+    QLabel* box = boxes_[i];
+    const int width = std::max(box->width(), widths[i - 1]);
+    box->setGeometry(right - width, box->y(), width, box->height());
+    right = box->x() - gap;
+  }
+  QLabel* location = boxes_[0];
+  location->resize(right - location->x(), location->height());
 }
 
 void StatusStrip::setTexts(const day::StatusPanelTexts& texts) {

@@ -47,6 +47,7 @@ signals:
   void clockClicked();
 
 private:
+  void FitChoiceBoxes();
   void ShowText(int box, const QString& text);
 
   StatusBox* boxes_[4] = {};

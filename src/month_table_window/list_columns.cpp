@@ -28,7 +28,7 @@ ListColumns MeasureColumns(const ColumnInputs& in) {
 
   ListColumns c;
   c.cells.fill(timeColumn);
-  c.cells.front() = table.horizontalAdvance(in.sampleDate) + kDatePadding;
+  c.cells.front() = table.horizontalAdvance(in.sampleDate) + kDatePadding + kCellTextInset;
   c.cells.back() = table.horizontalAdvance(QStringLiteral("100")) + kPercentPadding;
   c.rowHeight = table.height();
   // A column is never narrower than its labels in the header font ("Twilight"

@@ -5,6 +5,7 @@
 // font and the header font (ResizeGrids).
 
 #include "month/month_table.h"
+#include "ui_helpers/focus_ring_style.h"
 
 #include <QFont>
 #include <QString>
@@ -13,6 +14,10 @@
 namespace month_table_window {
 
 using ColumnWidths = std::array<int, month::kColumnCount>;
+
+// Pixels between a cell's text and its right edge: room for the focus ring
+// of the keyboard's cell and a pixel more, so that it covers no digit.
+inline constexpr int kCellTextInset = ui_helpers::kFocusRingWidth + 1;
 
 struct ListColumns {
   ColumnWidths cells{};   // pixels of text room per table column
@@ -34,7 +39,8 @@ struct ColumnInputs {
 // The time columns are the sample time's width + 10 pixels, never under
 // 44 pixels at 96 dpi (scaled for other screens); the date column the sample
 // date's width + 5, the percent column the width of "100" + 10; none is
-// narrower than its header labels.
+// narrower than its header labels. The date column has kCellTextInset more
+// (the others' padding holds it).
 ListColumns MeasureColumns(const ColumnInputs& in);
 
 int Sum(const ColumnWidths& widths);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "month_table_model.h"
 
+#include "list_columns.h"
 #include "month/header_labels.h"
 #include "ui_helpers/focus_ring_style.h"
 
@@ -51,7 +52,8 @@ void FlushRightDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   painter->setFont(option.font);
   painter->setPen(option.palette.color(QPalette::Text));
   painter->setClipRect(option.rect);
-  painter->drawText(option.rect, Qt::AlignRight | Qt::AlignTop, index.data(Qt::DisplayRole).toString());
+  painter->drawText(option.rect.adjusted(0, 0, -kCellTextInset, 0), Qt::AlignRight | Qt::AlignTop,
+                    index.data(Qt::DisplayRole).toString());
   // The keyboard's cell, while the table has the focus: the focus ring.
   if (option.state.testFlag(QStyle::State_HasFocus)) {
     const QColor base = option.palette.color(QPalette::Base);

@@ -31,9 +31,9 @@ private:
   month::MonthTable table_;
 };
 
-// Draws a cell's text flush against the cell's right edge and top, with no
-// padding and no selection mark, over the view's base colour; the focused
-// cell gets a box.
+// Draws a cell's text against the cell's right edge (but for the focus ring's
+// room, kCellTextInset) and top, with no selection mark, over the view's base
+// colour; the focused cell gets a box.
 class FlushRightDelegate : public QStyledItemDelegate {
 public:
   using QStyledItemDelegate::QStyledItemDelegate;

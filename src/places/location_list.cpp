@@ -4,6 +4,8 @@
 #include "location_record.h"
 
 #include <QCollator>
+#include <QHash>
+#include <QSet>
 #include <QLocale>
 #include <algorithm>
 
@@ -39,8 +41,9 @@ const QCollator& LineCollator() {
 
 LocationList::LocationList(QStringList records) : records_(std::move(records)) {
   const QCollator& collator = LineCollator();
-  std::stable_sort(records_.begin(), records_.end(),
-                   [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+  const auto less = [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; };
+  // A file read back is sorted already: one pass tells it.
+  if (!std::is_sorted(records_.begin(), records_.end(), less)) std::stable_sort(records_.begin(), records_.end(), less);
 }
 
 QStringList LocationList::Names() const {
@@ -67,13 +70,41 @@ bool LocationList::RemoveAt(qsizetype index) {
 }
 
 LocationList MergeLocationLists(const LocationList& base, const LocationList& ours, const LocationList& theirs) {
-  LocationList merged = theirs;
-  for (const QString& record : base.Records()) {
-    if (!ours.Records().contains(record)) merged.RemoveAt(merged.Records().indexOf(record));
+  // Hashes of whole lines, so that a list of a hundred thousand places merges
+  // in one pass over each list, not in a search of one list for each record.
+  const QSet<QString> ourRecords(ours.records_.cbegin(), ours.records_.cend());
+  const QSet<QString> baseRecords(base.records_.cbegin(), base.records_.cend());
+  QHash<QString, int> removed; // a line -> how many of its copies this session removed
+  for (const QString& record : base.records_) {
+    if (!ourRecords.contains(record)) ++removed[record];
   }
-  for (const QString& record : ours.Records()) {
-    if (!base.Records().contains(record)) merged.Add(record);
+  QStringList added;
+  for (const QString& record : ours.records_) {
+    if (!baseRecords.contains(record)) added.append(record);
   }
+
+  QStringList kept;
+  kept.reserve(theirs.Size() + added.size());
+  for (const QString& record : theirs.records_) {
+    const auto gone = removed.find(record);
+    if (gone != removed.end() && *gone > 0) --*gone;
+    else kept.append(record);
+  }
+  // Both sorted: one pass puts each added record in its place, leaving out one
+  // equal, ignoring letter case, to a record already there (as Add does).
+  const QCollator& collator = LineCollator();
+  LocationList merged;
+  QStringList& out = merged.records_;
+  out.reserve(kept.size() + added.size());
+  const QStringList sortedAdded = LocationList(added).records_;
+  auto next = kept.cbegin();
+  for (const QString& record : sortedAdded) {
+    while (next != kept.cend() && collator.compare(*next, record) < 0) out.append(*next++);
+    const bool present = (next != kept.cend() && collator.compare(*next, record) == 0) ||
+                         (!out.isEmpty() && collator.compare(out.last(), record) == 0);
+    if (!present) out.append(record);
+  }
+  while (next != kept.cend()) out.append(*next++);
   return merged;
 }
 

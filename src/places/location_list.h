@@ -34,13 +34,17 @@ public:
   bool operator==(const LocationList&) const = default;
 
 private:
+  friend LocationList MergeLocationLists(const LocationList&, const LocationList&, const LocationList&);
+
   QStringList records_;
 };
 
 // The list to save when the file may have changed since it was read (another
 // copy of the program saved to it): what is in the file now (`theirs`), less
 // the records this session removed from the list as read (`base`), plus those
-// it added. Records are compared as whole lines.
+// it added. Records are compared as whole lines; an added record equal to one
+// there, ignoring letter case, is left out. Time linear in the lists' lengths
+// but for the sort of the added records.
 LocationList MergeLocationLists(const LocationList& base, const LocationList& ours, const LocationList& theirs);
 
 } // namespace places

@@ -2,15 +2,13 @@
 #include "store_snapshot.h"
 
 #include "eight_bit_text.h"
+#include "memory_file.h"
 #include "regular_file_read.h"
-#include "whole_file_write.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
-#include <QTemporaryDir>
 
 namespace settings {
 namespace {
@@ -47,16 +45,19 @@ StoreSnapshot::StoreSnapshot(const QString& path) : path_(path) {
   }
   // QSettings keeps what it read of a file by the file's name and may take a
   // file rewritten within the same millisecond at the same size for the one it
-  // read: a later snapshot reads the store through a name of its own, in a
-  // temporary folder that goes as soon as QSettings has read the file (it
-  // reads it whole when made), so that a run cut short leaves none behind.
-  // The name is a link when every line is UTF-8: nothing is written on the
-  // way, so the values are read on a full disk too.
-  const QTemporaryDir copyDir;
-  const QString copy = copyDir.filePath(QStringLiteral("store.ini"));
-  const bool made = copyDir.isValid() &&
-                    (text == bytes_ ? QFile::link(info.absoluteFilePath(), copy) : WriteWholeFile(copy, text).ok);
-  values_ = std::make_unique<QSettings>(made ? copy : path, QSettings::IniFormat);
+  // read: a later snapshot, and every one with Latin-1 lines, reads a copy in
+  // memory (QSettings reads it whole when made). No temporary folder is used:
+  // a full or unwritable one must not cost a Latin-1 name its last letter.
+  const MemoryFile copy(text);
+  if (copy.ok()) {
+    values_ = std::make_unique<QSettings>(copy.path(), QSettings::IniFormat);
+  } else if (text == bytes_) {
+    values_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
+  } else {
+    reason_ = QStringLiteral("its Latin-1 lines could not be decoded: %1").arg(copy.reason());
+    bytes_.clear();
+    values_ = std::make_unique<QSettings>(QStringLiteral("/dev/null"), QSettings::IniFormat);
+  }
 }
 
 QString StoreSnapshot::problem() const {

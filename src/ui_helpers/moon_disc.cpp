@@ -2,6 +2,8 @@
 #include "moon_disc.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
 #include <cmath>
 
 namespace ui_helpers {
@@ -15,13 +17,55 @@ QRect Inscribed(int left, int top, int right, int bottom) {
   return QRect(left, top, right - left - 1, bottom - top - 1);
 }
 
+// The disc on a screen scaled past 100 %: drawn at the device's pixels, not
+// enlarged from the 1x picture, its edges anti-aliased. Sizes are in logical
+// pixels (the painter maps them to the device's); the figure is the 1x one.
+void DrawSmoothDisc(QImage& bitmap, const QColor& moonColour, const QColor& background, float pct, bool litOnRight) {
+  const qreal ratio = bitmap.devicePixelRatio();
+  const qreal side = bitmap.width() / ratio;
+  QPainter painter(&bitmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(QRectF(0, 0, side, side), background);
+
+  const QRectF box(0, 0, side, side);
+  QPainterPath disc;
+  disc.addEllipse(box);
+  painter.fillPath(disc, Qt::black);
+  QPainterPath half;
+  half.addRect(litOnRight ? QRectF(side / 2, 0, side / 2, side) : QRectF(0, 0, side / 2, side));
+  // The terminator: a gibbous Moon widens the lit half, a crescent darkens it.
+  const qreal e = side * std::fabs(static_cast<double>(pct)) * 0.01; // lit width along the equator
+  QPainterPath terminator;
+  terminator.addEllipse(QRectF(std::min(e, side - e), 0, std::fabs(side - 2 * e), side));
+  const bool gibbous = std::fabs(pct) > 50.0f;
+  const QPainterPath litHalf = disc.intersected(half);
+  painter.fillPath(gibbous ? litHalf.united(terminator) : litHalf.subtracted(terminator), moonColour);
+
+  // The outline, one logical pixel wide, inside the box as at 1x.
+  painter.setPen(QPen(Qt::black, 1.0));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawEllipse(box.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
 } // namespace
+
+QImage DiscImage(int side, qreal devicePixelRatio) {
+  const int pixels = static_cast<int>(std::lround(side * devicePixelRatio));
+  QImage image(pixels, pixels, QImage::Format_RGB32);
+  image.setDevicePixelRatio(devicePixelRatio);
+  image.fill(Qt::black);
+  return image;
+}
 
 void DrawMoonDisc(QImage& bitmap, const QColor& moonColour, const QColor& background, float pct,
                   bool northernView) {
   // A sliver between 2 and 3 per cent would vanish in the outline: show 3.
   if (pct > 2.0f && pct < 3.0f) pct = 3.0f;
   if (pct > -3.0f && pct < -2.0f) pct = -3.0f;
+  if (bitmap.devicePixelRatio() != 1.0) {
+    DrawSmoothDisc(bitmap, moonColour, background, pct, (northernView ? pct : -pct) > 0.0f);
+    return;
+  }
 
   const int w = bitmap.width();
   QPainter painter(&bitmap);

@@ -4,9 +4,11 @@
 namespace ui_helpers {
 namespace {
 
-int KeepInside(int start, int length, int screenStart, int screenLength) {
+// In 64 bits: a stored start near the int limit plus the window's length
+// would overflow and wrap to a negative position.
+int KeepInside(qint64 start, qint64 length, qint64 screenStart, qint64 screenLength) {
   if (start + length > screenStart + screenLength) start = screenStart + screenLength - length;
-  return start < screenStart ? screenStart : start;
+  return static_cast<int>(start < screenStart ? screenStart : start);
 }
 
 } // namespace

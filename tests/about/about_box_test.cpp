@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace about {
@@ -49,6 +50,22 @@ TEST(AboutBox, NamesThisBuildsWordSizeAndClosesOnEnter) {
   box.show();
   QTest::keyClick(&box, Qt::Key_Return);
   EXPECT_EQ(box.result(), QDialog::Accepted);
+}
+
+// A dialog of fixed size with a title and a close button: no minimise or
+// maximise button to take the title's room in a window decoration.
+TEST(AboutBox, HasADialogsTitleBar) {
+  TfrmAbout box(kDisc);
+  box.show();
+  ASSERT_NE(box.windowHandle(), nullptr);
+  const Qt::WindowFlags flags = box.windowHandle()->flags();
+  EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Dialog);
+  EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowFullscreenButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint)) << "the window system adds no button of its own";
+  EXPECT_EQ(box.minimumSize(), box.maximumSize());
+  EXPECT_EQ(box.windowTitle(), QStringLiteral("About Vesperon"));
 }
 
 TEST(AboutBox, CreditsTheDataOfTheListOfPlacesWithItsLicencesWithinTheBox) {

@@ -531,6 +531,26 @@ TEST_F(CliProcessTest, ARunCutShortByAClosedPipeLeavesNoTemporaryFolder) {
             QStringList());
 }
 
+// A place name an 8-bit system stored in Latin-1 reads whole though the
+// temporary folder cannot be used.
+TEST_F(CliProcessTest, ALatin1NameReadsWholeWithoutATemporaryFolder) {
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(StorePath()).path()));
+  {
+    QFile store(StorePath());
+    ASSERT_TRUE(store.open(QIODevice::WriteOnly));
+    store.write("[Location]\nCity=Bogot\xe1\nTimeZone=5\nLatitude=4.6\nLongitude=74.08\n");
+  }
+  const QTemporaryDir elsewhere;
+  const QString aFile = elsewhere.filePath("a file");
+  ASSERT_TRUE(QFile(aFile).open(QIODevice::WriteOnly));
+  for (const QString& tmpdir : {aFile, elsewhere.filePath("gone")}) {
+    extraEnvironment_ = {{"TMPDIR", tmpdir}};
+    const Result day = Run({"day", "--date", "2024-03-01"});
+    EXPECT_EQ(day.exitCode, 0) << day.err.toStdString();
+    EXPECT_TRUE(day.out.contains(QStringLiteral("Bogot\u00e1 "))) << day.out.left(200).toStdString();
+  }
+}
+
 // The phase list that stops at the last date before the count says so; an
 // error line cuts a long value it echoes; bidirectional and other format
 // characters of a name are escaped like control characters.

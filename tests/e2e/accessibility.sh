@@ -20,7 +20,8 @@ export LC_ALL=C.UTF-8 LANG=C.UTF-8 TZ=UTC
 
 # A fixed place and clock, read by the program and by vesperon-cli alike.
 mkdir -p "$XDG_CONFIG_HOME/Vesperon Software"
-cat >"$XDG_CONFIG_HOME/Vesperon Software/Vesperon.ini" <<'INI'
+write_store() {
+  cat >"$XDG_CONFIG_HOME/Vesperon Software/Vesperon.ini" <<'INI'
 [Location]
 City=Test Harbour
 Latitude=45.25
@@ -34,6 +35,8 @@ Transit=1
 Az=0
 Phase=1
 INI
+}
+write_store
 
 # The session bus, then the accessibility bus and its registry.
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" 2>"$work/bus.log" &
@@ -75,6 +78,9 @@ done
 "$python" "$here/read_accessibility.py" "$app" "$main" "$cli" || fail "the accessibility tree is not as shown"
 kill "$app"
 wait "$app" 2>/dev/null || true
+# SIGTERM saved what the first run changed, as at a logout: the walk starts
+# from the same store again.
+write_store
 # Every window from the keyboard, with a new instance started under a focus
 # listener so that its first focus is seen.
 "$python" "$here/walk_windows.py" "$program" "$cli" || fail "a window is not usable from the keyboard"

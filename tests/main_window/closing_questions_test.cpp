@@ -202,5 +202,23 @@ TEST_F(ClosingQuestionsTest, SettingsThatCannotBeSavedAtClosingAreReportedAndNoK
   EXPECT_EQ(store_.value("Flags/Hints"), QStringLiteral("0"));
 }
 
+// A logout: the session manager's quit, or SIGTERM, which the program turns
+// into one. What a close writes is written, without a question; the changed
+// location, which a close would ask about, stays as stored.
+TEST_F(ClosingQuestionsTest, AQuitTheWindowDidNotAskForSavesWithoutAQuestion) {
+  const QString transitBefore = store_.value("Flags/Transit");
+  {
+    auto w = Open();
+    test::ApplyLocation(*w, "Elsewhere", "-2.5", "48.75", 22);
+    w->FlipTransit();
+    MessageBoxWatcher boxes;
+    QEvent quit(QEvent::Quit);
+    QCoreApplication::sendEvent(qApp, &quit);
+    EXPECT_TRUE(boxes.seen().empty()) << boxes.seen().front().text.toStdString();
+    EXPECT_NE(store_.value("Flags/Transit"), transitBefore) << "saved before the program ends";
+  }
+  EXPECT_EQ(store_.value("Location/City"), QStringLiteral("Home"));
+}
+
 } // namespace
 } // namespace main_window

@@ -170,5 +170,26 @@ TEST(MainWindowHelp, HelpWindowKeys) {
   EXPECT_FALSE(window->isVisible());
 }
 
+// The help's example of the line under the phase list is what the program
+// shows for the case the help names.
+TEST(MainWindowHelp, TheDayLinesExampleIsWhatTheProgramShows) {
+  QFile topic(QStringLiteral(":/help/sky_events.html"));
+  ASSERT_TRUE(topic.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(topic.readAll());
+  const QRegularExpressionMatch example =
+      QRegularExpression(QStringLiteral("for example \"([^\"]+)\"\\s+at Dallas, Texas, on 8 April 2024 on daylight time"))
+          .match(text);
+  ASSERT_TRUE(example.hasMatch()) << "the example names its case";
+  TemporaryStore store{{"Location/City", "Dallas,TX"},
+                       {"Location/TimeZone", "6"},
+                       {"Location/Latitude", "32.78"},
+                       {"Location/Longitude", "96.8"},
+                       {"Flags/Time", "1"}};
+  TfrmVesperon w(store.factory());
+  w.show();
+  w.GoToDate(astro::DateTimeOfDate(QDate(2024, 4, 8)));
+  EXPECT_EQ(w.statusLabelText().toStdString(), example.captured(1).simplified().toStdString());
+}
+
 } // namespace
 } // namespace main_window

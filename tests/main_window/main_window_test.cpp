@@ -192,12 +192,18 @@ TEST_F(MainWindowTest, OptionsAreWrittenAtShutdownAndReadBackAtTheNextStart) {
 }
 
 TEST_F(MainWindowTest, StoredPositionOffTheScreenIsPulledBack) {
-  TemporaryStore store({{"Window/Top", "5000"}, {"Window/Left", "-300"}});
-  auto w = Open(store);
-  const QRect screen = w->screen()->geometry();
-  EXPECT_EQ(w->frameGeometry().left(), 0);
-  EXPECT_LE(w->frameGeometry().bottom(), screen.bottom());
-  EXPECT_GE(w->frameGeometry().top(), 0);
+  const struct {
+    const char *top, *left;
+  } cases[] = {{"5000", "-300"}, {"2147483647", "2147483647"}, {"-2147483648", "-2147483648"}};
+  for (const auto& c : cases) {
+    TemporaryStore store({{"Window/Top", c.top}, {"Window/Left", c.left}});
+    auto w = Open(store);
+    const QRect screen = w->screen()->geometry();
+    EXPECT_GE(w->frameGeometry().left(), 0) << c.left;
+    EXPECT_LE(w->frameGeometry().right(), screen.right()) << c.left;
+    EXPECT_LE(w->frameGeometry().bottom(), screen.bottom()) << c.top;
+    EXPECT_GE(w->frameGeometry().top(), 0) << c.top;
+  }
 }
 
 TEST_F(MainWindowTest, StayOnTopNeitherMovesNorRecreatesTheWindow) {
@@ -219,6 +225,27 @@ TEST_F(MainWindowTest, StayOnTopNeitherMovesNorRecreatesTheWindow) {
   }
   EXPECT_EQ(store.value("Window/Left"), "300");
   EXPECT_EQ(store.value("Window/Top"), "200");
+}
+
+TEST_F(MainWindowTest, StayOnTopIsOffWithItsReasonWhereThePlatformCannotKeepAWindowOnTop) {
+  TemporaryStore store;
+  auto w = Open(store);
+  QAction* onTop = w->menuAction("mnuOnTop");
+  ASSERT_NE(onTop, nullptr);
+  const struct {
+    const char* platform;
+    bool available;
+  } cases[] = {{"wayland", false}, {"wayland-egl", false}, {"xcb", true}, {"offscreen", true}};
+  for (const auto& c : cases) {
+    w->ApplyStayOnTopSupport(QLatin1String(c.platform));
+    EXPECT_EQ(onTop->isEnabled(), c.available) << c.platform;
+    EXPECT_EQ(onTop->toolTip().startsWith(QStringLiteral("Not available on Wayland: ")), !c.available)
+        << c.platform << ": " << onTop->toolTip().toStdString();
+  }
+  w->ApplyStayOnTopSupport(QStringLiteral("wayland"));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  QTest::keyClick(w.get(), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_FALSE(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << "Ctrl+T does nothing there";
 }
 
 int Distance(const QColor& a, const QColor& b) {

@@ -6,6 +6,7 @@
 #include "../support/text_room.h"
 #include "apply_location.h"
 #include "astro/display.h"
+#include "day/status_texts.h"
 #include "main_window/day_canvas.h"
 #include "main_window/main_window.h"
 #include "main_window/status_strip.h"
@@ -86,6 +87,26 @@ TEST(TextFit, ALongPlaceNameEndsInAnEllipsisInTheStatusBar) {
   EXPECT_TRUE(box->text().endsWith(QChar(0x2026))) << box->text().toStdString();
   EXPECT_EQ(window.statusStrip()->text(0), QStringLiteral("Bacolod City, Philippines"));
   EXPECT_EQ(box->accessibleName(), QStringLiteral("Location: Bacolod City, Philippines"));
+}
+
+// Each choice of the time type and the twilight shows whole in its box, and
+// the boxes keep apart.
+TEST(TextFit, TheStatusBarsChoiceBoxesShowEveryChoiceWhole) {
+  TemporaryStore store({{"Flags/Status", "1"}});
+  TfrmVesperon window(store.factory());
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  const auto box = [&window](const char* name) { return window.findChild<QLabel*>(QLatin1String(name)); };
+  ASSERT_TRUE(box("pnlCity") && box("pnlTime") && box("pnlTwilight") && box("pnlClock"));
+  for (int choice = 0; choice < 3; ++choice) {
+    window.SetTwilight(choice);
+    EXPECT_EQ(box("pnlTwilight")->text(), day::TwilightText(choice));
+    window.SetTimeType(choice);
+    EXPECT_EQ(box("pnlTime")->text(), day::TimeTypeText(choice));
+  }
+  const char* order[] = {"pnlCity", "pnlTime", "pnlTwilight", "pnlClock"};
+  for (int i = 0; i + 1 < 4; ++i)
+    EXPECT_LT(box(order[i])->geometry().right(), box(order[i + 1])->x()) << order[i] << " overlaps the next";
 }
 
 // Days of two digits in a locale of named months: the widest phase dates.

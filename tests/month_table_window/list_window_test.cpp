@@ -10,6 +10,7 @@
 #include "month/copy_text.h"
 #include "month/header_labels.h"
 #include "month_table_window/list_header.h"
+#include "ui_helpers/focus_ring_style.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -18,6 +19,8 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QStyleOptionViewItem>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -66,6 +69,7 @@ TEST(ListWindowTest, ShowingKeepsTheWindowOnTheScreenAndClearOfItsBottomStrip) {
       {"5000", "20", "300", kAboveTheStrip, 0, true, "a window below the screen moves up"},
       {"-50", "-50", "300", 0, 0, true, "a window above and left of the screen moves down and right"},
       {"40", "5000", "300", 40, 0, false, "a window right of the screen moves back onto it"},
+      {"2147483647", "2147483647", "300", kAboveTheStrip, 0, false, "the largest position, no overflow"},
   };
   for (const auto& c : cases) {
     ListWindowUnderTest t({{"Window/ListTop", c.top}, {"Window/ListLeft", c.left}, {"Window/ListHeight", c.height}});
@@ -373,6 +377,47 @@ TEST(ListWindowTest, ListFromTheMainWindowCreatesOnceAndCloseOnlyHides) {
   EXPECT_TRUE(first->isVisible());
   EXPECT_EQ(first->grid()->model()->rowCount(), 29);
   EXPECT_EQ(first->windowTitle().left(38), QStringLiteral("Sun and Moon Data for February 2024 .."));
+}
+
+// The focus ring of the keyboard's cell leaves the cell's text as it was at
+// its sides: a date's last digit is not covered. (The ring's bottom bar may
+// touch a descender: a row is the font's height.)
+TEST(ListWindowTest, TheFocusRingCoversNoTextOfItsCell) {
+  ListWindowUnderTest t;
+  t.window->show();
+  t.window->MakeList();
+  QTableView* grid = t.window->grid();
+  const auto cell = [grid](const QModelIndex& index, bool focused) {
+    QStyleOptionViewItem option;
+    option.initFrom(grid);
+    option.rect = QRect(QPoint(0, 0), grid->visualRect(index).size());
+    option.font = grid->font();
+    option.state.setFlag(QStyle::State_HasFocus, focused);
+    QImage image(option.rect.size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    grid->itemDelegate()->paint(&painter, option, index);
+    return image;
+  };
+  for (const int row : {0, 9, 30}) {
+    for (int column = 0; column < grid->model()->columnCount(); ++column) {
+      const QModelIndex index = grid->model()->index(row, column);
+      const QImage plain = cell(index, false), focused = cell(index, true);
+      const QColor base = plain.pixelColor(0, 0);
+      int ink = 0, covered = 0;
+      const int ring = ui_helpers::kFocusRingWidth;
+      for (int y = ring; y < plain.height() - ring; ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+          if (plain.pixelColor(x, y) == base) continue;
+          ++ink;
+          if (focused.pixelColor(x, y) != plain.pixelColor(x, y)) ++covered;
+        }
+      }
+      if (index.data().toString().trimmed().isEmpty()) continue;
+      EXPECT_GT(ink, 0) << row << "," << column;
+      EXPECT_EQ(covered, 0) << "row " << row << ", column " << column << ": " << index.data().toString().toStdString();
+    }
+  }
 }
 
 } // namespace

@@ -100,5 +100,34 @@ TEST(LocationList, NamesFollowTheRecordsOneForOne) {
   EXPECT_EQ(list.Names().count(QString()), 2) << "lines without a bar show an empty name";
 }
 
+// The merge of Save List: the file as it is now, less what this session
+// removed from the list it read, plus what it added.
+TEST(MergeLocationLists, KeepsTheOtherCopysChangesAndAddsAndRemovesOurs) {
+  const auto names = [](std::initializer_list<const char*> list) {
+    QStringList records;
+    for (const char* name : list) records.append(Record(name));
+    return LocationList(records);
+  };
+  const struct {
+    LocationList base, ours, theirs, expected;
+    const char* note;
+  } cases[] = {
+      {names({"Bonn", "Paris"}), names({"Bonn", "Paris", "Oslo"}), names({"Bonn", "Paris", "Lima"}),
+       names({"Bonn", "Lima", "Oslo", "Paris"}), "both added one"},
+      {names({"Bonn", "Paris"}), names({"Paris"}), names({"Bonn", "Lima", "Paris"}), names({"Lima", "Paris"}),
+       "ours removed, theirs added"},
+      {names({"Bonn", "Bonn"}), names({"Bonn"}), names({"Bonn", "Bonn"}), names({"Bonn", "Bonn"}),
+       "a duplicate still in ours stays"},
+      {names({"Bonn"}), names({}), names({"Bonn", "Bonn"}), names({"Bonn"}), "one copy removed, the other theirs"},
+      {names({}), names({"OSLO", "Zug"}), names({"Oslo"}), names({"Oslo", "Zug"}),
+       "an added record equal but for letter case is left out"},
+      {names({}), names({"Zug", "Aachen", "Lima"}), names({"Bonn", "Oslo"}), names({"Aachen", "Bonn", "Lima", "Oslo", "Zug"}),
+       "added at the start, the middle and the end"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(MergeLocationLists(c.base, c.ours, c.theirs).Records(), c.expected.Records()) << c.note;
+  }
+}
+
 } // namespace
 } // namespace places

@@ -8,6 +8,7 @@
 #include "settings/store_snapshot.h"
 #include "settings/whole_file_write.h"
 
+#include "../support/scoped_environment.h"
 #include "test_support.h"
 
 #include <QDateTime>
@@ -176,20 +177,27 @@ TEST(SaveMergedLocationFile, RefusesAFileItCannotReadAndLeavesItAsItIs) {
   }
 }
 
-// Sets an environment variable while alive.
-class ScopedEnvironment {
-public:
-  ScopedEnvironment(const char* name, const QByteArray& value) : name_(name), previous_(qgetenv(name)) {
-    qputenv(name, value);
+// Save List where Location.txt.lock is a FIFO, as a crash or a prank may leave
+// it: the lock is taken over at once, never opened for reading (which would
+// block for good). The child's alarm ends a blocked save.
+TEST(SaveMergedLocationFile, AFifoForALockIsTakenOverAtOnce) {
+  const QTemporaryDir dir;
+  const QString path = dir.filePath(QLatin1String(kLocationFileName));
+  ASSERT_TRUE(WriteLocationFile(path, LocationList({Record(QStringLiteral("There"))})).ok);
+  ASSERT_EQ(::mkfifo(QFile::encodeName(path + QStringLiteral(".lock")).constData(), 0600), 0);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::alarm(5);
+    const LocationList here({Record(QStringLiteral("Here"))});
+    ::_exit(SaveMergedLocationFile(path, {}, here).ok ? 0 : 1);
   }
-  ~ScopedEnvironment() { qputenv(name_, previous_); }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-  const char* name_;
-  QByteArray previous_;
-};
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "saved, not blocked";
+  const LocationFileRead read = ReadLocationFile(path);
+  ASSERT_TRUE(read.ok);
+  EXPECT_EQ(read.list.Size(), 2) << "the place there and the one added";
+}
 
 // The settings' own folder has room though the temporary folder has none
 // (here: nothing can be made in it, as it is a file).

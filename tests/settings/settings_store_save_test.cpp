@@ -4,7 +4,9 @@
 #include "settings/settings_store.h"
 #include "settings/store_snapshot.h"
 #include "settings/stored_location.h"
+#include "settings/whole_file_write.h"
 
+#include "../support/scoped_environment.h"
 #include "../support/scoped_file_size_limit.h"
 #include "test_support.h"
 
@@ -175,6 +177,46 @@ TEST(SaveChangedSettings, ALatin1NameReadsAsLatin1AndKeepsItsBytesWhenUnchanged)
   const QByteArray bytes = ReadBytes(temp.Path());
   EXPECT_TRUE(bytes.contains("\nCity=Caf\xe9 du Nord")) << bytes.toStdString();
   EXPECT_EQ(LoadSettings(StoreSnapshot(temp.Path()).values(), false).Top, 20);
+}
+
+// The store is read and saved without the temporary folder: a Latin-1 name
+// keeps its last letter when that folder is unusable, and where nothing at
+// all can be written the save fails with the store whole.
+TEST(SaveChangedSettings, ALatin1NameSurvivesAnUnusableTemporaryFolder) {
+  const QTemporaryDir elsewhere;
+  const QString aFile = elsewhere.filePath(QStringLiteral("a file"));
+  ASSERT_TRUE(WriteWholeFile(aFile, "").ok);
+  const struct {
+    const char* note;
+    QString tmpdir;
+    rlim_t sizeLimit; // bytes; RLIM_INFINITY: none
+    bool saves;
+  } cases[] = {
+      {"TMPDIR is a file", aFile, RLIM_INFINITY, true},
+      {"TMPDIR is missing", elsewhere.filePath(QStringLiteral("gone")), RLIM_INFINITY, true},
+      {"no file may grow (a full disk)", elsewhere.path(), 0, false},
+  };
+  const QByteArray original = "[Location]\nCity=Bogot\xe1\nTimeZone=5\nLatitude=4.6\nLongitude=74.08\n[Window]\nTop=10\n";
+  for (const auto& c : cases) {
+    const TempStore temp;
+    temp.WriteRaw(original);
+    const ScopedEnvironment tmpdir("TMPDIR", QFile::encodeName(c.tmpdir));
+    Settings loaded;
+    SettingsStoreSave saved;
+    {
+      const ScopedFileSizeLimit limit(c.sizeLimit);
+      loaded = LoadSettings(StoreSnapshot(temp.Path()).values(), false);
+      Settings current = loaded;
+      current.Top = 20;
+      saved = SaveSettingsStore(temp.Path(), [&](QSettings& store) { SaveChangedSettings(store, loaded, current); });
+    }
+    if (c.saves) EXPECT_EQ(loaded.Location.SiteName, QStringLiteral("Bogot\u00e1")) << c.note;
+    EXPECT_EQ(saved.ok, c.saves) << c.note << ": " << saved.error.toStdString();
+    const QByteArray bytes = ReadBytes(temp.Path());
+    EXPECT_TRUE(bytes.contains("\nCity=Bogot\xe1\n")) << c.note << ": " << bytes.toStdString();
+    EXPECT_EQ(LoadSettings(StoreSnapshot(temp.Path()).values(), false).Location.SiteName, QStringLiteral("Bogot\u00e1"))
+        << c.note;
+  }
 }
 
 // A stored name of megabytes is cut to 256 characters when read, and the

@@ -174,5 +174,37 @@ TEST(DrawMoonDisc, ShowsASliverAsThreePerCent) {
   EXPECT_NE(Disc(2.0f, true), Disc(3.0f, true));
 }
 
+// On a screen scaled past 100 % the disc is drawn at the device's pixels:
+// its edge has shades between its colours, and it is no 1x picture enlarged
+// (which would be made of whole 2 x 2 blocks).
+TEST(DrawMoonDisc, DrawsAtTheDevicePixelRatioWithSmoothEdges) {
+  const struct {
+    float pct;
+    bool northern;
+    bool litOnRight;
+  } cases[] = {{30.0f, true, true}, {75.0f, true, true}, {-30.0f, true, false}, {60.0f, false, false}};
+  for (const auto& c : cases) {
+    QImage image = DiscImage(52, 2.0);
+    ASSERT_EQ(image.width(), 104);
+    DrawMoonDisc(image, kMoon, kNavy, c.pct, c.northern);
+    int shades = 0;
+    bool wholeBlocks = true;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QColor colour = image.pixelColor(x, y);
+        if (colour != kMoon && colour != kNavy && colour != QColor(Qt::black)) ++shades;
+        if (image.pixelColor(x - x % 2, y - y % 2) != colour) wholeBlocks = false;
+      }
+    }
+    EXPECT_GT(shades, 100) << c.pct << ": anti-aliased edges";
+    EXPECT_FALSE(wholeBlocks) << c.pct << ": drawn at 2x, not enlarged";
+    EXPECT_EQ(image.pixelColor(c.litOnRight ? 96 : 7, 52), kMoon) << c.pct;
+    EXPECT_EQ(image.pixelColor(c.litOnRight ? 7 : 96, 52), QColor(Qt::black)) << c.pct;
+    EXPECT_EQ(image.pixelColor(1, 1), kNavy) << c.pct << ": the corner is the background";
+  }
+  EXPECT_EQ(DiscImage(52, 1.25).width(), 65);
+  EXPECT_EQ(DiscImage(52, 1.5).devicePixelRatio(), 1.5);
+}
+
 } // namespace
 } // namespace ui_helpers

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_helpers/window_placement.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace ui_helpers {
@@ -30,6 +31,9 @@ TEST(KeepWindowOnScreen, PullsTheWholeFramedWindowBackOntoTheScreen) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(KeepWindowOnScreen(c.stored, client, c.frame, c.screen), c.expected) << c.note;
+  // Positions at the int limits do not overflow when the length is added.
+  EXPECT_EQ(KeepWindowOnScreen({INT_MAX, INT_MAX}, client, titleBar, screen), QPoint(1280 - 261, 1024 - 446));
+  EXPECT_EQ(KeepWindowOnScreen({INT_MIN, INT_MIN}, client, titleBar, screen), QPoint(0, 0));
   // A window taller than the screen keeps its top-left corner visible.
   EXPECT_EQ(KeepWindowOnScreen({10, 10}, QSize(259, 1100), titleBar, screen), QPoint(10, 0));
 }
