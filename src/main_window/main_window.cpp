@@ -7,6 +7,7 @@
 #include "click_hints.h"
 #include "colours/colour_panel.h"
 #include "day/day_computation.h"
+#include "day/readable_day.h"
 #include "day/status_texts.h"
 #include "day/time_settings.h"
 #include "day_canvas.h"
@@ -14,6 +15,7 @@
 #include "help/help_key.h"
 #include "menu_item_accessible.h"
 #include "month_table_window/list_window.h"
+#include "month/table_texts.h"
 #include "moon_box.h"
 #include "settings/list_window_settings.h"
 #include "settings/settings_store.h"
@@ -163,9 +165,8 @@ void TfrmVesperon::CreateViews() {
     if (button == Qt::LeftButton) FlipStatus();
     else if (button == Qt::RightButton) ToggleColourPanel();
   });
-  // The line is named, and its name tells what a key did that shows nowhere
-  // else (Ctrl+T, Ctrl+R).
-  status->setAccessibleName(QStringLiteral("Status line"));
+  // The line is read by its whole text (ShowStatusLabel); for a moment its
+  // name tells what a key did that shows nowhere else (Ctrl+T, Ctrl+R).
   lblStatus_ = status;
 
   phaseClickArea_ = new ClickArea(canvas_, QLatin1String(kPhaseRowsHint));
@@ -265,13 +266,15 @@ void TfrmVesperon::ShowDay() {
   day::ComputeDay(state_, {settings_.Twilight, settings_.Phase, settings_.FormLength, JulianLine}, view_);
   DrawDisc();
   ShowStatusLabel();
+  calendar_->SetDaySummary(day::DaySummary(view_, statusLine_));
   canvas_->update();
   canvas_->announceRows();
 }
 
 void TfrmVesperon::ShowStatusPanels() {
   statusStrip_->setTexts(
-      day::StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, QTime::currentTime()));
+      day::StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, QTime::currentTime()),
+      month::TimeTypeName(state_.TimeType));
 }
 
 void TfrmVesperon::Timer1Timer() {
@@ -334,6 +337,7 @@ bool TfrmVesperon::eventFilter(QObject* watched, QEvent* event) {
   // The window sees keys before its controls: while the calendar shows, its
   // keys move the date whichever control of this window has the focus (but
   // the menu bar, walked with the arrows after Alt, keeps them).
+  if (event->type() == QEvent::KeyPress && announcing_) NameStatusLine(statusLine_);
   if (event->type() == QEvent::KeyPress && lowerView_ == LowerView::Calendar) {
     const auto* widget = qobject_cast<QWidget*>(watched);
     const auto* key = static_cast<QKeyEvent*>(event);

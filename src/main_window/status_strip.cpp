@@ -58,11 +58,12 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
   }
 }
 
-void StatusStrip::setTexts(const day::StatusPanelTexts& texts) {
+void StatusStrip::setTexts(const day::StatusPanelTexts& texts, const QString& timeTypeName) {
   const QString* values[] = {&texts.location, &texts.timeType, &texts.twilight};
+  const QString* spoken[] = {&texts.location, &timeTypeName, &texts.twilight};
   for (int i = 0; i < 3; ++i) {
     ShowText(i, *values[i]);
-    boxes_[i]->setAccessibleName(QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *values[i]);
+    boxes_[i]->setAccessibleName(QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *spoken[i]);
   }
   setClockText(texts.clock, texts.spokenClock);
 }
