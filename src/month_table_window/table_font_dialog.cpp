@@ -27,8 +27,10 @@ TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(p
   lstSize = new QListWidget(this);
   lstSize->setObjectName(QStringLiteral("lstSize"));
   lstSize->setAccessibleName(QStringLiteral("Size"));
-  for (int points = kSmallestTableFontPoints; points <= kLargestTableFontPoints; ++points)
-    lstSize->addItem(QString::number(points));
+  for (int points = kSmallestTableFontPoints; points <= kLargestTableFontPoints; ++points) {
+    auto* item = new QListWidgetItem(QString::number(points), lstSize);
+    item->setData(Qt::AccessibleTextRole, QStringLiteral("%1 points").arg(points)); // a size, not a bare number
+  }
   lstSize->setCurrentRow(std::clamp(font.pointSize(), kSmallestTableFontPoints, kLargestTableFontPoints) -
                          kSmallestTableFontPoints);
   lstSize->setFixedHeight(lstSize->sizeHintForRow(0) * lstSize->count() + 2 * lstSize->frameWidth());
@@ -36,7 +38,7 @@ TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(p
   // item when it takes the keyboard.
   const auto describeSize = [this] {
     if (const QListWidgetItem* item = lstSize->currentItem())
-      lstSize->setAccessibleDescription(item->text() + QStringLiteral(" points"));
+      lstSize->setAccessibleDescription(item->data(Qt::AccessibleTextRole).toString());
   };
   describeSize();
   connect(lstSize, &QListWidget::currentRowChanged, this, describeSize);

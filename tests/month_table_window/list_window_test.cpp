@@ -370,7 +370,7 @@ TEST(ListWindowTest, TheFontDialogsListsTellTheirChoice) {
   QApplication::processEvents();
   bool toldCurrent = false;
   for (const testing_support::ToldEvent& e : log.of(QAccessible::Focus))
-    toldCurrent = toldCurrent || (e.role == QAccessible::ListItem && e.name == QStringLiteral("10"));
+    toldCurrent = toldCurrent || (e.role == QAccessible::ListItem && e.name == QStringLiteral("10 points"));
   EXPECT_TRUE(toldCurrent) << "the current size is told as the list takes the keyboard";
   QTest::keyClick(dialog.lstSize, Qt::Key_Down);
   EXPECT_EQ(sizes->text(QAccessible::Description), QStringLiteral("11 points"));
