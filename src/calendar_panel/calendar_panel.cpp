@@ -3,8 +3,8 @@
 
 #include "astro/display.h"
 #include "calendar_accessible.h"
-#include "selection_marker.h"
 #include "dates/calendar_names.h"
+#include "selection_marker.h"
 #include "step_control.h"
 #include "ui_helpers/clickable_label.h"
 
