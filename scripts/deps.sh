@@ -7,6 +7,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  # the widget tests switch accessibility on through Qt's platform interface
+  qt6-base-private-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   # calendar files are written with libical; the end-to-end test imports them into khal
   libical-dev khal

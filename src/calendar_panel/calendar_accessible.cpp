@@ -85,6 +85,9 @@ void* CalendarCellAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 QString CalendarCellAccessible::text(QAccessible::Text t) const {
   if (t == QAccessible::Name) return panel() ? panel()->CellName(index_) : QString();
+  // The selected day is described by what the day view shows of it, which
+  // changes with it and is otherwise not heard.
+  if (t == QAccessible::Description && isSelected()) return panel()->DaySummary();
   return QAccessibleWidget::text(t);
 }
 

@@ -3,7 +3,8 @@
 
 // The month calendar for assistive technology: the grid is a table of six
 // week rows by seven day columns under the weekday headers, each cell named by
-// its full date, the selected day selected and focused; the month and year
+// its full date, the selected day selected, focused and described by the day
+// in short (sun and moon times, phase, sky events); the month and year
 // captions and the stepping controls are buttons whose actions do what their
 // clicks do.
 

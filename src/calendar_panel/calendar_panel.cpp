@@ -4,6 +4,7 @@
 #include "astro/display.h"
 #include "calendar_accessible.h"
 #include "dates/calendar_names.h"
+#include "selection_marker.h"
 #include "step_control.h"
 #include "ui_helpers/clickable_label.h"
 
@@ -140,11 +141,8 @@ void CalendarPanel::BuildGrid() {
     lblCal[index] = cell;
   }
 
-  bvlCal = new QFrame(pnlCal);
+  bvlCal = new SelectionMarker(pnlCal);
   bvlCal->setObjectName("bvlCal");
-  bvlCal->setFrameShape(QFrame::Panel);
-  bvlCal->setFrameShadow(QFrame::Raised);
-  bvlCal->setAttribute(Qt::WA_TransparentForMouseEvents);
   bvlCal->resize(S(kCellWidth), S(kMarkerHeight));
 }
 
@@ -209,8 +207,11 @@ void CalendarPanel::SelectDay(int cell, int day) {
     MoveMarkerToCell(cell);
   }
   ShowDay();
-  if (QWidget* focused = QApplication::focusWidget(); focused && window()->isAncestorOf(focused))
-    focused->clearFocus();
+  // The keyboard comes back to the window itself, which holds it for the
+  // calendar; a cleared focus would leave it with no one, to be given back to
+  // no one by the menu bar or a box that closes.
+  if (QWidget* focused = QApplication::focusWidget(); focused && focused != window() && window()->isAncestorOf(focused))
+    window()->setFocus(Qt::OtherFocusReason);
   AnnounceSelection();
 }
 

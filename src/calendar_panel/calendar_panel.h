@@ -72,6 +72,10 @@ public:
   // for a cell outside the month.
   QString CellName(int index) const;
   QString HeaderName(int column) const;
+  // The selected day in short (its sun and moon times, phase and sky
+  // events), told with its cell; the day view sets it with every day shown.
+  void SetDaySummary(const QString& summary) { daySummary_ = summary; }
+  const QString& DaySummary() const { return daySummary_; }
   QString ShownMonthText() const;
   // What a left click on a cell or a weekday header does.
   void SelectCellAt(int index);
@@ -117,6 +121,7 @@ private:
   bool RelayoutEnabled = true;
   bool LayoutBusy = false;
   bool navigationEnabled_ = true;
+  QString daySummary_;
   std::array<StepControl*, 6> steppers_{};
 
   ui_helpers::ClickableLabel* pnlMonth = nullptr;

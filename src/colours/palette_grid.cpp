@@ -28,6 +28,9 @@ public:
     if (role == Qt::AccessibleTextRole) return SpokenColourName(colour);
     return {};
   }
+  // The view hides its headers; read out, the rows' and columns' numbers
+  // would mean nothing.
+  QVariant headerData(int, Qt::Orientation, int) const override { return {}; }
 };
 
 // CGDrawCell: the cell's colour up to the line right of it and below it; the

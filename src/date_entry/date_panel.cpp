@@ -40,7 +40,6 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
     auto* b = new QPushButton(QLatin1String(caption), this);
     b->setObjectName(name);
     b->setGeometry(S(133), S(top), S(57), S(21));
-    b->setFocusPolicy(Qt::NoFocus);
     return b;
   };
 
@@ -60,6 +59,9 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   cmdDateOK = button("cmdDateOK", "O&K", 25); // Alt+O stays the Options menu's
   cmdDateOK->setDefault(true);
   cmdDateCancel = button("cmdDateCancel", "&Cancel", 49);
+  // The buttons are Tab stops after the fields.
+  setTabOrder(txtDay, cmdDateOK);
+  setTabOrder(cmdDateOK, cmdDateCancel);
   connect(cmdDateOK, &QPushButton::clicked, this, &DatePanel::cmdDateOKClick);
   connect(cmdDateCancel, &QPushButton::clicked, this, &DatePanel::cmdDateCancelClick);
 

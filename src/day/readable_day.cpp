@@ -3,6 +3,7 @@
 
 #include "event_texts.h"
 
+#include <QStringList>
 #include <cmath>
 
 namespace day {
@@ -46,15 +47,32 @@ QString MoonDiscDescription(double illumPercent) {
   return QStringLiteral("Moon %1 percent illuminated, %2").arg(light.percent).arg(light.trend);
 }
 
+QString DaySummary(const DayViewState& view, const QString& dayEvents) {
+  const DayTexts& t = view.DayText;
+  QStringList times = {ReadableEventRow(t[kFirstSunLabel + 1], t[kSunrise], {}),
+                       ReadableEventRow(t[kFirstSunLabel + 2], t[kSunset], {})};
+  // The moon rows in the order of the day, without the transit.
+  for (int row = 0; row < 3; ++row) {
+    const QString& label = t[kFirstMoonLabel + row];
+    if (!label.isEmpty() && !label.startsWith(QStringLiteral("Transit")))
+      times << ReadableEventRow(label, t[kFirstMoonTime + 2 * row], {});
+  }
+  QStringList parts = {times.join(QStringLiteral(", ")), MoonDiscDescription(view.IllumPercent)};
+  if (!dayEvents.isEmpty()) parts << dayEvents;
+  return parts.join(QStringLiteral(". "));
+}
+
 std::vector<ReadableRow> ReadableDay(const DayViewState& view, bool phaseShown, bool formLength) {
   const DayTexts& t = view.DayText;
   std::vector<ReadableRow> rows;
   const auto add = [&rows](ReadableSlot slot, const QString& text) { rows.push_back({static_cast<int>(slot), text}); };
   add(ReadableSlot::DateLine, t[kDateLine]);
-  add(ReadableSlot::TwilightBegins, ReadableEventRow(t[kFirstSunLabel], t[kTwilightBegins], {}));
+  // Both twilight rows are painted "Twilight :"; read alone they are told
+  // apart as the month table's columns are.
+  add(ReadableSlot::TwilightBegins, ReadableEventRow(QStringLiteral("Dawn twilight"), t[kTwilightBegins], {}));
   add(ReadableSlot::Sunrise, ReadableEventRow(t[kFirstSunLabel + 1], t[kSunrise], t[kSunriseAzimuth]));
   add(ReadableSlot::Sunset, ReadableEventRow(t[kFirstSunLabel + 2], t[kSunset], t[kSunsetAzimuth]));
-  add(ReadableSlot::TwilightEnds, ReadableEventRow(t[kFirstSunLabel + 3], t[kTwilightEnds], {}));
+  add(ReadableSlot::TwilightEnds, ReadableEventRow(QStringLiteral("Dusk twilight"), t[kTwilightEnds], {}));
   for (int row = 0; row < 3; ++row) {
     const QString& label = t[kFirstMoonLabel + row];
     if (label.isEmpty()) continue;

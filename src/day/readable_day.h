@@ -50,6 +50,12 @@ MoonLight MoonLightOf(double illumPercent);
 // "Moon 72 percent illuminated, waxing" for the signed illuminated percent.
 QString MoonDiscDescription(double illumPercent);
 
+// The day in one breath, for the calendar's focused day: "Sunrise 7:43 AM,
+// Sunset 3:53 PM, Moonrise 12:23 AM, Moonset: none. Moon 37 percent
+// illuminated, waxing. December solstice 3:50 PM" (the day's sky events, when
+// there are any, last).
+QString DaySummary(const DayViewState& view, const QString& dayEvents);
+
 // The rows shown: the date line, the four sun rows, the moon rows that have a
 // label, and the phase rows while the list is shown (six in the long form).
 std::vector<ReadableRow> ReadableDay(const DayViewState& view, bool phaseShown, bool formLength);

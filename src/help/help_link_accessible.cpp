@@ -74,7 +74,12 @@ private:
 
   void Tell() {
     const QTextCursor cursor = browser_->textCursor();
-    const QTextCharFormat format = cursor.charFormat();
+    // The format at the cursor is that of the character before it, which
+    // after Shift+Tab (the cursor at the link's start) lies outside the link:
+    // the link's own is that before the selection's end.
+    QTextCursor end = cursor;
+    end.setPosition(cursor.selectionEnd());
+    const QTextCharFormat format = end.charFormat();
     if (!QAccessible::isActive() || !browser_->hasFocus() || !cursor.hasSelection() || !format.isAnchor()) return;
     Forget(); // one link object at a time: the one selected last
     auto* link = new HelpLinkAccessible(browser_, cursor.selectedText().simplified(), QUrl(format.anchorHref()));
@@ -90,5 +95,12 @@ private:
 } // namespace
 
 void TellSelectedLinks(QTextBrowser* browser) { new SelectedLinkTeller(browser); }
+
+void TellNewTopic(QTextBrowser* browser) {
+  browser->setAccessibleName(QStringLiteral("Help topic: ") + browser->documentTitle());
+  if (!QAccessible::isActive() || !browser->hasFocus()) return;
+  QAccessibleEvent focus(browser, QAccessible::Focus);
+  QAccessible::updateAccessibility(&focus);
+}
 
 } // namespace help

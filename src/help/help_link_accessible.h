@@ -38,7 +38,12 @@ private:
   QUrl target_;
 };
 
-// Tells every link that Tab selects in the browser as focused.
+// Tells every link that Tab or Shift+Tab selects in the browser as focused.
 void TellSelectedLinks(QTextBrowser* browser);
+
+// Names the browser by the topic it shows ("Help topic: Sky Events") and,
+// when it has the keyboard (a link followed with Enter), tells it as focused
+// again, so the new topic is heard from its top.
+void TellNewTopic(QTextBrowser* browser);
 
 } // namespace help

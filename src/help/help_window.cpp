@@ -32,6 +32,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
   browser_->document()->setDefaultStyleSheet(QLatin1String(kStyleSheet));
   browser_->setOpenLinks(true);
   browser_->setOpenExternalLinks(true);
+  // A caret the arrows move, so that the text is read line by line; Tab
+  // still walks the links.
+  browser_->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
   TellSelectedLinks(browser_);
   setCentralWidget(browser_);
 
@@ -60,8 +63,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
   close->setShortcut(Qt::Key_Escape);
   connect(close, &QAction::triggered, this, &QWidget::close);
   addAction(close);
-  connect(browser_, &QTextBrowser::sourceChanged, this,
-          [this] { setWindowTitle(QStringLiteral("Help: ") + browser_->documentTitle()); });
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+    setWindowTitle(QStringLiteral("Help: ") + browser_->documentTitle());
+    TellNewTopic(browser_);
+  });
 
   resize(560, 520);
 }

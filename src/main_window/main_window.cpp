@@ -9,6 +9,7 @@
 #include "click_hints.h"
 #include "colours/colour_panel.h"
 #include "day/day_computation.h"
+#include "day/readable_day.h"
 #include "day/status_texts.h"
 #include "day/time_settings.h"
 #include "day_canvas.h"
@@ -16,6 +17,7 @@
 #include "help/help_key.h"
 #include "menu_item_accessible.h"
 #include "month_table_window/list_window.h"
+#include "month/table_texts.h"
 #include "moon_box.h"
 #include "places/place_zone.h"
 #include "settings/list_window_settings.h"
@@ -175,9 +177,8 @@ void TfrmVesperon::CreateViews() {
     if (button == Qt::LeftButton) FlipStatus();
     else if (button == Qt::RightButton) ToggleColourPanel();
   });
-  // The line is named, and its name tells what a key did that shows nowhere
-  // else (Ctrl+T, Ctrl+R).
-  status->setAccessibleName(QStringLiteral("Status line"));
+  // The line is read by its whole text (ShowStatusLabel); for a moment its
+  // name tells what a key did that shows nowhere else (Ctrl+T, Ctrl+R).
   lblStatus_ = status;
 
   phaseClickArea_ = new ClickArea(canvas_, QLatin1String(kPhaseRowsHint));
@@ -284,13 +285,15 @@ void TfrmVesperon::ShowDay() {
   DrawDisc();
   ShowStatusLabel();
   ShowStatusPanels(); // the time box names the clock of the shown date
+  calendar_->SetDaySummary(day::DaySummary(view_, statusLine_));
   canvas_->update();
   canvas_->announceRows();
 }
 
 void TfrmVesperon::ShowStatusPanels() {
   statusStrip_->setTexts(
-      day::StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, clock_().time()));
+      day::StatusPanelTextsOf(settings_.Location.SiteName, state_, settings_.Twilight, clock_().time()),
+      month::TimeTypeName(state_.TimeType));
 }
 
 void TfrmVesperon::SetClock(std::function<QDateTime()> clock) {
@@ -365,6 +368,7 @@ bool TfrmVesperon::eventFilter(QObject* watched, QEvent* event) {
   // The window sees keys before its controls: while the calendar shows, its
   // keys move the date whichever control of this window has the focus (but
   // the menu bar, walked with the arrows after Alt, keeps them).
+  if (event->type() == QEvent::KeyPress && announcing_) NameStatusLine(statusLine_);
   if (event->type() == QEvent::KeyPress && lowerView_ == LowerView::Calendar) {
     const auto* widget = qobject_cast<QWidget*>(watched);
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -133,7 +133,7 @@ public:
   void ApplyStayOnTopSupport(const QString& platformName);
   void FlipRepeatLayout(); // Ctrl+R: the year repeat's layout
   // Tells assistive technology what a key changed that shows nowhere: the
-  // status line's name.
+  // status line's name, until the next key.
   void Announce(const QString& what);
   void ShowJulian();
   void SetWeekStart(bool sundayStart);
@@ -188,6 +188,8 @@ private:
   void DescribeMoon();
   // The caption of the status label for the shown day.
   void ShowStatusLabel();
+  // Names the status label by its whole text, though it may show it cut.
+  void NameStatusLine(const QString& text);
   void ShowAbout();
   settings::SettingsStoreSave SaveSettings();
   // Takes `date` as today; when it is a new day and the day view showed the
@@ -226,6 +228,8 @@ private:
   MoonBox* moonBox_ = nullptr;
   calendar_panel::CalendarPanel* calendar_ = nullptr;
   QLabel* lblStatus_ = nullptr;
+  QString statusLine_;      // the status label's whole text
+  bool announcing_ = false; // its name is an announcement (Announce)
   ClickArea* phaseClickArea_ = nullptr;
   StatusStrip* statusStrip_ = nullptr;
   QTimer* Timer1 = nullptr;

@@ -133,7 +133,12 @@ void TfrmVesperon::FlipRepeatLayout() {
                                : QStringLiteral("A year repeat lays out every month it passes"));
 }
 
-void TfrmVesperon::Announce(const QString& what) { lblStatus_->setAccessibleName(what); }
+void TfrmVesperon::Announce(const QString& what) {
+  // Heard as the line's new name, which goes back to the line's text at the
+  // next key.
+  lblStatus_->setAccessibleName(what);
+  announcing_ = true;
+}
 
 void TfrmVesperon::ShowJulian() {
   JulianLine = true;

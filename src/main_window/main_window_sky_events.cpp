@@ -45,12 +45,21 @@ void TfrmVesperon::ShowStatusLabel() {
   const QString julian = JulianLine ? view_.DayText[day::kJulianLine] : QString();
   if (!julian.isEmpty()) {
     lblStatus_->setText(julian);
+    NameStatusLine(julian);
     return;
   }
   const QDate day = astro::DateOfDateTime(state_.CalcDate);
   const QString events = sky_events_window::DayEventLine(
       dayEvents_.On(day, state_), state_);
   lblStatus_->setText(lblStatus_->fontMetrics().elidedText(events, Qt::ElideRight, lblStatus_->width()));
+  NameStatusLine(events);
+}
+
+void TfrmVesperon::NameStatusLine(const QString& text) {
+  statusLine_ = text;
+  announcing_ = false;
+  const QString name = text.isEmpty() ? QStringLiteral("Status line") : text;
+  if (lblStatus_->accessibleName() != name) lblStatus_->setAccessibleName(name);
 }
 
 } // namespace main_window

@@ -84,11 +84,12 @@ void StatusStrip::FitChoiceBoxes() {
   location->resize(right - location->x(), location->height());
 }
 
-void StatusStrip::setTexts(const day::StatusPanelTexts& texts) {
+void StatusStrip::setTexts(const day::StatusPanelTexts& texts, const QString& timeTypeName) {
   const QString* values[] = {&texts.location, &texts.timeType, &texts.twilight};
+  const QString* spoken[] = {&texts.location, &timeTypeName, &texts.twilight};
   for (int i = 0; i < 3; ++i) {
     ShowText(i, *values[i]);
-    const QString name = QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *values[i];
+    const QString name = QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *spoken[i];
     if (boxes_[i]->accessibleName() != name) boxes_[i]->setAccessibleName(name);
   }
   // The time box tells when its clock is not the one the place keeps.

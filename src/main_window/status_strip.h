@@ -33,7 +33,9 @@ class StatusStrip : public QFrame {
 public:
   StatusStrip(QWidget* parent, const std::function<int(int)>& scale);
 
-  void setTexts(const day::StatusPanelTexts& texts);
+  // The boxes' texts; the time type box is read out by the clock's full
+  // name ("Standard Time"), not its shown letters.
+  void setTexts(const day::StatusPanelTexts& texts, const QString& timeTypeName);
   // The clock's shown text (every second) and its minute as read out: the
   // box's name changes, and is announced, only when the minute does.
   void setClockText(const QString& text, const QString& spoken);

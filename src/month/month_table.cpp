@@ -55,7 +55,9 @@ MonthTable ComputeMonthTable(const astro::AstroState& dayView, const ListOptions
   for (const int day : table.rowDays) {
     if (day == 0) {
       table.rows.emplace_back();
-      table.spoken.emplace_back();
+      TableRow separator;
+      separator.fill(SpokenSeparator(grouping));
+      table.spoken.push_back(separator);
       continue;
     }
     const MonthDay& computed = days[static_cast<std::size_t>(day - 1)];

@@ -23,7 +23,7 @@ bool IsSeparatorRow(const TableRow& row);
 
 struct MonthTable {
   std::vector<TableRow> rows;
-  std::vector<TableRow> spoken; // the rows as read out (spoken_cells.h), separators empty
+  std::vector<TableRow> spoken; // the rows as read out (spoken_cells.h), separators named
   std::vector<int> rowDays;     // each row's day of the month, 0 for a separator
   QString ListTitle;    // "Sun and Moon Data for March 2024"
   QString TimeTypeName; // "Standard Time", "Daylight Time", "Universal Time" or "Local Time (GMT/BST)"

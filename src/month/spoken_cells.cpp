@@ -76,6 +76,11 @@ TableRow SpokenRow(const MonthDay& day, const TableRow& shown, const SpokenConte
   return row;
 }
 
+QString SpokenSeparator(Grouping grouping) {
+  return grouping == Grouping::ByWeek ? QStringLiteral("Blank row between weeks")
+                                      : QStringLiteral("Blank row after five days");
+}
+
 QString SpokenTableName(const MonthTable& table, Grouping grouping) {
   switch (grouping) {
   case Grouping::ByFive:

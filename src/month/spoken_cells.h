@@ -28,6 +28,10 @@ struct SpokenContext {
 // the percent cell the shown percent.
 TableRow SpokenRow(const MonthDay& day, const TableRow& shown, const SpokenContext& context);
 
+// A blank row between groups, every cell of it as read out: "Blank row
+// between weeks", "Blank row after five days".
+QString SpokenSeparator(Grouping grouping);
+
 // The table's name as read out: its title and its grouping ("Sun and Moon
 // Data for March 2024, grouped by week"), so that a regrouping is told.
 QString SpokenTableName(const MonthTable& table, Grouping grouping);

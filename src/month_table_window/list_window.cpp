@@ -152,8 +152,10 @@ void TfrmList::CreateViews() {
   for (const QPushButton* b : {cmdPrint, cmdCopy, cmdClose})
     buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
   for (QPushButton* b : {cmdPrint, cmdCopy, cmdClose}) b->resize(buttonWidth, b->height());
-  setTabOrder(cmdClose, cmdPrint);
+  // Tab follows the buttons as shown, left to right, after the table.
+  setTabOrder(SG, cmdPrint);
   setTabOrder(cmdPrint, cmdCopy);
+  setTabOrder(cmdCopy, cmdClose);
   column->addWidget(pnlBottom);
 }
 

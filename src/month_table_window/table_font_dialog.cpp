@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_font_dialog.h"
 
+#include "ui_helpers/focused_cell.h"
+#include "ui_helpers/named_combo_accessible.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFontComboBox>
@@ -14,6 +17,7 @@ TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(p
   setObjectName(QStringLiteral("FD1"));
   setWindowTitle(QStringLiteral("Font"));
 
+  ui_helpers::InstallNamedComboReading(); // the face list by its caption, with its face as the value
   cboFace = new QFontComboBox(this);
   cboFace->setObjectName(QStringLiteral("cboFace"));
   cboFace->setWritingSystem(QFontDatabase::Latin);
@@ -23,11 +27,22 @@ TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(p
   lstSize = new QListWidget(this);
   lstSize->setObjectName(QStringLiteral("lstSize"));
   lstSize->setAccessibleName(QStringLiteral("Size"));
-  for (int points = kSmallestTableFontPoints; points <= kLargestTableFontPoints; ++points)
-    lstSize->addItem(QString::number(points));
+  for (int points = kSmallestTableFontPoints; points <= kLargestTableFontPoints; ++points) {
+    auto* item = new QListWidgetItem(QString::number(points), lstSize);
+    item->setData(Qt::AccessibleTextRole, QStringLiteral("%1 points").arg(points)); // a size, not a bare number
+  }
   lstSize->setCurrentRow(std::clamp(font.pointSize(), kSmallestTableFontPoints, kLargestTableFontPoints) -
                          kSmallestTableFontPoints);
   lstSize->setFixedHeight(lstSize->sizeHintForRow(0) * lstSize->count() + 2 * lstSize->frameWidth());
+  // The list tells its chosen size, as a size field would, and its current
+  // item when it takes the keyboard.
+  const auto describeSize = [this] {
+    if (const QListWidgetItem* item = lstSize->currentItem())
+      lstSize->setAccessibleDescription(item->data(Qt::AccessibleTextRole).toString());
+  };
+  describeSize();
+  connect(lstSize, &QListWidget::currentRowChanged, this, describeSize);
+  new ui_helpers::FocusedCellTeller(lstSize);
 
   chkBold = new QCheckBox(QStringLiteral("&Bold"), this);
   chkBold->setObjectName(QStringLiteral("chkBold"));

@@ -40,6 +40,13 @@ QVariant SkyEventsModel::data(const QModelIndex& index, int role) const {
   // A screen reader hears the column's name before the cell.
   case Qt::AccessibleTextRole:
     return EventColumnNames()[static_cast<std::size_t>(index.column())] + QStringLiteral(": ") + cell;
+  // Each cell read alone tells the whole event: date, time, event, details.
+  case Qt::AccessibleDescriptionRole: {
+    QStringList parts;
+    for (const QString& part : rows_[static_cast<std::size_t>(index.row())])
+      if (!part.isEmpty()) parts << part;
+    return parts.join(QStringLiteral(", "));
+  }
   case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignTop);
   default: return {};
   }

@@ -9,6 +9,7 @@
 #include "sky_events_model.h"
 #include "year_events.h"
 #include "ui_helpers/button_palette.h"
+#include "ui_helpers/keyboard_table_view.h"
 #include "ui_helpers/list_fonts.h"
 
 #include <QAccessible>
@@ -87,7 +88,7 @@ void SkyEventsWindow::CreateViews() {
   column->addLayout(top);
 
   model_ = new SkyEventsModel(this);
-  grid_ = new QTableView(frame);
+  grid_ = new ui_helpers::KeyboardTableView(frame);
   grid_->setObjectName(QStringLiteral("gridEvents"));
   grid_->setModel(model_);
   grid_->verticalHeader()->hide();

@@ -18,7 +18,20 @@ double Luminance(const QColor& c) {
   return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
 }
 
-void DrawRing(QPainter* painter, QRect area, const QColor& inside, const QColor& outside) {
+bool HasFocus(const QStyleOption* option) { return option && option->state.testFlag(QStyle::State_HasFocus); }
+
+// The colour around a control: that of the nearest ancestor that paints its
+// background, which a control given the system's button colours (a combo box
+// on a navy panel) does not carry in its own palette.
+QColor Around(const QWidget* widget, const QStyleOption* option) {
+  for (const QWidget* w = widget ? widget->parentWidget() : nullptr; w; w = w->parentWidget())
+    if (w->autoFillBackground() || w->isWindow()) return w->palette().color(w->backgroundRole());
+  return option->palette.color(QPalette::Window);
+}
+
+} // namespace
+
+void DrawFocusRing(QPainter* painter, const QRect& area, const QColor& inside, const QColor& outside) {
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing, false);
   painter->setPen(Qt::NoPen);
@@ -32,9 +45,24 @@ void DrawRing(QPainter* painter, QRect area, const QColor& inside, const QColor&
   painter->restore();
 }
 
-bool HasFocus(const QStyleOption* option) { return option && option->state.testFlag(QStyle::State_HasFocus); }
+void MakeHighlightReadable(QPalette& palette) {
+  for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+    const QColor text = palette.color(group, QPalette::HighlightedText);
+    const QColor base = palette.color(group, QPalette::Base);
+    QColor highlight = palette.color(group, QPalette::Highlight);
+    // Away from the text's lightness, in small steps, until both hold.
+    const bool lightText = text.lightnessF() > highlight.lightnessF();
+    for (int step = 0; step < 40 && (ContrastRatio(text, highlight) < 4.5 || ContrastRatio(highlight, base) < 3.0);
+         ++step)
+      highlight = lightText ? highlight.darker(105) : highlight.lighter(105);
+    palette.setColor(group, QPalette::Highlight, highlight);
+  }
+}
 
-} // namespace
+void FocusRingStyle::polish(QPalette& palette) {
+  QProxyStyle::polish(palette);
+  MakeHighlightReadable(palette);
+}
 
 double ContrastRatio(const QColor& a, const QColor& b) {
   const double la = Luminance(a), lb = Luminance(b);
@@ -56,30 +84,27 @@ void FocusRingStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
   // item: the ring, on the widget's own colour.
   if (element == PE_FrameFocusRect) {
     const QColor around = option->palette.color(QPalette::Window);
-    DrawRing(painter, option->rect, around, around);
+    DrawFocusRing(painter, option->rect, around, around);
     return;
   }
   QProxyStyle::drawPrimitive(element, option, painter, widget);
   if (element == PE_PanelLineEdit && HasFocus(option) && !qobject_cast<const QAbstractSpinBox*>(widget) &&
       !(widget && widget->parentWidget() && qobject_cast<const QComboBox*>(widget->parentWidget())))
-    DrawRing(painter, option->rect, option->palette.color(QPalette::Base),
-             option->palette.color(QPalette::Window));
+    DrawFocusRing(painter, option->rect, option->palette.color(QPalette::Base), Around(widget, option));
 }
 
 void FocusRingStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                                  const QWidget* widget) const {
   QProxyStyle::drawControl(element, option, painter, widget);
   if (element == CE_PushButton && HasFocus(option))
-    DrawRing(painter, option->rect, option->palette.color(QPalette::Button),
-             option->palette.color(QPalette::Window));
+    DrawFocusRing(painter, option->rect, option->palette.color(QPalette::Button), Around(widget, option));
 }
 
 void FocusRingStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                                         QPainter* painter, const QWidget* widget) const {
   QProxyStyle::drawComplexControl(control, option, painter, widget);
   if ((control == CC_ComboBox || control == CC_SpinBox || control == CC_ToolButton) && HasFocus(option))
-    DrawRing(painter, option->rect, option->palette.color(QPalette::Button),
-             option->palette.color(QPalette::Window));
+    DrawFocusRing(painter, option->rect, option->palette.color(QPalette::Button), Around(widget, option));
 }
 
 } // namespace ui_helpers

@@ -3,14 +3,29 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 
 namespace ui_helpers {
 namespace {
 
+// The list's selection follows the shown entry even while the list is
+// closed (Qt selects it only on opening), so the list tells its selected
+// item whenever it is read.
+void SelectShownEntry(QComboBox* combo) {
+  QItemSelectionModel* selection = combo->view()->selectionModel();
+  const QModelIndex shown = combo->model()->index(combo->currentIndex(), combo->modelColumn(), combo->rootModelIndex());
+  if (selection && shown.isValid() && selection->currentIndex() != shown)
+    selection->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
+}
+
 QAccessibleInterface* NamedComboFactory(const QString& className, QObject* object) {
+  // QFontComboBox and the like are asked for by their own class first, which
+  // Qt does not read: they come here as combo boxes.
   auto* combo = qobject_cast<QComboBox*>(object);
   if (className != QLatin1String("QComboBox") || !combo) return nullptr;
+  SelectShownEntry(combo);
+  QObject::connect(combo, &QComboBox::currentIndexChanged, combo, [combo] { SelectShownEntry(combo); });
   return new NamedComboAccessible(combo);
 }
 

@@ -4,7 +4,8 @@
 // A drop-down list named by its caption. Qt's own reading of a combo box on
 // Linux takes its shown entry as its name, so a list of time zones would be
 // read "-1"; this one is read by the name given to it, with the entry as its
-// value, its list as its child and opening the list as its action.
+// value, its list as its child (with the shown entry as the list's selected
+// item, open or not) and opening the list as its action.
 
 #include <QAccessibleWidget>
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "date_entry/date_panel.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -63,6 +64,22 @@ TEST_F(DatePanelTest, TheFieldsTakeDigitsOnlyAndDropOtherCharactersSilently) {
   EXPECT_EQ(panel_->txtYear->text(), QStringLiteral("1985"));
   QTest::keyClick(panel_->txtYear, Qt::Key_Backspace);
   EXPECT_EQ(panel_->txtYear->text(), QStringLiteral("198"));
+}
+
+TEST_F(DatePanelTest, TabWalksTheFieldsThenOkAndCancelAndEnterPressesTheFocusedButton) {
+  QApplication::setActiveWindow(&window_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  panel_->Fill({2024, 5, 10}, false);
+  const QWidget* const expected[] = {panel_->txtYear, panel_->txtMonth, panel_->txtDay, panel_->cmdDateOK,
+                                     panel_->cmdDateCancel};
+  for (const QWidget* w : expected) {
+    EXPECT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  panel_->Fill({2024, 5, 10}, false);
+  panel_->cmdDateCancel->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(panel_->cmdDateCancel, Qt::Key_Return);
+  EXPECT_FALSE(entered_) << "Enter on Cancel cancels";
 }
 
 } // namespace

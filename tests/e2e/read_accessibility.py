@@ -3,8 +3,8 @@
 """Reads the running program's accessibility tree through AT-SPI, as a screen
 reader does, and checks it against vesperon-cli for the same day and place:
 the sunrise item, the moon disc and the phase rows; the calendar's selected
-cell; and, after the Right key moves the date, the new day's items and the
-name-change events that announce them.
+cell; and, after the Right key moves the date, the new day's items, the
+name-change events that announce them and the selected day's description.
 
 Usage: read_accessibility.py PID WINDOW_ID PATH_TO_VESPERON_CLI"""
 
@@ -123,6 +123,12 @@ while tomorrow["date"] not in names_told and time.monotonic() < deadline:
     pump(0.1)
 if tomorrow["date"] not in names_told:
     fail("no name change announced the new date line; told: %r" % names_told)
+
+# The selected day is described by the day in short: its sunrise and its Moon.
+described = [node.description for node in walk(app)
+             if node.getRole() == pyatspi.ROLE_TABLE_CELL and node.getState().contains(pyatspi.STATE_SELECTED)]
+if len(described) != 1 or tomorrow["sunrise"] not in described[0] or tomorrow["moon"] not in described[0]:
+    fail("the selected day is described as %r, without %r and %r" % (described, tomorrow["sunrise"], tomorrow["moon"]))
 
 # An option changes the rows as well: Options, Moon Transit takes the transit
 # row away.

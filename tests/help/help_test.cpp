@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/help_key.h"
+
+#include "../support/accessible_events.h"
 #include "help/help_topics.h"
 #include "help/help_window.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
@@ -140,6 +144,51 @@ TEST_F(HelpWindowTest, F1ShowsTheTopicOfTheHighlightedItemElseOfTheNearestOwner)
   stranger.show();
   QTest::keyClick(&stranger, Qt::Key_F1);
   EXPECT_EQ(Shown(), TopicUrl(kContentsTopic)) << "no topic anywhere: the contents";
+}
+
+// The topic has a caret the arrows move, so it is read line by line; Tab and
+// Shift+Tab are heard as the links they reach, and Enter on a link as the
+// topic it opens.
+TEST_F(HelpWindowTest, TheTopicIsReadLineByLineAndEveryMoveBetweenLinksAndTopicsIsHeard) {
+  QWidget owner;
+  ShowHelpTopic(&owner, kContentsTopic);
+  HelpWindow* window = HelpWindow::Instance();
+  ASSERT_NE(window, nullptr);
+  QApplication::setActiveWindow(window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTextBrowser* browser = window->browser();
+  browser->setFocus(Qt::OtherFocusReason);
+  testing_support::AccessibleEventLog log;
+
+  QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(browser)->textInterface();
+  ASSERT_NE(text, nullptr);
+  const int top = text->cursorPosition();
+  QTest::keyClick(browser, Qt::Key_Down);
+  EXPECT_GT(text->cursorPosition(), top) << "Down moves a caret";
+  EXPECT_FALSE(log.of(QAccessible::TextCaretMoved).isEmpty());
+
+  const auto toldLinks = [&] {
+    QApplication::processEvents();
+    QStringList links;
+    for (const testing_support::ToldEvent& e : log.of(QAccessible::Focus))
+      if (e.role == QAccessible::Link) links << e.name;
+    log.clear();
+    return links;
+  };
+  QTest::keyClick(browser, Qt::Key_Tab);
+  const QStringList first = toldLinks();
+  ASSERT_EQ(first.size(), 1) << "Tab";
+  QTest::keyClick(browser, Qt::Key_Tab);
+  ASSERT_EQ(toldLinks().size(), 1) << "Tab";
+  QTest::keyClick(browser, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(toldLinks(), first) << "Shift+Tab";
+
+  QTest::keyClick(browser, Qt::Key_Return);
+  EXPECT_NE(Shown(), TopicUrl(kContentsTopic)) << "Enter follows the link";
+  bool toldTopic = false;
+  for (const testing_support::ToldEvent& e : log.of(QAccessible::Focus))
+    toldTopic = toldTopic || (e.object == browser && e.name == QStringLiteral("Help topic: ") + browser->documentTitle());
+  EXPECT_TRUE(toldTopic) << "the new topic is heard";
 }
 
 } // namespace

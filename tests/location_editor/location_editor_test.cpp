@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "location_editor/location_editor.h"
 
+#include "../support/accessible_events.h"
 #include "../support/message_box_watcher.h"
 #include "../support/qstring_printer.h"
 #include "../support/scoped_file_size_limit.h"
 #include "../support/scoped_locale.h"
 #include "places/location_record.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -295,6 +297,33 @@ TEST_F(LocationEditorTest, TwoCopiesSavingTheListKeepEachOthersChanges) {
   EXPECT_EQ(places::ReadLocationFile(path_).list.Names(), (QStringList{"Accra", "Lima", "Oslo"}))
       << "the first save's place is kept, the place the second removed is gone";
   EXPECT_EQ(other.Locations().Names(), (QStringList{"Accra", "Lima", "Oslo"})) << "the choice shows what was saved";
+}
+
+// Down on a closed list is heard as the entry it moves to: the list keeps its
+// caption as its name and tells its entry as its value, in the value change,
+// and as its list's selected item.
+TEST_F(LocationEditorTest, ListsKeepTheirCaptionAsNameAndTellTheShownEntry) {
+  Open({Record("Sydney", "-33.87", "-151.21", 4), Record("berlin", "52.52", "-13.4", 22)});
+  testing_support::AccessibleEventLog log;
+  for (QComboBox* list : {editor_->cboTZ, editor_->cboCities}) {
+    const std::string where = list->objectName().toStdString();
+    list->setFocus(Qt::TabFocusReason);
+    log.clear();
+    QTest::keyClick(list, Qt::Key_Down);
+    QAccessibleInterface* item = QAccessible::queryAccessibleInterface(list);
+    EXPECT_EQ(item->text(QAccessible::Name), list->accessibleName()) << where;
+    EXPECT_EQ(item->text(QAccessible::Value), list->currentText()) << where;
+    QStringList told;
+    for (const testing_support::ToldEvent& e : log.of(QAccessible::ValueChanged))
+      if (e.object == list) told << e.value;
+    EXPECT_EQ(told, QStringList{list->currentText()}) << where;
+    QAccessibleInterface* entries = item->child(0);
+    ASSERT_NE(entries, nullptr) << where;
+    ASSERT_NE(entries->tableInterface(), nullptr) << where;
+    const QList<QAccessibleInterface*> selected = entries->tableInterface()->selectedCells();
+    ASSERT_EQ(selected.size(), 1) << where << ": the list's selected item";
+    EXPECT_EQ(selected[0]->text(QAccessible::Name), list->currentText()) << where;
+  }
 }
 
 } // namespace

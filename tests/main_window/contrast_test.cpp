@@ -9,9 +9,12 @@
 #include "calendar_panel/calendar_panel.h"
 #include "main_window/day_canvas.h"
 #include "main_window/status_strip.h"
+#include "location_editor/location_editor.h"
 #include "month_table_window/list_window.h"
 #include "ui_helpers/focus_ring_style.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -129,6 +132,67 @@ TEST(Contrast, TheFocusRingIsTwoPixelsWideAndStandsOutOnBothSides) {
       EXPECT_GE(Contrast(ring, before), 3.0) << where.toStdString() << ": against the unfocused pixels";
     }
   }
+}
+
+// The selection in menus and lists, under the program's style: its text
+// 4.5:1 on the highlight, the highlight 3:1 on the list's own colour.
+TEST(Contrast, TheSelectionHighlightMeetsAAUnderTheProgramsStyle) {
+  QApplication::setStyle(new ui_helpers::FocusRingStyle);
+  const QPalette palette = QApplication::palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+    const QColor highlight = palette.color(group, QPalette::Highlight);
+    EXPECT_GE(Contrast(palette.color(group, QPalette::HighlightedText), highlight), 4.5) << highlight.name().toStdString();
+    EXPECT_GE(Contrast(highlight, palette.color(group, QPalette::Base)), 3.0) << highlight.name().toStdString();
+  }
+}
+
+// The ring of a focused combo box on the location editor's navy, and the
+// selected day's marker with the keyboard on the calendar: two pixels, 3:1 on
+// both sides; the day's marker shows whether the calendar has the keyboard.
+TEST(Contrast, TheRingsOnTheNavyPanelsStandOut) {
+  QApplication::setStyle(new ui_helpers::FocusRingStyle);
+  TemporaryStore store;
+  TfrmVesperon window(store.factory());
+  window.show();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  // The ring's left side, half-way down `area` of `widget`'s image.
+  const auto check = [](const QImage& shown, const QRect& area, const QString& where) {
+    const int y = area.center().y(), x = area.left();
+    const QColor ring = shown.pixelColor(x, y);
+    EXPECT_EQ(shown.pixelColor(x + 1, y), ring) << where.toStdString() << ": narrower than 2 pixels";
+    const QColor inside = shown.pixelColor(x + ui_helpers::kFocusRingWidth, y);
+    const QColor outside = shown.pixelColor(x - 1, y);
+    EXPECT_GE(Contrast(ring, inside), 3.0) << where.toStdString() << ": " << ring.name().toStdString() << " in "
+                                           << inside.name().toStdString();
+    EXPECT_GE(Contrast(ring, outside), 3.0) << where.toStdString() << ": " << ring.name().toStdString() << " on "
+                                            << outside.name().toStdString();
+  };
+
+  QWidget* grid = window.calendarPanel()->GridWidget();
+  QWidget* marker = grid->findChild<QWidget*>(QStringLiteral("bvlCal"));
+  ASSERT_NE(marker, nullptr);
+  ASSERT_EQ(QApplication::focusWidget(), &window);
+  const QImage focused = grid->grab().toImage();
+  check(focused, marker->geometry(), QStringLiteral("selected day"));
+  QWidget other;
+  other.show();
+  QApplication::setActiveWindow(&other);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  const QImage unfocused = grid->grab().toImage();
+  const QPoint edge(marker->geometry().left() + 1, marker->geometry().center().y());
+  EXPECT_NE(focused.pixelColor(edge), unfocused.pixelColor(edge)) << "the marker looks the same without the keyboard";
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  window.ToggleLocationEditor();
+  auto* zone = window.locationEditor()->findChild<QComboBox*>(QStringLiteral("cboTZ"));
+  ASSERT_NE(zone, nullptr);
+  zone->setFocus(Qt::OtherFocusReason);
+  QApplication::processEvents();
+  QWidget* panel = zone->parentWidget();
+  check(panel->grab().toImage(), zone->geometry(), QStringLiteral("time zone list"));
 }
 
 } // namespace

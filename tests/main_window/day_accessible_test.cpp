@@ -54,10 +54,10 @@ TEST_F(DayAccessibleTest, RowsReadInTheOrderShownFromThePaintedTexts) {
   const QStringList names = TextNames(canvas_);
   ASSERT_GE(names.size(), 12) << names.join(" | ").toStdString();
   EXPECT_EQ(names[0], t[day::kDateLine]);
-  EXPECT_EQ(names[1], QStringLiteral("Twilight ") + t[day::kTwilightBegins]);
+  EXPECT_EQ(names[1], QStringLiteral("Dawn twilight ") + t[day::kTwilightBegins]);
   EXPECT_EQ(names[2], QStringLiteral("Sunrise ") + t[day::kSunrise]);
   EXPECT_EQ(names[3], QStringLiteral("Sunset ") + t[day::kSunset]);
-  EXPECT_EQ(names[4], QStringLiteral("Twilight ") + t[day::kTwilightEnds]);
+  EXPECT_EQ(names[4], QStringLiteral("Dusk twilight ") + t[day::kTwilightEnds]);
   EXPECT_TRUE(names[5].startsWith(QStringLiteral("Moonrise ") + t[day::kFirstMoonTime] + ", ")) << names[5];
   EXPECT_TRUE(names[8].startsWith(window_->dayView().Phases.PhaseText[0].name)) << names[8];
 

@@ -67,13 +67,15 @@ TEST(FocusableNames, EveryFocusableControlOfEveryWindowHasAName) {
 QString NameOf(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
 
 TEST(FocusableNames, PanelsNameTheirFieldsBoxesCellsAndColumns) {
-  TemporaryStore store({{"Location/City", "Test Harbour"}});
+  TemporaryStore store({{"Location/City", "Test Harbour"}, {"Flags/Time", "0"}});
   TfrmVesperon window(store.factory());
   window.show();
 
   QStringList boxes;
   for (QLabel* box : window.statusStrip()->findChildren<QLabel*>()) boxes << NameOf(box);
   EXPECT_TRUE(boxes.contains(QStringLiteral("Location: Test Harbour"))) << boxes.join(" | ").toStdString();
+  EXPECT_TRUE(boxes.contains(QStringLiteral("Time: Standard Time"))) << "the clock by its name, not its letters: "
+                                                                      << boxes.join(" | ").toStdString();
   EXPECT_EQ(boxes.filter(QRegularExpression(QStringLiteral("^Clock: \\d+:\\d\\d [AP]M$"))).size(), 1)
       << "the clock's minute: " << boxes.join(" | ").toStdString();
 
@@ -111,6 +113,16 @@ TEST(FocusableNames, PanelsNameTheirFieldsBoxesCellsAndColumns) {
   EXPECT_TRUE(colours.contains(QStringLiteral("black, red 0, green 0, blue 0"))) << colours.join(" | ").toStdString();
   EXPECT_TRUE(colours.filter(QStringLiteral("white, red 255, green 255, blue 255")).size() == 1);
   EXPECT_EQ(colours.removeDuplicates(), 0) << "no two cells read alike";
+  // The palette's rows and columns are not headed by bare numbers.
+  static const QRegularExpression number(QStringLiteral("^\\s*\\d+\\s*$"));
+  QStringList headers;
+  for (int row = 0; row < grid->tableInterface()->rowCount(); ++row) {
+    QAccessibleTableCellInterface* cell = grid->tableInterface()->cellAt(row, 0)->tableCellInterface();
+    ASSERT_NE(cell, nullptr);
+    for (QAccessibleInterface* header : cell->rowHeaderCells() + cell->columnHeaderCells())
+      headers << header->text(QAccessible::Name);
+  }
+  EXPECT_TRUE(headers.filter(number).isEmpty()) << headers.join(" | ").toStdString();
   window.ToggleColourPanel();
 
   // The month table's header, and its grid's columns, the two twilights told apart.

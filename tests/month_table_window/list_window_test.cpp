@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "month_table_window/list_window.h"
 
+#include "../support/accessible_events.h"
 #include "../support/mnemonics.h"
 #include "../support/qstring_printer.h"
 #include "../support/text_room.h"
@@ -9,14 +10,18 @@
 #include "main_window/main_window.h"
 #include "month/copy_text.h"
 #include "month/header_labels.h"
+#include "month/month_table.h"
+#include "month_table_window/table_font_dialog.h"
 #include "month_table_window/list_header.h"
 #include "ui_helpers/focus_ring_style.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFontComboBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -205,6 +210,37 @@ TEST(ListWindowTest, TheTableTakesTheKeyboardAndItsCellsReadAlone) {
   EXPECT_TRUE(table->accessibleName().endsWith(QStringLiteral("grouped by week")));
 }
 
+// Tab goes from the table through the buttons in the order they are shown;
+// a blank row between groups reads as what it is, not as empty cells.
+TEST(ListWindowTest, TabFollowsTheShownButtonsAndBlankRowsSayWhatTheyAre) {
+  ListWindowUnderTest t;
+  t.window->MakeList();
+  t.window->show();
+  QApplication::setActiveWindow(t.window.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(t.window.get()));
+  t.window->grid()->setFocus(Qt::TabFocusReason);
+  QStringList order;
+  for (int i = 0; i < 4; ++i) {
+    order << QApplication::focusWidget()->objectName();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  EXPECT_EQ(order, QStringList({"SG", "cmdPrint", "cmdCopy", "cmdClose"}));
+
+  t.window->menuAction("mnuGroup7")->trigger();
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(t.window->grid());
+  ASSERT_NE(table->tableInterface(), nullptr);
+  int blankRows = 0;
+  for (int row = 0; row < table->tableInterface()->rowCount(); ++row) {
+    if (!month::IsSeparatorRow(t.window->table().rows[static_cast<std::size_t>(row)])) continue;
+    ++blankRows;
+    for (int column = 0; column < table->tableInterface()->columnCount(); ++column)
+      EXPECT_EQ(table->tableInterface()->cellAt(row, column)->text(QAccessible::Name),
+                QStringLiteral("Blank row between weeks"))
+          << row << ", " << column;
+  }
+  EXPECT_GT(blankRows, 0);
+}
+
 TEST(ListWindowTest, ClipboardHoldsTheCoreTextOfEachCopyModeWithTheLocationTheTableWasBuiltFor) {
   ListWindowUnderTest t;
   t.window->show();
@@ -317,6 +353,31 @@ TEST(ListWindowTest, TheFontDialogOffersOnlyEightToFourteenPoints) {
   EXPECT_EQ(t.window->grid()->font().family(), QStringLiteral("Liberation Sans")) << "the face as it was";
   EXPECT_EQ(t.window->grid()->font().pointSize(), 14);
   EXPECT_TRUE(t.window->grid()->font().bold());
+}
+
+// The face list by its caption with the face as its value; the size list
+// tells the chosen size, and its current size when it takes the keyboard.
+TEST(ListWindowTest, TheFontDialogsListsTellTheirChoice) {
+  TableFontDialog dialog(QFont(QStringLiteral("Liberation Sans"), 10), nullptr);
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  testing_support::AccessibleEventLog log;
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(dialog.cboFace);
+  EXPECT_EQ(face->text(QAccessible::Name), QStringLiteral("Font"));
+  EXPECT_EQ(face->text(QAccessible::Value), dialog.cboFace->currentText());
+
+  QAccessibleInterface* sizes = QAccessible::queryAccessibleInterface(dialog.lstSize);
+  EXPECT_EQ(sizes->text(QAccessible::Name), QStringLiteral("Size"));
+  EXPECT_EQ(sizes->text(QAccessible::Description), QStringLiteral("10 points"));
+  dialog.lstSize->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  bool toldCurrent = false;
+  for (const testing_support::ToldEvent& e : log.of(QAccessible::Focus))
+    toldCurrent = toldCurrent || (e.role == QAccessible::ListItem && e.name == QStringLiteral("10 points"));
+  EXPECT_TRUE(toldCurrent) << "the current size is told as the list takes the keyboard";
+  QTest::keyClick(dialog.lstSize, Qt::Key_Down);
+  EXPECT_EQ(sizes->text(QAccessible::Description), QStringLiteral("11 points"));
 }
 
 TEST(ListWindowTest, HeaderLabelsAndButtonCaptionsShowWhole) {

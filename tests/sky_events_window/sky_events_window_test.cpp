@@ -2,6 +2,7 @@
 // The Sky Events window as a user reaches it: from the main window's menu at
 // Dallas on 8 April 2024, through the real clipboard, files and print path.
 
+#include "../support/accessible_events.h"
 #include "../support/message_box_watcher.h"
 #include "../support/mnemonics.h"
 #include "../support/scoped_file_size_limit.h"
@@ -13,10 +14,13 @@
 #include "sky_events_window/sky_events_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -231,6 +235,42 @@ TEST_F(SkyEventsWindowTest, TabReachesEveryControlAndEachHasAName) {
   // Rows are headed by their date and event for a screen reader.
   EXPECT_EQ(window_->model().headerData(RowOf("2024-04-08", "Total solar eclipse"), Qt::Vertical, Qt::DisplayRole),
             "2024-04-08 Total solar eclipse");
+}
+
+// A screen reader reads each cell with its whole row, and hears the keyboard's
+// place only where the keyboard is.
+TEST_F(SkyEventsWindowTest, EachCellIsDescribedByItsWholeRow) {
+  QAccessibleTableInterface* table = QAccessible::queryAccessibleInterface(window_->grid())->tableInterface();
+  ASSERT_NE(table, nullptr);
+  const auto& rows = window_->model().rows();
+  ASSERT_GT(rows.size(), 4u);
+  for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+    for (int column = 0; column < table->columnCount(); ++column) {
+      const QString description = table->cellAt(row, column)->text(QAccessible::Description);
+      for (const QString& cell : rows[static_cast<std::size_t>(row)])
+        EXPECT_TRUE(description.contains(cell)) << row << ", " << column << ": " << description.toStdString()
+                                                << "\n lacks " << cell.toStdString();
+    }
+  }
+}
+
+TEST_F(SkyEventsWindowTest, SpaceOnNextYearLeavesTheReaderOnTheButton) {
+  QApplication::setActiveWindow(window_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window_));
+  auto* next = window_->findChild<QPushButton*>(QStringLiteral("cmdNextYear"));
+  ASSERT_NE(next, nullptr);
+  next->setFocus(Qt::TabFocusReason);
+  testing_support::AccessibleEventLog log;
+  QTest::keyClick(next, Qt::Key_Space);
+  QApplication::processEvents();
+  EXPECT_EQ(window_->year(), 2025);
+  EXPECT_EQ(QApplication::focusWidget(), next);
+  for (const testing_support::ToldEvent& e : log.of(QAccessible::Focus))
+    EXPECT_NE(e.role, QAccessible::Cell) << "a cell told as focused while the keyboard is on the button: "
+                                         << e.name.toStdString();
+  // The list still starts on its first row when it takes the keyboard.
+  window_->grid()->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(window_->grid()->currentIndex().row(), 0);
 }
 
 } // namespace
