@@ -100,10 +100,11 @@ Command CommandNamed(const QString& word) {
   if (word == QLatin1String("ics")) return Command::Ics;
   if (word == QLatin1String("year")) return Command::Year;
   if (word == QLatin1String("events")) return Command::Events;
+  if (word == QLatin1String("chart")) return Command::Chart;
   if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help"))
     return Command::Help;
   if (word == QLatin1String("--version")) return Command::Version;
-  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, --help or --version.").arg(EchoedValue(word))};
+  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, chart, --help or --version.").arg(EchoedValue(word))};
 }
 
 struct PendingSite {
@@ -180,6 +181,7 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
       request.copyMode = Choice(option, value("text, tab or csv"),
                                 {{QStringLiteral("text"), 0}, {QStringLiteral("tab"), 1}, {QStringLiteral("csv"), 2}});
     } else if (ReadExportOption(request.command, option, value, request.exportOptions)) {
+    } else if (request.command == Command::Chart && ReadChartOption(option, value, request.chart)) {
     } else {
       throw Failure{QStringLiteral("Unknown option \"%1\" for this command; see vesperon-cli --help.").arg(EchoedValue(option))};
     }
@@ -207,6 +209,10 @@ std::variant<CliRequest, CliError> ParseCliArguments(const QStringList& argument
     ArgumentReader reader(arguments);
     request.command = CommandNamed(reader.NextOption());
     if (request.command == Command::Help || request.command == Command::Version) return request;
+    if (request.command == Command::Chart) {
+      if (reader.AtEnd()) throw Failure{QStringLiteral("chart needs daylight or altitude.")};
+      request.chart.kind = ChartKindNamed(reader.NextOption());
+    }
     ParseOptions(reader, request);
     return request;
   } catch (const Failure& failure) {
@@ -239,6 +245,12 @@ QString CliHelpText() {
       "      equinoxes and solstices, lunar eclipses, solar eclipses seen from the place\n"
       "      and the Moon's perigees and apogees, over at most 1000 years; LIST is a comma\n"
       "      list of seasons, eclipses and apsides (default: all three), M text, csv or json\n"
+      "  chart daylight [--year YYYY] | chart altitude [--date YYYY-MM-DD]\n"
+      "        [--format svg] [--output FILE] [--width PIXELS] [--height PIXELS]\n"
+      "      an SVG picture: the year's daylight and twilight at the place with the\n"
+      "      moonrise and moonset (default: this year), or the Sun's and the Moon's\n"
+      "      altitude from the date's noon to the next (default: today); FILE - (the\n"
+      "      default) is standard output; 200 to 10000 pixels, 1200 by 760 by default\n"
       "  --help | --version\n"
       "      this text, or the program's version\n"
       "\n"

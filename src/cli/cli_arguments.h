@@ -3,6 +3,7 @@
 
 // The command line of vesperon-cli, parsed into a request or one error line.
 
+#include "cli_chart_options.h"
 #include "cli_export_options.h"
 
 #include <QDate>
@@ -13,7 +14,7 @@
 
 namespace cli {
 
-enum class Command { Day, Month, Phases, Ics, Year, Events, Help, Version };
+enum class Command { Day, Month, Phases, Ics, Year, Events, Chart, Help, Version };
 
 // A location given by numbers on the command line.
 struct CustomSite {
@@ -53,6 +54,9 @@ struct CliRequest {
 
   // ics, year and events
   ExportOptions exportOptions;
+
+  // chart
+  ChartOptions chart;
 };
 
 struct CliError {
