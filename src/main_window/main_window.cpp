@@ -242,6 +242,7 @@ void TfrmVesperon::ApplyColours() {
   canvas_->update();
   if (frmList_) frmList_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
   if (frmSkyEvents_) frmSkyEvents_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
+  if (frmCharts_) frmCharts_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
 }
 
 void TfrmVesperon::ApplyTimeSettings() {
@@ -267,6 +268,7 @@ void TfrmVesperon::ShowDay() {
   ShowStatusLabel();
   canvas_->update();
   canvas_->announceRows();
+  if (frmCharts_ && frmCharts_->isVisible()) frmCharts_->FollowMain();
 }
 
 void TfrmVesperon::ShowStatusPanels() {

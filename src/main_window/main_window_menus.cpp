@@ -133,6 +133,12 @@ void TfrmVesperon::CreateMenus() {
   connect(skyEvents, &QAction::triggered, this, &TfrmVesperon::ShowSkyEvents);
   actions_["mnuSkyEvents"] = skyEvents;
 
+  QAction* chartsItem = menuBar()->addAction(QStringLiteral("&Charts"));
+  chartsItem->setObjectName("mnuCharts");
+  chartsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  connect(chartsItem, &QAction::triggered, this, &TfrmVesperon::ShowCharts);
+  actions_["mnuCharts"] = chartsItem;
+
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
   AddCheck(helpMenu, QStringLiteral("&Contents"), "mnuContents", [this] { help::ShowHelpTopic(this, help::kContentsTopic); });
   AddCheck(helpMenu, QStringLiteral("&Index"), "mnuIndex", [this] { help::ShowHelpIndex(this); });
