@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "svg_writer.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <QXmlStreamWriter>
+#include <cmath>
 
 namespace charts {
 namespace {
 
-QString Number(double v) { return QString::number(v, 'f', 2).remove(QRegularExpression(QStringLiteral("\\.?0+$"))); }
+// Hundredths of a pixel, without trailing zeros.
+QString Number(double v) { return QString::number(std::round(v * 100.0) / 100.0, 'g', 12); }
 
 QString Colour(Rgb rgb) { return QStringLiteral("#%1").arg(rgb, 6, 16, QLatin1Char('0')); }
 
