@@ -95,7 +95,7 @@ Scene AltitudeScene(const AltitudeChart& chart, QSizeF size) {
   Scene scene{size, chart.title, AltitudeSummary(chart), kPaper, {}};
   const double s = TextSize(size);
   const std::vector<LegendEntry> legend = Legend();
-  const double left = 3.6 * s, right = size.width() - 1.2 * s, top = 4.2 * s;
+  const double left = 3.6 * s, right = size.width() - 2.0 * s, top = 4.2 * s; // room for the last hour's label
   const double below = 2.0 * s + 1.6 * s * LegendRows(legend, left, right, s) + 0.4 * s;
   const Frame f{QRectF(left, top, right - left, std::max(size.height() - top - below, 1.0))};
 
