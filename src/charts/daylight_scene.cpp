@@ -83,8 +83,10 @@ void AddPolarSpans(Scene& scene, const DaylightChart& chart, const Frame& f, dou
     const QString text = p.midnightSun ? QStringLiteral("Midnight sun") : QStringLiteral("Polar night");
     const double x0 = f.X(p.first), x1 = f.X(p.last + 1);
     // The guess of the width is generous: a label a little wider than its span still reads.
-    if (x1 - x0 < 0.8 * TextWidth(text, s)) continue;
-    scene.items.push_back(HaloText({0.5 * (x0 + x1), f.Y(12.0) + 0.35 * s}, text, s, Anchor::Middle));
+    const double half = 0.5 * TextWidth(text, s);
+    if (x1 - x0 < 1.6 * half) continue;
+    const double middle = std::clamp(0.5 * (x0 + x1), f.plot.left() + half, f.plot.right() - half);
+    scene.items.push_back(HaloText({middle, f.Y(12.0) + 0.35 * s}, text, s, Anchor::Middle));
   }
 }
 

@@ -135,7 +135,7 @@ void TfrmVesperon::CreateMenus() {
 
   QAction* chartsItem = menuBar()->addAction(QStringLiteral("&Charts"));
   chartsItem->setObjectName("mnuCharts");
-  chartsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+  chartsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   connect(chartsItem, &QAction::triggered, this, &TfrmVesperon::ShowCharts);
   actions_["mnuCharts"] = chartsItem;
 

@@ -60,7 +60,7 @@ protected:
 };
 
 TEST_F(ChartsWindowTest, OpensOnTheMainWindowsYearAndFollowsIt) {
-  EXPECT_EQ(main_->menuAction("mnuCharts")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+  EXPECT_EQ(main_->menuAction("mnuCharts")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
   EXPECT_EQ(window_->kind(), ChartKind::Daylight);
   EXPECT_EQ(window_->windowTitle(), "Daylight at London, UK in 2026");
   const QString summary = window_->summary()->text();
