@@ -3,11 +3,13 @@
 
 #include "astro/display.h"
 #include "chart_view.h"
+#include "help/help_key.h"
+#include "help/help_topics.h"
 #include "charts/altitude_scene.h"
 #include "charts/chart_summary.h"
 #include "charts/daylight_scene.h"
-#include "ui_helpers/button_palette.h"
 #include "ui_helpers/list_fonts.h"
+#include "ui_helpers/window_frame.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -15,7 +17,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -28,13 +29,6 @@ constexpr int kWindowHeight96 = 720;
 const QDate kFirstDate(1, 1, 1);
 const QDate kLastDate(9999, 12, 30); // the altitude chart runs to the next day's noon
 
-QPushButton* Button(QWidget* parent, const char* caption, const char* name) {
-  auto* b = new QPushButton(QLatin1String(caption), parent);
-  b->setObjectName(QLatin1String(name));
-  b->setPalette(ui_helpers::ButtonPalette());
-  return b;
-}
-
 } // namespace
 
 ChartsWindow::ChartsWindow(QWidget* parent, MainWindowReader readMain)
@@ -42,12 +36,13 @@ ChartsWindow::ChartsWindow(QWidget* parent, MainWindowReader readMain)
                               Qt::WindowCloseButtonHint),
       readMain_(std::move(readMain)) {
   setObjectName(QStringLiteral("frmCharts"));
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const int dpi = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
+  const int dpi = ui_helpers::PrimaryScreenDpi();
   setFont(ui_helpers::SansSerifFont(kWindowFontPoints, dpi));
   CreateViews();
   CreateMenus();
   resize(kWindowWidth96 * dpi / 96, kWindowHeight96 * dpi / 96);
+  // F1 shows the window's topic, over the window and in its menus.
+  setProperty(help::kHelpContextProperty, static_cast<int>(help::kChartsTopic));
 }
 
 void ChartsWindow::CreateViews() {
@@ -64,8 +59,8 @@ void ChartsWindow::CreateViews() {
   chooserLabel->setBuddy(chooser_);
   connect(chooser_, &QComboBox::activated, this,
           [this](int index) { ShowChart(index == 0 ? ChartKind::Daylight : ChartKind::Altitude); });
-  previous_ = Button(frame, "Pre&vious", "cmdPrevious");
-  next_ = Button(frame, "&Next", "cmdNext");
+  previous_ = ui_helpers::FrameButton(frame, "Pre&vious", "cmdPrevious");
+  next_ = ui_helpers::FrameButton(frame, "&Next", "cmdNext");
   connect(previous_, &QPushButton::clicked, this, [this] { Step(-1); });
   connect(next_, &QPushButton::clicked, this, [this] { Step(1); });
   shown_ = new QLabel(frame);
@@ -94,9 +89,9 @@ void ChartsWindow::CreateViews() {
   column->addWidget(summary_);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* print = Button(frame, "&Print", "cmdPrint");
-  QPushButton* copy = Button(frame, "&Copy to Clipboard", "cmdCopy");
-  QPushButton* close = Button(frame, "C&lose", "cmdClose");
+  QPushButton* print = ui_helpers::FrameButton(frame, "&Print", "cmdPrint");
+  QPushButton* copy = ui_helpers::FrameButton(frame, "&Copy to Clipboard", "cmdCopy");
+  QPushButton* close = ui_helpers::FrameButton(frame, "C&lose", "cmdClose");
   connect(print, &QPushButton::clicked, this, &ChartsWindow::PrintChart);
   connect(copy, &QPushButton::clicked, this, &ChartsWindow::CopyChart);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -117,11 +112,7 @@ void ChartsWindow::CreateViews() {
 }
 
 void ChartsWindow::ApplyMainColours(const QColor& background, const QColor& text) {
-  QPalette palette = centralWidget()->palette();
-  palette.setColor(QPalette::Window, background);
-  palette.setColor(QPalette::WindowText, text);
-  centralWidget()->setPalette(palette);
-  centralWidget()->update();
+  ui_helpers::ApplyFrameColours(centralWidget(), background, text);
 }
 
 void ChartsWindow::showEvent(QShowEvent* event) {

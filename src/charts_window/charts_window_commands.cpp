@@ -5,6 +5,8 @@
 #include "chart_view.h"
 #include "charts/svg_writer.h"
 #include "charts_window.h"
+#include "help/help_key.h"
+#include "help/help_topics.h"
 #include "scene_painter.h"
 #include "ui_helpers/file_save.h"
 #include "ui_helpers/print_output.h"
@@ -34,6 +36,7 @@ void ChartsWindow::CreateMenus() {
     auto* action = menu ? menu->addAction(QLatin1String(caption)) : new QAction(QLatin1String(caption), this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(key);
+    action->setProperty(help::kHelpContextProperty, static_cast<int>(help::kChartsTopic));
     connect(action, &QAction::triggered, this, [handler] { handler(); });
     actions_[QLatin1String(name)] = action;
     return action;
@@ -60,6 +63,8 @@ void ChartsWindow::CreateMenus() {
 
   // Esc closes, as the Close button is the window's cancel button.
   addAction(item(nullptr, "Close", "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { close(); }));
+  for (QMenu* menu : {file, chart})
+    menu->menuAction()->setProperty(help::kHelpContextProperty, static_cast<int>(help::kChartsTopic));
 }
 
 void ChartsWindow::CopyChart() {

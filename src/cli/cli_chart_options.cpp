@@ -2,6 +2,7 @@
 #include "cli_chart_options.h"
 
 #include "cli_arguments.h"
+#include "cli_export_options.h"
 #include "cli_output.h"
 
 #include <QRegularExpression>
@@ -31,14 +32,6 @@ QDate ChartDate(const QString& option, const QString& text) {
   return date;
 }
 
-int ChartYear(const QString& option, const QString& text) {
-  bool ok = false;
-  const int year = text.toInt(&ok);
-  if (!ok || year < 1 || year > 9999)
-    throw CliError{QStringLiteral("%1 accepts a year from 1 to 9999, not \"%2\".").arg(option, EchoedValue(text))};
-  return year;
-}
-
 } // namespace
 
 ChartKind ChartKindNamed(const QString& word) {
@@ -50,7 +43,7 @@ ChartKind ChartKindNamed(const QString& word) {
 bool ReadChartOption(const QString& option, const std::function<QString(const char*)>& value, ChartOptions& options) {
   const bool daylight = options.kind == ChartKind::Daylight;
   if (daylight && option == QLatin1String("--year")) {
-    options.year = ChartYear(option, value("a year from 1 to 9999"));
+    options.year = YearValue(option, value("a year from 1 to 9999"));
   } else if (!daylight && option == QLatin1String("--date")) {
     options.date = ChartDate(option, value("YYYY-MM-DD"));
   } else if (option == QLatin1String("--width")) {

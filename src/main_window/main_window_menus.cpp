@@ -133,7 +133,7 @@ void TfrmVesperon::CreateMenus() {
   connect(skyEvents, &QAction::triggered, this, &TfrmVesperon::ShowSkyEvents);
   actions_["mnuSkyEvents"] = skyEvents;
 
-  QAction* chartsItem = menuBar()->addAction(QStringLiteral("&Charts"));
+  QAction* chartsItem = menuBar()->addAction(QStringLiteral("Cha&rts"));
   chartsItem->setObjectName("mnuCharts");
   chartsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   connect(chartsItem, &QAction::triggered, this, &TfrmVesperon::ShowCharts);
@@ -166,6 +166,7 @@ void TfrmVesperon::CreateMenus() {
   calendarMenu->menuAction()->setProperty(help::kHelpContextProperty, help::kOptionsMenuTopic);
   topic({"mnuList"}, help::kListTopic);
   topic({"mnuSkyEvents"}, help::kSkyEventsTopic);
+  topic({"mnuCharts"}, help::kChartsTopic);
 }
 
 void TfrmVesperon::SyncMenuItem(int n) {
