@@ -68,7 +68,7 @@ void AddCurve(Scene& scene, const std::vector<AltitudePoint>& points, const Fram
 // placed before it.
 void AddEvents(Scene& scene, const AltitudeChart& chart, const Frame& f, double s) {
   const double size = 0.85 * s;
-  std::vector<QRectF> placed;
+  LabelRoom room;
   for (const AltitudeEvent& e : chart.events) {
     const QPointF at(f.X(e.hour), f.Y(e.degrees));
     const bool sun = e.body == Body::Sun;
@@ -76,15 +76,8 @@ void AddEvents(Scene& scene, const AltitudeChart& chart, const Frame& f, double 
     const QString text = QStringLiteral("%1 %2").arg(e.name, e.time);
     const double half = 0.5 * TextWidth(text, size);
     const double x = std::clamp(at.x(), f.plot.left() + half + 0.3 * s, f.plot.right() - half - 0.3 * s);
-    const double step = sun ? -1.3 * size : 1.3 * size;
-    double y = sun ? at.y() - 0.8 * s : at.y() + 1.5 * s;
-    const auto box = [&](double baseline) { return QRectF(x - half, baseline - size, 2 * half, 1.2 * size); };
-    for (int tries = 0; tries < 4 && std::any_of(placed.begin(), placed.end(),
-                                                  [&](const QRectF& r) { return r.intersects(box(y)); });
-         ++tries)
-      y += step;
-    y = std::clamp(y, f.plot.top() + s, f.plot.bottom() - 0.3 * s);
-    placed.push_back(box(y));
+    const double y = room.Place(x, Anchor::Middle, 2 * half, size, sun ? at.y() - 0.8 * s : at.y() + 1.5 * s,
+                                sun ? -1.3 * size : 1.3 * size, f.plot.top() + s, f.plot.bottom() - 0.3 * s);
     scene.items.push_back(HaloText({x, y}, text, size, Anchor::Middle));
   }
 }

@@ -90,31 +90,35 @@ void AddPolarSpans(Scene& scene, const DaylightChart& chart, const Frame& f, dou
   }
 }
 
-// A label beside x that stays inside the plot.
-Label MarkLabel(const Frame& f, double x, double y, const QString& text, double s) {
-  const bool leftward = x + 0.6 * s + TextWidth(text, 0.85 * s) > f.plot.right();
-  return HaloText({leftward ? x - 0.6 * s : x + 0.6 * s, y}, text, 0.85 * s, leftward ? Anchor::End : Anchor::Start);
+// A label beside x that stays inside the plot and clear of the labels before it.
+Label MarkLabel(const Frame& f, LabelRoom& room, double x, double y, const QString& text, double s) {
+  const double size = 0.85 * s, width = TextWidth(text, size);
+  const bool leftward = x + 0.6 * s + width > f.plot.right();
+  const double at = leftward ? x - 0.6 * s : x + 0.6 * s;
+  const Anchor anchor = leftward ? Anchor::End : Anchor::Start;
+  const double step = y > f.plot.center().y() ? -1.3 * size : 1.3 * size;
+  return HaloText({at, room.Place(at, anchor, width, size, y, step, f.plot.top() + s, f.plot.bottom() - 0.3 * s)}, text,
+                  size, anchor);
 }
 
 void AddMarks(Scene& scene, const DaylightChart& chart, const Frame& f, double s) {
-  double seasonRow = 0.0;
+  LabelRoom room;
   for (const YearMark& m : chart.marks) {
     const double x = f.X(m.day);
     switch (m.kind) {
     case MarkKind::Season:
       scene.items.push_back(Line({{x, f.plot.top()}, {x, f.plot.bottom()}}, kSeasonColour, 0.12 * s, 0.35 * s, 0.25 * s));
-      // The labels alternate between two rows so that close ones do not meet.
-      scene.items.push_back(MarkLabel(f, x, f.plot.top() + (1.2 + seasonRow) * s, m.label, s));
-      seasonRow = seasonRow == 0.0 ? 1.3 : 0.0;
+      // Close labels move down a line so that they do not meet.
+      scene.items.push_back(MarkLabel(f, room, x, f.plot.top() + 1.2 * s, m.label, s));
       break;
     case MarkKind::Today:
       scene.items.push_back(Line({{x, f.plot.top()}, {x, f.plot.bottom()}}, kTodayColour, 0.16 * s, 0.0, 0.4 * s));
-      scene.items.push_back(MarkLabel(f, x, f.plot.bottom() - 0.6 * s, m.label, s));
+      scene.items.push_back(MarkLabel(f, room, x, f.plot.bottom() - 0.6 * s, m.label, s));
       break;
     case MarkKind::SolarEclipse:
     case MarkKind::LunarEclipse:
       scene.items.push_back(Dot{{x, f.Y(m.hour)}, 0.45 * s, kEclipseColour, kPaper});
-      scene.items.push_back(MarkLabel(f, x, f.Y(m.hour) + 0.3 * s, m.label, s));
+      scene.items.push_back(MarkLabel(f, room, x, f.Y(m.hour) + 0.3 * s, m.label, s));
       break;
     }
   }

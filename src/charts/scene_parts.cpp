@@ -43,6 +43,19 @@ Label HaloText(QPointF at, const QString& text, double size, Anchor anchor) {
   return Label{at, text, size, anchor, kInk, false, kPaper, 0.3 * size};
 }
 
+double LabelRoom::Place(double x, Anchor anchor, double width, double size, double y, double step, double top,
+                        double bottom) {
+  const double left = anchor == Anchor::Start ? x : anchor == Anchor::Middle ? x - width / 2 : x - width;
+  const auto box = [&](double baseline) { return QRectF(left, baseline - size, width, 1.2 * size); };
+  const auto covers = [&](double baseline) {
+    return std::any_of(taken_.begin(), taken_.end(), [&](const QRectF& r) { return r.intersects(box(baseline)); });
+  };
+  for (int tries = 0; tries < 4 && covers(y); ++tries) y += step;
+  y = std::clamp(y, top, bottom);
+  taken_.push_back(box(y));
+  return y;
+}
+
 int LegendRows(const std::vector<LegendEntry>& entries, double left, double right, double textSize) {
   int rows = entries.empty() ? 0 : 1;
   double x = left;

@@ -31,6 +31,18 @@ Label Text(QPointF at, const QString& text, double size, Anchor anchor = Anchor:
 // Ink over a paper outline, for text on the plot's bands.
 Label HaloText(QPointF at, const QString& text, double size, Anchor anchor = Anchor::Start);
 
+// Labels placed so far on a plot, so that the next keeps clear of them.
+class LabelRoom {
+public:
+  // The baseline nearest `y`, moved on by `step` at most four times, where a
+  // label of `width` and text `size` anchored at x covers none placed before;
+  // kept between `top` and `bottom`. The label's box is then taken.
+  double Place(double x, Anchor anchor, double width, double size, double y, double step, double top, double bottom);
+
+private:
+  std::vector<QRectF> taken_;
+};
+
 // One entry of a legend: a filled square, a line (dashed or not) or a dot.
 struct LegendEntry {
   enum class Sample { Swatch, Line, Dot };
