@@ -3,10 +3,12 @@
 // without a display:
 //   vesperon-screenshots OUTPUT_DIR            the main window in many options
 //   vesperon-screenshots --readme docs         the README's pictures: the main
-//                                              window and the month table window
+//                                              window, the month table window
+//                                              and the Charts window's two charts
 
 #include "astro/display.h"
 #include "main_window/main_window.h"
+#include "charts_window/charts_window.h"
 #include "month_table_window/list_window.h"
 #include "settings/whole_file_write.h"
 
@@ -24,6 +26,8 @@ struct Shot {
   std::initializer_list<std::pair<const char*, const char*>> values; // settings store values
   QDate date = QDate::currentDate();
   const char* listFile = nullptr; // also the month table window, to this file
+  const char* daylightFile = nullptr; // also the Charts window's daylight chart
+  const char* altitudeFile = nullptr; // and its altitude chart
 };
 
 const Shot kShots[] = {
@@ -49,7 +53,9 @@ const Shot kReadmeShots[] = {
       {"Flags/Group7", "1"},
       {"Window/ListHeight", "630"}},
      QDate(2026, 3, 27),
-     "month-table.png"},
+     "month-table.png",
+     "daylight-chart.png",
+     "altitude-chart.png"},
 };
 
 // False, with a line on stderr, when the picture could not be written.
@@ -105,6 +111,16 @@ int main(int argc, char* argv[]) {
       window.ShowList();
       QApplication::processEvents();
       if (!Save(*window.listWindow(), out, shot.listFile)) return 1;
+    }
+    if (shot.daylightFile) {
+      window.ShowCharts();
+      charts_window::ChartsWindow& charts = *window.chartsWindow();
+      charts.resize(1000, 760);
+      QApplication::processEvents();
+      if (!Save(charts, out, shot.daylightFile)) return 1;
+      charts.ShowChart(charts_window::ChartKind::Altitude);
+      QApplication::processEvents();
+      if (shot.altitudeFile && !Save(charts, out, shot.altitudeFile)) return 1;
     }
   }
   return 0;

@@ -103,10 +103,11 @@ Command CommandNamed(const QString& word) {
   if (word == QLatin1String("year")) return Command::Year;
   if (word == QLatin1String("events")) return Command::Events;
   if (word == QLatin1String("places")) return Command::Places;
+  if (word == QLatin1String("chart")) return Command::Chart;
   if (word == QLatin1String("--help") || word == QLatin1String("-h") || word == QLatin1String("help"))
     return Command::Help;
   if (word == QLatin1String("--version")) return Command::Version;
-  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, places, --help or --version.").arg(EchoedValue(word))};
+  throw Failure{QStringLiteral("Unknown command \"%1\": use day, month, phases, ics, year, events, places, chart, --help or --version.").arg(EchoedValue(word))};
 }
 
 // Hours of a zone's standard time now, West positive.
@@ -220,6 +221,7 @@ void ParseOptions(ArgumentReader& reader, CliRequest& request) {
       request.copyMode = Choice(option, value("text, tab or csv"),
                                 {{QStringLiteral("text"), 0}, {QStringLiteral("tab"), 1}, {QStringLiteral("csv"), 2}});
     } else if (ReadExportOption(request.command, option, value, request.exportOptions)) {
+    } else if (request.command == Command::Chart && ReadChartOption(option, value, request.chart)) {
     } else {
       throw Failure{QStringLiteral("Unknown option \"%1\" for this command; see vesperon-cli --help.").arg(EchoedValue(option))};
     }
@@ -249,6 +251,10 @@ std::variant<CliRequest, CliError> ParseCliArguments(const QStringList& argument
     ArgumentReader reader(arguments);
     request.command = CommandNamed(reader.NextOption());
     if (request.command == Command::Help || request.command == Command::Version) return request;
+    if (request.command == Command::Chart) {
+      if (reader.AtEnd()) throw Failure{QStringLiteral("chart needs daylight or altitude.")};
+      request.chart.kind = ChartKindNamed(reader.NextOption());
+    }
     if (request.command == Command::Places) ParsePlacesOptions(reader, request);
     else ParseOptions(reader, request);
     return request;
@@ -286,6 +292,12 @@ QString CliHelpText() {
       "      the places of the location file that TEXT names, best first (default 10, 1 to\n"
       "      1000): letter case, accents and punctuation aside, by other and former names\n"
       "      too, an exact name before a beginning and the bigger place first\n"
+      "  chart daylight [--year YYYY] | chart altitude [--date YYYY-MM-DD]\n"
+      "        [--format svg] [--output FILE] [--width PIXELS] [--height PIXELS]\n"
+      "      an SVG picture: the year's daylight and twilight at the place with the\n"
+      "      moonrise and moonset (default: this year), or the Sun's and the Moon's\n"
+      "      altitude from the date's noon to the next (default: today); FILE - (the\n"
+      "      default) is standard output; 200 to 10000 pixels, 1200 by 760 by default\n"
       "  --help | --version\n"
       "      this text, or the program's version\n"
       "\n"

@@ -3,6 +3,7 @@
 
 // The command line of vesperon-cli, parsed into a request or one error line.
 
+#include "cli_chart_options.h"
 #include "cli_export_options.h"
 
 #include <QDate>
@@ -13,7 +14,7 @@
 
 namespace cli {
 
-enum class Command { Day, Month, Phases, Ics, Year, Events, Places, Help, Version };
+enum class Command { Day, Month, Phases, Ics, Year, Events, Places, Chart, Help, Version };
 
 // A location given by numbers on the command line.
 struct CustomSite {
@@ -59,6 +60,9 @@ struct CliRequest {
   QString search;
   int placeCount = 10;
   bool placesJson = false;
+
+  // chart
+  ChartOptions chart;
 };
 
 struct CliError {

@@ -33,6 +33,14 @@ std::optional<sky_events::EventKinds> KindsNamed(const QString& list) {
 
 } // namespace
 
+int YearValue(const QString& option, const QString& text) {
+  bool ok = false;
+  const int year = text.toInt(&ok);
+  if (!ok || year < 1 || year > 9999)
+    throw CliError{QStringLiteral("%1 accepts a year from 1 to 9999, not \"%2\".").arg(option, EchoedValue(text))};
+  return year;
+}
+
 bool ReadExportOption(Command command, const QString& option, const std::function<QString(const char*)>& value,
                       ExportOptions& options) {
   if (command == Command::Ics) {
@@ -65,12 +73,7 @@ bool ReadExportOption(Command command, const QString& option, const std::functio
           QStringLiteral("--kinds accepts a comma list of seasons, eclipses and apsides, not \"%1\".").arg(EchoedValue(list))};
     options.kinds = *kinds;
   } else if (option == QLatin1String("--year")) {
-    const QString text = value("a year from 1 to 9999");
-    bool ok = false;
-    const int year = text.toInt(&ok);
-    if (!ok || year < 1 || year > 9999)
-      throw CliError{QStringLiteral("--year accepts a year from 1 to 9999, not \"%1\".").arg(EchoedValue(text))};
-    options.year = year;
+    options.year = YearValue(option, value("a year from 1 to 9999"));
   } else if (!events && option == QLatin1String("--event")) {
     const QString text = value("sun, moon, civil, nautical or astronomical");
     options.event = year::YearEventNamed(text);

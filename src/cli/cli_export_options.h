@@ -40,6 +40,9 @@ struct ExportOptions {
 bool ReadExportOption(Command command, const QString& option, const std::function<QString(const char*)>& value,
                       ExportOptions& options);
 
+// The value of a --year option: a year from 1 to 9999; throws CliError for another.
+int YearValue(const QString& option, const QString& text);
+
 // Throws CliError when a required option is missing or the range is too long.
 void CheckExportOptions(Command command, const ExportOptions& options);
 

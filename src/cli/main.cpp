@@ -2,6 +2,7 @@
 // vesperon-cli: prints what Vesperon shows, for scripts and for checking.
 
 #include "cli_arguments.h"
+#include "cli_chart_command.h"
 #include "cli_commands.h"
 #include "cli_export_commands.h"
 #include "cli_output.h"
@@ -38,6 +39,17 @@ int OutputFailed() {
 
 // 0 when all of the text went out; 1 with one error line when it did not.
 int Print(const QString& text) { return cli::WriteWhole(stdout, text) ? 0 : OutputFailed(); }
+
+// The chart to standard output ("-") or whole to the file, which a failed
+// write leaves as it was; 1 with one error line naming the file and reason.
+int WriteChart(const QString& output, const QByteArray& svg) {
+  if (output == QLatin1String("-")) return Print(QString::fromUtf8(svg));
+  const settings::WholeFileWrite written = settings::WriteWholeFile(output, svg);
+  if (written.ok) return 0;
+  cli::WriteWhole(stderr, QStringLiteral("vesperon-cli: %1 could not be written (%2).\n")
+                              .arg(cli::EscapeControlCharacters(output), written.reason));
+  return 1;
+}
 
 } // namespace
 
@@ -93,6 +105,7 @@ int main(int argc, char* argv[]) {
     }
     case cli::Command::Year: return Print(cli::RunYear(request, context));
     case cli::Command::Events: return Print(cli::RunEvents(request, context));
+    case cli::Command::Chart: return WriteChart(request.chart.output, cli::RunChart(request, context));
     case cli::Command::Places:
     case cli::Command::Help:
     case cli::Command::Version: break;

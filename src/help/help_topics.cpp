@@ -18,6 +18,7 @@ QUrl TopicUrl(int context) {
     case kColoursTopic: return Page("colours.html");
     case kMonthTableTopic: return Page("month_table.html");
     case kSkyEventsTopic: return Page("sky_events.html");
+    case kChartsTopic: return Page("charts.html");
     default: return Page("contents.html");
   }
 }

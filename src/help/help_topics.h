@@ -18,11 +18,13 @@ enum HelpTopic : int {
   kColoursTopic = 1006,
   kMonthTableTopic = 1007,
   kSkyEventsTopic = 1008,
+  kChartsTopic = 1009,
 };
 
 inline constexpr HelpTopic kAllTopics[] = {kContentsTopic,       kMainWindowTopic, kTimeMenuTopic,
                                            kOptionsMenuTopic,    kLocationEditorTopic, kListTopic,
-                                           kColoursTopic,        kMonthTableTopic,     kSkyEventsTopic};
+                                           kColoursTopic,        kMonthTableTopic,     kSkyEventsTopic,
+                                           kChartsTopic};
 
 // The page of a context number; an unknown number gives the contents.
 QUrl TopicUrl(int context);

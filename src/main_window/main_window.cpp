@@ -255,6 +255,7 @@ void TfrmVesperon::ApplyColours() {
   canvas_->update();
   if (frmList_) frmList_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
   if (frmSkyEvents_) frmSkyEvents_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
+  if (frmCharts_) frmCharts_->ApplyMainColours(ToQColor(settings_.Background), ToQColor(settings_.Text));
 }
 
 void TfrmVesperon::ApplyTimeSettings() {
@@ -288,6 +289,7 @@ void TfrmVesperon::ShowDay() {
   calendar_->SetDaySummary(day::DaySummary(view_, statusLine_));
   canvas_->update();
   canvas_->announceRows();
+  if (frmCharts_ && frmCharts_->isVisible()) frmCharts_->FollowMain();
 }
 
 void TfrmVesperon::ShowStatusPanels() {

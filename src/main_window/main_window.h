@@ -16,6 +16,7 @@
 #include "places/location_file.h"
 #include "settings/settings_store_save.h"
 #include "settings/settings_values.h"
+#include "charts_window/charts_window.h"
 #include "sky_events_window/sky_events_window.h"
 #include "sky_events_window/year_events.h"
 #include "ui_helpers/day_layout.h"
@@ -106,6 +107,7 @@ public:
   month_table_window::TfrmList* listWindow() const { return frmList_; }
   // The Sky Events window, once Sky Events has created it.
   sky_events_window::SkyEventsWindow* skyEventsWindow() const { return frmSkyEvents_; }
+  charts_window::ChartsWindow* chartsWindow() const { return frmCharts_; }
   // The line under the phase list: the Julian-calendar date or the day's sky
   // events.
   QString statusLabelText() const;
@@ -146,6 +148,7 @@ public:
   // Sky Events (Ctrl+E): creates the Sky Events window on first use, shows
   // it and lists the year of the shown day.
   void ShowSkyEvents();
+  void ShowCharts();
   // Print (Ctrl+P): an image of this window on one page of the default
   // printer, at its size on the screen.
   void PrintWindow();
@@ -245,6 +248,7 @@ private:
   LowerView lowerView_ = LowerView::Calendar;
   month_table_window::TfrmList* frmList_ = nullptr;
   sky_events_window::SkyEventsWindow* frmSkyEvents_ = nullptr;
+  charts_window::ChartsWindow* frmCharts_ = nullptr;
   // The year's sky events for the status label, computed once per year,
   // place and clock.
   sky_events_window::YearEvents dayEvents_;

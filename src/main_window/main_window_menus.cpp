@@ -144,6 +144,12 @@ void TfrmVesperon::CreateMenus() {
   connect(skyEvents, &QAction::triggered, this, &TfrmVesperon::ShowSkyEvents);
   actions_["mnuSkyEvents"] = skyEvents;
 
+  QAction* chartsItem = menuBar()->addAction(QStringLiteral("Cha&rts"));
+  chartsItem->setObjectName("mnuCharts");
+  chartsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  connect(chartsItem, &QAction::triggered, this, &TfrmVesperon::ShowCharts);
+  actions_["mnuCharts"] = chartsItem;
+
   QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
   AddCheck(helpMenu, QStringLiteral("&Contents"), "mnuContents", [this] { help::ShowHelpTopic(this, help::kContentsTopic); });
   AddCheck(helpMenu, QStringLiteral("&Index"), "mnuIndex", [this] { help::ShowHelpIndex(this); });
@@ -171,6 +177,7 @@ void TfrmVesperon::CreateMenus() {
   calendarMenu->menuAction()->setProperty(help::kHelpContextProperty, help::kOptionsMenuTopic);
   topic({"mnuList"}, help::kListTopic);
   topic({"mnuSkyEvents"}, help::kSkyEventsTopic);
+  topic({"mnuCharts"}, help::kChartsTopic);
 }
 
 void TfrmVesperon::SyncMenuItem(int n) {

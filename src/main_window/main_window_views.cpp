@@ -78,7 +78,7 @@ void TfrmVesperon::ShowLowerView(LowerView view) {
     found->second->show();
     found->second->raise();
   }
-  for (const char* name : {"mnuTime", "mnuOptions", "mnuList", "mnuSkyEvents"})
+  for (const char* name : {"mnuTime", "mnuOptions", "mnuList", "mnuSkyEvents", "mnuCharts"})
     menuAction(name)->setVisible(!traits.listMenus);
   menuAction("mnuFile")->setVisible(traits.listMenus);
   HelpContext = traits.helpContext;

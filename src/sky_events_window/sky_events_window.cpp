@@ -11,6 +11,7 @@
 #include "ui_helpers/button_palette.h"
 #include "ui_helpers/keyboard_table_view.h"
 #include "ui_helpers/list_fonts.h"
+#include "ui_helpers/window_frame.h"
 
 #include <QAccessible>
 #include <QBoxLayout>
@@ -19,7 +20,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -37,13 +37,6 @@ constexpr int kWindowHeight96 = 460;
 constexpr int kEventColumn = 2;
 constexpr int kEventColumnEms = 13;
 
-QPushButton* Button(QWidget* parent, const char* caption, const char* name) {
-  auto* b = new QPushButton(QLatin1String(caption), parent);
-  b->setObjectName(QLatin1String(name));
-  b->setPalette(ui_helpers::ButtonPalette());
-  return b;
-}
-
 } // namespace
 
 SkyEventsWindow::SkyEventsWindow(QWidget* parent, MainWindowReader readMain)
@@ -51,8 +44,7 @@ SkyEventsWindow::SkyEventsWindow(QWidget* parent, MainWindowReader readMain)
                               Qt::WindowCloseButtonHint),
       readMain_(std::move(readMain)) {
   setObjectName(QStringLiteral("frmSkyEvents"));
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const int dpi = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
+  const int dpi = ui_helpers::PrimaryScreenDpi();
   setFont(ui_helpers::SansSerifFont(kWindowFontPoints, dpi));
   CreateViews();
   CreateMenus();
@@ -68,8 +60,8 @@ void SkyEventsWindow::CreateViews() {
   auto* column = new QVBoxLayout(frame);
 
   auto* top = new QHBoxLayout;
-  previous_ = Button(frame, "Pre&vious Year", "cmdPreviousYear");
-  next_ = Button(frame, "&Next Year", "cmdNextYear");
+  previous_ = ui_helpers::FrameButton(frame, "Pre&vious Year", "cmdPreviousYear");
+  next_ = ui_helpers::FrameButton(frame, "&Next Year", "cmdNextYear");
   connect(previous_, &QPushButton::clicked, this, [this] { StepYear(-1); });
   connect(next_, &QPushButton::clicked, this, [this] { StepYear(1); });
   yearLabel_ = new QLabel(frame);
@@ -111,9 +103,9 @@ void SkyEventsWindow::CreateViews() {
   bottom_ = new QWidget(frame);
   auto* buttons = new QHBoxLayout(bottom_);
   buttons->setContentsMargins(0, 0, 0, 0);
-  QPushButton* print = Button(bottom_, "&Print", "cmdPrint");
-  QPushButton* copy = Button(bottom_, "&Copy to Clipboard", "cmdCopy");
-  QPushButton* close = Button(bottom_, "C&lose", "cmdClose");
+  QPushButton* print = ui_helpers::FrameButton(bottom_, "&Print", "cmdPrint");
+  QPushButton* copy = ui_helpers::FrameButton(bottom_, "&Copy to Clipboard", "cmdCopy");
+  QPushButton* close = ui_helpers::FrameButton(bottom_, "C&lose", "cmdClose");
   connect(print, &QPushButton::clicked, this, &SkyEventsWindow::PrintList);
   connect(copy, &QPushButton::clicked, this, &SkyEventsWindow::CopyList);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -132,11 +124,7 @@ void SkyEventsWindow::CreateViews() {
 }
 
 void SkyEventsWindow::ApplyMainColours(const QColor& background, const QColor& text) {
-  QPalette palette = centralWidget()->palette();
-  palette.setColor(QPalette::Window, background);
-  palette.setColor(QPalette::WindowText, text);
-  centralWidget()->setPalette(palette);
-  centralWidget()->update();
+  ui_helpers::ApplyFrameColours(centralWidget(), background, text);
 }
 
 bool SkyEventsWindow::eventFilter(QObject* watched, QEvent* event) {
