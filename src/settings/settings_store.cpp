@@ -2,6 +2,7 @@
 #include "settings_store.h"
 
 #include "custom_colours.h"
+#include "locale_habits.h"
 #include "stored_location.h"
 #include "stored_values.h"
 
@@ -28,7 +29,9 @@ QString SettingsStorePath() {
 }
 
 Settings LoadSettings(const QSettings& store, bool daylightSavingNow) {
-  const Settings d;
+  Settings d;
+  d.SunStart = LocaleWeekStartsOnSunday();
+  d.TFormat = LocaleTFormat();
   Settings s;
   s.Top = ReadStoredInteger(store, QStringLiteral("Window/Top"), d.Top);
   s.Left = ReadStoredInteger(store, QStringLiteral("Window/Left"), d.Left);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settings_store.h"
 
+#include "scoped_locale.h"
 #include "test_support.h"
 
 #include <QCoreApplication>
@@ -63,6 +64,30 @@ TEST(LoadSettings, FirstRunGivesTheDefaults) {
   EXPECT_FALSE(s.LD) << "one-letter weekday headers";
   EXPECT_EQ(s.Top, 5);
   EXPECT_EQ(s.Left, 5);
+}
+
+TEST(LoadSettings, AFirstRunTakesTheClockAndWeekOfTheUsersCountryAndAStoredChoiceRules) {
+  const struct {
+    const char* locale;
+    int tFormat;
+    bool sunStart;
+  } cases[] = {
+      {"en_US", 0, true}, {"C", 0, true},      {"de_DE", 1, false}, {"fr_FR", 1, false},
+      {"es_ES", 1, false}, {"ru_RU", 1, false}, {"en_GB", 1, false}, {"en_AU", 0, false},
+  };
+  for (const auto& c : cases) {
+    const ScopedLocale locale{QLocale(QLatin1String(c.locale))};
+    const TempStore empty;
+    const Settings first = LoadFrom(empty);
+    EXPECT_EQ(first.TFormat, c.tFormat) << c.locale;
+    EXPECT_EQ(first.SunStart, c.sunStart) << c.locale;
+
+    const TempStore chosen;
+    chosen.WriteRaw(QByteArray("[Flags]\nTFormat=") + (c.tFormat ? "0" : "1") + "\nSunStart=" + (c.sunStart ? "0" : "1") + "\n");
+    const Settings stored = LoadFrom(chosen);
+    EXPECT_EQ(stored.TFormat, 1 - c.tFormat) << c.locale;
+    EXPECT_EQ(stored.SunStart, !c.sunStart) << c.locale;
+  }
 }
 
 TEST(LoadSettings, EmptyAndDamagedStoresGiveTheDefaults) {
