@@ -16,6 +16,7 @@
 #include "month_table_window/list_window.h"
 #include "moon_box.h"
 #include "settings/list_window_settings.h"
+#include "settings/locale_habits.h"
 #include "settings/settings_store.h"
 #include "settings/settings_store_save.h"
 #include "settings/store_snapshot.h"
@@ -182,7 +183,8 @@ void TfrmVesperon::LoadSettings() {
   const settings::StoreSnapshot store(storePath_);
   storeProblem_ = store.problem();
   storeNotice_ = settings::StoredNameNotice(store.values(), storePath_);
-  settings_ = settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
+  settings_ = settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime(),
+                                     settings::LocaleHabitDefaults());
   storedSettings_ = settings_;
   state_.TimeType = settings_.TimeType;
   state_.WantTransit = settings_.WantTransit;

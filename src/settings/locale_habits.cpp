@@ -12,4 +12,11 @@ bool LocaleWeekStartsOnSunday(const QLocale& locale) {
   return locale.language() == QLocale::C || locale.firstDayOfWeek() == Qt::Sunday;
 }
 
+Settings LocaleHabitDefaults(const QLocale& locale) {
+  Settings defaults;
+  defaults.TFormat = LocaleTFormat(locale);
+  defaults.SunStart = LocaleWeekStartsOnSunday(locale);
+  return defaults;
+}
+
 } // namespace settings

@@ -5,6 +5,8 @@
 // anything is stored. The C locale keeps the program's own defaults, the
 // 12-hour clock and weeks from Sunday, as en_US has them too.
 
+#include "settings_values.h"
+
 #include <QLocale>
 
 namespace settings {
@@ -15,5 +17,9 @@ int LocaleTFormat(const QLocale& locale = QLocale());
 
 // True where the locale's weeks start on Sunday.
 bool LocaleWeekStartsOnSunday(const QLocale& locale = QLocale());
+
+// The program's defaults with the clock and the week of the locale: what the
+// window shows before anything is stored.
+Settings LocaleHabitDefaults(const QLocale& locale = QLocale());
 
 } // namespace settings

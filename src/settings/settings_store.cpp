@@ -2,7 +2,6 @@
 #include "settings_store.h"
 
 #include "custom_colours.h"
-#include "locale_habits.h"
 #include "stored_location.h"
 #include "stored_values.h"
 
@@ -28,10 +27,8 @@ QString SettingsStorePath() {
          QStringLiteral("/Vesperon Software/Vesperon.ini");
 }
 
-Settings LoadSettings(const QSettings& store, bool daylightSavingNow) {
-  Settings d;
-  d.SunStart = LocaleWeekStartsOnSunday();
-  d.TFormat = LocaleTFormat();
+Settings LoadSettings(const QSettings& store, bool daylightSavingNow, const Settings& defaults) {
+  const Settings& d = defaults;
   Settings s;
   s.Top = ReadStoredInteger(store, QStringLiteral("Window/Top"), d.Top);
   s.Left = ReadStoredInteger(store, QStringLiteral("Window/Left"), d.Left);

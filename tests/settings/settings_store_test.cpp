@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/locale_habits.h"
 #include "settings/settings_store.h"
 
 #include "scoped_locale.h"
@@ -66,7 +67,7 @@ TEST(LoadSettings, FirstRunGivesTheDefaults) {
   EXPECT_EQ(s.Left, 5);
 }
 
-TEST(LoadSettings, AFirstRunTakesTheClockAndWeekOfTheUsersCountryAndAStoredChoiceRules) {
+TEST(LoadSettings, TheWindowsFirstRunTakesTheClockAndWeekOfTheUsersCountryAndAStoredChoiceRules) {
   const struct {
     const char* locale;
     int tFormat;
@@ -78,13 +79,13 @@ TEST(LoadSettings, AFirstRunTakesTheClockAndWeekOfTheUsersCountryAndAStoredChoic
   for (const auto& c : cases) {
     const ScopedLocale locale{QLocale(QLatin1String(c.locale))};
     const TempStore empty;
-    const Settings first = LoadFrom(empty);
+    const Settings first = LoadSettings(*empty.Open(), false, LocaleHabitDefaults());
     EXPECT_EQ(first.TFormat, c.tFormat) << c.locale;
     EXPECT_EQ(first.SunStart, c.sunStart) << c.locale;
 
     const TempStore chosen;
     chosen.WriteRaw(QByteArray("[Flags]\nTFormat=") + (c.tFormat ? "0" : "1") + "\nSunStart=" + (c.sunStart ? "0" : "1") + "\n");
-    const Settings stored = LoadFrom(chosen);
+    const Settings stored = LoadSettings(*chosen.Open(), false, LocaleHabitDefaults());
     EXPECT_EQ(stored.TFormat, 1 - c.tFormat) << c.locale;
     EXPECT_EQ(stored.SunStart, !c.sunStart) << c.locale;
   }
