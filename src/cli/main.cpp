@@ -17,6 +17,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -69,6 +70,10 @@ int main(int argc, char* argv[]) {
   const cli::CliRequest& request = std::get<cli::CliRequest>(parsed);
   if (request.command == cli::Command::Help) return Print(cli::CliHelpText());
   if (request.command == cli::Command::Version) return Print(cli::CliVersionText());
+  // JSON is read by programs: its dates and times are written the same in
+  // every language and locale.
+  if (request.json || request.exportOptions.mode == cli::YearMode::Json)
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 
   if (request.command == cli::Command::Places) {
     const auto found = cli::RunPlaces(request, places::DefaultLocationFilePaths().readPath);

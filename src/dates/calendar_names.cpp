@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QLocale>
+#include <algorithm>
 
 namespace dates {
 
@@ -23,14 +24,49 @@ int DayOfColumn(int column, bool sunStart) {
 
 } // namespace
 
+namespace {
+
+using Labels = std::array<QString, 7>;
+
+Labels Cut(const Labels& names, qsizetype length) {
+  Labels cut;
+  for (std::size_t n = 0; n < names.size(); ++n) cut[n] = names[n].left(length);
+  return cut;
+}
+
+bool AllDifferent(const Labels& labels) {
+  for (std::size_t a = 0; a < labels.size(); ++a)
+    for (std::size_t b = a + 1; b < labels.size(); ++b)
+      if (labels[a].isEmpty() || labels[a] == labels[b]) return false;
+  return !labels.back().isEmpty();
+}
+
+} // namespace
+
 std::array<QString, 7> DayLabels(bool sunStart, bool threeLetters) {
   const QLocale locale;
-  std::array<QString, 7> labels;
+  Labels shortNames;
+  Labels narrowNames;
   for (int n = 1; n <= 7; ++n) {
-    const QString name = locale.dayName(DayOfColumn(n, sunStart), QLocale::ShortFormat);
-    labels[static_cast<std::size_t>(n - 1)] = name.left(threeLetters ? 3 : 1);
+    const int day = DayOfColumn(n, sunStart);
+    shortNames[static_cast<std::size_t>(n - 1)] = locale.dayName(day, QLocale::ShortFormat);
+    narrowNames[static_cast<std::size_t>(n - 1)] = locale.standaloneDayName(day, QLocale::NarrowFormat);
   }
-  return labels;
+  const qsizetype wanted = threeLetters ? 3 : 1;
+  const Labels cut = Cut(shortNames, wanted);
+  // English calendars head their columns with the initials S M T W T F S and
+  // tell Tuesday from Thursday by place; in other languages a cut that leaves
+  // two columns alike (German "M D M D F S S", Chinese seven times "周") takes
+  // the shortest form that tells all seven apart.
+  if (locale.language() == QLocale::English || locale.language() == QLocale::C || AllDifferent(cut)) return cut;
+  if (!threeLetters && AllDifferent(narrowNames)) return narrowNames;
+  qsizetype longest = 0;
+  for (const QString& name : shortNames) longest = std::max(longest, name.size());
+  for (qsizetype length = wanted + 1; length < longest; ++length) {
+    const Labels longer = Cut(shortNames, length);
+    if (AllDifferent(longer)) return longer;
+  }
+  return shortNames;
 }
 
 QString ColumnDayName(int column, bool sunStart) { return QLocale().dayName(DayOfColumn(column, sunStart)); }

@@ -14,7 +14,9 @@ QString MonthName(int month);
 
 // The seven weekday headers from the left column on: Sunday first with
 // sunStart, Monday first without; the locale's short weekday names cut to
-// three characters with threeLetters (the LD setting), else to one.
+// three characters with threeLetters (the LD setting), else to one. Outside
+// English, headers that such a cut leaves alike are made longer (or the
+// locale's narrow names are taken) until the seven differ.
 std::array<QString, 7> DayLabels(bool sunStart, bool threeLetters);
 
 // The full name of the weekday in a grid column 1..7, as the column header

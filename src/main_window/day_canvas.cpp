@@ -16,6 +16,9 @@ DayCanvas::~DayCanvas() {
 
 void DayCanvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // Each text takes its own direction, so a right-to-left window still reads
+  // "7:30 AM" and "Dec 8" in a left-to-right language.
+  painter.setLayoutDirection(Qt::LayoutDirectionAuto);
   paint_(painter);
 }
 

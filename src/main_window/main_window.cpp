@@ -21,6 +21,7 @@
 #include "moon_box.h"
 #include "places/place_zone.h"
 #include "settings/list_window_settings.h"
+#include "settings/locale_habits.h"
 #include "settings/settings_store.h"
 #include "settings/settings_store_save.h"
 #include "settings/store_snapshot.h"
@@ -195,7 +196,8 @@ void TfrmVesperon::LoadSettings() {
   const settings::StoreSnapshot store(storePath_);
   storeProblem_ = store.problem();
   storeNotice_ = settings::StoredLocationNotices(store.values(), storePath_).join(QStringLiteral("\n\n"));
-  settings_ = settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime());
+  settings_ = settings::LoadSettings(store.values(), QDateTime::currentDateTime().isDaylightTime(),
+                                     settings::LocaleHabitDefaults());
   storedSettings_ = settings_;
   state_.TimeType = settings_.TimeType;
   state_.WantTransit = settings_.WantTransit;

@@ -4,6 +4,7 @@
 #include "month/header_labels.h"
 
 #include <QPainter>
+#include <QStyle>
 #include <QStringList>
 
 namespace month_table_window {
@@ -25,6 +26,13 @@ void ListHeader::setColumns(const ColumnWidths& widths, int rowHeight) {
   update();
 }
 
+QRect ListHeader::CellRect(int row, int column) const {
+  int left = 0;
+  for (int before = 0; before < column; ++before) left += widths_[static_cast<std::size_t>(before)];
+  const QRect cell(left, row * rowHeight_, widths_[static_cast<std::size_t>(column)], rowHeight_);
+  return QStyle::visualRect(layoutDirection(), rect(), cell);
+}
+
 void ListHeader::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setFont(font());
@@ -33,19 +41,16 @@ void ListHeader::paintEvent(QPaintEvent*) {
   const QFontMetrics metrics = painter.fontMetrics();
   const month::HeaderRow* rows[] = {&month::kBodyLabels, &month::kColumnLabels};
   for (int row = 0; row < 2; ++row) {
-    int left = 0;
     for (int column = 0; column < month::kColumnCount; ++column) {
-      const int width = widths_[static_cast<std::size_t>(column)];
-      const QRect cell(left, row * rowHeight_, width, rowHeight_);
+      const QRect cell = CellRect(row, column);
       const QString text = QLatin1String((*rows[row])[static_cast<std::size_t>(column)]);
       painter.setClipRect(cell);
       if (text == QLatin1String("|")) {
         painter.drawText(cell.left(), cell.top() + metrics.ascent(), QStringLiteral(" |"));
       } else {
-        const int textLeft = (cell.left() + cell.left() + width - metrics.horizontalAdvance(text)) / 2;
+        const int textLeft = (cell.left() + cell.right() + 1 - metrics.horizontalAdvance(text)) / 2;
         painter.drawText(textLeft, cell.top() + metrics.ascent(), text);
       }
-      left += width;
     }
   }
 }

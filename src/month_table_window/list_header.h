@@ -18,6 +18,9 @@ public:
   void setColumns(const ColumnWidths& widths, int rowHeight);
   const ColumnWidths& columnWidths() const { return widths_; }
   int rowHeight() const { return rowHeight_; }
+  // Where a label is drawn: mirrored in a right-to-left layout, as the
+  // table's columns below are.
+  QRect CellRect(int row, int column) const;
 
 protected:
   void paintEvent(QPaintEvent* event) override;

@@ -99,7 +99,12 @@ void TfrmList::CreateViews() {
   pnlTop = Panel(frame, "pnlTop");
   SGH = new ListHeader(pnlTop);
   SGH->setFont(ui_helpers::SansSerifFont(kHeaderFontPoints, dpi_));
-  SGH->move(S(kHeaderLeft), 0);
+  // In a layout, so that a right-to-left window puts it over the mirrored table.
+  auto* headerRow = new QHBoxLayout(pnlTop);
+  headerRow->setContentsMargins(S(kHeaderLeft), 0, 0, 0);
+  headerRow->setSpacing(0);
+  headerRow->addWidget(SGH, 0, Qt::AlignTop);
+  headerRow->addStretch();
   column->addWidget(pnlTop);
 
   auto* middle = new QHBoxLayout;

@@ -27,8 +27,8 @@ QString SettingsStorePath() {
          QStringLiteral("/Vesperon Software/Vesperon.ini");
 }
 
-Settings LoadSettings(const QSettings& store, bool daylightSavingNow) {
-  const Settings d;
+Settings LoadSettings(const QSettings& store, bool daylightSavingNow, const Settings& defaults) {
+  const Settings& d = defaults;
   Settings s;
   s.Top = ReadStoredInteger(store, QStringLiteral("Window/Top"), d.Top);
   s.Left = ReadStoredInteger(store, QStringLiteral("Window/Left"), d.Left);

@@ -22,7 +22,8 @@ QString SettingsStorePath();
 // With Automode on, TimeType becomes daylight time (1) when daylightSavingNow,
 // else standard time (0), whatever was stored. The caller passes
 // QDateTime::currentDateTime().isDaylightTime().
-Settings LoadSettings(const QSettings& store, bool daylightSavingNow);
+// A value that is not stored takes its value in `defaults`.
+Settings LoadSettings(const QSettings& store, bool daylightSavingNow, const Settings& defaults = Settings{});
 
 // Writes the window position, colours, flags (except NH, which the closing
 // question writes), the program file's path under "General/Path" (when an

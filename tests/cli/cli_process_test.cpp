@@ -88,6 +88,24 @@ TEST_F(CliProcessTest, DayJsonHoldsTheDayViewTextsAndRawEvents) {
             "Oct 4, 1582   Julian");
 }
 
+TEST_F(CliProcessTest, JsonIsTheSameBytesInEveryLocale) {
+  const QStringList requests[] = {
+      {"day", "--json", "--date", "2026-12-09"},
+      {"year", "--year", "2026", "--event", "sun", "--mode", "json"},
+      {"events", "--year", "2026", "--mode", "json"},
+  };
+  for (const QStringList& request : requests) {
+    extraEnvironment_.clear();
+    const Result english = Run(request);
+    ASSERT_EQ(english.exitCode, 0) << english.err.toStdString();
+    for (const char* locale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8", "ar_EG.UTF-8", "zh_CN.UTF-8"}) {
+      extraEnvironment_ = {{"LC_ALL", locale}, {"LANG", locale}};
+      const Result other = Run(request);
+      EXPECT_EQ(other.out, english.out) << request.join(' ').toStdString() << " under " << locale;
+    }
+  }
+}
+
 TEST_F(CliProcessTest, MonthPrintsTheCopyTextOfEachMode) {
   const Result text = Run({"month", "--month", "2024-02", "--group", "5"});
   ASSERT_EQ(text.exitCode, 0) << text.err.toStdString();

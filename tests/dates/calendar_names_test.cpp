@@ -4,6 +4,7 @@
 #include "../support/qstring_printer.h"
 
 #include <QLocale>
+#include <QSet>
 #include <gtest/gtest.h>
 
 namespace dates {
@@ -60,10 +61,28 @@ TEST_F(CalendarNamesTest, DayLabelsFollowWeekStartAndLength) {
   }
 }
 
-TEST_F(CalendarNamesTest, DayLabelsFollowTheLocale) {
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  EXPECT_EQ(Joined(DayLabels(false, false)), "M D M D F S S");
-  EXPECT_EQ(DayLabels(true, true)[0], "So."); // the short name is "So." already
+TEST_F(CalendarNamesTest, DayLabelsFollowTheLocaleAndTellTheSevenDaysApart) {
+  const struct {
+    const char* locale;
+    bool sunStart, threeLetters;
+    const char* expected; // empty: only checked to be seven different texts
+  } cases[] = {
+      {"de_DE", false, false, "Mo Di Mi Do Fr Sa So"}, // one letter leaves M D M D F S S
+      {"de_DE", true, true, "So. Mo. Di. Mi. Do. Fr. Sa."},
+      {"fr_FR", false, false, ""},  {"es_ES", false, false, ""}, {"ru_RU", false, false, ""},
+      {"zh_CN", true, false, ""},   {"zh_CN", true, true, ""},   {"ar_EG", false, false, ""},
+      {"he_IL", true, false, ""},   {"ja_JP", true, false, ""},  {"fi_FI", false, false, ""},
+  };
+  for (const auto& c : cases) {
+    QLocale::setDefault(QLocale(QLatin1String(c.locale)));
+    const std::array<QString, 7> labels = DayLabels(c.sunStart, c.threeLetters);
+    if (*c.expected) {
+      EXPECT_EQ(Joined(labels), QString::fromUtf8(c.expected)) << c.locale;
+    }
+    const QSet<QString> different(labels.begin(), labels.end());
+    EXPECT_EQ(different.size(), 7) << c.locale << ": " << Joined(labels).toStdString();
+    EXPECT_FALSE(different.contains(QString())) << c.locale;
+  }
 }
 
 } // namespace

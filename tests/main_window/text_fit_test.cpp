@@ -13,6 +13,7 @@
 #include "ui_helpers/day_layout.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -131,6 +132,21 @@ TEST(TextFit, PhaseDatesAreDrawnWhole) {
       EXPECT_EQ(ink, 0) << date.toStdString();
     }
   }
+}
+
+// A right-to-left window moves nothing of the painted day view and keeps
+// every text in the order of its own language.
+TEST(TextFit, ARightToLeftWindowDrawsTheDayViewAsItReads) {
+  const auto drawn = [](Qt::LayoutDirection direction) {
+    QGuiApplication::setLayoutDirection(direction);
+    TemporaryStore store;
+    TfrmVesperon window(store.factory());
+    window.GoToDate(astro::DateTimeOfDate(QDate(2026, 12, 9)));
+    QImage image = window.dayCanvas()->grab().toImage();
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    return image;
+  };
+  EXPECT_EQ(drawn(Qt::RightToLeft), drawn(Qt::LeftToRight));
 }
 
 } // namespace

@@ -124,6 +124,24 @@ TEST(ListWindowTest, GridLinesWidenEveryHeaderColumnByOnePixelAndTheWindowByTen)
   EXPECT_EQ(t.window->width(), widthWithout + 10);
 }
 
+TEST(ListWindowTest, EachHeaderLabelStandsOverItsColumnInEitherDirection) {
+  for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+    QGuiApplication::setLayoutDirection(direction);
+    ListWindowUnderTest t;
+    t.window->show();
+    QCoreApplication::processEvents();
+    const ListHeader* header = t.window->header();
+    const QTableView* grid = t.window->grid();
+    for (int c = 0; c < month::kColumnCount; ++c) {
+      const int labelCentre = header->mapToGlobal(header->CellRect(1, c).center()).x();
+      const int columnLeft = grid->viewport()->mapToGlobal(QPoint(grid->columnViewportPosition(c), 0)).x();
+      EXPECT_GE(labelCentre, columnLeft) << "column " << c << (direction == Qt::RightToLeft ? " right to left" : "");
+      EXPECT_LT(labelCentre, columnLeft + grid->columnWidth(c)) << "column " << c;
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+  }
+}
+
 TEST(ListWindowTest, TwentyFourHourColumnsAreNarrowerButNeverUnderTheMinimum) {
   if (!At96Dpi()) GTEST_SKIP() << "the minimum is 44 pixels at 96 dpi";
   const struct {

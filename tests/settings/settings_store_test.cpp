@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/locale_habits.h"
 #include "settings/settings_store.h"
 #include "settings/stored_location.h"
 
 #include "settings/locale_number.h"
 #include "settings/stored_location.h"
 
+#include "scoped_locale.h"
 #include "test_support.h"
 
 #include <QCoreApplication>
@@ -68,6 +70,30 @@ TEST(LoadSettings, FirstRunGivesTheDefaults) {
   EXPECT_FALSE(s.LD) << "one-letter weekday headers";
   EXPECT_EQ(s.Top, 5);
   EXPECT_EQ(s.Left, 5);
+}
+
+TEST(LoadSettings, TheWindowsFirstRunTakesTheClockAndWeekOfTheUsersCountryAndAStoredChoiceRules) {
+  const struct {
+    const char* locale;
+    int tFormat;
+    bool sunStart;
+  } cases[] = {
+      {"en_US", 0, true}, {"C", 0, true},      {"de_DE", 1, false}, {"fr_FR", 1, false},
+      {"es_ES", 1, false}, {"ru_RU", 1, false}, {"en_GB", 1, false}, {"en_AU", 0, false},
+  };
+  for (const auto& c : cases) {
+    const ScopedLocale locale{QLocale(QLatin1String(c.locale))};
+    const TempStore empty;
+    const Settings first = LoadSettings(*empty.Open(), false, LocaleHabitDefaults());
+    EXPECT_EQ(first.TFormat, c.tFormat) << c.locale;
+    EXPECT_EQ(first.SunStart, c.sunStart) << c.locale;
+
+    const TempStore chosen;
+    chosen.WriteRaw(QByteArray("[Flags]\nTFormat=") + (c.tFormat ? "0" : "1") + "\nSunStart=" + (c.sunStart ? "0" : "1") + "\n");
+    const Settings stored = LoadSettings(*chosen.Open(), false, LocaleHabitDefaults());
+    EXPECT_EQ(stored.TFormat, 1 - c.tFormat) << c.locale;
+    EXPECT_EQ(stored.SunStart, !c.sunStart) << c.locale;
+  }
 }
 
 TEST(LoadSettings, EmptyAndDamagedStoresGiveTheDefaults) {
