@@ -2,6 +2,7 @@
 #include "location_editor.h"
 
 #include "city_list_view.h"
+#include "time_zone_picker.h"
 #include "places/location_inputs.h"
 #include "places/location_record.h"
 #include "places/place_zone.h"
@@ -184,6 +185,7 @@ void LocationEditor::FitZoneChoice() {
 }
 
 bool LocationEditor::Open(const settings::SiteLocation& current) {
+  pickedZone_.clear();
   SetTextShowingStart(txtCLoc, current.SiteName);
   txtLong->setText(settings::FormatShownNumber(current.SiteLongitude));
   txtLat->setText(settings::FormatShownNumber(current.SiteLatitude));
@@ -220,6 +222,7 @@ std::optional<int> LocationEditor::ChosenZone() const {
 }
 
 void LocationEditor::cboCitiesChange() {
+  pickedZone_.clear(); // a listed place brings its own clock
   FillFromSelectedCity();
   cboCities->setFocus(Qt::OtherFocusReason);
 }
@@ -252,9 +255,25 @@ void LocationEditor::cmdChangeClick() {
   // of it would be, so that the applied and the listed name agree.
   location->SiteName = places::LocationFieldText(location->SiteName);
   // The clocks kept there: a listed place's own zone, a typed one's neighbours'.
-  location->SiteZoneId = places::ZoneIdOfPlace(*location, list_, places::ShippedPlaceDetails());
+  location->SiteZoneId = ZoneForChange(*location);
   AppliedCityIndex = cboCities->currentIndex();
   emit locationApplied(*location);
+}
+
+QString LocationEditor::ZoneForChange(const settings::SiteLocation& location) const {
+  if (!pickedZone_.isEmpty()) return pickedZone_;
+  return places::ZoneIdOfPlace(location, list_, places::ShippedPlaceDetails());
+}
+
+void LocationEditor::PickTimeZone() {
+  auto typed = places::CheckLocationInputs({txtCLoc->text(), txtLong->text(), txtLat->text(), ChosenZone()});
+  const auto* location = std::get_if<settings::SiteLocation>(&typed);
+  const QString current = location ? ZoneForChange(*location) : pickedZone_;
+  const QString chosen = AskTimeZone ? AskTimeZone(current) : [&] {
+    TimeZonePicker picker(this, current);
+    return picker.exec() == QDialog::Accepted ? picker.chosenZone() : QString();
+  }();
+  if (!chosen.isEmpty()) pickedZone_ = chosen;
 }
 
 void LocationEditor::RestoreCityChoice() {

@@ -41,9 +41,20 @@ public:
   void RestoreCityChoice();
   void ListAdd();
   void ListRemove();
+  // Lets the user choose the place's clock among every zone of the system's
+  // database; the choice holds for the next Change, until another place is
+  // picked or the editor is opened again.
+  void PickTimeZone();
+  // The zone the next Change gives the place: the one chosen by hand, else a
+  // listed place's own, else its neighbours' (ZoneIdOfPlace).
+  QString ZoneForChange(const settings::SiteLocation& location) const;
+  void SetPickedZone(const QString& zone) { pickedZone_ = zone; }
   // Writes the list; false, with the error shown and the list still marked
   // changed, when the file was not written whole.
   bool ListSave();
+
+  // Asks for the zone; tests answer in its place. Returns empty when cancelled.
+  std::function<QString(const QString& current)> AskTimeZone;
 
   int AppliedCityIndex = -1;     // city entry last applied; -1 when none or typed
   bool LocationListLoaded = false;
@@ -81,6 +92,7 @@ private:
   places::LocationFilePaths files_;
   places::LocationList list_;
   places::LocationList listAsRead_; // the file's records when read or last saved
+  QString pickedZone_; // empty: none chosen by hand
 };
 
 } // namespace location_editor

@@ -66,6 +66,8 @@ void TfrmVesperon::CreateMenus() {
   AddCheck(file, QStringLiteral("&Add To List"), "mnuListAdd", [this] { pnlSettings_->ListAdd(); });
   AddCheck(file, QStringLiteral("&Remove From List"), "mnuListRemove", [this] { pnlSettings_->ListRemove(); });
   AddCheck(file, QStringLiteral("&Save List"), "mnuListSave", [this] { pnlSettings_->ListSave(); });
+  file->addSeparator();
+  AddCheck(file, QStringLiteral("Time &Zone of the Place..."), "mnuPickZone", [this] { pnlSettings_->PickTimeZone(); });
   file->menuAction()->setVisible(false); // shown while the location editor is open
   actions_["mnuFile"] = file->menuAction();
 

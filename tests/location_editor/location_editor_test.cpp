@@ -6,12 +6,14 @@
 #include "../support/qstring_printer.h"
 #include "../support/scoped_file_size_limit.h"
 #include "../support/scoped_locale.h"
+#include "location_editor/time_zone_picker.h"
 #include "places/location_record.h"
 
 #include <QAccessible>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -324,6 +326,42 @@ TEST_F(LocationEditorTest, ListsKeepTheirCaptionAsNameAndTellTheShownEntry) {
     ASSERT_EQ(selected.size(), 1) << where << ": the list's selected item";
     EXPECT_EQ(selected[0]->text(QAccessible::Name), list->currentText()) << where;
   }
+}
+
+TEST_F(LocationEditorTest, TheClockChosenByHandIsTheAppliedPlacesUntilAListedPlaceIsPicked) {
+  Open({Record("Accra, Ghana", "5.6", "0.19", 0.0f)});
+  Type("Camp, Samoa", "171.75", "-13.83", -13.0f);
+  QString offered;
+  editor_->AskTimeZone = [&offered](const QString& current) {
+    offered = current;
+    return QStringLiteral("Pacific/Apia");
+  };
+  editor_->PickTimeZone();
+  editor_->cmdChangeClick();
+  ASSERT_TRUE(applied_);
+  EXPECT_EQ(applied_->SiteZoneId, "Pacific/Apia");
+  EXPECT_FALSE(offered.isEmpty()) << "the picker starts on the zone the place would get";
+
+  Choose(0);
+  editor_->cmdChangeClick();
+  EXPECT_NE(applied_->SiteZoneId, "Pacific/Apia") << "Accra brings its own clock";
+}
+
+TEST(TimeZonePicker, FindsEveryZoneByAnyPartOfItsName) {
+  TimeZonePicker picker(nullptr, QStringLiteral("Europe/London"));
+  EXPECT_EQ(picker.chosenZone(), "Europe/London") << "starts on the current zone";
+  const struct {
+    const char* typed;
+    const char* zone;
+  } cases[] = {{"kathm", "Asia/Kathmandu"}, {"new york", "America/New_York"}, {"KIRITIMATI", "Pacific/Kiritimati"},
+               {"lord_howe", "Australia/Lord_Howe"}};
+  for (const auto& c : cases) {
+    picker.list()->setCurrentIndex({});
+    picker.filter()->setText(QString::fromUtf8(c.typed));
+    EXPECT_EQ(picker.chosenZone(), QLatin1String(c.zone)) << c.typed;
+  }
+  picker.filter()->setText(QStringLiteral("no such zone"));
+  EXPECT_EQ(picker.list()->model()->rowCount(), 0);
 }
 
 } // namespace

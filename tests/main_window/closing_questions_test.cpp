@@ -209,7 +209,7 @@ TEST_F(ClosingQuestionsTest, AQuitTheWindowDidNotAskForSavesWithoutAQuestion) {
   const QString transitBefore = store_.value("Flags/Transit");
   {
     auto w = Open();
-    test::ApplyLocation(*w, "Elsewhere", "-2.5", "48.75", 22);
+    test::ApplyLocation(*w, "Elsewhere", "-2.5", "48.75", -1.0f);
     w->FlipTransit();
     MessageBoxWatcher boxes;
     QEvent quit(QEvent::Quit);
