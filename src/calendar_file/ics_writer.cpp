@@ -49,6 +49,10 @@ icaltimetype UtcTime(const QDateTime& instant) {
   return t;
 }
 
+// libical writes the year 0 too, but calendar programs refuse it (one
+// crashes on it): the file holds the years 1 to 3000.
+bool Holdable(const icaltimetype& t) { return t.year >= 1 && icaltime_is_valid_time(t); }
+
 QString UtcDateText(const icaltimetype& t) {
   return QStringLiteral("%1-%2-%3")
       .arg(t.year, 4, 10, QLatin1Char('0'))
@@ -110,8 +114,8 @@ CalendarFileText CalendarFile(const std::vector<AlmanacEvent>& events, const set
   for (const AlmanacEvent& e : events) {
     const icaltimetype start = UtcTime(e.start);
     // An eclipse's span may end past the last day its start fits in.
-    const bool endFits = !e.end.isValid() || icaltime_is_valid_time(UtcTime(e.end));
-    if (!icaltime_is_valid_time(start) || !endFits) {
+    const bool endFits = !e.end.isValid() || Holdable(UtcTime(e.end));
+    if (!Holdable(start) || !endFits) {
       return {{}, QStringLiteral("Calendar files hold dates up to the end of the year 3000 only: %1 on %2 falls "
                                  "on %3 in Universal Time.")
                       .arg(e.summary, e.localDate.toString(Qt::ISODate), UtcDateText(start))};

@@ -188,9 +188,10 @@ TEST(CalendarFile, UidsDependOnTheEventNotOnTheTimeType) {
 
 // The first and last dates the program accepts, in zones on both sides of
 // Greenwich: a file whose events libical can hold is read back by libical
-// with every start where it belongs (1 January 1 far East begins on 31
-// December of the year 0 in Universal Time); a span reaching past the year
-// 3000 in Universal Time is refused as a whole, with the date named.
+// with every start where it belongs; a span reaching before the year 1 (1
+// January 1 far East begins on 31 December of the year 0 in Universal Time,
+// which calendar programs refuse) or past the year 3000 in Universal Time is
+// refused as a whole, with the date named.
 TEST(CalendarFile, DatesAtTheEdgesOfTheRangeAreWrittenOrRefused) {
   const settings::SiteLocation auckland{QStringLiteral("Auckland"), -12.0f, -36.85f, -174.76f};
   const settings::SiteLocation honolulu{QStringLiteral("Honolulu"), 10.0f, 21.31f, 157.86f};
@@ -201,7 +202,7 @@ TEST(CalendarFile, DatesAtTheEdgesOfTheRangeAreWrittenOrRefused) {
     const char* firstUtcDate; // of the file; empty when it is refused
     const char* refusedUtcDate;
   } cases[] = {
-      {"the first day, far East", auckland, QDate(1, 1, 1), QDate(1, 1, 31), "0000-12-31", ""},
+      {"the first day, far East", auckland, QDate(1, 1, 1), QDate(1, 1, 31), "", "0000-12-31"},
       {"the first day, far West", honolulu, QDate(1, 1, 1), QDate(1, 1, 31), "0001-01-01", ""},
       {"the year 3000's last day, far East", auckland, QDate(3000, 12, 1), QDate(3000, 12, 31), "3000-11-30", ""},
       {"the year 3000's last day, far West", honolulu, QDate(3000, 12, 1), QDate(3000, 12, 31), "", "3001-01-01"},

@@ -103,6 +103,7 @@ TEST_F(CliEventsProcessTest, BadInputGivesOneLineAndNoOutput) {
   } cases[] = {
       {{"--from", "0001-01-01", "--to", "1001-01-01"}, "events covers at most 1000 years"},
       {{"--from", "2024-02-30", "--to", "2024-03-01"}, "--from accepts a date YYYY-MM-DD"},
+      {{"--from", "2026-01-01\n", "--to", "2026-01-02"}, "--from accepts a date YYYY-MM-DD"},
       {{"--year", "2024", "--kinds", "seasons,comets"}, "--kinds accepts a comma list of seasons, eclipses and apsides"},
       {{"--year", "10000"}, "--year accepts a year from 1 to 9999"},
       {{"--from", "2024-01-01"}, "events needs --year YYYY, or --from"},
