@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -80,7 +81,8 @@ TEST_F(CliEventsProcessTest, AYearAsJsonTextAndCsvCarriesTheSameEvents) {
   ASSERT_EQ(rows.size(), events.size() + 1);
   EXPECT_TRUE(rows[1].startsWith("2024-01-01,"));
   const Output text = Cli(QStringList{"events", "--year", "2024"} + kNewYork);
-  EXPECT_TRUE(text.out.contains("Perigee             357,286 km; full moon near perigee")) << text.out.toStdString();
+  EXPECT_TRUE(text.out.contains(QRegularExpression("Perigee, full moon near perigee +357,286 km from the Earth's centre")))
+      << text.out.toStdString();
   EXPECT_EQ(text.out.count('\n'), events.size() + 4);
 }
 
@@ -94,6 +96,20 @@ TEST_F(CliEventsProcessTest, KindsChooseTheEventsAndTheCalendarSpansEachEclipse)
   EXPECT_TRUE(ics.out.contains("DTSTART:20240408T1810")) << ics.out.toStdString();
   EXPECT_TRUE(ics.out.contains("DTEND:20240408T2036"));
   EXPECT_EQ(ics.out.count("DTEND"), 1); // the apsides are instants
+}
+
+// An event is dated by its own instant: the partial lunar eclipse of 5 July
+// 2001 is greatest at 23:55 in Tokyo, nine minutes before its full moon,
+// which falls on the 6th.
+TEST_F(CliEventsProcessTest, AnEventBelongsToTheRangeOfItsOwnLocalDate) {
+  const QStringList tokyo = {"--lat", "35.68", "--lon", "-139.69", "--zone", "-9", "--kinds", "eclipses"};
+  const Output fifth = Cli(QStringList{"events", "--from", "2001-07-05", "--to", "2001-07-05", "--mode", "csv"} + tokyo);
+  ASSERT_EQ(fifth.exitCode, 0) << fifth.err.toStdString();
+  const QStringList rows = fifth.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(rows.size(), 2) << fifth.out.toStdString();
+  EXPECT_TRUE(rows[1].startsWith("2001-07-05,23:5")) << rows[1].toStdString();
+  const Output sixth = Cli(QStringList{"events", "--from", "2001-07-06", "--to", "2001-07-06", "--mode", "csv"} + tokyo);
+  EXPECT_EQ(sixth.out.count('\n'), 1) << sixth.out.toStdString();
 }
 
 TEST_F(CliEventsProcessTest, BadInputGivesOneLineAndNoOutput) {
