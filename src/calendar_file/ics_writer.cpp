@@ -82,7 +82,8 @@ QString Uid(const icaltimetype& utcStart, const QString& kind, const QString& pl
 icalcomponent* Event(const AlmanacEvent& e, const icaltimetype& start, const settings::SiteLocation& place,
                      const QString& placeDigest, const icaltimetype& stamp) {
   icalcomponent* event = icalcomponent_new_vevent();
-  icalcomponent_add_property(event, icalproperty_new_uid(Uid(start, e.kind, placeDigest).toUtf8().constData()));
+  const icaltimetype named = e.uidStart.isValid() ? UtcTime(e.uidStart) : start;
+  icalcomponent_add_property(event, icalproperty_new_uid(Uid(named, e.kind, placeDigest).toUtf8().constData()));
   icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
   icalcomponent_add_property(event, icalproperty_new_dtstart(start));
   if (e.end.isValid()) icalcomponent_add_property(event, icalproperty_new_dtend(UtcTime(e.end)));
@@ -100,7 +101,7 @@ icalcomponent* Event(const AlmanacEvent& e, const icaltimetype& start, const set
 } // namespace
 
 QString EventUid(const AlmanacEvent& event, const settings::SiteLocation& place) {
-  return Uid(UtcTime(event.start), event.kind, PlaceDigest(place));
+  return Uid(UtcTime(event.uidStart.isValid() ? event.uidStart : event.start), event.kind, PlaceDigest(place));
 }
 
 CalendarFileText CalendarFile(const std::vector<AlmanacEvent>& events, const settings::SiteLocation& place,
