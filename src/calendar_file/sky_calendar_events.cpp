@@ -11,22 +11,29 @@ double JulianDayOfLocalMidnight(QDate date, double zoneHours) {
   return astro::DateTimeOfDate(date) + sky_events::kJulianDayOfDateTimeZero + zoneHours / 24.0;
 }
 
+AlmanacEvent SkyCalendarEvent(const sky_events::SkyEvent& e, double zoneHours) {
+  // The description's times are in UTC, as the entry's are, and say so; a
+  // season or an apsis says all in its title.
+  const bool eclipse = e.lunar || e.solar;
+  const sky_events::EventClock utc{0.0, {}, QStringLiteral(" UTC")};
+  AlmanacEvent event{sky_events::KindName(e.kind), sky_events::LocalOf(e.jdUt, zoneHours).date(),
+                     sky_events::UtcOf(e.jdUt), sky_events::EventSummary(e),
+                     eclipse ? sky_events::EventDetails(e, utc, true) : QString(), {}, {}};
+  if (const auto span = sky_events::EclipseSpan(e)) {
+    event.start = sky_events::UtcOf(span->first);
+    event.end = sky_events::UtcOf(span->second);
+  }
+  return event;
+}
+
 void AddSkyEvents(const astro::AstroState& state, QDate from, QDate to, const sky_events::EventKinds& kinds,
                   std::vector<AlmanacEvent>& out) {
   if (!kinds.seasons && !kinds.eclipses && !kinds.apsides) return;
   const sky_events::GeoSite site{state.SiteLatitude, state.SiteLongitude, 0.0};
   for (const sky_events::SkyEvent& e : sky_events::SkyEventsBetween(JulianDayOfLocalMidnight(from, state.ZoneHours),
-                                                      JulianDayOfLocalMidnight(to.addDays(1), state.ZoneHours), site,
-                                                      kinds)) {
-    AlmanacEvent event{sky_events::KindName(e.kind), sky_events::LocalOf(e.jdUt, state.ZoneHours).date(), sky_events::UtcOf(e.jdUt),
-                       sky_events::EventSummary(e),
-                       e.apsis ? QString() : sky_events::EventDetails(e, state.ZoneHours), {}}; // an apsis says all in its title
-    if (const auto span = sky_events::EclipseSpan(e)) {
-      event.start = sky_events::UtcOf(span->first);
-      event.end = sky_events::UtcOf(span->second);
-    }
-    out.push_back(event);
-  }
+                                                                    JulianDayOfLocalMidnight(to.addDays(1), state.ZoneHours),
+                                                                    site, kinds))
+    out.push_back(SkyCalendarEvent(e, state.ZoneHours));
 }
 
 } // namespace calendar_file

@@ -12,6 +12,12 @@ namespace calendar_file {
 // (West positive).
 double JulianDayOfLocalMidnight(QDate date, double zoneHours);
 
+// One sky event as a calendar entry on a clock zoneHours behind UT (West
+// positive, for its local date): an instant for a season or an apsis, first
+// to last contact at the place for an eclipse, whose facts, its greatest and
+// its contacts in UTC, make the description.
+AlmanacEvent SkyCalendarEvent(const sky_events::SkyEvent& event, double zoneHours);
+
 // Appends the chosen sky events from `from` to `to` (local dates of the clock
 // of state.ZoneHours, both included) for the state's site, in time order: an
 // instant for a season or an apsis, first to last contact at the place for an

@@ -173,6 +173,9 @@ private:
   void DescribeMoon();
   // The caption of the status label for the shown day.
   void ShowStatusLabel();
+  // The line under the phase list: shown (fitted) and whole (tooltip and
+  // screen reader).
+  void ShowStatusText(const QString& shown, const QString& whole);
   void ShowAbout();
   settings::SettingsStoreSave SaveSettings();
   void Timer1Timer();

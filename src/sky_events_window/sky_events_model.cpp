@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sky_events_model.h"
 
-#include "sky_events/sky_event_texts.h"
-
 namespace sky_events_window {
 
 const EventCells& EventColumnNames() {
@@ -11,18 +9,18 @@ const EventCells& EventColumnNames() {
   return kNames;
 }
 
-EventCells CellsOf(const sky_events::SkyEvent& event, double zoneHours) {
-  const QDateTime local = sky_events::LocalOf(event.jdUt, zoneHours);
-  return {local.date().toString(Qt::ISODate), local.time().toString(QStringLiteral("HH:mm:ss")),
-          sky_events::EventSummary(event), sky_events::EventDetails(event, zoneHours)};
+EventCells CellsOf(const sky_events::SkyEvent& event, const sky_events::EventClock& clock) {
+  return {sky_events::LocalOf(event.jdUt, clock.zoneHours).date().toString(Qt::ISODate),
+          sky_events::MomentText(event.jdUt, event.jdUt, clock), sky_events::EventTitle(event),
+          sky_events::EventDetails(event, clock)};
 }
 
-void SkyEventsModel::setEvents(std::vector<sky_events::SkyEvent> events, double zoneHours) {
+void SkyEventsModel::setEvents(std::vector<sky_events::SkyEvent> events, const sky_events::EventClock& clock) {
   beginResetModel();
   events_ = std::move(events);
   rows_.clear();
   rows_.reserve(events_.size());
-  for (const sky_events::SkyEvent& e : events_) rows_.push_back(CellsOf(e, zoneHours));
+  for (const sky_events::SkyEvent& e : events_) rows_.push_back(CellsOf(e, clock));
   endResetModel();
 }
 

@@ -10,17 +10,35 @@
 
 namespace sky_events_window {
 
-std::vector<sky_events::SkyEvent> EventsOfYear(const YearAndPlace& key) {
+namespace {
+
+std::vector<sky_events::SkyEvent> EventsBetween(QDate from, QDate to, const YearAndPlace& key) {
   const sky_events::GeoSite site{key.latitudeDeg, key.longitudeDeg, 0.0};
-  return sky_events::SkyEventsBetween(calendar_file::JulianDayOfLocalMidnight(QDate(key.year, 1, 1), key.zoneHours),
-                               calendar_file::JulianDayOfLocalMidnight(QDate(key.year + 1, 1, 1), key.zoneHours), site);
+  return sky_events::SkyEventsBetween(calendar_file::JulianDayOfLocalMidnight(from, key.zoneHours),
+                                      calendar_file::JulianDayOfLocalMidnight(to, key.zoneHours), site);
+}
+
+QDate LocalDate(double jdUt, double zoneHours) { return sky_events::LocalOf(jdUt, zoneHours).date(); }
+
+// "Total lunar eclipse begins, not visible here": the phase after the name.
+QString WithPhase(QString summary, const QString& phase) {
+  const qsizetype comma = summary.indexOf(QStringLiteral(", "));
+  return summary.insert(comma < 0 ? summary.size() : comma, phase);
+}
+
+} // namespace
+
+std::vector<sky_events::SkyEvent> EventsOfYear(const YearAndPlace& key) {
+  return EventsBetween(QDate(key.year, 1, 1), QDate(key.year + 1, 1, 1), key);
 }
 
 const std::vector<sky_events::SkyEvent>& YearEvents::Of(const YearAndPlace& key) {
   if (!valid_ || !(key == key_)) {
-    events_ = EventsOfYear(key);
-    localDates_.clear();
-    for (const sky_events::SkyEvent& e : events_) localDates_.push_back(sky_events::LocalOf(e.jdUt, key.zoneHours).date());
+    // A day more either side, for the eclipses under way at the year's ends.
+    around_ = EventsBetween(QDate(key.year, 1, 1).addDays(-1), QDate(key.year + 1, 1, 2), key);
+    events_.clear();
+    for (const sky_events::SkyEvent& e : around_)
+      if (LocalDate(e.jdUt, key.zoneHours).year() == key.year) events_.push_back(e);
     key_ = key;
     valid_ = true;
     ++computations_;
@@ -29,21 +47,39 @@ const std::vector<sky_events::SkyEvent>& YearEvents::Of(const YearAndPlace& key)
 }
 
 std::vector<sky_events::SkyEvent> YearEvents::On(QDate date, double latitudeDeg, double longitudeDeg, double zoneHours) {
+  Of({date.year(), latitudeDeg, longitudeDeg, zoneHours});
   std::vector<sky_events::SkyEvent> day;
-  const std::vector<sky_events::SkyEvent>& year = Of({date.year(), latitudeDeg, longitudeDeg, zoneHours});
-  for (std::size_t i = 0; i < year.size(); ++i)
-    if (localDates_[i] == date) day.push_back(year[i]);
+  for (const sky_events::SkyEvent& e : around_) {
+    const auto span = sky_events::EclipseSpan(e);
+    const bool touches = span && LocalDate(span->first, zoneHours) <= date && LocalDate(span->second, zoneHours) >= date;
+    if (LocalDate(e.jdUt, zoneHours) == date || touches) day.push_back(e);
+  }
   return day;
 }
 
-QString DayEventLine(const std::vector<sky_events::SkyEvent>& events, const astro::AstroState& state) {
+DayEventLine DayEventLineOf(const std::vector<sky_events::SkyEvent>& events, QDate date,
+                            const astro::AstroState& state) {
   constexpr double kMillisecondsPerDay = 86400000.0;
-  QStringList parts;
+  const auto timeText = [&state](double jdUt) {
+    return astro::TimeText(state, sky_events::LocalOf(jdUt, state.ZoneHours).time().msecsSinceStartOfDay() /
+                                      kMillisecondsPerDay);
+  };
+  QStringList full, brief;
   for (const sky_events::SkyEvent& e : events) {
-    const double dayFraction = sky_events::LocalOf(e.jdUt, state.ZoneHours).time().msecsSinceStartOfDay() / kMillisecondsPerDay;
-    parts << sky_events::EventSummary(e) + QLatin1Char(' ') + astro::TimeText(state, dayFraction);
+    double instant = e.jdUt;
+    QString phase;
+    if (LocalDate(e.jdUt, state.ZoneHours) != date) {
+      const auto span = sky_events::EclipseSpan(e);
+      if (!span) continue;
+      const bool begins = LocalDate(span->first, state.ZoneHours) == date;
+      instant = begins ? span->first : span->second;
+      phase = begins ? QStringLiteral(" begins") : QStringLiteral(" ends");
+    }
+    const QString time = timeText(instant) + QLatin1Char(' ');
+    full << time + WithPhase(sky_events::EventSummary(e), phase);
+    brief << time + WithPhase(sky_events::BriefSummary(e), phase);
   }
-  return parts.join(QStringLiteral("; "));
+  return {full.join(QStringLiteral("; ")), brief.join(QStringLiteral("; "))};
 }
 
 } // namespace sky_events_window
