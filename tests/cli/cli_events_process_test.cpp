@@ -112,6 +112,20 @@ TEST_F(CliEventsProcessTest, AnEventBelongsToTheRangeOfItsOwnLocalDate) {
   EXPECT_EQ(sixth.out.count('\n'), 1) << sixth.out.toStdString();
 }
 
+// Madrid lies just outside the path of 12 August 2026: a partial eclipse
+// whose obscuration, 0.9996, must not read 1.000, a total eclipse's figure.
+TEST_F(CliEventsProcessTest, APartialEclipseNeverShowsAWholeSunCovered) {
+  const QStringList madrid = {"--lat", "40.42", "--lon", "3.70", "--zone", "-1", "--kinds", "eclipses",
+                              "--from", "2026-08-12", "--to", "2026-08-12"};
+  const Output text = Cli(QStringList{"events"} + madrid);
+  EXPECT_TRUE(text.out.contains("partial, magnitude 0.999, obscuration 0.999,")) << text.out.toStdString();
+  const Output json = Cli(QStringList{"events", "--mode", "json"} + madrid);
+  const QJsonObject eclipse = QJsonDocument::fromJson(json.out.toUtf8()).object()["events"].toArray()[0].toObject();
+  EXPECT_EQ(eclipse["type"].toString(), "partial");
+  EXPECT_EQ(eclipse["obscuration"].toDouble(), 0.999);
+  EXPECT_EQ(eclipse["magnitude"].toDouble(), 0.999);
+}
+
 TEST_F(CliEventsProcessTest, BadInputGivesOneLineAndNoOutput) {
   const struct {
     QStringList arguments;
