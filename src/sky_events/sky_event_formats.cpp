@@ -90,9 +90,8 @@ QStringList EventTextLines(const std::vector<SkyEvent>& events, const EventListC
                .arg(QStringLiteral("UTC"), -20)
                .arg(QStringLiteral("Event"), -titleWidth)
                .arg(QStringLiteral("Details"));
-  const astro::ShownClock clock = c.Clock();
   for (const SkyEvent& e : events) {
-    const QDateTime local = LocalOf(e.jdUt, clock);
+    const QDateTime local = LocalOf(e.jdUt, clock.shown);
     QString line = QStringLiteral("%1  %2  %3  %4  %5")
                        .arg(local.date().toString(Qt::ISODate), -10)
                        .arg(local.time().toString(QStringLiteral("HH:mm:ss")), -8)
