@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace calendar_file {
 namespace {
@@ -70,7 +71,7 @@ private:
   void Event(double t, const QString& kind, const QString& summary, const QString& description = {}) {
     if (astro::IsMissingEvent(t)) return;
     const float zoneHours = clock_.IsFixed() ? state_.ZoneHours : astro::ZoneHoursOfShown(clock_, dateTime_, t);
-    out_.push_back({kind, date_, UtcOfShownMinute(date_, t, zoneHours), summary, description, {}});
+    out_.push_back({kind, date_, UtcOfShownMinute(date_, t, zoneHours), summary, description, {}, {}});
   }
 
   // The summary carries the illumination at the event, as the day view's
@@ -109,7 +110,54 @@ void AddPhases(astro::AstroState state, QDate from, QDate to, std::vector<Almana
     const float zoneHours = clock.IsFixed() ? state.ZoneHours
                                             : astro::ZoneHoursOfShown(clock, astro::DateTimeOfDate(date),
                                                                       phase.Time - astro::DateTimeOfDate(date));
-    out.push_back({KindOfPhase(phase.Name), date, UtcOfShownMinute(date, phase.Time, zoneHours), name, {}, {}});
+    out.push_back({KindOfPhase(phase.Name), date, UtcOfShownMinute(date, phase.Time, zoneHours), name, {}, {}, {}});
+  }
+}
+
+void AddDayEventsAndPhases(astro::AstroState state, int twilight, QDate from, QDate to, const EventChoice& choice,
+                           std::vector<AlmanacEvent>& events) {
+  DayCollector collector(state, twilight, events);
+  if (choice.sun || choice.twilight || choice.moon) {
+    for (QDate month(from.year(), from.month(), 1); month.isValid() && month <= to; month = month.addMonths(1)) {
+      state.CalcDate = astro::DateTimeOfDate(month);
+      for (const month::MonthDay& day : month::ComputeMonthDays(state, twilight)) {
+        const QDate date = astro::DateOfDateTime(day.date);
+        if (date >= from && date <= to) collector.Add(day, choice);
+      }
+    }
+  }
+  if (choice.phases) AddPhases(state, from, to, events);
+}
+
+// A day's events are found within its local day; the same event found within
+// another day (another clock's) may come out a minute apart. Its UID takes
+// the minute of the event as the days of Universal Time give it, so that it
+// is one UID on every clock.
+void PinUidInstants(const astro::AstroState& state, int twilight, QDate from, QDate to, const EventChoice& choice,
+                    std::vector<AlmanacEvent>& events) {
+  // Universal Time needs no pinning; the wall clock of the place may read UT in winter and not in summer.
+  if (events.empty() || (state.TimeType != 3 && state.ZoneHours == 0.0f)) return;
+  astro::AstroState universal = state;
+  universal.ZoneHours = 0.0f;
+  universal.TimeType = 2;
+  // A day more either side holds every event of the span on any clock.
+  const QDate first = std::max(from.addDays(-1), astro::DateOfDateTime(dates::MinDate));
+  const QDate last = std::min(to.addDays(1), astro::DateOfDateTime(dates::MaxDate));
+  std::vector<AlmanacEvent> reference;
+  AddDayEventsAndPhases(universal, twilight, first, last, choice, reference);
+  std::map<QString, std::vector<qint64>> minutes; // UTC milliseconds by kind, in time order
+  for (const AlmanacEvent& r : reference) minutes[r.kind].push_back(r.start.toMSecsSinceEpoch());
+  for (auto& [kind, list] : minutes) std::sort(list.begin(), list.end());
+  // Events of one kind are hours apart; a frame moves one by a minute.
+  constexpr qint64 kSameEventMs = 2 * 60 * 1000;
+  for (AlmanacEvent& e : events) {
+    const auto found = minutes.find(e.kind);
+    if (found == minutes.end()) continue;
+    const qint64 start = e.start.toMSecsSinceEpoch();
+    const std::vector<qint64>& list = found->second;
+    const auto next = std::lower_bound(list.begin(), list.end(), start - kSameEventMs);
+    if (next != list.end() && *next <= start + kSameEventMs && *next != start)
+      e.uidStart = QDateTime::fromMSecsSinceEpoch(*next, Qt::UTC);
   }
 }
 
@@ -140,17 +188,8 @@ std::vector<AlmanacEvent> CollectEvents(const astro::AstroState& base, int twili
   events.reserve(static_cast<std::size_t>(std::max<qint64>(0, from.daysTo(to) + 1)) * 10);
   astro::AstroState state = base;
   state.WantAzimuth = true; // for the descriptions; the times do not change
-  DayCollector collector(state, twilight, events);
-  if (choice.sun || choice.twilight || choice.moon) {
-    for (QDate month(from.year(), from.month(), 1); month.isValid() && month <= to; month = month.addMonths(1)) {
-      state.CalcDate = astro::DateTimeOfDate(month);
-      for (const month::MonthDay& day : month::ComputeMonthDays(state, twilight)) {
-        const QDate date = astro::DateOfDateTime(day.date);
-        if (date >= from && date <= to) collector.Add(day, choice);
-      }
-    }
-  }
-  if (choice.phases) AddPhases(state, from, to, events);
+  AddDayEventsAndPhases(state, twilight, from, to, choice, events);
+  PinUidInstants(state, twilight, from, to, choice, events);
   AddSkyEvents(state, from, to, {choice.seasons, choice.eclipses, choice.apsides}, events);
   return events;
 }

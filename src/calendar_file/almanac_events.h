@@ -40,6 +40,9 @@ struct AlmanacEvent {
   QString summary;     // "Sunrise", "Moonrise 72%", "Full Moon"
   QString description; // "Azimuth 112°" for a rise or set; else empty
   QDateTime end;       // an eclipse's last contact; invalid for an instant
+  // The instant the UID names: the event's minute on the days of Universal
+  // Time, which no clock of the display moves; invalid when it is start.
+  QDateTime uidStart;
 };
 
 // Every chosen event from `from` to `to` (local dates, both included) for the

@@ -49,6 +49,10 @@ icaltimetype UtcTime(const QDateTime& instant) {
   return t;
 }
 
+// libical writes the year 0 too, but calendar programs refuse it (one
+// crashes on it): the file holds the years 1 to 3000.
+bool Holdable(const icaltimetype& t) { return t.year >= 1 && icaltime_is_valid_time(t); }
+
 QString UtcDateText(const icaltimetype& t) {
   return QStringLiteral("%1-%2-%3")
       .arg(t.year, 4, 10, QLatin1Char('0'))
@@ -78,7 +82,8 @@ QString Uid(const icaltimetype& utcStart, const QString& kind, const QString& pl
 icalcomponent* Event(const AlmanacEvent& e, const icaltimetype& start, const settings::SiteLocation& place,
                      const QString& placeDigest, const icaltimetype& stamp) {
   icalcomponent* event = icalcomponent_new_vevent();
-  icalcomponent_add_property(event, icalproperty_new_uid(Uid(start, e.kind, placeDigest).toUtf8().constData()));
+  const icaltimetype named = e.uidStart.isValid() ? UtcTime(e.uidStart) : start;
+  icalcomponent_add_property(event, icalproperty_new_uid(Uid(named, e.kind, placeDigest).toUtf8().constData()));
   icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
   icalcomponent_add_property(event, icalproperty_new_dtstart(start));
   if (e.end.isValid()) icalcomponent_add_property(event, icalproperty_new_dtend(UtcTime(e.end)));
@@ -96,7 +101,7 @@ icalcomponent* Event(const AlmanacEvent& e, const icaltimetype& start, const set
 } // namespace
 
 QString EventUid(const AlmanacEvent& event, const settings::SiteLocation& place) {
-  return Uid(UtcTime(event.start), event.kind, PlaceDigest(place));
+  return Uid(UtcTime(event.uidStart.isValid() ? event.uidStart : event.start), event.kind, PlaceDigest(place));
 }
 
 CalendarFileText CalendarFile(const std::vector<AlmanacEvent>& events, const settings::SiteLocation& place,
@@ -110,8 +115,8 @@ CalendarFileText CalendarFile(const std::vector<AlmanacEvent>& events, const set
   for (const AlmanacEvent& e : events) {
     const icaltimetype start = UtcTime(e.start);
     // An eclipse's span may end past the last day its start fits in.
-    const bool endFits = !e.end.isValid() || icaltime_is_valid_time(UtcTime(e.end));
-    if (!icaltime_is_valid_time(start) || !endFits) {
+    const bool endFits = !e.end.isValid() || Holdable(UtcTime(e.end));
+    if (!Holdable(start) || !endFits) {
       return {{}, QStringLiteral("Calendar files hold dates up to the end of the year 3000 only: %1 on %2 falls "
                                  "on %3 in Universal Time.")
                       .arg(e.summary, e.localDate.toString(Qt::ISODate), UtcDateText(start))};

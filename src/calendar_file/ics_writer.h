@@ -33,8 +33,8 @@ struct CalendarFileText {
 // UTC, DTEND when the event has an end, SUMMARY, DESCRIPTION when there is one, LOCATION the place's name, GEO
 // latitude;longitude with East positive, and TRANSP:TRANSPARENT so that no
 // entry blocks busy time. UTF-8 with CRLF line ends. Dates are written with
-// ISO years (the year before 1 is 0000); libical holds years 0 to 3000 only,
-// and a span with an event outside them is refused as a whole.
+// ISO years; calendar programs take the years 1 to 3000 only, and a span with
+// an event outside them, in Universal Time, is refused as a whole.
 CalendarFileText CalendarFile(const std::vector<AlmanacEvent>& events, const settings::SiteLocation& place,
                               const QDateTime& stamp);
 

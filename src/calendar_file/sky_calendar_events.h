@@ -21,6 +21,11 @@ struct ShownSpan {
 };
 ShownSpan ShownSpanOf(const astro::AstroState& state, QDate from, QDate to);
 
+// One sky event as a calendar entry, dated on `clock`: an instant for a
+// season or an apsis, first to last contact at the place for an eclipse,
+// whose facts, its greatest and its contacts in UTC, make the description.
+AlmanacEvent SkyCalendarEvent(const sky_events::SkyEvent& event, const astro::ShownClock& clock);
+
 // Appends the chosen sky events from `from` to `to` (dates of the state's
 // shown clock, both included) for the state's site, in time order: an
 // instant for a season or an apsis, first to last contact at the place for an

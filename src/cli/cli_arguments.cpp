@@ -74,8 +74,8 @@ float Number(const QString& option, const QString& value, float low, float high,
 }
 
 QDate Date(const QString& option, const QString& value, bool wholeMonth) {
-  static const QRegularExpression dayPattern(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-  static const QRegularExpression monthPattern(QStringLiteral("^\\d{4}-\\d{2}$"));
+  static const QRegularExpression dayPattern(QRegularExpression::anchoredPattern(QStringLiteral("\\d{4}-\\d{2}-\\d{2}")));
+  static const QRegularExpression monthPattern(QRegularExpression::anchoredPattern(QStringLiteral("\\d{4}-\\d{2}")));
   const QString accepts = wholeMonth ? QStringLiteral("a month YYYY-MM from 0001-01 to 9999-12")
                                      : QStringLiteral("a date YYYY-MM-DD from 0001-01-01 to 9999-12-31");
   const bool shaped = (wholeMonth ? monthPattern : dayPattern).match(value).hasMatch();

@@ -10,7 +10,7 @@ namespace cli {
 namespace {
 
 QDate IsoDate(const QString& option, const QString& value) {
-  static const QRegularExpression shape(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
+  static const QRegularExpression shape(QRegularExpression::anchoredPattern(QStringLiteral("\\d{4}-\\d{2}-\\d{2}")));
   const QDate date = shape.match(value).hasMatch() ? QDate::fromString(value, Qt::ISODate) : QDate();
   if (!date.isValid() || date.year() < 1)
     throw CliError{QStringLiteral("%1 accepts a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, not \"%2\".")

@@ -2,6 +2,8 @@
 #include "cli_output.h"
 
 #include <QByteArray>
+#include <QTextBoundaryFinder>
+#include <algorithm>
 
 namespace cli {
 
@@ -31,7 +33,12 @@ QString EscapeControlCharacters(const QString& text) {
 
 QString EchoedValue(const QString& value) {
   if (value.size() <= kEchoedCharacters) return value;
-  return value.left(kEchoedCharacters) + QChar(0x2026);
+  // The cut falls between graphemes, so that it never splits a surrogate
+  // pair (shown as "?") nor parts a letter from its accents.
+  QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, value);
+  graphemes.setPosition(kEchoedCharacters);
+  const qsizetype cut = graphemes.isAtBoundary() ? kEchoedCharacters : graphemes.toPreviousBoundary();
+  return value.left(std::max<qsizetype>(cut, 0)) + QChar(0x2026);
 }
 
 bool WriteWhole(std::FILE* stream, const QString& text) {

@@ -17,7 +17,8 @@ namespace cli {
 QString EscapeControlCharacters(const QString& text);
 
 // A value the user gave, as an error line echoes it: cut to its first
-// kEchoedCharacters characters and "…" when longer, so that one line of a
+// kEchoedCharacters UTF-16 units and "…" when longer, cut between two
+// graphemes, so that one line of a
 // megabyte argument does not flood the terminal.
 inline constexpr qsizetype kEchoedCharacters = 80;
 QString EchoedValue(const QString& value);

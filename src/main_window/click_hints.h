@@ -11,5 +11,6 @@ inline constexpr const char* kTwilightTypeHint = "Toggle Twilight Type";
 inline constexpr const char* kTransitHint = "Show/Hide Transit";
 inline constexpr const char* kAzimuthHint = "Toggle Illumination/Azimuth";
 inline constexpr const char* kPhaseRowsHint = "Toggle 4/6 Phases";
+inline constexpr const char* kStatusLineHint = "Left click toggles status bar, right click to change colors";
 
 } // namespace main_window

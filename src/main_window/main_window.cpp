@@ -172,7 +172,7 @@ void TfrmVesperon::CreateViews() {
   auto* status = new ui_helpers::ClickableLabel(canvas_);
   status->setObjectName("lblStatus");
   status->setAlignment(Qt::AlignCenter);
-  status->setToolTip(QStringLiteral("Left click toggles status bar, right click to change colors"));
+  status->setToolTip(QLatin1String(kStatusLineHint));
   status->resize(S(kClientWidth), S(20));
   connect(status, &ui_helpers::ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
     if (button == Qt::LeftButton) FlipStatus();
@@ -219,6 +219,7 @@ settings::SettingsStoreSave TfrmVesperon::SaveSettings() {
   out.DC = calendarOptions_.DC;
   out.Top = y();
   out.Left = x();
+  if (frmSkyEvents_) out.SkyEventsSaveDir = frmSkyEvents_->saveFolder();
   // The user was told at start that a store that could not be read is left
   // alone.
   if (!storeProblem_.isEmpty()) return {true, {}};
@@ -289,6 +290,8 @@ void TfrmVesperon::ShowDay() {
   ShowStatusLabel();
   ShowStatusPanels(); // the time box names the clock of the shown date
   calendar_->SetDaySummary(day::DaySummary(view_, statusLine_));
+  // An open Sky Events window follows the place and the clock.
+  if (frmSkyEvents_ && frmSkyEvents_->isVisible()) frmSkyEvents_->FollowMain();
   canvas_->update();
   canvas_->announceRows();
   if (frmCharts_ && frmCharts_->isVisible()) frmCharts_->FollowMain();

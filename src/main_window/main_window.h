@@ -193,6 +193,9 @@ private:
   void ShowStatusLabel();
   // Names the status label by its whole text, though it may show it cut.
   void NameStatusLine(const QString& text);
+  // The line under the phase list: shown (fitted) and whole (tooltip and
+  // screen reader).
+  void ShowStatusText(const QString& shown, const QString& whole);
   void ShowAbout();
   settings::SettingsStoreSave SaveSettings();
   // Takes `date` as today; when it is a new day and the day view showed the

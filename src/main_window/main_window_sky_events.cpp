@@ -12,6 +12,8 @@
 #include "settings/store_snapshot.h"
 #include "sky_events_window/sky_events_window.h"
 #include "ui_helpers/list_fonts.h"
+#include "click_hints.h"
+#include "ui_helpers/line_fit.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -30,6 +32,7 @@ void TfrmVesperon::ShowSkyEvents() {
                                           colours.color(QPalette::WindowText),
                                           ui_helpers::FaceFont(list.SName, list.SSize, list.SBold, list.SItalic)};
     });
+    frmSkyEvents_->setSaveFolder(settings_.SkyEventsSaveDir);
   }
   frmSkyEvents_->show();
   frmSkyEvents_->raise();
@@ -41,18 +44,28 @@ QString TfrmVesperon::statusLabelText() const { return lblStatus_->text(); }
 
 void TfrmVesperon::ShowStatusLabel() {
   // The Julian-calendar date, when asked for and the day has one, keeps the
-  // line; else the day's sky events, cut to the line's width.
+  // line; else the day's sky events, fitted in the line.
   const QString julian = JulianLine ? view_.DayText[day::kJulianLine] : QString();
+  lblStatus_->setFont(canvas_->font());
   if (!julian.isEmpty()) {
-    lblStatus_->setText(julian);
-    NameStatusLine(julian);
+    ShowStatusText(julian, julian);
     return;
   }
   const QDate day = astro::DateOfDateTime(state_.CalcDate);
-  const QString events = sky_events_window::DayEventLine(
-      dayEvents_.On(day, state_), state_);
-  lblStatus_->setText(lblStatus_->fontMetrics().elidedText(events, Qt::ElideRight, lblStatus_->width()));
-  NameStatusLine(events);
+  const sky_events_window::DayEventLine line = sky_events_window::DayEventLineOf(
+      dayEvents_.On(day, state_), day, state_);
+  const QString fitted = ui_helpers::FitInLabel(*lblStatus_, line.full, line.brief);
+  ShowStatusText(fitted, line.full);
+}
+
+void TfrmVesperon::ShowStatusText(const QString& shown, const QString& whole) {
+  lblStatus_->setText(shown);
+  // The whole text for the pointer and for a screen reader, however it was
+  // fitted in.
+  lblStatus_->setToolTip(whole.isEmpty() ? QLatin1String(kStatusLineHint)
+                                         : whole + QStringLiteral("\n") + QLatin1String(kStatusLineHint));
+  lblStatus_->setAccessibleDescription(whole);
+  NameStatusLine(whole);
 }
 
 void TfrmVesperon::NameStatusLine(const QString& text) {
@@ -63,3 +76,4 @@ void TfrmVesperon::NameStatusLine(const QString& text) {
 }
 
 } // namespace main_window
+

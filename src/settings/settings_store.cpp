@@ -58,6 +58,7 @@ Settings LoadSettings(const QSettings& store, bool daylightSavingNow, const Sett
   s.DC = ReadStoredFlag(store, QStringLiteral("Flags/DC"), d.DC);
   s.Hints = ReadStoredFlag(store, QStringLiteral("Flags/Hints"), d.Hints);
 
+  s.SkyEventsSaveDir = ReadStoredText(store, QStringLiteral("Window/SkyEventsSaveDir")).value_or(d.SkyEventsSaveDir);
   s.CustomColors = ReadCustomColours(store);
   return s;
 }
@@ -89,6 +90,7 @@ StoredTexts SettingsTexts(const Settings& s) {
       {QStringLiteral("Flags/FormLength"), flag(s.FormLength)},
       {QStringLiteral("Flags/DC"), flag(s.DC)},
       {QStringLiteral("Flags/Hints"), flag(s.Hints)},
+      {QStringLiteral("Window/SkyEventsSaveDir"), s.SkyEventsSaveDir},
   };
 }
 

@@ -75,6 +75,10 @@ struct Settings {
   bool DC = true;           // year auto-repeat lays out the month on release only
   bool Hints = true;        // control hints shown
 
+  // "Window/SkyEventsSaveDir": the folder of the Sky Events window's last
+  // save; empty before the first.
+  QString SkyEventsSaveDir;
+
   // "CustomColors": the colour dialog's custom colours as "ColorA=ffffff"
   // entries (six hexadecimal digits, blue first and red last).
   QStringList CustomColors;

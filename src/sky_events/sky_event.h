@@ -5,6 +5,7 @@
 // perigee and apogee. Every instant is a Julian Day in Universal Time (UT1, to
 // the accuracy of the program's Delta T); every angle is in degrees.
 
+#include <cmath>
 #include <optional>
 
 namespace sky_events {
@@ -12,6 +13,14 @@ namespace sky_events {
 // Julian Day of the program's date-time zero, 1899-12-30 00:00 UT: a date-time
 // (days since then) plus this is a Julian Day.
 inline constexpr double kJulianDayOfDateTimeZero = 2415018.5;
+
+// Julian Day of 1970-01-01 00:00 UT.
+inline constexpr double kJulianDayOfUnixEpoch = 2440587.5;
+
+// The instant rounded to the whole second the lists show, in seconds since
+// 1970-01-01 00:00 UT: the lists date an event by it, and a span takes the
+// events by it.
+inline long long ShownSecond(double jdUt) { return std::llround((jdUt - kJulianDayOfUnixEpoch) * 86400.0); }
 
 // The place events are seen from, with the program's signs.
 struct GeoSite {

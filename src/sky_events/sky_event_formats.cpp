@@ -65,8 +65,8 @@ QJsonObject EventJson(const SkyEvent& e, const astro::ShownClock& clock) {
     o.insert("penumbralMagnitude", Rounded(e.lunar->penumbralMagnitude, 3));
   }
   if (e.solar) {
-    o.insert("magnitude", Rounded(e.solar->magnitude, 3));
-    o.insert("obscuration", Rounded(e.solar->obscuration, 3));
+    o.insert("magnitude", ShownSolarFraction(*e.solar, e.solar->magnitude));
+    o.insert("obscuration", ShownSolarFraction(*e.solar, e.solar->obscuration));
     o.insert("sunAltitude", Rounded(e.solar->sunAltitudeDeg, 1));
     o.insert("beginsBelowHorizon", e.solar->beginsBelowHorizon);
     o.insert("endsBelowHorizon", e.solar->endsBelowHorizon);
@@ -77,6 +77,10 @@ QJsonObject EventJson(const SkyEvent& e, const astro::ShownClock& clock) {
 } // namespace
 
 QStringList EventTextLines(const std::vector<SkyEvent>& events, const EventListContext& c) {
+  // The event column as wide as its widest title.
+  int titleWidth = 18;
+  for (const SkyEvent& e : events) titleWidth = std::max(titleWidth, static_cast<int>(EventTitle(e).size()));
+  const EventClock clock{c.Clock(), {}, {}};
   QStringList lines;
   lines << QStringLiteral("Sky events from %1 to %2").arg(c.from.toString(Qt::ISODate), c.to.toString(Qt::ISODate))
         << PlaceLine(c) << QString()
@@ -84,16 +88,15 @@ QStringList EventTextLines(const std::vector<SkyEvent>& events, const EventListC
                .arg(QStringLiteral("Date"), -10)
                .arg(QStringLiteral("Time"), -8)
                .arg(QStringLiteral("UTC"), -20)
-               .arg(QStringLiteral("Event"), -18)
+               .arg(QStringLiteral("Event"), -titleWidth)
                .arg(QStringLiteral("Details"));
-  const astro::ShownClock clock = c.Clock();
   for (const SkyEvent& e : events) {
-    const QDateTime local = LocalOf(e.jdUt, clock);
+    const QDateTime local = LocalOf(e.jdUt, clock.shown);
     QString line = QStringLiteral("%1  %2  %3  %4  %5")
                        .arg(local.date().toString(Qt::ISODate), -10)
                        .arg(local.time().toString(QStringLiteral("HH:mm:ss")), -8)
                        .arg(UtcText(e.jdUt), -20)
-                       .arg(KindTitle(e.kind), -18)
+                       .arg(EventTitle(e), -titleWidth)
                        .arg(EventDetails(e, clock));
     while (line.endsWith(QLatin1Char(' '))) line.chop(1);
     lines << line;
@@ -121,7 +124,8 @@ QStringList EventCsvLines(const std::vector<SkyEvent>& events, const EventListCo
     row << (lunar ? YesNo(e.lunar->greatest.moonAboveHorizon) : solar ? YesNo(true) : QString())
         << (lunar ? Cell(e.lunar->umbralMagnitude, 3) : QString())
         << (lunar ? Cell(e.lunar->penumbralMagnitude, 3) : QString())
-        << (solar ? Cell(e.solar->magnitude, 3) : QString()) << (solar ? Cell(e.solar->obscuration, 3) : QString())
+        << (solar ? Cell(ShownSolarFraction(*e.solar, e.solar->magnitude), 3) : QString())
+        << (solar ? Cell(ShownSolarFraction(*e.solar, e.solar->obscuration), 3) : QString())
         << (lunar ? Cell(e.lunar->greatest.moonAltitudeDeg, 1) : solar ? Cell(e.solar->sunAltitudeDeg, 1) : QString())
         << (solar ? YesNo(e.solar->beginsBelowHorizon) : QString())
         << (solar ? YesNo(e.solar->endsBelowHorizon) : QString())

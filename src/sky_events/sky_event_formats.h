@@ -32,7 +32,8 @@ struct EventListContext {
 };
 
 // A title, a place line, a header and one line per event: local date and
-// time, UTC, the event and its details in words.
+// time, UTC, the event (EventTitle) and its details in words (EventDetails,
+// a contact on another local date dated).
 QStringList EventTextLines(const std::vector<SkyEvent>& events, const EventListContext& context);
 
 // A header and one row per event: the local ISO date first, then one column

@@ -15,7 +15,8 @@ struct EventKinds {
   bool apsides = true;
 };
 
-// Events with instants in [fromJdUt, toJdUt) (Julian Days, UT). Perigees with
+// Events whose own instant, to the second shown (ShownSecond), lies in
+// [fromJdUt, toJdUt) (Julian Days, UT): an eclipse by its greatest eclipse. Perigees with
 // a full moon within 24 hours are marked. Solar eclipses are listed only when
 // their partial phase is seen from the place with the Sun up.
 std::vector<SkyEvent> SkyEventsBetween(double fromJdUt, double toJdUt, const GeoSite& site, EventKinds kinds = {});

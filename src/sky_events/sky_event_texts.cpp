@@ -3,12 +3,12 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 namespace sky_events {
 namespace {
 
-constexpr double kJulianDayOfUnixEpoch = 2440587.5;
 constexpr double kMillisecondsPerDay = 86400000.0;
 
 QString Number(double value, int decimals) { return QString::number(value, 'f', decimals); }
@@ -22,8 +22,34 @@ QString Kilometres(double km) {
 
 QString Altitude(double degrees) { return Number(degrees, 1) + QChar(0x00B0); }
 
-QString ClockText(double jdUt, const astro::ShownClock& clock) {
-  return LocalOf(jdUt, clock).toString(QStringLiteral("HH:mm:ss"));
+QString SeasonMeaning(SkyEventKind kind) {
+  switch (kind) {
+  case SkyEventKind::MarchEquinox:
+    return QStringLiteral("the Sun crosses the equator northward: spring begins in the northern hemisphere, "
+                          "autumn in the southern");
+  case SkyEventKind::JuneSolstice:
+    return QStringLiteral("the Sun farthest north: summer begins in the northern hemisphere, winter in the southern");
+  case SkyEventKind::SeptemberEquinox:
+    return QStringLiteral("the Sun crosses the equator southward: autumn begins in the northern hemisphere, "
+                          "spring in the southern");
+  case SkyEventKind::DecemberSolstice:
+    return QStringLiteral("the Sun farthest south: winter begins in the northern hemisphere, summer in the southern");
+  default: return {};
+  }
+}
+
+QString TypedKind(const SkyEvent& event) {
+  QString type = TypeName(event);
+  type[0] = type[0].toUpper();
+  return type + QLatin1Char(' ') + KindTitle(event.kind).toLower();
+}
+
+QString Distance(const SkyEvent& event) {
+  return KindTitle(event.kind) + QLatin1Char(' ') + Kilometres(event.apsis->distanceKm) + QStringLiteral(" km");
+}
+
+QString NearPerigee(const SkyEvent& event) {
+  return event.apsis->fullMoonNearPerigee ? QStringLiteral(", full moon near perigee") : QString();
 }
 
 } // namespace
@@ -67,8 +93,7 @@ QString TypeName(const SkyEvent& event) {
 }
 
 QDateTime UtcOf(double jdUt) {
-  const double seconds = std::round((jdUt - kJulianDayOfUnixEpoch) * 86400.0);
-  return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(seconds) * 1000, Qt::UTC);
+  return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(ShownSecond(jdUt)) * 1000, Qt::UTC);
 }
 
 QDateTime LocalOf(double jdUt, const astro::ShownClock& clock) {
@@ -79,6 +104,12 @@ QDateTime LocalOf(double jdUt, const astro::ShownClock& clock) {
 QString UtcText(double jdUt) { return UtcOf(jdUt).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ssZ")); }
 
 QString LocalText(double jdUt, const astro::ShownClock& clock) { return LocalOf(jdUt, clock).toString(Qt::ISODate); }
+
+double ShownSolarFraction(const SolarEclipseLocal& eclipse, double fraction) {
+  constexpr double kMostPartial = 0.999;
+  const double rounded = std::round(fraction * 1000.0) / 1000.0;
+  return eclipse.type == SolarEclipseType::Partial ? std::min(rounded, kMostPartial) : rounded;
+}
 
 const std::vector<QString>& AllContactNames() {
   static const std::vector<QString> kNames = {
@@ -114,26 +145,59 @@ std::optional<std::pair<double, double>> EclipseSpan(const SkyEvent& event) {
   return std::make_pair(contacts.front().jdUt, contacts.back().jdUt);
 }
 
-QString EventSummary(const SkyEvent& event) {
+QString MomentText(double jdUt, double sameDayAsJdUt, const EventClock& clock) {
+  const QDateTime local = LocalOf(jdUt, clock.shown);
+  const QString time = clock.timeOfDay ? clock.timeOfDay(local.time()) : local.time().toString(QStringLiteral("HH:mm:ss"));
+  const bool sameDay = local.date() == LocalOf(sameDayAsJdUt, clock.shown).date();
+  return (sameDay ? QString() : local.date().toString(Qt::ISODate) + QLatin1Char(' ')) + time + clock.name;
+}
+
+Visibility VisibilityOf(const SkyEvent& event) {
+  if (event.solar)
+    return event.solar->beginsBelowHorizon || event.solar->endsBelowHorizon ? Visibility::Part : Visibility::Whole;
+  if (!event.lunar) return Visibility::Whole;
+  // Up at some contacts and down at others: the Moon rises or sets during it.
+  int up = event.lunar->greatest.moonAboveHorizon ? 1 : 0;
+  const std::vector<ContactMoment> contacts = ContactsOf(event);
+  for (const ContactMoment& c : contacts) up += c.aboveHorizon ? 1 : 0;
+  if (up == 0) return Visibility::None;
+  return up == static_cast<int>(contacts.size()) + 1 ? Visibility::Whole : Visibility::Part;
+}
+
+QString EventTitle(const SkyEvent& event) {
   if (event.lunar || event.solar) {
-    QString type = TypeName(event);
-    type[0] = type[0].toUpper();
-    return type + QLatin1Char(' ') + KindTitle(event.kind).toLower();
+    switch (VisibilityOf(event)) {
+    case Visibility::Whole: return TypedKind(event);
+    case Visibility::Part: return TypedKind(event) + QStringLiteral(", partly visible here");
+    case Visibility::None: return TypedKind(event) + QStringLiteral(", not visible here");
+    }
   }
-  if (event.apsis) {
-    const QString summary = KindTitle(event.kind) + QLatin1Char(' ') + Kilometres(event.apsis->distanceKm) + QStringLiteral(" km");
-    return event.apsis->fullMoonNearPerigee ? summary + QStringLiteral(", full moon near perigee") : summary;
+  if (event.apsis) return KindTitle(event.kind) + NearPerigee(event);
+  return KindTitle(event.kind);
+}
+
+QString EventSummary(const SkyEvent& event) {
+  if (event.apsis) return Distance(event) + NearPerigee(event);
+  return EventTitle(event);
+}
+
+QString BriefSummary(const SkyEvent& event) {
+  if (event.apsis) return Distance(event);
+  if (event.lunar || event.solar) {
+    switch (VisibilityOf(event)) {
+    case Visibility::Whole: return TypedKind(event);
+    case Visibility::Part: return TypedKind(event) + QStringLiteral(", partly visible");
+    case Visibility::None: return TypedKind(event) + QStringLiteral(", not visible");
+    }
   }
   return KindTitle(event.kind);
 }
 
-QString EventDetails(const SkyEvent& event, const astro::ShownClock& clock) {
+QString EventDetails(const SkyEvent& event, const EventClock& clock, bool withGreatest) {
   QStringList parts;
-  if (event.apsis) {
-    parts << Kilometres(event.apsis->distanceKm) + QStringLiteral(" km");
-    if (event.apsis->fullMoonNearPerigee) parts << QStringLiteral("full moon near perigee");
-    return parts.join(QStringLiteral("; "));
-  }
+  if (event.apsis) return Kilometres(event.apsis->distanceKm) + QStringLiteral(" km from the Earth's centre");
+  if (!event.lunar && !event.solar) return SeasonMeaning(event.kind);
+  const auto moment = [&](double jdUt) { return MomentText(jdUt, event.jdUt, clock); };
   const std::vector<ContactMoment> contacts = ContactsOf(event);
   QStringList contactTexts;
   if (event.lunar) {
@@ -144,17 +208,18 @@ QString EventDetails(const SkyEvent& event, const astro::ShownClock& clock) {
                                           : QStringLiteral("Moon below the horizon at greatest eclipse"));
     for (const ContactMoment& c : contacts)
       contactTexts << QStringLiteral("%1 %2 (Moon %3)")
-                          .arg(c.name, ClockText(c.jdUt, clock),
-                               c.aboveHorizon ? QStringLiteral("up") : QStringLiteral("down"));
-  } else if (event.solar) {
+                          .arg(c.name, moment(c.jdUt), c.aboveHorizon ? QStringLiteral("up") : QStringLiteral("down"));
+  } else {
     const SolarEclipseLocal& s = *event.solar;
     parts << QStringLiteral("%1, magnitude %2, obscuration %3, Sun at %4")
-                 .arg(TypeName(event), Number(s.magnitude, 3), Number(s.obscuration, 3), Altitude(s.sunAltitudeDeg));
+                 .arg(TypeName(event), Number(ShownSolarFraction(s, s.magnitude), 3),
+                      Number(ShownSolarFraction(s, s.obscuration), 3), Altitude(s.sunAltitudeDeg));
     if (s.beginsBelowHorizon) parts << QStringLiteral("begins below the horizon");
     if (s.endsBelowHorizon) parts << QStringLiteral("ends below the horizon");
     for (const ContactMoment& c : contacts)
-      contactTexts << QStringLiteral("%1 %2 (Sun at %3)").arg(c.name, ClockText(c.jdUt, clock), Altitude(c.altitudeDeg));
+      contactTexts << QStringLiteral("%1 %2 (Sun at %3)").arg(c.name, moment(c.jdUt), Altitude(c.altitudeDeg));
   }
+  if (withGreatest) parts << QStringLiteral("greatest eclipse ") + moment(event.jdUt);
   if (!contactTexts.isEmpty()) parts << contactTexts.join(QStringLiteral(", "));
   return parts.join(QStringLiteral("; "));
 }

@@ -14,9 +14,14 @@
 namespace sky_events {
 namespace {
 
-// The Moon's radius in equatorial Earth radii: k = 0.2725076 (IAU 1982), the
-// value Besselian elements use for all four contacts of a solar eclipse.
+// The Moon's radius in equatorial Earth radii: k = 0.2725076 (IAU 1982), its
+// mean radius over the limb's mountains, for the first and last contacts
+// (C1, C4), the magnitude and the obscuration; k = 0.272281, the radius to
+// the limb's valleys through which the Sun shines until the Moon covers them
+// all, for the umbral phase: its contacts (C2, C3) and whether the place sees
+// it at all, as the eclipse canons do.
 constexpr double kMoonRadius = 0.2725076;
+constexpr double kMoonRadiusUmbral = 0.272281;
 constexpr double kSunRadius = kSunRadiusKm / kEarthEquatorialRadiusKm; // Earth radii
 // The Earth's polar radius over its equatorial one (flattening 1/298.257).
 constexpr double kPolarOverEquatorial = 0.99664719;
@@ -39,11 +44,12 @@ struct Discs {
   double sunRadius = 0.0;
   double moonRadius = 0.0;
   double sunAltitude = 0.0;
+  double moonUmbralRadius = 0.0;
 
   // Negative while the discs overlap.
   double Outer() const { return separation - sunRadius - moonRadius; }
   // Negative while one disc lies wholly inside the other.
-  double Inner() const { return separation - std::abs(sunRadius - moonRadius); }
+  double Inner() const { return separation - std::abs(sunRadius - moonUmbralRadius); }
 };
 
 class LocalSky {
@@ -69,9 +75,9 @@ public:
     const Vector3 moon = Minus(track_.Moon(jdUt), place);
     const double sunDistance = Length(sun);
     const double moonDistance = Length(moon);
-    return {std::atan2(Length(Cross(sun, moon)), Dot(sun, moon)),
-            std::asin(kSunRadius / sunDistance),
-            std::asin(kMoonRadius / moonDistance), std::asin(Dot(sun, zenith) / sunDistance)};
+    return {std::atan2(Length(Cross(sun, moon)), Dot(sun, moon)), std::asin(kSunRadius / sunDistance),
+            std::asin(kMoonRadius / moonDistance), std::asin(Dot(sun, zenith) / sunDistance),
+            std::asin(kMoonRadiusUmbral / moonDistance)};
   }
 
 private:
@@ -147,7 +153,8 @@ std::optional<SolarEclipseLocal> LocalSolarEclipse(const SunMoonTrack& track, co
   eclipse.endsBelowHorizon = !SunUp(sky.At(c4));
   if (atGreatest.Inner() < 0.0) {
     const auto inner = [&](double t) { return sky.At(t).Inner(); };
-    eclipse.type = atGreatest.moonRadius > atGreatest.sunRadius ? SolarEclipseType::Total : SolarEclipseType::Annular;
+    eclipse.type =
+        atGreatest.moonUmbralRadius > atGreatest.sunRadius ? SolarEclipseType::Total : SolarEclipseType::Annular;
     eclipse.magnitude = atGreatest.moonRadius / atGreatest.sunRadius;
     eclipse.c2 = Contact(sky, RootBetween(inner, c1, greatest, kPrecisionDays));
     eclipse.c3 = Contact(sky, RootBetween(inner, greatest, c4, kPrecisionDays));

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sky_events_model.h"
 
-#include "sky_events/sky_event_texts.h"
-
 namespace sky_events_window {
 
 const EventCells& EventColumnNames() {
@@ -11,13 +9,13 @@ const EventCells& EventColumnNames() {
   return kNames;
 }
 
-EventCells CellsOf(const sky_events::SkyEvent& event, const astro::ShownClock& clock) {
-  const QDateTime local = sky_events::LocalOf(event.jdUt, clock);
-  return {local.date().toString(Qt::ISODate), local.time().toString(QStringLiteral("HH:mm:ss")),
-          sky_events::EventSummary(event), sky_events::EventDetails(event, clock)};
+EventCells CellsOf(const sky_events::SkyEvent& event, const sky_events::EventClock& clock) {
+  return {sky_events::LocalOf(event.jdUt, clock.shown).date().toString(Qt::ISODate),
+          sky_events::MomentText(event.jdUt, event.jdUt, clock), sky_events::EventTitle(event),
+          sky_events::EventDetails(event, clock)};
 }
 
-void SkyEventsModel::setEvents(std::vector<sky_events::SkyEvent> events, const astro::ShownClock& clock) {
+void SkyEventsModel::setEvents(std::vector<sky_events::SkyEvent> events, const sky_events::EventClock& clock) {
   beginResetModel();
   events_ = std::move(events);
   rows_.clear();

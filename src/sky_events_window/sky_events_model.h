@@ -7,6 +7,7 @@
 
 #include "astro/shown_clock.h"
 #include "sky_events/sky_event.h"
+#include "sky_events/sky_event_texts.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -21,15 +22,15 @@ using EventCells = std::array<QString, kEventColumnCount>;
 // "Date", "Time", "Event", "Details".
 const EventCells& EventColumnNames();
 
-// The cells of one event on the shown clock:
-// "2024-04-08", "13:40:43", "Total solar eclipse", "total, magnitude ...".
-EventCells CellsOf(const sky_events::SkyEvent& event, const astro::ShownClock& clock);
+// The cells of one event on a clock, its times written as the clock writes
+// them: "2024-04-08", "1:40 PM", "Total solar eclipse", "total, magnitude ...".
+EventCells CellsOf(const sky_events::SkyEvent& event, const sky_events::EventClock& clock);
 
 class SkyEventsModel : public QAbstractTableModel {
 public:
   using QAbstractTableModel::QAbstractTableModel;
 
-  void setEvents(std::vector<sky_events::SkyEvent> events, const astro::ShownClock& clock);
+  void setEvents(std::vector<sky_events::SkyEvent> events, const sky_events::EventClock& clock);
   const std::vector<sky_events::SkyEvent>& events() const { return events_; }
   const std::vector<EventCells>& rows() const { return rows_; }
 

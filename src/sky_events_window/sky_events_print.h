@@ -16,7 +16,8 @@ class QPrinter;
 namespace sky_events_window {
 
 // heading: the lines above the table (the title first, in bold). A row that
-// would cross the page's bottom starts a new page, under the column names again.
+// would cross the page's bottom starts a new page, under the heading and the
+// column names again. Nothing is drawn within 10 mm of the paper's edges.
 void PrintEventRows(QPainter& painter, QPrinter& printer, const QStringList& heading,
                     const std::vector<EventCells>& rows);
 

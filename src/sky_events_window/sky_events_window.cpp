@@ -20,6 +20,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <algorithm>
@@ -36,6 +38,9 @@ constexpr int kWindowWidth96 = 780; // pixels at 96 dpi: the Date, Time and Even
 constexpr int kWindowHeight96 = 460;
 constexpr int kEventColumn = 2;
 constexpr int kEventColumnEms = 13;
+// The least room of the details column (widths of "M") and of the grid (lines).
+constexpr int kLeastDetailsEms = 36;
+constexpr int kLeastGridLines = 9;
 
 } // namespace
 
@@ -89,6 +94,8 @@ void SkyEventsWindow::CreateViews() {
   // The details wrap inside their column; each row is as tall as its text.
   grid_->setWordWrap(true);
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  // A row taller than the view scrolls through, not past.
+  grid_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // A Tab stop whose rows take the keyboard; Tab leaves for the buttons.
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -121,6 +128,8 @@ void SkyEventsWindow::CreateViews() {
   setTabOrder(grid_, print);
   setTabOrder(print, copy);
   setTabOrder(copy, close);
+  // The list has the keyboard when the window opens.
+  grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void SkyEventsWindow::ApplyMainColours(const QColor& background, const QColor& text) {
@@ -154,6 +163,37 @@ void SkyEventsWindow::showEvent(QShowEvent* event) {
 void SkyEventsWindow::MakeList() {
   year_ = astro::DateOfDateTime(readMain_().state.CalcDate).year();
   Build();
+  grid_->setFocus(Qt::OtherFocusReason);
+}
+
+void SkyEventsWindow::FollowMain() {
+  const MainWindowReading main = readMain_();
+  const astro::AstroState& now = main.state;
+  const astro::AstroState& then = built_.state;
+  const bool same = now.SiteLatitude == then.SiteLatitude && now.SiteLongitude == then.SiteLongitude &&
+                    now.ZoneHours == then.ZoneHours && now.TimeType == then.TimeType &&
+                    now.TimeFormat == then.TimeFormat && now.ShowSeconds == then.ShowSeconds &&
+                    main.location == built_.location;
+  if (!same) Build();
+}
+
+sky_events::EventClock SkyEventsWindow::Clock() const {
+  // Times as the main window shows them, on its 12- or 24-hour clock.
+  const astro::AstroState state = built_.state;
+  constexpr double kMillisecondsPerDay = 86400000.0;
+  return {ClockOf(YearAndPlaceOf(state, year_)), [state](QTime time) { return astro::TimeText(state, time.msecsSinceStartOfDay() / kMillisecondsPerDay); },
+          {}};
+}
+
+std::vector<sky_events::SkyEvent> SkyEventsWindow::ShownEvents(const std::vector<sky_events::SkyEvent>& year) const {
+  std::vector<sky_events::SkyEvent> shown;
+  for (const sky_events::SkyEvent& e : year) {
+    const bool eclipse = e.lunar || e.solar;
+    const bool kind = eclipse ? eclipses_->isChecked() : e.apsis ? apsides_->isChecked() : seasons_->isChecked();
+    const bool seen = !visibleOnly_->isChecked() || sky_events::VisibilityOf(e) != sky_events::Visibility::None;
+    if (kind && seen) shown.push_back(e);
+  }
+  return shown;
 }
 
 void SkyEventsWindow::StepYear(int years) {
@@ -164,7 +204,7 @@ void SkyEventsWindow::StepYear(int years) {
 void SkyEventsWindow::Build() {
   built_ = readMain_();
   const YearAndPlace key = YearAndPlaceOf(built_.state, year_);
-  model_->setEvents(events_.Of(key), ClockOf(key));
+  model_->setEvents(ShownEvents(events_.Of(key)), Clock());
   grid_->setFont(built_.tableFont);
   FitColumns();
   yearLabel_->setText(QString::number(year_));
@@ -193,6 +233,15 @@ void SkyEventsWindow::FitColumns() {
     grid_->setColumnWidth(c, widest + padding);
   }
   grid_->horizontalHeader()->setSectionResizeMode(kEventColumnCount - 1, QHeaderView::Stretch);
+  // However small the window is made, the details keep room enough that the
+  // tallest row fits in the view and can be read whole.
+  int fixed = 0;
+  for (int c = 0; c + 1 < kEventColumnCount; ++c) fixed += grid_->columnWidth(c);
+  const int em = cells.horizontalAdvance(QLatin1Char('M'));
+  grid_->setMinimumSize(fixed + kLeastDetailsEms * em + grid_->verticalScrollBar()->sizeHint().width() +
+                            2 * grid_->frameWidth(),
+                        grid_->horizontalHeader()->sizeHint().height() + kLeastGridLines * cells.lineSpacing() +
+                            2 * grid_->frameWidth());
 }
 
 QString SkyEventsWindow::Title() const { return QStringLiteral("Sky Events for %1").arg(year_); }

@@ -4,12 +4,14 @@
 // The Sky Events window: the seasons, eclipses and the Moon's perigees and
 // apogees of one year at the main window's place, on its clock. It opens on
 // the year of the day the main window shows; Previous Year and Next Year step
-// the year here without moving the main window. Copy, the three saves and
-// Print take what the grid shows. Closing only hides it.
+// the year here without moving the main window; the Show menu keeps the
+// events seen from the place only, or some kinds only. Copy, the three saves
+// and Print take what the grid shows. Closing only hides it.
 
 #include "astro/astro_state.h"
 #include "settings/settings_values.h"
 #include "sky_events/sky_event_formats.h"
+#include "sky_events/sky_event_texts.h"
 #include "ui_helpers/file_save.h"
 #include "ui_helpers/save_file_dialog.h"
 #include "year_events.h"
@@ -47,6 +49,9 @@ public:
   // Rebuilds the list for the year of the main window's day, its place and
   // its clock.
   void MakeList();
+  // Rebuilds the shown year's list when the main window's place or clock
+  // (its zone, time type or 12/24-hour choice) is no longer the list's.
+  void FollowMain();
   // The year shown, one on or back (within the years 1 to 9999).
   void StepYear(int years);
   // The frame, the year and the place lines in the main window's colours.
@@ -60,6 +65,10 @@ public:
   void SaveAsCalendar();
   // The file question the saves ask (the dialog unless replaced).
   void setSaveFileChooser(ui_helpers::SaveFileChooser choose);
+  // The folder of the last save, where the next save's question opens; the
+  // main window keeps it in the settings store between runs.
+  const QString& saveFolder() const { return lastSaveFolder_; }
+  void setSaveFolder(const QString& folder) { lastSaveFolder_ = folder; }
 
   // Read access for tests.
   int year() const { return year_; }
@@ -78,6 +87,8 @@ private:
   void CreateMenus();
   void Build();
   void FitColumns();
+  std::vector<sky_events::SkyEvent> ShownEvents(const std::vector<sky_events::SkyEvent>& year) const;
+  sky_events::EventClock Clock() const;
   void AnnounceCurrentCell() const;
   sky_events::EventListContext ListContext() const;
   QStringList TextLines() const;
@@ -88,7 +99,11 @@ private:
   int year_ = 0;
   YearEvents events_;
   ui_helpers::SaveFileChooser chooseFile_ = ui_helpers::AskSaveFileName;
-  QString lastSaveFolder_; // the folder of this session's last save
+  QString lastSaveFolder_; // the folder of the last save
+  QAction* visibleOnly_ = nullptr;
+  QAction* seasons_ = nullptr;
+  QAction* eclipses_ = nullptr;
+  QAction* apsides_ = nullptr;
   std::map<QString, QAction*> actions_;
 
   SkyEventsModel* model_ = nullptr;

@@ -3,6 +3,7 @@
 // saves and the year steps.
 
 #include "calendar_file/almanac_events.h"
+#include "calendar_file/sky_calendar_events.h"
 #include "calendar_file/ics_writer.h"
 #include "help/help_key.h"
 #include "help/help_topics.h"
@@ -53,9 +54,23 @@ void SkyEventsWindow::CreateMenus() {
   item(year, "&Previous Year", "mnuPreviousYear", QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { StepYear(-1); });
   item(year, "&Next Year", "mnuNextYear", QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { StepYear(1); });
 
+  // What the list shows: the events seen from the place, the kinds.
+  QMenu* show = menuBar()->addMenu(QStringLiteral("&Show"));
+  const auto check = [&](const char* caption, const char* name, bool checked) {
+    QAction* action = item(show, caption, name, {}, [this] { Build(); });
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+  };
+  visibleOnly_ = check("&Visible Here Only", "mnuVisibleOnly", false);
+  show->addSeparator();
+  seasons_ = check("&Seasons", "mnuSeasons", true);
+  eclipses_ = check("&Eclipses", "mnuEclipses", true);
+  apsides_ = check("&Perigees and Apogees", "mnuApsides", true);
+
   // Esc closes, as the Close button is the window's cancel button.
   addAction(item(nullptr, "Close", "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { close(); }));
-  for (QMenu* menu : {file, year})
+  for (QMenu* menu : {file, year, show})
     menu->menuAction()->setProperty(help::kHelpContextProperty, static_cast<int>(help::kSkyEventsTopic));
 }
 
@@ -94,10 +109,9 @@ void SkyEventsWindow::SaveAsCsv() {
 }
 
 void SkyEventsWindow::SaveAsCalendar() {
-  calendar_file::EventChoice skyOnly{};
-  skyOnly.sun = skyOnly.twilight = skyOnly.moon = skyOnly.phases = false;
-  skyOnly.seasons = skyOnly.eclipses = skyOnly.apsides = true;
-  const auto events = calendar_file::CollectEvents(built_.state, 2, QDate(year_, 1, 1), QDate(year_, 12, 31), skyOnly);
+  std::vector<calendar_file::AlmanacEvent> events;
+  const astro::ShownClock clock = ClockOf(YearAndPlaceOf(built_.state, year_));
+  for (const sky_events::SkyEvent& e : model_->events()) events.push_back(calendar_file::SkyCalendarEvent(e, clock));
   const QString caption = QStringLiteral("Save as Calendar");
   const calendar_file::CalendarFileText file =
       calendar_file::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());

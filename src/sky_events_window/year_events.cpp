@@ -16,6 +16,26 @@ namespace {
 // Days read around a year for its clock changes.
 constexpr double kYearSpan = 367.0;
 
+// The Julian Day (UT) at which `date` begins on the key's clock.
+double StartOfDate(QDate date, const YearAndPlace& key, const astro::ShownClock& clock) {
+  if (key.localZone.isEmpty()) return calendar_file::JulianDayOfLocalMidnight(date, key.zoneHours);
+  return clock.StartOfDay(astro::DateTimeOfDate(date)) + sky_events::kJulianDayOfDateTimeZero;
+}
+
+std::vector<sky_events::SkyEvent> EventsBetween(QDate from, QDate to, const YearAndPlace& key) {
+  const sky_events::GeoSite site{key.latitudeDeg, key.longitudeDeg, 0.0};
+  const astro::ShownClock clock = ClockOf(key);
+  return sky_events::SkyEventsBetween(StartOfDate(from, key, clock), StartOfDate(to, key, clock), site);
+}
+
+QDate LocalDate(double jdUt, const astro::ShownClock& clock) { return sky_events::LocalOf(jdUt, clock).date(); }
+
+// "Total lunar eclipse begins, not visible here": the phase after the name.
+QString WithPhase(QString summary, const QString& phase) {
+  const qsizetype comma = summary.indexOf(QStringLiteral(", "));
+  return summary.insert(comma < 0 ? summary.size() : comma, phase);
+}
+
 } // namespace
 
 YearAndPlace YearAndPlaceOf(const astro::AstroState& state, int year) {
@@ -31,24 +51,17 @@ astro::ShownClock ClockOf(const YearAndPlace& key) {
 }
 
 std::vector<sky_events::SkyEvent> EventsOfYear(const YearAndPlace& key) {
-  const sky_events::GeoSite site{key.latitudeDeg, key.longitudeDeg, 0.0};
-  if (!key.localZone.isEmpty()) {
-    const astro::ShownClock clock = ClockOf(key);
-    const auto startOf = [&](int year) {
-      return clock.StartOfDay(astro::DateTimeOfDate(QDate(year, 1, 1))) + sky_events::kJulianDayOfDateTimeZero;
-    };
-    return sky_events::SkyEventsBetween(startOf(key.year), startOf(key.year + 1), site);
-  }
-  return sky_events::SkyEventsBetween(calendar_file::JulianDayOfLocalMidnight(QDate(key.year, 1, 1), key.zoneHours),
-                               calendar_file::JulianDayOfLocalMidnight(QDate(key.year + 1, 1, 1), key.zoneHours), site);
+  return EventsBetween(QDate(key.year, 1, 1), QDate(key.year + 1, 1, 1), key);
 }
 
 const std::vector<sky_events::SkyEvent>& YearEvents::Of(const YearAndPlace& key) {
   if (!valid_ || !(key == key_)) {
-    events_ = EventsOfYear(key);
-    localDates_.clear();
+    // A day more either side, for the eclipses under way at the year's ends.
+    around_ = EventsBetween(QDate(key.year, 1, 1).addDays(-1), QDate(key.year + 1, 1, 2), key);
+    events_.clear();
     const astro::ShownClock clock = ClockOf(key);
-    for (const sky_events::SkyEvent& e : events_) localDates_.push_back(sky_events::LocalOf(e.jdUt, clock).date());
+    for (const sky_events::SkyEvent& e : around_)
+      if (LocalDate(e.jdUt, clock).year() == key.year) events_.push_back(e);
     key_ = key;
     valid_ = true;
     ++computations_;
@@ -65,22 +78,40 @@ std::vector<sky_events::SkyEvent> YearEvents::On(QDate date, const astro::AstroS
 }
 
 std::vector<sky_events::SkyEvent> YearEvents::OnKey(QDate date, const YearAndPlace& key) {
+  Of(key);
+  const astro::ShownClock clock = ClockOf(key);
   std::vector<sky_events::SkyEvent> day;
-  const std::vector<sky_events::SkyEvent>& year = Of(key);
-  for (std::size_t i = 0; i < year.size(); ++i)
-    if (localDates_[i] == date) day.push_back(year[i]);
+  for (const sky_events::SkyEvent& e : around_) {
+    const auto span = sky_events::EclipseSpan(e);
+    const bool touches = span && LocalDate(span->first, clock) <= date && LocalDate(span->second, clock) >= date;
+    if (LocalDate(e.jdUt, clock) == date || touches) day.push_back(e);
+  }
   return day;
 }
 
-QString DayEventLine(const std::vector<sky_events::SkyEvent>& events, const astro::AstroState& state) {
+DayEventLine DayEventLineOf(const std::vector<sky_events::SkyEvent>& events, QDate date,
+                            const astro::AstroState& state) {
   constexpr double kMillisecondsPerDay = 86400000.0;
-  QStringList parts;
   const astro::ShownClock clock = astro::ClockOfDates(state, state.CalcDate - 1.0, state.CalcDate + 2.0);
+  const auto timeText = [&state, &clock](double jdUt) {
+    return astro::TimeText(state, sky_events::LocalOf(jdUt, clock).time().msecsSinceStartOfDay() / kMillisecondsPerDay);
+  };
+  QStringList full, brief;
   for (const sky_events::SkyEvent& e : events) {
-    const double dayFraction = sky_events::LocalOf(e.jdUt, clock).time().msecsSinceStartOfDay() / kMillisecondsPerDay;
-    parts << sky_events::EventSummary(e) + QLatin1Char(' ') + astro::TimeText(state, dayFraction);
+    double instant = e.jdUt;
+    QString phase;
+    if (LocalDate(e.jdUt, clock) != date) {
+      const auto span = sky_events::EclipseSpan(e);
+      if (!span) continue;
+      const bool begins = LocalDate(span->first, clock) == date;
+      instant = begins ? span->first : span->second;
+      phase = begins ? QStringLiteral(" begins") : QStringLiteral(" ends");
+    }
+    const QString time = timeText(instant) + QLatin1Char(' ');
+    full << time + WithPhase(sky_events::EventSummary(e), phase);
+    brief << time + WithPhase(sky_events::BriefSummary(e), phase);
   }
-  return parts.join(QStringLiteral("; "));
+  return {full.join(QStringLiteral("; ")), brief.join(QStringLiteral("; "))};
 }
 
 } // namespace sky_events_window

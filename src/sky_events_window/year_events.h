@@ -41,7 +41,8 @@ public:
   // The year's events; computed only when the year, place or clock differs
   // from the last call's.
   const std::vector<sky_events::SkyEvent>& Of(const YearAndPlace& key);
-  // The events whose instant falls on a date of the shown clock.
+  // The events dated on a date of the shown clock, and the eclipses under
+  // way on it that are dated on the day before or after.
   std::vector<sky_events::SkyEvent> On(QDate date, double latitudeDeg, double longitudeDeg, double zoneHours);
   // The same at the state's site and in its shown clock.
   std::vector<sky_events::SkyEvent> On(QDate date, const astro::AstroState& state);
@@ -54,15 +55,21 @@ private:
   YearAndPlace key_;
   bool valid_ = false;
   std::vector<sky_events::SkyEvent> events_;
-  std::vector<QDate> localDates_; // of events_, on the key's clock
+  std::vector<sky_events::SkyEvent> around_; // events_ and those of the days either side
   int computations_ = 0;
 };
 
-// The day view's line for a day's events: their summaries joined by "; ",
-// each with its time as the day view shows times (TimeText of state, whose
-// ZoneHours is the clock): "Total solar eclipse 1:40 PM"; empty for a day
-// without one. An eclipse carries its greatest eclipse, a solar one the
-// local greatest eclipse.
-QString DayEventLine(const std::vector<sky_events::SkyEvent>& events, const astro::AstroState& state);
+// The day view's line for a day's events, each time first as the day view
+// shows times (TimeText of state, whose ZoneHours is the clock), joined by
+// "; ": "1:40 PM Total solar eclipse". An eclipse carries its greatest
+// eclipse (a solar one the local greatest); on the date before or after it
+// the time it begins or ends: "9:44 PM Total lunar eclipse begins". Empty
+// for a day without one.
+struct DayEventLine {
+  QString full;  // the events' summaries (EventSummary)
+  QString brief; // in fewer words (BriefSummary), for a short room
+};
+DayEventLine DayEventLineOf(const std::vector<sky_events::SkyEvent>& events, QDate date,
+                            const astro::AstroState& state);
 
 } // namespace sky_events_window

@@ -186,11 +186,72 @@ TEST(CalendarFile, UidsDependOnTheEventNotOnTheTimeType) {
   }
 }
 
+// An eclipse's entry says whether the place sees it, and its description
+// names the clock of every time (UTC, as the entry's), gives the greatest
+// eclipse and dates a contact on another date: the total lunar eclipse of 20
+// December 2029 is greatest at 22:42 UTC and ends after midnight.
+TEST(CalendarFile, AnEclipsesEntrySaysWhatIsSeenAndNamesTheClockOfEveryTime) {
+  const settings::SiteLocation london{QStringLiteral("London"), 0.0f, 51.5f, 0.12f};
+  const settings::SiteLocation newYork{QStringLiteral("New York"), 5.0f, 40.71f, 74.01f};
+  const struct {
+    settings::SiteLocation place;
+    QDate day;
+    const char* summary;
+    const char* says; // in the description
+  } cases[] = {
+      {london, QDate(2026, 3, 3), "Total lunar eclipse, not visible here", "greatest eclipse 11:3"},
+      {newYork, QDate(2029, 12, 20), "Total lunar eclipse, partly visible here", "P4 2029-12-21 0"},
+      {newYork, QDate(2029, 12, 20), "Total lunar eclipse, partly visible here", "greatest eclipse 22:4"},
+  };
+  EventChoice eclipses{false, false, false, false, false, true, false};
+  for (const auto& c : cases) {
+    const auto read = ReadBack(CalendarFile(CollectEvents(Base({c.place, 0}, c.day), 2, c.day, c.day, eclipses),
+                                            c.place, kStamp).bytes);
+    ASSERT_EQ(read.size(), 1u) << c.summary;
+    EXPECT_EQ(read[0].summary, c.summary);
+    EXPECT_TRUE(read[0].description.contains(QLatin1String(c.says))) << read[0].description.toStdString();
+    static const QRegularExpression time(QStringLiteral("\\d\\d:\\d\\d:\\d\\d(?! UTC)"));
+    EXPECT_FALSE(read[0].description.contains(time)) << read[0].description.toStdString();
+  }
+}
+
+// A day's events found within the local days of two clocks may come out a
+// minute apart (a moonrise at Paris in 2026); the UID stays the same. Events
+// are paired by the kind their UID names and a start within two minutes.
+TEST(CalendarFile, AnEventAMinuteApartOnAnotherClockKeepsItsUid) {
+  const settings::SiteLocation paris{QStringLiteral("Paris, France"), -1.0f, 48.87f, -2.33f};
+  const QDate from(2026, 1, 1), to(2026, 12, 31);
+  static const QRegularExpression kindOf(QStringLiteral("Z-(.+)-[0-9a-f]{16}@vesperon$"));
+  const auto read = [&](int timeType) {
+    std::multimap<QString, ReadEvent> byKind;
+    for (const ReadEvent& r : ReadBack(CalendarFile(CollectEvents(Base({paris, timeType}, from), 2, from, to, {}),
+                                                    paris, kStamp).bytes))
+      byKind.emplace(kindOf.match(r.uid).captured(1), r);
+    return byKind;
+  };
+  const auto standard = read(0);
+  ASSERT_GT(standard.size(), 2500u);
+  for (const int timeType : {1, 2}) {
+    int paired = 0;
+    for (const auto& [kind, other] : read(timeType)) {
+      const auto [first, last] = standard.equal_range(kind);
+      for (auto it = first; it != last; ++it) {
+        if (std::abs(it->second.start.secsTo(other.start)) > 120) continue;
+        ++paired;
+        EXPECT_EQ(it->second.uid, other.uid) << timeType << " " << other.summary.toStdString() << " "
+                                             << other.utcText.toStdString() << " / " << it->second.utcText.toStdString();
+      }
+    }
+    EXPECT_GT(paired, 2500) << timeType;
+  }
+}
+
 // The first and last dates the program accepts, in zones on both sides of
 // Greenwich: a file whose events libical can hold is read back by libical
-// with every start where it belongs (1 January 1 far East begins on 31
-// December of the year 0 in Universal Time); a span reaching past the year
-// 3000 in Universal Time is refused as a whole, with the date named.
+// with every start where it belongs; a span reaching before the year 1 (1
+// January 1 far East begins on 31 December of the year 0 in Universal Time,
+// which calendar programs refuse) or past the year 3000 in Universal Time is
+// refused as a whole, with the date named.
 TEST(CalendarFile, DatesAtTheEdgesOfTheRangeAreWrittenOrRefused) {
   const settings::SiteLocation auckland{QStringLiteral("Auckland"), -12.0f, -36.85f, -174.76f};
   const settings::SiteLocation honolulu{QStringLiteral("Honolulu"), 10.0f, 21.31f, 157.86f};
@@ -201,7 +262,7 @@ TEST(CalendarFile, DatesAtTheEdgesOfTheRangeAreWrittenOrRefused) {
     const char* firstUtcDate; // of the file; empty when it is refused
     const char* refusedUtcDate;
   } cases[] = {
-      {"the first day, far East", auckland, QDate(1, 1, 1), QDate(1, 1, 31), "0000-12-31", ""},
+      {"the first day, far East", auckland, QDate(1, 1, 1), QDate(1, 1, 31), "", "0000-12-31"},
       {"the first day, far West", honolulu, QDate(1, 1, 1), QDate(1, 1, 31), "0001-01-01", ""},
       {"the year 3000's last day, far East", auckland, QDate(3000, 12, 1), QDate(3000, 12, 31), "3000-11-30", ""},
       {"the year 3000's last day, far West", honolulu, QDate(3000, 12, 1), QDate(3000, 12, 31), "", "3001-01-01"},

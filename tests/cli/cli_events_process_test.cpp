@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -80,7 +81,8 @@ TEST_F(CliEventsProcessTest, AYearAsJsonTextAndCsvCarriesTheSameEvents) {
   ASSERT_EQ(rows.size(), events.size() + 1);
   EXPECT_TRUE(rows[1].startsWith("2024-01-01,"));
   const Output text = Cli(QStringList{"events", "--year", "2024"} + kNewYork);
-  EXPECT_TRUE(text.out.contains("Perigee             357,286 km; full moon near perigee")) << text.out.toStdString();
+  EXPECT_TRUE(text.out.contains(QRegularExpression("Perigee, full moon near perigee +357,286 km from the Earth's centre")))
+      << text.out.toStdString();
   EXPECT_EQ(text.out.count('\n'), events.size() + 4);
 }
 
@@ -96,6 +98,34 @@ TEST_F(CliEventsProcessTest, KindsChooseTheEventsAndTheCalendarSpansEachEclipse)
   EXPECT_EQ(ics.out.count("DTEND"), 1); // the apsides are instants
 }
 
+// An event is dated by its own instant: the partial lunar eclipse of 5 July
+// 2001 is greatest at 23:55 in Tokyo, nine minutes before its full moon,
+// which falls on the 6th.
+TEST_F(CliEventsProcessTest, AnEventBelongsToTheRangeOfItsOwnLocalDate) {
+  const QStringList tokyo = {"--lat", "35.68", "--lon", "-139.69", "--zone", "-9", "--kinds", "eclipses"};
+  const Output fifth = Cli(QStringList{"events", "--from", "2001-07-05", "--to", "2001-07-05", "--mode", "csv"} + tokyo);
+  ASSERT_EQ(fifth.exitCode, 0) << fifth.err.toStdString();
+  const QStringList rows = fifth.out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(rows.size(), 2) << fifth.out.toStdString();
+  EXPECT_TRUE(rows[1].startsWith("2001-07-05,23:5")) << rows[1].toStdString();
+  const Output sixth = Cli(QStringList{"events", "--from", "2001-07-06", "--to", "2001-07-06", "--mode", "csv"} + tokyo);
+  EXPECT_EQ(sixth.out.count('\n'), 1) << sixth.out.toStdString();
+}
+
+// Madrid lies just outside the path of 12 August 2026: a partial eclipse
+// whose obscuration, 0.9996, must not read 1.000, a total eclipse's figure.
+TEST_F(CliEventsProcessTest, APartialEclipseNeverShowsAWholeSunCovered) {
+  const QStringList madrid = {"--lat", "40.42", "--lon", "3.70", "--zone", "-1", "--kinds", "eclipses",
+                              "--from", "2026-08-12", "--to", "2026-08-12"};
+  const Output text = Cli(QStringList{"events"} + madrid);
+  EXPECT_TRUE(text.out.contains("partial, magnitude 0.999, obscuration 0.999,")) << text.out.toStdString();
+  const Output json = Cli(QStringList{"events", "--mode", "json"} + madrid);
+  const QJsonObject eclipse = QJsonDocument::fromJson(json.out.toUtf8()).object()["events"].toArray()[0].toObject();
+  EXPECT_EQ(eclipse["type"].toString(), "partial");
+  EXPECT_EQ(eclipse["obscuration"].toDouble(), 0.999);
+  EXPECT_EQ(eclipse["magnitude"].toDouble(), 0.999);
+}
+
 TEST_F(CliEventsProcessTest, BadInputGivesOneLineAndNoOutput) {
   const struct {
     QStringList arguments;
@@ -103,6 +133,7 @@ TEST_F(CliEventsProcessTest, BadInputGivesOneLineAndNoOutput) {
   } cases[] = {
       {{"--from", "0001-01-01", "--to", "1001-01-01"}, "events covers at most 1000 years"},
       {{"--from", "2024-02-30", "--to", "2024-03-01"}, "--from accepts a date YYYY-MM-DD"},
+      {{"--from", "2026-01-01\n", "--to", "2026-01-02"}, "--from accepts a date YYYY-MM-DD"},
       {{"--year", "2024", "--kinds", "seasons,comets"}, "--kinds accepts a comma list of seasons, eclipses and apsides"},
       {{"--year", "10000"}, "--year accepts a year from 1 to 9999"},
       {{"--from", "2024-01-01"}, "events needs --year YYYY, or --from"},

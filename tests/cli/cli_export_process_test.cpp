@@ -202,6 +202,15 @@ TEST_F(CliExportProcessTest, ARangeTooLongIsRefusedOnStandardError) {
   EXPECT_TRUE(late.err.startsWith("vesperon-cli: Calendar files hold dates up to the end of the year 3000 only:"))
       << late.err.toStdString();
   EXPECT_TRUE(late.err.contains("9999-12-31")) << late.err.toStdString();
+
+  // Nor do they hold the year 0, where the first days begin far East.
+  const Output early = Cli({"ics", "--from", "0001-01-01", "--to", "0001-01-31", "--lat", "35.68", "--lon", "-139.69",
+                            "--zone", "-9"});
+  EXPECT_EQ(early.exitCode, 2);
+  EXPECT_TRUE(early.out.isEmpty()) << early.out.left(300).toStdString();
+  EXPECT_TRUE(early.err.startsWith("vesperon-cli: Calendar files hold dates up to the end of the year 3000 only:"))
+      << early.err.toStdString();
+  EXPECT_TRUE(early.err.contains("0000-12-31")) << early.err.toStdString();
 }
 
 } // namespace

@@ -585,6 +585,19 @@ TEST_F(CliProcessTest, NoticesCutEchoesAndEscapedFormatCharacters) {
   EXPECT_EQ(echo.err, QStringLiteral("vesperon-cli: --date accepts a date YYYY-MM-DD from 0001-01-01 to 9999-12-31, "
                                      "not \"%1\u2026\".\n")
                           .arg(QString(80, QLatin1Char('7'))));
+  // The cut keeps whole characters: a pair of UTF-16 units (U+1F319) and a
+  // letter with its combining accent straddling the 80th unit are left out.
+  const QString crescent = QString::fromUtf16(u"\U0001F319");
+  const QString accented = QStringLiteral("e\u0301");
+  for (const QString& straddling : {crescent, accented}) {
+    const QString value = QString(79, QLatin1Char('x')) + straddling + QStringLiteral("tail");
+    const Result cut = Run({"day", "--date", value});
+    EXPECT_EQ(cut.exitCode, 2);
+    EXPECT_TRUE(cut.err.endsWith(QStringLiteral("not \"%1\u2026\".\n").arg(QString(79, QLatin1Char('x')))))
+        << cut.err.toStdString();
+  }
+  // A line break after a date is no date.
+  EXPECT_EQ(Run({"day", "--date", "2026-01-01\n"}).exitCode, 2);
 
   const QString name = QStringLiteral("a\u202eb\u2066c\u2069\u200e\u200f\u061c\u200bd\u00ade");
   const Result day = Run({"day", "--date", "2024-03-01", "--lat", "10", "--lon", "20", "--zone", "1", "--name", name});

@@ -100,7 +100,7 @@ wait_until 10 "the Sky Events window's Copy put nothing on the clipboard" sh -c 
 events=$(clipboard)
 grep -q "^Sky events from 2000-01-01 to 2000-12-31" <<<"$events" || fail "the sky events are not of 2000: $events"
 grep -q "^Test Harbour (45.25° N, 10.50° E)" <<<"$events" || fail "the sky events are not for the place applied: $events"
-grep -q "^2000-07-16 .*Lunar eclipse" <<<"$events" || fail "the total lunar eclipse of 16 July 2000 is missing: $events"
+grep -q "^2000-07-16 .*Total lunar eclipse" <<<"$events" || fail "the total lunar eclipse of 16 July 2000 is missing: $events"
 if ! lpstat -d 2>/dev/null | grep -q "system default destination"; then
   key "$sky" ctrl+p
   told=$(find_window "^Print$")

@@ -236,14 +236,16 @@ TEST_F(ListWindowExportTest, SavesAndPrintsNameThePlaceTheTableWasBuiltFor) {
 }
 
 // Where a calendar file cannot hold the month's dates, the window says so
-// before any file is asked for; the first month the program accepts, far
-// East, begins on 31 December of the year 0 in Universal Time.
-TEST(ListWindowCalendar, WritesTheFirstMonthAndRefusesMonthsPastTheYear3000) {
+// before any file is asked for: the first month the program accepts, far
+// East, begins on 31 December of the year 0 in Universal Time, which
+// calendar programs refuse; far West it begins in the year 1.
+TEST(ListWindowCalendar, RefusesMonthsBeforeTheYear1OrPastTheYear3000) {
   const struct {
     QDate day;
     float latitude, longitude, zone;
     const char* written; // a DTSTART the file holds; empty when refused
-  } cases[] = {{QDate(1, 1, 15), -36.85f, -174.76f, -12.0f, "DTSTART:00001231T"},
+  } cases[] = {{QDate(1, 1, 15), -36.85f, -174.76f, -12.0f, ""},
+               {QDate(1, 1, 15), 21.31f, 157.86f, 10.0f, "DTSTART:00010101T"},
                {QDate(3000, 12, 15), 21.31f, 157.86f, 10.0f, ""},
                {QDate(9999, 12, 15), 42.97f, 85.6f, 5.0f, ""}};
   QTemporaryDir dir;

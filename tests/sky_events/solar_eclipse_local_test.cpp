@@ -230,6 +230,19 @@ TEST(SolarEclipseLocal, MagnitudeObscurationAndTheSunsAltitudeAgreeWithTheRefere
             << worstAltitude << " degrees at the most\n";
 }
 
+// Totality at Dallas on 8 April 2024 lasts 3 min 51 s in the published
+// circumstances, which take the Moon's radius to its limb's valleys for C2
+// and C3 (the mean radius makes it 3 min 56 s).
+TEST(SolarEclipseLocal, TotalityLastsAsLongAsThePublishedDuration) {
+  const std::vector<double> newMoons = SyzygiesBetween(2460408.5, 2460409.5, Syzygy::NewMoon);
+  ASSERT_EQ(newMoons.size(), 1u);
+  const std::optional<SolarEclipseLocal> e =
+      LocalSolarEclipse(UniversalFromTerrestrial(newMoons.front()), {32.7767, 96.7970, 0.0});
+  ASSERT_TRUE(e && e->type == SolarEclipseType::Total);
+  const double seconds = (e->c3->jdUt - e->c2->jdUt) * 86400.0;
+  EXPECT_NEAR(seconds, 3 * 60 + 51, 2.0);
+}
+
 // Everywhere on the Earth, poles included, an eclipse found is whole: the
 // contacts in order around greatest eclipse and the fractions in range.
 TEST(SolarEclipseLocal, EveryPlaceGetsAnOrderedEclipseOrNone) {

@@ -35,29 +35,48 @@ TEST(YearEvents, AYearIsComputedOnceForItsPlaceAndClock) {
   }
 }
 
-TEST(YearEvents, TheDayLineNamesTheDaysEventsOnTheDayViewsClock) {
+TEST(YearEvents, TheDayLineNamesTheDaysEventsTimeFirstOnTheDayViewsClock) {
   YearEvents events;
   astro::AstroState state;
-  state.ZoneHours = static_cast<float>(kCentralDaylightZone);
-  state.TimeType = 1;
   const struct {
     QDate day;
-    const char* line;
+    double latitude, longitude, zone;
     int timeFormat; // 0 twelve-hour, 1 twenty-four-hour
+    const char* full;
+    const char* brief;
   } days[] = {
       // Totality crossed Dallas at about 13:40 CDT.
-      {QDate(2024, 4, 8), "Total solar eclipse 1:4", 0},
-      {QDate(2024, 4, 8), "Total solar eclipse 13:4", 1},
-      {QDate(2024, 3, 19), "March equinox 10:06 PM", 0}, // 03:06 UT on the 20th
-      {QDate(2024, 4, 9), "", 0},
+      {QDate(2024, 4, 8), kDallasLatitude, kDallasLongitude, kCentralDaylightZone, 0, "1:4", "1:4"},
+      {QDate(2024, 4, 8), kDallasLatitude, kDallasLongitude, kCentralDaylightZone, 1, "13:4", "13:4"},
+      {QDate(2024, 3, 19), kDallasLatitude, kDallasLongitude, kCentralDaylightZone, 0, "10:06 PM March equinox",
+       "10:06 PM March equinox"}, // 03:06 UT on the 20th
+      {QDate(2024, 4, 9), kDallasLatitude, kDallasLongitude, kCentralDaylightZone, 0, "", ""},
+      // Pago Pago: greatest at 00:33 on 3 March 2026, the eclipse begins on the 2nd.
+      {QDate(2026, 3, 2), -14.28, 170.70, 11.0, 0, "9:44 PM Total lunar eclipse begins", ""},
+      {QDate(2026, 3, 3), -14.28, 170.70, 11.0, 0, "12:34 AM Total lunar eclipse", ""},
+      // London: the Moon is down all through it.
+      {QDate(2026, 3, 3), 51.5, 0.12, 0.0, 0, "11:34 AM Total lunar eclipse, not visible here",
+       "11:34 AM Total lunar eclipse, not visible"},
+      // Both of the day's events, each with its time.
+      {QDate(2021, 5, 26), 51.5, 0.12, 0.0, 0, "1:49 AM Perigee", "1:49 AM Perigee 357,312 km; "},
+      {QDate(2026, 12, 24), 51.5, 0.12, 0.0, 0, "", "AM Perigee 356,6"},
   };
   for (const auto& d : days) {
+    state.ZoneHours = static_cast<float>(d.zone);
     state.TimeFormat = d.timeFormat == 0 ? "h:nn AM/PM" : "hh:nn";
-    const QString line = DayEventLine(events.On(d.day, kDallasLatitude, kDallasLongitude, kCentralDaylightZone), state);
-    if (QString::fromLatin1(d.line).isEmpty()) EXPECT_TRUE(line.isEmpty()) << line.toStdString();
-    else EXPECT_TRUE(line.startsWith(QLatin1String(d.line))) << d.day.toString(Qt::ISODate).toStdString() << ": "
-                                                             << line.toStdString();
+    const DayEventLine line = DayEventLineOf(events.On(d.day, d.latitude, d.longitude, d.zone), d.day, state);
+    const std::string where = d.day.toString(Qt::ISODate).toStdString() + ": " + line.full.toStdString();
+    if (!*d.full && !*d.brief) {
+      EXPECT_TRUE(line.full.isEmpty()) << where;
+      continue;
+    }
+    EXPECT_TRUE(line.full.startsWith(QLatin1String(d.full))) << where;
+    EXPECT_TRUE(line.brief.contains(QLatin1String(d.brief))) << where << " / " << line.brief.toStdString();
   }
+  state.ZoneHours = 0.0f;
+  const DayEventLine both = DayEventLineOf(events.On(QDate(2021, 5, 26), 51.5, 0.12, 0.0), QDate(2021, 5, 26), state);
+  EXPECT_TRUE(both.full.contains("Perigee 357,312 km, full moon near perigee; ")) << both.full.toStdString();
+  EXPECT_TRUE(both.full.contains("AM Total lunar eclipse, not visible here")) << both.full.toStdString();
 }
 
 } // namespace
