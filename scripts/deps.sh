@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   # the widget tests switch accessibility on through Qt's platform interface
   qt6-base-private-dev
+  # translations: Qt's Linguist tools build them, Qt's own translate its buttons
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   # calendar files are written with libical; the end-to-end test imports them into khal
   libical-dev khal

@@ -8,6 +8,7 @@
 #include "termination_signals.h"
 #include "ui_helpers/focus_ring_style.h"
 #include "ui_helpers/lock_wait_notice.h"
+#include "ui_helpers/shown_language.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Vesperon Software"));
   // Ties the windows to the installed menu entry (and its icon) on Wayland.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vesperon.Vesperon"));
+  ui_helpers::InstallTranslations(QLocale());
   QApplication::setWindowIcon(ProgramIcon());
   QApplication::setStyle(new ui_helpers::FocusRingStyle); // over the platform's style
   ui_helpers::ShowLockWaits();

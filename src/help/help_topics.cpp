@@ -1,10 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_topics.h"
 
+#include "ui_helpers/shown_language.h"
+
+#include <QFile>
+
 namespace help {
 namespace {
 
-QUrl Page(const char* file) { return QUrl(QStringLiteral("qrc:/help/") + QLatin1String(file)); }
+// A topic in the language the program shows, else in English.
+QUrl Page(const char* file) {
+  const QString language = ui_helpers::ShownLanguage();
+  const QString translated = language + QLatin1Char('/') + QLatin1String(file);
+  if (!language.isEmpty() && QFile::exists(QStringLiteral(":/help/") + translated))
+    return QUrl(QStringLiteral("qrc:/help/") + translated);
+  return QUrl(QStringLiteral("qrc:/help/") + QLatin1String(file));
+}
 
 } // namespace
 
