@@ -205,7 +205,9 @@ void TfrmVesperon::LoadSettings() {
   state_.SiteLatitude = settings_.Location.SiteLatitude;
   state_.SiteLongitude = settings_.Location.SiteLongitude;
   calendarOptions_ = {settings_.SunStart, settings_.LD, settings_.DC};
-  move(settings_.Left, settings_.Top);
+  // Qt keeps the window's rectangle in int: a stored corner near its limit
+  // would wrap the rectangle's far edge.
+  move(ui_helpers::WithinReach(settings_.Left), ui_helpers::WithinReach(settings_.Top));
 }
 
 settings::SettingsStoreSave TfrmVesperon::SaveSettings() {

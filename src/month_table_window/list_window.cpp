@@ -14,6 +14,7 @@
 #include "ui_helpers/focused_cell.h"
 #include "ui_helpers/list_fonts.h"
 #include "ui_helpers/text_fit.h"
+#include "ui_helpers/window_placement.h"
 
 #include <QBoxLayout>
 #include <QEvent>
@@ -263,7 +264,8 @@ QRect TfrmList::CurrentFrame() const { return geometry().marginsAdded(FrameMargi
 
 QRect TfrmList::StoredFrame() const {
   const QMargins margins = FrameMargins();
-  return {s_.ListLeft, s_.ListTop, width() + margins.left() + margins.right(), s_.ListHeight};
+  return {ui_helpers::WithinReach(s_.ListLeft), ui_helpers::WithinReach(s_.ListTop),
+          width() + margins.left() + margins.right(), ui_helpers::WithinReach(s_.ListHeight)};
 }
 
 QRect TfrmList::PlacedFrame(QRect frame) const {

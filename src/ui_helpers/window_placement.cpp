@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_placement.h"
 
+#include <algorithm>
+
 namespace ui_helpers {
 namespace {
 
@@ -17,6 +19,11 @@ QPoint KeepWindowOnScreen(QPoint frameTopLeft, QSize client, QMargins frame, QRe
   const QSize framed = client.grownBy(frame);
   return {KeepInside(frameTopLeft.x(), framed.width(), screen.x(), screen.width()),
           KeepInside(frameTopLeft.y(), framed.height(), screen.y(), screen.height())};
+}
+
+int WithinReach(int pixels) {
+  constexpr int kReach = 1 << 24;
+  return std::clamp(pixels, -kReach, kReach);
 }
 
 } // namespace ui_helpers

@@ -18,4 +18,9 @@ namespace ui_helpers {
 // frame; frame holds the window manager's border widths in pixels.
 QPoint KeepWindowOnScreen(QPoint frameTopLeft, QSize client, QMargins frame, QRect screen);
 
+// A stored position or length in pixels, kept within 2^24 either way: farther
+// than any screen reaches, yet far enough from int's limits that a window's
+// rectangle built on it (its right edge is left + width - 1) cannot overflow.
+int WithinReach(int pixels);
+
 } // namespace ui_helpers

@@ -75,6 +75,7 @@ TEST(ListWindowTest, ShowingKeepsTheWindowOnTheScreenAndClearOfItsBottomStrip) {
       {"-50", "-50", "300", 0, 0, true, "a window above and left of the screen moves down and right"},
       {"40", "5000", "300", 40, 0, false, "a window right of the screen moves back onto it"},
       {"2147483647", "2147483647", "300", kAboveTheStrip, 0, false, "the largest position, no overflow"},
+      {"40", "20", "2147483647", 0, limit, true, "the largest height, no overflow"},
   };
   for (const auto& c : cases) {
     ListWindowUnderTest t({{"Window/ListTop", c.top}, {"Window/ListLeft", c.left}, {"Window/ListHeight", c.height}});
