@@ -31,7 +31,8 @@ endif()
 # Wayland plugin.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, tzdata")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+# Qt's own buttons and dialogs in the language the program speaks.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 # The packager: DEBFULLNAME and DEBEMAIL when cmake runs, or else when cpack
 # runs. The project names no person and has no address of its own, so without

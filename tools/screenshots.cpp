@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the windows offscreen to PNG files, so the layout can be looked at
 // without a display:
-//   vesperon-screenshots OUTPUT_DIR            the main window in many options
+//   vesperon-screenshots OUTPUT_DIR            the main window in many options,
+//                                              in the desktop's language
 //   vesperon-screenshots --readme docs         the README's pictures: the main
 //                                              window, the month table window
 //                                              and the Charts window's two charts
@@ -11,6 +12,7 @@
 #include "charts_window/charts_window.h"
 #include "month_table_window/list_window.h"
 #include "settings/whole_file_write.h"
+#include "ui_helpers/shown_language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -85,6 +87,9 @@ int main(int argc, char* argv[]) {
   parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Where the pictures go (screenshots)."),
                                QStringLiteral("[folder]"));
   parser.process(app);
+  // The option sets in the desktop's language (LANGUAGE=de), to look at the
+  // layout in each; the README's pictures stay English.
+  if (!parser.isSet(readmeOption)) ui_helpers::InstallTranslations(QLocale());
   if (parser.positionalArguments().size() > 1) {
     qCritical("vesperon-screenshots: one folder at most, not %lld.", static_cast<long long>(parser.positionalArguments().size()));
     return 2;
