@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moon_rows.h"
 
+#include <QCoreApplication>
+
 namespace day {
+
+QString MoonTransitLabel() { return QCoreApplication::translate("day", "Transit :", "the Moon's meridian passage"); }
 
 MoonRowOrder MoonRowOrderOf(const astro::EventTimes& moon, bool wantTransit) {
   using enum MoonRowKind;

@@ -18,6 +18,9 @@ struct MoonRow {
   QString extra;
 };
 
+// The painted label of the moon's transit row, "Transit :".
+QString MoonTransitLabel();
+
 enum class MoonRowKind { Rise, Transit, Set, Empty };
 using MoonRowOrder = std::array<MoonRowKind, 3>;
 
