@@ -9,8 +9,6 @@
 #include "julian_date.h"
 #include "moon_rows.h"
 
-#include <QCoreApplication>
-
 namespace day {
 namespace {
 
@@ -41,12 +39,12 @@ struct MoonEventSlots {
 
 MoonEventSlots SlotsOf(MoonRowKind kind) {
   switch (kind) {
-    case MoonRowKind::Rise: return {QCoreApplication::translate("day", "Moonrise :"), kRise, kRiseAzimuth};
-    case MoonRowKind::Set: return {QCoreApplication::translate("day", "Moonset :"), kSet, kSetAzimuth};
+    case MoonRowKind::Rise: return {MoonRowLabel(kind), kRise, kRiseAzimuth};
+    case MoonRowKind::Set: return {MoonRowLabel(kind), kSet, kSetAzimuth};
     case MoonRowKind::Transit:
     case MoonRowKind::Empty: break;
   }
-  return {MoonTransitLabel(), kTransit, -1};
+  return {MoonRowLabel(MoonRowKind::Transit), kTransit, -1};
 }
 
 // One moon row: label, time or "None", and beside it the azimuth (rise and set

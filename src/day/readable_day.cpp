@@ -27,6 +27,16 @@ QString ExtraWords(const QString& extra) {
   return extra;
 }
 
+// The painted labels are short to fit their boxes; read out, a row takes its
+// event's whole name.
+QString SunriseName() { return QCoreApplication::translate("day", "Sunrise"); }
+QString SunsetName() { return QCoreApplication::translate("day", "Sunset"); }
+
+QString MoonEventName(const QString& label) {
+  const MoonRowKind kind = MoonRowKindOfLabel(label);
+  return kind == MoonRowKind::Empty ? label : MoonRowName(kind);
+}
+
 } // namespace
 
 QString ReadableEventRow(const QString& label, const QString& time, const QString& extra) {
@@ -53,13 +63,13 @@ QString MoonDiscDescription(double illumPercent) {
 
 QString DaySummary(const DayViewState& view, const QString& dayEvents) {
   const DayTexts& t = view.DayText;
-  QStringList times = {ReadableEventRow(t[kFirstSunLabel + 1], t[kSunrise], {}),
-                       ReadableEventRow(t[kFirstSunLabel + 2], t[kSunset], {})};
+  QStringList times = {ReadableEventRow(SunriseName(), t[kSunrise], {}),
+                       ReadableEventRow(SunsetName(), t[kSunset], {})};
   // The moon rows in the order of the day, without the transit.
   for (int row = 0; row < 3; ++row) {
     const QString& label = t[kFirstMoonLabel + row];
-    if (!label.isEmpty() && label != MoonTransitLabel())
-      times << ReadableEventRow(label, t[kFirstMoonTime + 2 * row], {});
+    if (!label.isEmpty() && MoonRowKindOfLabel(label) != MoonRowKind::Transit)
+      times << ReadableEventRow(MoonEventName(label), t[kFirstMoonTime + 2 * row], {});
   }
   QStringList parts = {times.join(QStringLiteral(", ")), MoonDiscDescription(view.IllumPercent)};
   if (!dayEvents.isEmpty()) parts << dayEvents;
@@ -75,15 +85,16 @@ std::vector<ReadableRow> ReadableDay(const DayViewState& view, bool phaseShown, 
   // apart as the month table's columns are.
   add(ReadableSlot::TwilightBegins,
       ReadableEventRow(QCoreApplication::translate("day", "Dawn twilight"), t[kTwilightBegins], {}));
-  add(ReadableSlot::Sunrise, ReadableEventRow(t[kFirstSunLabel + 1], t[kSunrise], t[kSunriseAzimuth]));
-  add(ReadableSlot::Sunset, ReadableEventRow(t[kFirstSunLabel + 2], t[kSunset], t[kSunsetAzimuth]));
+  add(ReadableSlot::Sunrise, ReadableEventRow(SunriseName(), t[kSunrise], t[kSunriseAzimuth]));
+  add(ReadableSlot::Sunset, ReadableEventRow(SunsetName(), t[kSunset], t[kSunsetAzimuth]));
   add(ReadableSlot::TwilightEnds,
       ReadableEventRow(QCoreApplication::translate("day", "Dusk twilight"), t[kTwilightEnds], {}));
   for (int row = 0; row < 3; ++row) {
     const QString& label = t[kFirstMoonLabel + row];
     if (label.isEmpty()) continue;
     rows.push_back({static_cast<int>(ReadableSlot::FirstMoonRow) + row,
-                    ReadableEventRow(label, t[kFirstMoonTime + 2 * row], t[kFirstMoonTime + 2 * row + 1])});
+                    ReadableEventRow(MoonEventName(label), t[kFirstMoonTime + 2 * row],
+                                     t[kFirstMoonTime + 2 * row + 1])});
   }
   if (phaseShown) {
     for (int row = 0; row < PhaseRowCount(formLength); ++row)
