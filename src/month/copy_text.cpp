@@ -56,7 +56,7 @@ QStringList MakeListText(const MonthTable& table, const CopyContext& context, bo
   const int sampleLength = static_cast<int>(context.sampleDate.size());
   const int dateWidth = sampleLength + 1;
   for (QString& line : lines) line = CenterText(line, sampleLength + kTitleWidthBeyondDate);
-  //: Fixed-width text: "Sun" over the middle of the first five 7-character time columns, "Moon" over the next three.
+  //: Fixed-width text: "Sun" over the third 7-character time column (the Sun's transit), "Moon" over the seventh.
   const QString bodies = QCoreApplication::translate("month", "                 Sun                         Moon");
   //: Fixed-width text, ending in the blank before the first time column.
   const QString date = QCoreApplication::translate("month", "Date ");

@@ -159,7 +159,7 @@
     <name>month</name>
     <message>
         <source>                 Sun                         Moon</source>
-        <extracomment>Fixed-width text: &quot;Sun&quot; over the middle of the first five 7-character time columns, &quot;Moon&quot; over the next three.</extracomment>
+        <extracomment>Fixed-width text: &quot;Sun&quot; over the third 7-character time column (the Sun&apos;s transit), &quot;Moon&quot; over the seventh.</extracomment>
         <translation>                Sonne                        Mond</translation>
     </message>
     <message>
