@@ -107,14 +107,20 @@ PhaseKind KindOfLunation(float k) {
   }
 }
 
+// The names stay English here (the calendar file makes its event kinds of
+// them); QT_TRANSLATE_NOOP only shows them to Qt's translation tools, and the
+// phase list translates them for the windows.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
 const char* NameOf(PhaseKind kind) {
   switch (kind) {
-    case PhaseKind::FirstQuarter: return "First Quarter";
-    case PhaseKind::FullMoon: return "Full Moon";
-    case PhaseKind::LastQuarter: return "Last Quarter";
+    case PhaseKind::FirstQuarter: return QT_TRANSLATE_NOOP("astro", "First Quarter");
+    case PhaseKind::FullMoon: return QT_TRANSLATE_NOOP("astro", "Full Moon");
+    case PhaseKind::LastQuarter: return QT_TRANSLATE_NOOP("astro", "Last Quarter");
     case PhaseKind::NewMoon: break;
   }
-  return "New Moon";
+  return QT_TRANSLATE_NOOP("astro", "New Moon");
 }
 
 } // namespace

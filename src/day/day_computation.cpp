@@ -39,12 +39,12 @@ struct MoonEventSlots {
 
 MoonEventSlots SlotsOf(MoonRowKind kind) {
   switch (kind) {
-    case MoonRowKind::Rise: return {QStringLiteral("Moonrise :"), kRise, kRiseAzimuth};
-    case MoonRowKind::Set: return {QStringLiteral("Moonset :"), kSet, kSetAzimuth};
+    case MoonRowKind::Rise: return {MoonRowLabel(kind), kRise, kRiseAzimuth};
+    case MoonRowKind::Set: return {MoonRowLabel(kind), kSet, kSetAzimuth};
     case MoonRowKind::Transit:
     case MoonRowKind::Empty: break;
   }
-  return {QStringLiteral("Transit :"), kTransit, -1};
+  return {MoonRowLabel(MoonRowKind::Transit), kTransit, -1};
 }
 
 // One moon row: label, time or "None", and beside it the azimuth (rise and set

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "day_view_state.h"
 
+#include <QCoreApplication>
+
 namespace day {
 
 DayTexts InitialDayTexts() {
   DayTexts texts;
-  texts[kFirstSunLabel] = QStringLiteral("Twilight :");
-  texts[kFirstSunLabel + 1] = QStringLiteral("Sunrise :");
-  texts[kFirstSunLabel + 2] = QStringLiteral("Sunset :");
-  texts[kFirstSunLabel + 3] = QStringLiteral("Twilight :");
+  texts[kFirstSunLabel] = QCoreApplication::translate("day", "Twilight :");
+  texts[kFirstSunLabel + 1] = QCoreApplication::translate("day", "Sunrise :");
+  texts[kFirstSunLabel + 2] = QCoreApplication::translate("day", "Sunset :");
+  texts[kFirstSunLabel + 3] = QCoreApplication::translate("day", "Twilight :");
   return texts;
 }
 

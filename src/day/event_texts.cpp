@@ -3,11 +3,12 @@
 
 #include "astro/display.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace day {
 
-QString NoneText() { return QStringLiteral("None"); }
+QString NoneText() { return QCoreApplication::translate("day", "None", "no such event on the day"); }
 
 QString EventTimeText(const astro::AstroState& state, double time) {
   return astro::IsMissingEvent(time) ? NoneText() : astro::TimeText(state, time);

@@ -3,6 +3,7 @@
 
 #include "astro/date_time.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <cmath>
@@ -36,7 +37,7 @@ bool PrecedesGregorianCalendar(double calcDate) {
 QString JulianDateText(double calcDate) {
   const JulianCalendarDate date = JulianCalendarDateOf(calcDate);
   const QString month = QLocale().toString(QDate(2000, date.month, 1), QStringLiteral("MMM"));
-  return QStringLiteral("%1 %2, %3   Julian")
+  return QCoreApplication::translate("day", "%1 %2, %3   Julian", "abbreviated month, day, year of the Julian calendar")
       .arg(month)
       .arg(date.day)
       .arg(date.year, 4, 10, QLatin1Char('0'));

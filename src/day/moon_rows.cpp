@@ -1,7 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "moon_rows.h"
 
+#include <QCoreApplication>
+
 namespace day {
+
+QString MoonRowLabel(MoonRowKind kind) {
+  switch (kind) {
+    case MoonRowKind::Rise: return QCoreApplication::translate("day", "Moonrise :");
+    case MoonRowKind::Transit: return QCoreApplication::translate("day", "Transit :", "the Moon's meridian passage");
+    case MoonRowKind::Set: return QCoreApplication::translate("day", "Moonset :");
+    case MoonRowKind::Empty: break;
+  }
+  return {};
+}
+
+QString MoonRowName(MoonRowKind kind) {
+  switch (kind) {
+    case MoonRowKind::Rise: return QCoreApplication::translate("day", "Moonrise");
+    case MoonRowKind::Transit: return QCoreApplication::translate("day", "Transit", "the Moon's meridian passage");
+    case MoonRowKind::Set: return QCoreApplication::translate("day", "Moonset");
+    case MoonRowKind::Empty: break;
+  }
+  return {};
+}
+
+MoonRowKind MoonRowKindOfLabel(const QString& label) {
+  for (const MoonRowKind kind : {MoonRowKind::Rise, MoonRowKind::Transit, MoonRowKind::Set})
+    if (label == MoonRowLabel(kind)) return kind;
+  return MoonRowKind::Empty;
+}
 
 MoonRowOrder MoonRowOrderOf(const astro::EventTimes& moon, bool wantTransit) {
   using enum MoonRowKind;

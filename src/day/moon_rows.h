@@ -19,6 +19,14 @@ struct MoonRow {
 };
 
 enum class MoonRowKind { Rise, Transit, Set, Empty };
+
+// A moon row's label as painted, short enough for its box ("Moonrise :"),
+// and its event's whole name as read out ("Moonrise"); both empty for Empty.
+QString MoonRowLabel(MoonRowKind kind);
+QString MoonRowName(MoonRowKind kind);
+
+// The kind whose MoonRowLabel is the text; Empty for any other text.
+MoonRowKind MoonRowKindOfLabel(const QString& label);
 using MoonRowOrder = std::array<MoonRowKind, 3>;
 
 // The row order from the raw event times of the Moon (a missing event, 2 or 3,

@@ -6,6 +6,8 @@
 #include "astro/shown_day.h"
 #include "dates/calendar_dates.h"
 
+#include <QCoreApplication>
+
 namespace day {
 
 int PhaseRowCount(bool formLength) { return formLength ? 6 : 4; }
@@ -13,7 +15,9 @@ int PhaseRowCount(bool formLength) { return formLength ? 6 : 4; }
 float ClampToFirstListedLunation(float k) { return k < astro::kFirstListedLunation ? astro::kFirstListedLunation : k; }
 
 PhaseRow PhaseRowOf(const astro::AstroState& state, const astro::Phase& phase) {
-  return {QString::fromStdString(phase.Name), astro::ShortDateText(phase.Time), astro::TimeText(state, phase.Time)};
+  // The names are marked for translation where astro gives them.
+  return {QCoreApplication::translate("astro", phase.Name.c_str()), astro::ShortDateText(phase.Time),
+          astro::TimeText(state, phase.Time)};
 }
 
 bool IsListedPhase(const astro::Phase& phase) { return phase.Time < dates::MaxDate + 1.0; }

@@ -32,8 +32,10 @@ struct ReadableRow {
   QString text;
 };
 
-// "Sunrise 7:43 AM", "Moonrise 12:23 AM, 37 percent", "Moonset: none": a
-// painted label ("Sunrise :"), its time or "None" and the column beside it.
+// "Sunrise 7:43 AM", "Moonrise 12:23 AM, 37 percent", "Moonset: none": an
+// event's name or painted label ("Sunrise :"), its time or "None" and the
+// column beside it. The rows below give each event its whole name, which a
+// translated label, shortened to fit its box, may not be.
 QString ReadableEventRow(const QString& label, const QString& time, const QString& extra);
 
 // "New Moon 8 Dec 2026 7:51 PM".

@@ -10,9 +10,9 @@ namespace day {
 
 QString TimeTypeText(int timeType) {
   switch (timeType) {
-    case 0: return QStringLiteral("ST");
-    case 1: return QStringLiteral("DT");
-    default: return QStringLiteral("UT");
+    case 0: return QCoreApplication::translate("day", "ST", "Standard Time, short");
+    case 1: return QCoreApplication::translate("day", "DT", "Daylight Time, short");
+    default: return QCoreApplication::translate("day", "UT", "Universal Time, short");
   }
 }
 
@@ -35,9 +35,9 @@ TimeTypeBox TimeTypeBoxOf(const QString& siteName, const astro::AstroState& stat
 
 QString TwilightText(int twilight) {
   switch (twilight) {
-    case 0: return QStringLiteral("Ast.");
-    case 1: return QStringLiteral("Naut.");
-    default: return QStringLiteral("Civ.");
+    case 0: return QCoreApplication::translate("day", "Ast.", "astronomical twilight, short");
+    case 1: return QCoreApplication::translate("day", "Naut.", "nautical twilight, short");
+    default: return QCoreApplication::translate("day", "Civ.", "civil twilight, short");
   }
 }
 

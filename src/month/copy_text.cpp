@@ -4,6 +4,7 @@
 #include "astro/display.h"
 #include "title_block.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace month {
@@ -55,12 +56,15 @@ QStringList MakeListText(const MonthTable& table, const CopyContext& context, bo
   const int sampleLength = static_cast<int>(context.sampleDate.size());
   const int dateWidth = sampleLength + 1;
   for (QString& line : lines) line = CenterText(line, sampleLength + kTitleWidthBeyondDate);
-  lines << QStringLiteral(" ")
-        << PadFront(QStringLiteral("     "), dateWidth) +
-               QStringLiteral("                 Sun                         Moon")
-        << PadFront(QStringLiteral("Date "), dateWidth) +
-               QStringLiteral("   Twi.  Rise  Transit  Set    Twi.  Rise  Transit  Set    %")
-        << QStringLiteral(" ");
+  //: Fixed-width text: "Sun" over the third 7-character time column (the Sun's transit), "Moon" over the seventh.
+  const QString bodies = QCoreApplication::translate("month", "                 Sun                         Moon");
+  //: Fixed-width text, ending in the blank before the first time column.
+  const QString date = QCoreApplication::translate("month", "Date ");
+  //: Fixed-width text: eight time columns of 7 characters, then the Moon's illuminated percent in 4.
+  const QString columns =
+      QCoreApplication::translate("month", "   Twi.  Rise  Transit  Set    Twi.  Rise  Transit  Set    %");
+  lines << QStringLiteral(" ") << PadFront(QStringLiteral("     "), dateWidth) + bodies
+        << PadFront(date, dateWidth) + columns << QStringLiteral(" ");
   for (const TableRow& row : table.rows) lines << FixedWidthLine(row, dateWidth);
   return lines;
 }

@@ -7,6 +7,7 @@
 #include "month_table.h"
 
 #include <QString>
+#include <QtGlobal>
 #include <array>
 
 namespace month {
@@ -14,10 +15,19 @@ namespace month {
 using HeaderRow = std::array<const char*, kColumnCount>;
 
 // Row 0 names the bodies; "|" marks where the Moon's columns begin.
-inline constexpr HeaderRow kBodyLabels = {"", "", "", "Sun", "", "", "|", "Moon", "", ""};
+inline constexpr HeaderRow kBodyLabels = {
+    "", "", "", QT_TRANSLATE_NOOP("month", "Sun"), "", "", "|", QT_TRANSLATE_NOOP("month", "Moon"), "", ""};
 // Row 1 names the columns; the leading blanks belong to the labels.
-inline constexpr HeaderRow kColumnLabels = {" Date", "Twilight", "  Rise", "Transit", "  Set",
-                                            "Twilight", "  Rise", "Transit", "  Set", "  %"};
+inline constexpr HeaderRow kColumnLabels = {
+    QT_TRANSLATE_NOOP("month", " Date"),    QT_TRANSLATE_NOOP("month", "Twilight"),
+    QT_TRANSLATE_NOOP("month", "  Rise"),   QT_TRANSLATE_NOOP("month", "Transit"),
+    QT_TRANSLATE_NOOP("month", "  Set"),    QT_TRANSLATE_NOOP("month", "Twilight"),
+    QT_TRANSLATE_NOOP("month", "  Rise"),   QT_TRANSLATE_NOOP("month", "Transit"),
+    QT_TRANSLATE_NOOP("month", "  Set"),    "  %"};
+
+// A label of one of the rows above as shown, in the user's language ("|" and
+// the empty labels as they are).
+QString HeaderLabel(const HeaderRow& row, int column);
 
 inline constexpr int kSunColumn = 3;  // "Sun" stands over the Sun's transit
 inline constexpr int kMoonColumn = 7; // "Moon" over the Moon's transit

@@ -5,6 +5,7 @@
 #include "astro/numeric.h"
 #include "dates/calendar_names.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace month {
@@ -18,20 +19,20 @@ QString ListTime(double dayFraction, int tFormat, int timeType) {
 
 QString ListTitle(double calcDate) {
   const QDate date = astro::DateOfDateTime(calcDate);
-  return QStringLiteral("Sun and Moon Data for ") + dates::MonthName(date.month()) + QLatin1Char(' ') +
-         QLocale().toString(date, QStringLiteral("yyyy"));
+  return QCoreApplication::translate("month", "Sun and Moon Data for %1 %2", "month, year")
+      .arg(dates::MonthName(date.month()), QLocale().toString(date, QStringLiteral("yyyy")));
 }
 
 QString TimeTypeName(int timeType) {
   switch (timeType) {
   case 0:
-    return QStringLiteral("Standard Time");
+    return QCoreApplication::translate("month", "Standard Time");
   case 1:
-    return QStringLiteral("Daylight Time");
+    return QCoreApplication::translate("month", "Daylight Time");
   case 3:
-    return QStringLiteral("Local Time");
+    return QCoreApplication::translate("month", "Local Time");
   default:
-    return QStringLiteral("Universal Time");
+    return QCoreApplication::translate("month", "Universal Time");
   }
 }
 
