@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_print.h"
 
-#include "month/header_labels.h"
+#include "header_texts.h"
 #include "ui_helpers/list_fonts.h"
 
 #include <QPainter>
@@ -90,11 +90,11 @@ void PrettyPrint(QPainter& painter, QPrinter& printer, const PrettyPrintInputs& 
   font.setBold(true);
   painter.setFont(font);
   y += 2 * h;
-  DrawCentredOverColumn(painter, columns, month::kSunColumn, y, QLatin1String(month::kBodyLabels[month::kSunColumn]));
-  DrawCentredOverColumn(painter, columns, month::kMoonColumn, y, QLatin1String(month::kBodyLabels[month::kMoonColumn]));
+  DrawCentredOverColumn(painter, columns, month::kSunColumn, y, ShownHeaderLabel(month::kBodyLabels, month::kSunColumn));
+  DrawCentredOverColumn(painter, columns, month::kMoonColumn, y, ShownHeaderLabel(month::kBodyLabels, month::kMoonColumn));
   y += h;
   for (int column = 0; column < month::kColumnCount; ++column) {
-    DrawCentredOverColumn(painter, columns, column, y, QLatin1String(month::kColumnLabels[static_cast<std::size_t>(column)]));
+    DrawCentredOverColumn(painter, columns, column, y, ShownHeaderLabel(month::kColumnLabels, column));
   }
   y += h;
   painter.setPen(QPen(Qt::black, kRuleWidth));
