@@ -37,11 +37,13 @@ constexpr YearChoice kYearChoices[] = {
     {QT_TRANSLATE_NOOP("month_table_window", "Nautical Twilight"), year::YearEvent::Nautical},
     {QT_TRANSLATE_NOOP("month_table_window", "Astronomical Twilight"), year::YearEvent::Astronomical}};
 
-QString Tr(const char* text) { return QCoreApplication::translate("month_table_window", text); }
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(month_table_window)
+};
 
 // A file dialog's filter: its translated name, then its file-name patterns.
 QString Filter(const char* name, const char* patterns) {
-  return QStringLiteral("%1 (%2)").arg(Tr(name), QLatin1String(patterns));
+  return QStringLiteral("%1 (%2)").arg(Texts::tr(name), QLatin1String(patterns));
 }
 
 // The filter that follows every other, after the separator of filters.
@@ -53,10 +55,10 @@ ExportChoosers DialogChoosers() {
   return {ui_helpers::AskSaveFileName,
           [](QWidget* parent) -> std::optional<year::YearEvent> {
             QStringList labels;
-            for (const YearChoice& c : kYearChoices) labels << Tr(c.label);
+            for (const YearChoice& c : kYearChoices) labels << Texts::tr(c.label);
             QInputDialog dialog(parent);
-            dialog.setWindowTitle(Tr("Print Year Table"));
-            dialog.setLabelText(Tr("&Events:"));
+            dialog.setWindowTitle(Texts::tr("Print Year Table"));
+            dialog.setLabelText(Texts::tr("&Events:"));
             dialog.setComboBoxItems(labels);
             dialog.setComboBoxEditable(false);
             // The dialog's layout, made when first measured, would hold it to
