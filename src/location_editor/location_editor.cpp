@@ -151,10 +151,12 @@ void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   cmdChange->setDefault(true);
   cmdCancelSettings = new QPushButton(tr("&Cancel"), this);
   place(cmdCancelSettings, "cmdCancelSettings", 65, 99, 48, 21, {});
-  // Change may grow into the gap before Cancel to show its text whole.
-  cmdChange->resize(std::clamp(ui_helpers::ButtonWidthForText(*cmdChange), cmdChange->width(),
-                               cmdCancelSettings->x() - cmdChange->x() - 1),
-                    cmdChange->height());
+  // Each button grows to show its text whole: Change into the gap before
+  // Cancel, Cancel up to the gap before the zone choice's column.
+  // Either takes a smaller size where that is not room enough.
+  const int gap = cmdCancelSettings->x() - cmdChange->geometry().right() - 1;
+  ui_helpers::FitButtonText(*cmdCancelSettings, cboTZ->x() - gap - cmdCancelSettings->x());
+  ui_helpers::FitButtonText(*cmdChange, cmdCancelSettings->x() - 1 - cmdChange->x());
 
   setTabOrder(cboCities, txtCLoc);
   setTabOrder(txtCLoc, txtLong);

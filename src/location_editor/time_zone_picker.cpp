@@ -11,6 +11,7 @@
 #include <QStringListModel>
 #include <QTimeZone>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace location_editor {
 namespace {
@@ -51,7 +52,10 @@ TimeZonePicker::TimeZonePicker(QWidget* parent, const QString& current) : QDialo
   column->addWidget(filter_);
   column->addWidget(list_);
   column->addWidget(buttons);
-  resize(fontMetrics().averageCharWidth() * 40, fontMetrics().height() * 24);
+  // 40 characters wide, or wider where the hint in the field needs it.
+  const int hintWidth = filter_->fontMetrics().horizontalAdvance(filter_->placeholderText()) +
+                        4 * fontMetrics().averageCharWidth(); // the field's frame and the dialog's margins
+  resize(std::max(fontMetrics().averageCharWidth() * 40, hintWidth), fontMetrics().height() * 24);
 
   const qsizetype at = zones.indexOf(current);
   if (at >= 0) list_->setCurrentIndex(shown_->index(static_cast<int>(at), 0));

@@ -149,7 +149,9 @@ void TfrmList::CreateViews() {
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };
-  cmdPrint = button(tr("&Print"), "cmdPrint", &TfrmList::PrettyPrint);
+  // The buttons share the window's Alt keys with the menu bar: their own
+  // texts, apart from the menus' items of the same words.
+  cmdPrint = button(tr("&Print", "button"), "cmdPrint", &TfrmList::PrettyPrint);
   cmdCopy = button(tr("&Copy to Clipboard"), "cmdCopy", &TfrmList::CopyList);
   cmdClose = button(tr("C&lose"), "cmdClose", &TfrmList::listExit); // Alt+O stays the Options menu's
   // The three stay alike, each wide enough for the longest caption.

@@ -5,19 +5,19 @@
     <name>location_editor</name>
     <message>
         <source>%1 (Eastern)</source>
-        <translation>%1 (Ostzeit)</translation>
+        <translation>%1 (Ost)</translation>
     </message>
     <message>
         <source>%1 (Central)</source>
-        <translation>%1 (Zentralzeit)</translation>
+        <translation>%1 (Zentral)</translation>
     </message>
     <message>
         <source>%1 (Mountain)</source>
-        <translation>%1 (Gebirgszeit)</translation>
+        <translation>%1 (Gebirge)</translation>
     </message>
     <message>
         <source>%1 (Pacific)</source>
-        <translation>%1 (Pazifikzeit)</translation>
+        <translation>%1 (Pazifik)</translation>
     </message>
     <message>
         <source>Time Zone of the Place</source>
@@ -262,6 +262,11 @@
     <message>
         <source>Save as Text</source>
         <translation>Als Text speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <comment>button</comment>
+        <translation>Dr&amp;ucken</translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,11 @@
         <source>Save as Text</source>
         <translation>Guardar como texto</translation>
     </message>
+    <message>
+        <source>&amp;Print</source>
+        <comment>button</comment>
+        <translation>&amp;Imprimir</translation>
+    </message>
 </context>
 <context>
     <name>places</name>

@@ -263,6 +263,11 @@
         <source>Save as Text</source>
         <translation>Enregistrer en texte</translation>
     </message>
+    <message>
+        <source>&amp;Print</source>
+        <comment>button</comment>
+        <translation>&amp;Imprimer</translation>
+    </message>
 </context>
 <context>
     <name>places</name>
