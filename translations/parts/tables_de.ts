@@ -317,10 +317,10 @@ Longitude : %2
 Latitude   : %3
 TimeZone : %4</source>
         <translation>Aktuelle Vesperon-Einstellungen speichern?
-Ort : %1
-Länge : %2
-Breite : %3
-Zeitzone : %4</translation>
+Ort: %1
+Länge: %2
+Breite: %3
+Zeitzone: %4</translation>
     </message>
     <message>
         <source>Would you like the moon graphic to show the view
