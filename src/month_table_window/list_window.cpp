@@ -182,7 +182,10 @@ void TfrmList::ResizeGrids() {
   SGH->setColumns(columns_.header, columns_.headerRowHeight);
   SGH->setFixedWidth(Sum(columns_.header));
   pnlTop->setFixedHeight(SGH->height() + 2);
-  resize(columns_.windowWidth, height());
+  // Wide enough for the three buttons, spaced as PlaceButtons spaces them
+  // (as far from each other as from the window's edges), however long their
+  // translated texts.
+  resize(std::max(columns_.windowWidth, 3 * cmdCopy->width() + 4 * S(kFramePanelWidth)), height());
 }
 
 void TfrmList::PlaceButtons() {
