@@ -17,6 +17,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QFontInfo>
@@ -33,10 +34,11 @@ namespace {
 QString ZoneEntryText(int index) {
   const float hours = places::ZoneHoursOfIndex(index);
   const QString number = QString::number(static_cast<double>(hours));
-  if (hours == 5.0f) return number + QStringLiteral(" (Eastern)");
-  if (hours == 6.0f) return number + QStringLiteral(" (Central)");
-  if (hours == 7.0f) return number + QStringLiteral(" (Mountain)");
-  if (hours == 8.0f) return number + QStringLiteral(" (Pacific)");
+  const auto named = [&number](const char* text) { return QCoreApplication::translate("location_editor", text).arg(number); };
+  if (hours == 5.0f) return named(QT_TRANSLATE_NOOP("location_editor", "%1 (Eastern)"));
+  if (hours == 6.0f) return named(QT_TRANSLATE_NOOP("location_editor", "%1 (Central)"));
+  if (hours == 7.0f) return named(QT_TRANSLATE_NOOP("location_editor", "%1 (Mountain)"));
+  if (hours == 8.0f) return named(QT_TRANSLATE_NOOP("location_editor", "%1 (Pacific)"));
   return number;
 }
 
@@ -102,57 +104,59 @@ LocationEditor::LocationEditor(QWidget* parent, const std::function<int(int)>& s
 
 void LocationEditor::BuildControls(const std::function<int(int)>& S) {
   setGeometry(S(8), S(160), S(243), S(134));
-  const auto label = [&](const char* name, const char* caption, int left, int top) {
-    auto* l = new QLabel(QLatin1String(caption), this);
+  const auto label = [&](const char* name, const QString& caption, int left, int top) {
+    auto* l = new QLabel(caption, this);
     l->setObjectName(name);
     l->move(S(left), S(top));
   };
-  const auto place = [&](QWidget* w, const char* name, int left, int top, int width, int height, const char* hint) {
+  const auto place = [&](QWidget* w, const char* name, int left, int top, int width, int height, const QString& hint) {
     w->setObjectName(name);
     w->setGeometry(S(left), S(top), S(width), S(height));
-    if (hint) w->setToolTip(QLatin1String(hint));
+    if (!hint.isEmpty()) w->setToolTip(hint);
   };
   auto* InputKeyPress = new ui_helpers::CharacterFilter(this, IsNumberCharacter, [this] {
     if (Beep) Beep();
   });
 
-  label("lblSet_1", "Current Location", 9, 4);
+  label("lblSet_1", tr("Current Location"), 9, 4);
   txtCLoc = new QLineEdit(this);
-  place(txtCLoc, "txtCLoc", 8, 20, 105, 21, nullptr);
+  place(txtCLoc, "txtCLoc", 8, 20, 105, 21, {});
   txtCLoc->installEventFilter(new StartShownOnLeaving(txtCLoc));
-  label("lblSet_2", "Select New Location", 9, 43);
+  label("lblSet_2", tr("Select New Location"), 9, 43);
   ui_helpers::InstallNamedComboReading(); // before a combo box is first read, which would keep Qt's reading
   cboCities = new QComboBox(this);
-  place(cboCities, "cboCities", 9, 58, 121, 21, nullptr);
+  place(cboCities, "cboCities", 9, 58, 121, 21, {});
   cboCities->setView(new CityListView(cboCities));
   CapDropDownRows(cboCities, 16);
   WidenOpenList(cboCities, {QString(25, QLatin1Char('n'))}); // a name of the field's 25 characters
-  label("lblSet_3", "Longitude", 149, 4);
+  label("lblSet_3", tr("Longitude"), 149, 4);
   txtLong = new QLineEdit(this);
-  place(txtLong, "txtLong", 147, 20, 65, 21, "West positive, East negative");
+  place(txtLong, "txtLong", 147, 20, 65, 21, tr("West positive, East negative"));
   txtLong->installEventFilter(InputKeyPress);
-  label("lblSet_4", "Latitude", 147, 43);
+  label("lblSet_4", tr("Latitude"), 147, 43);
   txtLat = new QLineEdit(this);
-  place(txtLat, "txtLat", 146, 59, 65, 21, "North positive, South negative");
+  place(txtLat, "txtLat", 146, 59, 65, 21, tr("North positive, South negative"));
   txtLat->installEventFilter(InputKeyPress);
-  label("lblSet_5", "Time Zone", 147, 83);
+  label("lblSet_5", tr("Time Zone"), 147, 83);
   cboTZ = new QComboBox(this);
-  place(cboTZ, "cboTZ", 146, 98, 81, 21, "West positive, East negative");
+  place(cboTZ, "cboTZ", 146, 98, 81, 21, tr("West positive, East negative"));
   QStringList zones;
   for (int i = 0; i < places::kZoneEntries; ++i) zones.append(ZoneEntryText(i));
   cboTZ->addItems(zones);
   FitZoneChoice();
   CapDropDownRows(cboTZ, 16);
   WidenOpenList(cboTZ, zones);
-  cmdChange = new QPushButton(QStringLiteral("Ch&ange"), this); // Alt+H stays the Help menu's
-  place(cmdChange, "cmdChange", 8, 99, 48, 21, nullptr);
+  cmdChange = new QPushButton(tr("Ch&ange"), this); // Alt+H stays the Help menu's
+  place(cmdChange, "cmdChange", 8, 99, 48, 21, {});
   cmdChange->setDefault(true);
-  cmdCancelSettings = new QPushButton(QStringLiteral("&Cancel"), this);
-  place(cmdCancelSettings, "cmdCancelSettings", 65, 99, 48, 21, nullptr);
-  // Change may grow into the gap before Cancel to show its text whole.
-  cmdChange->resize(std::clamp(ui_helpers::ButtonWidthForText(*cmdChange), cmdChange->width(),
-                               cmdCancelSettings->x() - cmdChange->x() - 1),
-                    cmdChange->height());
+  cmdCancelSettings = new QPushButton(tr("&Cancel"), this);
+  place(cmdCancelSettings, "cmdCancelSettings", 65, 99, 48, 21, {});
+  // Each button grows to show its text whole: Change into the gap before
+  // Cancel, Cancel up to the gap before the zone choice's column.
+  // Either takes a smaller size where that is not room enough.
+  const int gap = cmdCancelSettings->x() - cmdChange->geometry().right() - 1;
+  ui_helpers::FitButtonText(*cmdCancelSettings, cboTZ->x() - gap - cmdCancelSettings->x());
+  ui_helpers::FitButtonText(*cmdChange, cmdCancelSettings->x() - 1 - cmdChange->x());
 
   setTabOrder(cboCities, txtCLoc);
   setTabOrder(txtCLoc, txtLong);

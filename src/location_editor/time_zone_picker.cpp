@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "time_zone_picker.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,11 +11,19 @@
 #include <QStringListModel>
 #include <QTimeZone>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace location_editor {
+namespace {
+
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(location_editor)
+};
+
+} // namespace
 
 TimeZonePicker::TimeZonePicker(QWidget* parent, const QString& current) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Time Zone of the Place"));
+  setWindowTitle(Texts::tr("Time Zone of the Place"));
   QStringList zones;
   for (const QByteArray& id : QTimeZone::availableTimeZoneIds()) zones << QString::fromUtf8(id);
   auto* all = new QStringListModel(zones, this);
@@ -24,14 +33,14 @@ TimeZonePicker::TimeZonePicker(QWidget* parent, const QString& current) : QDialo
 
   filter_ = new QLineEdit(this);
   filter_->setObjectName(QStringLiteral("txtZoneFilter"));
-  filter_->setPlaceholderText(QStringLiteral("Part of the name, such as Kathmandu"));
-  auto* caption = new QLabel(QStringLiteral("&Find:"), this);
+  filter_->setPlaceholderText(Texts::tr("Part of the name, such as Kathmandu"));
+  auto* caption = new QLabel(Texts::tr("&Find:"), this);
   caption->setBuddy(filter_);
   list_ = new QListView(this);
   list_->setObjectName(QStringLiteral("lstZones"));
   list_->setModel(shown_);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  list_->setAccessibleName(QStringLiteral("Time zones"));
+  list_->setAccessibleName(Texts::tr("Time zones"));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -43,7 +52,10 @@ TimeZonePicker::TimeZonePicker(QWidget* parent, const QString& current) : QDialo
   column->addWidget(filter_);
   column->addWidget(list_);
   column->addWidget(buttons);
-  resize(fontMetrics().averageCharWidth() * 40, fontMetrics().height() * 24);
+  // 40 characters wide, or wider where the hint in the field needs it.
+  const int hintWidth = filter_->fontMetrics().horizontalAdvance(filter_->placeholderText()) +
+                        4 * fontMetrics().averageCharWidth(); // the field's frame and the dialog's margins
+  resize(std::max(fontMetrics().averageCharWidth() * 40, hintWidth), fontMetrics().height() * 24);
 
   const qsizetype at = zones.indexOf(current);
   if (at >= 0) list_->setCurrentIndex(shown_->index(static_cast<int>(at), 0));

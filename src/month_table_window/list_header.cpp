@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_header.h"
 
-#include "month/header_labels.h"
+#include "header_texts.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStyle>
 #include <QStringList>
@@ -16,7 +17,7 @@ ListHeader::ListHeader(QWidget* parent) : QWidget(parent) {
   // Painted, so named: the columns in order, each with its body.
   QStringList names;
   for (int column = 0; column < month::kColumnCount; ++column) names << month::ColumnName(column);
-  setAccessibleName(QStringLiteral("Columns: ") + names.join(QStringLiteral(", ")));
+  setAccessibleName(QCoreApplication::translate("month_table_window", "Columns: %1").arg(names.join(QStringLiteral(", "))));
 }
 
 void ListHeader::setColumns(const ColumnWidths& widths, int rowHeight) {
@@ -43,9 +44,10 @@ void ListHeader::paintEvent(QPaintEvent*) {
   for (int row = 0; row < 2; ++row) {
     for (int column = 0; column < month::kColumnCount; ++column) {
       const QRect cell = CellRect(row, column);
-      const QString text = QLatin1String((*rows[row])[static_cast<std::size_t>(column)]);
+      const char* const label = (*rows[row])[static_cast<std::size_t>(column)];
+      const QString text = ShownHeaderLabel(*rows[row], column);
       painter.setClipRect(cell);
-      if (text == QLatin1String("|")) {
+      if (QLatin1String(label) == QLatin1String("|")) {
         painter.drawText(cell.left(), cell.top() + metrics.ascent(), QStringLiteral(" |"));
       } else {
         const int textLeft = (cell.left() + cell.right() + 1 - metrics.horizontalAdvance(text)) / 2;

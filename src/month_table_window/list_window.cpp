@@ -62,7 +62,7 @@ TfrmList::TfrmList(QWidget* parent, settings::ListWindowSettings stored, MainWin
   dpi_ = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
   SampleDate = month::SampleDate();
   setObjectName(QStringLiteral("frmList"));
-  setWindowTitle(QStringLiteral("Vesperon List"));
+  setWindowTitle(tr("Vesperon List"));
   setFont(ui_helpers::SansSerifFont(kWindowFontPoints, dpi_));
   CreateViews();
   CreateMenus();
@@ -142,17 +142,19 @@ void TfrmList::CreateViews() {
   pnlBottom = Panel(frame, "pnlBottom");
   pnlBottom->setFixedHeight(S(kBottomPanelHeight));
   pnlBottom->installEventFilter(this);
-  const auto button = [this](const char* caption, const char* name, void (TfrmList::*handler)()) {
-    auto* b = new QPushButton(QLatin1String(caption), pnlBottom);
+  const auto button = [this](const QString& caption, const char* name, void (TfrmList::*handler)()) {
+    auto* b = new QPushButton(caption, pnlBottom);
     b->setObjectName(QLatin1String(name));
     b->resize(S(kButtonWidth), S(kButtonHeight));
     b->setPalette(ui_helpers::ButtonPalette());
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };
-  cmdPrint = button("&Print", "cmdPrint", &TfrmList::PrettyPrint);
-  cmdCopy = button("&Copy to Clipboard", "cmdCopy", &TfrmList::CopyList);
-  cmdClose = button("C&lose", "cmdClose", &TfrmList::listExit); // Alt+O stays the Options menu's
+  // The buttons share the window's Alt keys with the menu bar: their own
+  // texts, apart from the menus' items of the same words.
+  cmdPrint = button(tr("&Print", "button"), "cmdPrint", &TfrmList::PrettyPrint);
+  cmdCopy = button(tr("&Copy to Clipboard"), "cmdCopy", &TfrmList::CopyList);
+  cmdClose = button(tr("C&lose"), "cmdClose", &TfrmList::listExit); // Alt+O stays the Options menu's
   // The three stay alike, each wide enough for the longest caption.
   int buttonWidth = S(kButtonWidth);
   for (const QPushButton* b : {cmdPrint, cmdCopy, cmdClose})
@@ -181,7 +183,10 @@ void TfrmList::ResizeGrids() {
   SGH->setColumns(columns_.header, columns_.headerRowHeight);
   SGH->setFixedWidth(Sum(columns_.header));
   pnlTop->setFixedHeight(SGH->height() + 2);
-  resize(columns_.windowWidth, height());
+  // Wide enough for the three buttons, spaced as PlaceButtons spaces them
+  // (as far from each other as from the window's edges), however long their
+  // translated texts.
+  resize(std::max(columns_.windowWidth, 3 * cmdCopy->width() + 4 * S(kFramePanelWidth)), height());
 }
 
 void TfrmList::PlaceButtons() {

@@ -27,9 +27,9 @@ QAction* TfrmList::menuAction(const QString& objectName) const {
 }
 
 void TfrmList::CreateMenus() {
-  const auto item = [this](QMenu* menu, const char* caption, const char* name, const QKeySequence& key,
+  const auto item = [this](QMenu* menu, const QString& caption, const char* name, const QKeySequence& key,
                            std::function<void()> handler) {
-    auto* action = menu ? menu->addAction(QLatin1String(caption)) : new QAction(QLatin1String(caption), this);
+    auto* action = menu ? menu->addAction(caption) : new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(key);
     connect(action, &QAction::triggered, this, [handler] { handler(); });
@@ -37,40 +37,40 @@ void TfrmList::CreateMenus() {
     return action;
   };
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  item(file, "&Print", "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrettyPrint(); });
-  item(file, "&Copy", "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyList(); });
-  // Not in the menu; its shortcut works all the same.
-  addAction(item(nullptr, "QuickPrint", "mnuQuickPrint", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { QuickPrint(); }));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  item(file, tr("&Print"), "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrettyPrint(); });
+  item(file, tr("&Copy"), "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyList(); });
+  // Not in the menu, so never shown: its shortcut works all the same.
+  addAction(item(nullptr, QStringLiteral("QuickPrint"), "mnuQuickPrint", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { QuickPrint(); }));
   CreateExportMenuItems(file);
   file->addSeparator();
-  item(file, "E&xit", "mnuExit", {}, [this] { listExit(); });
+  item(file, tr("E&xit"), "mnuExit", {}, [this] { listExit(); });
 
-  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-  item(options, "&Font", "mnuFont", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { listFont(); });
-  item(options, "Group by &5", "mnuGroup5", QKeySequence(Qt::CTRL | Qt::Key_5), [this] { listGroup(); })
+  QMenu* options = menuBar()->addMenu(tr("&Options"));
+  item(options, tr("&Font"), "mnuFont", QKeySequence(Qt::CTRL | Qt::Key_F), [this] { listFont(); });
+  item(options, tr("Group by &5"), "mnuGroup5", QKeySequence(Qt::CTRL | Qt::Key_5), [this] { listGroup(); })
       ->setCheckable(true);
-  item(options, "Group by &Week", "mnuGroup7", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { mnuGroup7Click(); })
+  item(options, tr("Group by &Week"), "mnuGroup7", QKeySequence(Qt::CTRL | Qt::Key_W), [this] { mnuGroup7Click(); })
       ->setCheckable(true);
-  item(options, "&Gridlines", "mnuGrid", QKeySequence(Qt::CTRL | Qt::Key_G), [this] { mnuGridClick(); })
+  item(options, tr("&Gridlines"), "mnuGrid", QKeySequence(Qt::CTRL | Qt::Key_G), [this] { mnuGridClick(); })
       ->setCheckable(true);
-  QMenu* copyMode = options->addMenu(QStringLiteral("&Copy Mode"));
+  QMenu* copyMode = options->addMenu(tr("&Copy Mode"));
   auto* modes = new QActionGroup(this);
   const struct {
     const char *caption, *name;
     Qt::Key key;
-  } modeItems[] = {{"Te&xt With Header", "mnuCMode_0", Qt::Key_X},
-                   {"&Tab Delimited", "mnuCMode_1", Qt::Key_T},
-                   {"Co&mma Delimited", "mnuCMode_2", Qt::Key_M}};
+  } modeItems[] = {{QT_TR_NOOP("Te&xt With Header"), "mnuCMode_0", Qt::Key_X},
+                   {QT_TR_NOOP("&Tab Delimited"), "mnuCMode_1", Qt::Key_T},
+                   {QT_TR_NOOP("Co&mma Delimited"), "mnuCMode_2", Qt::Key_M}};
   for (int mode = 0; mode < 3; ++mode) {
     const auto& m = modeItems[mode];
-    QAction* a = item(copyMode, m.caption, m.name, QKeySequence(Qt::CTRL | m.key), [this, mode] { mnuCopyMode(mode); });
+    QAction* a = item(copyMode, tr(m.caption), m.name, QKeySequence(Qt::CTRL | m.key), [this, mode] { mnuCopyMode(mode); });
     a->setCheckable(true);
     modes->addAction(a);
   }
 
   // Esc closes, as the Close button is the window's cancel button.
-  addAction(item(nullptr, "Close", "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { listExit(); }));
+  addAction(item(nullptr, QStringLiteral("Close"), "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { listExit(); }));
 
   menuAction("mnuGroup5")->setChecked(s_.Group5);
   menuAction("mnuGroup7")->setChecked(s_.Group7);
@@ -93,9 +93,10 @@ void TfrmList::CopyList() {
   clipboard->setText(month::JoinLines(month::CopyLines(table(), BuiltContext(), s_.CMode), month::LineEnd::CrLf));
   // Told through the table's description, which changes, so is announced,
   // on every copy.
-  static const char* const kModes[] = {"text with header", "tab delimited", "comma delimited"};
-  const QString told =
-      QStringLiteral("Copied to the clipboard as %1").arg(QLatin1String(kModes[std::clamp(s_.CMode, 0, 2)]));
+  static const char* const kTold[] = {QT_TR_NOOP("Copied to the clipboard as text with header"),
+                                      QT_TR_NOOP("Copied to the clipboard as tab delimited"),
+                                      QT_TR_NOOP("Copied to the clipboard as comma delimited")};
+  const QString told = tr(kTold[std::clamp(s_.CMode, 0, 2)]);
   if (SG->accessibleDescription() == told) {
     QAccessibleEvent again(SG, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&again);

@@ -14,6 +14,7 @@
 #include "year/year_text.h"
 #include "year_print.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -29,11 +30,24 @@ struct YearChoice {
   year::YearEvent event;
 };
 
-constexpr YearChoice kYearChoices[] = {{"Sunrise and Sunset", year::YearEvent::Sun},
-                                       {"Moonrise and Moonset", year::YearEvent::Moon},
-                                       {"Civil Twilight", year::YearEvent::Civil},
-                                       {"Nautical Twilight", year::YearEvent::Nautical},
-                                       {"Astronomical Twilight", year::YearEvent::Astronomical}};
+constexpr YearChoice kYearChoices[] = {
+    {QT_TRANSLATE_NOOP("month_table_window", "Sunrise and Sunset"), year::YearEvent::Sun},
+    {QT_TRANSLATE_NOOP("month_table_window", "Moonrise and Moonset"), year::YearEvent::Moon},
+    {QT_TRANSLATE_NOOP("month_table_window", "Civil Twilight"), year::YearEvent::Civil},
+    {QT_TRANSLATE_NOOP("month_table_window", "Nautical Twilight"), year::YearEvent::Nautical},
+    {QT_TRANSLATE_NOOP("month_table_window", "Astronomical Twilight"), year::YearEvent::Astronomical}};
+
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(month_table_window)
+};
+
+// A file dialog's filter: its translated name, then its file-name patterns.
+QString Filter(const char* name, const char* patterns) {
+  return QStringLiteral("%1 (%2)").arg(Texts::tr(name), QLatin1String(patterns));
+}
+
+// The filter that follows every other, after the separator of filters.
+QString AllFiles() { return QStringLiteral(";;") + Filter(QT_TRANSLATE_NOOP("month_table_window", "All files"), "*"); }
 
 } // namespace
 
@@ -41,10 +55,10 @@ ExportChoosers DialogChoosers() {
   return {ui_helpers::AskSaveFileName,
           [](QWidget* parent) -> std::optional<year::YearEvent> {
             QStringList labels;
-            for (const YearChoice& c : kYearChoices) labels << QLatin1String(c.label);
+            for (const YearChoice& c : kYearChoices) labels << Texts::tr(c.label);
             QInputDialog dialog(parent);
-            dialog.setWindowTitle(QStringLiteral("Print Year Table"));
-            dialog.setLabelText(QStringLiteral("&Events:"));
+            dialog.setWindowTitle(Texts::tr("Print Year Table"));
+            dialog.setLabelText(Texts::tr("&Events:"));
             dialog.setComboBoxItems(labels);
             dialog.setComboBoxEditable(false);
             // The dialog's layout, made when first measured, would hold it to
@@ -63,13 +77,13 @@ void TfrmList::CreateExportMenuItems(QMenu* file) {
   const struct {
     const char *caption, *name;
     void (TfrmList::*handler)();
-  } items[] = {{"Save as Ca&lendar...", "mnuSaveCalendar", &TfrmList::SaveAsCalendar},
-               {"Save as CS&V...", "mnuSaveCsv", &TfrmList::SaveAsCsv},
-               {"Save as &Text...", "mnuSaveText", &TfrmList::SaveAsText},
-               {"Print &Year Table...", "mnuPrintYear", &TfrmList::PrintYearTable}};
+  } items[] = {{QT_TR_NOOP("Save as Ca&lendar..."), "mnuSaveCalendar", &TfrmList::SaveAsCalendar},
+               {QT_TR_NOOP("Save as CS&V..."), "mnuSaveCsv", &TfrmList::SaveAsCsv},
+               {QT_TR_NOOP("Save as &Text..."), "mnuSaveText", &TfrmList::SaveAsText},
+               {QT_TR_NOOP("Print &Year Table..."), "mnuPrintYear", &TfrmList::PrintYearTable}};
   file->addSeparator();
   for (const auto& i : items) {
-    QAction* action = file->addAction(QLatin1String(i.caption));
+    QAction* action = file->addAction(tr(i.caption));
     action->setObjectName(QLatin1String(i.name));
     connect(action, &QAction::triggered, this, i.handler);
     actions_[QLatin1String(i.name)] = action;
@@ -87,26 +101,26 @@ bool TfrmList::SaveFile(const QString& caption, const QString& extension, const 
 void TfrmList::SaveAsCalendar() {
   const auto events = calendar_file::CollectEvents(built_.state, built_.Twilight, FirstShownDay(),
                                                FirstShownDay().addMonths(1).addDays(-1), {});
-  const QString caption = QStringLiteral("Save as Calendar");
+  const QString caption = tr("Save as Calendar");
   const calendar_file::CalendarFileText file =
       calendar_file::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
   if (!ui_helpers::NothingRefused(this, caption, file.refusal)) return;
-  SaveFile(caption, QStringLiteral(".ics"), QStringLiteral("Calendar files (*.ics);;All files (*)"), file.bytes);
+  SaveFile(caption, QStringLiteral(".ics"), Filter(QT_TRANSLATE_NOOP("month_table_window", "Calendar files"), "*.ics") + AllFiles(), file.bytes);
 }
 
 void TfrmList::SaveAsCsv() {
-  SaveCopyText(QStringLiteral("Save as CSV"), QStringLiteral(".csv"), QStringLiteral("CSV files (*.csv)"), 2,
+  SaveCopyText(tr("Save as CSV"), QStringLiteral(".csv"), Filter(QT_TRANSLATE_NOOP("month_table_window", "CSV files"), "*.csv"), 2,
                month::LineEnd::CrLf);
 }
 
 void TfrmList::SaveAsText() {
-  SaveCopyText(QStringLiteral("Save as Text"), QStringLiteral(".txt"), QStringLiteral("Text files (*.txt)"), 0,
+  SaveCopyText(tr("Save as Text"), QStringLiteral(".txt"), Filter(QT_TRANSLATE_NOOP("month_table_window", "Text files"), "*.txt"), 0,
                month::LineEnd::Lf);
 }
 
 void TfrmList::SaveCopyText(const QString& caption, const QString& extension, const QString& filter, int copyMode,
                             month::LineEnd lineEnd) {
-  SaveFile(caption, extension, filter + QStringLiteral(";;All files (*)"),
+  SaveFile(caption, extension, filter + AllFiles(),
            month::JoinLines(month::CopyLines(table(), BuiltContext(), copyMode), lineEnd).toUtf8());
 }
 

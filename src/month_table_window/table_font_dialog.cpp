@@ -15,21 +15,21 @@ namespace month_table_window {
 
 TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("FD1"));
-  setWindowTitle(QStringLiteral("Font"));
+  setWindowTitle(tr("Font"));
 
   ui_helpers::InstallNamedComboReading(); // the face list by its caption, with its face as the value
   cboFace = new QFontComboBox(this);
   cboFace->setObjectName(QStringLiteral("cboFace"));
   cboFace->setWritingSystem(QFontDatabase::Latin);
   cboFace->setCurrentFont(font);
-  cboFace->setAccessibleName(QStringLiteral("Font")); // the captions' words, as read out
+  cboFace->setAccessibleName(tr("Font")); // the captions' words, as read out
 
   lstSize = new QListWidget(this);
   lstSize->setObjectName(QStringLiteral("lstSize"));
-  lstSize->setAccessibleName(QStringLiteral("Size"));
+  lstSize->setAccessibleName(tr("Size"));
   for (int points = kSmallestTableFontPoints; points <= kLargestTableFontPoints; ++points) {
     auto* item = new QListWidgetItem(QString::number(points), lstSize);
-    item->setData(Qt::AccessibleTextRole, QStringLiteral("%1 points").arg(points)); // a size, not a bare number
+    item->setData(Qt::AccessibleTextRole, tr("%1 points").arg(points)); // a size, not a bare number
   }
   lstSize->setCurrentRow(std::clamp(font.pointSize(), kSmallestTableFontPoints, kLargestTableFontPoints) -
                          kSmallestTableFontPoints);
@@ -44,10 +44,10 @@ TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(p
   connect(lstSize, &QListWidget::currentRowChanged, this, describeSize);
   new ui_helpers::FocusedCellTeller(lstSize);
 
-  chkBold = new QCheckBox(QStringLiteral("&Bold"), this);
+  chkBold = new QCheckBox(tr("&Bold"), this);
   chkBold->setObjectName(QStringLiteral("chkBold"));
   chkBold->setChecked(font.bold());
-  chkItalic = new QCheckBox(QStringLiteral("&Italic"), this);
+  chkItalic = new QCheckBox(tr("&Italic"), this);
   chkItalic->setObjectName(QStringLiteral("chkItalic"));
   chkItalic->setChecked(font.italic());
 
@@ -57,8 +57,8 @@ TableFontDialog::TableFontDialog(const QFont& font, QWidget* parent) : QDialog(p
   connect(lstSize, &QListWidget::itemActivated, this, &QDialog::accept);
 
   auto* form = new QFormLayout(this);
-  form->addRow(QStringLiteral("&Font:"), cboFace);
-  form->addRow(QStringLiteral("&Size:"), lstSize);
+  form->addRow(tr("&Font:"), cboFace);
+  form->addRow(tr("&Size:"), lstSize);
   form->addRow(chkBold);
   form->addRow(chkItalic);
   form->addRow(buttons);

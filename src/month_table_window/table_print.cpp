@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_print.h"
 
-#include "month/header_labels.h"
+#include "header_texts.h"
 #include "ui_helpers/list_fonts.h"
 
 #include <QPainter>
@@ -32,10 +32,26 @@ QString LastDate(const month::MonthTable& table) {
   return {};
 }
 
-PageColumns MeasurePage(const QFontMetrics& regular, const PrettyPrintInputs& in, int pageWidth) {
+// The gap between time columns that keeps the labels over them (bold) apart:
+// half a time's width, or more where two neighbouring labels, centred over
+// their columns, would otherwise touch.
+int TimeColumnGap(int time, const QFontMetrics& bold) {
+  int gap = time / 2;
+  for (const month::HeaderRow* row : {&month::kBodyLabels, &month::kColumnLabels}) {
+    for (int column = 1; column + 1 < month::kColumnCount - 1; ++column) {
+      const int halves = (bold.horizontalAdvance(ShownHeaderLabel(*row, column)) +
+                          bold.horizontalAdvance(ShownHeaderLabel(*row, column + 1)) + 1) / 2;
+      if (halves > time + gap) gap = halves - time + bold.horizontalAdvance(QLatin1Char(' '));
+    }
+  }
+  return gap;
+}
+
+PageColumns MeasurePage(const QFontMetrics& regular, const QFontMetrics& bold, const PrettyPrintInputs& in,
+                        int pageWidth) {
   PageColumns c;
   const int time = regular.horizontalAdvance(in.sampleTime);
-  const int gap = time / 2;
+  const int gap = TimeColumnGap(time, bold);
   c.width.fill(time);
   c.width.front() = regular.horizontalAdvance(LastDate(in.table));
   c.width.back() = regular.horizontalAdvance(QStringLiteral("100"));
@@ -85,16 +101,16 @@ void PrettyPrint(QPainter& painter, QPrinter& printer, const PrettyPrintInputs& 
 
   font.setBold(false);
   painter.setFont(font);
-  const PageColumns columns = MeasurePage(painter.fontMetrics(), in, pageWidth);
-
+  const QFontMetrics regular = painter.fontMetrics();
   font.setBold(true);
   painter.setFont(font);
+  const PageColumns columns = MeasurePage(regular, painter.fontMetrics(), in, pageWidth);
   y += 2 * h;
-  DrawCentredOverColumn(painter, columns, month::kSunColumn, y, QLatin1String(month::kBodyLabels[month::kSunColumn]));
-  DrawCentredOverColumn(painter, columns, month::kMoonColumn, y, QLatin1String(month::kBodyLabels[month::kMoonColumn]));
+  DrawCentredOverColumn(painter, columns, month::kSunColumn, y, ShownHeaderLabel(month::kBodyLabels, month::kSunColumn));
+  DrawCentredOverColumn(painter, columns, month::kMoonColumn, y, ShownHeaderLabel(month::kBodyLabels, month::kMoonColumn));
   y += h;
   for (int column = 0; column < month::kColumnCount; ++column) {
-    DrawCentredOverColumn(painter, columns, column, y, QLatin1String(month::kColumnLabels[static_cast<std::size_t>(column)]));
+    DrawCentredOverColumn(painter, columns, column, y, ShownHeaderLabel(month::kColumnLabels, column));
   }
   y += h;
   painter.setPen(QPen(Qt::black, kRuleWidth));

@@ -84,7 +84,7 @@ QByteArray LocationFileText(const LocationList& list) {
 LocationFileRead ReadLocationFile(const QString& path) {
   const auto refused = [&path](const QString& reason) {
     return LocationFileRead{false, {},
-                            QCoreApplication::translate("settings", "The location list could not be read from %1 (%2).")
+                            QCoreApplication::translate("places", "The location list could not be read from %1 (%2).")
                                 .arg(Native(path), reason)};
   };
   const settings::RegularFileRead read = settings::ReadRegularFile(path, kMaxLocationFileBytes);
@@ -95,7 +95,7 @@ LocationFileRead ReadLocationFile(const QString& path) {
 namespace {
 
 QString SaveFailure(const QString& path, const QString& reason) {
-  return QCoreApplication::translate("settings", "The location list could not be saved to %1 (%2).")
+  return QCoreApplication::translate("places", "The location list could not be saved to %1 (%2).")
       .arg(Native(path), reason);
 }
 

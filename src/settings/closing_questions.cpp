@@ -5,10 +5,16 @@
 #include "stored_location.h"
 #include "stored_values.h"
 
+#include <QCoreApplication>
+
 namespace settings {
 namespace {
 
 const QString kHemisphereKey = QStringLiteral("Flags/NH");
+
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(settings)
+};
 
 } // namespace
 
@@ -21,22 +27,22 @@ bool HemisphereQuestionDue(const QSettings& store, bool loadedNorthern, bool nor
 }
 
 QString LocationQuestion(const SiteLocation& current) {
-  return QStringLiteral("Save current Vesperon settings?\n"
-                        "Location  : %1\n"
-                        "Longitude : %2\n"
-                        "Latitude   : %3\n"
-                        "TimeZone : %4")
+  return Texts::tr("Save current Vesperon settings?\n"
+                   "Location  : %1\n"
+                   "Longitude : %2\n"
+                   "Latitude   : %3\n"
+                   "TimeZone : %4")
       .arg(current.SiteName, FormatShownNumber(current.SiteLongitude), FormatShownNumber(current.SiteLatitude),
            FormatShownNumber(current.SiteTimeZone));
 }
 
 QString HemisphereQuestion(bool northern) {
-  return QStringLiteral("Would you like the moon graphic to show the view\nfrom our %1 hemisphere next time?")
-      .arg(northern ? QStringLiteral("northern") : QStringLiteral("southern"));
+  return northern ? Texts::tr("Would you like the moon graphic to show the view\nfrom our northern hemisphere next time?")
+                  : Texts::tr("Would you like the moon graphic to show the view\nfrom our southern hemisphere next time?");
 }
 
 QString LocationListQuestion() {
-  return QStringLiteral("Would you like to save the changes\nyou have made to the Vesperon\nlocation file?");
+  return Texts::tr("Would you like to save the changes\nyou have made to the Vesperon\nlocation file?");
 }
 
 void KeepHemisphere(QSettings& store, bool northern) { WriteStoredFlag(store, kHemisphereKey, northern); }

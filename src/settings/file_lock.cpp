@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "file_lock.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -31,13 +32,18 @@ void Tell(const QString& message) {
 
 QString SystemReason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-// What a path holds, for the user: "a folder", "a FIFO" and so on.
-QString KindOf(mode_t mode) {
-  if (S_ISDIR(mode)) return QStringLiteral("a folder");
-  if (S_ISLNK(mode)) return QStringLiteral("a link");
-  if (S_ISFIFO(mode)) return QStringLiteral("a FIFO");
-  if (S_ISSOCK(mode)) return QStringLiteral("a socket");
-  return QStringLiteral("a device");
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(settings)
+};
+
+// Why a lock file that is no regular file stays, told by what it is: %1 the
+// lock file, %2 the system's reason.
+QString OddLockReason(mode_t mode) {
+  if (S_ISDIR(mode)) return Texts::tr("its lock file %1 is a folder that could not be removed (%2)");
+  if (S_ISLNK(mode)) return Texts::tr("its lock file %1 is a link that could not be removed (%2)");
+  if (S_ISFIFO(mode)) return Texts::tr("its lock file %1 is a FIFO that could not be removed (%2)");
+  if (S_ISSOCK(mode)) return Texts::tr("its lock file %1 is a socket that could not be removed (%2)");
+  return Texts::tr("its lock file %1 is a device that could not be removed (%2)");
 }
 
 // Whether a regular lock file holds no lock of a copy of the program: empty
@@ -89,26 +95,31 @@ bool FileLock::ClearOddLock() {
   if (S_ISREG(status.st_mode)) {
     if (!HoldsNoLock(lockPath_, status)) return true; // QLockFile tells a live lock from a stale one
     if (::unlink(name.constData()) == 0 || errno == ENOENT) return true;
-    reason_ = QStringLiteral("its lock file %1 holds no lock and could not be removed (%2)").arg(lockFile, SystemReason());
+    reason_ = Texts::tr("its lock file %1 holds no lock and could not be removed (%2)").arg(lockFile, SystemReason());
     return false;
   }
   const int removed = S_ISDIR(status.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData());
   if (removed == 0 || errno == ENOENT) return true;
-  reason_ = QStringLiteral("its lock file %1 is %2 that could not be removed (%3)")
-                .arg(lockFile, KindOf(status.st_mode), SystemReason());
+  reason_ = OddLockReason(status.st_mode).arg(lockFile, SystemReason());
   return false;
 }
 
 QString FileLock::WaitMessage() const {
   qint64 pid = 0;
   QString host, application;
-  const QString holder = lock_.getLockInfo(&pid, &host, &application)
-                             ? QStringLiteral(" (process %1 on %2)").arg(pid).arg(host)
-                             : QString();
-  return QStringLiteral("Waiting up to %1 seconds for another copy of the program%2 to finish saving; "
-                        "it holds the lock file %3.")
-      .arg(kLockWaitMilliseconds / 1000)
-      .arg(holder, QDir::toNativeSeparators(lockPath_));
+  const int seconds = kLockWaitMilliseconds / 1000;
+  const QString lockFile = QDir::toNativeSeparators(lockPath_);
+  if (lock_.getLockInfo(&pid, &host, &application)) {
+    return Texts::tr("Waiting up to %1 seconds for another copy of the program (process %2 on %3) to finish saving; "
+                     "it holds the lock file %4.")
+        .arg(seconds)
+        .arg(pid)
+        .arg(host, lockFile);
+  }
+  return Texts::tr("Waiting up to %1 seconds for another copy of the program to finish saving; "
+                   "it holds the lock file %2.")
+      .arg(seconds)
+      .arg(lockFile);
 }
 
 // Why the lock could not be had. QLockFile tells no cause of its own failure
@@ -117,7 +128,7 @@ QString FileLock::WaitMessage() const {
 QString FileLock::FailureReason() const {
   const QString lockFile = QDir::toNativeSeparators(lockPath_);
   if (lock_.error() == QLockFile::LockFailedError) {
-    return QStringLiteral("another copy of the program kept its lock file %1 for over %2 seconds")
+    return Texts::tr("another copy of the program kept its lock file %1 for over %2 seconds")
         .arg(lockFile)
         .arg(kLockWaitMilliseconds / 1000);
   }
@@ -125,13 +136,13 @@ QString FileLock::FailureReason() const {
   QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vesperon-probe-XXXXXX")));
   const QByteArray line(64, 'x'); // as long as a lock's contents
   if (!probe.open()) {
-    return QStringLiteral("no file can be made in its folder %1 (%2)").arg(QDir::toNativeSeparators(folder), probe.errorString());
+    return Texts::tr("no file can be made in its folder %1 (%2)").arg(QDir::toNativeSeparators(folder), probe.errorString());
   }
   if (probe.write(line) != line.size() || !probe.flush()) {
-    return QStringLiteral("nothing can be written in its folder %1 (%2)")
+    return Texts::tr("nothing can be written in its folder %1 (%2)")
         .arg(QDir::toNativeSeparators(folder), probe.errorString());
   }
-  return QStringLiteral("its lock file %1 could not be made").arg(lockFile);
+  return Texts::tr("its lock file %1 could not be made").arg(lockFile);
 }
 
 } // namespace settings

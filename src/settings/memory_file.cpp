@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "memory_file.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -30,7 +32,7 @@ MemoryFile::MemoryFile(const QByteArray& bytes) {
   for (qsizetype done = 0; done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
     if (n <= 0) {
-      reason_ = n < 0 ? SystemReason() : QStringLiteral("not every byte could be written");
+      reason_ = n < 0 ? SystemReason() : QCoreApplication::translate("settings", "not every byte could be written");
       ::close(fd);
       return;
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "regular_file_read.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -28,8 +29,8 @@ RegularFileRead ReadRegularFile(const QString& path, qint64 maxBytes) {
   }
   struct stat status {};
   if (::fstat(fd, &status) != 0) return refused(SystemReason());
-  if (!S_ISREG(status.st_mode)) return refused(QStringLiteral("it is not a regular file"));
-  const QString tooLarge = QStringLiteral("it is larger than %1 MiB").arg(maxBytes / (1024 * 1024));
+  if (!S_ISREG(status.st_mode)) return refused(QCoreApplication::translate("settings", "it is not a regular file"));
+  const QString tooLarge = QCoreApplication::translate("settings", "it is larger than %1 MiB").arg(maxBytes / (1024 * 1024));
   if (status.st_size > maxBytes) return refused(tooLarge);
 
   // One byte more than allowed tells a file that grew too large meanwhile.

@@ -67,12 +67,12 @@ SettingsStoreSave SaveSettingsStore(const QString& path, const std::function<voi
     for (const QString& key : old.values().allKeys()) store.setValue(key, old.values().value(key));
     write(store);
     store.sync();
-    if (store.status() != QSettings::NoError) return Failure(path, QStringLiteral("the values could not be written"));
+    if (store.status() != QSettings::NoError) return Failure(path, QCoreApplication::translate("settings", "the values could not be written"));
     expected = TextsOf(store);
   }
-  if (!QFile::rename(staged, check)) return Failure(path, QStringLiteral("the values could not be written"));
+  if (!QFile::rename(staged, check)) return Failure(path, QCoreApplication::translate("settings", "the values could not be written"));
   if (TextsOf(QSettings(check, QSettings::IniFormat)) != expected)
-    return Failure(path, QStringLiteral("not every value could be written; the disk may be full"));
+    return Failure(path, QCoreApplication::translate("settings", "not every value could be written; the disk may be full"));
 
   const RegularFileRead complete = ReadRegularFile(check, kMaxStoreFileBytes);
   if (!complete.ok) return Failure(path, complete.reason);

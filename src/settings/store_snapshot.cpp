@@ -54,7 +54,7 @@ StoreSnapshot::StoreSnapshot(const QString& path) : path_(path) {
   } else if (text == bytes_) {
     values_ = std::make_unique<QSettings>(path, QSettings::IniFormat);
   } else {
-    reason_ = QStringLiteral("its Latin-1 lines could not be decoded: %1").arg(copy.reason());
+    reason_ = QCoreApplication::translate("settings", "its Latin-1 lines could not be decoded: %1").arg(copy.reason());
     bytes_.clear();
     values_ = std::make_unique<QSettings>(QStringLiteral("/dev/null"), QSettings::IniFormat);
   }

@@ -31,7 +31,9 @@ const NumberKey kLatitude{QStringLiteral("Location/Latitude"), QT_TRANSLATE_NOOP
 const NumberKey kLongitude{QStringLiteral("Location/Longitude"), QT_TRANSLATE_NOOP("settings", "longitude"),
                            -kLongitudeLimit, kLongitudeLimit};
 
-QString Tr(const char* text) { return QCoreApplication::translate("settings", text); }
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(settings)
+};
 
 // An absent value takes the fallback; one that does not convert or lies
 // beyond its range takes 0, and StoredLocationNotices says so.
@@ -46,14 +48,14 @@ float ReadStoredNumber(const QSettings& store, const NumberKey& number, float fa
 QString NumberNotice(const QSettings& store, const NumberKey& number, const QString& storePath) {
   const std::optional<QString> text = ReadStoredText(store, number.key);
   if (!text || ParseNumberWithin(*text, number.low, number.high)) return {};
-  return Tr("The %1 stored in %2, \"%3\", is not a number from %4 to %5; 0 is used instead.")
-      .arg(Tr(number.what), QDir::toNativeSeparators(storePath), text->left(kMaxStoredNameLength),
+  return Texts::tr("The %1 stored in %2, \"%3\", is not a number from %4 to %5; 0 is used instead.")
+      .arg(Texts::tr(number.what), QDir::toNativeSeparators(storePath), text->left(kMaxStoredNameLength),
            FormatShownNumber(number.low), FormatShownNumber(number.high));
 }
 
 QString NameNotice(const QSettings& store, const QString& storePath) {
   if (ReadStoredText(store, kCityKey).value_or(QString()).size() <= kMaxStoredNameLength) return {};
-  return Tr("The place name stored in %1 is longer than %2 characters; only its first %2 are used.")
+  return Texts::tr("The place name stored in %1 is longer than %2 characters; only its first %2 are used.")
       .arg(QDir::toNativeSeparators(storePath))
       .arg(kMaxStoredNameLength);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "whole_file_write.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,7 +13,7 @@ namespace {
 
 // Qt keeps "Unknown error" as the text of a device without an error.
 QString ReasonOf(const QSaveFile& file) {
-  return file.error() == QFileDevice::NoError ? QStringLiteral("not every byte could be written")
+  return file.error() == QFileDevice::NoError ? QCoreApplication::translate("settings", "not every byte could be written")
                                               : file.errorString();
 }
 
@@ -24,7 +25,7 @@ WholeFileWrite WriteWholeFile(const QString& path, const QByteArray& bytes) {
   // to the file it leads to.
   struct stat status {};
   if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode))
-    return {false, QStringLiteral("it is not a regular file")};
+    return {false, QCoreApplication::translate("settings", "it is not a regular file")};
   QDir().mkpath(QFileInfo(path).absolutePath()); // a failure shows in open() below
 
   QSaveFile file(path);

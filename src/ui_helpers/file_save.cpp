@@ -3,6 +3,7 @@
 
 #include "settings/whole_file_write.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -23,7 +24,7 @@ bool SaveBytesToChosenFile(QWidget* parent, const SaveFileChooser& choose, const
   const settings::WholeFileWrite written = settings::WriteWholeFile(path, bytes);
   if (!written.ok) {
     QMessageBox::critical(parent, caption,
-                          QStringLiteral("The file \"%1\" could not be written: %2.\nAny file of that name is unchanged.")
+                          QCoreApplication::translate("ui_helpers", "The file \"%1\" could not be written: %2.\nAny file of that name is unchanged.")
                               .arg(QDir::toNativeSeparators(path), written.reason));
   }
   return written.ok;
@@ -31,7 +32,7 @@ bool SaveBytesToChosenFile(QWidget* parent, const SaveFileChooser& choose, const
 
 bool NothingRefused(QWidget* parent, const QString& caption, const QString& refusal) {
   if (refusal.isEmpty()) return true;
-  QMessageBox::critical(parent, caption, refusal + QStringLiteral("\nNo file was written."));
+  QMessageBox::critical(parent, caption, QCoreApplication::translate("ui_helpers", "%1\nNo file was written.").arg(refusal));
   return false;
 }
 

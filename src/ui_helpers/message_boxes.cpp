@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "message_boxes.h"
 
+#include <QCoreApplication>
+
 namespace ui_helpers {
 
 void ShowInputError(QWidget* parent, const QString& title, const QString& text, QWidget* focus) {
@@ -10,7 +12,7 @@ void ShowInputError(QWidget* parent, const QString& title, const QString& text, 
 }
 
 QMessageBox::StandardButton AskToConfirm(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), text,
+  QMessageBox box(QMessageBox::Question, QCoreApplication::translate("ui_helpers", "Confirm"), text,
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);

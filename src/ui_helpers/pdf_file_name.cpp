@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pdf_file_name.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -9,11 +10,15 @@ namespace {
 
 constexpr int kMostNumbers = 9999;
 
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(ui_helpers)
+};
+
 } // namespace
 
 ReservedFile ReservePdfFile(const QString& folder, const QString& baseName) {
   if (!QDir().mkpath(folder)) {
-    return {{}, QStringLiteral("The folder \"%1\" could not be created.").arg(QDir::toNativeSeparators(folder))};
+    return {{}, Texts::tr("The folder \"%1\" could not be created.").arg(QDir::toNativeSeparators(folder))};
   }
   QString base = baseName;
   base.replace(QLatin1Char('/'), QLatin1Char('-'));
@@ -23,11 +28,11 @@ ReservedFile ReservePdfFile(const QString& folder, const QString& baseName) {
     QFile file(dir.filePath(name));
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return {file.fileName(), {}};
     if (!file.exists()) {
-      return {{}, QStringLiteral("The file \"%1\" could not be created: %2.")
+      return {{}, Texts::tr("The file \"%1\" could not be created: %2.")
                       .arg(QDir::toNativeSeparators(file.fileName()), file.errorString())};
     }
   }
-  return {{}, QStringLiteral("The folder \"%1\" holds too many files named \"%2\".")
+  return {{}, Texts::tr("The folder \"%1\" holds too many files named \"%2\".")
                   .arg(QDir::toNativeSeparators(folder), base)};
 }
 

@@ -3,6 +3,7 @@
 
 #include "pdf_file_name.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -14,7 +15,9 @@
 namespace ui_helpers {
 namespace {
 
-const QString kCaption = QStringLiteral("Print");
+struct Texts {
+  Q_DECLARE_TR_FUNCTIONS(ui_helpers)
+};
 
 // A PDF written whole ends with its end-of-file marker; a full disk cuts it off.
 bool IsWholePdf(const QString& path) {
@@ -31,7 +34,7 @@ PrintOutcome Failure(QString message) { return {PrintOutcome::Kind::Failed, {}, 
 PrintOutcome SaveAsPdf(const QString& folder, const QString& documentName, const PageWriter& write,
                        QPageLayout::Orientation orientation) {
   const ReservedFile file = ReservePdfFile(folder, documentName);
-  if (file.path.isEmpty()) return Failure(QStringLiteral("No printer is installed, and the document could not be saved as a PDF. %1").arg(file.error));
+  if (file.path.isEmpty()) return Failure(Texts::tr("No printer is installed, and the document could not be saved as a PDF. %1").arg(file.error));
 
   const QString shownPath = QDir::toNativeSeparators(file.path);
   {
@@ -48,12 +51,12 @@ PrintOutcome SaveAsPdf(const QString& folder, const QString& documentName, const
   }
   if (!IsWholePdf(file.path)) {
     QFile::remove(file.path);
-    return Failure(QStringLiteral("No printer is installed, and the PDF file \"%1\" could not be written "
-                                  "(the disk may be full or the folder not writable).")
+    return Failure(Texts::tr("No printer is installed, and the PDF file \"%1\" could not be written "
+                             "(the disk may be full or the folder not writable).")
                        .arg(shownPath));
   }
   return {PrintOutcome::Kind::SavedAsPdf, file.path,
-          QStringLiteral("No printer is installed. The document was saved as a PDF file:\n%1").arg(shownPath)};
+          Texts::tr("No printer is installed. The document was saved as a PDF file:\n%1").arg(shownPath)};
 }
 
 PrintOutcome PrintOnDefaultPrinter(const QString& documentName, const PageWriter& write,
@@ -68,12 +71,12 @@ PrintOutcome PrintOnDefaultPrinter(const QString& documentName, const PageWriter
   printer.setPageOrientation(orientation);
   QPainter painter;
   if (!painter.begin(&printer)) {
-    return Failure(QStringLiteral("The printer \"%1\" could not start printing \"%2\".").arg(info.printerName(), documentName));
+    return Failure(Texts::tr("The printer \"%1\" could not start printing \"%2\".").arg(info.printerName(), documentName));
   }
   write(painter, printer);
   const bool ended = painter.end();
   if (!ended || printer.printerState() == QPrinter::Error) {
-    return Failure(QStringLiteral("The printer \"%1\" reported an error while printing \"%2\".")
+    return Failure(Texts::tr("The printer \"%1\" reported an error while printing \"%2\".")
                        .arg(info.printerName(), documentName));
   }
   return {PrintOutcome::Kind::Printed, {}, {}};
@@ -84,10 +87,10 @@ void ReportPrintOutcome(QWidget* parent, const PrintOutcome& outcome) {
   case PrintOutcome::Kind::Printed:
     break;
   case PrintOutcome::Kind::SavedAsPdf:
-    QMessageBox::information(parent, kCaption, outcome.message);
+    QMessageBox::information(parent, Texts::tr("Print"), outcome.message);
     break;
   case PrintOutcome::Kind::Failed:
-    QMessageBox::critical(parent, kCaption, outcome.message);
+    QMessageBox::critical(parent, Texts::tr("Print"), outcome.message);
     break;
   }
 }

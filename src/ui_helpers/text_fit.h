@@ -47,6 +47,20 @@ inline int ButtonWidthForText(const QPushButton& button) {
       .width();
 }
 
+// The button widened (never narrowed) up to `widest` pixels to show its text
+// whole; where that is not room enough, the text takes the largest font size
+// that fits (never below 6 pixels).
+inline void FitButtonText(QPushButton& button, int widest) {
+  button.resize(std::clamp(ButtonWidthForText(button), button.width(), std::max(button.width(), widest)),
+                button.height());
+  QFont font = button.font();
+  if (font.pixelSize() < 0) font.setPixelSize(QFontInfo(font).pixelSize());
+  while (ButtonWidthForText(button) > button.width() && font.pixelSize() > 6) {
+    font.setPixelSize(font.pixelSize() - 1);
+    button.setFont(font);
+  }
+}
+
 // The width at which a window manager can draw the window's title whole: the
 // title in the system's title font, bold as most draw it, beside the window's
 // icon and its three buttons, each about a title bar high.
