@@ -676,7 +676,7 @@
     </message>
     <message>
         <source>&amp;Visible Here Only</source>
-        <translation>Nur hier &amp;sichtbare</translation>
+        <translation>Nur hier &amp;sichtbare Ereignisse</translation>
     </message>
     <message>
         <source>&amp;Seasons</source>
