@@ -19,7 +19,7 @@ namespace sky_events_window {
 inline constexpr int kEventColumnCount = 4;
 using EventCells = std::array<QString, kEventColumnCount>;
 
-// "Date", "Time", "Event", "Details".
+// "Date", "Time", "Event", "Details", in the translation's language.
 EventCells EventColumnNames();
 
 // The cells of one event on a clock, its times written as the clock writes
