@@ -13,6 +13,7 @@
 #include "month/table_texts.h"
 #include "sky_calendar_events.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <array>
@@ -21,18 +22,47 @@
 namespace calendar_file {
 namespace {
 
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(calendar_file)
+};
+
 using astro::kRise;
 using astro::kRiseAzimuth;
 using astro::kSet;
 using astro::kSetAzimuth;
 using astro::kTransit;
 
-QString TwilightWord(int twilight) {
+// The kind's word in the entries' kinds, and the summaries of twilight's
+// beginning and end.
+struct TwilightTexts {
+  const char* word;
+  const char* begins;
+  const char* ends;
+};
+
+TwilightTexts TwilightOf(int twilight) {
   switch (month::TwilightKind(twilight)) {
-  case 0: return QStringLiteral("Astronomical");
-  case 1: return QStringLiteral("Nautical");
-  default: return QStringLiteral("Civil");
+  case 0:
+    return {"astronomical", QT_TRANSLATE_NOOP("calendar_file", "Astronomical twilight begins"),
+            QT_TRANSLATE_NOOP("calendar_file", "Astronomical twilight ends")};
+  case 1:
+    return {"nautical", QT_TRANSLATE_NOOP("calendar_file", "Nautical twilight begins"),
+            QT_TRANSLATE_NOOP("calendar_file", "Nautical twilight ends")};
+  default:
+    return {"civil", QT_TRANSLATE_NOOP("calendar_file", "Civil twilight begins"),
+            QT_TRANSLATE_NOOP("calendar_file", "Civil twilight ends")};
   }
+}
+
+// The Moon's phases by the names the astronomy gives them.
+const char* const kPhaseNames[] = {
+    QT_TRANSLATE_NOOP("calendar_file", "New Moon"), QT_TRANSLATE_NOOP("calendar_file", "First Quarter"),
+    QT_TRANSLATE_NOOP("calendar_file", "Full Moon"), QT_TRANSLATE_NOOP("calendar_file", "Last Quarter")};
+
+QString PhaseSummary(const std::string& name) {
+  for (const char* known : kPhaseNames)
+    if (name == known) return Words::tr(known);
+  return QString::fromStdString(name);
 }
 
 // Adds the events of one day of the month computation.
@@ -40,10 +70,10 @@ class DayCollector {
 public:
   DayCollector(const astro::AstroState& state, int twilight, std::vector<AlmanacEvent>& out)
       : state_(state), clock_(astro::ClockOfDates(state, 0.0, -1.0)), out_(out) {
-    const QString word = TwilightWord(twilight);
-    const QString kind = word.toLower() + QStringLiteral("-twilight-");
+    const TwilightTexts texts = TwilightOf(twilight);
+    const QString kind = QLatin1String(texts.word) + QStringLiteral("-twilight-");
     twilightKinds_ = {kind + QStringLiteral("begin"), kind + QStringLiteral("end")};
-    twilightSummaries_ = {word + QStringLiteral(" twilight begins"), word + QStringLiteral(" twilight ends")};
+    twilightSummaries_ = {Words::tr(texts.begins), Words::tr(texts.ends)};
   }
 
   void Add(const month::MonthDay& day, const EventChoice& choice) {
@@ -55,18 +85,18 @@ public:
       Event(e.twilight[kSet], twilightKinds_[1], twilightSummaries_[1]);
     }
     if (choice.sun) {
-      Event(e.sun[kRise], QStringLiteral("sunrise"), QStringLiteral("Sunrise"), Azimuth(e.sun[kRiseAzimuth]));
-      Event(e.sun[kSet], QStringLiteral("sunset"), QStringLiteral("Sunset"), Azimuth(e.sun[kSetAzimuth]));
+      Event(e.sun[kRise], QStringLiteral("sunrise"), Words::tr("Sunrise"), Azimuth(e.sun[kRiseAzimuth]));
+      Event(e.sun[kSet], QStringLiteral("sunset"), Words::tr("Sunset"), Azimuth(e.sun[kSetAzimuth]));
     }
     if (choice.moon) {
-      MoonEvent(day, kRise, QStringLiteral("moonrise"), QStringLiteral("Moonrise"), kRiseAzimuth);
-      MoonEvent(day, kTransit, QStringLiteral("moon-transit"), QStringLiteral("Moon transit"), -1);
-      MoonEvent(day, kSet, QStringLiteral("moonset"), QStringLiteral("Moonset"), kSetAzimuth);
+      MoonEvent(day, kRise, QStringLiteral("moonrise"), Words::tr("Moonrise"), kRiseAzimuth);
+      MoonEvent(day, kTransit, QStringLiteral("moon-transit"), Words::tr("Moon transit"), -1);
+      MoonEvent(day, kSet, QStringLiteral("moonset"), Words::tr("Moonset"), kSetAzimuth);
     }
   }
 
 private:
-  static QString Azimuth(double degrees) { return QStringLiteral("Azimuth ") + astro::DegreesText(degrees); }
+  static QString Azimuth(double degrees) { return Words::tr("Azimuth %1").arg(astro::DegreesText(degrees)); }
 
   void Event(double t, const QString& kind, const QString& summary, const QString& description = {}) {
     if (astro::IsMissingEvent(t)) return;
@@ -106,11 +136,11 @@ void AddPhases(astro::AstroState state, QDate from, QDate to, std::vector<Almana
     const QDate date = astro::DateOfDateTime(phase.Time);
     if (date > to || !date.isValid()) break;
     if (date < from) continue;
-    const QString name = QString::fromStdString(phase.Name);
     const float zoneHours = clock.IsFixed() ? state.ZoneHours
                                             : astro::ZoneHoursOfShown(clock, astro::DateTimeOfDate(date),
                                                                       phase.Time - astro::DateTimeOfDate(date));
-    out.push_back({KindOfPhase(phase.Name), date, UtcOfShownMinute(date, phase.Time, zoneHours), name, {}, {}, {}});
+    out.push_back({KindOfPhase(phase.Name), date, UtcOfShownMinute(date, phase.Time, zoneHours),
+                   PhaseSummary(phase.Name), {}, {}, {}});
   }
 }
 

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ics_writer.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <libical/ical.h>
 #include <memory>
 
 namespace calendar_file {
 namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(calendar_file)
+};
 
 const char kProductId[] = "-//Vesperon Software//Vesperon//EN";
 
@@ -117,8 +122,8 @@ CalendarFileText CalendarFile(const std::vector<AlmanacEvent>& events, const set
     // An eclipse's span may end past the last day its start fits in.
     const bool endFits = !e.end.isValid() || Holdable(UtcTime(e.end));
     if (!Holdable(start) || !endFits) {
-      return {{}, QStringLiteral("Calendar files hold dates up to the end of the year 3000 only: %1 on %2 falls "
-                                 "on %3 in Universal Time.")
+      return {{}, Words::tr("Calendar files hold dates up to the end of the year 3000 only: %1 on %2 falls "
+                            "on %3 in Universal Time.")
                       .arg(e.summary, e.localDate.toString(Qt::ISODate), UtcDateText(start))};
     }
     icalcomponent_add_component(calendar.get(), Event(e, start, place, digest, dtstamp));

@@ -8,12 +8,17 @@
 #include "day/readable_day.h"
 #include "month/month_days.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 #include <array>
 
 namespace charts {
 namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(charts)
+};
 
 constexpr double kStepHours = 1.0 / 6.0;
 
@@ -51,9 +56,13 @@ std::vector<AltitudePoint> Curve(const std::array<SpanDay, 2>& span, Body body) 
 }
 
 QString EventName(Body body, astro::EventSlot slot) {
-  static const std::array<const char*, 3> sun = {"Sun transit", "Sunrise", "Sunset"};
-  static const std::array<const char*, 3> moon = {"Moon transit", "Moonrise", "Moonset"};
-  return QLatin1String((body == Body::Sun ? sun : moon)[static_cast<std::size_t>(slot)]);
+  static const std::array<const char*, 3> sun = {QT_TRANSLATE_NOOP("charts", "Sun transit"),
+                                                 QT_TRANSLATE_NOOP("charts", "Sunrise"),
+                                                 QT_TRANSLATE_NOOP("charts", "Sunset")};
+  static const std::array<const char*, 3> moon = {QT_TRANSLATE_NOOP("charts", "Moon transit"),
+                                                  QT_TRANSLATE_NOOP("charts", "Moonrise"),
+                                                  QT_TRANSLATE_NOOP("charts", "Moonset")};
+  return Words::tr((body == Body::Sun ? sun : moon)[static_cast<std::size_t>(slot)]);
 }
 
 // The events of both days that fall between the two noons.
@@ -88,11 +97,11 @@ std::vector<AxisTick> AltitudeTicks() {
 } // namespace
 
 QString MoonPhaseName(long percent, bool waxing) {
-  if (percent <= 2) return QStringLiteral("new moon");
-  if (percent >= 98) return QStringLiteral("full moon");
-  if (percent >= 48 && percent <= 52) return waxing ? QStringLiteral("first quarter") : QStringLiteral("last quarter");
-  const QString trend = waxing ? QStringLiteral("waxing") : QStringLiteral("waning");
-  return trend + (percent < 50 ? QStringLiteral(" crescent") : QStringLiteral(" gibbous"));
+  if (percent <= 2) return Words::tr("new moon");
+  if (percent >= 98) return Words::tr("full moon");
+  if (percent >= 48 && percent <= 52) return waxing ? Words::tr("first quarter") : Words::tr("last quarter");
+  if (percent < 50) return waxing ? Words::tr("waxing crescent") : Words::tr("waning crescent");
+  return waxing ? Words::tr("waxing gibbous") : Words::tr("waning gibbous");
 }
 
 AltitudeChart ComputeAltitudeChart(const astro::AstroState& base, const ChartClock& clock, QDate date) {
@@ -115,9 +124,9 @@ AltitudeChart ComputeAltitudeChart(const astro::AstroState& base, const ChartClo
 
   chart.hourTicks = HourTicks(kFirstHour, kLastHour, 2.0, clock);
   chart.altitudeTicks = AltitudeTicks();
-  chart.title = QStringLiteral("Sun and Moon altitude at %1, night of %2")
+  chart.title = Words::tr("Sun and Moon altitude at %1, night of %2")
                     .arg(clock.location.SiteName, QLocale().toString(date, QStringLiteral("d MMMM yyyy")));
-  chart.subtitle = QStringLiteral("%1 \u00b7 Moon: %2, %3% illuminated")
+  chart.subtitle = Words::tr("%1 \u00b7 Moon: %2, %3% illuminated")
                        .arg(ClockAndCoordinates(clock), chart.moonPhase)
                        .arg(chart.moonPercent);
   return chart;

@@ -7,11 +7,16 @@
 #include "daylight_chart.h"
 #include "scene_parts.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
 namespace charts {
 namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(charts)
+};
 
 constexpr double kTopDegrees = 90.0, kBottomDegrees = -90.0;
 
@@ -25,8 +30,8 @@ struct Frame {
 
 std::vector<LegendEntry> Legend() {
   std::vector<LegendEntry> entries = SkyLegend();
-  entries.push_back({LegendEntry::Sample::Line, kSunColour, QStringLiteral("Sun")});
-  entries.push_back({LegendEntry::Sample::Line, kMoonColour, QStringLiteral("Moon"), 4.0});
+  entries.push_back({LegendEntry::Sample::Line, kSunColour, Words::tr("Sun")});
+  entries.push_back({LegendEntry::Sample::Line, kMoonColour, Words::tr("Moon"), 4.0});
   return entries;
 }
 
@@ -53,7 +58,7 @@ void AddGrid(Scene& scene, const AltitudeChart& chart, const Frame& f, double s)
     scene.items.push_back(Line({{x, f.plot.top()}, {x, f.plot.bottom()}}, kGrid, 0.6));
     scene.items.push_back(Text({x, f.plot.bottom() + 1.3 * s}, t.text, s, Anchor::Middle));
   }
-  scene.items.push_back(HaloText({f.plot.left() + 0.4 * s, f.Y(0.0) - 0.4 * s}, QStringLiteral("Horizon"), 0.85 * s));
+  scene.items.push_back(HaloText({f.plot.left() + 0.4 * s, f.Y(0.0) - 0.4 * s}, Words::tr("Horizon"), 0.85 * s));
 }
 
 void AddCurve(Scene& scene, const std::vector<AltitudePoint>& points, const Frame& f, Rgb colour, double dash,

@@ -3,11 +3,16 @@
 
 #include "year/year_table.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
 namespace charts {
 namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(charts)
+};
 
 // The year tables behind the bands, darkest band's lower edge first.
 constexpr std::array<year::YearEvent, kSunAltitudeCount> kSunEvents = {
@@ -93,7 +98,7 @@ DaylightChart ComputeDaylightChart(const astro::AstroState& base, const ChartClo
   chart.marks = MarksOfYear(year, {base.SiteLatitude, base.SiteLongitude, base.ZoneHours}, today);
   chart.hourTicks = HourTicks(0.0, 24.0, 3.0, clock);
   chart.monthTicks = MonthTicks(year);
-  chart.title = QStringLiteral("Daylight at %1 in %2").arg(clock.location.SiteName).arg(year);
+  chart.title = Words::tr("Daylight at %1 in %2").arg(clock.location.SiteName).arg(year);
   chart.subtitle = ClockAndCoordinates(clock);
   return chart;
 }

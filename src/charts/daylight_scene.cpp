@@ -5,11 +5,16 @@
 #include "chart_summary.h"
 #include "scene_parts.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
 namespace charts {
 namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(charts)
+};
 
 // A jump of the Moon's time from one day to the next larger than this is its
 // passage over midnight: the curve breaks there.
@@ -24,11 +29,11 @@ struct Frame {
 
 std::vector<LegendEntry> Legend() {
   std::vector<LegendEntry> entries = SkyLegend();
-  entries.push_back({LegendEntry::Sample::Line, kMoonriseColour, QStringLiteral("Moonrise")});
-  entries.push_back({LegendEntry::Sample::Line, kMoonsetColour, QStringLiteral("Moonset"), 4.0});
-  entries.push_back({LegendEntry::Sample::Line, kTodayColour, QStringLiteral("Today")});
-  entries.push_back({LegendEntry::Sample::Line, kSeasonColour, QStringLiteral("Equinox, solstice"), 3.0});
-  entries.push_back({LegendEntry::Sample::Dot, kEclipseColour, QStringLiteral("Eclipse")});
+  entries.push_back({LegendEntry::Sample::Line, kMoonriseColour, Words::tr("Moonrise")});
+  entries.push_back({LegendEntry::Sample::Line, kMoonsetColour, Words::tr("Moonset"), 4.0});
+  entries.push_back({LegendEntry::Sample::Line, kTodayColour, Words::tr("Today")});
+  entries.push_back({LegendEntry::Sample::Line, kSeasonColour, Words::tr("Equinox, solstice"), 3.0});
+  entries.push_back({LegendEntry::Sample::Dot, kEclipseColour, Words::tr("Eclipse")});
   return entries;
 }
 
@@ -80,7 +85,7 @@ void AddMoonCurve(Scene& scene, const DaylightChart& chart, const Frame& f, bool
 
 void AddPolarSpans(Scene& scene, const DaylightChart& chart, const Frame& f, double s) {
   for (const PolarSpan& p : chart.polar) {
-    const QString text = p.midnightSun ? QStringLiteral("Midnight sun") : QStringLiteral("Polar night");
+    const QString text = p.midnightSun ? Words::tr("Midnight sun") : Words::tr("Polar night");
     const double x0 = f.X(p.first), x1 = f.X(p.last + 1);
     // The guess of the width is generous: a label a little wider than its span still reads.
     const double half = 0.5 * TextWidth(text, s);

@@ -3,10 +3,15 @@
 
 #include "chart_colours.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace charts {
 namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(charts)
+};
 
 constexpr double kSampleEms = 1.6; // a legend sample's width in text sizes
 constexpr double kEntryGapEms = 1.2;
@@ -99,11 +104,13 @@ double AddLegend(Scene& scene, const std::vector<LegendEntry>& entries, double l
 }
 
 std::vector<LegendEntry> SkyLegend() {
-  const std::array<const char*, 5> names = {"Night", "Astronomical twilight", "Nautical twilight", "Civil twilight",
-                                            "Day"};
+  const std::array<const char*, 5> names = {
+      QT_TRANSLATE_NOOP("charts", "Night"), QT_TRANSLATE_NOOP("charts", "Astronomical twilight"),
+      QT_TRANSLATE_NOOP("charts", "Nautical twilight"), QT_TRANSLATE_NOOP("charts", "Civil twilight"),
+      QT_TRANSLATE_NOOP("charts", "Day")};
   std::vector<LegendEntry> entries;
   for (std::size_t i = 0; i < names.size(); ++i)
-    entries.push_back({LegendEntry::Sample::Swatch, kSkyColours[i], QLatin1String(names[i])});
+    entries.push_back({LegendEntry::Sample::Swatch, kSkyColours[i], Words::tr(names[i])});
   return entries;
 }
 

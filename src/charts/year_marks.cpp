@@ -5,11 +5,16 @@
 #include "sky_events/sky_event_list.h"
 #include "sky_events/sky_event_texts.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
 namespace charts {
 namespace {
+
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(charts)
+};
 
 bool SeenFromThePlace(const sky_events::SkyEvent& event) {
   if (event.kind != sky_events::SkyEventKind::LunarEclipse) return true; // solar ones are listed only when seen
@@ -40,7 +45,7 @@ std::vector<YearMark> MarksOfYear(int year, const MarkSite& site, QDate today) {
     const QString label = KindOf(e) == MarkKind::Season ? sky_events::KindTitle(e.kind) : sky_events::EventSummary(e);
     marks.push_back({KindOf(e), days, (days - std::floor(days)) * 24.0, label});
   }
-  if (today.year() == year) marks.push_back({MarkKind::Today, today.dayOfYear() - 0.5, 12.0, QStringLiteral("Today")});
+  if (today.year() == year) marks.push_back({MarkKind::Today, today.dayOfYear() - 0.5, 12.0, Words::tr("Today")});
   return marks;
 }
 

@@ -52,15 +52,17 @@ void ChartsWindow::CreateViews() {
   auto* column = new QVBoxLayout(frame);
 
   auto* top = new QHBoxLayout;
-  auto* chooserLabel = new QLabel(QStringLiteral("&Show:"), frame);
+  auto* chooserLabel = new QLabel(tr("&Show:"), frame);
   chooser_ = new QComboBox(frame);
   chooser_->setObjectName(QStringLiteral("cboChart"));
-  chooser_->addItems({QStringLiteral("Daylight of the year"), QStringLiteral("Altitude of the night")});
+  chooser_->addItems({tr("Daylight of the year"), tr("Altitude of the night")});
   chooserLabel->setBuddy(chooser_);
   connect(chooser_, &QComboBox::activated, this,
           [this](int index) { ShowChart(index == 0 ? ChartKind::Daylight : ChartKind::Altitude); });
-  previous_ = ui_helpers::FrameButton(frame, "Pre&vious", "cmdPrevious");
-  next_ = ui_helpers::FrameButton(frame, "&Next", "cmdNext");
+  previous_ = ui_helpers::FrameButton(frame, "", "cmdPrevious");
+  previous_->setText(tr("Pre&vious"));
+  next_ = ui_helpers::FrameButton(frame, "", "cmdNext");
+  next_->setText(tr("&Next"));
   connect(previous_, &QPushButton::clicked, this, [this] { Step(-1); });
   connect(next_, &QPushButton::clicked, this, [this] { Step(1); });
   shown_ = new QLabel(frame);
@@ -89,9 +91,12 @@ void ChartsWindow::CreateViews() {
   column->addWidget(summary_);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* print = ui_helpers::FrameButton(frame, "&Print", "cmdPrint");
-  QPushButton* copy = ui_helpers::FrameButton(frame, "&Copy to Clipboard", "cmdCopy");
-  QPushButton* close = ui_helpers::FrameButton(frame, "C&lose", "cmdClose");
+  QPushButton* print = ui_helpers::FrameButton(frame, "", "cmdPrint");
+  print->setText(tr("&Print"));
+  QPushButton* copy = ui_helpers::FrameButton(frame, "", "cmdCopy");
+  copy->setText(tr("&Copy to Clipboard"));
+  QPushButton* close = ui_helpers::FrameButton(frame, "", "cmdClose");
+  close->setText(tr("C&lose"));
   connect(print, &QPushButton::clicked, this, &ChartsWindow::PrintChart);
   connect(copy, &QPushButton::clicked, this, &ChartsWindow::CopyChart);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -170,8 +175,8 @@ void ChartsWindow::Build() {
     shown_->setText(QLocale().toString(date_, QLocale::ShortFormat));
   }
   chooser_->setCurrentIndex(daylight ? 0 : 1);
-  previous_->setText(daylight ? QStringLiteral("Pre&vious Year") : QStringLiteral("Pre&vious Day"));
-  next_->setText(daylight ? QStringLiteral("&Next Year") : QStringLiteral("&Next Day"));
+  previous_->setText(daylight ? tr("Pre&vious Year") : tr("Pre&vious Day"));
+  next_->setText(daylight ? tr("&Next Year") : tr("&Next Day"));
   previous_->setEnabled(daylight ? year_ > kFirstDate.year() : date_ > kFirstDate);
   next_->setEnabled(daylight ? year_ < kLastDate.year() : date_ < kLastDate);
   summary_->setText(summary);

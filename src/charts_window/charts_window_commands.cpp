@@ -31,9 +31,9 @@ QAction* ChartsWindow::menuAction(const QString& objectName) const {
 }
 
 void ChartsWindow::CreateMenus() {
-  const auto item = [this](QMenu* menu, const char* caption, const char* name, const QKeySequence& key,
+  const auto item = [this](QMenu* menu, const QString& caption, const char* name, const QKeySequence& key,
                            std::function<void()> handler) {
-    auto* action = menu ? menu->addAction(QLatin1String(caption)) : new QAction(QLatin1String(caption), this);
+    auto* action = menu ? menu->addAction(caption) : new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(key);
     action->setProperty(help::kHelpContextProperty, static_cast<int>(help::kChartsTopic));
@@ -42,27 +42,27 @@ void ChartsWindow::CreateMenus() {
     return action;
   };
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  item(file, "&Print", "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintChart(); });
-  item(file, "&Copy", "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyChart(); });
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  item(file, tr("&Print"), "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintChart(); });
+  item(file, tr("&Copy"), "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyChart(); });
   file->addSeparator();
-  item(file, "Save as P&NG...", "mnuSavePng", {}, [this] { SaveAsPng(); });
-  item(file, "Save as &SVG...", "mnuSaveSvg", {}, [this] { SaveAsSvg(); });
+  item(file, tr("Save as P&NG..."), "mnuSavePng", {}, [this] { SaveAsPng(); });
+  item(file, tr("Save as &SVG..."), "mnuSaveSvg", {}, [this] { SaveAsSvg(); });
   file->addSeparator();
-  item(file, "E&xit", "mnuExit", {}, [this] { close(); });
+  item(file, tr("E&xit"), "mnuExit", {}, [this] { close(); });
 
-  QMenu* chart = menuBar()->addMenu(QStringLiteral("C&hart"));
-  item(chart, "&Daylight of the Year", "mnuDaylight", QKeySequence(Qt::CTRL | Qt::Key_1),
+  QMenu* chart = menuBar()->addMenu(tr("C&hart"));
+  item(chart, tr("&Daylight of the Year"), "mnuDaylight", QKeySequence(Qt::CTRL | Qt::Key_1),
        [this] { ShowChart(ChartKind::Daylight); });
-  item(chart, "&Altitude of the Night", "mnuAltitude", QKeySequence(Qt::CTRL | Qt::Key_2),
+  item(chart, tr("&Altitude of the Night"), "mnuAltitude", QKeySequence(Qt::CTRL | Qt::Key_2),
        [this] { ShowChart(ChartKind::Altitude); });
   chart->addSeparator();
   // The main window's calendar steps with Ctrl+Page Up and Down too.
-  item(chart, "&Previous", "mnuPrevious", QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { Step(-1); });
-  item(chart, "&Next", "mnuNext", QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { Step(1); });
+  item(chart, tr("&Previous"), "mnuPrevious", QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { Step(-1); });
+  item(chart, tr("&Next"), "mnuNext", QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { Step(1); });
 
   // Esc closes, as the Close button is the window's cancel button.
-  addAction(item(nullptr, "Close", "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { close(); }));
+  addAction(item(nullptr, tr("Close"), "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { close(); }));
   for (QMenu* menu : {file, chart})
     menu->menuAction()->setProperty(help::kHelpContextProperty, static_cast<int>(help::kChartsTopic));
 }
@@ -88,16 +88,16 @@ void ChartsWindow::setSaveFileChooser(ui_helpers::SaveFileChooser choose) { choo
 bool ChartsWindow::Save(const QString& caption, const QString& extension, const QString& filter,
                         const QByteArray& bytes) {
   return ui_helpers::SaveBytesToChosenFile(this, chooseFile_, caption, Title(), extension,
-                                           filter + QStringLiteral(";;All files (*)"), bytes, lastSaveFolder_);
+                                           filter + QStringLiteral(";;") + tr("All files (*)"), bytes, lastSaveFolder_);
 }
 
 void ChartsWindow::SaveAsPng() {
-  Save(QStringLiteral("Save as PNG"), QStringLiteral(".png"), QStringLiteral("PNG images (*.png)"),
+  Save(tr("Save as PNG"), QStringLiteral(".png"), tr("PNG images (*.png)"),
        PngOf(view_->scene()));
 }
 
 void ChartsWindow::SaveAsSvg() {
-  Save(QStringLiteral("Save as SVG"), QStringLiteral(".svg"), QStringLiteral("SVG images (*.svg)"),
+  Save(tr("Save as SVG"), QStringLiteral(".svg"), tr("SVG images (*.svg)"),
        charts::SvgOf(view_->scene()));
 }
 

@@ -3,6 +3,7 @@
 
 #include "sky_event_texts.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -11,6 +12,12 @@
 
 namespace sky_events {
 namespace {
+
+// The list's words; the CSV's and JSON's stay as they are, for the programs
+// that read them.
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(sky_events)
+};
 
 // Facts rounded as the texts show them, so that JSON and CSV agree.
 double Rounded(double value, int decimals) {
@@ -32,9 +39,9 @@ QString PlaceLine(const EventListContext& c) {
   return QStringLiteral("%1 (%2%3 %4, %5%6 %7), %8")
       .arg(c.placeName)
       .arg(std::abs(c.latitudeDeg), 0, 'f', 2)
-      .arg(QChar(0x00B0), c.latitudeDeg < 0 ? QStringLiteral("S") : QStringLiteral("N"))
+      .arg(QChar(0x00B0), c.latitudeDeg < 0 ? Words::tr("S", "south, after a latitude") : Words::tr("N", "north, after a latitude"))
       .arg(std::abs(c.longitudeDeg), 0, 'f', 2)
-      .arg(QChar(0x00B0), c.longitudeDeg < 0 ? QStringLiteral("E") : QStringLiteral("W"), c.timeTypeName);
+      .arg(QChar(0x00B0), c.longitudeDeg < 0 ? Words::tr("E", "east, after a longitude") : Words::tr("W", "west, after a longitude"), c.timeTypeName);
 }
 
 QJsonObject EventJson(const SkyEvent& e, const astro::ShownClock& clock) {
@@ -78,18 +85,19 @@ QJsonObject EventJson(const SkyEvent& e, const astro::ShownClock& clock) {
 
 QStringList EventTextLines(const std::vector<SkyEvent>& events, const EventListContext& c) {
   // The event column as wide as its widest title.
-  int titleWidth = 18;
+  const QString eventHeading = Words::tr("Event");
+  int titleWidth = std::max(18, static_cast<int>(eventHeading.size()));
   for (const SkyEvent& e : events) titleWidth = std::max(titleWidth, static_cast<int>(EventTitle(e).size()));
   const EventClock clock{c.Clock(), {}, {}};
   QStringList lines;
-  lines << QStringLiteral("Sky events from %1 to %2").arg(c.from.toString(Qt::ISODate), c.to.toString(Qt::ISODate))
+  lines << Words::tr("Sky events from %1 to %2").arg(c.from.toString(Qt::ISODate), c.to.toString(Qt::ISODate))
         << PlaceLine(c) << QString()
         << QStringLiteral("%1  %2  %3  %4  %5")
-               .arg(QStringLiteral("Date"), -10)
-               .arg(QStringLiteral("Time"), -8)
+               .arg(Words::tr("Date"), -10)
+               .arg(Words::tr("Time"), -8)
                .arg(QStringLiteral("UTC"), -20)
-               .arg(QStringLiteral("Event"), -titleWidth)
-               .arg(QStringLiteral("Details"));
+               .arg(eventHeading, -titleWidth)
+               .arg(Words::tr("Details"));
   for (const SkyEvent& e : events) {
     const QDateTime local = LocalOf(e.jdUt, clock.shown);
     QString line = QStringLiteral("%1  %2  %3  %4  %5")
@@ -101,7 +109,7 @@ QStringList EventTextLines(const std::vector<SkyEvent>& events, const EventListC
     while (line.endsWith(QLatin1Char(' '))) line.chop(1);
     lines << line;
   }
-  if (events.empty()) lines << QStringLiteral("No events of the chosen kinds.");
+  if (events.empty()) lines << Words::tr("No events of the chosen kinds.");
   return lines;
 }
 

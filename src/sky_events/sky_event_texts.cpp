@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sky_event_texts.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
@@ -11,45 +12,88 @@ namespace {
 
 constexpr double kMillisecondsPerDay = 86400000.0;
 
-QString Number(double value, int decimals) { return QString::number(value, 'f', decimals); }
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(sky_events)
+};
 
-// Grouped thousands in the C locale's way, whatever the user's: "357,286".
-QString Kilometres(double km) {
+// English texts write numbers the C locale's way with grouped thousands
+// ("357,286", "1.209"), whatever the user's country; other languages as
+// their locale does ("357.286", "1,209" in German).
+QLocale NumberLocale() {
+  const QLocale shown;
+  if (shown.language() != QLocale::C && shown.language() != QLocale::English) return shown;
   QLocale c = QLocale::c();
   c.setNumberOptions(QLocale::DefaultNumberOptions);
-  return c.toString(std::llround(km));
+  return c;
 }
+
+QString Number(double value, int decimals) { return NumberLocale().toString(value, 'f', decimals); }
+
+QString Kilometres(double km) { return NumberLocale().toString(std::llround(km)); }
 
 QString Altitude(double degrees) { return Number(degrees, 1) + QChar(0x00B0); }
 
 QString SeasonMeaning(SkyEventKind kind) {
   switch (kind) {
   case SkyEventKind::MarchEquinox:
-    return QStringLiteral("the Sun crosses the equator northward: spring begins in the northern hemisphere, "
-                          "autumn in the southern");
+    return Words::tr("the Sun crosses the equator northward: spring begins in the northern hemisphere, "
+              "autumn in the southern");
   case SkyEventKind::JuneSolstice:
-    return QStringLiteral("the Sun farthest north: summer begins in the northern hemisphere, winter in the southern");
+    return Words::tr("the Sun farthest north: summer begins in the northern hemisphere, winter in the southern");
   case SkyEventKind::SeptemberEquinox:
-    return QStringLiteral("the Sun crosses the equator southward: autumn begins in the northern hemisphere, "
-                          "spring in the southern");
+    return Words::tr("the Sun crosses the equator southward: autumn begins in the northern hemisphere, "
+              "spring in the southern");
   case SkyEventKind::DecemberSolstice:
-    return QStringLiteral("the Sun farthest south: winter begins in the northern hemisphere, summer in the southern");
+    return Words::tr("the Sun farthest south: winter begins in the northern hemisphere, summer in the southern");
   default: return {};
   }
 }
 
+// "Total lunar eclipse": whole, for the languages that inflect the type by
+// the kind.
 QString TypedKind(const SkyEvent& event) {
-  QString type = TypeName(event);
-  type[0] = type[0].toUpper();
-  return type + QLatin1Char(' ') + KindTitle(event.kind).toLower();
+  if (event.lunar) {
+    switch (event.lunar->type) {
+    case LunarEclipseType::Penumbral: return Words::tr("Penumbral lunar eclipse");
+    case LunarEclipseType::Partial: return Words::tr("Partial lunar eclipse");
+    case LunarEclipseType::Total: return Words::tr("Total lunar eclipse");
+    }
+  }
+  if (event.solar) {
+    switch (event.solar->type) {
+    case SolarEclipseType::Partial: return Words::tr("Partial solar eclipse");
+    case SolarEclipseType::Annular: return Words::tr("Annular solar eclipse");
+    case SolarEclipseType::Total: return Words::tr("Total solar eclipse");
+    }
+  }
+  return KindTitle(event.kind);
+}
+
+// The eclipse's type alone, as its details begin: "total".
+QString TypeTitle(const SkyEvent& event) {
+  if (event.lunar) {
+    switch (event.lunar->type) {
+    case LunarEclipseType::Penumbral: return Words::tr("penumbral");
+    case LunarEclipseType::Partial: return Words::tr("partial");
+    case LunarEclipseType::Total: return Words::tr("total");
+    }
+  }
+  if (event.solar) {
+    switch (event.solar->type) {
+    case SolarEclipseType::Partial: return Words::tr("partial");
+    case SolarEclipseType::Annular: return Words::tr("annular");
+    case SolarEclipseType::Total: return Words::tr("total");
+    }
+  }
+  return {};
 }
 
 QString Distance(const SkyEvent& event) {
-  return KindTitle(event.kind) + QLatin1Char(' ') + Kilometres(event.apsis->distanceKm) + QStringLiteral(" km");
+  return Words::tr("%1 %2 km").arg(KindTitle(event.kind), Kilometres(event.apsis->distanceKm));
 }
 
 QString NearPerigee(const SkyEvent& event) {
-  return event.apsis->fullMoonNearPerigee ? QStringLiteral(", full moon near perigee") : QString();
+  return event.apsis->fullMoonNearPerigee ? Words::tr(", full moon near perigee") : QString();
 }
 
 } // namespace
@@ -69,9 +113,17 @@ QString KindName(SkyEventKind kind) {
 }
 
 QString KindTitle(SkyEventKind kind) {
-  QString title = KindName(kind).replace(QLatin1Char('-'), QLatin1Char(' '));
-  title[0] = title[0].toUpper();
-  return title;
+  switch (kind) {
+  case SkyEventKind::MarchEquinox: return Words::tr("March equinox");
+  case SkyEventKind::JuneSolstice: return Words::tr("June solstice");
+  case SkyEventKind::SeptemberEquinox: return Words::tr("September equinox");
+  case SkyEventKind::DecemberSolstice: return Words::tr("December solstice");
+  case SkyEventKind::LunarEclipse: return Words::tr("Lunar eclipse");
+  case SkyEventKind::SolarEclipse: return Words::tr("Solar eclipse");
+  case SkyEventKind::Perigee: return Words::tr("Perigee");
+  case SkyEventKind::Apogee: return Words::tr("Apogee");
+  }
+  return {};
 }
 
 QString TypeName(const SkyEvent& event) {
@@ -168,8 +220,8 @@ QString EventTitle(const SkyEvent& event) {
   if (event.lunar || event.solar) {
     switch (VisibilityOf(event)) {
     case Visibility::Whole: return TypedKind(event);
-    case Visibility::Part: return TypedKind(event) + QStringLiteral(", partly visible here");
-    case Visibility::None: return TypedKind(event) + QStringLiteral(", not visible here");
+    case Visibility::Part: return Words::tr("%1, partly visible here").arg(TypedKind(event));
+    case Visibility::None: return Words::tr("%1, not visible here").arg(TypedKind(event));
     }
   }
   if (event.apsis) return KindTitle(event.kind) + NearPerigee(event);
@@ -186,8 +238,8 @@ QString BriefSummary(const SkyEvent& event) {
   if (event.lunar || event.solar) {
     switch (VisibilityOf(event)) {
     case Visibility::Whole: return TypedKind(event);
-    case Visibility::Part: return TypedKind(event) + QStringLiteral(", partly visible");
-    case Visibility::None: return TypedKind(event) + QStringLiteral(", not visible");
+    case Visibility::Part: return Words::tr("%1, partly visible").arg(TypedKind(event));
+    case Visibility::None: return Words::tr("%1, not visible").arg(TypedKind(event));
     }
   }
   return KindTitle(event.kind);
@@ -195,31 +247,30 @@ QString BriefSummary(const SkyEvent& event) {
 
 QString EventDetails(const SkyEvent& event, const EventClock& clock, bool withGreatest) {
   QStringList parts;
-  if (event.apsis) return Kilometres(event.apsis->distanceKm) + QStringLiteral(" km from the Earth's centre");
+  if (event.apsis) return Words::tr("%1 km from the Earth's centre").arg(Kilometres(event.apsis->distanceKm));
   if (!event.lunar && !event.solar) return SeasonMeaning(event.kind);
   const auto moment = [&](double jdUt) { return MomentText(jdUt, event.jdUt, clock); };
   const std::vector<ContactMoment> contacts = ContactsOf(event);
   QStringList contactTexts;
   if (event.lunar) {
     const LunarEclipseDetails& l = *event.lunar;
-    parts << QStringLiteral("%1, umbral magnitude %2, penumbral magnitude %3")
-                 .arg(TypeName(event), Number(l.umbralMagnitude, 3), Number(l.penumbralMagnitude, 3));
-    parts << (l.greatest.moonAboveHorizon ? QStringLiteral("Moon above the horizon at greatest eclipse")
-                                          : QStringLiteral("Moon below the horizon at greatest eclipse"));
+    parts << Words::tr("%1, umbral magnitude %2, penumbral magnitude %3")
+                 .arg(TypeTitle(event), Number(l.umbralMagnitude, 3), Number(l.penumbralMagnitude, 3));
+    parts << (l.greatest.moonAboveHorizon ? Words::tr("Moon above the horizon at greatest eclipse")
+                                          : Words::tr("Moon below the horizon at greatest eclipse"));
     for (const ContactMoment& c : contacts)
-      contactTexts << QStringLiteral("%1 %2 (Moon %3)")
-                          .arg(c.name, moment(c.jdUt), c.aboveHorizon ? QStringLiteral("up") : QStringLiteral("down"));
+      contactTexts << (c.aboveHorizon ? Words::tr("%1 %2 (Moon up)") : Words::tr("%1 %2 (Moon down)")).arg(c.name, moment(c.jdUt));
   } else {
     const SolarEclipseLocal& s = *event.solar;
-    parts << QStringLiteral("%1, magnitude %2, obscuration %3, Sun at %4")
-                 .arg(TypeName(event), Number(ShownSolarFraction(s, s.magnitude), 3),
+    parts << Words::tr("%1, magnitude %2, obscuration %3, Sun at %4")
+                 .arg(TypeTitle(event), Number(ShownSolarFraction(s, s.magnitude), 3),
                       Number(ShownSolarFraction(s, s.obscuration), 3), Altitude(s.sunAltitudeDeg));
-    if (s.beginsBelowHorizon) parts << QStringLiteral("begins below the horizon");
-    if (s.endsBelowHorizon) parts << QStringLiteral("ends below the horizon");
+    if (s.beginsBelowHorizon) parts << Words::tr("begins below the horizon");
+    if (s.endsBelowHorizon) parts << Words::tr("ends below the horizon");
     for (const ContactMoment& c : contacts)
-      contactTexts << QStringLiteral("%1 %2 (Sun at %3)").arg(c.name, moment(c.jdUt), Altitude(c.altitudeDeg));
+      contactTexts << Words::tr("%1 %2 (Sun at %3)").arg(c.name, moment(c.jdUt), Altitude(c.altitudeDeg));
   }
-  if (withGreatest) parts << QStringLiteral("greatest eclipse ") + moment(event.jdUt);
+  if (withGreatest) parts << Words::tr("greatest eclipse %1").arg(moment(event.jdUt));
   if (!contactTexts.isEmpty()) parts << contactTexts.join(QStringLiteral(", "));
   return parts.join(QStringLiteral("; "));
 }

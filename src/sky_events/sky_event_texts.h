@@ -2,7 +2,9 @@
 #pragma once
 
 // The words and times of a sky event, shared by the lists, the calendar file
-// and the command line. QtCore only.
+// and the command line. QtCore only. The titles and details are in the
+// installed translation's language (English without one, as on the command
+// line); the names scripts read never are.
 
 #include "astro/shown_clock.h"
 #include "sky_event.h"
@@ -18,9 +20,10 @@ namespace sky_events {
 
 // "march-equinox", "lunar-eclipse", "perigee", ...: the names scripts read.
 QString KindName(SkyEventKind kind);
-// "March equinox", "Lunar eclipse", "Perigee", ...
+// "March equinox", "Lunar eclipse", "Perigee", ..., translated.
 QString KindTitle(SkyEventKind kind);
-// "penumbral", "partial", "total"; "partial", "annular", "total".
+// "penumbral", "partial", "total"; "partial", "annular", "total": the names
+// scripts read.
 QString TypeName(const SkyEvent& event);
 
 // The instant rounded to the second, in UTC.

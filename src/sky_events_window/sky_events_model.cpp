@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sky_events_model.h"
 
+#include <QCoreApplication>
+
 namespace sky_events_window {
 
-const EventCells& EventColumnNames() {
-  static const EventCells kNames = {QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("Event"),
-                                    QStringLiteral("Details")};
-  return kNames;
+EventCells EventColumnNames() {
+  return {QCoreApplication::translate("sky_events_window", "Date"),
+          QCoreApplication::translate("sky_events_window", "Time"),
+          QCoreApplication::translate("sky_events_window", "Event"),
+          QCoreApplication::translate("sky_events_window", "Details")};
 }
 
 EventCells CellsOf(const sky_events::SkyEvent& event, const sky_events::EventClock& clock) {
@@ -37,7 +40,8 @@ QVariant SkyEventsModel::data(const QModelIndex& index, int role) const {
   case Qt::DisplayRole: return cell;
   // A screen reader hears the column's name before the cell.
   case Qt::AccessibleTextRole:
-    return EventColumnNames()[static_cast<std::size_t>(index.column())] + QStringLiteral(": ") + cell;
+    return QCoreApplication::translate("sky_events_window", "%1: %2")
+        .arg(EventColumnNames()[static_cast<std::size_t>(index.column())], cell);
   // Each cell read alone tells the whole event: date, time, event, details.
   case Qt::AccessibleDescriptionRole: {
     QStringList parts;

@@ -19,8 +19,8 @@ namespace sky_events_window {
 inline constexpr int kEventColumnCount = 4;
 using EventCells = std::array<QString, kEventColumnCount>;
 
-// "Date", "Time", "Event", "Details".
-const EventCells& EventColumnNames();
+// "Date", "Time", "Event", "Details", in the translation's language.
+EventCells EventColumnNames();
 
 // The cells of one event on a clock, its times written as the clock writes
 // them: "2024-04-08", "1:40 PM", "Total solar eclipse", "total, magnitude ...".

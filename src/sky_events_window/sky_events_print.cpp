@@ -45,11 +45,12 @@ void PrintEventRows(QPainter& painter, QPrinter& printer, const QStringList& hea
   const QFontMetrics textMetrics(text, &printer);
   const QFontMetrics boldMetrics(bold, &printer);
   const int gap = kColumnGapEms * textMetrics.horizontalAdvance(QLatin1Char('M'));
+  const EventCells names = EventColumnNames();
   std::array<int, kEventColumnCount> left{};
   left[0] = area.left();
   for (int c = 0; c + 1 < kEventColumnCount; ++c) {
     const auto column = static_cast<std::size_t>(c);
-    int widest = boldMetrics.horizontalAdvance(EventColumnNames()[column]);
+    int widest = boldMetrics.horizontalAdvance(names[column]);
     for (const EventCells& row : rows) widest = std::max(widest, textMetrics.horizontalAdvance(row[column]));
     left[column + 1] = left[column] + widest + gap;
   }
@@ -69,7 +70,7 @@ void PrintEventRows(QPainter& painter, QPrinter& printer, const QStringList& hea
     y += textMetrics.lineSpacing();
     painter.setFont(bold);
     for (std::size_t c = 0; c < left.size(); ++c)
-      painter.drawText(left[c], y + boldMetrics.ascent(), EventColumnNames()[c]);
+      painter.drawText(left[c], y + boldMetrics.ascent(), names[c]);
     y += boldMetrics.lineSpacing();
     painter.drawLine(area.left(), y, area.right(), y);
     y += boldMetrics.lineSpacing() / 2;

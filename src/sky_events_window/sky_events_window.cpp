@@ -65,8 +65,10 @@ void SkyEventsWindow::CreateViews() {
   auto* column = new QVBoxLayout(frame);
 
   auto* top = new QHBoxLayout;
-  previous_ = ui_helpers::FrameButton(frame, "Pre&vious Year", "cmdPreviousYear");
-  next_ = ui_helpers::FrameButton(frame, "&Next Year", "cmdNextYear");
+  previous_ = ui_helpers::FrameButton(frame, "", "cmdPreviousYear");
+  previous_->setText(tr("Pre&vious Year"));
+  next_ = ui_helpers::FrameButton(frame, "", "cmdNextYear");
+  next_->setText(tr("&Next Year"));
   connect(previous_, &QPushButton::clicked, this, [this] { StepYear(-1); });
   connect(next_, &QPushButton::clicked, this, [this] { StepYear(1); });
   yearLabel_ = new QLabel(frame);
@@ -110,9 +112,12 @@ void SkyEventsWindow::CreateViews() {
   bottom_ = new QWidget(frame);
   auto* buttons = new QHBoxLayout(bottom_);
   buttons->setContentsMargins(0, 0, 0, 0);
-  QPushButton* print = ui_helpers::FrameButton(bottom_, "&Print", "cmdPrint");
-  QPushButton* copy = ui_helpers::FrameButton(bottom_, "&Copy to Clipboard", "cmdCopy");
-  QPushButton* close = ui_helpers::FrameButton(bottom_, "C&lose", "cmdClose");
+  QPushButton* print = ui_helpers::FrameButton(bottom_, "", "cmdPrint");
+  print->setText(tr("&Print"));
+  QPushButton* copy = ui_helpers::FrameButton(bottom_, "", "cmdCopy");
+  copy->setText(tr("&Copy to Clipboard"));
+  QPushButton* close = ui_helpers::FrameButton(bottom_, "", "cmdClose");
+  close->setText(tr("C&lose"));
   connect(print, &QPushButton::clicked, this, &SkyEventsWindow::PrintList);
   connect(copy, &QPushButton::clicked, this, &SkyEventsWindow::CopyList);
   connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -208,10 +213,10 @@ void SkyEventsWindow::Build() {
   grid_->setFont(built_.tableFont);
   FitColumns();
   yearLabel_->setText(QString::number(year_));
-  yearLabel_->setAccessibleName(QStringLiteral("Year %1").arg(year_));
+  yearLabel_->setAccessibleName(tr("Year %1").arg(year_));
   placeLabel_->setText(sky_events::EventTextLines({}, ListContext()).at(1));
   setWindowTitle(Title());
-  grid_->setAccessibleName(QStringLiteral("%1 at %2").arg(Title(), built_.location.SiteName));
+  grid_->setAccessibleName(tr("%1 at %2").arg(Title(), built_.location.SiteName));
   previous_->setEnabled(year_ > kFirstYear);
   next_->setEnabled(year_ < kLastYear);
   if (model_->rowCount() > 0) grid_->setCurrentIndex(model_->index(0, 0));
@@ -223,10 +228,11 @@ void SkyEventsWindow::FitColumns() {
   // of the width and wrap, each row as tall as its text.
   const QFontMetrics cells(grid_->font());
   const QFontMetrics names(grid_->horizontalHeader()->font());
+  const EventCells columnNames = EventColumnNames();
   const int padding = 2 * cells.horizontalAdvance(QLatin1Char('M'));
   for (int c = 0; c + 1 < kEventColumnCount; ++c) {
     const auto column = static_cast<std::size_t>(c);
-    int widest = names.horizontalAdvance(EventColumnNames()[column]);
+    int widest = names.horizontalAdvance(columnNames[column]);
     for (const EventCells& row : model_->rows()) widest = std::max(widest, cells.horizontalAdvance(row[column]));
     if (c == kEventColumn) widest = std::min(widest, kEventColumnEms * cells.horizontalAdvance(QLatin1Char('M')));
     grid_->horizontalHeader()->setSectionResizeMode(c, QHeaderView::Fixed);
@@ -244,7 +250,7 @@ void SkyEventsWindow::FitColumns() {
                             2 * grid_->frameWidth());
 }
 
-QString SkyEventsWindow::Title() const { return QStringLiteral("Sky Events for %1").arg(year_); }
+QString SkyEventsWindow::Title() const { return tr("Sky Events for %1").arg(year_); }
 
 sky_events::EventListContext SkyEventsWindow::ListContext() const {
   const YearAndPlace key = YearAndPlaceOf(built_.state, year_);

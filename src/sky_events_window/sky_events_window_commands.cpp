@@ -28,9 +28,9 @@ QAction* SkyEventsWindow::menuAction(const QString& objectName) const {
 }
 
 void SkyEventsWindow::CreateMenus() {
-  const auto item = [this](QMenu* menu, const char* caption, const char* name, const QKeySequence& key,
+  const auto item = [this](QMenu* menu, const QString& caption, const char* name, const QKeySequence& key,
                            std::function<void()> handler) {
-    auto* action = menu ? menu->addAction(QLatin1String(caption)) : new QAction(QLatin1String(caption), this);
+    auto* action = menu ? menu->addAction(caption) : new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(key);
     action->setProperty(help::kHelpContextProperty, static_cast<int>(help::kSkyEventsTopic));
@@ -39,37 +39,37 @@ void SkyEventsWindow::CreateMenus() {
     return action;
   };
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  item(file, "&Print", "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintList(); });
-  item(file, "&Copy", "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyList(); });
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  item(file, tr("&Print"), "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintList(); });
+  item(file, tr("&Copy"), "mnuCopy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { CopyList(); });
   file->addSeparator();
-  item(file, "Save as &Text...", "mnuSaveText", {}, [this] { SaveAsText(); });
-  item(file, "Save as CS&V...", "mnuSaveCsv", {}, [this] { SaveAsCsv(); });
-  item(file, "Save as Ca&lendar...", "mnuSaveCalendar", {}, [this] { SaveAsCalendar(); });
+  item(file, tr("Save as &Text..."), "mnuSaveText", {}, [this] { SaveAsText(); });
+  item(file, tr("Save as CS&V..."), "mnuSaveCsv", {}, [this] { SaveAsCsv(); });
+  item(file, tr("Save as Ca&lendar..."), "mnuSaveCalendar", {}, [this] { SaveAsCalendar(); });
   file->addSeparator();
-  item(file, "E&xit", "mnuExit", {}, [this] { close(); });
+  item(file, tr("E&xit"), "mnuExit", {}, [this] { close(); });
 
   // The main window's calendar steps a year with Ctrl+Page Up and Down too.
-  QMenu* year = menuBar()->addMenu(QStringLiteral("&Year"));
-  item(year, "&Previous Year", "mnuPreviousYear", QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { StepYear(-1); });
-  item(year, "&Next Year", "mnuNextYear", QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { StepYear(1); });
+  QMenu* year = menuBar()->addMenu(tr("&Year"));
+  item(year, tr("&Previous Year"), "mnuPreviousYear", QKeySequence(Qt::CTRL | Qt::Key_PageUp), [this] { StepYear(-1); });
+  item(year, tr("&Next Year"), "mnuNextYear", QKeySequence(Qt::CTRL | Qt::Key_PageDown), [this] { StepYear(1); });
 
   // What the list shows: the events seen from the place, the kinds.
-  QMenu* show = menuBar()->addMenu(QStringLiteral("&Show"));
-  const auto check = [&](const char* caption, const char* name, bool checked) {
+  QMenu* show = menuBar()->addMenu(tr("&Show"));
+  const auto check = [&](const QString& caption, const char* name, bool checked) {
     QAction* action = item(show, caption, name, {}, [this] { Build(); });
     action->setCheckable(true);
     action->setChecked(checked);
     return action;
   };
-  visibleOnly_ = check("&Visible Here Only", "mnuVisibleOnly", false);
+  visibleOnly_ = check(tr("&Visible Here Only"), "mnuVisibleOnly", false);
   show->addSeparator();
-  seasons_ = check("&Seasons", "mnuSeasons", true);
-  eclipses_ = check("&Eclipses", "mnuEclipses", true);
-  apsides_ = check("&Perigees and Apogees", "mnuApsides", true);
+  seasons_ = check(tr("&Seasons"), "mnuSeasons", true);
+  eclipses_ = check(tr("&Eclipses"), "mnuEclipses", true);
+  apsides_ = check(tr("&Perigees and Apogees"), "mnuApsides", true);
 
   // Esc closes, as the Close button is the window's cancel button.
-  addAction(item(nullptr, "Close", "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { close(); }));
+  addAction(item(nullptr, tr("Close"), "mnuEscape", QKeySequence(Qt::Key_Escape), [this] { close(); }));
   for (QMenu* menu : {file, year, show})
     menu->menuAction()->setProperty(help::kHelpContextProperty, static_cast<int>(help::kSkyEventsTopic));
 }
@@ -95,16 +95,16 @@ void SkyEventsWindow::setSaveFileChooser(ui_helpers::SaveFileChooser choose) { c
 bool SkyEventsWindow::Save(const QString& caption, const QString& extension, const QString& filter,
                            const QByteArray& bytes) {
   return ui_helpers::SaveBytesToChosenFile(this, chooseFile_, caption, Title(), extension,
-                                           filter + QStringLiteral(";;All files (*)"), bytes, lastSaveFolder_);
+                                           filter + QStringLiteral(";;") + tr("All files (*)"), bytes, lastSaveFolder_);
 }
 
 void SkyEventsWindow::SaveAsText() {
-  Save(QStringLiteral("Save as Text"), QStringLiteral(".txt"), QStringLiteral("Text files (*.txt)"),
+  Save(tr("Save as Text"), QStringLiteral(".txt"), tr("Text files (*.txt)"),
        month::JoinLines(TextLines(), month::LineEnd::Lf).toUtf8());
 }
 
 void SkyEventsWindow::SaveAsCsv() {
-  Save(QStringLiteral("Save as CSV"), QStringLiteral(".csv"), QStringLiteral("CSV files (*.csv)"),
+  Save(tr("Save as CSV"), QStringLiteral(".csv"), tr("CSV files (*.csv)"),
        month::JoinLines(sky_events::EventCsvLines(model_->events(), ListContext()), month::LineEnd::CrLf).toUtf8());
 }
 
@@ -112,11 +112,11 @@ void SkyEventsWindow::SaveAsCalendar() {
   std::vector<calendar_file::AlmanacEvent> events;
   const astro::ShownClock clock = ClockOf(YearAndPlaceOf(built_.state, year_));
   for (const sky_events::SkyEvent& e : model_->events()) events.push_back(calendar_file::SkyCalendarEvent(e, clock));
-  const QString caption = QStringLiteral("Save as Calendar");
+  const QString caption = tr("Save as Calendar");
   const calendar_file::CalendarFileText file =
       calendar_file::CalendarFile(events, built_.location, QDateTime::currentDateTimeUtc());
   if (!ui_helpers::NothingRefused(this, caption, file.refusal)) return;
-  Save(caption, QStringLiteral(".ics"), QStringLiteral("Calendar files (*.ics)"), file.bytes);
+  Save(caption, QStringLiteral(".ics"), tr("Calendar files (*.ics)"), file.bytes);
 }
 
 } // namespace sky_events_window

@@ -7,6 +7,7 @@
 #include "sky_events/sky_event_list.h"
 #include "sky_events/sky_event_texts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace sky_events_window {
@@ -30,10 +31,13 @@ std::vector<sky_events::SkyEvent> EventsBetween(QDate from, QDate to, const Year
 
 QDate LocalDate(double jdUt, const astro::ShownClock& clock) { return sky_events::LocalOf(jdUt, clock).date(); }
 
-// "Total lunar eclipse begins, not visible here": the phase after the name.
-QString WithPhase(QString summary, const QString& phase) {
+// "Total lunar eclipse begins, not visible here": the phase ("%1 begins")
+// said of the name, before the first comma.
+QString WithPhase(const QString& summary, const QString& phase) {
+  if (phase.isEmpty()) return summary;
   const qsizetype comma = summary.indexOf(QStringLiteral(", "));
-  return summary.insert(comma < 0 ? summary.size() : comma, phase);
+  const qsizetype end = comma < 0 ? summary.size() : comma;
+  return phase.arg(summary.left(end)) + summary.mid(end);
 }
 
 } // namespace
@@ -105,7 +109,8 @@ DayEventLine DayEventLineOf(const std::vector<sky_events::SkyEvent>& events, QDa
       if (!span) continue;
       const bool begins = LocalDate(span->first, clock) == date;
       instant = begins ? span->first : span->second;
-      phase = begins ? QStringLiteral(" begins") : QStringLiteral(" ends");
+      phase = begins ? QCoreApplication::translate("sky_events_window", "%1 begins")
+                     : QCoreApplication::translate("sky_events_window", "%1 ends");
     }
     const QString time = timeText(instant) + QLatin1Char(' ');
     full << time + WithPhase(sky_events::EventSummary(e), phase);

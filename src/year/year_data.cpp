@@ -58,7 +58,7 @@ QString YearJson(const YearTable& table, const YearContext& context) {
   }
   const settings::SiteLocation& place = context.location;
   const QJsonObject root{
-      {"title", YearTitle(table)},
+      {"title", YearTitleUntranslated(table)},
       {"event", YearEventName(table.event)},
       {"year", table.year},
       {"place", place.SiteName},

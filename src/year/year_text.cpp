@@ -6,10 +6,17 @@
 #include "month/table_texts.h"
 #include "month/title_block.h"
 
+#include <QCoreApplication>
+
 namespace year {
 namespace {
 
+struct Words {
+  Q_DECLARE_TR_FUNCTIONS(year)
+};
+
 constexpr int kDayColumn = 3;                  // "Day", then "01 " .. "31 "
+constexpr int kHhmm = 4;                       // the width of a time
 constexpr int kMonthBlock = 11;                // two blanks, hhmm, a blank, hhmm
 constexpr int kLineWidth = kDayColumn + 12 * kMonthBlock;
 const QString kNoDay = QStringLiteral("    "); // 30 February and the like
@@ -19,14 +26,34 @@ QString Hhmm(const YearTime& t, int timeType) {
   return month::ListTime(t.time, 1, timeType).remove(QLatin1Char(':'));
 }
 
-// Where the searched altitude is, for the footnote.
-QString AltitudeName(const YearTable& table) {
-  if (!IsTwilight(table.event)) return QStringLiteral("the horizon");
-  return QStringLiteral("%1\u00B0 below the horizon").arg(-table.altitude);
+// The footnote of a mark of the body staying above or below the searched
+// altitude all day: "****  the Sun stays above the horizon all day".
+QString StaysNote(const YearTable& table, bool above) {
+  const QString mark = MissingMark(above ? month::MissingReason::StaysAbove : month::MissingReason::StaysBelow);
+  if (IsTwilight(table.event))
+    return (above ? Words::tr("%1  the Sun stays above %2\u00B0 below the horizon all day")
+                  : Words::tr("%1  the Sun stays below %2\u00B0 below the horizon all day"))
+        .arg(mark)
+        .arg(-table.altitude);
+  if (table.event == YearEvent::Moon)
+    return (above ? Words::tr("%1  the Moon stays above the horizon all day")
+                  : Words::tr("%1  the Moon stays below the horizon all day"))
+        .arg(mark);
+  return (above ? Words::tr("%1  the Sun stays above the horizon all day")
+                : Words::tr("%1  the Sun stays below the horizon all day"))
+      .arg(mark);
 }
 
-QString BodyName(const YearTable& table) {
-  return table.event == YearEvent::Moon ? QStringLiteral("the Moon") : QStringLiteral("the Sun");
+// The title's pattern, untranslated.
+const char* TitlePattern(YearEvent event) {
+  switch (event) {
+  case YearEvent::Sun: return QT_TRANSLATE_NOOP("year", "Sunrise and Sunset for %1");
+  case YearEvent::Moon: return QT_TRANSLATE_NOOP("year", "Moonrise and Moonset for %1");
+  case YearEvent::Civil: return QT_TRANSLATE_NOOP("year", "Civil Twilight for %1");
+  case YearEvent::Nautical: return QT_TRANSLATE_NOOP("year", "Nautical Twilight for %1");
+  case YearEvent::Astronomical: break;
+  }
+  return QT_TRANSLATE_NOOP("year", "Astronomical Twilight for %1");
 }
 
 QString ChopBlanks(QString line) {
@@ -36,15 +63,10 @@ QString ChopBlanks(QString line) {
 
 } // namespace
 
-QString YearTitle(const YearTable& table) {
-  switch (table.event) {
-  case YearEvent::Sun: return QStringLiteral("Sunrise and Sunset for %1").arg(table.year);
-  case YearEvent::Moon: return QStringLiteral("Moonrise and Moonset for %1").arg(table.year);
-  case YearEvent::Civil: return QStringLiteral("Civil Twilight for %1").arg(table.year);
-  case YearEvent::Nautical: return QStringLiteral("Nautical Twilight for %1").arg(table.year);
-  case YearEvent::Astronomical: break;
-  }
-  return QStringLiteral("Astronomical Twilight for %1").arg(table.year);
+QString YearTitle(const YearTable& table) { return Words::tr(TitlePattern(table.event)).arg(table.year); }
+
+QString YearTitleUntranslated(const YearTable& table) {
+  return QString::fromLatin1(TitlePattern(table.event)).arg(table.year);
 }
 
 QStringList YearHeading(const YearTable& table, const YearContext& context) {
@@ -67,9 +89,13 @@ QStringList YearTextLines(const YearTable& table, const YearContext& context) {
   for (const QString& line : YearHeading(table, context)) lines << month::CenterText(line, kLineWidth);
   lines << QString();
 
-  const QString pair = IsTwilight(table.event) ? QStringLiteral("Beg.  End") : QStringLiteral("Rise  Set");
+  // Each word over its hhmm column: "Rise  Set".
+  const bool twilight = IsTwilight(table.event);
+  const QString first = twilight ? Words::tr("Beg.", "column heading, at most 4 letters") : Words::tr("Rise", "column heading, at most 4 letters");
+  const QString second = twilight ? Words::tr("End", "column heading, at most 4 letters") : Words::tr("Set", "column heading, at most 4 letters");
+  const QString pair = first.leftJustified(kHhmm) + QLatin1Char(' ') + second.rightJustified(kHhmm);
   QString months = QString(kDayColumn, QLatin1Char(' '));
-  QString columns = QStringLiteral("Day");
+  QString columns = Words::tr("Day", "column heading, at most 3 letters").leftJustified(kDayColumn);
   for (int month = 1; month <= 12; ++month) {
     months += QStringLiteral("  ") + dates::MonthName(month).left(3).leftJustified(9);
     columns += QStringLiteral("  ") + pair;
@@ -93,14 +119,10 @@ QStringList YearTextLines(const YearTable& table, const YearContext& context) {
     lines << ChopBlanks(row);
   }
 
-  const QString body = BodyName(table);
-  const QString altitude = AltitudeName(table);
-  lines << QString()
-        << QStringLiteral("%1  %2 stays above %3 all day").arg(MissingMark(month::MissingReason::StaysAbove), body, altitude)
-        << QStringLiteral("%1  %2 stays below %3 all day").arg(MissingMark(month::MissingReason::StaysBelow), body, altitude)
-        << QStringLiteral("%1  no such event that day (it falls on the day before or after)")
+  lines << QString() << StaysNote(table, true) << StaysNote(table, false)
+        << Words::tr("%1  no such event that day (it falls on the day before or after)")
                .arg(MissingMark(month::MissingReason::NoEventToday));
-  if (!table.clockNames.isEmpty()) lines << QStringLiteral("*     the clocks change that day (%1)").arg(table.clockNames);
+  if (!table.clockNames.isEmpty()) lines << Words::tr("*     the clocks change that day (%1)").arg(table.clockNames);
   return lines;
 }
 

@@ -19,8 +19,10 @@ struct YearContext {
   int TimeType = 0; // 0 standard, 1 daylight, 2 Universal Time, 3 local time
 };
 
-// "Sunrise and Sunset for 2026", "Civil Twilight for 2026", ...
+// "Sunrise and Sunset for 2026", "Civil Twilight for 2026", ..., translated.
 QString YearTitle(const YearTable& table);
+// The same in English whatever the language, for the JSON scripts read.
+QString YearTitleUntranslated(const YearTable& table);
 
 // The four heading lines: title, place, coordinates and zone, time type.
 QStringList YearHeading(const YearTable& table, const YearContext& context);

@@ -12,12 +12,16 @@
 #include "year/year_data.h"
 #include "year/year_text.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <memory>
 
 namespace year {
 namespace {
@@ -208,6 +212,39 @@ TEST(YearText, LaysOutTwelveMonthPairsAndThirtyOneDays) {
   EXPECT_EQ(lines[8 + 29].mid(3 + 1 * 11, 11), QString(11, QLatin1Char(' '))) << "no 30 February";
   EXPECT_EQ(lines[8 + 0].mid(3, 11), "  ---- ----") << "1 January in the polar night";
   EXPECT_TRUE(lines.last().startsWith("....  no such event"));
+}
+
+// A few German words of the year table, as a translation gives them.
+class GermanHeadings : public QTranslator {
+public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char* source, const char* = nullptr, int = -1) const override {
+    static const std::map<std::string, QString> kWords = {
+        {"Day", QStringLiteral("Tag")},
+        {"Rise", QStringLiteral("Auf.")},
+        {"Set", QStringLiteral("Unt.")},
+        {"Sunrise and Sunset for %1", QStringLiteral("Sonnenaufgang und Sonnenuntergang %1")}};
+    const auto found = kWords.find(source);
+    return found == kWords.end() ? QString() : found->second;
+  }
+};
+
+TEST(YearText, TranslatedHeadingsKeepTheirColumnsAndTheJsonItsEnglishTitle) {
+  int argc = 1;
+  char name[] = "year_tests";
+  char* argv[] = {name, nullptr};
+  const std::unique_ptr<QCoreApplication> app(QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv));
+  const Place tromso{"Tromso, Norway", 69.65f, -18.96f, -1.0f, 0, 1, YearEvent::Sun, 2026};
+  const YearTable year = ComputeYearTable(Base(tromso, QDate(2026, 1, 1)), 2026, YearEvent::Sun);
+  GermanHeadings german;
+  ASSERT_TRUE(QCoreApplication::installTranslator(&german));
+  const QStringList lines = YearTextLines(year, {Location(tromso), 1, 0});
+  const QJsonObject root = QJsonDocument::fromJson(YearJson(year, {Location(tromso), 1, 0}).toUtf8()).object();
+  QCoreApplication::removeTranslator(&german);
+  EXPECT_EQ(lines[0].trimmed(), "Sonnenaufgang und Sonnenuntergang 2026");
+  // Each word over its four-digit column, as "Rise  Set" is.
+  EXPECT_TRUE(lines[6].startsWith("Tag  Auf. Unt.  Auf. Unt.")) << lines[6].toStdString();
+  EXPECT_EQ(root["title"].toString(), "Sunrise and Sunset for 2026");
 }
 
 TEST(YearData, JsonGivesTheReasonOfEachMissingTime) {
