@@ -51,7 +51,9 @@ QUrl MailLink(const QString& address) {
 } // namespace
 
 QString ProductNameText() {
-  return QCoreApplication::translate("about", "Vesperon Version %1 (%2 Bit)").arg(QLatin1String(kVersion)).arg(QSysInfo::WordSize);
+  return QCoreApplication::translate("about", "Vesperon Version %1 (%2 Bit)")
+      .arg(QLatin1String(kVersion))
+      .arg(QSysInfo::WordSize);
 }
 
 float NextAnimationValue(float pct) {

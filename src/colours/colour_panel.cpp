@@ -98,7 +98,8 @@ ColourPanel::ColourPanel(QWidget* parent, settings::Settings& colours, const std
   // Both buttons as wide as the longer word needs, growing towards the
   // palette where the panel's edge is near.
   int buttonWidth = cmdColorOK->width();
-  for (const QPushButton* b : {cmdColorMore, cmdColorOK}) buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
+  for (const QPushButton* b : {cmdColorMore, cmdColorOK})
+    buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
   const int buttonLeft = std::min(cmdColorOK->x(), contentsRect().right() - S(4) - buttonWidth);
   for (QPushButton* b : {cmdColorMore, cmdColorOK}) b->setGeometry(buttonLeft, b->y(), buttonWidth, b->height());
   connect(cmdColorMore, &QPushButton::clicked, this, &ColourPanel::cmdColorMoreClick);

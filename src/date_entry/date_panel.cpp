@@ -68,7 +68,8 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   // Both buttons as wide as the longer word needs, growing towards the
   // fields where the panel's edge is near.
   int buttonWidth = cmdDateOK->width();
-  for (const QPushButton* b : {cmdDateOK, cmdDateCancel}) buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
+  for (const QPushButton* b : {cmdDateOK, cmdDateCancel})
+    buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
   const int buttonLeft = std::min(cmdDateOK->x(), contentsRect().right() - S(8) - buttonWidth);
   for (QPushButton* b : {cmdDateOK, cmdDateCancel}) b->setGeometry(buttonLeft, b->y(), buttonWidth, b->height());
   // The buttons are Tab stops after the fields.

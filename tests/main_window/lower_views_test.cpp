@@ -276,7 +276,8 @@ TEST_F(LowerViewsTest, EveryMnemonicInSightIsUniqueAndAltOReachesTheOptionsMenu)
     }
     // Within each menu, with the alternating items in both their captions.
     EXPECT_EQ(RepeatedMnemonicsInMenus(*w_->menuBar()), QStringList()) << language;
-    for (const char* item : {"mnuAzimuth", "mnuBigMoon", "mnuFormLength"}) w_->menuAction(QLatin1String(item))->trigger();
+    for (const char* item : {"mnuAzimuth", "mnuBigMoon", "mnuFormLength"})
+      w_->menuAction(QLatin1String(item))->trigger();
     EXPECT_EQ(RepeatedMnemonicsInMenus(*w_->menuBar()), QStringList()) << language << ", other captions";
   }
   ui_helpers::InstallTranslations(QLocale(QLocale::English));
