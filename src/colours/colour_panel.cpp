@@ -7,6 +7,7 @@
 #include "ui_helpers/colour_conversion.h"
 #include "ui_helpers/focused_cell.h"
 #include "ui_helpers/panel_keys.h"
+#include "ui_helpers/text_fit.h"
 
 #include <QColorDialog>
 #include <QPushButton>
@@ -60,15 +61,15 @@ ColourPanel::ColourPanel(QWidget* parent, settings::Settings& colours, const std
   pnlColorOptions->setAutoFillBackground(true);
   // The box only groups the radio buttons, which take the focus: Tab reaches
   // the chosen one, the arrows move between them.
-  pnlColorOptions->setAccessibleName(QStringLiteral("Element to color"));
+  pnlColorOptions->setAccessibleName(tr("Element to color"));
   QPalette whiteOnBlack = pnlColorOptions->palette();
   whiteOnBlack.setColor(QPalette::Window, Qt::black);
   whiteOnBlack.setColor(QPalette::WindowText, Qt::white);
   whiteOnBlack.setColor(QPalette::ButtonText, Qt::white);
   pnlColorOptions->setPalette(whiteOnBlack);
-  const char* captions[] = {"&Background", "Te&xt", "Moo&n"};
+  const QString captions[] = {tr("&Background"), tr("Te&xt"), tr("Moo&n")};
   for (int i = 0; i < 3; ++i) {
-    auto* option = new QRadioButton(QLatin1String(captions[i]), pnlColorOptions);
+    auto* option = new QRadioButton(captions[i], pnlColorOptions);
     option->setObjectName(QStringLiteral("optColor_%1").arg(i + 1));
     option->move(S(4), S(3 + 16 * i));
     const auto element = static_cast<ColourElement>(i + 1);
@@ -85,15 +86,22 @@ ColourPanel::ColourPanel(QWidget* parent, settings::Settings& colours, const std
   pnlColorOptions->resize(std::clamp(widest, pnlColorOptions->width(), contentsRect().right() - pnlColorOptions->x()),
                           pnlColorOptions->height());
 
-  const auto button = [&](const char* name, const char* caption, int top) {
-    auto* b = new QPushButton(QLatin1String(caption), this);
+  const auto button = [&](const char* name, const QString& caption, int top) {
+    auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
     b->setGeometry(S(170), S(top), S(41), S(18));
     return b;
   };
-  cmdColorMore = button("cmdColorMore", "&More", 76);
-  cmdColorOK = button("cmdColorOK", "O&K", 98); // Alt+O stays the Options menu's
+  cmdColorMore = button("cmdColorMore", tr("&More"), 76);
+  cmdColorOK = button("cmdColorOK", tr("O&K"), 98); // Alt+O stays the Options menu's
   cmdColorOK->setDefault(true);
+  // Both buttons as wide as the longer word needs, growing towards the
+  // palette where the panel's edge is near.
+  int buttonWidth = cmdColorOK->width();
+  for (const QPushButton* b : {cmdColorMore, cmdColorOK})
+    buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
+  const int buttonLeft = std::min(cmdColorOK->x(), contentsRect().right() - S(4) - buttonWidth);
+  for (QPushButton* b : {cmdColorMore, cmdColorOK}) b->setGeometry(buttonLeft, b->y(), buttonWidth, b->height());
   connect(cmdColorMore, &QPushButton::clicked, this, &ColourPanel::cmdColorMoreClick);
   connect(cmdColorOK, &QPushButton::clicked, this, &ColourPanel::cmdColorOKClick);
   // Escape is OK as well: the colours are already applied, there is nothing to cancel.

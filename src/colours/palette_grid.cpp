@@ -5,6 +5,7 @@
 #include "ui_helpers/focus_ring_style.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
@@ -77,8 +78,10 @@ QString SpokenColourName(const QColor& colour) {
       nearest = name;
     }
   }
-  return QStringLiteral("%1, red %2, green %3, blue %4")
-      .arg(best == 0 ? nearest : QStringLiteral("near ") + nearest)
+  // The names are CSS's, which have no translation.
+  //: A colour read out by a screen reader: its name (or "near" a name), then its red, green and blue, each 0 to 255.
+  return QCoreApplication::translate("colours", "%1, red %2, green %3, blue %4")
+      .arg(best == 0 ? nearest : QCoreApplication::translate("colours", "near %1").arg(nearest))
       .arg(colour.red())
       .arg(colour.green())
       .arg(colour.blue());
@@ -86,7 +89,7 @@ QString SpokenColourName(const QColor& colour) {
 
 PaletteGrid::PaletteGrid(QWidget* parent, int cellWidth, int cellHeight, int lineWidth) : QTableView(parent) {
   setObjectName(QStringLiteral("CG"));
-  setAccessibleName(QStringLiteral("Palette"));
+  setAccessibleName(tr("Palette"));
   setModel(new PaletteModel(this));
   setItemDelegate(new PaletteCellDelegate(this, lineWidth));
   horizontalHeader()->hide();

@@ -5,10 +5,12 @@
 #include "ui_helpers/caption_buddy.h"
 #include "ui_helpers/character_filter.h"
 #include "ui_helpers/panel_keys.h"
+#include "ui_helpers/text_fit.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace date_entry {
 
@@ -18,10 +20,12 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   setAutoFillBackground(true); // covers what lies beneath
   setGeometry(S(26), S(187), S(211), S(107));
 
-  const auto label = [&](const char* name, const char* caption, int left, int top) {
-    auto* l = new QLabel(QLatin1String(caption), this);
+  int captionsRight = 0; // of the fields' captions
+  const auto label = [&](const char* name, const QString& caption, int left, int top) {
+    auto* l = new QLabel(caption, this);
     l->setObjectName(name);
     l->move(S(left), S(top));
+    return l->x() + l->sizeHint().width();
   };
   // DateKeyPress: digits and backspace only, refused characters dropped silently.
   const auto isDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
@@ -36,29 +40,38 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
     edit->installEventFilter(DateKeyPress);
     return edit;
   };
-  const auto button = [&](const char* name, const char* caption, int top) {
-    auto* b = new QPushButton(QLatin1String(caption), this);
+  const auto button = [&](const char* name, const QString& caption, int top) {
+    auto* b = new QPushButton(caption, this);
     b->setObjectName(name);
     b->setGeometry(S(133), S(top), S(57), S(21));
     return b;
   };
 
-  label("lblDate_1", "Enter a date :", 13, 5);
-  label("lblDate_2", "Year :", 13, 29);
+  label("lblDate_1", tr("Enter a date :"), 13, 5);
+  captionsRight = std::max(captionsRight, label("lblDate_2", tr("Year :"), 13, 29));
   txtYear = field("txtYear", 25);
-  label("lblDate_3", "Month :", 13, 53);
+  captionsRight = std::max(captionsRight, label("lblDate_3", tr("Month :"), 13, 53));
   txtMonth = field("txtMonth", 49);
-  label("lblDate_4", "Day : ", 13, 77);
+  captionsRight = std::max(captionsRight, label("lblDate_4", tr("Day : "), 13, 77));
   txtDay = field("txtDay", 73);
+  // The fields stand further right where a caption is longer in the shown language.
+  for (QLineEdit* edit : {txtYear, txtMonth, txtDay}) edit->move(std::max(edit->x(), captionsRight + S(4)), edit->y());
   setTabOrder(txtYear, txtMonth);
   setTabOrder(txtMonth, txtDay);
   ui_helpers::NameByCaption(findChild<QLabel*>("lblDate_2"), txtYear);
   ui_helpers::NameByCaption(findChild<QLabel*>("lblDate_3"), txtMonth);
   ui_helpers::NameByCaption(findChild<QLabel*>("lblDate_4"), txtDay);
 
-  cmdDateOK = button("cmdDateOK", "O&K", 25); // Alt+O stays the Options menu's
+  cmdDateOK = button("cmdDateOK", tr("O&K"), 25); // Alt+O stays the Options menu's
   cmdDateOK->setDefault(true);
-  cmdDateCancel = button("cmdDateCancel", "&Cancel", 49);
+  cmdDateCancel = button("cmdDateCancel", tr("&Cancel"), 49);
+  // Both buttons as wide as the longer word needs, growing towards the
+  // fields where the panel's edge is near.
+  int buttonWidth = cmdDateOK->width();
+  for (const QPushButton* b : {cmdDateOK, cmdDateCancel})
+    buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
+  const int buttonLeft = std::min(cmdDateOK->x(), contentsRect().right() - S(8) - buttonWidth);
+  for (QPushButton* b : {cmdDateOK, cmdDateCancel}) b->setGeometry(buttonLeft, b->y(), buttonWidth, b->height());
   // The buttons are Tab stops after the fields.
   setTabOrder(txtDay, cmdDateOK);
   setTabOrder(cmdDateOK, cmdDateCancel);

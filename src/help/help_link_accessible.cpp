@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_link_accessible.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTextCursor>
 #include <QTimer>
@@ -97,7 +98,7 @@ private:
 void TellSelectedLinks(QTextBrowser* browser) { new SelectedLinkTeller(browser); }
 
 void TellNewTopic(QTextBrowser* browser) {
-  browser->setAccessibleName(QStringLiteral("Help topic: ") + browser->documentTitle());
+  browser->setAccessibleName(QCoreApplication::translate("help", "Help topic: %1").arg(browser->documentTitle()));
   if (!QAccessible::isActive() || !browser->hasFocus()) return;
   QAccessibleEvent focus(browser, QAccessible::Focus);
   QAccessible::updateAccessibility(&focus);

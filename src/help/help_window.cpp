@@ -22,13 +22,13 @@ const char kStyleSheet[] = "h1 { font-size: x-large; } h2 { font-size: large; ma
 
 HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
   setObjectName(QStringLiteral("frmHelp"));
-  setWindowTitle(QStringLiteral("Vesperon Help"));
+  setWindowTitle(tr("Vesperon Help"));
   setAttribute(Qt::WA_QuitOnClose, false);
   setProperty(kHelpContextProperty, kContentsTopic); // not the topic of the window it belongs to
 
   browser_ = new QTextBrowser(this);
   browser_->setObjectName(QStringLiteral("helpBrowser"));
-  browser_->setAccessibleName(QStringLiteral("Help topic"));
+  browser_->setAccessibleName(tr("Help topic"));
   browser_->document()->setDefaultStyleSheet(QLatin1String(kStyleSheet));
   browser_->setOpenLinks(true);
   browser_->setOpenExternalLinks(true);
@@ -38,33 +38,33 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
   TellSelectedLinks(browser_);
   setCentralWidget(browser_);
 
-  QToolBar* bar = addToolBar(QStringLiteral("Navigation"));
+  QToolBar* bar = addToolBar(tr("Navigation"));
   bar->setMovable(false);
-  QAction* back = bar->addAction(QStringLiteral("&Back"), browser_, &QTextBrowser::backward);
+  QAction* back = bar->addAction(tr("&Back"), browser_, &QTextBrowser::backward);
   back->setObjectName(QStringLiteral("helpBack"));
   back->setShortcut(QKeySequence::Back);
   back->setEnabled(false);
-  QAction* forward = bar->addAction(QStringLiteral("&Forward"), browser_, &QTextBrowser::forward);
+  QAction* forward = bar->addAction(tr("&Forward"), browser_, &QTextBrowser::forward);
   forward->setObjectName(QStringLiteral("helpForward"));
   forward->setShortcut(QKeySequence::Forward);
   forward->setEnabled(false);
   connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
   connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
   bar->addSeparator();
-  bar->addAction(QStringLiteral("&Contents"), this, [this] { ShowPage(TopicUrl(kContentsTopic)); });
-  bar->addAction(QStringLiteral("&Index"), this, [this] { ShowPage(IndexUrl()); });
+  bar->addAction(tr("&Contents"), this, [this] { ShowPage(TopicUrl(kContentsTopic)); });
+  bar->addAction(tr("&Index"), this, [this] { ShowPage(IndexUrl()); });
   // Every button of the bar is a Tab stop.
   for (QAction* action : bar->actions()) {
     QWidget* button = action->isSeparator() ? nullptr : bar->widgetForAction(action);
     if (button) button->setFocusPolicy(Qt::TabFocus);
   }
   // Escape closes the window, as it does a dialog.
-  auto* close = new QAction(QStringLiteral("Close"), this);
+  auto* close = new QAction(tr("Close"), this);
   close->setShortcut(Qt::Key_Escape);
   connect(close, &QAction::triggered, this, &QWidget::close);
   addAction(close);
   connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
-    setWindowTitle(QStringLiteral("Help: ") + browser_->documentTitle());
+    setWindowTitle(tr("Help: %1").arg(browser_->documentTitle()));
     TellNewTopic(browser_);
   });
 

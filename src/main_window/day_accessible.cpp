@@ -7,6 +7,7 @@
 #include "moon_box.h"
 #include "status_strip.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -133,8 +134,8 @@ QAccessibleInterface* DayCanvasAccessible::childAt(int x, int y) const {
   return nullptr;
 }
 
-QString ShowHidePhasesAction() { return QStringLiteral("Show/Hide Phases"); }
-QString ResizeMoonAction() { return QStringLiteral("Resize Moon Graphic"); }
+QString ShowHidePhasesAction() { return QCoreApplication::translate("main_window", "Show/Hide Phases"); }
+QString ResizeMoonAction() { return QCoreApplication::translate("main_window", "Resize Moon Graphic"); }
 
 MoonBoxAccessible::MoonBoxAccessible(MoonBox* box) : QAccessibleWidget(box, QAccessible::Graphic) {}
 

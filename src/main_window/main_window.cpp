@@ -158,7 +158,7 @@ void TfrmVesperon::CreateViews() {
   calendar_->move(0, S(kCalendarTop));
 
   const auto area = [this](int left, int top, int width, int height, const char* hint) {
-    auto* a = new ClickArea(canvas_, QLatin1String(hint));
+    auto* a = new ClickArea(canvas_, ClickHint(hint));
     a->setGeometry(S(left), S(top), S(width), S(height));
     return a;
   };
@@ -172,7 +172,7 @@ void TfrmVesperon::CreateViews() {
   auto* status = new ui_helpers::ClickableLabel(canvas_);
   status->setObjectName("lblStatus");
   status->setAlignment(Qt::AlignCenter);
-  status->setToolTip(QLatin1String(kStatusLineHint));
+  status->setToolTip(ClickHint(kStatusLineHint));
   status->resize(S(kClientWidth), S(20));
   connect(status, &ui_helpers::ClickableLabel::pressed, this, [this](Qt::MouseButton button) {
     if (button == Qt::LeftButton) FlipStatus();
@@ -182,7 +182,7 @@ void TfrmVesperon::CreateViews() {
   // name tells what a key did that shows nowhere else (Ctrl+T, Ctrl+R).
   lblStatus_ = status;
 
-  phaseClickArea_ = new ClickArea(canvas_, QLatin1String(kPhaseRowsHint));
+  phaseClickArea_ = new ClickArea(canvas_, ClickHint(kPhaseRowsHint));
   phaseClickArea_->setGeometry(S(18), S(302), S(223), 0);
   connect(phaseClickArea_, &ClickArea::leftClicked, this, &TfrmVesperon::FlipFormLength);
 
@@ -357,8 +357,8 @@ void TfrmVesperon::showEvent(QShowEvent* event) {
   if (!storeProblem_.isEmpty()) {
     QTimer::singleShot(0, this, [this] {
       QMessageBox::warning(this, QStringLiteral("Vesperon"),
-                           storeProblem_ + QStringLiteral("\n\nVesperon starts with its default settings "
-                                                          "and does not save them to that file."));
+                           tr("%1\n\nVesperon starts with its default settings and does not save them to that file.")
+                               .arg(storeProblem_));
     });
   } else if (!storeNotice_.isEmpty()) {
     QTimer::singleShot(0, this, [this] { QMessageBox::information(this, QStringLiteral("Vesperon"), storeNotice_); });

@@ -124,13 +124,13 @@ void TfrmVesperon::FlipStayOnTop() {
   const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, StayOnTop);
   overrideWindowFlags(flags);
   if (QWindow* native = windowHandle()) native->setFlags(flags);
-  Announce(StayOnTop ? QStringLiteral("Stays on top of other windows") : QStringLiteral("No longer on top"));
+  Announce(StayOnTop ? tr("Stays on top of other windows") : tr("No longer on top"));
 }
 
 void TfrmVesperon::FlipRepeatLayout() {
   calendarOptions_.DC = !calendarOptions_.DC;
-  Announce(calendarOptions_.DC ? QStringLiteral("A year repeat lays out the month when released")
-                               : QStringLiteral("A year repeat lays out every month it passes"));
+  Announce(calendarOptions_.DC ? tr("A year repeat lays out the month when released")
+                               : tr("A year repeat lays out every month it passes"));
 }
 
 void TfrmVesperon::Announce(const QString& what) {

@@ -46,7 +46,7 @@ void TfrmVesperon::ApplyStayOnTopSupport(const QString& platformName) {
   QAction* onTop = actions_.at(QStringLiteral("mnuOnTop"));
   const QString whyNot = WhyNoStayOnTop(platformName);
   onTop->setEnabled(whyNot.isEmpty());
-  onTop->setToolTip(whyNot.isEmpty() ? QStringLiteral("Keep the window on top of other windows (Ctrl+T)") : whyNot);
+  onTop->setToolTip(whyNot.isEmpty() ? tr("Keep the window on top of other windows (Ctrl+T)") : whyNot);
 }
 
 void TfrmVesperon::CreateMenus() {
@@ -61,68 +61,68 @@ void TfrmVesperon::CreateMenus() {
     actions_[name] = action;
   };
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->menuAction()->setObjectName("mnuFile");
-  AddCheck(file, QStringLiteral("&Add To List"), "mnuListAdd", [this] { pnlSettings_->ListAdd(); });
-  AddCheck(file, QStringLiteral("&Remove From List"), "mnuListRemove", [this] { pnlSettings_->ListRemove(); });
-  AddCheck(file, QStringLiteral("&Save List"), "mnuListSave", [this] { pnlSettings_->ListSave(); });
+  AddCheck(file, tr("&Add To List"), "mnuListAdd", [this] { pnlSettings_->ListAdd(); });
+  AddCheck(file, tr("&Remove From List"), "mnuListRemove", [this] { pnlSettings_->ListRemove(); });
+  AddCheck(file, tr("&Save List"), "mnuListSave", [this] { pnlSettings_->ListSave(); });
   file->addSeparator();
-  AddCheck(file, QStringLiteral("Time &Zone of the Place..."), "mnuPickZone", [this] { pnlSettings_->PickTimeZone(); });
+  AddCheck(file, tr("Time &Zone of the Place..."), "mnuPickZone", [this] { pnlSettings_->PickTimeZone(); });
   file->menuAction()->setVisible(false); // shown while the location editor is open
   actions_["mnuFile"] = file->menuAction();
 
-  QMenu* time = menuBar()->addMenu(QStringLiteral("&Time"));
+  QMenu* time = menuBar()->addMenu(tr("&Time"));
   time->menuAction()->setObjectName("mnuTime");
   actions_["mnuTime"] = time->menuAction();
-  AddCheck(time, QStringLiteral("&Today"), "mnuToday", [this] { ReturnToToday(); })->setShortcut(Qt::Key_F2);
-  AddCheck(time, QStringLiteral("&Enter a Date"), "mnuEnterDate", [this] { mnuDateClick(false); })->setShortcut(Qt::Key_F3);
+  AddCheck(time, tr("&Today"), "mnuToday", [this] { ReturnToToday(); })->setShortcut(Qt::Key_F2);
+  AddCheck(time, tr("&Enter a Date"), "mnuEnterDate", [this] { mnuDateClick(false); })->setShortcut(Qt::Key_F3);
   time->addSeparator();
   auto* timeGroup = new QActionGroup(this);
   const auto setTimeType = [this](int tag) { SetTimeType(tag); };
-  AddRadio(time, timeGroup, QStringLiteral("&Standard Time"), "mnuTime_0", 0, setTimeType);
-  AddRadio(time, timeGroup, QStringLiteral("&Daylight Time"), "mnuTime_1", 1, setTimeType);
-  AddRadio(time, timeGroup, QStringLiteral("&Universal Time"), "mnuTime_2", 2, setTimeType);
-  AddRadio(time, timeGroup, QStringLiteral("&Local Time"), "mnuTime_3", astro::kLocalTime, setTimeType);
+  AddRadio(time, timeGroup, tr("&Standard Time"), "mnuTime_0", 0, setTimeType);
+  AddRadio(time, timeGroup, tr("&Daylight Time"), "mnuTime_1", 1, setTimeType);
+  AddRadio(time, timeGroup, tr("&Universal Time"), "mnuTime_2", 2, setTimeType);
+  AddRadio(time, timeGroup, tr("&Local Time"), "mnuTime_3", astro::kLocalTime, setTimeType);
   time->addSeparator();
-  AddCheck(time, QStringLiteral("Autodetect at Startup"), "mnuAuto", [this] { FlipAutomode(); })->setCheckable(true);
+  AddCheck(time, tr("Autodetect at Startup"), "mnuAuto", [this] { FlipAutomode(); })->setCheckable(true);
   time->addSeparator();
   auto* formatGroup = new QActionGroup(this);
   const auto setFormat = [this](int tag) { SetTFormat(tag); };
-  AddRadio(time, formatGroup, QStringLiteral("&12 hr Format"), "mnuTF_0", 0, setFormat);
-  AddRadio(time, formatGroup, QStringLiteral("&24 hr Format"), "mnuTF_1", 1, setFormat);
+  AddRadio(time, formatGroup, tr("&12 hr Format"), "mnuTF_0", 0, setFormat);
+  AddRadio(time, formatGroup, tr("&24 hr Format"), "mnuTF_1", 1, setFormat);
   time->addSeparator();
   auto* twilightGroup = new QActionGroup(this);
   const auto setTwilight = [this](int tag) { SetTwilight(tag); };
-  AddRadio(time, twilightGroup, QStringLiteral("&Astronomical Twilight"), "mnuTwi_0", 0, setTwilight);
-  AddRadio(time, twilightGroup, QStringLiteral("&Nautical Twilight"), "mnuTwi_1", 1, setTwilight);
-  AddRadio(time, twilightGroup, QStringLiteral("&Civil Twilight"), "mnuTwi_2", 2, setTwilight);
+  AddRadio(time, twilightGroup, tr("&Astronomical Twilight"), "mnuTwi_0", 0, setTwilight);
+  AddRadio(time, twilightGroup, tr("&Nautical Twilight"), "mnuTwi_1", 1, setTwilight);
+  AddRadio(time, twilightGroup, tr("&Civil Twilight"), "mnuTwi_2", 2, setTwilight);
   hidden(QStringLiteral("Show Seconds"), "mnuSeconds", QKeySequence(Qt::CTRL | Qt::Key_S), [this] { FlipShowSeconds(); });
 
-  QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+  QMenu* options = menuBar()->addMenu(tr("&Options"));
   options->menuAction()->setObjectName("mnuOptions");
   actions_["mnuOptions"] = options->menuAction();
-  AddCheck(options, QStringLiteral("&Location"), "mnuLocation", [this] { ToggleLocationEditor(); });
-  AddCheck(options, QStringLiteral("&Colors"), "mnuColors", [this] { ToggleColourPanel(); });
+  AddCheck(options, tr("&Location"), "mnuLocation", [this] { ToggleLocationEditor(); });
+  AddCheck(options, tr("&Colors"), "mnuColors", [this] { ToggleColourPanel(); });
   options->addSeparator();
-  AddCheck(options, QStringLiteral("Moon &Phases"), "mnuPhases", [this] { FlipPhase(); })->setCheckable(true);
-  AddCheck(options, QStringLiteral("Moon &Transit"), "mnuTransit", [this] { FlipTransit(); })->setCheckable(true);
-  AddCheck(options, QStringLiteral("Az&imuth"), "mnuAzimuth", [this] { FlipAzimuth(); });
+  AddCheck(options, tr("Moon &Phases"), "mnuPhases", [this] { FlipPhase(); })->setCheckable(true);
+  AddCheck(options, tr("Moon &Transit"), "mnuTransit", [this] { FlipTransit(); })->setCheckable(true);
+  AddCheck(options, tr("Az&imuth"), "mnuAzimuth", [this] { FlipAzimuth(); });
   options->addSeparator();
-  QMenu* view = options->addMenu(QStringLiteral("Moon &View"));
+  QMenu* view = options->addMenu(tr("Moon &View"));
   auto* hemisphereGroup = new QActionGroup(this);
   const auto setHemisphere = [this](int tag) { SetHemisphere(tag == 0); };
-  AddRadio(view, hemisphereGroup, QStringLiteral("&Northern Hemisphere"), "mnuHem_0", 0, setHemisphere);
-  AddRadio(view, hemisphereGroup, QStringLiteral("&Southern Hemisphere"), "mnuHem_1", 1, setHemisphere);
-  QMenu* calendarMenu = options->addMenu(QStringLiteral("C&alendar"));
+  AddRadio(view, hemisphereGroup, tr("&Northern Hemisphere"), "mnuHem_0", 0, setHemisphere);
+  AddRadio(view, hemisphereGroup, tr("&Southern Hemisphere"), "mnuHem_1", 1, setHemisphere);
+  QMenu* calendarMenu = options->addMenu(tr("C&alendar"));
   auto* weekGroup = new QActionGroup(this);
   const auto setWeekStart = [this](int tag) { SetWeekStart(tag == 0); };
-  AddRadio(calendarMenu, weekGroup, QStringLiteral("&Sunday Start"), "mnuFDW_0", 0, setWeekStart);
-  AddRadio(calendarMenu, weekGroup, QStringLiteral("&Monday Start"), "mnuFDW_1", 1, setWeekStart);
+  AddRadio(calendarMenu, weekGroup, tr("&Sunday Start"), "mnuFDW_0", 0, setWeekStart);
+  AddRadio(calendarMenu, weekGroup, tr("&Monday Start"), "mnuFDW_1", 1, setWeekStart);
   options->addSeparator();
-  AddCheck(options, QStringLiteral("Show &Hints"), "mnuHints", [this] { FlipHints(); })->setCheckable(true);
-  AddCheck(options, QStringLiteral("Big &Moon"), "mnuBigMoon", [this] { FlipBigMoon(); });
-  AddCheck(options, QStringLiteral("Long &Form"), "mnuFormLength", [this] { FlipFormLength(); });
-  AddCheck(options, QStringLiteral("Status &Bar"), "mnuStatus", [this] { FlipStatus(); })->setCheckable(true);
+  AddCheck(options, tr("Show &Hints"), "mnuHints", [this] { FlipHints(); })->setCheckable(true);
+  AddCheck(options, tr("Big &Moon"), "mnuBigMoon", [this] { FlipBigMoon(); });
+  AddCheck(options, tr("Long &Form"), "mnuFormLength", [this] { FlipFormLength(); });
+  AddCheck(options, tr("Status &Bar"), "mnuStatus", [this] { FlipStatus(); })->setCheckable(true);
   hidden(QStringLiteral("OnTop"), "mnuOnTop", QKeySequence(Qt::CTRL | Qt::Key_T), [this] { FlipStayOnTop(); });
   ApplyStayOnTopSupport(QGuiApplication::platformName());
   hidden(QStringLiteral("Print"), "mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P), [this] { PrintWindow(); });
@@ -135,28 +135,28 @@ void TfrmVesperon::CreateMenus() {
   hidden(QStringLiteral("Repeat Layout"), "mnuRepeatLayout", QKeySequence(Qt::CTRL | Qt::Key_R),
          [this] { FlipRepeatLayout(); });
 
-  QAction* list = menuBar()->addAction(QStringLiteral("&List"));
+  QAction* list = menuBar()->addAction(tr("&List"));
   list->setObjectName("mnuList");
   connect(list, &QAction::triggered, this, &TfrmVesperon::ShowList);
   actions_["mnuList"] = list;
 
-  QAction* skyEvents = menuBar()->addAction(QStringLiteral("Sky &Events"));
+  QAction* skyEvents = menuBar()->addAction(tr("Sky &Events"));
   skyEvents->setObjectName("mnuSkyEvents");
   skyEvents->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   connect(skyEvents, &QAction::triggered, this, &TfrmVesperon::ShowSkyEvents);
   actions_["mnuSkyEvents"] = skyEvents;
 
-  QAction* chartsItem = menuBar()->addAction(QStringLiteral("Cha&rts"));
+  QAction* chartsItem = menuBar()->addAction(tr("Cha&rts"));
   chartsItem->setObjectName("mnuCharts");
   chartsItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   connect(chartsItem, &QAction::triggered, this, &TfrmVesperon::ShowCharts);
   actions_["mnuCharts"] = chartsItem;
 
-  QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-  AddCheck(helpMenu, QStringLiteral("&Contents"), "mnuContents", [this] { help::ShowHelpTopic(this, help::kContentsTopic); });
-  AddCheck(helpMenu, QStringLiteral("&Index"), "mnuIndex", [this] { help::ShowHelpIndex(this); });
+  QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
+  AddCheck(helpMenu, tr("&Contents"), "mnuContents", [this] { help::ShowHelpTopic(this, help::kContentsTopic); });
+  AddCheck(helpMenu, tr("&Index"), "mnuIndex", [this] { help::ShowHelpIndex(this); });
   helpMenu->addSeparator();
-  AddCheck(helpMenu, QStringLiteral("&About"), "mnuAbout", [this] { ShowAbout(); });
+  AddCheck(helpMenu, tr("&About"), "mnuAbout", [this] { ShowAbout(); });
 
   // F10 opens the first menu shown, as desktop programs do.
   hidden(QStringLiteral("Menus"), "mnuOpenMenus", QKeySequence(Qt::Key_F10), [this] {
@@ -195,12 +195,12 @@ void TfrmVesperon::SyncMenuItem(int n) {
     case 3: check(QStringLiteral("mnuTwi_%1").arg(settings_.Twilight), true); break;
     case 4: check("mnuPhases", settings_.Phase); break;
     case 5: check("mnuTransit", state_.WantTransit); break;
-    case 6: caption("mnuAzimuth", state_.WantAzimuth ? QStringLiteral("&Illumination") : QStringLiteral("Az&imuth")); break;
+    case 6: caption("mnuAzimuth", state_.WantAzimuth ? tr("&Illumination") : tr("Az&imuth")); break;
     case 7: check(settings_.NH ? "mnuHem_0" : "mnuHem_1", true); break;
     case 8: check(calendarOptions_.SunStart ? "mnuFDW_0" : "mnuFDW_1", true); break;
     case 9: check("mnuStatus", settings_.Status); break;
-    case 10: caption("mnuBigMoon", settings_.BigMoon ? QStringLiteral("Little &Moon") : QStringLiteral("Big &Moon")); break;
-    case 11: caption("mnuFormLength", settings_.FormLength ? QStringLiteral("Short &Form") : QStringLiteral("Long &Form")); break;
+    case 10: caption("mnuBigMoon", settings_.BigMoon ? tr("Little &Moon") : tr("Big &Moon")); break;
+    case 11: caption("mnuFormLength", settings_.FormLength ? tr("Short &Form") : tr("Long &Form")); break;
     case 12: check("mnuHints", settings_.Hints); break;
     case 13: check("mnuAuto", settings_.Automode); break;
     default: break;

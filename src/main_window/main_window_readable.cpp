@@ -18,7 +18,7 @@ QRect ToQRect(const ui_helpers::TextRect& r) { return QRect(QPoint(r.left, r.top
 
 std::vector<CanvasRow> TfrmVesperon::CanvasRows() {
   const auto act = [this](const char* name, void (TfrmVesperon::*command)()) {
-    return CanvasAction{QLatin1String(name), [this, command] { (this->*command)(); }};
+    return CanvasAction{ClickHint(name), [this, command] { (this->*command)(); }};
   };
   const CanvasAction azimuth = act(kAzimuthHint, &TfrmVesperon::FlipAzimuth);
   const CanvasAction twilight = act(kTwilightTypeHint, &TfrmVesperon::CycleTwilight);

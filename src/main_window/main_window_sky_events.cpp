@@ -62,8 +62,8 @@ void TfrmVesperon::ShowStatusText(const QString& shown, const QString& whole) {
   lblStatus_->setText(shown);
   // The whole text for the pointer and for a screen reader, however it was
   // fitted in.
-  lblStatus_->setToolTip(whole.isEmpty() ? QLatin1String(kStatusLineHint)
-                                         : whole + QStringLiteral("\n") + QLatin1String(kStatusLineHint));
+  const QString hint = ClickHint(kStatusLineHint);
+  lblStatus_->setToolTip(whole.isEmpty() ? hint : whole + QStringLiteral("\n") + hint);
   lblStatus_->setAccessibleDescription(whole);
   NameStatusLine(whole);
 }
@@ -71,7 +71,7 @@ void TfrmVesperon::ShowStatusText(const QString& shown, const QString& whole) {
 void TfrmVesperon::NameStatusLine(const QString& text) {
   statusLine_ = text;
   announcing_ = false;
-  const QString name = text.isEmpty() ? QStringLiteral("Status line") : text;
+  const QString name = text.isEmpty() ? tr("Status line") : text;
   if (lblStatus_->accessibleName() != name) lblStatus_->setAccessibleName(name);
 }
 

@@ -150,7 +150,7 @@ void TfrmVesperon::closeEvent(QCloseEvent* event) {
   // user while the window can still stay open.
   const settings::SettingsStoreSave saved = SaveSettings();
   if (!saved.ok && QMessageBox::warning(this, QStringLiteral("Vesperon"),
-                                        saved.error + QStringLiteral("\n\nClose without saving the settings?"),
+                                        tr("%1\n\nClose without saving the settings?").arg(saved.error),
                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
     event->ignore();
     return;

@@ -17,7 +17,7 @@ class MoonBox : public QWidget {
   Q_OBJECT
 public:
   explicit MoonBox(QWidget* parent) : QWidget(parent) {
-    setToolTip(QStringLiteral("Left click to show phases, right click to resize graphic"));
+    setToolTip(tr("Left click to show phases, right click to resize graphic"));
   }
 
   // MoonBitmap: sized with the box by PlaceMoonBox.

@@ -3,6 +3,7 @@
 
 #include "ui_helpers/button_palette.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <algorithm>
@@ -29,11 +30,23 @@ struct BoxSpec {
 };
 
 constexpr BoxSpec kBoxes[4] = {
-    {8, 105, "Select Location", "Location", "pnlCity"},
-    {120, 31, "Toggle ST/DT/UT", "Time", "pnlTime"}, // room for a zone's name: "AEDT", "+0545"
-    {155, 33, "Toggle Twilight Type", "Twilight", "pnlTwilight"},
-    {192, 57, "Toggle 12/24 Hour Format", "Clock", "pnlClock"},
+    {8, 105, QT_TRANSLATE_NOOP("main_window", "Select Location"), QT_TRANSLATE_NOOP("main_window", "Location"),
+     "pnlCity"},
+    // room for a zone's name: "AEDT", "+0545"
+    {120, 31, QT_TRANSLATE_NOOP("main_window", "Toggle ST/DT/UT"), QT_TRANSLATE_NOOP("main_window", "Time"), "pnlTime"},
+    {155, 33, QT_TRANSLATE_NOOP("main_window", "Toggle Twilight Type"), QT_TRANSLATE_NOOP("main_window", "Twilight"),
+     "pnlTwilight"},
+    {192, 57, QT_TRANSLATE_NOOP("main_window", "Toggle 12/24 Hour Format"), QT_TRANSLATE_NOOP("main_window", "Clock"),
+     "pnlClock"},
 };
+
+QString Shown(const char* text) { return QCoreApplication::translate("main_window", text); }
+
+// A box's name, read out before its text.
+QString Spoken(int box, const QString& text) {
+  //: A status bar box read out by a screen reader: the box's name, then its text ("Location: Paris").
+  return QCoreApplication::translate("main_window", "%1: %2").arg(Shown(kBoxes[box].name), text);
+}
 
 } // namespace
 
@@ -53,8 +66,8 @@ StatusStrip::StatusStrip(QWidget* parent, const std::function<int(int)>& scale) 
   for (int i = 0; i < 4; ++i) {
     auto* box = new StatusBox(this, clicks[i]);
     box->setGeometry(scale(kBoxes[i].left), scale(2), scale(kBoxes[i].width), scale(18));
-    box->setToolTip(QLatin1String(kBoxes[i].hint));
-    box->setAccessibleName(QLatin1String(kBoxes[i].name));
+    box->setToolTip(Shown(kBoxes[i].hint));
+    box->setAccessibleName(Shown(kBoxes[i].name));
     box->setObjectName(QLatin1String(kBoxes[i].objectName));
     boxes_[i] = box;
   }
@@ -89,12 +102,12 @@ void StatusStrip::setTexts(const day::StatusPanelTexts& texts, const QString& ti
   const QString* spoken[] = {&texts.location, &timeTypeName, &texts.twilight};
   for (int i = 0; i < 3; ++i) {
     ShowText(i, *values[i]);
-    const QString name = QLatin1String(kBoxes[i].name) + QStringLiteral(": ") + *spoken[i];
+    const QString name = Spoken(i, *spoken[i]);
     if (boxes_[i]->accessibleName() != name) boxes_[i]->setAccessibleName(name);
   }
   // The time box tells when its clock is not the one the place keeps.
   QLabel* time = boxes_[1];
-  const QString hint = texts.timeTypeNote.isEmpty() ? QLatin1String(kBoxes[1].hint) : texts.timeTypeNote;
+  const QString hint = texts.timeTypeNote.isEmpty() ? Shown(kBoxes[1].hint) : texts.timeTypeNote;
   if (time->toolTip() != hint) time->setToolTip(hint);
   if (time->accessibleDescription() != texts.timeTypeNote) time->setAccessibleDescription(texts.timeTypeNote);
   setClockText(texts.clock, texts.spokenClock);
@@ -103,7 +116,7 @@ void StatusStrip::setTexts(const day::StatusPanelTexts& texts, const QString& ti
 void StatusStrip::setClockText(const QString& text, const QString& spoken) {
   ShowText(3, text);
   // A new name is announced: once a minute, not with every second.
-  const QString name = QLatin1String(kBoxes[3].name) + QStringLiteral(": ") + spoken;
+  const QString name = Spoken(3, spoken);
   if (boxes_[3]->accessibleName() != name) boxes_[3]->setAccessibleName(name);
 }
 

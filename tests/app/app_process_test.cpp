@@ -33,9 +33,12 @@ protected:
     return env;
   }
 
-  Result Run(const QStringList& arguments, const QString& platform) {
+  Result Run(const QStringList& arguments, const QString& platform,
+             const QString& locale = QStringLiteral("en_US.UTF-8")) {
     QProcess process;
-    process.setProcessEnvironment(Environment(platform));
+    QProcessEnvironment env = Environment(platform);
+    env.insert("LC_ALL", locale);
+    process.setProcessEnvironment(env);
     process.start(QStringLiteral(VESPERON_PATH), arguments);
     if (!process.waitForFinished(20000)) process.kill(); // a window opened instead
     process.waitForFinished();
@@ -65,6 +68,14 @@ TEST_F(AppProcessTest, HelpAndVersionAnswerOnTheTerminalWithOrWithoutADisplay) {
   // Qt's own options stay Qt's: no letter of "-stylesheet" is taken for -h.
   const Result qtOptions = Run({"-stylesheet", "none.qss", "--version"}, QStringLiteral("offscreen"));
   EXPECT_EQ(qtOptions.out.toStdString(), "vesperon " VESPERON_VERSION "\n");
+}
+
+// The help speaks the user's language, Qt's own lines with it.
+TEST_F(AppProcessTest, HelpIsToldInTheUsersLanguage) {
+  const Result help = Run({"--help"}, QString(), QStringLiteral("de_DE.UTF-8"));
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_TRUE(help.out.startsWith(QStringLiteral("Aufruf: "))) << help.out.toStdString();
+  EXPECT_TRUE(help.out.contains(QStringLiteral("Sonne und Mond, Dämmerung und Mondphasen"))) << help.out.toStdString();
 }
 
 // Whether the process has a handler for the signal (its SigCgt mask in

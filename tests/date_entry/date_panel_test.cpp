@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "date_entry/date_panel.h"
 
+#include "ui_helpers/shown_language.h"
+#include "ui_helpers/text_fit.h"
+
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -80,6 +84,29 @@ TEST_F(DatePanelTest, TabWalksTheFieldsThenOkAndCancelAndEnterPressesTheFocusedB
   panel_->cmdDateCancel->setFocus(Qt::TabFocusReason);
   QTest::keyClick(panel_->cmdDateCancel, Qt::Key_Return);
   EXPECT_FALSE(entered_) << "Enter on Cancel cancels";
+}
+
+// The longest captions, German ones, show whole: each field stands clear of
+// its caption, and the buttons are wide enough for their words inside the panel.
+TEST(DatePanelCaptionsTest, GermanCaptionsAndButtonsShowWhole) {
+  ASSERT_EQ(ui_helpers::InstallTranslations(QLocale(QLocale::German)), "de");
+  QWidget window;
+  const auto* panel = new DatePanel(&window, [](int pixels) { return pixels; });
+  EXPECT_EQ(panel->cmdDateCancel->text(), "&Abbrechen");
+  for (const QPushButton* button : {panel->cmdDateOK, panel->cmdDateCancel}) {
+    EXPECT_GE(button->width(), ui_helpers::ButtonWidthForText(*button)) << button->text().toStdString();
+    EXPECT_LE(button->geometry().right(), panel->contentsRect().right()) << button->text().toStdString();
+  }
+  const struct {
+    const char* caption;
+    const QLineEdit* field;
+  } rows[] = {{"lblDate_2", panel->txtYear}, {"lblDate_3", panel->txtMonth}, {"lblDate_4", panel->txtDay}};
+  for (const auto& row : rows) {
+    const auto* caption = panel->findChild<QLabel*>(QLatin1String(row.caption));
+    EXPECT_LT(caption->x() + caption->sizeHint().width(), row.field->x()) << row.caption;
+    EXPECT_LT(row.field->geometry().right(), panel->cmdDateOK->x()) << row.caption;
+  }
+  ui_helpers::InstallTranslations(QLocale(QLocale::English));
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include "location_editor/location_editor.h"
 #include "main_window/status_strip.h"
 #include "places/location_record.h"
+#include "ui_helpers/shown_language.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -37,6 +38,11 @@ protected:
         places::FormatLocationRecord("Sydney, Australia", "-33.87", "-151.21", *places::ZoneIndexOfHours(-10.0f)),
         places::FormatLocationRecord("Zedir Izudiz,MI", "42.97", "85.6", *places::ZoneIndexOfHours(5.0f))});
     ASSERT_TRUE(places::WriteLocationFile(list_, places).ok);
+    ASSERT_NO_FATAL_FAILURE(Open());
+  }
+  // A new window, in the language of the translation installed.
+  void Open() {
+    w_.reset();
     w_ = std::make_unique<TfrmVesperon>(store_.factory(), nullptr, places::LocationFilePaths{list_, list_});
     w_->show();
     w_->activateWindow();
@@ -219,27 +225,62 @@ TEST_F(LowerViewsTest, EnterAndEscapeOnAnOpenListOnlyCloseTheList) {
   EXPECT_EQ(w_->CurrentLowerView(), LowerView::Calendar);
 }
 
-TEST_F(LowerViewsTest, EveryMnemonicInSightIsUniqueAndAltOReachesTheOptionsMenu) {
-  const struct {
-    const char* view;
-    std::function<void()> open;
-  } cases[] = {
-      {"calendar", [] {}},
-      {"colour panel", [&] { w_->ToggleColourPanel(); }},
-      {"location editor", [&] { w_->ToggleLocationEditor(); }},
-      {"date panel", [&] { w_->mnuDateClick(false); }},
-  };
-  for (const auto& c : cases) {
-    c.open();
-    EXPECT_EQ(RepeatedMnemonics(*w_), QStringList()) << c.view;
-    if (MenuShown("mnuOptions")) {
-      Type(Qt::Key_O, Qt::AltModifier);
-      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-      EXPECT_TRUE(menu && menu->menuAction() == w_->menuAction("mnuOptions")) << c.view;
-      if (menu) menu->close();
+// The letters used more than once among a menu's shown items, and in each of
+// its submenus, as "Menu: letters".
+QStringList RepeatedMnemonicsInMenus(const QMenuBar& bar) {
+  QStringList repeated;
+  std::function<void(const QMenu&)> walk = [&](const QMenu& menu) {
+    QStringList letters;
+    for (const QAction* item : menu.actions()) {
+      if (!item->isVisible() || item->isSeparator()) continue;
+      const QKeySequence mnemonic = QKeySequence::mnemonic(item->text());
+      if (!mnemonic.isEmpty()) letters << mnemonic.toString();
+      if (item->menu()) walk(*item->menu());
     }
-    w_->ShowLowerView(LowerView::Calendar);
+    for (const QString& letter : letters) {
+      const QString fault = menu.title() + QStringLiteral(": ") + letter;
+      if (letters.count(letter) > 1 && !repeated.contains(fault)) repeated << fault;
+    }
+  };
+  for (const QAction* title : bar.actions()) {
+    if (title->menu()) walk(*title->menu());
   }
+  return repeated;
+}
+
+// In every language the program speaks; the translations are those merged
+// into translations/vesperon_*.ts.
+TEST_F(LowerViewsTest, EveryMnemonicInSightIsUniqueAndAltOReachesTheOptionsMenu) {
+  for (const char* language : {"en", "de", "fr", "es"}) {
+    ui_helpers::InstallTranslations(QLocale(QLatin1String(language)));
+    ASSERT_NO_FATAL_FAILURE(Open());
+    const struct {
+      const char* view;
+      std::function<void()> open;
+    } cases[] = {
+        {"calendar", [] {}},
+        {"colour panel", [&] { w_->ToggleColourPanel(); }},
+        {"location editor", [&] { w_->ToggleLocationEditor(); }},
+        {"date panel", [&] { w_->mnuDateClick(false); }},
+    };
+    for (const auto& c : cases) {
+      c.open();
+      EXPECT_EQ(RepeatedMnemonics(*w_), QStringList()) << language << ", " << c.view;
+      if (MenuShown("mnuOptions")) {
+        Type(Qt::Key_O, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        EXPECT_TRUE(menu && menu->menuAction() == w_->menuAction("mnuOptions")) << language << ", " << c.view;
+        if (menu) menu->close();
+      }
+      w_->ShowLowerView(LowerView::Calendar);
+    }
+    // Within each menu, with the alternating items in both their captions.
+    EXPECT_EQ(RepeatedMnemonicsInMenus(*w_->menuBar()), QStringList()) << language;
+    for (const char* item : {"mnuAzimuth", "mnuBigMoon", "mnuFormLength"})
+      w_->menuAction(QLatin1String(item))->trigger();
+    EXPECT_EQ(RepeatedMnemonicsInMenus(*w_->menuBar()), QStringList()) << language << ", other captions";
+  }
+  ui_helpers::InstallTranslations(QLocale(QLocale::English));
 }
 
 } // namespace
