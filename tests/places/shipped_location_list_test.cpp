@@ -51,6 +51,7 @@ TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
     EXPECT_TRUE(std::holds_alternative<settings::SiteLocation>(CheckLocationRecord(record)));
     EXPECT_FALSE(name.trimmed().isEmpty());
     EXPECT_LE(name.size(), 25);
+    EXPECT_FALSE(name.section(QLatin1Char(','), 0, 0).trimmed().endsWith(QLatin1Char('.'))) << "no name is cut short";
     EXPECT_FALSE(names.contains(name.toCaseFolded())) << "names are unique, ignoring letter case";
     names.insert(name.toCaseFolded());
     EXPECT_TRUE(twoDecimals.match(fields.latitude).hasMatch());
@@ -238,6 +239,8 @@ TEST(ShippedLocationList, EverydayQueriesFindTheExpectedPlaceFirst) {
       {"banqiao", "New Taipei, Taiwan"},             {"santa cruz de la sierra", "Santa Cruz de la Sierra"},
       {"chiayi", "Chiayi, Taiwan"},                  {"al ain", "Al Ain, UAE"},
       {"esenyurt", "Istanbul, Türkiye"},              {"iztapalapa", "Mexico City, Mexico"}, // districts
+      {"las palmas de gran canaria", "Las Palmas, Spain"}, {"santiago de los caballeros", "Santiago, Dom. Rep."},
+      {"palikir", "Palikir, Micronesia"},            {"xuanhua", "Xuanhua, China"}, // names too long, short
   };
   for (const auto& c : cases) {
     const std::vector<qsizetype> ranked = search.Rank(QString::fromUtf8(c.typed));

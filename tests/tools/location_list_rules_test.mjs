@@ -10,6 +10,8 @@ import {
   fillPopulations, settleNamePositions, settleSameSpots, settleSharedPopulations,
 } from "../../tools/location-list/cross_check.mjs";
 import { applyRenamings, latinNames } from "../../tools/location-list/current_names.mjs";
+import { checkOtherNames } from "../../tools/location-list/check.mjs";
+import { isCutName, recordName } from "../../tools/location-list/names.mjs";
 import { secondSource } from "../../tools/location-list/second_source.mjs";
 
 let nextId = 1;
@@ -121,4 +123,15 @@ test("current names in Latin letters, the earlier ones kept", () => {
   const problems = latinNames([aracinovo, far], secondSource([listed("Aračinovo", "MK", 1, 42.03, 21.56)]));
   assert.deepEqual([aracinovo.name, aracinovo.formerNames], ["Aračinovo", ["Арачиново"]]);
   assert.equal(problems.length, 1, "no Latin name near the other");
+});
+
+test("a name too long for the field is never cut, and the check finds a cut one", () => {
+  const spain = { full: "Spain", short: "Spain", code: "ES" };
+  assert.equal(recordName("Las Palmas", spain, ""), "Las Palmas, Spain");
+  assert.equal(recordName("Las Palmas de Gran Canaria", spain, "CN"), null);
+  assert.ok(isCutName("Las Palmas de Gran C., ES") && isCutName("Sv. Trojica v Slov.., SI"));
+  assert.ok(!isCutName("Washington, D.C., USA") && !isCutName("St. Petersburg, USA"));
+  const listed = new Set(["Las Palmas, Spain"]);
+  assert.deepEqual(checkOtherNames(["Las Palmas de Gran Canaria, Spain\tLas Palmas, Spain", "Stgo., Chile\tLas Palmas, Spain"], listed), []);
+  assert.equal(checkOtherNames(["Las Palmas de Gran C., ES\tLas Palmas, Spain", "Лас-Пальмас, Spain\tLas Palmas, Spain"], listed).length, 2);
 });

