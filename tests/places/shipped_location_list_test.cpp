@@ -197,6 +197,9 @@ TEST(ShippedLocationList, OtherNamesBuiltIntoTheProgramLeadToListedPlaces) {
     EXPECT_TRUE(listed.contains(pair.key())) << "the current name is listed";
     EXPECT_FALSE(listed.contains(pair.value())) << "the other name is not a listed place of its own";
     EXPECT_EQ(pair.value(), pair.value().normalized(QString::NormalizationForm_C));
+    for (const QChar c : pair.value())
+      EXPECT_TRUE(c.script() == QChar::Script_Latin || c.script() == QChar::Script_Common ||
+                  c.script() == QChar::Script_Inherited) << "in Latin letters";
   }
 }
 
