@@ -176,6 +176,7 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
                            "Archway, UK", "City of Westminster, UK", "Central, Hong Kong", "Pendik, Türkiye",
                            "Iztapalapa, Mexico", "Ezhou, China", "Ramagundam, India", "City of Balikpapan, ID",
                            "Ciudad Nezahualcoyotl, MX", "Takoradi, Ghana", "Xiaoxita, China", "Portland, USA",
+                           "Brooklyn, USA", "Manhattan, NY, USA", "Queens, USA", "Croydon, UK", "Islington, UK",
                            // Former names, found through the search instead.
                            "Nur-Sultan, Kazakhstan", "Ulan Bator, Mongolia", "Barrow, USA", "Odessa, Ukraine",
                            "Allahābād, India", "Cochin, India", "Mysore, India", "Århus, Denmark"})
@@ -244,6 +245,12 @@ TEST(ShippedLocationList, EverydayQueriesFindTheExpectedPlaceFirst) {
       {"esenyurt", "Istanbul, Türkiye"},              {"iztapalapa", "Mexico City, Mexico"}, // districts
       {"las palmas de gran canaria", "Las Palmas, Spain"}, {"santiago de los caballeros", "Santiago, Dom. Rep."},
       {"palikir", "Palikir, Micronesia"},            {"xuanhua", "Xuanhua, China"}, // names too long, short
+      {"brooklyn", "New York City, USA"},            {"manhattan", "New York City, USA"}, // districts, sections
+      {"queens", "New York City, USA"},              {"the bronx", "New York City, USA"},
+      {"harlem", "New York City, USA"},              {"westminster", "London, UK"},
+      {"camden", "London, UK"},                      {"croydon", "London, UK"},
+      {"kadikoy", "Istanbul, Türkiye"},              {"coyoacan", "Mexico City, Mexico"},
+      {"kreuzberg", "Berlin, Germany"},              {"van nuys", "Los Angeles, USA"},
   };
   for (const auto& c : cases) {
     const std::vector<qsizetype> ranked = search.Rank(QString::fromUtf8(c.typed));

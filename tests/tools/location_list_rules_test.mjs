@@ -11,6 +11,7 @@ import {
 } from "../../tools/location-list/cross_check.mjs";
 import { applyRenamings, latinNames } from "../../tools/location-list/current_names.mjs";
 import { checkOtherNames } from "../../tools/location-list/check.mjs";
+import { citiesOfDistricts } from "../../tools/location-list/districts.mjs";
 import { isCutName, recordName } from "../../tools/location-list/names.mjs";
 import { secondSource } from "../../tools/location-list/second_source.mjs";
 
@@ -134,4 +135,18 @@ test("a name too long for the field is never cut, and the check finds a cut one"
   const listed = new Set(["Las Palmas, Spain"]);
   assert.deepEqual(checkOtherNames(["Las Palmas de Gran Canaria, Spain\tLas Palmas, Spain", "Stgo., Chile\tLas Palmas, Spain"], listed), []);
   assert.equal(checkOtherNames(["Las Palmas de Gran C., ES\tLas Palmas, Spain", "Лас-Пальмас, Spain\tLas Palmas, Spain"], listed).length, 2);
+});
+
+test("a district finds the city it lies in: the one that draws it most, nearby, in its country", () => {
+  const losAngeles = place("Los Angeles", "US", "CA", 3971883, 34.05, -118.24);
+  const glendale = place("Glendale", "US", "CA", 201020, 34.14, -118.25);
+  const bochum = place("Bochum", "DE", "07", 364628, 51.48, 7.22);
+  const essen = place("Essen", "DE", "07", 583109, 51.46, 7.01);
+  const tijuana = place("Tijuana", "MX", "02", 1376457, 32.53, -117.02);
+  const vanNuys = place("Van Nuys", "US", "CA", 136443, 34.19, -118.45);
+  const hordel = place("Bochum-Hordel", "DE", "07", 100000, 51.50, 7.18);
+  const sanYsidro = place("San Ysidro", "US", "CA", 100000, 32.55, -117.04); // Tijuana lies in another country
+  const lost = place("Teni", "IN", "31", 1034724, 10.01, 77.48);             // nothing bigger near
+  const pairs = citiesOfDistricts([vanNuys, hordel, sanYsidro, lost], [losAngeles, glendale, bochum, essen, tijuana], 30);
+  assert.deepEqual(pairs.map(({ district, city }) => `${district.name} ${city.name}`), ["Van Nuys Los Angeles", "Bochum-Hordel Bochum"]);
 });

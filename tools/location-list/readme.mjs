@@ -53,10 +53,15 @@ byte-identical.
   Village on Kiritimati (UTC+14), and Eucla (UTC+8:45), which no source
   lists and is added by hand.
 - Not districts and neighbourhoods of a listed city that GeoNames lists as
-  towns (East Flatbush, Washington Heights, Jamaica and Astoria in New York,
-  Archway and the City of Westminster in London, Central in Hong Kong), nor
-  the districts of the regions that are one city: Istanbul's and Mexico
-  City's. Their names find the city.
+  towns (New York's five boroughs, East Flatbush, Washington Heights,
+  Jamaica and Astoria; Archway, Camden Town and the City of Westminster in
+  London; Central in Hong Kong), nor the districts of the regions that are
+  one city: Istanbul's, Mexico City's and Greater London's. The names of
+  those of 100,000 people or more, and a few known names given by hand
+  (Westminster, Camden, Kadıköy), find the city ("Brooklyn" finds New York
+  City), and so do GeoNames' sections of a place (PPLX) of 100,000 or more:
+  each finds the city within 30 km of it that draws it most (population over
+  the square of the distance).
 - Only towns: GeoNames' populated places (PPL) and populated localities
   (PPLL), seats of a country or a region at any level (PPLC, PPLA to PPLA5),
   seats of government (PPLG), groups of places (PPLS), farm villages (PPLF),
