@@ -51,6 +51,7 @@ TEST(ShippedLocationList, EveryRecordIsOneTheEditorCanApply) {
     EXPECT_TRUE(std::holds_alternative<settings::SiteLocation>(CheckLocationRecord(record)));
     EXPECT_FALSE(name.trimmed().isEmpty());
     EXPECT_LE(name.size(), 25);
+    EXPECT_FALSE(name.section(QLatin1Char(','), 0, 0).trimmed().endsWith(QLatin1Char('.'))) << "no name is cut short";
     EXPECT_FALSE(names.contains(name.toCaseFolded())) << "names are unique, ignoring letter case";
     names.insert(name.toCaseFolded());
     EXPECT_TRUE(twoDecimals.match(fields.latitude).hasMatch());
@@ -175,6 +176,7 @@ TEST(ShippedLocationList, SpellsPlacesAsTheyAreSpeltTodayAndHoldsNoPhantoms) {
                            "Archway, UK", "City of Westminster, UK", "Central, Hong Kong", "Pendik, Türkiye",
                            "Iztapalapa, Mexico", "Ezhou, China", "Ramagundam, India", "City of Balikpapan, ID",
                            "Ciudad Nezahualcoyotl, MX", "Takoradi, Ghana", "Xiaoxita, China", "Portland, USA",
+                           "Brooklyn, USA", "Manhattan, NY, USA", "Queens, USA", "Croydon, UK", "Islington, UK",
                            // Former names, found through the search instead.
                            "Nur-Sultan, Kazakhstan", "Ulan Bator, Mongolia", "Barrow, USA", "Odessa, Ukraine",
                            "Allahābād, India", "Cochin, India", "Mysore, India", "Århus, Denmark"})
@@ -196,6 +198,9 @@ TEST(ShippedLocationList, OtherNamesBuiltIntoTheProgramLeadToListedPlaces) {
     EXPECT_TRUE(listed.contains(pair.key())) << "the current name is listed";
     EXPECT_FALSE(listed.contains(pair.value())) << "the other name is not a listed place of its own";
     EXPECT_EQ(pair.value(), pair.value().normalized(QString::NormalizationForm_C));
+    for (const QChar c : pair.value())
+      EXPECT_TRUE(c.script() == QChar::Script_Latin || c.script() == QChar::Script_Common ||
+                  c.script() == QChar::Script_Inherited) << "in Latin letters";
   }
 }
 
@@ -238,6 +243,14 @@ TEST(ShippedLocationList, EverydayQueriesFindTheExpectedPlaceFirst) {
       {"banqiao", "New Taipei, Taiwan"},             {"santa cruz de la sierra", "Santa Cruz de la Sierra"},
       {"chiayi", "Chiayi, Taiwan"},                  {"al ain", "Al Ain, UAE"},
       {"esenyurt", "Istanbul, Türkiye"},              {"iztapalapa", "Mexico City, Mexico"}, // districts
+      {"las palmas de gran canaria", "Las Palmas, Spain"}, {"santiago de los caballeros", "Santiago, Dom. Rep."},
+      {"palikir", "Palikir, Micronesia"},            {"xuanhua", "Xuanhua, China"}, // names too long, short
+      {"brooklyn", "New York City, USA"},            {"manhattan", "New York City, USA"}, // districts, sections
+      {"queens", "New York City, USA"},              {"the bronx", "New York City, USA"},
+      {"harlem", "New York City, USA"},              {"westminster", "London, UK"},
+      {"camden", "London, UK"},                      {"croydon", "London, UK"},
+      {"kadikoy", "Istanbul, Türkiye"},              {"coyoacan", "Mexico City, Mexico"},
+      {"kreuzberg", "Berlin, Germany"},              {"van nuys", "Los Angeles, USA"},
   };
   for (const auto& c : cases) {
     const std::vector<qsizetype> ranked = search.Rank(QString::fromUtf8(c.typed));

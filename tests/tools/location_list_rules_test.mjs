@@ -10,6 +10,9 @@ import {
   fillPopulations, settleNamePositions, settleSameSpots, settleSharedPopulations,
 } from "../../tools/location-list/cross_check.mjs";
 import { applyRenamings, latinNames } from "../../tools/location-list/current_names.mjs";
+import { checkOtherNames } from "../../tools/location-list/check.mjs";
+import { citiesOfDistricts } from "../../tools/location-list/districts.mjs";
+import { isCutName, recordName } from "../../tools/location-list/names.mjs";
 import { secondSource } from "../../tools/location-list/second_source.mjs";
 
 let nextId = 1;
@@ -121,4 +124,29 @@ test("current names in Latin letters, the earlier ones kept", () => {
   const problems = latinNames([aracinovo, far], secondSource([listed("Aračinovo", "MK", 1, 42.03, 21.56)]));
   assert.deepEqual([aracinovo.name, aracinovo.formerNames], ["Aračinovo", ["Арачиново"]]);
   assert.equal(problems.length, 1, "no Latin name near the other");
+});
+
+test("a name too long for the field is never cut, and the check finds a cut one", () => {
+  const spain = { full: "Spain", short: "Spain", code: "ES" };
+  assert.equal(recordName("Las Palmas", spain, ""), "Las Palmas, Spain");
+  assert.equal(recordName("Las Palmas de Gran Canaria", spain, "CN"), null);
+  assert.ok(isCutName("Las Palmas de Gran C., ES") && isCutName("Sv. Trojica v Slov.., SI"));
+  assert.ok(!isCutName("Washington, D.C., USA") && !isCutName("St. Petersburg, USA"));
+  const listed = new Set(["Las Palmas, Spain"]);
+  assert.deepEqual(checkOtherNames(["Las Palmas de Gran Canaria, Spain\tLas Palmas, Spain", "Stgo., Chile\tLas Palmas, Spain"], listed), []);
+  assert.equal(checkOtherNames(["Las Palmas de Gran C., ES\tLas Palmas, Spain", "Лас-Пальмас, Spain\tLas Palmas, Spain"], listed).length, 2);
+});
+
+test("a district finds the city it lies in: the one that draws it most, nearby, in its country", () => {
+  const losAngeles = place("Los Angeles", "US", "CA", 3971883, 34.05, -118.24);
+  const glendale = place("Glendale", "US", "CA", 201020, 34.14, -118.25);
+  const bochum = place("Bochum", "DE", "07", 364628, 51.48, 7.22);
+  const essen = place("Essen", "DE", "07", 583109, 51.46, 7.01);
+  const tijuana = place("Tijuana", "MX", "02", 1376457, 32.53, -117.02);
+  const vanNuys = place("Van Nuys", "US", "CA", 136443, 34.19, -118.45);
+  const hordel = place("Bochum-Hordel", "DE", "07", 100000, 51.50, 7.18);
+  const sanYsidro = place("San Ysidro", "US", "CA", 100000, 32.55, -117.04); // Tijuana lies in another country
+  const lost = place("Teni", "IN", "31", 1034724, 10.01, 77.48);             // nothing bigger near
+  const pairs = citiesOfDistricts([vanNuys, hordel, sanYsidro, lost], [losAngeles, glendale, bochum, essen, tijuana], 30);
+  assert.deepEqual(pairs.map(({ district, city }) => `${district.name} ${city.name}`), ["Van Nuys Los Angeles", "Bochum-Hordel Bochum"]);
 });

@@ -4,7 +4,7 @@
 // every capital present. Returns the problems found, one text each.
 
 import { standardTimeAt } from "./zones.mjs";
-import { fold, kNameWidth } from "./names.mjs";
+import { fold, isCutName, kNameWidth } from "./names.mjs";
 import { isLatin } from "./current_names.mjs";
 
 const kRecord = /^(.{25})\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,3}\.\d\d) ?\|\s*(-?\d{1,2}(?:\.25|\.5|\.75)?)$/u;
@@ -28,6 +28,7 @@ export function checkList(text, { find, capitals, officialZones, sameNameKm, min
   const names = new Set();
   for (const r of records) {
     if (r.name.length > kNameWidth || r.name !== r.name.trim() || !r.name) problems.push(`bad name "${r.name}"`);
+    if (isCutName(r.name)) problems.push(`"${r.name}" is cut: give it its short name in short_names.tsv`);
     if (!isLatin(r.name)) problems.push(`"${r.name}" is not in Latin letters`);
     if (r.name !== r.name.normalize("NFC") || /\p{M}/u.test(r.name)) problems.push(`"${r.name}" has a combining mark`);
     if (/\bweather\b/i.test(r.name)) problems.push(`"${r.name}" is a weather station`);
@@ -56,6 +57,23 @@ export function checkList(text, { find, capitals, officialZones, sameNameKm, min
       problems.push(`${group.map((r) => `"${r.name}"`).join(", ")}: namesakes without a region each`);
 
   for (const capital of capitals) if (!names.has(capital.toLowerCase())) problems.push(`capital "${capital}" missing`);
+  return problems;
+}
+
+// Checks the other names' lines ("other name<TAB>listed name"): each names a
+// listed record, is written whole, in Latin letters and precomposed, and is
+// no listed name itself.
+export function checkOtherNames(pairs, listedNames) {
+  const problems = [];
+  for (const pair of pairs) {
+    const [other, current] = pair.split("\t");
+    if (!listedNames.has(current)) problems.push(`other name "${other}": "${current}" is not listed`);
+    if (listedNames.has(other)) problems.push(`other name "${other}" is a listed name`);
+    // GeoNames' own abbreviations ("Stgo.") are written whole, with the country's name.
+    if (isCutName(other) && /, [A-Z]{2}$/u.test(other)) problems.push(`other name "${other}" is cut`);
+    if (!isLatin(other)) problems.push(`other name "${other}" is not in Latin letters`);
+    if (other !== other.normalize("NFC")) problems.push(`other name "${other}" is not precomposed`);
+  }
   return problems;
 }
 

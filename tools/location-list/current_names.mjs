@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Names as they are today, in Latin letters: the renamings of
-// data/renamed_places.tsv, and the second source's Latin name for a place that
+// data/renamed_places.tsv and the short names of data/short_names.tsv, and the second source's Latin name for a place that
 // GeoNames names in another script. The name replaced stays searchable
 // (p.formerNames).
 
@@ -28,8 +28,9 @@ export function readRenamings(file) {
     });
 }
 
-// Returns the problems: a renaming that no listed place takes up.
-export function applyRenamings(places, renamings) {
+// Returns the problems: a renaming that no listed place takes up (of the
+// table named by file).
+export function applyRenamings(places, renamings, file = "renamed_places.tsv") {
   const problems = [];
   for (const r of renamings) {
     // "IN.16": a country and GeoNames' region, where the name is held in two.
@@ -39,7 +40,7 @@ export function applyRenamings(places, renamings) {
     const earlier = matches(r.earlier);
     const current = matches(r.current);
     if (earlier.length + current.length !== 1) {
-      problems.push(`renamed_places.tsv: ${r.earlier} -> ${r.current}, ${r.country} matches ${earlier.length + current.length} listed places, not one`);
+      problems.push(`${file}: ${r.earlier} -> ${r.current}, ${r.country} matches ${earlier.length + current.length} listed places, not one`);
       continue;
     }
     const p = earlier[0] ?? current[0];

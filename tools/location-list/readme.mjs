@@ -53,10 +53,15 @@ byte-identical.
   Village on Kiritimati (UTC+14), and Eucla (UTC+8:45), which no source
   lists and is added by hand.
 - Not districts and neighbourhoods of a listed city that GeoNames lists as
-  towns (East Flatbush, Washington Heights, Jamaica and Astoria in New York,
-  Archway and the City of Westminster in London, Central in Hong Kong), nor
-  the districts of the regions that are one city: Istanbul's and Mexico
-  City's. Their names find the city.
+  towns (New York's five boroughs, East Flatbush, Washington Heights,
+  Jamaica and Astoria; Archway, Camden Town and the City of Westminster in
+  London; Central in Hong Kong), nor the districts of the regions that are
+  one city: Istanbul's, Mexico City's and Greater London's. The names of
+  those of 100,000 people or more, and a few known names given by hand
+  (Westminster, Camden, Kadıköy), find the city ("Brooklyn" finds New York
+  City), and so do GeoNames' sections of a place (PPLX) of 100,000 or more:
+  each finds the city within 30 km of it that draws it most (population over
+  the square of the distance).
 - Only towns: GeoNames' populated places (PPL) and populated localities
   (PPLL), seats of a country or a region at any level (PPLC, PPLA to PPLA5),
   seats of government (PPLG), groups of places (PPLS), farm villages (PPLF),
@@ -157,9 +162,10 @@ ${bullets(facts.thirdSource.absent)}
   the country, the city and its region alone ("Forsbacka, Västerbotten").
 - At most 25 characters, the width of the name field. Where a name does not
   fit, the first that fits of: the country's short form ("Dom. Rep.",
-  "S. Africa"), its ISO 3166 code ("Cagayan de Oro, PH"); where even that
-  does not fit, the city is cut and ends in a full stop ("Ciudad General
-  Escob., MX").
+  "S. Africa"), its ISO 3166 code ("Cagayan de Oro, PH"). A name is never
+  cut: where even that does not fit, the place takes the short name people
+  use for it from \`short_names.tsv\` here ("Las Palmas, Spain"), its
+  official name searchable; a name too long without one stops the generator.
 - A city that bears its country's name stands alone ("Singapore").
 - Names are unique, letter case aside.
 - The current name of a place, in Latin letters. \`renamed_places.tsv\` here
@@ -177,6 +183,10 @@ ${bullets(facts.thirdSource.absent)}
 Renamings:
 
 ${bullets(facts.renamings.map((r) => `${r.earlier} is ${r.current} (${r.country}): ${r.source}`))}
+
+Short names:
+
+${bullets(facts.shortNames.map((r) => `${r.earlier} is listed as ${r.current} (${r.country}): ${r.source}`))}
 
 ## Time zones and populations beside the list
 
