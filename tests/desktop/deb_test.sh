@@ -53,7 +53,10 @@ depends=$(dpkg-deb --field "$deb" Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation2 tzdata; do
   grep -q "\b$package\b" <<<"$depends" || fail "the package does not depend on $package: $depends"
 done
-[ "$(dpkg-deb --field "$deb" Recommends)" = "qt6-wayland" ] || fail "the package does not recommend qt6-wayland"
+recommends=$(dpkg-deb --field "$deb" Recommends)
+for wanted in qt6-wayland qt6-translations-l10n; do
+  case ", $recommends," in *", $wanted,"*) ;; *) fail "the package does not recommend $wanted" ;; esac
+done
 
 if command -v lintian >/dev/null; then
   lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings (above)"
