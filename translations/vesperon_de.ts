@@ -1205,7 +1205,7 @@ Ohne Speichern der Einstellungen schließen?</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation>Dämmerung</translation>
+        <translation>  Dämmerung</translation>
     </message>
     <message>
         <source>  Rise</source>
@@ -1213,7 +1213,7 @@ Ohne Speichern der Einstellungen schließen?</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation>Kulmination</translation>
+        <translation>  Kulmination</translation>
     </message>
     <message>
         <source>  Set</source>

@@ -1205,7 +1205,7 @@ Close without saving the settings?</source>
     </message>
     <message>
         <source>Twilight</source>
-        <translation>Crepúsculo</translation>
+        <translation>  Crepúsculo</translation>
     </message>
     <message>
         <source>  Rise</source>
@@ -1213,7 +1213,7 @@ Close without saving the settings?</source>
     </message>
     <message>
         <source>Transit</source>
-        <translation>Tránsito</translation>
+        <translation>  Tránsito</translation>
     </message>
     <message>
         <source>  Set</source>

@@ -1205,7 +1205,7 @@ Fermer sans enregistrer les réglages ?</translation>
     </message>
     <message>
         <source>Twilight</source>
-        <translation>Crépuscule</translation>
+        <translation>  Crépuscule</translation>
     </message>
     <message>
         <source>  Rise</source>
@@ -1213,7 +1213,7 @@ Fermer sans enregistrer les réglages ?</translation>
     </message>
     <message>
         <source>Transit</source>
-        <translation>Passage</translation>
+        <translation>  Passage</translation>
     </message>
     <message>
         <source>  Set</source>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_columns.h"
 
-#include "header_texts.h"
+#include "month/header_labels.h"
 
 #include <QFontMetrics>
 #include <algorithm>
@@ -36,7 +36,7 @@ ListColumns MeasureColumns(const ColumnInputs& in) {
   const QFontMetrics header(in.headerFont);
   for (std::size_t column = 0; column < c.cells.size(); ++column) {
     for (const month::HeaderRow* row : {&month::kBodyLabels, &month::kColumnLabels}) {
-      c.cells[column] = std::max(c.cells[column], header.horizontalAdvance(ShownHeaderLabel(*row, static_cast<int>(column))));
+      c.cells[column] = std::max(c.cells[column], header.horizontalAdvance(month::HeaderLabel(*row, static_cast<int>(column))));
     }
   }
 

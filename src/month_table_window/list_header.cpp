@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "list_header.h"
 
-#include "header_texts.h"
+#include "month/header_labels.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -45,7 +45,7 @@ void ListHeader::paintEvent(QPaintEvent*) {
     for (int column = 0; column < month::kColumnCount; ++column) {
       const QRect cell = CellRect(row, column);
       const char* const label = (*rows[row])[static_cast<std::size_t>(column)];
-      const QString text = ShownHeaderLabel(*rows[row], column);
+      const QString text = month::HeaderLabel(*rows[row], column);
       painter.setClipRect(cell);
       if (QLatin1String(label) == QLatin1String("|")) {
         painter.drawText(cell.left(), cell.top() + metrics.ascent(), QStringLiteral(" |"));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_print.h"
 
-#include "header_texts.h"
+#include "month/header_labels.h"
 #include "ui_helpers/list_fonts.h"
 
 #include <QPainter>
@@ -39,8 +39,8 @@ int TimeColumnGap(int time, const QFontMetrics& bold) {
   int gap = time / 2;
   for (const month::HeaderRow* row : {&month::kBodyLabels, &month::kColumnLabels}) {
     for (int column = 1; column + 1 < month::kColumnCount - 1; ++column) {
-      const int halves = (bold.horizontalAdvance(ShownHeaderLabel(*row, column)) +
-                          bold.horizontalAdvance(ShownHeaderLabel(*row, column + 1)) + 1) / 2;
+      const int halves = (bold.horizontalAdvance(month::HeaderLabel(*row, column)) +
+                          bold.horizontalAdvance(month::HeaderLabel(*row, column + 1)) + 1) / 2;
       if (halves > time + gap) gap = halves - time + bold.horizontalAdvance(QLatin1Char(' '));
     }
   }
@@ -106,11 +106,11 @@ void PrettyPrint(QPainter& painter, QPrinter& printer, const PrettyPrintInputs& 
   painter.setFont(font);
   const PageColumns columns = MeasurePage(regular, painter.fontMetrics(), in, pageWidth);
   y += 2 * h;
-  DrawCentredOverColumn(painter, columns, month::kSunColumn, y, ShownHeaderLabel(month::kBodyLabels, month::kSunColumn));
-  DrawCentredOverColumn(painter, columns, month::kMoonColumn, y, ShownHeaderLabel(month::kBodyLabels, month::kMoonColumn));
+  DrawCentredOverColumn(painter, columns, month::kSunColumn, y, month::HeaderLabel(month::kBodyLabels, month::kSunColumn));
+  DrawCentredOverColumn(painter, columns, month::kMoonColumn, y, month::HeaderLabel(month::kBodyLabels, month::kMoonColumn));
   y += h;
   for (int column = 0; column < month::kColumnCount; ++column) {
-    DrawCentredOverColumn(painter, columns, column, y, ShownHeaderLabel(month::kColumnLabels, column));
+    DrawCentredOverColumn(painter, columns, column, y, month::HeaderLabel(month::kColumnLabels, column));
   }
   y += h;
   painter.setPen(QPen(Qt::black, kRuleWidth));
