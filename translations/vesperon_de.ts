@@ -766,19 +766,19 @@
     <name>location_editor</name>
     <message>
         <source>%1 (Eastern)</source>
-        <translation>%1 (Ost)</translation>
+        <translation>%1 (US-Ost)</translation>
     </message>
     <message>
         <source>%1 (Central)</source>
-        <translation>%1 (Zentral)</translation>
+        <translation>%1 (US-Zentral)</translation>
     </message>
     <message>
         <source>%1 (Mountain)</source>
-        <translation>%1 (Gebirge)</translation>
+        <translation>%1 (US-Gebirge)</translation>
     </message>
     <message>
         <source>%1 (Pacific)</source>
-        <translation>%1 (Pazifik)</translation>
+        <translation>%1 (US-Pazifik)</translation>
     </message>
     <message>
         <source>Time Zone of the Place</source>
@@ -1458,7 +1458,7 @@ Ohne Speichern der Einstellungen schließen?</translation>
     </message>
     <message>
         <source>&amp;Copy to Clipboard</source>
-        <translation>In Zwischenablage &amp;kopieren</translation>
+        <translation>In die Zwischenablage &amp;kopieren</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
