@@ -59,10 +59,8 @@ void ChartsWindow::CreateViews() {
   chooserLabel->setBuddy(chooser_);
   connect(chooser_, &QComboBox::activated, this,
           [this](int index) { ShowChart(index == 0 ? ChartKind::Daylight : ChartKind::Altitude); });
-  previous_ = ui_helpers::FrameButton(frame, "", "cmdPrevious");
-  previous_->setText(tr("Pre&vious"));
-  next_ = ui_helpers::FrameButton(frame, "", "cmdNext");
-  next_->setText(tr("&Next"));
+  previous_ = ui_helpers::FrameButton(frame, tr("Pre&vious"), "cmdPrevious");
+  next_ = ui_helpers::FrameButton(frame, tr("&Next"), "cmdNext");
   connect(previous_, &QPushButton::clicked, this, [this] { Step(-1); });
   connect(next_, &QPushButton::clicked, this, [this] { Step(1); });
   shown_ = new QLabel(frame);
@@ -91,12 +89,9 @@ void ChartsWindow::CreateViews() {
   column->addWidget(summary_);
 
   auto* buttons = new QHBoxLayout;
-  QPushButton* print = ui_helpers::FrameButton(frame, "", "cmdPrint");
-  print->setText(tr("&Print"));
-  QPushButton* copy = ui_helpers::FrameButton(frame, "", "cmdCopy");
-  copy->setText(tr("&Copy to Clipboard"));
-  QPushButton* close = ui_helpers::FrameButton(frame, "", "cmdClose");
-  close->setText(tr("C&lose"));
+  QPushButton* print = ui_helpers::FrameButton(frame, tr("&Print"), "cmdPrint");
+  QPushButton* copy = ui_helpers::FrameButton(frame, tr("&Copy to Clipboard"), "cmdCopy");
+  QPushButton* close = ui_helpers::FrameButton(frame, tr("C&lose"), "cmdClose");
   connect(print, &QPushButton::clicked, this, &ChartsWindow::PrintChart);
   connect(copy, &QPushButton::clicked, this, &ChartsWindow::CopyChart);
   connect(close, &QPushButton::clicked, this, &QWidget::close);

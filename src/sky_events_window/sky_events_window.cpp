@@ -65,10 +65,8 @@ void SkyEventsWindow::CreateViews() {
   auto* column = new QVBoxLayout(frame);
 
   auto* top = new QHBoxLayout;
-  previous_ = ui_helpers::FrameButton(frame, "", "cmdPreviousYear");
-  previous_->setText(tr("Pre&vious Year"));
-  next_ = ui_helpers::FrameButton(frame, "", "cmdNextYear");
-  next_->setText(tr("&Next Year"));
+  previous_ = ui_helpers::FrameButton(frame, tr("Pre&vious Year"), "cmdPreviousYear");
+  next_ = ui_helpers::FrameButton(frame, tr("&Next Year"), "cmdNextYear");
   connect(previous_, &QPushButton::clicked, this, [this] { StepYear(-1); });
   connect(next_, &QPushButton::clicked, this, [this] { StepYear(1); });
   yearLabel_ = new QLabel(frame);
@@ -112,12 +110,9 @@ void SkyEventsWindow::CreateViews() {
   bottom_ = new QWidget(frame);
   auto* buttons = new QHBoxLayout(bottom_);
   buttons->setContentsMargins(0, 0, 0, 0);
-  QPushButton* print = ui_helpers::FrameButton(bottom_, "", "cmdPrint");
-  print->setText(tr("&Print"));
-  QPushButton* copy = ui_helpers::FrameButton(bottom_, "", "cmdCopy");
-  copy->setText(tr("&Copy to Clipboard"));
-  QPushButton* close = ui_helpers::FrameButton(bottom_, "", "cmdClose");
-  close->setText(tr("C&lose"));
+  QPushButton* print = ui_helpers::FrameButton(bottom_, tr("&Print"), "cmdPrint");
+  QPushButton* copy = ui_helpers::FrameButton(bottom_, tr("&Copy to Clipboard"), "cmdCopy");
+  QPushButton* close = ui_helpers::FrameButton(bottom_, tr("C&lose"), "cmdClose");
   connect(print, &QPushButton::clicked, this, &SkyEventsWindow::PrintList);
   connect(copy, &QPushButton::clicked, this, &SkyEventsWindow::CopyList);
   connect(close, &QPushButton::clicked, this, &QWidget::close);

@@ -18,8 +18,8 @@ void ApplyFrameColours(QWidget* frame, const QColor& background, const QColor& t
   frame->update();
 }
 
-QPushButton* FrameButton(QWidget* parent, const char* caption, const char* objectName) {
-  auto* b = new QPushButton(QLatin1String(caption), parent);
+QPushButton* FrameButton(QWidget* parent, const QString& caption, const char* objectName) {
+  auto* b = new QPushButton(caption, parent);
   b->setObjectName(QLatin1String(objectName));
   b->setPalette(ButtonPalette());
   return b;

@@ -6,6 +6,7 @@
 // screen's dots per inch their sizes follow.
 
 #include <QColor>
+#include <QString>
 
 class QPushButton;
 class QWidget;
@@ -17,7 +18,7 @@ void ApplyFrameColours(QWidget* frame, const QColor& background, const QColor& t
 
 // A button with the system's colours on the coloured frame, named for tests
 // and the accessibility walk.
-QPushButton* FrameButton(QWidget* parent, const char* caption, const char* objectName);
+QPushButton* FrameButton(QWidget* parent, const QString& caption, const char* objectName);
 
 // The primary screen's logical dots per inch, 96 without a screen.
 int PrimaryScreenDpi();
