@@ -97,11 +97,7 @@ ColourPanel::ColourPanel(QWidget* parent, settings::Settings& colours, const std
   cmdColorOK->setDefault(true);
   // Both buttons as wide as the longer word needs, growing towards the
   // palette where the panel's edge is near.
-  int buttonWidth = cmdColorOK->width();
-  for (const QPushButton* b : {cmdColorMore, cmdColorOK})
-    buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
-  const int buttonLeft = std::min(cmdColorOK->x(), contentsRect().right() - S(4) - buttonWidth);
-  for (QPushButton* b : {cmdColorMore, cmdColorOK}) b->setGeometry(buttonLeft, b->y(), buttonWidth, b->height());
+  ui_helpers::WidenButtonColumn({cmdColorOK, cmdColorMore}, contentsRect().right() - S(4));
   connect(cmdColorMore, &QPushButton::clicked, this, &ColourPanel::cmdColorMoreClick);
   connect(cmdColorOK, &QPushButton::clicked, this, &ColourPanel::cmdColorOKClick);
   // Escape is OK as well: the colours are already applied, there is nothing to cancel.

@@ -67,11 +67,7 @@ DatePanel::DatePanel(QWidget* parent, const std::function<int(int)>& S) : QFrame
   cmdDateCancel = button("cmdDateCancel", tr("&Cancel"), 49);
   // Both buttons as wide as the longer word needs, growing towards the
   // fields where the panel's edge is near.
-  int buttonWidth = cmdDateOK->width();
-  for (const QPushButton* b : {cmdDateOK, cmdDateCancel})
-    buttonWidth = std::max(buttonWidth, ui_helpers::ButtonWidthForText(*b));
-  const int buttonLeft = std::min(cmdDateOK->x(), contentsRect().right() - S(8) - buttonWidth);
-  for (QPushButton* b : {cmdDateOK, cmdDateCancel}) b->setGeometry(buttonLeft, b->y(), buttonWidth, b->height());
+  ui_helpers::WidenButtonColumn({cmdDateOK, cmdDateCancel}, contentsRect().right() - S(8));
   // The buttons are Tab stops after the fields.
   setTabOrder(txtDay, cmdDateOK);
   setTabOrder(cmdDateOK, cmdDateCancel);

@@ -14,6 +14,7 @@
 #include <QStyleOptionButton>
 #include <QWidget>
 #include <algorithm>
+#include <initializer_list>
 
 namespace ui_helpers {
 
@@ -59,6 +60,17 @@ inline void FitButtonText(QPushButton& button, int widest) {
     font.setPixelSize(font.pixelSize() - 1);
     button.setFont(font);
   }
+}
+
+// Buttons stacked in one column made as wide as the longest caption needs
+// (never narrower than the first one is), their right edges kept at most at
+// `right`: the column grows to the left where the panel's edge is near.
+inline void WidenButtonColumn(std::initializer_list<QPushButton*> buttons, int right) {
+  QPushButton* first = *buttons.begin();
+  int width = first->width();
+  for (const QPushButton* b : buttons) width = std::max(width, ButtonWidthForText(*b));
+  const int left = std::min(first->x(), right - width);
+  for (QPushButton* b : buttons) b->setGeometry(left, b->y(), width, b->height());
 }
 
 // The width at which a window manager can draw the window's title whole: the
